@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The nine device types. Codes and list positions differ for 7, 8 and 9, so
+// every conversion between them goes through the one table here.
+namespace vaz::devices {
+
+enum class Group { None, Detector, InputModule, OutputModule };
+
+inline constexpr int kTypeCount = 9;
+inline constexpr int kPlaceholderPosition = 9;
+inline const QString kPlaceholderText = QStringLiteral("Select device type...");
+
+bool isValidCode(long long code);
+
+std::optional<int> listPosition(long long code);
+std::optional<int> codeOfListPosition(long long position);
+
+// Empty for a code outside 1..9.
+QString listText(long long code);
+QString shortName(long long code);
+QString reportName(long long code);
+
+// 0 for a code outside 1..9.
+int treeIcon(long long code);
+// -1 for a code outside 1..9.
+int pictureCell(long long code);
+
+Group group(long long code);
+bool bypassApplies(long long code);
+bool inputEventApplies(long long code);
+bool outputEventApplies(long long code);  // output event type and output delay
+
+// Cause-effect roles: output modules are rule outputs, every other type an input.
+bool isRuleInput(long long code);
+bool isRuleOutput(long long code);
+
+// The items of the type list in position order, the placeholder last.
+QStringList typeListItems();
+
+// Code of a type-list item text, compared exactly; nothing for the placeholder
+// or any other text.
+std::optional<int> codeOfListText(const QString &text);
+
+}  // namespace vaz::devices

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace vaz {
+
+// Title of plain messages and of boxes shown without a title of their own.
+inline const QString kToolTitle = QStringLiteral("VAZ Configuration");
+
+enum class Answer { Ok, Yes, No, Cancel };
+
+// How the tool talks to the user. Windows get the real boxes; tests replace
+// them with recorders so that nothing modal ever blocks.
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // A plain message: OK button, the tool's own title.
+    virtual void message(const QString &text) = 0;
+    // A question: Yes, No and Cancel, question icon, the command as title.
+    virtual Answer question(const QString &text, const QString &title) = 0;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen path, or an empty text when cancelled. The name chosen last is
+    // offered next.
+    virtual QString openFileName(const QString &title, const QString &filter) = 0;
+    virtual QString saveFileName(const QString &title, const QString &filter) = 0;
+};
+
+}  // namespace vaz

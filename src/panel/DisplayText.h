@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace vaz {
+
+inline constexpr int kDisplayTextLength = 40;
+
+// The panel's display knows only plain Latin letters: the twelve Turkish
+// letters become their base letters and the text is cut to 40 characters.
+QString normaliseDisplayText(const QString &text);
+
+// The supplier's name on the panel data window's Save.
+inline QString PanelVerKarakterDuzenle(const QString &text) { return normaliseDisplayText(text); }
+// A device's location text on the device window's Save.
+inline QString MahalVerKarakterDuzenle(const QString &text) { return normaliseDisplayText(text); }
+
+}  // namespace vaz

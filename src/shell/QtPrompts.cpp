@@ -1,0 +1,59 @@
+#include "QtPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace vaz {
+
+void QtMessages::message(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kToolTitle, text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+Answer QtMessages::question(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+QtFileDialogs::QtFileDialogs(QWidget *parent) : dialog_(new QFileDialog(parent))
+{
+    dialog_->setObjectName(QStringLiteral("CommonDialog1"));
+    dialog_->setDefaultSuffix(QStringLiteral("dvk"));
+}
+
+QtFileDialogs::~QtFileDialogs()
+{
+    delete dialog_;
+}
+
+QString QtFileDialogs::openFileName(const QString &title, const QString &filter)
+{
+    return run(title, filter, false);
+}
+
+QString QtFileDialogs::saveFileName(const QString &title, const QString &filter)
+{
+    return run(title, filter, true);
+}
+
+QString QtFileDialogs::run(const QString &title, const QString &filter, bool save)
+{
+    dialog_->setWindowTitle(title);
+    dialog_->setNameFilter(filter);
+    dialog_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog_->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
+        return QString();
+    QString chosen = dialog_->selectedFiles().constFirst();
+    dialog_->selectFile(chosen);
+    return chosen;
+}
+
+}  // namespace vaz

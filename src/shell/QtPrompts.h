@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/Prompts.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QFileDialog;
+
+namespace vaz {
+
+// The real message boxes.
+class QtMessages : public Messages {
+public:
+    explicit QtMessages(QWidget *parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget *parent) { parent_ = parent; }
+    void message(const QString &text) override;
+    Answer question(const QString &text, const QString &title) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+// One file dialog for every file command, so the name chosen last is offered next.
+class QtFileDialogs : public FileDialogs {
+public:
+    explicit QtFileDialogs(QWidget *parent = nullptr);
+    ~QtFileDialogs() override;
+    QString openFileName(const QString &title, const QString &filter) override;
+    QString saveFileName(const QString &title, const QString &filter) override;
+
+private:
+    QString run(const QString &title, const QString &filter, bool save);
+    QFileDialog *dialog_;
+};
+
+}  // namespace vaz

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/Prompts.h"
+
+#include <QStringList>
+
+#include <deque>
+
+namespace vaz::test {
+
+// Records every message and question and answers from a queue.
+class FakeMessages : public Messages {
+public:
+    void message(const QString &text) override { messages << text; }
+    Answer question(const QString &text, const QString &title) override
+    {
+        questions << text;
+        questionTitles << title;
+        if (answers.empty())
+            return Answer::Cancel;
+        Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+
+    QStringList messages;
+    QStringList questions;
+    QStringList questionTitles;
+    std::deque<Answer> answers;
+};
+
+// Hands out queued paths; an empty queue is a cancelled dialog.
+class FakeFileDialogs : public FileDialogs {
+public:
+    QString openFileName(const QString &title, const QString &filter) override { return next(title, filter); }
+    QString saveFileName(const QString &title, const QString &filter) override { return next(title, filter); }
+
+    QStringList titles;
+    QStringList filters;
+    std::deque<QString> paths;
+
+private:
+    QString next(const QString &title, const QString &filter)
+    {
+        titles << title;
+        filters << filter;
+        if (paths.empty())
+            return QString();
+        QString p = paths.front();
+        paths.pop_front();
+        return p;
+    }
+};
+
+}  // namespace vaz::test
