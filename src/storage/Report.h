@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vaz::storage {
+
+// One print line: its items, the first at column 1, each further one at the
+// start of the next 14-column print zone after the end of the one before.
+using PrintLine = QStringList;
+
+struct ReportResult {
+    bool ok = false;
+    QString message;         // for the user when !ok (the report then prints nothing)
+    QList<PrintLine> lines;  // the whole report when ok
+};
+
+// The report of the configuration file at path, laid out for mcuVersion. Reads
+// into storage of its own; never touches the configuration.
+ReportResult RaporYazdir(const QString &path, int mcuVersion);
+ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int mcuVersion);
+
+// The line as text, items placed at their print zones.
+QString layoutPrintLine(const PrintLine &items);
+QStringList layoutReport(const QList<PrintLine> &lines);
+
+}  // namespace vaz::storage
