@@ -1,0 +1,505 @@
+#include "PanelLink.h"
+
+#include "comm/PanelFields.h"
+#include "model/Codepage.h"
+
+#include <QEventLoop>
+
+namespace vaz::comm {
+
+namespace {
+
+const QByteArray kAck = QByteArrayLiteral("O~");
+
+const QString kPassTexts[kDevicePasses] = {
+    QStringLiteral("Receiving Zone Numbers..."),
+    QStringLiteral("Receiving Types..."),
+    QStringLiteral("Receiving Day Thresholds..."),
+    QStringLiteral("Receiving Night Thresholds..."),
+    QStringLiteral("Receiving Output ByPass Status..."),
+    QStringLiteral("Receiving Controller Actions..."),
+    QStringLiteral("Receiving Controller Actions..."),
+    QStringLiteral("Receiving Location Texts..."),
+};
+
+// The counter wraps so that the bar sweeps again instead of overflowing.
+int advance(int counter)
+{
+    ++counter;
+    return counter > kRecords ? 1 : counter;
+}
+
+}  // namespace
+
+PanelLink::PanelLink(Config &cfg, BytePort &port, Messages &messages, QObject *parent)
+    : QObject(parent), cfg_(cfg), port_(port), messages_(messages)
+{
+    timer1_.setSingleShot(false);
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        ZamanAsimi_ = 1;
+        wake();
+    });
+    idle_.setSingleShot(true);
+    connect(&idle_, &QTimer::timeout, this, [this] {
+        idleExpired_ = true;
+        wake();
+    });
+    connect(&port_, &BytePort::readyRead, this, &PanelLink::wake);
+}
+
+PanelLink::~PanelLink() = default;
+
+void PanelLink::wake()
+{
+    if (loop_)
+        loop_->quit();
+}
+
+void PanelLink::abort()
+{
+    if (!running_)
+        return;
+    aborted_ = true;
+    wake();
+}
+
+void PanelLink::setStatus(const QString &text)
+{
+    status_ = text;
+    emit statusChanged(text);
+}
+
+void PanelLink::setBar(int value)
+{
+    bar_ = value;
+    emit progressChanged(value);
+}
+
+void PanelLink::setOk(bool enabled)
+{
+    if (okEnabled_ == enabled)
+        return;
+    okEnabled_ = enabled;
+    emit okEnabledChanged(enabled);
+}
+
+void PanelLink::begin()
+{
+    running_ = true;
+    aborted_ = failed_ = idleExpired_ = succeeded_ = false;
+    ZamanAsimi_ = 0;
+    progress_ = 0;
+    setOk(false);
+}
+
+bool PanelLink::openPort()
+{
+    if (port_.isOpen() || port_.open())
+        return true;
+    failed_ = true;
+    messages_.message(openFailureMessage(port_));
+    return false;
+}
+
+void PanelLink::runTransfer()
+{
+    if (running_)
+        return;
+    if (cfg_.SeciliPort >= 1 && cfg_.SeciliPort <= 4)
+        port_.setPortNumber(cfg_.SeciliPort);
+    setOk(false);
+    if (cfg_.AlmaModu == 1)
+        PaneldenAl();
+    if (cfg_.GonderimModu == 1)
+        PaneleGonder();
+}
+
+PanelLink::Wake PanelLink::nextByte(char &c, bool watchTimeout, bool bounded)
+{
+    for (;;) {
+        if (aborted_)
+            return Wake::Aborted;
+        if (port_.bytesAvailable() > 0) {
+            const QByteArray b = port_.read(1);
+            if (!b.isEmpty()) {
+                c = b.front();
+                idle_.stop();
+                return Wake::Byte;
+            }
+        }
+        if (watchTimeout && ZamanAsimi_ == 1)
+            return Wake::TimedOut;
+        if (bounded) {
+            if (idleExpired_)
+                return Wake::Idle;
+            if (!idle_.isActive())
+                idle_.start(idleBoundMs_);
+        }
+        QEventLoop loop;
+        loop_ = &loop;
+        loop.exec();
+        loop_ = nullptr;
+    }
+}
+
+void PanelLink::write(QByteArrayView bytes)
+{
+    port_.write(bytes);
+}
+
+void PanelLink::sendField(QByteArrayView field)
+{
+    QByteArray bytes = field.toByteArray();
+    bytes.append(kSeparator);
+    write(bytes);
+}
+
+void PanelLink::armTimer()
+{
+    timer1_.start(timeoutMs_);  // (re)starting restarts the count
+}
+
+void PanelLink::disarmTimer()
+{
+    timer1_.stop();
+}
+
+bool PanelLink::handshake(char letter)
+{
+    const char bytes[] = {letter, kSeparator, 'A', kSeparator};
+    write(QByteArrayView(bytes, 4));
+    armTimer();
+    ZamanAsimi_ = 0;
+    char c = 0;
+    for (;;) {
+        switch (nextByte(c, true, false)) {
+        case Wake::Byte:
+            if (c == 'B')
+                return true;
+            break;
+        case Wake::Aborted:
+            failed_ = true;
+            return false;
+        default:
+            return false;
+        }
+    }
+}
+
+bool PanelLink::OnayBekle()
+{
+    ZamanAsimi_ = 0;
+    char c = 0;
+    for (;;) {
+        switch (nextByte(c, true, false)) {
+        case Wake::Byte:
+            if (c == 'O')
+                return true;
+            break;  // anything else is dropped
+        case Wake::Aborted:
+            failed_ = true;
+            return false;
+        default:
+            return false;
+        }
+    }
+}
+
+bool PanelLink::acknowledgedSend(QByteArrayView bytes)
+{
+    write(bytes);
+    armTimer();
+    if (!OnayBekle())
+        return false;
+    disarmTimer();
+    return true;
+}
+
+// ---------------------------------------------------------------- upload
+
+void PanelLink::PaneleGonder()
+{
+    if (running_)
+        return;
+    begin();
+
+    const QString refusal = uploadRefusal(cfg_);
+    if (!refusal.isEmpty()) {
+        failed_ = true;
+        messages_.message(refusal);
+        endUpload();
+        return;
+    }
+
+    armTimer();
+    if (openPort() && handshake('S')) {
+        disarmTimer();
+        emit progressBarShown();
+        sendField(toCp1254(cfg_.TedarikciAdi));
+        if (cfg_.McuVersiyon > 14)
+            sendField(toCp1254(cfg_.PanelAdi));
+        if (sendRecords()) {
+            write("E~");
+            GecikmeGonder();
+            if (!aborted_ && cfg_.McuVersiyon >= 20)
+                SebepSonucGonder();
+            if (!aborted_)
+                port_.close();
+        }
+    }
+    endUpload();
+}
+
+void PanelLink::endUpload()
+{
+    if (ZamanAsimi_ == 1 && !aborted_)
+        messages_.message(kCommunicationError);
+    disarmTimer();
+    setOk(true);
+    progress_ = 0;
+    setBar(0);
+    succeeded_ = ZamanAsimi_ == 0 && !failed_;
+    if (succeeded_)
+        setStatus(QStringLiteral("Sending Completed"));
+    cfg_.GonderimModu = 0;
+    running_ = false;
+    emit finished(succeeded_);
+}
+
+bool PanelLink::sendRecords()
+{
+    for (int l = 1; l <= kLoops; ++l) {
+        for (int a = 1; a <= kAddresses; ++a) {
+            ++progress_;
+            for (const QByteArray &field : recordFields(cfg_, l, a)) {
+                QByteArray bytes = field;
+                bytes.append(kSeparator);
+                if (!acknowledgedSend(bytes))
+                    return false;
+            }
+            if (l == kLoops && a == kAddresses)
+                break;
+            write("N~");
+            progress_ = advance(progress_);
+            setBar(progress_);
+            setStatus(QStringLiteral("Sending Panel Data..."));
+        }
+    }
+    return true;
+}
+
+void PanelLink::GecikmeGonder()
+{
+    for (const QByteArray &field : settingsFields(cfg_)) {
+        QByteArray bytes = field;
+        bytes.append(kSeparator);
+        if (!acknowledgedSend(bytes)) {
+            if (!aborted_)
+                messages_.message(kCommunicationError);
+            return;
+        }
+    }
+}
+
+void PanelLink::SebepSonucGonder()
+{
+    const int count = cfg_.SSsayisi;
+    if (count == 0) {
+        write("N~");
+    } else {
+        bool ok = acknowledgedSend("Y~");
+        for (int s = 0; ok && s < kRuleSections; ++s) {
+            for (int r = 1; ok && r <= count; ++r) {
+                QByteArray bytes = ruleField(cfg_, s, r);
+                bytes.append(kSeparator);
+                ok = acknowledgedSend(bytes);
+            }
+            if (ok)
+                ok = acknowledgedSend(QByteArrayView("}", 1));
+        }
+    }
+    if (!aborted_ && ZamanAsimi_ == 1)
+        messages_.message(kCommunicationError);
+}
+
+// ---------------------------------------------------------------- download
+
+void PanelLink::PaneldenAl()
+{
+    if (running_)
+        return;
+    begin();
+    caption_ = kReceivingCaption;
+    emit captionChanged(caption_);
+    disarmTimer();
+
+    bool complete = false;
+    if (openPort()) {
+        if (handshake('R')) {
+            // Only the handshake is timed by Timer1; from here the idle bound guards the waits.
+            disarmTimer();
+            stage_ = std::make_unique<Config>(cfg_);
+            complete = BaslangicBekle();
+            for (int pass = 0; complete && pass < kDevicePasses; ++pass)
+                complete = devicePass(pass);
+            DownloadStore store(*stage_);
+            QByteArray field;
+            if (complete) {  // TedarikciAl
+                write(kAck);
+                complete = receiveField(field);
+                if (complete)
+                    store.supplier(field);
+            }
+            if (complete && cfg_.McuVersiyon > 14) {  // PanelAdiAl
+                write(kAck);
+                complete = receiveField(field);
+                if (complete)
+                    store.panelName(field);
+            }
+            complete = complete && GecikmeAl();
+            if (complete && cfg_.McuVersiyon >= 20)
+                complete = SSal();
+            if (complete) {  // CevrimSayisiAl
+                write(kAck);
+                complete = receiveField(field) && (store.loopCount(field) || refuse(store.refusal()));
+                if (complete)
+                    write(kAck);
+            }
+            if (complete)
+                ZamanAsimi_ = 0;
+        }
+    }
+    endDownload(complete);
+}
+
+void PanelLink::endDownload(bool complete)
+{
+    if (ZamanAsimi_ == 1 && !failed_)
+        messages_.message(kCommunicationError);
+    disarmTimer();
+    idle_.stop();
+    setOk(true);
+    succeeded_ = complete;
+    if (complete) {
+        commitDownload(cfg_, *stage_);
+        setStatus(QStringLiteral("Receiving Data Completed"));
+        cfg_.AdresTablosuHazir = 0;
+    }
+    stage_.reset();
+    cfg_.AlmaModu = 0;
+    running_ = false;
+    emit finished(complete);
+}
+
+bool PanelLink::downloadFailed(Wake why)
+{
+    failed_ = true;
+    if (why == Wake::Idle)
+        messages_.message(kCommunicationError);
+    return false;
+}
+
+bool PanelLink::refuse(const QString &message)
+{
+    failed_ = true;
+    messages_.message(message);
+    return false;
+}
+
+bool PanelLink::receiveField(QByteArray &field)
+{
+    field.clear();
+    char c = 0;
+    for (;;) {  // the opening separator; anything before it is dropped
+        const Wake w = nextByte(c, false, true);
+        if (w != Wake::Byte)
+            return downloadFailed(w);
+        if (c == kSeparator)
+            break;
+    }
+    for (;;) {
+        const Wake w = nextByte(c, false, true);
+        if (w != Wake::Byte)
+            return downloadFailed(w);
+        if (c == kSeparator)
+            return true;
+        field.append(c);
+    }
+}
+
+bool PanelLink::BaslangicBekle()
+{
+    char c = 0;
+    for (;;) {
+        const Wake w = nextByte(c, false, true);
+        if (w != Wake::Byte)
+            return downloadFailed(w);
+        if (c == kSeparator)
+            return true;
+    }
+}
+
+bool PanelLink::devicePass(int pass)
+{
+    DownloadStore store(*stage_);
+    QByteArray field;
+    write(kAck);
+    for (int l = 1; l <= kLoops; ++l) {
+        for (int a = 1; a <= kAddresses; ++a) {
+            if (!receiveField(field))
+                return false;
+            if (!store.device(pass, l, a, field))
+                return refuse(store.refusal());
+            progress_ = advance(progress_);
+            setBar(progress_);
+            setStatus(kPassTexts[pass]);
+            write(kAck);
+        }
+    }
+    if (pass == kDevicePasses - 1) {
+        progress_ = 0;
+        setBar(0);
+    } else {
+        progress_ = 1;
+    }
+    return true;
+}
+
+bool PanelLink::GecikmeAl()
+{
+    DownloadStore store(*stage_);
+    QByteArray field;
+    write(kAck);
+    for (int i = 0; i < kSettings; ++i) {
+        if (!receiveField(field))
+            return false;
+        if (!store.setting(i, field))
+            return refuse(store.refusal());
+        write(kAck);
+    }
+    return true;
+}
+
+bool PanelLink::SSal()
+{
+    DownloadStore store(*stage_);
+    QByteArray field;
+    write(kAck);
+    if (!receiveField(field))
+        return false;
+    if (!store.ruleCount(field))
+        return refuse(store.refusal());
+    const int count = stage_->SSsayisi;
+    for (int s = 0; s < kRuleSections; ++s) {
+        for (int r = 1; r <= count; ++r) {
+            if (!receiveField(field))
+                return false;
+            if (!store.rule(s, r, field))
+                return refuse(store.refusal());
+            write(kAck);
+        }
+    }
+    return true;
+}
+
+}  // namespace vaz::comm

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "comm/BytePort.h"
+#include "model/Config.h"
+#include "model/Prompts.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class QEventLoop;
+
+namespace vaz::comm {
+
+// Runs the transfers between the configuration and the panel over a BytePort:
+// the engine behind the progress window ProgBarIslem.
+//
+// A transfer runs inside the call (runTransfer, PaneleGonder, PaneldenAl) and
+// returns when it has ended. Every wait for the panel runs a nested event loop
+// that wakes on bytes, on the Timer1 tick or on abort(), so the windows stay
+// responsive meanwhile. The engine must outlive a running transfer: to get rid
+// of it, call abort() and let the call return first.
+//
+// What the window shows comes out as signals, each emitted at the moment the
+// window would change: captionChanged, statusChanged (first panel of
+// GondermeDurumu), progressChanged (ProgressBar1 := value), progressBarShown,
+// okEnabledChanged (GonderimOK), finished. Messages for the user ("Communication
+// Error!", a refused upload or download, a port that would not open) go to the
+// Messages interface, synchronously, at the point of the transfer where they
+// belong; an abort shows none.
+//
+// After finished(true) of a download the window closes the device window; after
+// every download it enables the main toolbar when CevrimSayisi is not 0.
+class PanelLink : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kTimeoutMs = 5000;     // Timer1: the panel's time to acknowledge
+    static constexpr int kIdleBoundMs = 10000;  // a download gives up after this long without a byte
+
+    PanelLink(Config &cfg, BytePort &port, Messages &messages, QObject *parent = nullptr);
+    ~PanelLink() override;
+
+    // Tests shorten the waits; the product keeps the defaults.
+    void setTimeoutInterval(int ms) { timeoutMs_ = ms; }
+    void setIdleBound(int ms) { idleBoundMs_ = ms; }
+
+    // The progress window's load: port number from SeciliPort (when 1..4), OK
+    // disabled, then the download when AlmaModu is 1 and the upload when
+    // GonderimModu is 1.
+    void runTransfer();
+
+    // Upload of the whole configuration; clears GonderimModu at its end.
+    void PaneleGonder();
+    // Download into a copy of the configuration, committed only when it
+    // completed; clears AlmaModu at its end.
+    void PaneldenAl();
+
+    // Abandons the running transfer at its current or next wait.
+    void abort();
+
+    bool running() const { return running_; }
+    bool succeeded() const { return succeeded_; }
+    QString caption() const { return caption_; }
+    QString statusText() const { return status_; }
+    int IlerlemeSayac() const { return progress_; }
+    int progressBarValue() const { return bar_; }
+    bool okEnabled() const { return okEnabled_; }
+
+    inline static const QString kSendingCaption = QStringLiteral("Sending...");
+    inline static const QString kReceivingCaption = QStringLiteral("Receiving Data...");
+    inline static const QString kInitialStatus = QStringLiteral("Transfer Durumu");
+    inline static const QString kCommunicationError = QStringLiteral("Communication Error!");
+
+signals:
+    void captionChanged(const QString &caption);
+    void statusChanged(const QString &text);
+    void progressChanged(int value);
+    void progressBarShown();
+    void okEnabledChanged(bool enabled);
+    void finished(bool ok);
+
+private:
+    enum class Wake { Byte, TimedOut, Idle, Aborted };
+
+    void begin();
+    void setStatus(const QString &text);
+    void setBar(int value);
+    void setOk(bool enabled);
+    bool openPort();
+
+    // One byte from the panel, or why the wait ended without one. watchTimeout:
+    // Timer1's tick ends the wait; bounded: so does the download's idle bound.
+    Wake nextByte(char &c, bool watchTimeout, bool bounded);
+    void wake();
+
+    void write(QByteArrayView bytes);
+    void sendField(QByteArrayView field);  // field then "~"
+    void armTimer();
+    void disarmTimer();
+    bool handshake(char letter);
+    bool OnayBekle();
+    // Send, arm Timer1, wait for "O", disarm: false on time-out or abort.
+    bool acknowledgedSend(QByteArrayView bytes);
+
+    // Upload steps; each returns false when the upload must end at once.
+    bool sendRecords();
+    void GecikmeGonder();
+    void SebepSonucGonder();
+
+    // Download steps; each returns false when the download must end.
+    bool receiveField(QByteArray &field);  // MetinAl/SayiAl framing
+    bool BaslangicBekle();
+    bool devicePass(int pass);
+    bool GecikmeAl();
+    bool SSal();
+    bool refuse(const QString &message);
+    bool downloadFailed(Wake why);
+    void endUpload();
+    void endDownload(bool complete);
+
+    Config &cfg_;
+    BytePort &port_;
+    Messages &messages_;
+
+    QTimer timer1_;
+    QTimer idle_;
+    QEventLoop *loop_ = nullptr;
+    int timeoutMs_ = kTimeoutMs;
+    int idleBoundMs_ = kIdleBoundMs;
+
+    bool running_ = false;
+    bool aborted_ = false;
+    bool failed_ = false;  // ended for a reason other than Timer1
+    bool idleExpired_ = false;
+    bool succeeded_ = false;
+    int ZamanAsimi_ = 0;
+    int progress_ = 0;
+    int bar_ = 0;
+    bool okEnabled_ = true;
+    QString caption_ = kSendingCaption;
+    QString status_ = kInitialStatus;
+
+    std::unique_ptr<Config> stage_;  // the download's copy
+};
+
+}  // namespace vaz::comm

@@ -1,0 +1,74 @@
+#include "SerialBytePort.h"
+
+namespace vaz::comm {
+
+SerialBytePort::SerialBytePort(QObject *parent) : BytePort(parent)
+{
+    connect(&port_, &QSerialPort::readyRead, this, &BytePort::readyRead);
+}
+
+SerialBytePort::~SerialBytePort()
+{
+    close();
+}
+
+void SerialBytePort::setPortNumber(int n)
+{
+    if (n >= 1 && n <= 4)
+        number_ = n;
+}
+
+bool SerialBytePort::open()
+{
+    if (port_.isOpen())
+        return true;
+    port_.setPortName(deviceName());
+    port_.setBaudRate(QSerialPort::Baud9600);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (port_.open(QIODevice::ReadWrite)) {
+        openError_ = OpenError::None;
+        errorString_.clear();
+        return true;
+    }
+    switch (port_.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        openError_ = OpenError::NotFound;
+        break;
+    case QSerialPort::PermissionError:
+        // Qt reports a port locked by another program the same way; tell them apart.
+        openError_ = port_.errorString().contains(QLatin1String("ermission")) ? OpenError::PermissionDenied
+                                                                               : OpenError::InUse;
+        break;
+    case QSerialPort::OpenError:
+        openError_ = OpenError::InUse;
+        break;
+    default:
+        openError_ = OpenError::Other;
+        break;
+    }
+    errorString_ = port_.errorString();
+    port_.clearError();
+    return false;
+}
+
+void SerialBytePort::close()
+{
+    if (!port_.isOpen())
+        return;
+    // Unacknowledged last bytes ("N~" of an upload without rules) must still leave.
+    port_.flush();
+    if (port_.bytesToWrite() > 0)
+        port_.waitForBytesWritten(1000);
+    port_.close();
+}
+
+void SerialBytePort::write(QByteArrayView bytes)
+{
+    if (port_.isOpen())
+        port_.write(bytes.data(), bytes.size());
+}
+
+}  // namespace vaz::comm

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "comm/BytePort.h"
+
+#include <QSerialPort>
+
+namespace vaz::comm {
+
+// The real line to the panel.
+class SerialBytePort : public BytePort {
+    Q_OBJECT
+public:
+    explicit SerialBytePort(QObject *parent = nullptr);
+    ~SerialBytePort() override;
+
+    void setPortNumber(int n) override;
+    int portNumber() const override { return number_; }
+    QString deviceName() const override { return portDevice(number_); }
+
+    bool open() override;
+    OpenError openError() const override { return openError_; }
+    QString errorString() const override { return errorString_; }
+    void close() override;
+    bool isOpen() const override { return port_.isOpen(); }
+
+    void write(QByteArrayView bytes) override;
+    qint64 bytesAvailable() const override { return port_.bytesAvailable(); }
+    QByteArray read(qint64 maxBytes) override { return port_.read(maxBytes); }
+
+private:
+    QSerialPort port_;
+    int number_ = 1;
+    OpenError openError_ = OpenError::None;
+    QString errorString_;
+};
+
+}  // namespace vaz::comm

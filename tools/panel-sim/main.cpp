@@ -1,0 +1,338 @@
+// panel-sim: plays the fire-alarm panel on a pseudo-terminal or a serial device.
+
+#include "PanelSim.h"
+
+#include "storage/ConfigFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <string>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+// One byte of 8N1 at 9600 baud: ten bit times.
+constexpr auto kByteTime = std::chrono::nanoseconds(1'000'000'000LL * 10 / 9600);
+// A transfer that stalls this long is over; the tool will start afresh.
+constexpr auto kResyncGap = 3s;
+
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char c = 's';
+    [[maybe_unused]] auto n = ::write(g_signalPipe[1], &c, 1);
+}
+
+struct Options {
+    int mcu = 20;
+    int loops = 4;
+    std::string link;
+    std::string port;
+    std::string load;
+    std::string save;
+    bool paced = false;
+    long silentAfter = -1;
+    std::string trace;
+};
+
+[[noreturn]] void usage(const char *why)
+{
+    if (why)
+        std::fprintf(stderr, "panel-sim: %s\n", why);
+    std::fprintf(stderr,
+                 "usage: panel-sim [--mcu 12|15|20] [--loops 2|4] [--link PATH | --port DEVICE]\n"
+                 "                 [--load FILE.dvk] [--save FILE.dvk] [--paced] [--silent-after N]\n"
+                 "                 [--trace FILE]\n");
+    std::exit(2);
+}
+
+Options parse(int argc, char **argv)
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc)
+                usage((a + " needs a value").c_str());
+            return argv[++i];
+        };
+        if (a == "--mcu") {
+            const std::string v = value();
+            if (v != "12" && v != "15" && v != "20")
+                usage("--mcu takes 12, 15 or 20");
+            o.mcu = std::stoi(v);
+        } else if (a == "--loops") {
+            const std::string v = value();
+            if (v != "2" && v != "4")
+                usage("--loops takes 2 or 4");
+            o.loops = std::stoi(v);
+        } else if (a == "--link") {
+            o.link = value();
+        } else if (a == "--port") {
+            o.port = value();
+        } else if (a == "--load") {
+            o.load = value();
+        } else if (a == "--save") {
+            o.save = value();
+        } else if (a == "--paced") {
+            o.paced = true;
+        } else if (a == "--silent-after") {
+            const std::string v = value();
+            char *end = nullptr;
+            o.silentAfter = std::strtol(v.c_str(), &end, 10);
+            if (v.empty() || *end || o.silentAfter < 0)
+                usage("--silent-after takes a whole number of 0 or more");
+        } else if (a == "--trace") {
+            o.trace = value();
+        } else if (a == "--help" || a == "-h") {
+            usage(nullptr);
+        } else {
+            usage(("unknown option " + a).c_str());
+        }
+    }
+    if (!o.link.empty() && !o.port.empty())
+        usage("--link and --port exclude each other");
+    if (o.link.empty() && o.port.empty())
+        usage("give --link PATH or --port DEVICE");
+    return o;
+}
+
+void makeRaw(int fd, bool setSpeed)
+{
+    termios t{};
+    if (tcgetattr(fd, &t) != 0)
+        return;
+    cfmakeraw(&t);
+    t.c_cflag |= CLOCAL | CREAD;
+    t.c_cflag &= ~(CSTOPB | PARENB | CRTSCTS);
+    if (setSpeed) {
+        cfsetispeed(&t, B9600);
+        cfsetospeed(&t, B9600);
+    }
+    t.c_cc[VMIN] = 1;
+    t.c_cc[VTIME] = 0;
+    tcsetattr(fd, TCSANOW, &t);
+}
+
+struct Timed {
+    Clock::time_point at;
+    char byte;
+};
+
+class Tracer {
+public:
+    explicit Tracer(const std::string &path) : start_(Clock::now())
+    {
+        if (!path.empty() && !(file_ = std::fopen(path.c_str(), "w"))) {
+            std::fprintf(stderr, "panel-sim: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+            std::exit(1);
+        }
+    }
+    ~Tracer()
+    {
+        if (file_)
+            std::fclose(file_);
+    }
+    // "<seconds> <tool>panel | panel>tool> <hex> <character>"
+    void byte(const char *direction, char c)
+    {
+        if (!file_)
+            return;
+        const double s = std::chrono::duration<double>(Clock::now() - start_).count();
+        const unsigned char u = static_cast<unsigned char>(c);
+        std::fprintf(file_, "%12.6f %s %02X %c\n", s, direction, u, u >= 0x20 && u < 0x7f ? c : '.');
+        std::fflush(file_);
+    }
+
+private:
+    Clock::time_point start_;
+    std::FILE *file_ = nullptr;
+};
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    const Options opt = parse(argc, argv);
+
+    vaz::sim::PanelSim panel(opt.mcu, opt.loops);
+    panel.setSilentAfter(opt.silentAfter);
+
+    if (!opt.load.empty()) {
+        vaz::Config cfg;
+        cfg.McuVersiyon = opt.mcu;
+        const auto r = vaz::storage::DosyadanVerileriOku(cfg, QString::fromLocal8Bit(opt.load.c_str()));
+        if (r.status != vaz::storage::ReadStatus::Ok) {
+            std::fprintf(stderr, "panel-sim: cannot load %s: %s\n", opt.load.c_str(), qPrintable(r.message));
+            return 1;
+        }
+        panel.memory() = vaz::sim::memoryFromConfig(cfg);
+    }
+
+    int fd = -1;
+    int slave = -1;  // held open so the line survives the tool closing its end
+    std::string device;
+    if (!opt.link.empty()) {
+        fd = posix_openpt(O_RDWR | O_NOCTTY);
+        if (fd < 0 || grantpt(fd) != 0 || unlockpt(fd) != 0) {
+            std::fprintf(stderr, "panel-sim: cannot create a pseudo-terminal: %s\n", std::strerror(errno));
+            return 1;
+        }
+        device = ptsname(fd);
+        slave = ::open(device.c_str(), O_RDWR | O_NOCTTY);
+        if (slave >= 0)
+            makeRaw(slave, false);
+        struct stat st {};
+        if (lstat(opt.link.c_str(), &st) == 0) {
+            if (!S_ISLNK(st.st_mode)) {
+                std::fprintf(stderr, "panel-sim: %s exists and is not a link\n", opt.link.c_str());
+                return 1;
+            }
+            ::unlink(opt.link.c_str());
+        }
+        if (symlink(device.c_str(), opt.link.c_str()) != 0) {
+            std::fprintf(stderr, "panel-sim: cannot link %s: %s\n", opt.link.c_str(), std::strerror(errno));
+            return 1;
+        }
+    } else {
+        device = opt.port;
+        fd = ::open(device.c_str(), O_RDWR | O_NOCTTY);
+        if (fd < 0) {
+            std::fprintf(stderr, "panel-sim: cannot open %s: %s\n", device.c_str(), std::strerror(errno));
+            return 1;
+        }
+        makeRaw(fd, true);
+    }
+
+    if (pipe(g_signalPipe) != 0)
+        return 1;
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGTERM, &sa, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    Tracer tracer(opt.trace);
+    int uploads = 0, downloads = 0;
+    panel.onUploadComplete = [&] {
+        ++uploads;
+        std::fprintf(stderr, "panel-sim: upload %d received\n", uploads);
+        if (opt.save.empty())
+            return;
+        vaz::Config cfg;
+        QString why;
+        if (!vaz::sim::configFromMemory(panel.memory(), opt.mcu, opt.loops, cfg, &why)) {
+            std::fprintf(stderr, "panel-sim: not saved: %s\n", qPrintable(why));
+            return;
+        }
+        const auto r = vaz::storage::GirisVerileriniKaydet(cfg, QString::fromLocal8Bit(opt.save.c_str()));
+        if (!r.ok)
+            std::fprintf(stderr, "panel-sim: not saved: %s\n", qPrintable(r.message));
+    };
+    panel.onDownloadComplete = [&] {
+        ++downloads;
+        std::fprintf(stderr, "panel-sim: download %d sent\n", downloads);
+    };
+
+    std::printf("%s\n", device.c_str());
+    std::fflush(stdout);
+
+    std::deque<Timed> in, out;
+    Clock::time_point lastIn{}, lastOut{}, lastActivity = Clock::now();
+    bool running = true;
+    while (running) {
+        auto now = Clock::now();
+        while (!in.empty() && in.front().at <= now) {
+            const QByteArray answer = panel.feed(in.front().byte);
+            in.pop_front();
+            for (char c : answer) {
+                lastOut = opt.paced ? std::max(now, lastOut + kByteTime) : now;
+                out.push_back({lastOut, c});
+            }
+        }
+        QByteArray chunk;
+        while (!out.empty() && out.front().at <= now) {
+            chunk.append(out.front().byte);
+            out.pop_front();
+        }
+        for (qsizetype done = 0; done < chunk.size();) {
+            const ssize_t n = ::write(fd, chunk.constData() + done, chunk.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                break;
+            for (ssize_t i = 0; i < n; ++i)
+                tracer.byte("panel>tool", chunk[done + i]);
+            done += n;
+        }
+
+        int timeout = -1;
+        auto until = [&](Clock::time_point t) {
+            const auto ms = std::chrono::ceil<std::chrono::milliseconds>(t - now).count();
+            const int v = static_cast<int>(std::max<long long>(0, ms));
+            timeout = timeout < 0 ? v : std::min(timeout, v);
+        };
+        if (!in.empty())
+            until(in.front().at);
+        if (!out.empty())
+            until(out.front().at);
+        if (!panel.idle())
+            until(lastActivity + kResyncGap);
+
+        pollfd fds[2] = {{fd, POLLIN, 0}, {g_signalPipe[0], POLLIN, 0}};
+        const int r = poll(fds, 2, timeout);
+        if (r < 0 && errno != EINTR)
+            break;
+        now = Clock::now();
+        if (fds[1].revents & POLLIN)
+            running = false;
+        if (fds[0].revents & POLLIN) {
+            char buf[4096];
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n > 0) {
+                lastActivity = now;
+                for (ssize_t i = 0; i < n; ++i) {
+                    tracer.byte("tool>panel", buf[i]);
+                    lastIn = opt.paced ? std::max(now, lastIn + kByteTime) : now;
+                    in.push_back({lastIn, buf[i]});
+                }
+            }
+        } else if (fds[0].revents & (POLLHUP | POLLERR)) {
+            if (slave < 0) {
+                std::fprintf(stderr, "panel-sim: the line was closed\n");
+                break;
+            }
+        }
+        if (!panel.idle() && in.empty() && now - lastActivity >= kResyncGap) {
+            panel.reset();
+            if (slave >= 0)
+                tcflush(slave, TCIFLUSH);  // what the tool never read would confuse the next transfer
+            lastActivity = now;
+        }
+    }
+
+    if (!opt.link.empty())
+        ::unlink(opt.link.c_str());
+    if (slave >= 0)
+        ::close(slave);
+    ::close(fd);
+    return 0;
+}
