@@ -1,0 +1,392 @@
+#include "ConfigFile.h"
+
+#include "FieldReader.h"
+#include "model/Codepage.h"
+#include "model/Conversions.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace vaz::storage {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kDelaysTitle = QStringLiteral("Delays");
+const QString kRingingTitle = QStringLiteral("RINGING MODE");
+const std::array<QString, 12> kColumnTitles{
+    QStringLiteral("Loop"),     QStringLiteral("Address"),    QStringLiteral("Zone"),
+    QStringLiteral("Type"),     QStringLiteral("Day"),        QStringLiteral("Night"),
+    QStringLiteral("Location"), QStringLiteral("ByPass"),     QStringLiteral("Event type"),
+    QStringLiteral("Delay"),    QStringLiteral("Output event fire"), QStringLiteral("Output event fault")};
+
+constexpr int kRecordFields = 12;
+// No file this tool writes comes near this; anything larger is not one of ours.
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+// The three layouts a file can have; 14 reads like 12.
+enum class Layout { V12, V15, V20 };
+
+Layout layoutOf(int mcu)
+{
+    return mcu >= 20 ? Layout::V20 : mcu >= 15 ? Layout::V15 : Layout::V12;
+}
+
+QString versionName(Layout l)
+{
+    switch (l) {
+    case Layout::V12: return QStringLiteral("V1.2-1.4");
+    case Layout::V15: return QStringLiteral("V1.5");
+    case Layout::V20: return QStringLiteral("V2.0");
+    }
+    return {};
+}
+
+// A double quote would end the text early when the file is read back.
+QString quoted(const QString &text)
+{
+    QString t = text;
+    t.replace(u'"', u'\'');
+    return u'"' + t + u'"';
+}
+
+// Where each part of a file lies, counted in fields.
+struct Positions {
+    explicit Positions(Layout l)
+        : loopCount(l == Layout::V12 ? 2 : 3),
+          titles(loopCount + 1),
+          records(titles + kRecordFields),
+          delaysTitle(records + kRecords * kRecordFields),
+          delays(delaysTitle + 1),
+          ringingTitle(delays + kPanelDelays),
+          ringing(ringingTitle + 1),
+          ruleCount(ringing + 1),
+          rules(ruleCount + 1)
+    {}
+    qsizetype loopCount, titles, records, delaysTitle, delays, ringingTitle, ringing, ruleCount, rules;
+};
+
+// What the field at index i is meant to hold, for messages.
+QString partName(qsizetype i, Layout l)
+{
+    const Positions p(l);
+    if (i == 0) return QStringLiteral("the identification line");
+    if (i == 1) return QStringLiteral("the supplier's name");
+    if (i < p.loopCount) return QStringLiteral("the panel name");
+    if (i == p.loopCount) return QStringLiteral("the loop count");
+    if (i < p.records) return QStringLiteral("the column titles");
+    if (i < p.delaysTitle)
+        return QStringLiteral("device record %1 of %2").arg((i - p.records) / kRecordFields + 1).arg(kRecords);
+    if (i == p.delaysTitle) return QStringLiteral("the title \"Delays\"");
+    if (i < p.ringingTitle) return QStringLiteral("the panel delays");
+    if (i == p.ringingTitle) return QStringLiteral("the title \"RINGING MODE\"");
+    if (i == p.ringing) return QStringLiteral("the ringing mode");
+    if (i == p.ruleCount) return QStringLiteral("the cause-effect count");
+    return QStringLiteral("cause-effect %1").arg((i - p.rules) / 4 + 1);
+}
+
+int lastLine(const QList<Field> &f)
+{
+    return f.isEmpty() ? 1 : f.last().line;
+}
+
+QString endsEarly(const QList<Field> &f, qsizetype missing, Layout l)
+{
+    return QStringLiteral("The file ends too early: %1 is missing (the file stops at line %2).")
+        .arg(partName(missing, l))
+        .arg(lastLine(f));
+}
+
+// Empty when the fields have the shape of a file written for layout l: titles
+// where they belong, the rule section present or absent, nothing left over.
+// Otherwise what does not fit, and where.
+QString layoutProblem(const QList<Field> &f, Layout l)
+{
+    const Positions p(l);
+    auto title = [&](qsizetype i, const QString &expected) -> QString {
+        if (f.size() <= i)
+            return endsEarly(f, f.size(), l);
+        if (f[i].text != expected)
+            return QStringLiteral("Line %1: the title \"%2\" was expected but \"%3\" was found.")
+                .arg(f[i].line)
+                .arg(expected, f[i].text.left(60));
+        return {};
+    };
+    if (QString e = title(p.delaysTitle, kDelaysTitle); !e.isEmpty())
+        return e;
+    if (QString e = title(p.ringingTitle, kRingingTitle); !e.isEmpty())
+        return e;
+    if (f.size() <= p.ringing)
+        return endsEarly(f, f.size(), l);
+
+    qsizetype end = p.ruleCount;
+    if (l == Layout::V20) {
+        if (f.size() <= p.ruleCount)
+            return endsEarly(f, f.size(), l);
+        const double n = roundHalfEven(textValue(f[p.ruleCount].text));
+        if (!(n >= 0 && n <= 1e6))
+            return QStringLiteral("Line %1: the cause-effect count \"%2\" is not a count.")
+                .arg(f[p.ruleCount].line)
+                .arg(f[p.ruleCount].text.left(60));
+        end = p.rules + 4 * qsizetype(n);
+    }
+    if (f.size() < end)
+        return endsEarly(f, f.size(), l);
+    if (f.size() > end)
+        return QStringLiteral("Line %1: the file goes on after the end of the configuration.").arg(f[end].line);
+    return {};
+}
+
+// A read that has to stop; the message says what and where.
+struct ReadError {
+    QString message;
+};
+
+Int16 wholeValue(const Field &f, const QString &what)
+{
+    try {
+        return toInt16(textValue(f.text));
+    } catch (const RangeError &) {
+        throw ReadError{QStringLiteral("Line %1: %2 is \"%3\", which does not fit a 16-bit field.")
+                            .arg(f.line)
+                            .arg(what, f.text.left(60))};
+    }
+}
+
+// Steps of the reader that store: the fields already fit layout l.
+void storeFields(Config &c, const QList<Field> &f, Layout l)
+{
+    const Positions p(l);
+    c.TedarikciAdi = f[1].text;
+    if (l != Layout::V12)
+        c.PanelAdi = f[2].text;
+
+    const Field &loops = f[p.loopCount];
+    c.CevrimSayisi = textValue(loops.text);
+    if (!std::isfinite(c.CevrimSayisi))
+        throw ReadError{QStringLiteral("Line %1: the loop count \"%2\" is not a number.")
+                            .arg(loops.line)
+                            .arg(loops.text.left(60))};
+
+    for (int k = 0; k < kRecords; ++k) {
+        const Field *r = &f[p.records + qsizetype(k) * kRecordFields];
+        const QString what = QStringLiteral("device record %1").arg(k + 1);
+        const double loop = roundHalfEven(textValue(r[0].text));
+        const double address = roundHalfEven(textValue(r[1].text));
+        if (!(loop >= 1 && loop <= kLoops && address >= 1 && address <= kAddresses))
+            throw ReadError{
+                QStringLiteral("Line %1: %2 names loop \"%3\", address \"%4\"; loops are 1 to %5 and "
+                               "addresses 1 to %6.")
+                    .arg(r[0].line)
+                    .arg(what, r[0].text.left(20), r[1].text.left(20))
+                    .arg(kLoops)
+                    .arg(kAddresses)};
+        const int L = int(loop);
+        const int A = int(address);
+        c.BolgeNo(L, A) = wholeValue(r[2], QStringLiteral("the zone of ") + what);
+        c.CihazTipi(L, A) = wholeValue(r[3], QStringLiteral("the type of ") + what);
+        c.MahalText(L, A) = r[6].text;
+        c.GecikmeIptal(L, A) = wholeValue(r[7], QStringLiteral("the bypass of ") + what);
+        c.OlayTipi(L, A) = wholeValue(r[8], QStringLiteral("the event type of ") + what);
+        c.Gecikme(L, A) = wholeValue(r[9], QStringLiteral("the delay of ") + what);
+        c.CikisYangin(L, A) = wholeValue(r[10], QStringLiteral("the output event fire of ") + what);
+        c.CikisHata(L, A) = wholeValue(r[11], QStringLiteral("the output event fault of ") + what);
+    }
+    const Field *last = &f[p.records + qsizetype(kRecords - 1) * kRecordFields];
+    QString *record[] = {&c.KayitCevrim, &c.KayitAdres,    &c.KayitBolge,   &c.KayitTip,
+                         &c.KayitGunduz, &c.KayitGece,     &c.KayitMahal,   &c.KayitBypass,
+                         &c.KayitOlayTipi, &c.KayitGecikme, &c.KayitCikisYangin, &c.KayitCikisHata};
+    for (int i = 0; i < kRecordFields; ++i)
+        *record[i] = last[i].text;
+
+    c.GecikmeBaslik = f[p.delaysTitle].text;
+    for (int i = 0; i < kPanelDelays; ++i)
+        c.Gecikmeler(i) = wholeValue(f[p.delays + i], QStringLiteral("panel delay %1").arg(i + 1));
+    c.CalmaModuBaslik = f[p.ringingTitle].text;
+    c.CalmaModu = wholeValue(f[p.ringing], QStringLiteral("the ringing mode"));
+
+    if (l == Layout::V20) {
+        const Field &count = f[p.ruleCount];
+        const Int16 n = wholeValue(count, QStringLiteral("the cause-effect count"));
+        if (n > kMaxRules)
+            throw ReadError{QStringLiteral("Line %1: the file holds %2 cause-effect rules; at most %3 are possible.")
+                                .arg(count.line)
+                                .arg(int(n))
+                                .arg(kMaxRules)};
+        c.SSsayisi = n;
+        for (int r = 1; r <= n; ++r) {
+            const Field *rule = &f[p.rules + qsizetype(r - 1) * 4];
+            c.SSismi(r) = rule[0].text;
+            c.SSgirisler(r) = rule[1].text;
+            c.SScikislar(r) = rule[2].text;
+            c.SSkosul(r) = wholeValue(rule[3], QStringLiteral("the condition of cause-effect %1").arg(r));
+        }
+    }
+    c.CevrimSayac = kLoops;
+    c.AdresSayac = kAddresses;
+}
+
+QString damaged(const QString &fileName, const QString &detail)
+{
+    const QString head = fileName.isEmpty() ? QStringLiteral("The file cannot be read.")
+                                            : QStringLiteral("The file \"%1\" cannot be read.").arg(fileName);
+    return head + u' ' + detail + QStringLiteral(" The configuration was not changed.");
+}
+
+ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
+{
+    try {
+        const FieldList split = splitFields(fromCp1254(bytes));
+        const QList<Field> &f = split.fields;
+        if (f.isEmpty() || f[0].text != kIdentification)
+            return {ReadStatus::WrongFileType, QStringLiteral("Wrong file type")};
+        if (!split.error.isEmpty())
+            return {ReadStatus::Damaged, damaged(fileName, split.error)};
+
+        const Layout chosen = layoutOf(cfg.McuVersiyon);
+        if (QString problem = layoutProblem(f, chosen); !problem.isEmpty()) {
+            for (Layout other : {Layout::V12, Layout::V15, Layout::V20})
+                if (other != chosen && layoutProblem(f, other).isEmpty())
+                    return {ReadStatus::VersionMismatch,
+                            QStringLiteral("This file was written for MCU version %1. Choose that version "
+                                           "with File > MCU Version and open it again.")
+                                .arg(versionName(other))};
+            return {ReadStatus::Damaged, damaged(fileName, problem)};
+        }
+
+        Config staging = cfg;
+        storeFields(staging, f, chosen);
+        staging.AdresTablosuHazir = 0;
+        cfg = std::move(staging);
+        return {ReadStatus::Ok, {}};
+    } catch (const ReadError &e) {
+        return {ReadStatus::Damaged, damaged(fileName, e.message)};
+    } catch (const RangeError &e) {
+        return {ReadStatus::Damaged, damaged(fileName, QString::fromStdString(e.what()) + u'.')};
+    }
+}
+
+}  // namespace
+
+QByteArray configFileBytes(const Config &cfg)
+{
+    QString out;
+    out.reserve(64 * 1024);
+    auto line = [&](const QString &s) {
+        out += s;
+        out += kCrLf;
+    };
+
+    line(quoted(kIdentification));
+    line(quoted(cfg.TedarikciAdi));
+    if (cfg.McuVersiyon >= 15)
+        line(quoted(cfg.PanelAdi));
+    line(numberText(cfg.CevrimSayisi));
+    QStringList titles;
+    for (const QString &t : kColumnTitles)
+        titles << quoted(t);
+    line(titles.join(u','));
+
+    const QString day = quoted(QStringLiteral("5"));
+    for (int L = 1; L <= kLoops; ++L) {
+        for (int A = 1; A <= kAddresses; ++A) {
+            out += quoted(blankLed(L)) + u',' + quoted(blankLed(A)) + u',' +
+                   quoted(blankLed(cfg.BolgeNo(L, A))) + u',' + quoted(blankLed(cfg.CihazTipi(L, A))) + u',' +
+                   day + u',' + day + u',' + quoted(cfg.MahalText(L, A)) + u',' +
+                   quoted(blankLed(cfg.GecikmeIptal(L, A))) + u',' + quoted(plainForm(cfg.OlayTipi(L, A))) +
+                   u',' + plainForm(cfg.Gecikme(L, A)) + u',' + plainForm(cfg.CikisYangin(L, A)) + u',' +
+                   quoted(plainForm(cfg.CikisHata(L, A)));
+            out += kCrLf;
+        }
+    }
+
+    line(quoted(kDelaysTitle));
+    QStringList delays;
+    for (int i = 0; i < kPanelDelays; ++i)
+        delays << plainForm(cfg.Gecikmeler(i));
+    line(delays.join(u','));
+    line(quoted(kRingingTitle));
+    line(plainForm(cfg.CalmaModu));
+
+    if (cfg.McuVersiyon >= 20) {
+        const int n = cfg.SSsayisi;
+        if (n < 0 || n > kMaxRules)
+            throw RangeError("the cause-effect count " + std::to_string(n) + " is outside 0 to 200");
+        line(plainForm(n));
+        for (int r = 1; r <= n; ++r) {
+            line(quoted(cfg.SSismi(r)));
+            line(quoted(cfg.SSgirisler(r)));
+            line(quoted(cfg.SScikislar(r)));
+            line(plainForm(cfg.SSkosul(r)));
+        }
+    }
+    return toCp1254(out);
+}
+
+SaveResult GirisVerileriniKaydet(Config &cfg, const QString &path)
+{
+    const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
+    auto failed = [&](const QString &reason) {
+        return SaveResult{false, QStringLiteral("The configuration was not saved to \"%1\": %2. "
+                                                "Any file of that name was left as it was.")
+                                     .arg(name, reason)};
+    };
+
+    QByteArray bytes;
+    try {
+        bytes = configFileBytes(cfg);
+    } catch (const RangeError &e) {
+        return failed(QString::fromStdString(e.what()));
+    }
+
+    if (QFileInfo(path).isDir())
+        return failed(QStringLiteral("a folder has that name"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        QString reason = file.errorString();
+        file.cancelWriting();
+        return failed(reason);
+    }
+    if (!file.commit())
+        return failed(file.errorString());
+
+    cfg.DosyaKaydedildi = 1;
+    return {true, {}};
+}
+
+ReadResult readConfigBytes(Config &cfg, QByteArrayView bytes)
+{
+    return readBytes(cfg, bytes, QString());
+}
+
+ReadResult DosyadanVerileriOku(Config &cfg, const QString &path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName().isEmpty() ? path : info.fileName();
+    auto cannotOpen = [&](const QString &reason) {
+        return ReadResult{ReadStatus::CannotOpen,
+                          QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(name, reason)};
+    };
+    if (info.isDir())
+        return cannotOpen(QStringLiteral("it is a folder"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotOpen(file.errorString());
+    if (file.size() > kMaxFileSize)
+        return {ReadStatus::Damaged,
+                damaged(name, QStringLiteral("It is far too large to be a configuration file."))};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return cannotOpen(file.errorString());
+    file.close();
+    return readBytes(cfg, bytes, name);
+}
+
+}  // namespace vaz::storage

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+namespace vaz::storage {
+
+// One field of a configuration file as the reader takes it.
+struct Field {
+    QString text;
+    int line = 0;  // line on which the field starts, from 1
+};
+
+struct FieldList {
+    QList<Field> fields;
+    // Set when the fields stop early because a quoted text is never closed.
+    QString error;
+};
+
+// Splits decoded file text into fields: a field ends at a comma or a line end
+// (CR LF, CR or LF); a quoted field is the text between its quotes, commas and
+// line ends included, and anything after the closing quote up to the next
+// comma or line end is dropped; leading blanks of a field are skipped. Blanks
+// and line ends at the very end of the text hold no field.
+FieldList splitFields(QStringView text);
+
+}  // namespace vaz::storage

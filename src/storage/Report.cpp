@@ -1,0 +1,249 @@
+#include "Report.h"
+
+#include "FieldReader.h"
+#include "devices/DeviceCatalog.h"
+#include "model/Codepage.h"
+#include "model/Config.h"
+#include "model/Conversions.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vaz::storage {
+
+namespace {
+
+constexpr int kZoneWidth = 14;
+constexpr qsizetype kFirstPiece = 150;
+constexpr qsizetype kFollowingPiece = 120;
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+// The report stops here; the message says what and where.
+struct ReportError {
+    QString message;
+};
+
+// Takes the fields of the file one after the other, like the file reader.
+class FieldCursor {
+public:
+    explicit FieldCursor(const QList<Field> &fields) : f_(fields) {}
+
+    const Field &take(const QString &what)
+    {
+        if (next_ >= f_.size())
+            throw ReportError{QStringLiteral("The file ends too early: %1 is missing (the file stops at line %2).")
+                                  .arg(what)
+                                  .arg(f_.isEmpty() ? 1 : f_.last().line)};
+        return f_[next_++];
+    }
+
+    // A whole-number field, rounded as the configuration would store it.
+    int whole(const QString &what)
+    {
+        const Field &f = take(what);
+        try {
+            return toInt16(textValue(f.text));
+        } catch (const RangeError &) {
+            throw ReportError{QStringLiteral("Line %1: %2 \"%3\" is not a number the report can use.")
+                                  .arg(f.line)
+                                  .arg(what, f.text.left(60))};
+        }
+    }
+
+private:
+    const QList<Field> &f_;
+    qsizetype next_ = 0;
+};
+
+// Blank-led form of a value that may hold a fraction.
+QString blankLedNumber(double v)
+{
+    return v < 0 ? numberText(v) : u' ' + numberText(v);
+}
+
+// A whole number printed as a number: sign place in front, a blank after.
+QString printedNumber(int v)
+{
+    return blankLed(v) + u' ';
+}
+
+QString typeName(int code)
+{
+    const QString name = devices::reportName(code);
+    if (!name.isEmpty())
+        return name;
+    // Padded like the catalogue's names so that the location still starts at column 85.
+    return QStringLiteral("Unknown type %1").arg(code).leftJustified(18, u' ');
+}
+
+void addList(QList<PrintLine> &lines, const QString &heading, const QString &list)
+{
+    lines << PrintLine{heading};
+    lines << PrintLine{list.left(kFirstPiece)};
+    for (qsizetype at = kFirstPiece; at < list.size(); at += kFollowingPiece)
+        lines << PrintLine{list.mid(at, kFollowingPiece)};
+}
+
+QString conditionWord(int code)
+{
+    switch (code) {
+    case 1: return QStringLiteral("OR");
+    case 2: return QStringLiteral("COINCIDENCE");
+    case 3: return QStringLiteral("AND");
+    }
+    return {};
+}
+
+QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName, int mcuVersion)
+{
+    const PrintLine blank{QStringLiteral(" ")};
+    QList<PrintLine> lines;
+    FieldCursor in(fields);
+
+    in.take(QStringLiteral("the identification line"));
+    lines << PrintLine{QStringLiteral("File name: ") + fileName};
+    lines << PrintLine{QStringLiteral("Supplier's name: ") + in.take(QStringLiteral("the supplier's name")).text};
+    if (mcuVersion >= 15)
+        lines << PrintLine{QStringLiteral("Panel name: ") + in.take(QStringLiteral("the panel name")).text};
+
+    const Field &loopField = in.take(QStringLiteral("the loop count"));
+    const double loops = textValue(loopField.text);
+    if (!std::isfinite(loops))
+        throw ReportError{QStringLiteral("Line %1: the loop count \"%2\" is not a number the report can use.")
+                              .arg(loopField.line)
+                              .arg(loopField.text.left(60))};
+    lines << PrintLine{QStringLiteral("Loop count: ") + blankLedNumber(loops)};
+
+    QStringList titles;
+    for (int i = 0; i < 12; ++i)
+        titles << in.take(QStringLiteral("the column titles")).text;
+    lines << PrintLine{titles[0], titles[1], titles[2], titles[3], QString(), QString(), titles[6]};
+
+    int devices = 0;
+    for (int k = 1; k <= kRecords; ++k) {
+        const QString what = QStringLiteral("device record %1 of %2").arg(k).arg(kRecords);
+        QStringList record;
+        int type = 0;
+        for (int i = 0; i < 12; ++i) {
+            if (i == 3)
+                type = in.whole(QStringLiteral("the type of ") + what);
+            record << (i == 3 ? QString() : in.take(what).text);
+        }
+        if (type == 0)
+            continue;
+        ++devices;
+        lines << PrintLine{record[0], record[1], record[2], typeName(type), QString(), record[6]};
+    }
+    lines << blank << PrintLine{QStringLiteral("Device count: ") + blankLed(devices)} << blank;
+
+    const QString delaysTitle = in.take(QStringLiteral("the title \"Delays\"")).text;
+    lines << blank;
+    lines << PrintLine{delaysTitle,
+                       QStringLiteral("Sounder1, Sounder2, Sounder3, Sounder4, Alarm R., Fire R., Fault R.")};
+    PrintLine delays;
+    for (int i = 1; i <= kPanelDelays; ++i)
+        delays << printedNumber(in.whole(QStringLiteral("panel delay %1").arg(i)));
+    lines << delays;
+
+    in.take(QStringLiteral("the title \"RINGING MODE\""));
+    const int mode = in.whole(QStringLiteral("the ringing mode"));
+    lines << blank;
+    if (mode == 0)
+        lines << PrintLine{QStringLiteral("System operation mode: Common")};
+    else if (mode == 1)
+        lines << PrintLine{QStringLiteral("System operation mode: Cause-effect")};
+
+    if (mcuVersion >= 20) {
+        lines << blank;
+        const QString countWhat = QStringLiteral("the cause-effect count");
+        const int count = in.whole(countWhat);
+        if (count < 0 || count > kMaxRules)
+            throw ReportError{QStringLiteral("The cause-effect count %1 is not 0 to %2.").arg(count).arg(kMaxRules)};
+        lines << PrintLine{QStringLiteral("Cause-effect count: ") + blankLed(count)};
+        for (int r = 1; r <= count; ++r) {
+            const QString what = QStringLiteral("cause-effect %1").arg(r);
+            lines << blank;
+            lines << PrintLine{QStringLiteral("Cause-effect name: ") + in.take(what).text};
+            addList(lines, QStringLiteral("Inputs:"), in.take(what).text);
+            addList(lines, QStringLiteral("Outputs:"), in.take(what).text);
+            lines << PrintLine{QStringLiteral("Condition: ") +
+                               conditionWord(in.whole(QStringLiteral("the condition of ") + what))};
+        }
+    }
+    return lines;
+}
+
+QString failure(const QString &detail)
+{
+    return QStringLiteral("The configuration report was not printed. ") + detail;
+}
+
+}  // namespace
+
+ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int mcuVersion)
+{
+    const FieldList split = splitFields(fromCp1254(bytes));
+    try {
+        ReportResult result;
+        result.lines = reportLines(split.fields, fileName, mcuVersion);
+        result.ok = true;
+        return result;
+    } catch (const ReportError &e) {
+        // An unclosed quote cut the fields short: that is the real cause.
+        return {false, failure(split.error.isEmpty() ? e.message : split.error), {}};
+    } catch (const RangeError &e) {
+        return {false, failure(QString::fromStdString(e.what()) + u'.'), {}};
+    }
+}
+
+ReportResult RaporYazdir(const QString &path, int mcuVersion)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName().isEmpty() ? path : info.fileName();
+    auto cannotOpen = [&](const QString &reason) {
+        return ReportResult{false, failure(QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(name, reason)),
+                            {}};
+    };
+    if (info.isDir())
+        return cannotOpen(QStringLiteral("it is a folder"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotOpen(file.errorString());
+    if (file.size() > kMaxFileSize)
+        return {false, failure(QStringLiteral("The file \"%1\" is far too large to be a configuration file.").arg(name)),
+                {}};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return cannotOpen(file.errorString());
+    return reportFromBytes(bytes, name, mcuVersion);
+}
+
+QString layoutPrintLine(const PrintLine &items)
+{
+    QString out;
+    qsizetype start = 1;  // column of the item just placed
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (i > 0) {
+            // The next zone after the previous item's last column (its start, when it is empty).
+            const qsizetype last = start + std::max<qsizetype>(items[i - 1].size(), 1) - 1;
+            start = ((last - 1) / kZoneWidth + 1) * kZoneWidth + 1;
+            out = out.leftJustified(start - 1, u' ');
+        }
+        out += items[i];
+    }
+    return out;
+}
+
+QStringList layoutReport(const QList<PrintLine> &lines)
+{
+    QStringList out;
+    out.reserve(lines.size());
+    for (const PrintLine &l : lines)
+        out << layoutPrintLine(l);
+    return out;
+}
+
+}  // namespace vaz::storage

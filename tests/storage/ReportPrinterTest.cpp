@@ -1,0 +1,70 @@
+#include "storage/ReportPrinter.h"
+#include "support/FakePrompts.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace vaz;
+using namespace vaz::storage;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList manyLines(int n)
+{
+    QStringList lines;
+    for (int i = 1; i <= n; ++i)
+        lines << QStringLiteral(" %1").arg(i).leftJustified(84, u' ') + QStringLiteral("Şişli kat %1").arg(i);
+    lines << QString(150, u'9');
+    return lines;
+}
+
+}  // namespace
+
+TEST(ReportPrinter, RendersPagesIntoAPdf)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    renderReport(manyLines(200), printer);
+
+    const QByteArray pdf = contents(path);
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    // 201 lines do not fit one page: there are page breaks.
+    EXPECT_GT(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+}
+
+TEST(ReportPrinter, WithoutPrinterWritesThePdfTheUserNames)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this system has a default printer";
+    QTemporaryDir dir;
+    test::FakeFileDialogs dialogs;
+    SystemReportOutput output(dialogs);
+    QString error = QStringLiteral("stale");
+
+    EXPECT_FALSE(output.print(manyLines(3), &error));  // cancelled
+    EXPECT_TRUE(error.isEmpty());
+    EXPECT_EQ(dialogs.titles, QStringList{QStringLiteral("PRINT")});
+    EXPECT_EQ(dialogs.filters, QStringList{QStringLiteral("*.pdf")});
+
+    dialogs.paths.push_back(dir.filePath(QStringLiteral("rapor")));
+    EXPECT_TRUE(output.print(manyLines(3), &error));
+    EXPECT_TRUE(contents(dir.filePath(QStringLiteral("rapor.pdf"))).startsWith("%PDF"));
+
+    dialogs.paths.push_back(dir.filePath(QStringLiteral("missing/rapor.pdf")));
+    EXPECT_FALSE(output.print(manyLines(3), &error));
+    EXPECT_EQ(error, QStringLiteral("The report could not be written to \"rapor.pdf\"."));
+}
