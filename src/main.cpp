@@ -1,9 +1,34 @@
+#include "shell/App.h"
+#include "shell/mcuV.h"
+
 #include <QApplication>
-#include <QTextStream>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QTextStream(stderr) << "vazconfig: the core is built; the main window is not there yet.\n";
-    return 0;
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication qapp(argc, argv);
+    // The tool decides itself when a run ends: windows are hidden, not closed,
+    // while another one is in use.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    vaz::App app;
+    QObject::connect(&app, &vaz::App::quitRequested, &qapp, &QCoreApplication::quit, Qt::QueuedConnection);
+    app.start();
+
+    // Start-up check for the tests: say when the version window is on screen, then stop.
+    if (qEnvironmentVariableIsSet("VAZ_QUIT_WHEN_SHOWN")) {
+        QTimer::singleShot(0, &qapp, [&] {
+            std::printf("version window shown: %s after %lld ms\n",
+                        app.versionWindow()->isVisible() ? "yes" : "no",
+                        static_cast<long long>(sinceStart.elapsed()));
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    }
+    return QApplication::exec();
 }

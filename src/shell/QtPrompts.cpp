@@ -22,11 +22,7 @@ Answer QtMessages::question(const QString &text, const QString &title)
     }
 }
 
-QtFileDialogs::QtFileDialogs(QWidget *parent) : dialog_(new QFileDialog(parent))
-{
-    dialog_->setObjectName(QStringLiteral("CommonDialog1"));
-    dialog_->setDefaultSuffix(QStringLiteral("dvk"));
-}
+QtFileDialogs::QtFileDialogs(QWidget *parent) : parent_(parent) {}
 
 QtFileDialogs::~QtFileDialogs()
 {
@@ -45,6 +41,12 @@ QString QtFileDialogs::saveFileName(const QString &title, const QString &filter)
 
 QString QtFileDialogs::run(const QString &title, const QString &filter, bool save)
 {
+    // Made on first use: most runs never open a file.
+    if (!dialog_) {
+        dialog_ = new QFileDialog(parent_);
+        dialog_->setObjectName(QStringLiteral("CommonDialog1"));
+        dialog_->setDefaultSuffix(QStringLiteral("dvk"));
+    }
     dialog_->setWindowTitle(title);
     dialog_->setNameFilter(filter);
     dialog_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

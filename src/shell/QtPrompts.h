@@ -31,7 +31,8 @@ public:
 
 private:
     QString run(const QString &title, const QString &filter, bool save);
-    QFileDialog *dialog_;
+    QPointer<QWidget> parent_;
+    QFileDialog *dialog_ = nullptr;
 };
 
 }  // namespace vaz

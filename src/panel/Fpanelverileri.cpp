@@ -1,0 +1,247 @@
+#include "Fpanelverileri.h"
+
+#include "model/Conversions.h"
+#include "panel/DisplayText.h"
+#include "shell/App.h"
+#include "shell/lintor1.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QValidator>
+#include <QVBoxLayout>
+
+namespace vaz {
+
+namespace {
+
+// Refuses what the file or the panel link could not carry, and remembers why
+// so that the window can say it.
+class NameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        reason = nameInputProblem(input);
+        return reason.isEmpty() ? Acceptable : Invalid;
+    }
+    mutable QString reason;
+};
+
+struct DelayField {
+    int slot;
+    const char *field;
+    const char *label;
+    const char *caption;
+};
+
+// Window order; slot 4 is the alarm relay although the fire relay comes first.
+const DelayField kDelayFields[] = {
+    {0, "TxtSiren1", "LabelSiren1", "Sounder 1"},   {1, "TxtSiren2", "LabelSiren2", "Sounder 2"},
+    {2, "TxtSiren3", "LabelSiren3", "Sounder 3"},   {3, "TxtSiren4", "LabelSiren4", "Sounder 4"},
+    {5, "TxtYanginRol", "LabelYanRol", "Fire relay"}, {6, "TxtHataRol", "LabelHataRol", "Fault relay"},
+    {4, "TxtAlarmRol", "LabelAlarmRol", "Alarm relay"},
+};
+
+}  // namespace
+
+Fpanelverileri::Fpanelverileri(App &app, QWidget *owner) : QDialog(owner), app_(app)
+{
+    setObjectName(QStringLiteral("Fpanelverileri"));
+    setWindowTitle(QStringLiteral("Panel configuration"));
+
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("Toolbar2"));
+    bar->setIconSize(QSize(28, 28));
+    auto button = [this, bar](const char *key, const char *tip, const char *icon) {
+        auto *a = bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))),
+                                 QString::fromLatin1(tip));
+        a->setObjectName(QString::fromLatin1(key));
+        a->setToolTip(QString::fromLatin1(tip));
+        return a;
+    };
+    connect(button("BtOnay", "Save", "save"), &QAction::triggered, this,
+            [this] { app_.guarded([this] { BtOnay_Click(); }); });
+    connect(button("BtIptal", "Cancel", "cancel"), &QAction::triggered, this, &Fpanelverileri::BtIptal_Click);
+    button("BtPanelVeriYardim", "Help", "help");
+
+    auto *supplierFrame = new QGroupBox(QStringLiteral("Supplier's name"), this);
+    supplierFrame->setObjectName(QStringLiteral("FrameTedarikci"));
+    supplier_ = nameBox(QStringLiteral("TextTedarikci"), QStringLiteral("Supplier's name"));
+    (new QVBoxLayout(supplierFrame))->addWidget(supplier_);
+
+    auto *panelFrame = new QGroupBox(QStringLiteral("Panel name"), this);
+    panelFrame->setObjectName(QStringLiteral("FramePanel"));
+    panel_ = nameBox(QStringLiteral("TextPanel"), QStringLiteral("Max. 40 characters"));
+    (new QVBoxLayout(panelFrame))->addWidget(panel_);
+
+    auto *delayFrame = new QGroupBox(QStringLiteral("Sounder/relay output delay"), this);
+    delayFrame->setObjectName(QStringLiteral("FrameGecikme"));
+    auto *grid = new QGridLayout(delayFrame);
+    int place = 0;
+    for (const DelayField &d : kDelayFields) {
+        auto *label = new QLabel(QString::fromLatin1(d.caption), delayFrame);
+        label->setObjectName(QString::fromLatin1(d.label));
+        auto *field = new QLineEdit(delayFrame);
+        field->setObjectName(QString::fromLatin1(d.field));
+        field->setMaximumWidth(70);
+        auto *unit = new QLabel(QStringLiteral("sec."), delayFrame);
+        unit->setObjectName(QStringLiteral("LabelSaniye%1").arg(d.slot + 1));
+        const int row = place / 2, column = (place % 2) * 4;
+        grid->addWidget(label, row, column);
+        grid->addWidget(field, row, column + 1);
+        grid->addWidget(unit, row, column + 2);
+        ++place;
+        delays_[d.slot] = field;
+        delayLabels_[d.slot] = label;
+        connect(field, &QLineEdit::textChanged, this,
+                [this, slot = d.slot] { app_.guarded([&] { delayChanged(slot); }); });
+    }
+    grid->setColumnMinimumWidth(3, 16);
+
+    delayActive_ = new QCheckBox(QStringLiteral("Delay active"), this);
+    delayActive_->setObjectName(QStringLiteral("Check1"));
+    connect(delayActive_, &QCheckBox::toggled, this, [this](bool on) {
+        for (int i = 0; i < kPanelDelays; ++i) {
+            delays_[i]->setEnabled(on);
+            delayLabels_[i]->setEnabled(on);
+        }
+    });
+
+    auto *modeFrame = new QGroupBox(QStringLiteral("System operation mode"), this);
+    modeFrame->setObjectName(QStringLiteral("FrameCalmaModu"));
+    auto *modeLayout = new QHBoxLayout(modeFrame);
+    mode_ = new QButtonGroup(this);
+    auto *common = new QRadioButton(QStringLiteral("Common"), modeFrame);
+    common->setObjectName(QStringLiteral("DefRingMode_Common"));
+    auto *zonal = new QRadioButton(QStringLiteral("Cause-effect"), modeFrame);
+    zonal->setObjectName(QStringLiteral("DefRingMode_Zonal"));
+    mode_->addButton(common, 0);
+    mode_->addButton(zonal, 1);
+    modeLayout->addWidget(common);
+    modeLayout->addWidget(zonal);
+    connect(mode_, &QButtonGroup::idToggled, this, [this](int mode, bool on) {
+        if (on)
+            app_.guarded([&] { ringingModeChosen(mode); });
+    });
+
+    status_ = new QStatusBar(this);
+    status_->setObjectName(QStringLiteral("StatusBar1"));
+    status_->setSizeGripEnabled(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(bar);
+    layout->addWidget(supplierFrame);
+    layout->addWidget(panelFrame);
+    layout->addWidget(delayFrame);
+    layout->addWidget(delayActive_);
+    layout->addWidget(modeFrame);
+    layout->addWidget(status_);
+}
+
+QLineEdit *Fpanelverileri::nameBox(const QString &objectName, const QString &hint)
+{
+    auto *box = new QLineEdit(this);
+    box->setObjectName(objectName);
+    box->setMaxLength(kNameLength);
+    // A hint, not a value: saving an untouched box must not store it as a name.
+    box->setPlaceholderText(hint);
+    auto *validator = new NameValidator(box);
+    box->setValidator(validator);
+    connect(box, &QLineEdit::inputRejected, this, [this, box, validator] {
+        const QString why = !validator->reason.isEmpty() ? validator->reason
+                                                         : nameInputProblem(box->text() + u'x');
+        status_->showMessage(why);
+        box->setToolTip(why);
+    });
+    connect(box, &QLineEdit::textEdited, this, [this, box] {
+        status_->clearMessage();
+        box->setToolTip(QString());
+    });
+    return box;
+}
+
+void Fpanelverileri::openWindow()
+{
+    Form_Load();
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Fpanelverileri::Form_Load()
+{
+    const Config &cfg = app_.config();
+    status_->clearMessage();
+    supplier_->setText(cfg.TedarikciAdi);
+    panel_->setText(cfg.PanelAdi);
+    for (int i = 0; i < kPanelDelays; ++i) {
+        const QString text = plainForm(cfg.Gecikmeler(i));
+        if (delays_[i]->text() == text)
+            delayChanged(i);  // an unchanged text raises no change, but the value is still checked
+        else
+            delays_[i]->setText(text);
+    }
+    delayActive_->setChecked(false);
+    for (int i = 0; i < kPanelDelays; ++i) {
+        delays_[i]->setEnabled(false);
+        delayLabels_[i]->setEnabled(false);
+    }
+    // Both off first, so that choosing the stored mode always runs its handling.
+    mode_->setExclusive(false);
+    for (QAbstractButton *b : mode_->buttons())
+        b->setChecked(false);
+    mode_->setExclusive(true);
+    if (QAbstractButton *b = mode_->button(cfg.CalmaModu))
+        b->setChecked(true);
+}
+
+void Fpanelverileri::delayChanged(int slot)
+{
+    const DelayInput in = delayFromText(delays_[slot]->text());
+    if (!in.inRange) {
+        app_.messages().message(QStringLiteral("Inappropriate value!"));
+        delays_[slot]->setText(QStringLiteral("999"));  // its own change stores 999
+        return;
+    }
+    app_.config().Gecikmeler(slot) = in.seconds;
+}
+
+void Fpanelverileri::ringingModeChosen(int mode)
+{
+    app_.config().CalmaModu = mode;
+    app_.mainWindow()->setCauseEffectButton(mode == 1);
+}
+
+void Fpanelverileri::BtOnay_Click()
+{
+    Config &cfg = app_.config();
+    supplier_->setText(PanelVerKarakterDuzenle(supplier_->text()));
+    cfg.TedarikciAdi = supplier_->text();
+    cfg.PanelAdi = panel_->text();
+    hide();
+    lintor1 *main = app_.mainWindow();
+    main->setDisplayLine1(kStatusNormal);
+    main->setDisplayLine2(cfg.TedarikciAdi);
+    main->show();
+    accept();
+}
+
+void Fpanelverileri::BtIptal_Click() { reject(); }
+
+void Fpanelverileri::reject()
+{
+    hide();
+    app_.mainWindow()->show();
+    QDialog::reject();
+}
+
+}  // namespace vaz

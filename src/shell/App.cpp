@@ -1,0 +1,138 @@
+#include "App.h"
+
+#include "Fyeni.h"
+#include "QtPrompts.h"
+#include "lintor1.h"
+#include "mcuV.h"
+#include "panel/Fpanelverileri.h"
+#include "storage/ReportPrinter.h"
+
+#include <stdexcept>
+
+static void initResources()
+{
+    // The icons sit in a static library; without this the linker drops them.
+    Q_INIT_RESOURCE(vaz);
+}
+
+namespace vaz {
+
+App::App()
+    : ownMessages_(std::make_unique<QtMessages>()),
+      ownDialogs_(std::make_unique<QtFileDialogs>()),
+      messages_(ownMessages_.get()),
+      dialogs_(ownDialogs_.get())
+{
+    initResources();
+    ownReport_ = std::make_unique<storage::SystemReportOutput>(*dialogs_);
+    report_ = ownReport_.get();
+}
+
+App::~App()
+{
+    delete main_;  // takes the windows it owns along
+    delete mcuV_;
+}
+
+void App::setMessages(Messages *m) { messages_ = m ? m : ownMessages_.get(); }
+void App::setFileDialogs(FileDialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
+void App::setReportOutput(storage::ReportOutput *r) { report_ = r ? r : ownReport_.get(); }
+
+void App::start()
+{
+    config_.CalmaModu = 0;
+    config_.CevrimSayisi = 0;
+    config_.SSyerAyrildi = 0;
+    config_.McuVersiyon = 0;
+    versionWindow()->openWindow();
+}
+
+mcuV *App::versionWindow()
+{
+    if (!mcuV_) {
+        mcuV_ = new mcuV(config_);
+        connect(mcuV_, &mcuV::confirmed, this, &App::versionConfirmed);
+        connect(mcuV_, &mcuV::abandoned, this, &App::versionAbandoned);
+    }
+    return mcuV_;
+}
+
+lintor1 *App::mainWindow()
+{
+    if (!main_) {
+        main_ = new lintor1(*this);
+        main_->load();
+    }
+    return main_;
+}
+
+Fpanelverileri *App::panelWindow()
+{
+    lintor1 *owner = mainWindow();
+    auto *w = owner->findChild<Fpanelverileri *>(QString(), Qt::FindDirectChildrenOnly);
+    return w ? w : new Fpanelverileri(*this, owner);
+}
+
+Fyeni *App::newConfigWindow() const { return fyeni_; }
+
+Fyeni *App::openNewConfig(std::function<void()> whenClosed)
+{
+    if (fyeni_) {
+        fyeni_->raise();
+        return fyeni_;
+    }
+    fyeni_ = new Fyeni(*this, mainWindow());
+    connect(fyeni_, &QDialog::finished, this, [this, whenClosed] {
+        // Created anew for every opening, so nothing of a former choice remains.
+        if (fyeni_)
+            fyeni_->deleteLater();
+        fyeni_ = nullptr;
+        if (whenClosed)
+            guarded(whenClosed);
+    });
+    fyeni_->setWindowModality(Qt::ApplicationModal);
+    fyeni_->show();
+    return fyeni_;
+}
+
+void App::versionConfirmed()
+{
+    const bool loaded = main_ != nullptr;
+    lintor1 *w = mainWindow();
+    w->setWindowTitle(kMainCaption + QStringLiteral(" - ") + mcuStatusText(config_.McuVersiyon));
+    if (loaded)
+        w->raise();
+}
+
+void App::versionAbandoned()
+{
+    // At start nothing else is open, so closing the version window ends the run.
+    if (!main_)
+        quit();
+}
+
+void App::quit()
+{
+    if (fyeni_)
+        fyeni_->hide();
+    if (mcuV_)
+        mcuV_->hide();
+    if (main_) {
+        for (QWidget *w : main_->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            if (w->isWindow())
+                w->hide();
+        main_->hide();
+    }
+    emit quitRequested();
+}
+
+void App::guarded(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const std::exception &e) {
+        messages().message(QString::fromUtf8(e.what()));
+    }
+}
+
+}  // namespace vaz

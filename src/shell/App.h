@@ -1,0 +1,91 @@
+#pragma once
+
+#include "ShellLogic.h"
+#include "model/Config.h"
+#include "model/Prompts.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+namespace vaz {
+
+namespace storage {
+class ReportOutput;
+}
+
+class mcuV;
+class lintor1;
+class Fyeni;
+class Fpanelverileri;
+
+// One per run: the configuration every window edits, the ways of talking to
+// the user, and the windows, each created on first use and existing at most
+// once.
+class App : public QObject {
+    Q_OBJECT
+
+public:
+    App();
+    ~App() override;
+    App(const App &) = delete;
+    App &operator=(const App &) = delete;
+
+    Config &config() { return config_; }
+    SaveBaseline &saveBaseline() { return baseline_; }
+
+    Messages &messages() { return *messages_; }
+    FileDialogs &fileDialogs() { return *dialogs_; }
+    storage::ReportOutput &reportOutput() { return *report_; }
+    // Tests put their recorders here; the App does not own them.
+    void setMessages(Messages *m);
+    void setFileDialogs(FileDialogs *d);
+    void setReportOutput(storage::ReportOutput *r);
+
+    // Resets the control values and asks for the MCU version.
+    void start();
+
+    mcuV *versionWindow();
+    // Loaded (and shown, as loading does) on first use.
+    lintor1 *mainWindow();
+    lintor1 *loadedMainWindow() const { return main_; }
+    Fpanelverileri *panelWindow();
+    // The new-configuration window while it is open.
+    Fyeni *newConfigWindow() const;
+
+    // Opens the new-configuration window modal, owned by the main window; once
+    // it has closed, whichever way, runs whenClosed.
+    Fyeni *openNewConfig(std::function<void()> whenClosed = {});
+
+    // Ends the run: every window goes, then quitRequested.
+    void quit();
+
+    // Runs a command; a value that the configuration cannot hold ends it with
+    // a message instead of taking the tool down.
+    void guarded(const std::function<void()> &command);
+
+signals:
+    void quitRequested();
+
+private:
+    void versionConfirmed();
+    void versionAbandoned();
+
+    Config config_;
+    SaveBaseline baseline_;
+
+    std::unique_ptr<Messages> ownMessages_;
+    std::unique_ptr<FileDialogs> ownDialogs_;
+    std::unique_ptr<storage::ReportOutput> ownReport_;
+    Messages *messages_;
+    FileDialogs *dialogs_;
+    storage::ReportOutput *report_;
+
+    mcuV *mcuV_ = nullptr;
+    lintor1 *main_ = nullptr;
+    QPointer<Fyeni> fyeni_;
+};
+
+}  // namespace vaz

@@ -1,0 +1,90 @@
+#include "Fyeni.h"
+
+#include "App.h"
+#include "lintor1.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace vaz {
+
+Fyeni::Fyeni(App &app, QWidget *owner) : QDialog(owner), app_(app)
+{
+    setObjectName(QStringLiteral("Fyeni"));
+    setWindowTitle(QStringLiteral("New"));
+
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("ToolbarYeni"));
+    bar->setIconSize(QSize(28, 28));
+    auto button = [this, bar](const char *key, const char *tip, const char *description, const char *icon,
+                              void (Fyeni::*handler)()) {
+        auto *a = bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))),
+                                 QString::fromLatin1(tip));
+        a->setObjectName(QString::fromLatin1(key));
+        a->setToolTip(QString::fromLatin1(tip));
+        a->setProperty("description", QString::fromLatin1(description));
+        connect(a, &QAction::triggered, this, [this, handler] { app_.guarded([&] { (this->*handler)(); }); });
+    };
+    button("BtCevSayOnay", "Save", "Cevrim Secimi onaylama", "save", &Fyeni::BtCevSayOnay_Click);
+    button("BtCevSayIptal", "Cancel", "Cevrim sayisi iptal", "cancel", &Fyeni::BtCevSayIptal_Click);
+
+    auto *frame = new QGroupBox(QStringLiteral("Number of loops"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto *options = new QHBoxLayout(frame);
+    for (int n : {2, 4}) {
+        auto *b = new QRadioButton(QString::number(n), frame);
+        b->setObjectName(QStringLiteral("CevSec%1").arg(n));
+        connect(b, &QRadioButton::toggled, this, [this, n](bool on) {
+            if (on)
+                secilen_ = n;
+        });
+        options->addWidget(b);
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(bar);
+    layout->addWidget(frame);
+    setMinimumWidth(240);
+}
+
+void Fyeni::BtCevSayOnay_Click()
+{
+    Config &cfg = app_.config();
+    cfg.GonderimModu = 0;
+    if (secilen_ < cfg.CevrimSayisi &&
+        app_.messages().question(QStringLiteral("Delete configuration data?"), QStringLiteral("Exit")) != Answer::Yes)
+        return;
+    cfg.CevrimSayisi = secilen_;
+    KontrolCevrimCihaz(cfg);
+
+    lintor1 *main = app_.mainWindow();
+    main->afterNewConfiguration();
+    cfg.AdresTablosuHazir = 0;
+    if (cfg.CevrimSayisi == 2 || cfg.CevrimSayisi == 4)
+        main->setDisplayLine1(kStatusNormal);
+    main->showLamp();
+    hide();
+    // The device window must rebuild its tree for the new loop count.
+    main->closeDevices();
+    main->show();
+    accept();
+}
+
+void Fyeni::BtCevSayIptal_Click()
+{
+    app_.config().AdresTablosuHazir = 0;
+    secilen_ = 0;
+    reject();
+}
+
+void Fyeni::reject()
+{
+    hide();
+    app_.mainWindow()->show();
+    QDialog::reject();
+}
+
+}  // namespace vaz

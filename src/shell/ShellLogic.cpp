@@ -1,0 +1,83 @@
+#include "ShellLogic.h"
+
+#include "model/Codepage.h"
+#include "model/Conversions.h"
+#include "storage/ConfigFile.h"
+
+namespace vaz {
+
+QString mcuStatusText(int code)
+{
+    switch (code) {
+    case 12:
+    case 14: return QStringLiteral("MCU Version : V1.2");
+    case 15: return QStringLiteral("MCU Version : V1.5");
+    case 20: return QStringLiteral("MCU Version : V2.0");
+    }
+    return QString();
+}
+
+void kayitSil(Config &cfg, int loop)
+{
+    for (int a = 1; a <= kAddresses; ++a) {
+        cfg.CihazTipi(loop, a) = 0;
+        cfg.MahalText(loop, a).clear();
+        cfg.BolgeNo(loop, a) = 0;
+    }
+}
+
+void KontrolCevrimCihaz(Config &cfg)
+{
+    if (cfg.CevrimSayisi >= 4)
+        return;
+    for (int loop : {4, 3}) {
+        Int16 &built = cfg.CevrimEklendi(loop);
+        if (built != 1)
+            continue;
+        built = 0;
+        if (cfg.loopHasDevices(loop))
+            kayitSil(cfg, loop);
+    }
+}
+
+void clearAllDevices(Config &cfg)
+{
+    for (int loop = 1; loop <= kLoops; ++loop)
+        kayitSil(cfg, loop);
+}
+
+void SaveBaseline::mark(const Config &cfg)
+{
+    bytes_ = storage::configFileBytes(cfg);
+    marked_ = true;
+}
+
+bool SaveBaseline::unsaved(const Config &cfg) const
+{
+    if (cfg.CevrimSayisi == 0)
+        return false;
+    return !marked_ || storage::configFileBytes(cfg) != bytes_;
+}
+
+QString nameInputProblem(const QString &text)
+{
+    if (text.size() > kNameLength)
+        return QStringLiteral("A name holds at most 40 characters.");
+    for (QChar c : text) {
+        if (c == u'"' || c == u'~')
+            return QStringLiteral("The characters \" and ~ cannot be part of a name.");
+    }
+    if (!cp1254CanEncode(text))
+        return QStringLiteral("This character cannot be stored in a configuration file.");
+    return QString();
+}
+
+DelayInput delayFromText(const QString &text)
+{
+    const double v = textValue(text);
+    if (!(v >= 0 && v <= kMaxPanelDelay))
+        return {};
+    return {true, toInt16(v)};
+}
+
+}  // namespace vaz

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/Config.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace vaz {
+
+inline const QString kMainCaption = QStringLiteral("VAZ Communication Protocol");
+// Nine blanks between "Normal" and "Access": the panel's own display line.
+inline const QString kStatusNormal = QStringLiteral("Status - Normal         Access level 1");
+inline const QString kConfigFilter = QStringLiteral("*.dvk");
+
+// "MCU Version : V1.2" and so on; empty for a code no version stands for.
+QString mcuStatusText(int code);
+
+// Forgets type, zone and location of every address of one loop (1..4).
+void kayitSil(Config &cfg, int loop);
+
+// After the loop count has gone below 4: clears loops 4 and 3, but only those
+// whose tree branch the device window has built in this run.
+void KontrolCevrimCihaz(Config &cfg);
+
+// Type, zone and location of every device of loops 1..4.
+void clearAllDevices(Config &cfg);
+
+// What a save would write at the last save or open, so that the tool can tell
+// whether leaving now would lose anything.
+class SaveBaseline {
+public:
+    void mark(const Config &cfg);
+    // True while a configuration exists that differs from the one last saved or
+    // opened (never saved nor opened counts as different).
+    bool unsaved(const Config &cfg) const;
+
+private:
+    QByteArray bytes_;
+    bool marked_ = false;
+};
+
+// Why the supplier's or panel name cannot take this text; empty when it can.
+// Quotes and "~" would break the file and the panel link; the file and the
+// panel only know code page 1254.
+QString nameInputProblem(const QString &text);
+inline constexpr int kNameLength = 40;
+
+// A panel delay as typed: in range 0..999, and the whole seconds it stores.
+struct DelayInput {
+    bool inRange = false;
+    int seconds = 999;
+};
+DelayInput delayFromText(const QString &text);
+inline constexpr int kMaxPanelDelay = 999;
+
+}  // namespace vaz

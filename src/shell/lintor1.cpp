@@ -1,0 +1,402 @@
+#include "lintor1.h"
+
+#include "App.h"
+#include "Fyeni.h"
+#include "mcuV.h"
+#include "panel/Fpanelverileri.h"
+#include "storage/ConfigFile.h"
+#include "storage/Report.h"
+#include "storage/ReportPrinter.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <memory>
+
+namespace vaz {
+
+namespace {
+
+const char *const kConfigItems[] = {"MnFarkliKaydet", "MnKaydet", "MnKonfigurasyonuGoster",
+                                    "MnKonfigüreEt", "MnPaneleGonder"};
+
+QString name(const char *utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+lintor1::lintor1(App &app) : app_(app)
+{
+    setObjectName(QStringLiteral("lintor1"));
+    setWindowTitle(kMainCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/panel.svg")));
+    buildMenus();
+    buildToolbar();
+    buildDisplay();
+    resize(640, 420);
+}
+
+QAction *lintor1::action(const char *key) const
+{
+    return findChild<QAction *>(name(key));
+}
+
+void lintor1::buildMenus()
+{
+    auto item = [this](QMenu *menu, const char *key, const char *caption,
+                       void (lintor1::*command)() = nullptr) {
+        QAction *a = menu->addAction(name(caption));
+        a->setObjectName(name(key));
+        if (command)
+            connect(a, &QAction::triggered, this, [this, command] { app_.guarded([&] { (this->*command)(); }); });
+        return a;
+    };
+    auto separator = [](QMenu *menu, const char *key) { menu->addSeparator()->setObjectName(name(key)); };
+    auto submenu = [this](const char *key, const char *caption) {
+        QMenu *m = menuBar()->addMenu(name(caption));
+        m->setObjectName(name(key));
+        m->menuAction()->setObjectName(name(key));
+        return m;
+    };
+
+    QMenu *file = submenu("MnDosya", "&File");
+    item(file, "MnYeni", "&New", &lintor1::Yeni);
+    item(file, "MnAç", "&Open", &lintor1::Ac);
+    QAction *save = item(file, "MnKaydet", "&Save");
+    QAction *saveAs = item(file, "MnFarkliKaydet", "&Save as…");
+    for (QAction *a : {save, saveAs})
+        connect(a, &QAction::triggered, this, [this] { app_.guarded([this] { Kaydet(); }); });
+    separator(file, "MnKesme1");
+    item(file, "MnSeçenekler", "&Options", &lintor1::Secenekler);
+    separator(file, "MnKesme2");
+    item(file, "version", "&MCU Version", &lintor1::McuVersiyonSec);
+    separator(file, "MnKesme5");
+    item(file, "MnKonfigurasyonuGoster", "&Show configuration", &lintor1::CihazKonfigKontrol);
+    item(file, "MnKonfigurasyonuYazdir", "&Print configuration", &lintor1::KonfigurasyonuYazdir);
+    separator(file, "MnKesme3");
+    QAction *exit = item(file, "MnÇikis", "&Exit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *comm = submenu("MnHaberlesme", "&Communication");
+    item(comm, "MnPaneleGonder", "&Upload to panel", &lintor1::PaneleGonder);
+    item(comm, "MnPaneldenAlma", "&Download from panel", &lintor1::PaneldenAl);
+
+    QMenu *configure = submenu("MnKonfigüreEt", "&Configure");
+    item(configure, "MnPanelVerisi", "&Panel configuration", &lintor1::PanelKonfigKontrol);
+    item(configure, "MnCihazlar", "&Devices", &lintor1::CihazKonfigKontrol);
+    item(configure, "MnSebepSonuc", "&Cause-effect");
+    item(configure, "MnTekrarlayicilar", "&Panel repeaters");
+
+    QMenu *help = submenu("MnYardim", "&Help");
+    item(help, "MnAltYardim", "&Help");
+    separator(help, "MnKesme4");
+    item(help, "MnHakkinda", "&About...", &lintor1::Hakkinda);
+}
+
+void lintor1::buildToolbar()
+{
+    auto *bar = addToolBar(QStringLiteral("Toolbar1"));
+    bar->setObjectName(QStringLiteral("Toolbar1"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(32, 32));
+    const struct {
+        const char *key;
+        const char *tip;
+        const char *description;
+        const char *icon;
+        void (lintor1::*command)();
+        bool separatorAfter;
+    } buttons[] = {
+        {"BtYeni", "New", "Yeni", "new", &lintor1::Yeni, false},
+        {"BtAc", "Open", "Aç", "open", &lintor1::Ac, false},
+        {"BtKaydet", "Save", "Kaydet", "save", nullptr, true},
+        {"BtGonder", "Upload to panel", "Gönder", "upload", &lintor1::PaneleGonder, false},
+        {"BtAl", "Download from panel", "Al", "download", &lintor1::PaneldenAl, true},
+        {"BtPanelKonfig", "Configure panel data", "PanelKonfig", "panel-data", &lintor1::PanelKonfigKontrol, false},
+        {"BtCihazKonfig", "Configure devices", "CihazKonfig", "devices", &lintor1::CihazKonfigKontrol, false},
+        {"BtSebepSonuc", "Cause-effect", "Sebep Sonuç", "cause-effect", &lintor1::SebepSonuc, false},
+        {"BtNetwork", "Network", "Network", "network", nullptr, true},
+        {"BtYardim", "Help", "Yardim", "help", nullptr, false},
+    };
+    for (const auto &b : buttons) {
+        auto *a = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(name(b.icon))), name(b.tip), this);
+        a->setObjectName(name(b.key));
+        a->setToolTip(name(b.tip));
+        a->setProperty("description", name(b.description));
+        if (b.command)
+            connect(a, &QAction::triggered, this, [this, c = b.command] { app_.guarded([&] { (this->*c)(); }); });
+        bar->addAction(a);
+        if (b.separatorAfter)
+            bar->addSeparator();
+    }
+    connect(action("BtKaydet"), &QAction::triggered, this, [this] { app_.guarded([this] { Kaydet(); }); });
+}
+
+void lintor1::buildDisplay()
+{
+    auto *central = new QWidget(this);
+    auto *grid = new QGridLayout(central);
+
+    auto *picture = new QLabel(central);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/panel.svg")).pixmap(QSize(160, 160)));
+    picture->setAlignment(Qt::AlignCenter);
+    grid->addWidget(picture, 0, 0, 2, 1);
+
+    // The bezel of the panel's display.
+    auto *shape = new QFrame(central);
+    shape->setObjectName(QStringLiteral("Shape1"));
+    shape->setFrameShape(QFrame::Box);
+    shape->setLineWidth(3);
+    shape->setStyleSheet(QStringLiteral("#Shape1 { background: #1f2a36; border: 3px solid #56626e; border-radius: 6px; }"));
+    auto *display = new QVBoxLayout(shape);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(12);
+    for (QLabel **line : {&line1_, &line2_}) {
+        *line = new QLabel(shape);
+        (*line)->setFont(mono);
+        (*line)->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(40, u'M')) + 16);
+        (*line)->setStyleSheet(QStringLiteral("background: #a8c64e; color: #1b2a10; padding: 2px 6px;"));
+        display->addWidget(*line);
+    }
+    line1_->setObjectName(QStringLiteral("LCDsatir1"));
+    line2_->setObjectName(QStringLiteral("LCDsatir2"));
+    grid->addWidget(shape, 0, 1);
+
+    lamp_ = new QLabel(central);
+    lamp_->setObjectName(QStringLiteral("Devrede"));
+    lamp_->setFixedSize(18, 18);
+    lamp_->setToolTip(QStringLiteral("In service"));
+    lamp_->setStyleSheet(QStringLiteral("background: #2ecc40; border: 2px solid #1a6b22; border-radius: 9px;"));
+    grid->addWidget(lamp_, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
+    setCentralWidget(central);
+}
+
+void lintor1::load()
+{
+    lamp_->hide();
+    if (app_.config().GonderimModu != 0)
+        return;
+    show();
+    for (const char *key : {"MnFarkliKaydet", "MnKaydet", "MnKonfigurasyonuGoster", "MnKonfigüreEt",
+                            "MnPaneleGonder", "MnSebepSonuc", "MnTekrarlayicilar"})
+        action(key)->setEnabled(false);
+    action("MnKonfigurasyonuYazdir")->setEnabled(true);
+    for (const char *key : {"BtKaydet", "BtGonder", "BtPanelKonfig", "BtCihazKonfig", "BtSebepSonuc", "BtNetwork"})
+        action(key)->setEnabled(false);
+}
+
+void lintor1::enableButtons(std::initializer_list<const char *> names)
+{
+    for (const char *key : names)
+        action(key)->setEnabled(true);
+}
+
+void lintor1::afterNewConfiguration()
+{
+    enableButtons({"BtKaydet", "BtGonder", "BtPanelKonfig", "BtCihazKonfig", "BtNetwork"});
+    for (const char *key : kConfigItems)
+        action(key)->setEnabled(true);
+}
+
+void lintor1::afterFileRead(bool read)
+{
+    if (read) {
+        for (const char *key : kConfigItems)
+            action(key)->setEnabled(true);
+        closeDevices();
+    }
+    setDisplayLine1(kStatusNormal);
+    setDisplayLine2(app_.config().TedarikciAdi);
+    showLamp();
+    if (app_.config().CevrimSayisi != 0)
+        afterDownload();
+}
+
+void lintor1::afterDownload()
+{
+    if (app_.config().CevrimSayisi != 0)
+        enableButtons({"BtKaydet", "BtGonder", "BtPanelKonfig", "BtCihazKonfig", "BtSebepSonuc", "BtNetwork"});
+}
+
+void lintor1::setCauseEffectButton(bool enabled) { action("BtSebepSonuc")->setEnabled(enabled); }
+void lintor1::setDisplayLine1(const QString &text) { line1_->setText(text); }
+void lintor1::setDisplayLine2(const QString &text) { line2_->setText(text); }
+void lintor1::showLamp() { lamp_->show(); }
+
+void lintor1::closeDevices()
+{
+    if (closeDeviceWindow)
+        closeDeviceWindow();
+}
+
+void lintor1::notAvailable()
+{
+    app_.messages().message(QStringLiteral("This command is not available yet."));
+}
+
+void lintor1::Yeni() { app_.openNewConfig(); }
+
+void lintor1::Ac()
+{
+    Config &cfg = app_.config();
+    bool clear = false;
+    if (app_.saveBaseline().unsaved(cfg)) {
+        if (app_.messages().question(QStringLiteral("Delete configuration data?"), QStringLiteral("Open")) !=
+            Answer::Yes)
+            return;
+        clear = true;
+    }
+    const QString path = app_.fileDialogs().openFileName(QStringLiteral("Open configuration"), kConfigFilter);
+    if (path.isEmpty())
+        return;
+    // The devices go only once another configuration has really taken their place.
+    auto trial = std::make_unique<Config>(cfg);
+    if (clear)
+        clearAllDevices(*trial);
+    const storage::ReadResult r = storage::DosyadanVerileriOku(*trial, path);
+    if (r.status == storage::ReadStatus::Ok) {
+        cfg = *trial;
+        app_.saveBaseline().mark(cfg);
+        afterFileRead(true);
+        return;
+    }
+    app_.messages().message(r.message);
+    if (r.status == storage::ReadStatus::WrongFileType)
+        afterFileRead(false);
+}
+
+bool lintor1::Kaydet()
+{
+    Config &cfg = app_.config();
+    const QString path = app_.fileDialogs().saveFileName(QStringLiteral("Save configuration"), kConfigFilter);
+    if (path.isEmpty())
+        return false;
+    const storage::SaveResult r = storage::GirisVerileriniKaydet(cfg, path);
+    if (!r.ok) {
+        app_.messages().message(r.message);
+        return false;
+    }
+    app_.saveBaseline().mark(cfg);
+    return true;
+}
+
+void lintor1::KonfigurasyonuYazdir()
+{
+    const QString path = app_.fileDialogs().openFileName(QStringLiteral("PRINT"), kConfigFilter);
+    if (path.isEmpty())
+        return;
+    const storage::ReportResult report = storage::RaporYazdir(path, app_.config().McuVersiyon);
+    if (!report.ok) {
+        app_.messages().message(report.message);
+        return;
+    }
+    QString error;
+    if (!app_.reportOutput().print(storage::layoutReport(report.lines), &error) && !error.isEmpty())
+        app_.messages().message(error);
+}
+
+void lintor1::PanelKonfigKontrol()
+{
+    auto open = [this] {
+        if (app_.config().CevrimSayisi == 0)
+            return;
+        hide();
+        app_.panelWindow()->openWindow();
+    };
+    if (app_.config().CevrimSayisi == 0) {
+        app_.messages().message(QStringLiteral("Number of loops"));
+        app_.openNewConfig(open);
+        return;
+    }
+    open();
+}
+
+void lintor1::CihazKonfigKontrol()
+{
+    auto open = [this] {
+        if (app_.config().CevrimSayisi == 0)
+            return;
+        if (!openDeviceWindow)
+            return notAvailable();
+        hide();
+        openDeviceWindow();
+    };
+    if (app_.config().CevrimSayisi == 0) {
+        app_.messages().message(QStringLiteral("Number of loops"));
+        app_.openNewConfig(open);
+        return;
+    }
+    open();
+}
+
+void lintor1::McuVersiyonSec()
+{
+    app_.config().McuVersiyon = 0;
+    app_.versionWindow()->openWindow();
+}
+
+void lintor1::Hakkinda() { app_.messages().message(QStringLiteral("PC Version : V2.01")); }
+
+void lintor1::PaneleGonder()
+{
+    if (!startUpload)
+        return notAvailable();
+    app_.config().GonderimModu = 1;
+    hide();
+    startUpload();
+}
+
+void lintor1::PaneldenAl()
+{
+    if (!startDownload)
+        return notAvailable();
+    app_.config().AlmaModu = 1;
+    hide();
+    startDownload();
+}
+
+void lintor1::SebepSonuc()
+{
+    if (!openCauseEffect)
+        return notAvailable();
+    hide();
+    openCauseEffect();
+}
+
+void lintor1::Secenekler()
+{
+    if (!openPortSettings)
+        return notAvailable();
+    openPortSettings();
+}
+
+void lintor1::closeEvent(QCloseEvent *event)
+{
+    Config &cfg = app_.config();
+    bool leave = true;
+    app_.guarded([&] {
+        if (cfg.GonderimModu == 1 || !app_.saveBaseline().unsaved(cfg))
+            return;
+        const Answer a = app_.messages().question(QStringLiteral("Save configuration?"), QStringLiteral("Exit"));
+        cfg.CikisCevabi = static_cast<int>(a);
+        leave = a == Answer::No;
+        // Yes leaves only once the configuration is safely in a file.
+        if (a == Answer::Yes)
+            leave = Kaydet();
+    });
+    if (!leave) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    app_.quit();
+}
+
+}  // namespace vaz

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QLabel;
+class QToolBar;
+
+namespace vaz {
+
+class App;
+
+// The main window: menus, toolbar, the panel-like display lines and the lamp.
+// It owns no data; every command changes the configuration or opens a window.
+class lintor1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit lintor1(App &app);
+
+    // The loading step: lamp off, the commands that need a configuration off.
+    void load();
+
+    // Windows that come later plug in here. While one is not set, its command
+    // says so and changes nothing.
+    std::function<void()> openDeviceWindow;    // not modal; the main window is hidden first
+    std::function<void()> closeDeviceWindow;   // so that it rebuilds its tree next time
+    std::function<void()> openCauseEffect;     // the main window is hidden first
+    std::function<void()> startUpload;         // GonderimModu is 1, the main window hidden
+    std::function<void()> startDownload;       // AlmaModu is 1, the main window hidden
+    std::function<void()> openPortSettings;
+
+    // Commands
+    void Yeni();
+    void Ac();
+    bool Kaydet();  // true once the file is written
+    void KonfigurasyonuYazdir();
+    void PanelKonfigKontrol();
+    void CihazKonfigKontrol();
+    void McuVersiyonSec();
+    void Hakkinda();
+    void PaneleGonder();
+    void PaneldenAl();
+    void SebepSonuc();
+    void Secenekler();
+
+    // What each moment makes available.
+    void afterNewConfiguration();
+    void afterFileRead(bool read);  // false: a file that was not a configuration
+    void afterDownload();
+    void setCauseEffectButton(bool enabled);
+
+    void setDisplayLine1(const QString &text);
+    void setDisplayLine2(const QString &text);
+    void showLamp();
+    // Closes the device window through its seam when there is one.
+    void closeDevices();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildDisplay();
+    QAction *action(const char *name) const;
+    void notAvailable();
+    void enableButtons(std::initializer_list<const char *> names);
+
+    App &app_;
+    QLabel *line1_ = nullptr;
+    QLabel *line2_ = nullptr;
+    QLabel *lamp_ = nullptr;
+};
+
+}  // namespace vaz

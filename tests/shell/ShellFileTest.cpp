@@ -1,0 +1,173 @@
+#include "ShellFixture.h"
+
+#include "storage/ConfigFile.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace vaz::test {
+namespace {
+
+class ShellFileTest : public ShellTest {
+protected:
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    int quits() const { return quit; }
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        QObject::connect(app.get(), &App::quitRequested, [this] { ++quit; });
+    }
+
+    QTemporaryDir dir;
+    int quit = 0;
+};
+
+TEST_F(ShellFileTest, ExitAsksWhileChangesWouldBeLost)
+{
+    lintor1 *main = confirmVersion();
+    newConfiguration(2);
+
+    messages.answers = {Answer::Cancel};
+    EXPECT_FALSE(main->close());
+    EXPECT_EQ(messages.questions, QStringList{"Save configuration?"});
+    EXPECT_EQ(messages.questionTitles, QStringList{"Exit"});
+
+    // Yes stays until the configuration is in a file.
+    messages.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_FALSE(main->close()) << "save dialog cancelled";
+    dialogs.paths = {path("missing/a.dvk")};
+    EXPECT_FALSE(main->close()) << "save failed";
+    EXPECT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(quits(), 0);
+
+    messages.answers = {Answer::Yes};
+    dialogs.paths = {path("a.dvk")};
+    EXPECT_TRUE(main->close());
+    EXPECT_TRUE(QFile::exists(path("a.dvk")));
+    EXPECT_EQ(dialogs.titles.constLast(), "Save configuration");
+    EXPECT_EQ(quits(), 1);
+
+    messages.questions.clear();
+    main->show();
+    EXPECT_TRUE(main->close()) << "saved and unchanged";
+    EXPECT_TRUE(messages.questions.isEmpty());
+
+    // Edited after the save: asked again; No leaves without saving.
+    cfg().TedarikciAdi = QStringLiteral("Acme");
+    main->show();
+    messages.answers = {Answer::No};
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(messages.questions.size(), 1);
+
+    // A transfer under way is never held up.
+    cfg().GonderimModu = 1;
+    main->show();
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(messages.questions.size(), 1);
+}
+
+TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
+{
+    lintor1 *main = confirmVersion("v2");
+    newConfiguration(4);
+    cfg().TedarikciAdi = QStringLiteral("Acme");
+    cfg().CihazTipi(1, 1) = 2;
+    dialogs.paths = {path("a.dvk")};
+    act("BtKaydet")->trigger();
+    ASSERT_TRUE(QFile::exists(path("a.dvk")));
+
+    cfg().CihazTipi(2, 3) = 5;
+    cfg().TedarikciAdi = QStringLiteral("Other");
+    messages.answers = {Answer::No};
+    act("MnAç")->trigger();
+    EXPECT_EQ(messages.questions, QStringList{"Delete configuration data?"});
+    EXPECT_EQ(messages.questionTitles, QStringList{"Open"});
+    EXPECT_EQ(dialogs.titles.size(), 1) << "no dialog after No";
+
+    messages.answers = {Answer::Yes};
+    act("BtAc")->trigger();  // dialog cancelled
+    EXPECT_EQ(cfg().CihazTipi(2, 3), 5);
+
+    int closed = 0;
+    main->closeDeviceWindow = [&] { ++closed; };
+    messages.answers = {Answer::Yes};
+    dialogs.paths = {path("a.dvk")};
+    act("BtAc")->trigger();
+    EXPECT_EQ(cfg().CihazTipi(2, 3), 0);
+    EXPECT_EQ(cfg().CihazTipi(1, 1), 2);
+    EXPECT_EQ(cfg().TedarikciAdi, "Acme");
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(line("LCDsatir2"), "Acme");
+    EXPECT_TRUE(act("BtSebepSonuc")->isEnabled());
+    EXPECT_EQ(dialogs.titles, (QStringList{"Save configuration", "Open configuration", "Open configuration"}));
+    EXPECT_EQ(dialogs.filters, (QStringList{"*.dvk", "*.dvk", "*.dvk"}));
+
+    messages.questions.clear();
+    EXPECT_TRUE(main->close()) << "just opened, nothing to lose";
+    EXPECT_TRUE(messages.questions.isEmpty());
+}
+
+TEST_F(ShellFileTest, WrongFileTypeShowsTheLinesOnly)
+{
+    confirmVersion();
+    QFile f(path("note.dvk"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\"rendon elektronik\"\r\n");
+    f.close();
+    cfg().TedarikciAdi = QStringLiteral("Acme");
+    dialogs.paths = {path("note.dvk")};
+    act("MnAç")->trigger();
+    EXPECT_TRUE(messages.questions.isEmpty());
+    EXPECT_EQ(messages.messages, QStringList{"Wrong file type"});
+    EXPECT_EQ(line("LCDsatir1"), "Status - Normal         Access level 1");
+    EXPECT_EQ(line("LCDsatir2"), "Acme");
+    EXPECT_TRUE(child(app->mainWindow(), "Devrede")->isVisible());
+    EXPECT_FALSE(act("MnKaydet")->isEnabled());
+    EXPECT_FALSE(act("BtKaydet")->isEnabled()) << "no loop count";
+}
+
+TEST_F(ShellFileTest, PrintReportsAChosenFile)
+{
+    confirmVersion("v15");
+    auto saved = std::make_unique<Config>();
+    saved->McuVersiyon = 15;
+    saved->CevrimSayisi = 2;
+    saved->TedarikciAdi = QStringLiteral("Acme");
+    ASSERT_TRUE(storage::GirisVerileriniKaydet(*saved, path("a.dvk")).ok);
+
+    act("MnKonfigurasyonuYazdir")->trigger();  // available before any configuration; cancelled
+    EXPECT_TRUE(output.printed.isEmpty());
+    dialogs.paths = {path("a.dvk")};
+    act("MnKonfigurasyonuYazdir")->trigger();
+    EXPECT_EQ(dialogs.titles.constLast(), "PRINT");
+    ASSERT_EQ(output.printed.size(), 1);
+    EXPECT_TRUE(output.printed[0].contains("Supplier's name: Acme"));
+    EXPECT_EQ(cfg().TedarikciAdi, "") << "the report prints a file, not the configuration";
+
+    // On paper: a PDF in the temporary folder.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("report.pdf"));
+    storage::renderReport(output.printed[0], printer);
+    QFile pdf(path("report.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(4) == "%PDF");
+}
+
+TEST(Startup, TheProgramShowsTheVersionWindow)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("VAZ_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VAZ_BINARY_DIR "/vazconfig"), {});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(p.readAllStandardOutput().contains("version window shown: yes"));
+}
+
+}  // namespace
+}  // namespace vaz::test
