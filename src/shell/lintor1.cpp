@@ -236,6 +236,18 @@ void lintor1::closeDevices()
         closeDeviceWindow();
 }
 
+void lintor1::handOver(const std::function<void()> &openWindow)
+{
+    hide();
+    try {
+        openWindow();
+    } catch (...) {
+        // A window that failed to open must not leave the user without any.
+        show();
+        throw;
+    }
+}
+
 void lintor1::notAvailable()
 {
     app_.messages().message(QStringLiteral("This command is not available yet."));
@@ -325,8 +337,7 @@ void lintor1::CihazKonfigKontrol()
             return;
         if (!openDeviceWindow)
             return notAvailable();
-        hide();
-        openDeviceWindow();
+        handOver(openDeviceWindow);
     };
     if (app_.config().CevrimSayisi == 0) {
         app_.messages().message(QStringLiteral("Number of loops"));
@@ -349,8 +360,12 @@ void lintor1::PaneleGonder()
     if (!startUpload)
         return notAvailable();
     app_.config().GonderimModu = 1;
-    hide();
-    startUpload();
+    try {
+        handOver(startUpload);
+    } catch (...) {
+        app_.config().GonderimModu = 0;
+        throw;
+    }
 }
 
 void lintor1::PaneldenAl()
@@ -358,16 +373,19 @@ void lintor1::PaneldenAl()
     if (!startDownload)
         return notAvailable();
     app_.config().AlmaModu = 1;
-    hide();
-    startDownload();
+    try {
+        handOver(startDownload);
+    } catch (...) {
+        app_.config().AlmaModu = 0;
+        throw;
+    }
 }
 
 void lintor1::SebepSonuc()
 {
     if (!openCauseEffect)
         return notAvailable();
-    hide();
-    openCauseEffect();
+    handOver(openCauseEffect);
 }
 
 void lintor1::Secenekler()

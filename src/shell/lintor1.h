@@ -66,6 +66,8 @@ private:
     void buildDisplay();
     QAction *action(const char *name) const;
     void notAvailable();
+    // Hides this window while the one opened in its place is in use.
+    void handOver(const std::function<void()> &openWindow);
     void enableButtons(std::initializer_list<const char *> names);
 
     App &app_;

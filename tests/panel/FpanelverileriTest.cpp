@@ -1,0 +1,165 @@
+#include "panel/Fpanelverileri.h"
+#include "shell/ShellFixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QStatusBar>
+
+namespace vaz::test {
+namespace {
+
+class PanelWindowTest : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        confirmVersion("v15");
+        newConfiguration(2);
+    }
+    Fpanelverileri *open()
+    {
+        act("MnPanelVerisi")->trigger();
+        return app->panelWindow();
+    }
+    QLineEdit *box(const char *name) { return child<QLineEdit>(app->panelWindow(), name); }
+    void press(const char *key) { child<QAction>(app->panelWindow(), key)->trigger(); }
+};
+
+TEST_F(PanelWindowTest, OpeningShowsTheStoredValues)
+{
+    for (int i = 0; i < 7; ++i)
+        cfg().Gecikmeler(i) = 10 + i;
+    cfg().Gecikmeler(2) = 1500;  // a file may hold what the window would refuse
+    cfg().CalmaModu = 1;
+    Fpanelverileri *w = open();
+    EXPECT_EQ(w->windowTitle(), "Panel configuration");
+    EXPECT_EQ(box("TxtSiren1")->text(), "10");
+    EXPECT_EQ(box("TxtAlarmRol")->text(), "14");
+    EXPECT_EQ(box("TxtYanginRol")->text(), "15");
+    EXPECT_EQ(box("TxtSiren3")->text(), "999");
+    EXPECT_EQ(cfg().Gecikmeler(2), 999);
+    EXPECT_EQ(messages.messages, QStringList{"Inappropriate value!"});
+    EXPECT_FALSE(box("TxtSiren1")->isEnabled());
+    EXPECT_FALSE(child(w, "LabelHataRol")->isEnabled());
+    EXPECT_TRUE(child<QAbstractButton>(w, "DefRingMode_Zonal")->isChecked());
+    EXPECT_TRUE(act("BtSebepSonuc")->isEnabled()) << "opening with the zonal mode enables it";
+
+    // Empty names show the hints as placeholders, not as values.
+    EXPECT_EQ(box("TextTedarikci")->text(), "");
+    EXPECT_EQ(box("TextTedarikci")->placeholderText(), "Supplier's name");
+    EXPECT_EQ(box("TextPanel")->placeholderText(), "Max. 40 characters");
+
+    auto *check = child<QCheckBox>(w, "Check1");
+    check->click();
+    EXPECT_TRUE(box("TxtHataRol")->isEnabled());
+    EXPECT_TRUE(child(w, "LabelSiren1")->isEnabled());
+
+    // Leaving and coming back: unticked again; a mode neither option stands for chooses none.
+    press("BtIptal");
+    cfg().CalmaModu = 5;
+    open();
+    EXPECT_FALSE(check->isChecked());
+    EXPECT_FALSE(box("TxtSiren1")->isEnabled());
+    EXPECT_FALSE(child<QAbstractButton>(w, "DefRingMode_Zonal")->isChecked());
+    EXPECT_FALSE(child<QAbstractButton>(w, "DefRingMode_Common")->isChecked());
+}
+
+TEST_F(PanelWindowTest, DelaysAreCheckedAndStoredOnEveryChange)
+{
+    open();
+    child<QCheckBox>(app->panelWindow(), "Check1")->click();
+    box("TxtSiren2")->setText("1000");
+    EXPECT_EQ(box("TxtSiren2")->text(), "999");
+    EXPECT_EQ(cfg().Gecikmeler(1), 999);
+    box("TxtHataRol")->setText("-1");
+    EXPECT_EQ(cfg().Gecikmeler(6), 999);
+    EXPECT_EQ(messages.messages, (QStringList{"Inappropriate value!", "Inappropriate value!"}));
+
+    const struct {
+        const char *field;
+        int slot;
+        const char *text;
+        int stored;
+    } typed[] = {{"TxtSiren1", 0, "0.5", 0},   {"TxtSiren3", 2, "1.5", 2},   {"TxtSiren4", 3, "7 sec", 7},
+                 {"TxtAlarmRol", 4, "12", 12}, {"TxtYanginRol", 5, "30", 30}, {"TxtSiren2", 1, "abc", 0}};
+    for (const auto &t : typed) {
+        cfg().Gecikmeler(t.slot) = 555;
+        box(t.field)->setText(QString::fromLatin1(t.text));
+        EXPECT_EQ(cfg().Gecikmeler(t.slot), t.stored) << t.field;
+    }
+    EXPECT_EQ(messages.messages.size(), 2);
+
+    // Written at once: Cancel does not undo them.
+    press("BtIptal");
+    EXPECT_EQ(cfg().Gecikmeler(5), 30);
+}
+
+TEST_F(PanelWindowTest, RingingModeSwitchesTheCauseEffectButton)
+{
+    Fpanelverileri *w = open();
+    child<QAbstractButton>(w, "DefRingMode_Zonal")->click();
+    EXPECT_EQ(cfg().CalmaModu, 1);
+    EXPECT_TRUE(act("BtSebepSonuc")->isEnabled());
+    child<QAbstractButton>(w, "DefRingMode_Common")->click();
+    press("BtIptal");
+    EXPECT_EQ(cfg().CalmaModu, 0);
+    EXPECT_FALSE(act("BtSebepSonuc")->isEnabled());
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+}
+
+TEST_F(PanelWindowTest, NamesAreTakenOverOnlyBySave)
+{
+    cfg().TedarikciAdi = QStringLiteral("Old");
+    open();
+    EXPECT_EQ(box("TextTedarikci")->text(), "Old");
+    box("TextTedarikci")->setText(QStringLiteral("New"));
+    press("BtIptal");
+    EXPECT_EQ(cfg().TedarikciAdi, "Old");
+    open();
+    EXPECT_EQ(box("TextTedarikci")->text(), "Old") << "each opening shows the configuration";
+    app->panelWindow()->close();  // the frame's close is a Cancel
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+
+    open();
+    box("TextTedarikci")->setText(QStringLiteral("Şişli Güvenlik Çözüm"));
+    box("TextPanel")->setText(QStringLiteral("Kat Ğ"));
+    press("BtOnay");
+    EXPECT_EQ(cfg().TedarikciAdi, "Sisli Guvenlik Cozum");
+    EXPECT_EQ(cfg().PanelAdi, QStringLiteral("Kat Ğ")) << "the panel name is not reduced";
+    EXPECT_EQ(line("LCDsatir2"), "Sisli Guvenlik Cozum");
+    EXPECT_EQ(line("LCDsatir1"), "Status - Normal         Access level 1");
+    EXPECT_FALSE(app->panelWindow()->isVisible());
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+
+    // Untouched empty boxes stay empty names.
+    cfg().TedarikciAdi.clear();
+    cfg().PanelAdi.clear();
+    open();
+    press("BtOnay");
+    EXPECT_EQ(cfg().TedarikciAdi, "");
+    EXPECT_EQ(cfg().PanelAdi, "");
+}
+
+TEST_F(PanelWindowTest, NameBoxesRefuseWhatTheFileCannotCarry)
+{
+    Fpanelverileri *w = open();
+    auto *status = child<QStatusBar>(w, "StatusBar1");
+    QLineEdit *name = box("TextPanel");
+    name->insert(QStringLiteral("Hall €"));
+    EXPECT_EQ(name->text(), QStringLiteral("Hall €"));
+    for (const QString &bad : {QStringLiteral("\""), QStringLiteral("~"), QStringLiteral("北")}) {
+        status->clearMessage();
+        name->insert(bad);
+        EXPECT_EQ(name->text(), QStringLiteral("Hall €")) << bad.toStdString();
+        EXPECT_FALSE(status->currentMessage().isEmpty()) << bad.toStdString();
+    }
+    QLineEdit *supplier = box("TextTedarikci");
+    supplier->insert(QString(40, u'x'));
+    status->clearMessage();
+    supplier->insert(QStringLiteral("y"));
+    EXPECT_EQ(supplier->text(), QString(40, u'x'));
+    EXPECT_EQ(status->currentMessage(), "A name holds at most 40 characters.");
+}
+
+}  // namespace
+}  // namespace vaz::test
