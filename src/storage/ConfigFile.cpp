@@ -147,14 +147,18 @@ struct ReadError {
     QString message;
 };
 
-Int16 wholeValue(const Field &f, const QString &what)
+// what names the field, with %1 for the number n; built only when needed.
+Int16 wholeValue(const Field &f, const char *what, int n = 0)
 {
     try {
         return toInt16(textValue(f.text));
     } catch (const RangeError &) {
+        QString name = QString::fromLatin1(what);
+        if (name.contains(QLatin1String("%1")))
+            name = name.arg(n);
         throw ReadError{QStringLiteral("Line %1: %2 is \"%3\", which does not fit a 16-bit field.")
                             .arg(f.line)
-                            .arg(what, f.text.left(60))};
+                            .arg(name, f.text.left(60))};
     }
 }
 
@@ -175,7 +179,7 @@ void storeFields(Config &c, const QList<Field> &f, Layout l)
 
     for (int k = 0; k < kRecords; ++k) {
         const Field *r = &f[p.records + qsizetype(k) * kRecordFields];
-        const QString what = QStringLiteral("device record %1").arg(k + 1);
+        const int record = k + 1;
         const double loop = roundHalfEven(textValue(r[0].text));
         const double address = roundHalfEven(textValue(r[1].text));
         if (!(loop >= 1 && loop <= kLoops && address >= 1 && address <= kAddresses))
@@ -183,19 +187,19 @@ void storeFields(Config &c, const QList<Field> &f, Layout l)
                 QStringLiteral("Line %1: %2 names loop \"%3\", address \"%4\"; loops are 1 to %5 and "
                                "addresses 1 to %6.")
                     .arg(r[0].line)
-                    .arg(what, r[0].text.left(20), r[1].text.left(20))
+                    .arg(QStringLiteral("device record %1").arg(record), r[0].text.left(20), r[1].text.left(20))
                     .arg(kLoops)
                     .arg(kAddresses)};
         const int L = int(loop);
         const int A = int(address);
-        c.BolgeNo(L, A) = wholeValue(r[2], QStringLiteral("the zone of ") + what);
-        c.CihazTipi(L, A) = wholeValue(r[3], QStringLiteral("the type of ") + what);
+        c.BolgeNo(L, A) = wholeValue(r[2], "the zone of device record %1", record);
+        c.CihazTipi(L, A) = wholeValue(r[3], "the type of device record %1", record);
         c.MahalText(L, A) = r[6].text;
-        c.GecikmeIptal(L, A) = wholeValue(r[7], QStringLiteral("the bypass of ") + what);
-        c.OlayTipi(L, A) = wholeValue(r[8], QStringLiteral("the event type of ") + what);
-        c.Gecikme(L, A) = wholeValue(r[9], QStringLiteral("the delay of ") + what);
-        c.CikisYangin(L, A) = wholeValue(r[10], QStringLiteral("the output event fire of ") + what);
-        c.CikisHata(L, A) = wholeValue(r[11], QStringLiteral("the output event fault of ") + what);
+        c.GecikmeIptal(L, A) = wholeValue(r[7], "the bypass of device record %1", record);
+        c.OlayTipi(L, A) = wholeValue(r[8], "the event type of device record %1", record);
+        c.Gecikme(L, A) = wholeValue(r[9], "the delay of device record %1", record);
+        c.CikisYangin(L, A) = wholeValue(r[10], "the output event fire of device record %1", record);
+        c.CikisHata(L, A) = wholeValue(r[11], "the output event fault of device record %1", record);
     }
     const Field *last = &f[p.records + qsizetype(kRecords - 1) * kRecordFields];
     QString *record[] = {&c.KayitCevrim, &c.KayitAdres,    &c.KayitBolge,   &c.KayitTip,
@@ -206,13 +210,13 @@ void storeFields(Config &c, const QList<Field> &f, Layout l)
 
     c.GecikmeBaslik = f[p.delaysTitle].text;
     for (int i = 0; i < kPanelDelays; ++i)
-        c.Gecikmeler(i) = wholeValue(f[p.delays + i], QStringLiteral("panel delay %1").arg(i + 1));
+        c.Gecikmeler(i) = wholeValue(f[p.delays + i], "panel delay %1", i + 1);
     c.CalmaModuBaslik = f[p.ringingTitle].text;
-    c.CalmaModu = wholeValue(f[p.ringing], QStringLiteral("the ringing mode"));
+    c.CalmaModu = wholeValue(f[p.ringing], "the ringing mode");
 
     if (l == Layout::V20) {
         const Field &count = f[p.ruleCount];
-        const Int16 n = wholeValue(count, QStringLiteral("the cause-effect count"));
+        const Int16 n = wholeValue(count, "the cause-effect count");
         if (n > kMaxRules)
             throw ReadError{QStringLiteral("Line %1: the file holds %2 cause-effect rules; at most %3 are possible.")
                                 .arg(count.line)
@@ -224,7 +228,7 @@ void storeFields(Config &c, const QList<Field> &f, Layout l)
             c.SSismi(r) = rule[0].text;
             c.SSgirisler(r) = rule[1].text;
             c.SScikislar(r) = rule[2].text;
-            c.SSkosul(r) = wholeValue(rule[3], QStringLiteral("the condition of cause-effect %1").arg(r));
+            c.SSkosul(r) = wholeValue(rule[3], "the condition of cause-effect %1", r);
         }
     }
     c.CevrimSayac = kLoops;

@@ -31,29 +31,36 @@ class FieldCursor {
 public:
     explicit FieldCursor(const QList<Field> &fields) : f_(fields) {}
 
-    const Field &take(const QString &what)
+    // what names the field, with %1 for the number n; built only for a message.
+    const Field &take(const char *what, int n = 0)
     {
         if (next_ >= f_.size())
             throw ReportError{QStringLiteral("The file ends too early: %1 is missing (the file stops at line %2).")
-                                  .arg(what)
+                                  .arg(name(what, n))
                                   .arg(f_.isEmpty() ? 1 : f_.last().line)};
         return f_[next_++];
     }
 
     // A whole-number field, rounded as the configuration would store it.
-    int whole(const QString &what)
+    int whole(const char *what, int n = 0)
     {
-        const Field &f = take(what);
+        const Field &f = take(what, n);
         try {
             return toInt16(textValue(f.text));
         } catch (const RangeError &) {
-            throw ReportError{QStringLiteral("Line %1: %2 \"%3\" is not a number the report can use.")
+            throw ReportError{QStringLiteral("Line %1: %2 is \"%3\", which the report cannot use.")
                                   .arg(f.line)
-                                  .arg(what, f.text.left(60))};
+                                  .arg(name(what, n), f.text.left(60))};
         }
     }
 
 private:
+    static QString name(const char *what, int n)
+    {
+        QString s = QString::fromLatin1(what);
+        return s.contains(QLatin1String("%1")) ? s.arg(n) : s;
+    }
+
     const QList<Field> &f_;
     qsizetype next_ = 0;
 };
@@ -103,13 +110,13 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
     QList<PrintLine> lines;
     FieldCursor in(fields);
 
-    in.take(QStringLiteral("the identification line"));
+    in.take("the identification line");
     lines << PrintLine{QStringLiteral("File name: ") + fileName};
-    lines << PrintLine{QStringLiteral("Supplier's name: ") + in.take(QStringLiteral("the supplier's name")).text};
+    lines << PrintLine{QStringLiteral("Supplier's name: ") + in.take("the supplier's name").text};
     if (mcuVersion >= 15)
-        lines << PrintLine{QStringLiteral("Panel name: ") + in.take(QStringLiteral("the panel name")).text};
+        lines << PrintLine{QStringLiteral("Panel name: ") + in.take("the panel name").text};
 
-    const Field &loopField = in.take(QStringLiteral("the loop count"));
+    const Field &loopField = in.take("the loop count");
     const double loops = textValue(loopField.text);
     if (!std::isfinite(loops))
         throw ReportError{QStringLiteral("Line %1: the loop count \"%2\" is not a number the report can use.")
@@ -119,18 +126,17 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
 
     QStringList titles;
     for (int i = 0; i < 12; ++i)
-        titles << in.take(QStringLiteral("the column titles")).text;
+        titles << in.take("the column titles").text;
     lines << PrintLine{titles[0], titles[1], titles[2], titles[3], QString(), QString(), titles[6]};
 
     int devices = 0;
     for (int k = 1; k <= kRecords; ++k) {
-        const QString what = QStringLiteral("device record %1 of %2").arg(k).arg(kRecords);
         QStringList record;
         int type = 0;
         for (int i = 0; i < 12; ++i) {
             if (i == 3)
-                type = in.whole(QStringLiteral("the type of ") + what);
-            record << (i == 3 ? QString() : in.take(what).text);
+                type = in.whole("the type of device record %1 of 508", k);
+            record << (i == 3 ? QString() : in.take("device record %1 of 508", k).text);
         }
         if (type == 0)
             continue;
@@ -139,17 +145,17 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
     }
     lines << blank << PrintLine{QStringLiteral("Device count: ") + blankLed(devices)} << blank;
 
-    const QString delaysTitle = in.take(QStringLiteral("the title \"Delays\"")).text;
+    const QString delaysTitle = in.take("the title \"Delays\"").text;
     lines << blank;
     lines << PrintLine{delaysTitle,
                        QStringLiteral("Sounder1, Sounder2, Sounder3, Sounder4, Alarm R., Fire R., Fault R.")};
     PrintLine delays;
     for (int i = 1; i <= kPanelDelays; ++i)
-        delays << printedNumber(in.whole(QStringLiteral("panel delay %1").arg(i)));
+        delays << printedNumber(in.whole("panel delay %1", i));
     lines << delays;
 
-    in.take(QStringLiteral("the title \"RINGING MODE\""));
-    const int mode = in.whole(QStringLiteral("the ringing mode"));
+    in.take("the title \"RINGING MODE\"");
+    const int mode = in.whole("the ringing mode");
     lines << blank;
     if (mode == 0)
         lines << PrintLine{QStringLiteral("System operation mode: Common")};
@@ -158,19 +164,17 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
 
     if (mcuVersion >= 20) {
         lines << blank;
-        const QString countWhat = QStringLiteral("the cause-effect count");
-        const int count = in.whole(countWhat);
+        const int count = in.whole("the cause-effect count");
         if (count < 0 || count > kMaxRules)
             throw ReportError{QStringLiteral("The cause-effect count %1 is not 0 to %2.").arg(count).arg(kMaxRules)};
         lines << PrintLine{QStringLiteral("Cause-effect count: ") + blankLed(count)};
         for (int r = 1; r <= count; ++r) {
-            const QString what = QStringLiteral("cause-effect %1").arg(r);
             lines << blank;
-            lines << PrintLine{QStringLiteral("Cause-effect name: ") + in.take(what).text};
-            addList(lines, QStringLiteral("Inputs:"), in.take(what).text);
-            addList(lines, QStringLiteral("Outputs:"), in.take(what).text);
+            lines << PrintLine{QStringLiteral("Cause-effect name: ") + in.take("cause-effect %1", r).text};
+            addList(lines, QStringLiteral("Inputs:"), in.take("cause-effect %1", r).text);
+            addList(lines, QStringLiteral("Outputs:"), in.take("cause-effect %1", r).text);
             lines << PrintLine{QStringLiteral("Condition: ") +
-                               conditionWord(in.whole(QStringLiteral("the condition of ") + what))};
+                               conditionWord(in.whole("the condition of cause-effect %1", r))};
         }
     }
     return lines;

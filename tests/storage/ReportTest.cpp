@@ -207,7 +207,7 @@ TEST(Report, StopsWithAMessageOnFilesItCannotUse)
          QStringLiteral("The file ends too early: device record")},
         {"cut in the rules", good.left(good.size() - 5), QStringLiteral("cause-effect 1 is missing")},
         {"type beyond 16 bits", badType,
-         QStringLiteral("Line 6: the type of device record 1 of 508 \"99999\" is not a number the report can use.")},
+         QStringLiteral("Line 6: the type of device record 1 of 508 is \"99999\", which the report cannot use.")},
         {"too many rules", tooMany, QStringLiteral("The cause-effect count 201 is not 0 to 200.")},
         {"quote never closed", good.left(good.size() - 9), QStringLiteral("never closed")},
     };
