@@ -34,6 +34,9 @@ int advance(int counter)
 PanelLink::PanelLink(Config &cfg, BytePort &port, Messages &messages, QObject *parent)
     : QObject(parent), cfg_(cfg), port_(port), messages_(messages)
 {
+    // A coarse timer may fire up to 5% early; the panel is owed its full time.
+    timer1_.setTimerType(Qt::PreciseTimer);
+    idle_.setTimerType(Qt::PreciseTimer);
     timer1_.setSingleShot(false);
     connect(&timer1_, &QTimer::timeout, this, [this] {
         ZamanAsimi_ = 1;

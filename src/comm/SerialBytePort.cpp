@@ -38,9 +38,10 @@ bool SerialBytePort::open()
         openError_ = OpenError::NotFound;
         break;
     case QSerialPort::PermissionError:
-        // Qt reports a port locked by another program the same way; tell them apart.
-        openError_ = port_.errorString().contains(QLatin1String("ermission")) ? OpenError::PermissionDenied
-                                                                               : OpenError::InUse;
+        // Qt reports a port that another program holds or has locked the same way.
+        openError_ = port_.errorString().contains(QLatin1String("denied"), Qt::CaseInsensitive)
+                         ? OpenError::PermissionDenied
+                         : OpenError::InUse;
         break;
     case QSerialPort::OpenError:
         openError_ = OpenError::InUse;

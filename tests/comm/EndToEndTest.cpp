@@ -13,6 +13,31 @@
 
 using namespace vaz;
 
+namespace {
+
+void startSim(QProcess &sim, const QStringList &args)
+{
+    sim.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"), args);
+    ASSERT_TRUE(sim.waitForStarted());
+    ASSERT_TRUE(sim.waitForReadyRead(10000)) << sim.readAllStandardError().toStdString();
+}
+
+Config download(comm::BytePort &port, Messages &messages)
+{
+    Config got;
+    got.McuVersiyon = 20;
+    got.SeciliPort = 2;
+    got.AlmaModu = 1;
+    comm::PanelLink engine(got, port, messages);
+    engine.setIdleBound(3000);
+    engine.runTransfer();
+    EXPECT_TRUE(engine.succeeded());
+    port.close();
+    return got;
+}
+
+}  // namespace
+
 TEST(EndToEnd, UploadThenDownloadThroughAPseudoTerminal)
 {
 #ifdef Q_OS_WIN
@@ -21,12 +46,10 @@ TEST(EndToEnd, UploadThenDownloadThroughAPseudoTerminal)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString link = dir.filePath(QStringLiteral("panel"));
+    const QString saved = dir.filePath(QStringLiteral("saved.dvk"));
     QProcess sim;
-    sim.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"),
-              {"--mcu", "20", "--loops", "4", "--link", link, "--trace", dir.filePath("trace")});
-    ASSERT_TRUE(sim.waitForStarted());
-    ASSERT_TRUE(sim.waitForReadyRead(10000)) << sim.readAllStandardError().toStdString();
-    EXPECT_TRUE(sim.readLine().startsWith("/dev/"));
+    startSim(sim, {"--mcu", "20", "--loops", "4", "--link", link, "--trace", dir.filePath("trace"), "--save", saved});
+    ASSERT_TRUE(sim.readLine().startsWith("/dev/"));
 
     Config sent = test::sampleConfig(20, 30);
     for (int l = 1; l <= 4; ++l)
@@ -51,18 +74,7 @@ TEST(EndToEnd, UploadThenDownloadThroughAPseudoTerminal)
         EXPECT_FALSE(port.isOpen());
     }
 
-    Config got;
-    got.McuVersiyon = 20;
-    got.SeciliPort = 2;
-    got.AlmaModu = 1;
-    {
-        comm::PanelLink engine(got, port, messages);
-        engine.setIdleBound(3000);
-        engine.runTransfer();
-        ASSERT_TRUE(engine.succeeded()) << messages.messages.join('\n').toStdString();
-    }
-    port.close();
-    qunsetenv("VAZ_COM2");
+    Config got = download(port, messages);
     EXPECT_TRUE(messages.messages.isEmpty());
     test::expectCarriedEqual(sent, got);
     EXPECT_EQ(got.CevrimSayisi, 4);
@@ -75,4 +87,30 @@ TEST(EndToEnd, UploadThenDownloadThroughAPseudoTerminal)
     QFile trace(dir.filePath("trace"));
     ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
     EXPECT_TRUE(trace.readLine().contains("tool>panel 53 S"));
+
+    // The memory saved after the upload starts another panel with the same content.
+    QProcess second;
+    startSim(second, {"--mcu", "20", "--loops", "2", "--link", link, "--load", saved});
+    got = download(port, messages);
+    EXPECT_TRUE(messages.messages.isEmpty());
+    test::expectCarriedEqual(sent, got);
+    EXPECT_EQ(got.CevrimSayisi, 2);
+    second.terminate();
+    EXPECT_TRUE(second.waitForFinished(5000));
+    qunsetenv("VAZ_COM2");
+}
+
+TEST(EndToEnd, PortThatDoesNotExist)
+{
+#ifndef Q_OS_WIN
+    qputenv("VAZ_COM4", "/nonexistent/ttyUSB9");
+    comm::SerialBytePort port;
+    port.setPortNumber(4);
+    EXPECT_FALSE(port.open());
+    EXPECT_EQ(port.openError(), comm::BytePort::OpenError::NotFound);
+    const QString m = comm::openFailureMessage(port);
+    EXPECT_TRUE(m.startsWith(QStringLiteral("Cannot open port COM4 (/nonexistent/ttyUSB9): "))) << m.toStdString();
+    EXPECT_TRUE(m.contains(QStringLiteral("VAZ_COM4=/dev/ttyUSB0")));
+    qunsetenv("VAZ_COM4");
+#endif
 }
