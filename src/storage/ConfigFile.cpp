@@ -383,12 +383,13 @@ ReadResult DosyadanVerileriOku(Config &cfg, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cannotOpen(file.errorString());
-    if (file.size() > kMaxFileSize)
-        return {ReadStatus::Damaged,
-                damaged(name, QStringLiteral("It is far too large to be a configuration file."))};
-    const QByteArray bytes = file.readAll();
+    // Bounded, so that a device file that never ends cannot hang the tool.
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return cannotOpen(file.errorString());
+    if (bytes.size() > kMaxFileSize)
+        return {ReadStatus::Damaged,
+                damaged(name, QStringLiteral("It is far too large to be a configuration file."))};
     file.close();
     return readBytes(cfg, bytes, name);
 }

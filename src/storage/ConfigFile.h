@@ -13,7 +13,8 @@ inline const QString kIdentification =
     QStringLiteral("Rendon Elektronik Ticaret ve Sanayi A.S. Tel: (0000) 000 00 00");
 
 // The bytes a save would write now for cfg (layout by cfg.McuVersiyon, code
-// page 1254, CRLF line ends). Pure: changes nothing.
+// page 1254, CRLF line ends). Pure: changes nothing. RangeError when a V2
+// file would need a rule count outside 0 to 200.
 QByteArray configFileBytes(const Config &cfg);
 
 struct SaveResult {

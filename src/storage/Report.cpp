@@ -216,12 +216,13 @@ ReportResult RaporYazdir(const QString &path, int mcuVersion)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cannotOpen(file.errorString());
-    if (file.size() > kMaxFileSize)
-        return {false, failure(QStringLiteral("The file \"%1\" is far too large to be a configuration file.").arg(name)),
-                {}};
-    const QByteArray bytes = file.readAll();
+    // Bounded, so that a device file that never ends cannot hang the tool.
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return cannotOpen(file.errorString());
+    if (bytes.size() > kMaxFileSize)
+        return {false, failure(QStringLiteral("The file \"%1\" is far too large to be a configuration file.").arg(name)),
+                {}};
     return reportFromBytes(bytes, name, mcuVersion);
 }
 

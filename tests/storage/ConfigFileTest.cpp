@@ -362,5 +362,8 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
     EXPECT_TRUE(r.message.startsWith(QStringLiteral("The file \"nothing.dvk\" cannot be opened: ")));
     r = DosyadanVerileriOku(read, dir.path());
     EXPECT_EQ(r.status, ReadStatus::CannotOpen);
+    r = DosyadanVerileriOku(read, QStringLiteral("/dev/zero"));  // never ends
+    EXPECT_EQ(r.status, ReadStatus::Damaged);
+    EXPECT_TRUE(r.message.contains(QStringLiteral("far too large"))) << r.message.toStdString();
     EXPECT_TRUE(read == before);
 }
