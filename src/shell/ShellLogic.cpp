@@ -48,6 +48,7 @@ void clearAllDevices(Config &cfg)
 
 void SaveBaseline::mark(const Config &cfg)
 {
+    marked_ = false;
     bytes_ = storage::configFileBytes(cfg);
     marked_ = true;
 }
@@ -56,7 +57,11 @@ bool SaveBaseline::unsaved(const Config &cfg) const
 {
     if (cfg.CevrimSayisi == 0)
         return false;
-    return !marked_ || storage::configFileBytes(cfg) != bytes_;
+    try {
+        return !marked_ || storage::configFileBytes(cfg) != bytes_;
+    } catch (const RangeError &) {
+        return true;  // cannot be written as it stands, so certainly not saved
+    }
 }
 
 QString nameInputProblem(const QString &text)

@@ -71,6 +71,9 @@ TEST(ShellLogic, BaselineTellsUnsavedChanges)
     EXPECT_FALSE(baseline.unsaved(*cfg));
     cfg->SeciliTip = 3;  // working field, not in the file
     EXPECT_FALSE(baseline.unsaved(*cfg));
+    cfg->McuVersiyon = 20;
+    cfg->SSsayisi = 300;  // no file can hold it
+    EXPECT_TRUE(baseline.unsaved(*cfg));
 }
 
 TEST(ShellLogic, NameInput)
