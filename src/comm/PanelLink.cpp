@@ -172,31 +172,22 @@ bool PanelLink::handshake(char letter)
     const char bytes[] = {letter, kSeparator, 'A', kSeparator};
     write(QByteArrayView(bytes, 4));
     armTimer();
-    ZamanAsimi_ = 0;
-    char c = 0;
-    for (;;) {
-        switch (nextByte(c, true, false)) {
-        case Wake::Byte:
-            if (c == 'B')
-                return true;
-            break;
-        case Wake::Aborted:
-            failed_ = true;
-            return false;
-        default:
-            return false;
-        }
-    }
+    return waitForByte('B');
 }
 
 bool PanelLink::OnayBekle()
+{
+    return waitForByte('O');
+}
+
+bool PanelLink::waitForByte(char wanted)
 {
     ZamanAsimi_ = 0;
     char c = 0;
     for (;;) {
         switch (nextByte(c, true, false)) {
         case Wake::Byte:
-            if (c == 'O')
+            if (c == wanted)
                 return true;
             break;  // anything else is dropped
         case Wake::Aborted:

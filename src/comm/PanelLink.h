@@ -102,6 +102,8 @@ private:
     void disarmTimer();
     bool handshake(char letter);
     bool OnayBekle();
+    // Resets ZamanAsimi, then drops bytes until `wanted`: false on Timer1's tick or abort.
+    bool waitForByte(char wanted);
     // Send, arm Timer1, wait for "O", disarm: false on time-out or abort.
     bool acknowledgedSend(QByteArrayView bytes);
 

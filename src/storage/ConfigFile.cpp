@@ -4,7 +4,6 @@
 #include "model/Codepage.h"
 #include "model/Conversions.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -26,8 +25,6 @@ const std::array<QString, 12> kColumnTitles{
     QStringLiteral("Delay"),    QStringLiteral("Output event fire"), QStringLiteral("Output event fault")};
 
 constexpr int kRecordFields = 12;
-// No file this tool writes comes near this; anything larger is not one of ours.
-constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
 // The three layouts a file can have; 14 reads like 12.
 enum class Layout { V12, V15, V20 };
@@ -372,26 +369,14 @@ ReadResult readConfigBytes(Config &cfg, QByteArrayView bytes)
 
 ReadResult DosyadanVerileriOku(Config &cfg, const QString &path)
 {
-    const QFileInfo info(path);
-    const QString name = info.fileName().isEmpty() ? path : info.fileName();
-    auto cannotOpen = [&](const QString &reason) {
-        return ReadResult{ReadStatus::CannotOpen,
-                          QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(name, reason)};
-    };
-    if (info.isDir())
-        return cannotOpen(QStringLiteral("it is a folder"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return cannotOpen(file.errorString());
-    // Bounded, so that a device file that never ends cannot hang the tool.
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return cannotOpen(file.errorString());
-    if (bytes.size() > kMaxFileSize)
+    const FileBytes file = readFileBytes(path);
+    if (!file.openError.isEmpty())
+        return {ReadStatus::CannotOpen,
+                QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(file.name, file.openError)};
+    if (file.tooLarge)
         return {ReadStatus::Damaged,
-                damaged(name, QStringLiteral("It is far too large to be a configuration file."))};
-    file.close();
-    return readBytes(cfg, bytes, name);
+                damaged(file.name, QStringLiteral("It is far too large to be a configuration file."))};
+    return readBytes(cfg, file.bytes, file.name);
 }
 
 }  // namespace vaz::storage

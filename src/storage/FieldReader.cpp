@@ -1,8 +1,14 @@
 #include "FieldReader.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace vaz::storage {
 
 namespace {
+
+// No file this tool writes comes near this; anything larger is not one of ours.
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
 bool isSpace(QChar c)
 {
@@ -61,6 +67,31 @@ FieldList splitFields(QStringView text)
                 ++line;
             }
         }
+    }
+    return out;
+}
+
+FileBytes readFileBytes(const QString &path)
+{
+    const QFileInfo info(path);
+    FileBytes out;
+    out.name = info.fileName().isEmpty() ? path : info.fileName();
+    if (info.isDir()) {
+        out.openError = QStringLiteral("it is a folder");
+        return out;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.openError = file.errorString();
+        return out;
+    }
+    out.bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        out.openError = file.errorString();
+        out.bytes.clear();
+    } else if (out.bytes.size() > kMaxFileSize) {
+        out.tooLarge = true;
+        out.bytes.clear();
     }
     return out;
 }

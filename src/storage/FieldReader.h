@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -24,5 +25,15 @@ struct FieldList {
 // comma or line end is dropped; leading blanks of a field are skipped. Blanks
 // and line ends at the very end of the text hold no field.
 FieldList splitFields(QStringView text);
+
+// The bytes of a file that should be a configuration file. Read with a bound,
+// so that a device file that never ends cannot hang the tool.
+struct FileBytes {
+    QByteArray bytes;
+    QString name;       // the file's name for messages
+    QString openError;  // why it could not be opened or read; empty when it was
+    bool tooLarge = false;
+};
+FileBytes readFileBytes(const QString &path);
 
 }  // namespace vaz::storage

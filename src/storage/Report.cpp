@@ -6,8 +6,6 @@
 #include "model/Config.h"
 #include "model/Conversions.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +17,6 @@ namespace {
 constexpr int kZoneWidth = 14;
 constexpr qsizetype kFirstPiece = 150;
 constexpr qsizetype kFollowingPiece = 120;
-constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
 // The report stops here; the message says what and where.
 struct ReportError {
@@ -205,25 +202,15 @@ ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int 
 
 ReportResult RaporYazdir(const QString &path, int mcuVersion)
 {
-    const QFileInfo info(path);
-    const QString name = info.fileName().isEmpty() ? path : info.fileName();
-    auto cannotOpen = [&](const QString &reason) {
-        return ReportResult{false, failure(QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(name, reason)),
-                            {}};
-    };
-    if (info.isDir())
-        return cannotOpen(QStringLiteral("it is a folder"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return cannotOpen(file.errorString());
-    // Bounded, so that a device file that never ends cannot hang the tool.
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return cannotOpen(file.errorString());
-    if (bytes.size() > kMaxFileSize)
-        return {false, failure(QStringLiteral("The file \"%1\" is far too large to be a configuration file.").arg(name)),
+    const FileBytes file = readFileBytes(path);
+    if (!file.openError.isEmpty())
+        return {false, failure(QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(file.name, file.openError)),
                 {}};
-    return reportFromBytes(bytes, name, mcuVersion);
+    if (file.tooLarge)
+        return {false,
+                failure(QStringLiteral("The file \"%1\" is far too large to be a configuration file.").arg(file.name)),
+                {}};
+    return reportFromBytes(file.bytes, file.name, mcuVersion);
 }
 
 QString layoutPrintLine(const PrintLine &items)

@@ -10,6 +10,7 @@
 using namespace vaz;
 using namespace vaz::storage;
 using vaz::test::filledConfig;
+using vaz::test::exampleConfig;
 using vaz::test::keepSeed;
 
 namespace {
@@ -52,27 +53,6 @@ void expectSameFileContent(const Config &a, const Config &b)
     }
 }
 
-// The three example records, delays and ringing mode of the format's description.
-Config exampleConfig(int version)
-{
-    Config c;
-    c.McuVersiyon = version;
-    c.CevrimSayisi = 2;
-    c.TedarikciAdi = QStringLiteral("ACME");
-    c.PanelAdi = QStringLiteral("P1");
-    c.CihazTipi(1, 1) = 2;
-    c.BolgeNo(1, 1) = 3;
-    c.GecikmeIptal(1, 1) = 64;
-    c.CihazTipi(1, 100) = 8;
-    c.BolgeNo(1, 100) = 12;
-    c.Gecikme(1, 100) = 30;
-    c.CikisYangin(1, 100) = 12;
-    for (int i = 0; i < 4; ++i)
-        c.Gecikmeler(i) = 30;
-    c.Gecikmeler(7) = 99;  // reserved: never written
-    c.CalmaModu = 1;
-    return c;
-}
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 
 using namespace vaz;
 using namespace vaz::storage;
+using vaz::test::exampleConfig;
 using vaz::test::keepSeed;
 
 namespace {
@@ -26,18 +27,11 @@ QString at(std::initializer_list<std::pair<int, QString>> items)
 
 Config smallConfig(int version)
 {
-    Config c;
-    c.McuVersiyon = version;
-    c.CevrimSayisi = 2;
-    c.TedarikciAdi = QStringLiteral("ACME");
-    c.PanelAdi = QStringLiteral("P1");
-    c.CihazTipi(1, 1) = 2;
-    c.BolgeNo(1, 1) = 3;
-    c.CihazTipi(1, 100) = 8;
-    c.BolgeNo(1, 100) = 12;
+    Config c = exampleConfig(version);
+    c.GecikmeIptal(1, 1) = 0;
+    c.Gecikme(1, 100) = 0;
+    c.CikisYangin(1, 100) = 0;
     c.MahalText(1, 100) = QStringLiteral("Kazan dairesi");
-    for (int i = 0; i < 4; ++i)
-        c.Gecikmeler(i) = 30;
     c.Gecikmeler(6) = -5;
     c.CalmaModu = 1;
     c.SSsayisi = 1;

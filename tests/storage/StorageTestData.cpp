@@ -5,6 +5,29 @@
 
 namespace vaz::test {
 
+// The three example records, delays and ringing mode of the format's description.
+Config exampleConfig(int version)
+{
+    Config c;
+    c.McuVersiyon = version;
+    c.CevrimSayisi = 2;
+    c.TedarikciAdi = QStringLiteral("ACME");
+    c.PanelAdi = QStringLiteral("P1");
+    c.CihazTipi(1, 1) = 2;
+    c.BolgeNo(1, 1) = 3;
+    c.GecikmeIptal(1, 1) = 64;
+    c.CihazTipi(1, 100) = 8;
+    c.BolgeNo(1, 100) = 12;
+    c.Gecikme(1, 100) = 30;
+    c.CikisYangin(1, 100) = 12;
+    for (int i = 0; i < 4; ++i)
+        c.Gecikmeler(i) = 30;
+    c.Gecikmeler(7) = 99;  // reserved: never written
+    c.CalmaModu = 1;
+    return c;
+}
+
+
 Config filledConfig(int mcuVersion)
 {
     Config c;

@@ -7,6 +7,9 @@
 
 namespace vaz::test {
 
+// The three example records, delays and ringing mode of the format's description.
+Config exampleConfig(int version);
+
 // A configuration that uses every field the file carries: devices of every
 // type on all four loops, locations with a comma and Turkish letters, panel
 // data and three rules.
