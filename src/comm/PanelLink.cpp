@@ -403,14 +403,9 @@ bool PanelLink::refuse(const QString &message)
 bool PanelLink::receiveField(QByteArray &field)
 {
     field.clear();
+    if (!BaslangicBekle())  // the opening separator; anything before it is dropped
+        return false;
     char c = 0;
-    for (;;) {  // the opening separator; anything before it is dropped
-        const Wake w = nextByte(c, false, true);
-        if (w != Wake::Byte)
-            return downloadFailed(w);
-        if (c == kSeparator)
-            break;
-    }
     for (;;) {
         const Wake w = nextByte(c, false, true);
         if (w != Wake::Byte)
