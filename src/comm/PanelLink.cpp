@@ -403,20 +403,16 @@ bool PanelLink::refuse(const QString &message)
 bool PanelLink::receiveField(QByteArray &field)
 {
     field.clear();
-    if (!BaslangicBekle())  // the opening separator; anything before it is dropped
-        return false;
-    char c = 0;
-    for (;;) {
-        const Wake w = nextByte(c, false, true);
-        if (w != Wake::Byte)
-            return downloadFailed(w);
-        if (c == kSeparator)
-            return true;
-        field.append(c);
-    }
+    // The opening separator (anything before it is dropped), then the field up to the closing one.
+    return readToSeparator(nullptr) && readToSeparator(&field);
 }
 
 bool PanelLink::BaslangicBekle()
+{
+    return readToSeparator(nullptr);
+}
+
+bool PanelLink::readToSeparator(QByteArray *into)
 {
     char c = 0;
     for (;;) {
@@ -425,6 +421,8 @@ bool PanelLink::BaslangicBekle()
             return downloadFailed(w);
         if (c == kSeparator)
             return true;
+        if (into)
+            into->append(c);
     }
 }
 

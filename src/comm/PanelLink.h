@@ -115,6 +115,8 @@ private:
     // Download steps; each returns false when the download must end.
     bool receiveField(QByteArray &field);  // MetinAl/SayiAl framing
     bool BaslangicBekle();
+    // Bytes up to the next "~", kept in *into when given; false when the download must end.
+    bool readToSeparator(QByteArray *into);
     bool devicePass(int pass);
     bool GecikmeAl();
     bool SSal();

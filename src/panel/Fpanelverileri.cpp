@@ -3,6 +3,7 @@
 #include "model/Conversions.h"
 #include "panel/DisplayText.h"
 #include "shell/App.h"
+#include "shell/ToolButton.h"
 #include "shell/lintor1.h"
 
 #include <QButtonGroup>
@@ -60,17 +61,10 @@ Fpanelverileri::Fpanelverileri(App &app, QWidget *owner) : QDialog(owner), app_(
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("Toolbar2"));
     bar->setIconSize(QSize(28, 28));
-    auto button = [this, bar](const char *key, const char *tip, const char *icon) {
-        auto *a = bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))),
-                                 QString::fromLatin1(tip));
-        a->setObjectName(QString::fromLatin1(key));
-        a->setToolTip(QString::fromLatin1(tip));
-        return a;
-    };
-    connect(button("BtOnay", "Save", "save"), &QAction::triggered, this,
+    connect(addToolButton(bar, "BtOnay", "Save", "save"), &QAction::triggered, this,
             [this] { app_.guarded([this] { BtOnay_Click(); }); });
-    connect(button("BtIptal", "Cancel", "cancel"), &QAction::triggered, this, &Fpanelverileri::BtIptal_Click);
-    button("BtPanelVeriYardim", "Help", "help");
+    connect(addToolButton(bar, "BtIptal", "Cancel", "cancel"), &QAction::triggered, this, &Fpanelverileri::BtIptal_Click);
+    addToolButton(bar, "BtPanelVeriYardim", "Help", "help");
 
     auto *supplierFrame = new QGroupBox(QStringLiteral("Supplier's name"), this);
     supplierFrame->setObjectName(QStringLiteral("FrameTedarikci"));

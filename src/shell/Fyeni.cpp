@@ -1,6 +1,7 @@
 #include "Fyeni.h"
 
 #include "App.h"
+#include "ToolButton.h"
 #include "lintor1.h"
 
 #include <QGroupBox>
@@ -21,12 +22,8 @@ Fyeni::Fyeni(App &app, QWidget *owner) : QDialog(owner), app_(app)
     bar->setIconSize(QSize(28, 28));
     auto button = [this, bar](const char *key, const char *tip, const char *description, const char *icon,
                               void (Fyeni::*handler)()) {
-        auto *a = bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))),
-                                 QString::fromLatin1(tip));
-        a->setObjectName(QString::fromLatin1(key));
-        a->setToolTip(QString::fromLatin1(tip));
-        a->setProperty("description", QString::fromLatin1(description));
-        connect(a, &QAction::triggered, this, [this, handler] { app_.guarded([&] { (this->*handler)(); }); });
+        connect(addToolButton(bar, key, tip, icon, description), &QAction::triggered, this,
+                [this, handler] { app_.guarded([&] { (this->*handler)(); }); });
     };
     button("BtCevSayOnay", "Save", "Cevrim Secimi onaylama", "save", &Fyeni::BtCevSayOnay_Click);
     button("BtCevSayIptal", "Cancel", "Cevrim sayisi iptal", "cancel", &Fyeni::BtCevSayIptal_Click);

@@ -2,6 +2,7 @@
 
 #include "App.h"
 #include "Fyeni.h"
+#include "ToolButton.h"
 #include "mcuV.h"
 #include "panel/Fpanelverileri.h"
 #include "storage/ConfigFile.h"
@@ -122,13 +123,9 @@ void lintor1::buildToolbar()
         {"BtYardim", "Help", "Yardim", "help", nullptr, false},
     };
     for (const auto &b : buttons) {
-        auto *a = new QAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(name(b.icon))), name(b.tip), this);
-        a->setObjectName(name(b.key));
-        a->setToolTip(name(b.tip));
-        a->setProperty("description", name(b.description));
+        QAction *a = addToolButton(bar, b.key, b.tip, b.icon, b.description);
         if (b.command)
             connect(a, &QAction::triggered, this, [this, c = b.command] { app_.guarded([&] { (this->*c)(); }); });
-        bar->addAction(a);
         if (b.separatorAfter)
             bar->addSeparator();
     }
@@ -355,31 +352,22 @@ void lintor1::McuVersiyonSec()
 
 void lintor1::Hakkinda() { app_.messages().message(QStringLiteral("PC Version : V2.01")); }
 
-void lintor1::PaneleGonder()
+void lintor1::startTransfer(const std::function<void()> &openWindow, Int16 &mode)
 {
-    if (!startUpload)
+    if (!openWindow)
         return notAvailable();
-    app_.config().GonderimModu = 1;
+    mode = 1;
     try {
-        handOver(startUpload);
+        handOver(openWindow);
     } catch (...) {
-        app_.config().GonderimModu = 0;
+        mode = 0;
         throw;
     }
 }
 
-void lintor1::PaneldenAl()
-{
-    if (!startDownload)
-        return notAvailable();
-    app_.config().AlmaModu = 1;
-    try {
-        handOver(startDownload);
-    } catch (...) {
-        app_.config().AlmaModu = 0;
-        throw;
-    }
-}
+void lintor1::PaneleGonder() { startTransfer(startUpload, app_.config().GonderimModu); }
+
+void lintor1::PaneldenAl() { startTransfer(startDownload, app_.config().AlmaModu); }
 
 void lintor1::SebepSonuc()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Int16.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -68,6 +70,8 @@ private:
     void notAvailable();
     // Hides this window while the one opened in its place is in use.
     void handOver(const std::function<void()> &openWindow);
+    // Sets the transfer's mode flag and hands over; the flag drops again if the window fails to open.
+    void startTransfer(const std::function<void()> &openWindow, Int16 &mode);
     void enableButtons(std::initializer_list<const char *> names);
 
     App &app_;
