@@ -3,6 +3,7 @@
 #include "model/Conversions.h"
 #include "panel/DisplayText.h"
 #include "shell/App.h"
+#include "shell/TextCheck.h"
 #include "shell/ToolButton.h"
 #include "shell/lintor1.h"
 
@@ -16,25 +17,11 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QValidator>
 #include <QVBoxLayout>
 
 namespace vaz {
 
 namespace {
-
-// Refuses what the file or the panel link could not carry, and remembers why
-// so that the window can say it.
-class NameValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        reason = nameInputProblem(input);
-        return reason.isEmpty() ? Acceptable : Invalid;
-    }
-    mutable QString reason;
-};
 
 struct DelayField {
     int slot;
@@ -147,18 +134,7 @@ QLineEdit *Fpanelverileri::nameBox(const QString &objectName, const QString &hin
     box->setMaxLength(kNameLength);
     // A hint, not a value: saving an untouched box must not store it as a name.
     box->setPlaceholderText(hint);
-    auto *validator = new NameValidator(box);
-    box->setValidator(validator);
-    connect(box, &QLineEdit::inputRejected, this, [this, box, validator] {
-        const QString why = !validator->reason.isEmpty() ? validator->reason
-                                                         : nameInputProblem(box->text() + u'x');
-        status_->showMessage(why);
-        box->setToolTip(why);
-    });
-    connect(box, &QLineEdit::textEdited, this, [this, box] {
-        status_->clearMessage();
-        box->setToolTip(QString());
-    });
+    guardTextBox(box, nameInputProblem, [this](const QString &why) { status_->showMessage(why); });
     return box;
 }
 
