@@ -4,6 +4,7 @@
 #include "QtPrompts.h"
 #include "lintor1.h"
 #include "mcuV.h"
+#include "devices/Fcihazverileri.h"
 #include "panel/Fpanelverileri.h"
 #include "storage/ReportPrinter.h"
 
@@ -61,6 +62,11 @@ lintor1 *App::mainWindow()
 {
     if (!main_) {
         main_ = new lintor1(*this);
+        main_->openDeviceWindow = [this] { deviceWindow()->openWindow(); };
+        main_->closeDeviceWindow = [this] {
+            if (Fcihazverileri *w = loadedDeviceWindow())
+                w->unload();
+        };
         main_->load();
     }
     return main_;
@@ -72,6 +78,21 @@ Fpanelverileri *App::panelWindow()
     auto *w = owner->findChild<Fpanelverileri *>(QString(), Qt::FindDirectChildrenOnly);
     return w ? w : new Fpanelverileri(*this, owner);
 }
+
+Fcihazverileri *App::deviceWindow()
+{
+    if (!devices_) {
+        devices_ = new Fcihazverileri(*this, mainWindow());
+        // Gone at once for everyone, although the object itself goes later.
+        connect(devices_, &Fcihazverileri::unloaded, this, [this, w = devices_.data()] {
+            if (devices_ == w)
+                devices_ = nullptr;
+        });
+    }
+    return devices_;
+}
+
+Fcihazverileri *App::loadedDeviceWindow() const { return devices_; }
 
 Fyeni *App::newConfigWindow() const { return fyeni_; }
 

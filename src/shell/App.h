@@ -20,6 +20,7 @@ class mcuV;
 class lintor1;
 class Fyeni;
 class Fpanelverileri;
+class Fcihazverileri;
 
 // One per run: the configuration every window edits, the ways of talking to
 // the user, and the windows, each created on first use and existing at most
@@ -52,6 +53,9 @@ public:
     lintor1 *mainWindow();
     lintor1 *loadedMainWindow() const { return main_; }
     Fpanelverileri *panelWindow();
+    // Created on first use; it builds its tree when first shown.
+    Fcihazverileri *deviceWindow();
+    Fcihazverileri *loadedDeviceWindow() const;
     // The new-configuration window while it is open.
     Fyeni *newConfigWindow() const;
 
@@ -86,6 +90,7 @@ private:
     mcuV *mcuV_ = nullptr;
     lintor1 *main_ = nullptr;
     QPointer<Fyeni> fyeni_;
+    QPointer<Fcihazverileri> devices_;
 };
 
 }  // namespace vaz

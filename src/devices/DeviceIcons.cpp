@@ -1,0 +1,43 @@
+#include "DeviceIcons.h"
+
+#include <QString>
+
+#include <array>
+
+namespace vaz::devices {
+
+namespace {
+
+QString file(const char *name) { return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)); }
+
+}  // namespace
+
+QIcon nodeIcon(int number)
+{
+    static const char *const kFiles[] = {"panel", "loop", "call-point", "smoke", "heat", "relay",
+                                         "switch", "sounder", "zone-monitor", "multisensor", "cause-effect"};
+    // Built once: a full tree would otherwise parse the same file hundreds of
+    // times. Never freed, so nothing outlives the application object.
+    static auto &icons = *new std::array<QIcon, 11>;
+    if (number < 1 || number > 11)
+        return {};
+    QIcon &icon = icons[number - 1];
+    if (icon.isNull())
+        icon = QIcon(file(kFiles[number - 1]));
+    return icon;
+}
+
+QPixmap picture(int cell)
+{
+    static const char *const kFiles[] = {"call-point", "heat",   "smoke-ion",    "smoke-photo", "relay",
+                                         "switch",     "sounder", "zone-monitor", "multisensor"};
+    static auto &pictures = *new std::array<QPixmap, 9>;
+    if (cell < 0 || cell > 8)
+        return {};
+    QPixmap &p = pictures[cell];
+    if (p.isNull())
+        p = QIcon(file(kFiles[cell])).pixmap(QSize(64, 64));
+    return p;
+}
+
+}  // namespace vaz::devices

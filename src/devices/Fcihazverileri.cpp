@@ -1,0 +1,548 @@
+#include "Fcihazverileri.h"
+
+#include "DeviceCatalog.h"
+#include "DeviceIcons.h"
+#include "PropertyPanel.h"
+#include "YeniCihazSecimi.h"
+#include "causeeffect/Rules.h"
+#include "model/Conversions.h"
+#include "panel/DisplayText.h"
+#include "shell/App.h"
+#include "shell/ToolButton.h"
+#include "shell/lintor1.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace vaz {
+
+namespace {
+
+const QString kCauseEffect = QStringLiteral("Cause-effect");
+const QString kCauseEffectKey = QStringLiteral("TVcf");
+
+QString loopText(int loop) { return QStringLiteral("Loop %1").arg(loop); }
+
+// A node click runs once per click: on the press when it moves the selection,
+// on the release when the node was already selected. The right button leaves
+// the selection alone; the rule popup works on the node last clicked.
+class DeviceTree : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    bool pressing = false;
+    bool changedByPress = false;
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override
+    {
+        if (e->button() == Qt::RightButton) {
+            e->accept();
+            return;
+        }
+        changedByPress = false;
+        pressing = true;
+        QTreeWidget::mousePressEvent(e);
+        pressing = false;
+    }
+};
+
+}  // namespace
+
+struct Fcihazverileri::DeviceValues {
+    Int16 type, zone, bypass, event, delay, fire, fault;
+    QString location;
+
+    static DeviceValues of(const Config &c, int L, int A)
+    {
+        return {c.CihazTipi(L, A), c.BolgeNo(L, A),   c.GecikmeIptal(L, A), c.OlayTipi(L, A),
+                c.Gecikme(L, A),   c.CikisYangin(L, A), c.CikisHata(L, A),  c.MahalText(L, A)};
+    }
+    void restore(Config &c, int L, int A) const
+    {
+        c.CihazTipi(L, A) = type;
+        c.BolgeNo(L, A) = zone;
+        c.GecikmeIptal(L, A) = bypass;
+        c.OlayTipi(L, A) = event;
+        c.Gecikme(L, A) = delay;
+        c.CikisYangin(L, A) = fire;
+        c.CikisHata(L, A) = fault;
+        c.MahalText(L, A) = location;
+    }
+};
+
+Fcihazverileri::Fcihazverileri(App &app, QWidget *owner) : QMainWindow(owner, Qt::Window), app_(app)
+{
+    setObjectName(QStringLiteral("Fcihazverileri"));
+    setWindowTitle(QStringLiteral("Device configuration"));
+    setWindowIcon(devices::nodeIcon(1));
+
+    auto *bar = addToolBar(QStringLiteral("Toolbar3"));
+    bar->setObjectName(QStringLiteral("Toolbar3"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(28, 28));
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    addToolButton(bar, "BtYeniCihaz", "New device", "new-device");
+    addToolButton(bar, "BtEditCihaz", "Edit device", "edit");
+    addToolButton(bar, "BtCihazOnay", "Save", "save");
+    addToolButton(bar, "BtCihazIptal", "Cancel", "cancel");
+    addToolButton(bar, "BtCihazSil", "Detele", "delete");
+    addToolButton(bar, "BtCihazYardim", "Help", "help")->setEnabled(false);
+    addToolButton(bar, "BtCihazCikis", "Exit", "exit");
+    connect(bar, &QToolBar::actionTriggered, this,
+            [this](QAction *a) { app_.guarded([&] { Toolbar3_ButtonClick(a); }); });
+
+    auto *tree = new DeviceTree(this);
+    tree_ = tree;
+    tree_->setObjectName(QStringLiteral("CihVerTreeView"));
+    tree_->setAccessibleName(QStringLiteral("Devices"));
+    tree_->setHeaderHidden(true);
+    tree_->setFont(QFont(QStringLiteral("DejaVu Sans")));
+    tree_->setUniformRowHeights(true);
+    tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tree_, &QTreeWidget::currentItemChanged, this, [this, tree](QTreeWidgetItem *node) {
+        if (quiet_ || !node)
+            return;
+        if (tree->pressing)
+            tree->changedByPress = true;
+        app_.guarded([&] { CihVerTreeView_NodeClick(node); });
+    });
+    connect(tree_, &QTreeWidget::itemClicked, this, [this, tree](QTreeWidgetItem *node) {
+        if (std::exchange(tree->changedByPress, false))
+            return;
+        app_.guarded([&] { CihVerTreeView_NodeClick(node); });
+    });
+    connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        app_.guarded([&] { CihVerTreeView_MouseDown(Qt::RightButton, tree_->viewport()->mapToGlobal(pos)); });
+    });
+
+    popup_ = new QMenu(this);
+    popup_->setObjectName(QStringLiteral("popup"));
+    QAction *show = popup_->addAction(QStringLiteral("Show"));
+    show->setObjectName(QStringLiteral("MnSSicerik"));
+    popup_->addSeparator()->setObjectName(QStringLiteral("kesme"));
+    QAction *del = popup_->addAction(QStringLiteral("Delete"));
+    del->setObjectName(QStringLiteral("SSsil"));
+    connect(show, &QAction::triggered, this, [this] { app_.guarded([this] { MnSSicerik_Click(); }); });
+    connect(del, &QAction::triggered, this, [this] { app_.guarded([this] { SSsil_Click(); }); });
+
+    auto *status = statusBar();
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    panel_ = new PropertyPanel(app_, tree_, [status](const QString &why) { status->showMessage(why); }, this);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QHBoxLayout(central);
+    layout->addWidget(tree_, 2);
+    layout->addWidget(panel_, 3);
+    setCentralWidget(central);
+    resize(820, 520);
+}
+
+Fcihazverileri::~Fcihazverileri() = default;
+
+YeniCihazSecimi *Fcihazverileri::addressWindow() const { return address_; }
+
+QAction *Fcihazverileri::button(const char *key) const { return findChild<QAction *>(QString::fromLatin1(key)); }
+
+void Fcihazverileri::enable(std::initializer_list<const char *> keys, bool on)
+{
+    for (const char *key : keys)
+        button(key)->setEnabled(on);
+}
+
+void Fcihazverileri::openWindow()
+{
+    if (!built_)
+        app_.guarded([this] { Form_Load(); });
+    show();
+    raise();
+    activateWindow();
+}
+
+void Fcihazverileri::unload()
+{
+    if (std::exchange(gone_, true))
+        return;
+    hide();
+    if (address_)
+        address_->unload();
+    emit unloaded();
+    deleteLater();
+}
+
+void Fcihazverileri::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (gone_)
+        return;
+    app_.mainWindow()->show();
+    unload();
+}
+
+QTreeWidgetItem *Fcihazverileri::addNode(QTreeWidgetItem *parent, const QString &key, const QString &text, int icon)
+{
+    auto *node = new QTreeWidgetItem(QStringList{text});
+    node->setData(0, Qt::UserRole, key);
+    node->setIcon(0, devices::nodeIcon(icon));
+    if (!parent) {
+        tree_->addTopLevelItem(node);
+        return node;
+    }
+    // Loops and the cause-effect branch keep their children sorted by text;
+    // equal texts stay in the order they came.
+    int lo = 0, hi = parent->childCount();
+    if (parent == panelNode_)
+        lo = hi;
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (text < parent->child(mid)->text(0))
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    parent->insertChild(lo, node);
+    return node;
+}
+
+QTreeWidgetItem *Fcihazverileri::loopNode(int loop) const
+{
+    return loop >= 1 && loop <= kLoops ? loops_[loop] : nullptr;
+}
+
+int Fcihazverileri::loopOf(const QTreeWidgetItem *node)
+{
+    const QTreeWidgetItem *parent = node ? node->parent() : nullptr;
+    if (parent)
+        for (int L = 1; L <= kLoops; ++L)
+            if (parent->text(0) == loopText(L))
+                return L;
+    return 0;
+}
+
+void Fcihazverileri::selectQuietly(QTreeWidgetItem *node)
+{
+    quiet_ = true;
+    tree_->setCurrentItem(node);
+    quiet_ = false;
+}
+
+void Fcihazverileri::removeNode(QTreeWidgetItem *node)
+{
+    if (node == entryNode_)
+        entryNode_ = nullptr;
+    quiet_ = true;
+    delete node;
+    quiet_ = false;
+}
+
+void Fcihazverileri::clickBranch(QTreeWidgetItem *branch)
+{
+    if (!branch)
+        return;
+    selectQuietly(branch);
+    CihVerTreeView_NodeClick(branch);
+}
+
+void Fcihazverileri::Form_Load()
+{
+    Config &c = app_.config();
+    enable({"BtEditCihaz", "BtCihazOnay", "BtCihazIptal", "BtCihazSil", "BtCihazYardim", "BtYeniCihaz"}, false);
+    quiet_ = true;
+    tree_->clear();
+    quiet_ = false;
+    loops_ = {};
+    panelNode_ = addNode(nullptr, QStringLiteral("TVPanel"), c.PanelAdi, 1);
+    auto addLoop = [&](int L) { loops_[L] = addNode(panelNode_, QStringLiteral("TVCevrim%1").arg(L), loopText(L), 2); };
+    addLoop(1);
+    c.Cevrim1Eklendi = 1;
+    if (c.CevrimSayisi > 1) {
+        addLoop(2);
+        c.Cevrim2Eklendi = 1;
+    }
+    if (c.CevrimSayisi > 2) {
+        addLoop(3);
+        c.Cevrim3Eklendi = 1;
+        addLoop(4);
+        if (c.CevrimSayisi == 4)
+            c.Cevrim4Eklendi = 1;
+    }
+    causeEffectNode_ = addNode(panelNode_, kCauseEffectKey, kCauseEffect, 11);
+    // Everything after this point sorts into the branches.
+    panelNode_->setExpanded(true);
+    verileriYukle();
+    panel_->load();
+    mode_ = Mode::Browsing;
+    entryNode_ = nullptr;
+    built_ = true;
+}
+
+void Fcihazverileri::verileriYukle()
+{
+    const Config &c = app_.config();
+    for (int L = 1; L <= kLoops; ++L) {
+        for (int A = 1; A <= kAddresses; ++A) {
+            const int type = c.CihazTipi(L, A);
+            if (type == 0)
+                continue;
+            button("BtEditCihaz")->setEnabled(true);
+            // A loop the tree has no branch for (a file's loop count may be 1
+            // or 3) shows none of its devices rather than misplacing them.
+            if (devices::isValidCode(type) && loopNode(L))
+                addNode(loopNode(L), QString(), deviceLabel(A), devices::treeIcon(type));
+        }
+    }
+    for (int r = 1; r <= c.SSsayisi && r <= kMaxRules; ++r)
+        addNode(causeEffectNode_, c.SSismi(r), c.SSismi(r), 11);
+}
+
+void Fcihazverileri::addRuleNode(const QString &name)
+{
+    if (built_)
+        addNode(causeEffectNode_, name, name, 11);
+}
+
+void Fcihazverileri::CihVerTreeView_NodeClick(QTreeWidgetItem *node)
+{
+    Config &c = app_.config();
+    c.SeciliDugum = node->text(0);
+    QString branch = c.SeciliDugum;
+    const bool device = isDeviceLabel(c.SeciliDugum);
+    if (!device) {
+        enable({"BtEditCihaz", "BtYeniCihaz", "BtCihazSil"}, false);
+    } else {
+        branch = node->parent() ? node->parent()->text(0) : QString();
+        enable({"BtCihazSil"}, true);
+    }
+    bool loop = false;
+    for (int L = 1; L <= kLoops && !loop; ++L) {
+        if (branch == loopText(L)) {
+            loop = true;
+            c.SeciliCevrim = L;
+            enable({"BtEditCihaz"}, false);
+            enable({"BtYeniCihaz"}, true);
+        }
+    }
+    if (!loop && (branch == panelNode_->text(0) || branch == kCauseEffect)) {
+        c.SeciliCevrim = 0;
+        enable({"BtEditCihaz", "BtYeniCihaz"}, false);
+    }
+    if (device) {
+        panel_->showDevice();
+        enable({"BtEditCihaz"}, true);
+    }
+}
+
+void Fcihazverileri::CihVerTreeView_MouseDown(Qt::MouseButton mouseButton, const QPoint &globalPos)
+{
+    Config &c = app_.config();
+    if (mouseButton != Qt::RightButton || c.SSsayisi < 1)
+        return;
+    if (const int r = SSbul(c, c.SeciliDugum)) {
+        c.SSsecili = r;
+        popup_->popup(globalPos);
+    }
+}
+
+void Fcihazverileri::MnSSicerik_Click()
+{
+    if (!openRuleViewer) {
+        app_.messages().message(QStringLiteral("This command is not available yet."));
+        return;
+    }
+    openRuleViewer();
+}
+
+void Fcihazverileri::SSsil_Click()
+{
+    Config &c = app_.config();
+    const int k = c.SSsecili;
+    if (k < 1 || k > c.SSsayisi)
+        return;
+    // The rule's own node, the first of equal names as the lookup finds the first rule.
+    QTreeWidgetItem *node = nullptr;
+    for (int i = 0; i < causeEffectNode_->childCount() && !node; ++i)
+        if (causeEffectNode_->child(i)->data(0, Qt::UserRole).toString() == c.SSismi(k))
+            node = causeEffectNode_->child(i);
+    SSsil(c, k);
+    if (node)
+        removeNode(node);
+    clickBranch(causeEffectNode_);
+}
+
+void Fcihazverileri::deleteSelectedDevice()
+{
+    Config &c = app_.config();
+    QTreeWidgetItem *node = tree_->currentItem();
+    if (!node || !isDeviceLabel(node->text(0)))
+        return;
+    const int A = static_cast<int>(textValue(node->text(0)));
+    const int L = loopOf(node);
+    if (L == 0)
+        return;
+    if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, A)) {
+        app_.messages().message(QStringLiteral("Unable to delete because the device is included in a cause-effect"));
+        return;
+    }
+    QTreeWidgetItem *parent = node->parent();
+    removeNode(node);
+    c.BosAdres(L, A) = A;
+    c.MahalText(L, A).clear();
+    c.CihazTipi(L, A) = 0;
+    c.BolgeNo(L, A) = 0;
+    c.ListeSirasi(L, A) = 0;
+    clickBranch(parent);
+}
+
+void Fcihazverileri::Toolbar3_ButtonClick(QAction *pressed)
+{
+    const QString key = pressed->objectName();
+    if (key == u"BtYeniCihaz")
+        newDevice();
+    else if (key == u"BtEditCihaz")
+        editDevice();
+    else if (key == u"BtCihazOnay")
+        saveDevice();
+    else if (key == u"BtCihazIptal")
+        cancelEntry();
+    else if (key == u"BtCihazSil") {
+        deleteSelectedDevice();
+        panel_->findChild<QLineEdit *>(QStringLiteral("CihVerMahal"))->setEnabled(false);
+    } else if (key == u"BtCihazCikis") {
+        hide();
+        app_.mainWindow()->show();
+    }
+}
+
+void Fcihazverileri::newDevice()
+{
+    enable({"BtEditCihaz"}, false);
+    panel_->prepareNewDevice();
+    if (address_)
+        address_->unload();
+    auto *w = new YeniCihazSecimi(app_, this);
+    address_ = w;
+    connect(w, &YeniCihazSecimi::unloaded, this, [this, w] {
+        if (address_ == w)
+            address_ = nullptr;
+    });
+    if (w->list()->count() > 0)
+        w->list()->setCurrentRow(0);
+    w->show();
+}
+
+void Fcihazverileri::beginNewDevice()
+{
+    Config &c = app_.config();
+    if (!isDeviceLabel(c.SeciliDugum) || c.SeciliCevrim == 0)
+        return;
+    const int L = c.SeciliCevrim;
+    const int A = static_cast<int>(textValue(c.SeciliDugum));
+    QTreeWidgetItem *loop = loopNode(L);
+    // A taken address (another device's node was clicked meanwhile) would put
+    // a second device on top of the first.
+    if (!loop || c.BosAdres(L, A) != A)
+        return;
+    c.BosAdres(L, A) = 0;
+    QTreeWidgetItem *node = addNode(loop, QString(), c.SeciliDugum, 4);
+    selectQuietly(node);
+    panel_->startNewDevice();
+    enable({"BtCihazOnay", "BtCihazIptal"}, true);
+    enable({"BtYeniCihaz"}, false);
+    loop->setExpanded(true);
+    mode_ = Mode::NewDevice;
+    entryLoop_ = L;
+    entryAddress_ = A;
+    entryNode_ = node;
+}
+
+void Fcihazverileri::addressChoiceCancelled() { enable({"BtEditCihaz"}, true); }
+
+void Fcihazverileri::editDevice()
+{
+    Config &c = app_.config();
+    QTreeWidgetItem *node = tree_->currentItem();
+    if (!node || node->text(0) != c.SeciliDugum || !isDeviceLabel(c.SeciliDugum) || loopOf(node) == 0)
+        return;
+    const int L = c.SeciliCevrim, A = static_cast<int>(textValue(c.SeciliDugum));
+    if (c.CihazTipi(L, A) == 0)
+        return;
+    enable({"BtCihazIptal", "BtCihazOnay"}, true);
+    enable({"BtCihazSil"}, false);
+    panel_->enableForEditing();
+    mode_ = Mode::Editing;
+    entryLoop_ = L;
+    entryAddress_ = A;
+    entryNode_ = node;
+    before_ = std::make_unique<DeviceValues>(DeviceValues::of(c, L, A));
+}
+
+void Fcihazverileri::saveDevice()
+{
+    Config &c = app_.config();
+    if (!panel_->typeChosen()) {
+        app_.messages().message(QStringLiteral("Select a device type first."));
+        return;
+    }
+    const bool device = isDeviceLabel(c.SeciliDugum);
+    // Saving an edit that left the location alone keeps it exactly as stored.
+    const bool keep = mode_ == Mode::Editing && device &&
+                      panel_->location() == c.MahalText(c.SeciliCevrim, static_cast<int>(textValue(c.SeciliDugum)));
+    if (!keep)
+        panel_->setLocation(MahalVerKarakterDuzenle(panel_->location()));
+    if (device)
+        panel_->commit(keep);
+    enable({"BtCihazIptal", "BtCihazOnay"}, false);
+    enable({"BtEditCihaz", "BtYeniCihaz"}, true);
+    backToBrowsing();
+}
+
+void Fcihazverileri::cancelEntry()
+{
+    Config &c = app_.config();
+    const Mode mode = std::exchange(mode_, Mode::Browsing);
+    if (mode == Mode::NewDevice && entryNode_) {
+        // Never stored, so nothing of it may stay; its address is free again.
+        QTreeWidgetItem *loop = entryNode_->parent();
+        removeNode(entryNode_);
+        const int L = entryLoop_, A = entryAddress_;
+        c.BosAdres(L, A) = A;
+        c.MahalText(L, A).clear();
+        c.CihazTipi(L, A) = 0;
+        c.BolgeNo(L, A) = 0;
+        c.ListeSirasi(L, A) = 0;
+        clickBranch(loop);
+    }
+    const bool restore = mode == Mode::Editing && before_ && entryNode_;
+    if (restore) {
+        before_->restore(c, entryLoop_, entryAddress_);
+        entryNode_->setIcon(0, devices::nodeIcon(devices::treeIcon(before_->type)));
+        if (QTreeWidgetItem *node = tree_->currentItem(); node && loopOf(node) && isDeviceLabel(node->text(0)))
+            panel_->showDevice();
+    }
+    enable({"BtCihazOnay", "BtCihazIptal"}, false);
+    enable({"BtYeniCihaz", "BtEditCihaz"}, true);
+    const int L = entryLoop_, A = entryAddress_;
+    auto values = std::move(before_);
+    backToBrowsing();
+    // Showing it again runs the handlers; what they wrote goes back too.
+    if (restore)
+        values->restore(c, L, A);
+}
+
+void Fcihazverileri::backToBrowsing()
+{
+    panel_->endEditing();
+    mode_ = Mode::Browsing;
+    entryNode_ = nullptr;
+    before_.reset();
+    QTreeWidgetItem *node = tree_->currentItem();
+    enable({"BtCihazSil"}, node && loopOf(node) && isDeviceLabel(node->text(0)));
+}
+
+}  // namespace vaz

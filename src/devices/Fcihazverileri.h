@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace vaz {
+
+class App;
+class PropertyPanel;
+class YeniCihazSecimi;
+
+// The devices of the configuration as a tree (panel, loops, devices, rules)
+// with the property panel of the selected device. Leaving by Exit only hides
+// it; closing it by its frame unloads it, and the next opening builds the tree
+// again from the configuration.
+class Fcihazverileri : public QMainWindow {
+    Q_OBJECT
+
+public:
+    Fcihazverileri(App &app, QWidget *owner);
+
+    // Shows the window; the first showing after loading builds the tree.
+    void openWindow();
+    // As it was left: after the cause-effect editor.
+    void showAgain() { openWindow(); }
+    // Gone for good: hidden and deleted; unloaded() tells the owner.
+    void unload();
+
+    // A new rule's node under the cause-effect branch. Before the tree is built
+    // nothing is needed: the build reads the rule from the configuration.
+    void addRuleNode(const QString &name);
+    // "Show" in a rule's popup; SSsecili names the rule.
+    std::function<void()> openRuleViewer;
+
+    QTreeWidget *tree() const { return tree_; }
+    PropertyPanel *panel() const { return panel_; }
+    QMenu *popupMenu() const { return popup_; }
+    YeniCihazSecimi *addressWindow() const;
+
+    void Form_Load();
+    void verileriYukle();
+    void CihVerTreeView_NodeClick(QTreeWidgetItem *node);
+    void CihVerTreeView_MouseDown(Qt::MouseButton button, const QPoint &globalPos);
+    void Toolbar3_ButtonClick(QAction *button);
+    void deleteSelectedDevice();
+    void MnSSicerik_Click();
+    void SSsil_Click();
+
+    // Called by the address selection window.
+    void beginNewDevice();
+    void addressChoiceCancelled();
+
+signals:
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    enum class Mode { Browsing, Editing, NewDevice };
+    struct DeviceValues;
+
+    QAction *button(const char *key) const;
+    void enable(std::initializer_list<const char *> keys, bool on);
+    QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &key, const QString &text, int icon);
+    QTreeWidgetItem *loopNode(int loop) const;
+    static int loopOf(const QTreeWidgetItem *node);
+    // Selects without running the node click, as selecting from code does.
+    void selectQuietly(QTreeWidgetItem *node);
+    void removeNode(QTreeWidgetItem *node);
+    // After a removal the selection goes to the branch, as if clicked.
+    void clickBranch(QTreeWidgetItem *branch);
+    void backToBrowsing();
+
+    void newDevice();
+    void editDevice();
+    void saveDevice();
+    void cancelEntry();
+
+    App &app_;
+    QTreeWidget *tree_ = nullptr;
+    PropertyPanel *panel_ = nullptr;
+    QMenu *popup_ = nullptr;
+    QPointer<YeniCihazSecimi> address_;
+    QTreeWidgetItem *panelNode_ = nullptr;
+    std::array<QTreeWidgetItem *, 5> loops_{};
+    QTreeWidgetItem *causeEffectNode_ = nullptr;
+    bool built_ = false;
+    bool gone_ = false;
+    bool quiet_ = false;
+    Mode mode_ = Mode::Browsing;
+    // The device being entered or edited, and what Cancel restores.
+    int entryLoop_ = 0;
+    int entryAddress_ = 0;
+    QTreeWidgetItem *entryNode_ = nullptr;
+    std::unique_ptr<DeviceValues> before_;
+
+public:
+    ~Fcihazverileri() override;
+};
+
+}  // namespace vaz

@@ -1,0 +1,426 @@
+#include "PropertyPanel.h"
+
+#include "DeviceCatalog.h"
+#include "DeviceIcons.h"
+#include "model/Conversions.h"
+#include "shell/App.h"
+#include "shell/ShellLogic.h"
+#include "shell/TextCheck.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace vaz {
+
+namespace {
+
+constexpr int kZones = 48;
+constexpr int kMaxOutputDelay = 250;
+constexpr int kBypassOn = 64;
+constexpr int kEventFire = 32;
+
+QGroupBox *frame(const char *name, const char *caption, QWidget *parent)
+{
+    auto *box = new QGroupBox(QString::fromLatin1(caption), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+template <typename W>
+W *named(W *w, const char *name, const char *accessible = nullptr)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    if (accessible)
+        w->setAccessibleName(QString::fromLatin1(accessible));
+    return w;
+}
+
+// Neither option chosen: an exclusive group does not allow it by itself.
+void clearGroup(QButtonGroup *group)
+{
+    group->setExclusive(false);
+    for (QAbstractButton *b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+
+// Typing stops at 40 characters, but a longer stored text stays whole and can
+// still be edited and shortened.
+QString locationProblem(const QString &before, const QString &text)
+{
+    if (text.size() > kNameLength && text.size() > before.size())
+        return nameInputProblem(text);
+    for (qsizetype i = 0; i < text.size(); i += kNameLength)
+        if (QString why = nameInputProblem(text.mid(i, kNameLength)); !why.isEmpty())
+            return why;
+    return {};
+}
+
+}  // namespace
+
+PropertyPanel::PropertyPanel(App &app, QTreeWidget *tree, std::function<void(const QString &)> say, QWidget *parent)
+    : QWidget(parent), app_(app), tree_(tree)
+{
+    setObjectName(QStringLiteral("PropertyPanel"));
+
+    auto *typeFrame = frame("FrameCihazTipi", "Device type", this);
+    type_ = named(new QComboBox(typeFrame), "ComboCihazTipi", "Device type");
+    picture_ = named(new QLabel(typeFrame), "Picture1");
+    picture_->setFixedSize(68, 68);
+    picture_->setAlignment(Qt::AlignCenter);
+    auto *typeLayout = new QHBoxLayout(typeFrame);
+    typeLayout->addWidget(type_, 1);
+    typeLayout->addWidget(picture_);
+
+    auto *locationFrame = frame("FrameMahal", "Location text", this);
+    location_ = named(new QLineEdit(locationFrame), "CihVerMahal", "Location text");
+    location_->setFont(QFont(QStringLiteral("DejaVu Sans")));
+    location_->setMinimumWidth(QFontMetrics(location_->font()).horizontalAdvance(QString(kNameLength, u'M')) / 2);
+    // The box holds the edited text already while it is checked. Text from
+    // code must pass, or the box would stop refusing anything afterwards.
+    auto shown = std::make_shared<QString>();
+    connect(location_, &QLineEdit::textChanged, this, [shown](const QString &t) { *shown = t; });
+    guardTextBox(
+        location_,
+        [this, shown](const QString &t) { return settingLocation_ ? QString() : locationProblem(*shown, t); },
+        std::move(say));
+    (new QVBoxLayout(locationFrame))->addWidget(location_);
+
+    auto *zoneFrame = frame("FrameBolge", "Zone", this);
+    zone_ = named(new QComboBox(zoneFrame), "ComboBolgeNo", "Zone");
+    (new QVBoxLayout(zoneFrame))->addWidget(zone_);
+
+    auto pair = [this](QGroupBox *box, const char *fire, const char *fault, QRadioButton *&fireButton,
+                       QRadioButton *&faultButton) {
+        fireButton = named(new QRadioButton(QStringLiteral("Fire"), box), fire);
+        faultButton = named(new QRadioButton(QStringLiteral("Fault"), box), fault);
+        auto *group = new QButtonGroup(this);
+        group->addButton(fireButton, 1);
+        group->addButton(faultButton, 0);
+        auto *layout = new QHBoxLayout(box);
+        layout->addWidget(fireButton);
+        layout->addWidget(faultButton);
+        return group;
+    };
+    auto *inputFrame = frame("FrameGirisOlay", "Input event type", this);
+    input_ = pair(inputFrame, "OpCihVerYangin", "OpCihVerHata", inputFire_, inputFault_);
+    auto *activationFrame = frame("FrameAktivasyon", "Activation property", this);
+    bypass_ = named(new QCheckBox(QStringLiteral("Bypass output delay"), activationFrame), "CikisGecikmeIptal");
+    (new QVBoxLayout(activationFrame))->addWidget(bypass_);
+    auto *outputFrame = frame("FrameCikisOlay", "Output event type", this);
+    output_ = pair(outputFrame, "ModOutputFire", "ModOutputFault", outputFire_, outputFault_);
+
+    auto *delayFrame = frame("FrameGecikme", "Output delay", this);
+    delay_ = named(new QLineEdit(delayFrame), "ModuleDelay", "Output delay");
+    delay_->setMaximumWidth(70);
+    auto *delayLayout = new QHBoxLayout(delayFrame);
+    delayLayout->addWidget(delay_);
+    delayLayout->addWidget(named(new QLabel(QStringLiteral("sec."), delayFrame), "LabelSaniye"));
+    delayLayout->addStretch();
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(typeFrame, 0, 0, 1, 2);
+    layout->addWidget(locationFrame, 1, 0, 1, 2);
+    layout->addWidget(zoneFrame, 2, 0);
+    layout->addWidget(activationFrame, 2, 1);
+    layout->addWidget(inputFrame, 3, 0);
+    layout->addWidget(outputFrame, 3, 1);
+    layout->addWidget(delayFrame, 4, 0);
+    layout->setRowStretch(5, 1);
+
+    // Qt's change signals run the handlers only when the state really changes,
+    // from the user and from code alike.
+    connect(type_, &QComboBox::currentIndexChanged, this, [this] { handle([this] { ComboCihazTipi_Click(); }); });
+    connect(zone_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0)  // no choice shown: a zone the list has no entry for stays stored
+            handle([this] { ComboBolgeNo_Click(); });
+    });
+    connect(bypass_, &QCheckBox::toggled, this, [this] { handle([this] { CikisGecikmeIptal_Click(); }); });
+    connect(input_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            handle([this, id] { inputEventChosen(id == 1); });
+    });
+    connect(output_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            handle([this, id] { outputEventChosen(id == 1); });
+    });
+    connect(delay_, &QLineEdit::textChanged, this, [this] { handle([this] { ModuleDelay_Change(); }); });
+}
+
+Config &PropertyPanel::cfg() const { return app_.config(); }
+bool PropertyPanel::deviceSelected() const { return isDeviceLabel(cfg().SeciliDugum); }
+int PropertyPanel::address() const { return static_cast<int>(textValue(cfg().SeciliDugum)); }
+void PropertyPanel::handle(const std::function<void()> &handler) { app_.guarded(handler); }
+
+QString PropertyPanel::location() const { return location_->text(); }
+void PropertyPanel::setLocation(const QString &text)
+{
+    settingLocation_ = true;
+    location_->setText(text);
+    settingLocation_ = false;
+}
+bool PropertyPanel::typeChosen() const { return devices::codeOfListText(type_->currentText()).has_value(); }
+
+void PropertyPanel::EnableOutputOptions()
+{
+    for (QWidget *w : {static_cast<QWidget *>(outputFire_), static_cast<QWidget *>(outputFault_),
+                       static_cast<QWidget *>(delay_)})
+        w->setEnabled(true);
+}
+
+void PropertyPanel::DisableOutputOptions()
+{
+    for (QWidget *w : {static_cast<QWidget *>(outputFire_), static_cast<QWidget *>(outputFault_),
+                       static_cast<QWidget *>(delay_)})
+        w->setEnabled(false);
+}
+
+void PropertyPanel::ClearOutputEventType() { clearGroup(output_); }
+void PropertyPanel::ClearInputEventType() { clearGroup(input_); }
+
+void PropertyPanel::DisableInputEventType()
+{
+    inputFire_->setEnabled(false);
+    inputFault_->setEnabled(false);
+}
+
+void PropertyPanel::EnableInputEventType()
+{
+    inputFire_->setEnabled(true);
+    inputFault_->setEnabled(true);
+}
+
+void PropertyPanel::ShowActivationOptions()
+{
+    if (!deviceSelected())
+        return;
+    const Config &c = cfg();
+    const int L = c.SeciliCevrim, A = address();
+    const int type = c.CihazTipi(L, A);
+    if (type != 5 && type != 8) {
+        if (c.GecikmeIptal(L, A) == kBypassOn)
+            bypass_->setChecked(true);
+        else if (c.GecikmeIptal(L, A) == 0)
+            bypass_->setChecked(false);
+    }
+    if (type == 6 || type == 7) {
+        if (c.OlayTipi(L, A) == kEventFire)
+            inputFire_->setChecked(true);
+        else if (c.OlayTipi(L, A) == 0)
+            inputFault_->setChecked(true);
+    }
+    if (type == 5 || type == 8) {
+        if (cfg().CikisYangin(L, A) > 0)
+            outputFire_->setChecked(true);
+        // The Fire handler may just have changed it.
+        if (cfg().CikisHata(L, A) >= 1)
+            outputFault_->setChecked(true);
+    }
+}
+
+void PropertyPanel::load()
+{
+    if (type_->count() == 0) {
+        type_->addItems(devices::typeListItems());
+        for (int z = 1; z <= kZones; ++z)
+            zone_->addItem(QString::number(z));
+    }
+    for (QWidget *w : {static_cast<QWidget *>(type_), static_cast<QWidget *>(zone_),
+                       static_cast<QWidget *>(location_), static_cast<QWidget *>(bypass_)})
+        w->setEnabled(false);
+    DisableInputEventType();
+    DisableOutputOptions();
+    ClearOutputEventType();
+    ClearInputEventType();
+}
+
+void PropertyPanel::ComboCihazTipi_Click()
+{
+    picture_->setVisible(true);
+    QTreeWidgetItem *node = tree_->currentItem();
+    const double value = node ? textValue(node->text(0)) : 0;
+    if (!(value >= 1 && value <= kAddresses))
+        return;
+    const std::optional<int> code = devices::codeOfListText(type_->currentText());
+    if (!code)
+        return;
+    cfg().SeciliTip = *code;
+    picture_->setPixmap(devices::picture(devices::pictureCell(*code)));
+    node->setIcon(0, devices::nodeIcon(devices::treeIcon(*code)));
+    switch (devices::group(*code)) {
+    case devices::Group::Detector:
+        DisableInputEventType();
+        DisableOutputOptions();
+        ClearInputEventType();
+        ClearOutputEventType();
+        bypass_->setEnabled(true);
+        break;
+    case devices::Group::OutputModule:
+        DisableInputEventType();
+        ClearInputEventType();
+        EnableOutputOptions();
+        bypass_->setEnabled(false);
+        break;
+    case devices::Group::InputModule:
+        EnableInputEventType();
+        DisableOutputOptions();
+        ClearOutputEventType();
+        bypass_->setEnabled(true);
+        break;
+    case devices::Group::None:
+        break;
+    }
+}
+
+void PropertyPanel::ComboBolgeNo_Click()
+{
+    if (deviceSelected())
+        cfg().BolgeNo(cfg().SeciliCevrim, address()) = toInt16(textValue(zone_->currentText()));
+}
+
+void PropertyPanel::CikisGecikmeIptal_Click()
+{
+    const int L = cfg().SeciliCevrim;
+    if (L >= 1 && L <= kLoops && deviceSelected())
+        cfg().GecikmeIptal(L, address()) = bypass_->isChecked() ? kBypassOn : 0;
+}
+
+void PropertyPanel::inputEventChosen(bool fire)
+{
+    if (!deviceSelected())
+        return;
+    Config &c = cfg();
+    const int L = c.SeciliCevrim, A = address();
+    if (L >= 1 && L <= kLoops && c.BolgeNo(L, A) > 0)
+        c.OlayTipi(L, A) = fire ? kEventFire : 0;
+    if (c.BolgeNo(L, A) < 1) {
+        app_.messages().message(QStringLiteral("Enter zone number!"));
+        ClearInputEventType();
+    }
+}
+
+void PropertyPanel::outputEventChosen(bool fire)
+{
+    if (!deviceSelected())
+        return;
+    Config &c = cfg();
+    const int L = c.SeciliCevrim, A = address();
+    const int zone = c.BolgeNo(L, A);
+    if (L >= 1 && L <= kLoops && zone > 0) {
+        c.CikisYangin(L, A) = fire ? zone : 0;
+        c.CikisHata(L, A) = fire ? 0 : zone;
+    }
+    if (zone < 1) {
+        app_.messages().message(QStringLiteral("Enter zone number !"));
+        ClearOutputEventType();
+    }
+}
+
+void PropertyPanel::ModuleDelay_Change()
+{
+    const double value = textValue(delay_->text());
+    if (!(value >= 0 && value <= kMaxOutputDelay)) {
+        app_.messages().message(QStringLiteral("Inappropriate value !"));
+        delay_->setText(QString::number(kMaxOutputDelay));  // its own change stores 250
+        return;
+    }
+    if (deviceSelected())
+        cfg().Gecikme(cfg().SeciliCevrim, address()) = toInt16(value);
+}
+
+void PropertyPanel::showDevice()
+{
+    const Config &c = cfg();
+    const int L = c.SeciliCevrim, A = address();
+    setLocation(c.MahalText(L, A));
+    const int zone = c.BolgeNo(L, A);
+    zone_->setCurrentIndex(zone >= 1 && zone <= kZones ? zone - 1 : -1);
+    delay_->setText(QString::number(cfg().Gecikme(L, A)));
+    const int type = cfg().CihazTipi(L, A);
+    // A code no type stands for shows the placeholder, so Save cannot take it for a type.
+    type_->setCurrentIndex(devices::listPosition(type).value_or(devices::kPlaceholderPosition));
+    switch (devices::group(type)) {
+    case devices::Group::Detector:
+        ClearInputEventType();
+        ClearOutputEventType();
+        bypass_->setEnabled(false);
+        break;
+    case devices::Group::OutputModule:
+        DisableOutputOptions();
+        ClearInputEventType();
+        bypass_->setChecked(false);
+        break;
+    case devices::Group::InputModule:
+        DisableInputEventType();
+        ClearOutputEventType();
+        bypass_->setEnabled(false);
+        break;
+    case devices::Group::None:
+        break;
+    }
+    ShowActivationOptions();
+}
+
+void PropertyPanel::enableForEditing()
+{
+    zone_->setEnabled(true);
+    type_->setEnabled(true);
+    location_->setEnabled(true);
+    const int type = cfg().CihazTipi(cfg().SeciliCevrim, address());
+    if (type != 5 && type != 8)
+        bypass_->setEnabled(true);
+    if (type == 6 || type == 7)
+        EnableInputEventType();
+    if (type == 5 || type == 8)
+        EnableOutputOptions();
+}
+
+void PropertyPanel::prepareNewDevice()
+{
+    type_->setCurrentIndex(devices::kPlaceholderPosition);
+    picture_->setVisible(false);
+    location_->setEnabled(true);
+}
+
+void PropertyPanel::startNewDevice()
+{
+    setLocation(QString());
+    type_->setEnabled(true);
+    zone_->setEnabled(true);
+    bypass_->setChecked(false);
+}
+
+void PropertyPanel::commit(bool keepLocation)
+{
+    Config &c = cfg();
+    const int L = c.SeciliCevrim, A = address();
+    c.CihazTipi(L, A) = c.SeciliTip;
+    if (keepLocation)
+        return;
+    if (location_->text().size() < kNameLength)
+        setLocation(location_->text() + QString(kNameLength, u' '));
+    c.MahalText(L, A) = location_->text();
+}
+
+void PropertyPanel::endEditing()
+{
+    for (QWidget *w : {static_cast<QWidget *>(type_), static_cast<QWidget *>(zone_),
+                       static_cast<QWidget *>(location_), static_cast<QWidget *>(bypass_)})
+        w->setEnabled(false);
+    DisableInputEventType();
+    DisableOutputOptions();
+    ShowActivationOptions();
+}
+
+}  // namespace vaz

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTreeWidget;
+
+namespace vaz {
+
+class App;
+struct Config;
+
+// The right-hand side of the device window: the properties of the device named
+// by SeciliCevrim and SeciliDugum. Zone, bypass, event types and delay are
+// written the moment they change, also when code changes a control; type and
+// location only by commit.
+class PropertyPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    // tree: its selected node gets the icon of a chosen type. say: shows why
+    // the location box refused a keystroke.
+    PropertyPanel(App &app, QTreeWidget *tree, std::function<void(const QString &)> say, QWidget *parent);
+
+    void load();
+    void showDevice();
+    void enableForEditing();
+    void prepareNewDevice();
+    void startNewDevice();
+    // Stores SeciliTip and the location box's text for the selected device;
+    // keepLocation leaves the stored location exactly as it is.
+    void commit(bool keepLocation);
+    void endEditing();
+
+    QString location() const;
+    void setLocation(const QString &text);
+    // False while the type list shows the placeholder or nothing.
+    bool typeChosen() const;
+
+    // Handlers of the controls.
+    void ComboCihazTipi_Click();
+    void ComboBolgeNo_Click();
+    void CikisGecikmeIptal_Click();
+    void inputEventChosen(bool fire);   // OpCihVerYangin_Click, OpCihVerHata_Click
+    void outputEventChosen(bool fire);  // ModOutputFire_Click, ModOutputFault_Click
+    void ModuleDelay_Change();
+
+private:
+    void EnableOutputOptions();
+    void DisableOutputOptions();
+    void ClearOutputEventType();
+    void ClearInputEventType();
+    void DisableInputEventType();
+    void EnableInputEventType();
+    void ShowActivationOptions();
+
+    Config &cfg() const;
+    bool deviceSelected() const;
+    int address() const;
+    void handle(const std::function<void()> &handler);
+
+    App &app_;
+    QTreeWidget *tree_;
+    QComboBox *type_ = nullptr;
+    QLabel *picture_ = nullptr;
+    QLineEdit *location_ = nullptr;
+    QComboBox *zone_ = nullptr;
+    QButtonGroup *input_ = nullptr;
+    QRadioButton *inputFire_ = nullptr;
+    QRadioButton *inputFault_ = nullptr;
+    QCheckBox *bypass_ = nullptr;
+    QButtonGroup *output_ = nullptr;
+    QRadioButton *outputFire_ = nullptr;
+    QRadioButton *outputFault_ = nullptr;
+    QLineEdit *delay_ = nullptr;
+    bool settingLocation_ = false;
+};
+
+}  // namespace vaz

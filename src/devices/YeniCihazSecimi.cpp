@@ -1,0 +1,101 @@
+#include "YeniCihazSecimi.h"
+
+#include "Fcihazverileri.h"
+#include "FreeAddresses.h"
+#include "PropertyPanel.h"
+#include "shell/App.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vaz {
+
+YeniCihazSecimi::YeniCihazSecimi(App &app, Fcihazverileri *devices)
+    : QDialog(devices), app_(app), devices_(devices)
+{
+    setObjectName(QStringLiteral("YeniCihazSecimi"));
+    setWindowTitle(QStringLiteral("New device"));
+
+    auto *frame = new QGroupBox(QStringLiteral("Address"), this);
+    frame->setObjectName(QStringLiteral("FrameAdres"));
+    list_ = new QListWidget(frame);
+    list_->setObjectName(QStringLiteral("AdresList"));
+    list_->setAccessibleName(QStringLiteral("Address"));
+    list_->setFont(QFont(QStringLiteral("DejaVu Sans")));
+    (new QVBoxLayout(frame))->addWidget(list_);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("AdresSecimOK"));
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("AdresSecimCNCL"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+    resize(220, 320);
+
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            AdresList_Click();
+    });
+    connect(ok, &QPushButton::clicked, this, [this] { app_.guarded([this] { AdresSecimOK_Click(); }); });
+    connect(cancel, &QPushButton::clicked, this, [this] { app_.guarded([this] { AdresSecimCNCL_Click(); }); });
+    app_.guarded([this] { Form_Load(); });
+}
+
+void YeniCihazSecimi::Form_Load()
+{
+    if (app_.config().AdresTablosuHazir != 1)
+        BaslangicAdresGirisi(app_.config());
+    PrintAdresINListBox();
+}
+
+void YeniCihazSecimi::PrintAdresINListBox()
+{
+    list_->addItems(freeAddressLabels(app_.config(), app_.config().SeciliCevrim));
+}
+
+void YeniCihazSecimi::AdresList_Click() { app_.config().SeciliDugum = list_->currentItem()->text(); }
+
+void YeniCihazSecimi::AdresSecimOK_Click()
+{
+    devices_->panel()->setLocation(QString());
+    devices_->beginNewDevice();
+    hide();
+    devices_->show();
+    unload();
+}
+
+void YeniCihazSecimi::AdresSecimCNCL_Click()
+{
+    devices_->addressChoiceCancelled();
+    hide();
+    devices_->show();
+    unload();
+}
+
+void YeniCihazSecimi::reject()
+{
+    if (!gone_)
+        app_.guarded([this] { AdresSecimCNCL_Click(); });
+}
+
+void YeniCihazSecimi::unload()
+{
+    if (gone_)
+        return;
+    gone_ = true;
+    hide();
+    emit unloaded();
+    deleteLater();
+}
+
+}  // namespace vaz

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+class QListWidget;
+
+namespace vaz {
+
+class App;
+class Fcihazverileri;
+
+// The free addresses of the selected loop for a new device. Loaded by each
+// New device command and unloaded by OK and Cancel.
+class YeniCihazSecimi : public QDialog {
+    Q_OBJECT
+
+public:
+    YeniCihazSecimi(App &app, Fcihazverileri *devices);
+
+    QListWidget *list() const { return list_; }
+
+    void Form_Load();
+    void PrintAdresINListBox();
+    void AdresList_Click();
+    void AdresSecimOK_Click();
+    void AdresSecimCNCL_Click();
+    void unload();
+
+signals:
+    void unloaded();
+
+protected:
+    // Closed by its frame or Esc: as Cancel.
+    void reject() override;
+
+private:
+    App &app_;
+    Fcihazverileri *devices_;
+    QListWidget *list_ = nullptr;
+    bool gone_ = false;
+};
+
+}  // namespace vaz

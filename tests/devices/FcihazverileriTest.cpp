@@ -1,0 +1,413 @@
+#include "devices/DeviceIcons.h"
+#include "devices/Fcihazverileri.h"
+#include "devices/YeniCihazSecimi.h"
+#include "shell/ShellFixture.h"
+#include "storage/ConfigFile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace vaz::test {
+namespace {
+
+struct Device {
+    int loop, address, type, zone;
+};
+
+class DeviceWindowTest : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        confirmVersion("v2");
+        newConfiguration(2);
+    }
+    // The example installation: devices, then rules named and listing as given.
+    void build(std::initializer_list<Device> devices, const QStringList &rules = {}, const QString &outputs = ":")
+    {
+        for (const Device &d : devices) {
+            cfg().CihazTipi(d.loop, d.address) = d.type;
+            cfg().BolgeNo(d.loop, d.address) = d.zone;
+            cfg().MahalText(d.loop, d.address) = QStringLiteral("Room %1").arg(d.address);
+        }
+        cfg().SSsayisi = int(rules.size());
+        for (int r = 1; r <= rules.size(); ++r) {
+            cfg().SSismi(r) = rules[r - 1];
+            cfg().SSgirisler(r) = QStringLiteral(":");
+            cfg().SScikislar(r) = outputs;
+            cfg().SSkosul(r) = 1;
+        }
+    }
+    Fcihazverileri *open()
+    {
+        act("BtCihazKonfig")->trigger();
+        return app->loadedDeviceWindow();
+    }
+    Fcihazverileri *win() { return app->loadedDeviceWindow(); }
+    QTreeWidgetItem *node(const QStringList &path = {})
+    {
+        QTreeWidgetItem *n = win()->tree()->topLevelItem(0);
+        for (const QString &text : path) {
+            QTreeWidgetItem *next = nullptr;
+            for (int i = 0; n && i < n->childCount() && !next; ++i)
+                if (n->child(i)->text(0) == text)
+                    next = n->child(i);
+            n = next;
+        }
+        return n;
+    }
+    QStringList children(const QStringList &path)
+    {
+        QStringList texts;
+        QTreeWidgetItem *n = node(path);
+        for (int i = 0; n && i < n->childCount(); ++i)
+            texts << n->child(i)->text(0);
+        return texts;
+    }
+    // A real left click on the node.
+    void click(const QStringList &path)
+    {
+        QTreeWidgetItem *n = node(path);
+        ASSERT_NE(n, nullptr) << path.join(u'/').toStdString();
+        QTreeWidget *t = win()->tree();
+        t->scrollToItem(n);
+        const QPoint p = t->visualItemRect(n).center();
+        QMouseEvent down(QEvent::MouseButtonPress, p, t->viewport()->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(t->viewport(), &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, p, t->viewport()->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, {});
+        QApplication::sendEvent(t->viewport(), &up);
+    }
+    void press(const char *key) { child<QAction>(win(), key)->trigger(); }
+    bool on(const char *key) { return child<QAction>(win(), key)->isEnabled(); }
+    template <typename T = QWidget>
+    T *control(const char *name) { return child<T>(win(), name); }
+    void chooseType(const char *text) { control<QComboBox>("ComboCihazTipi")->setCurrentText(QString::fromLatin1(text)); }
+    // New device on a loop, taking the address label given (or the first offered).
+    void newDevice(int loop, const QString &label = {})
+    {
+        click({QStringLiteral("Loop %1").arg(loop)});
+        press("BtYeniCihaz");
+        YeniCihazSecimi *w = win()->addressWindow();
+        ASSERT_NE(w, nullptr);
+        if (!label.isEmpty())
+            w->list()->setCurrentItem(w->list()->findItems(label, Qt::MatchExactly).value(0));
+        child<QAbstractButton>(w, "AdresSecimOK")->click();
+    }
+    QStringList offered(int loop)
+    {
+        click({QStringLiteral("Loop %1").arg(loop)});
+        press("BtYeniCihaz");
+        QStringList labels;
+        for (int i = 0; i < win()->addressWindow()->list()->count(); ++i)
+            labels << win()->addressWindow()->list()->item(i)->text();
+        EXPECT_EQ(cfg().SeciliDugum, labels.value(0)) << "the first entry is chosen";
+        child<QAbstractButton>(win()->addressWindow(), "AdresSecimCNCL")->click();
+        return labels;
+    }
+};
+
+TEST_F(DeviceWindowTest, TheTreeShowsPanelLoopsDevicesAndRules)
+{
+    for (int loops : {2, 4}) {
+        newConfiguration(loops);
+        build({{1, 127, 7, 3}, {1, 7, 4, 1}, {1, 45, 8, 2}, {3, 9, 1, 1}, {2, 8, 12, 1}});
+        cfg().PanelAdi = QStringLiteral("Main");
+        open();
+        EXPECT_EQ(win()->windowTitle(), "Device configuration");
+        EXPECT_EQ(node()->text(0), "Main");
+        const QStringList branches = loops == 2 ? QStringList{"Loop 1", "Loop 2", "Cause-effect"}
+                                                : QStringList{"Loop 1", "Loop 2", "Loop 3", "Loop 4", "Cause-effect"};
+        EXPECT_EQ(children({}), branches);
+        EXPECT_EQ(children({"Loop 1"}), (QStringList{"007", "045", "127"}));
+        EXPECT_TRUE(children({"Loop 2"}).isEmpty()) << "a type no device has shows nothing";
+        EXPECT_EQ(children({"Loop 3"}).size(), loops == 4 ? 1 : 0);
+        EXPECT_TRUE(children({"Cause-effect"}).isEmpty());
+        for (auto [label, icon] : {std::pair{"007", 5}, {"045", 8}, {"127", 9}})
+            EXPECT_EQ(node({"Loop 1", label})->icon(0).cacheKey(), devices::nodeIcon(icon).cacheKey()) << label;
+        EXPECT_EQ(cfg().Cevrim4Eklendi, loops == 4 ? 1 : 0);
+        win()->close();
+        EXPECT_EQ(app->loadedDeviceWindow(), nullptr) << "closed by its frame: unloaded";
+    }
+}
+
+TEST_F(DeviceWindowTest, ButtonsFollowTheSelection)
+{
+    build({{2, 5, 1, 1}}, {"Alpha", "100"});
+    cfg().PanelAdi = QStringLiteral("Main");
+    open();
+    const struct {
+        QStringList path;
+        bool newDevice, edit, del;
+        int loop;
+    } cases[] = {
+        {{"Loop 2"}, true, false, false, 2},     {{"Loop 2", "005"}, true, true, true, 2},
+        {{}, false, false, false, 0},            {{"Loop 1"}, true, false, false, 1},
+        {{"Cause-effect"}, false, false, false, 0}, {{"Cause-effect", "Alpha"}, false, false, false, 0},
+        {{"Cause-effect", "100"}, false, true, true, 0},  // digits only: taken for a device label
+    };
+    for (const auto &c : cases) {
+        click(c.path);
+        const std::string where = c.path.join(u'/').toStdString();
+        EXPECT_EQ(on("BtYeniCihaz"), c.newDevice) << where;
+        EXPECT_EQ(on("BtEditCihaz"), c.edit) << where;
+        EXPECT_EQ(on("BtCihazSil"), c.del) << where;
+        EXPECT_EQ(cfg().SeciliCevrim, c.loop) << where;
+        EXPECT_FALSE(on("BtCihazYardim"));
+        EXPECT_FALSE(on("BtCihazOnay"));
+    }
+    // On the rule "100": neither deletes nor edits anything.
+    press("BtCihazSil");
+    press("BtEditCihaz");
+    EXPECT_FALSE(on("BtCihazOnay"));
+    EXPECT_EQ(cfg().SSsayisi, 2);
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(DeviceWindowTest, ADeviceARuleUsesIsNotDeleted)
+{
+    build({{2, 5, 5, 3}, {2, 6, 4, 3}}, {"R"}, "1,2.2,5.5,1.:");
+    cfg().GecikmeIptal(2, 6) = 64;
+    open();
+    click({"Loop 2", "005"});
+    press("BtCihazSil");
+    EXPECT_EQ(messages.messages, QStringList{"Unable to delete because the device is included in a cause-effect"});
+    EXPECT_EQ(cfg().CihazTipi(2, 5), 5);
+    EXPECT_NE(node({"Loop 2", "005"}), nullptr);
+
+    EXPECT_FALSE(offered(2).contains("006"));
+    click({"Loop 2", "006"});
+    press("BtCihazSil");
+    EXPECT_EQ(children({"Loop 2"}), QStringList{"005"});
+    EXPECT_EQ(cfg().CihazTipi(2, 6), 0);
+    EXPECT_EQ(cfg().BolgeNo(2, 6), 0);
+    EXPECT_EQ(cfg().MahalText(2, 6), "");
+    EXPECT_EQ(cfg().GecikmeIptal(2, 6), 64) << "the other values stay";
+    EXPECT_EQ(offered(2).value(4), "006");
+}
+
+TEST_F(DeviceWindowTest, RulesAreShownAndDeletedFromTheirPopup)
+{
+    for (auto [count, victim] : {std::pair{5, 3}, {200, 200}}) {
+        QStringList names;
+        for (int r = 1; r <= count; ++r)
+            names << QStringLiteral("R%1").arg(r, 3, 10, QLatin1Char('0'));
+        build({}, names);
+        open();
+        const QString name = names[victim - 1];
+        click({"Cause-effect", name});
+        emit win()->tree()->customContextMenuRequested({5, 5});
+        EXPECT_EQ(cfg().SSsecili, victim);
+        EXPECT_TRUE(win()->popupMenu()->isVisible());
+        child<QAction>(win(), "MnSSicerik")->trigger();
+        EXPECT_EQ(messages.messages.value(0), "This command is not available yet.");
+        win()->popupMenu()->hide();
+        child<QAction>(win(), "SSsil")->trigger();
+        names.removeAt(victim - 1);
+        EXPECT_EQ(cfg().SSsayisi, count - 1);
+        for (int r = 1; r < count; ++r)
+            EXPECT_EQ(cfg().SSismi(r), names[r - 1]);
+        EXPECT_EQ(children({"Cause-effect"}), names);
+        win()->close();
+        messages.messages.clear();
+    }
+    // With no rule the popup never opens; the viewer seam gets the chosen rule.
+    build({}, {});
+    open();
+    click({"Cause-effect"});
+    emit win()->tree()->customContextMenuRequested({5, 5});
+    EXPECT_FALSE(win()->popupMenu()->isVisible());
+    build({}, {"Zeta", "Beta"});
+    win()->addRuleNode("Beta");
+    EXPECT_EQ(children({"Cause-effect"}), QStringList{"Beta"}) << "the tree was built before the rules came";
+    int shown = 0;
+    win()->openRuleViewer = [&] { shown = cfg().SSsecili; };
+    click({"Cause-effect", "Beta"});
+    emit win()->tree()->customContextMenuRequested({5, 5});
+    child<QAction>(win(), "MnSSicerik")->trigger();
+    EXPECT_EQ(shown, 2);
+
+    // A rule stored before the tree is built appears once.
+    win()->close();
+    build({}, {"Zeta", "Beta", "Gamma"});
+    app->deviceWindow()->addRuleNode("Gamma");
+    open();
+    EXPECT_EQ(children({"Cause-effect"}), (QStringList{"Beta", "Gamma", "Zeta"}));
+}
+
+TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
+{
+    build({{1, 1, 1, 1}, {1, 2, 1, 1}, {1, 100, 1, 1}});
+    open();
+    const QStringList free = offered(1);
+    EXPECT_EQ(free.size(), 124);
+    EXPECT_EQ(free.value(0), "003");
+    EXPECT_EQ(free.constLast(), "127");
+    EXPECT_FALSE(free.contains("100"));
+    EXPECT_TRUE(on("BtEditCihaz")) << "Cancel in the address window";
+    EXPECT_EQ(children({"Loop 1"}).size(), 3);
+
+    newDevice(1, "045");
+    EXPECT_EQ(win()->tree()->currentItem(), node({"Loop 1", "045"}));
+    EXPECT_EQ(cfg().BosAdres(1, 45), 0);
+    EXPECT_TRUE(on("BtCihazOnay") && on("BtCihazIptal"));
+    EXPECT_FALSE(on("BtYeniCihaz"));
+    press("BtCihazIptal");
+    EXPECT_EQ(node({"Loop 1", "045"}), nullptr);
+    EXPECT_TRUE(offered(1).contains("045"));
+
+    // A new configuration closes the window; its next opening builds anew.
+    newConfiguration(4);
+    EXPECT_EQ(app->loadedDeviceWindow(), nullptr);
+    EXPECT_EQ(cfg().AdresTablosuHazir, 0);
+    open();
+    EXPECT_EQ(children({}).size(), 5);
+}
+
+TEST_F(DeviceWindowTest, ANewDeviceReachesTheSavedFile)
+{
+    QTemporaryDir dir;
+    lintor1 *main = app->mainWindow();
+    act("MnCihazlar")->trigger();
+    EXPECT_FALSE(main->isVisible());
+    newDevice(2, "012");
+    chooseType("QF-5010 Relay controller");
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("12");
+    control<QRadioButton>("ModOutputFire")->click();
+    control<QLineEdit>("ModuleDelay")->setText("30");
+    control<QLineEdit>("CihVerMahal")->insert(QStringLiteral("Kazan Dairesi Çıkış"));
+    press("BtCihazOnay");
+    press("BtCihazCikis");
+    EXPECT_TRUE(main->isVisible());
+    dialogs.paths = {dir.filePath("site.dvk")};
+    act("MnKaydet")->trigger();
+    QFile f(dir.filePath("site.dvk"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray expected = "\" 2\",\" 12\",\" 12\",\" 5\",\"5\",\"5\",\"Kazan Dairesi Cikis" + QByteArray(40, ' ') +
+                                "\",\" 0\",\"0\",30,12,\"0\"\r\n";
+    EXPECT_TRUE(f.readAll().contains(expected));
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(DeviceWindowTest, PropertiesAreWrittenAsTheyAreChosen)
+{
+    open();
+    newDevice(1, "001");
+    chooseType("QF-5010 Relay controller");
+    EXPECT_TRUE(control("ModOutputFire")->isEnabled() && control("ModuleDelay")->isEnabled());
+    EXPECT_FALSE(control("OpCihVerYangin")->isEnabled() || control("CikisGecikmeIptal")->isEnabled());
+    control<QRadioButton>("ModOutputFire")->click();
+    EXPECT_FALSE(control<QRadioButton>("ModOutputFire")->isChecked());
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("12");
+    control<QRadioButton>("ModOutputFire")->click();
+    EXPECT_EQ(std::pair(int(cfg().CikisYangin(1, 1)), int(cfg().CikisHata(1, 1))), std::pair(12, 0));
+    control<QRadioButton>("ModOutputFault")->click();
+    EXPECT_EQ(std::pair(int(cfg().CikisYangin(1, 1)), int(cfg().CikisHata(1, 1))), std::pair(0, 12));
+
+    const struct {
+        const char *text;
+        int stored;
+        const char *shown;
+    } delays[] = {{"300", 250, "250"}, {"-5", 250, "250"}, {"12.5", 12, "12.5"}, {"13.5", 14, "13.5"}, {"", 0, ""}};
+    for (const auto &d : delays) {
+        control<QLineEdit>("ModuleDelay")->setText(QString::fromLatin1(d.text));
+        EXPECT_EQ(cfg().Gecikme(1, 1), d.stored) << d.text;
+        EXPECT_EQ(control<QLineEdit>("ModuleDelay")->text(), d.shown) << d.text;
+    }
+    EXPECT_EQ(messages.messages, (QStringList{"Enter zone number !", "Inappropriate value !", "Inappropriate value !"}));
+    press("BtCihazOnay");
+
+    messages.messages.clear();
+    newDevice(1, "002");
+    chooseType("QF-5020 Switch monitor");
+    EXPECT_TRUE(control("OpCihVerYangin")->isEnabled() && control("CikisGecikmeIptal")->isEnabled());
+    EXPECT_FALSE(control("ModOutputFire")->isEnabled() || control("ModuleDelay")->isEnabled());
+    control<QRadioButton>("OpCihVerYangin")->click();
+    EXPECT_EQ(messages.messages, QStringList{"Enter zone number!"});
+    EXPECT_FALSE(control<QRadioButton>("OpCihVerYangin")->isChecked());
+
+    // Stored values the lists cannot show: shown as nothing or as the limit, never spread.
+    cfg().BolgeNo(1, 1) = 60;
+    cfg().Gecikme(1, 1) = 300;
+    press("BtCihazOnay");
+    click({"Loop 1", "001"});
+    EXPECT_EQ(control<QComboBox>("ComboBolgeNo")->currentIndex(), -1);
+    EXPECT_EQ(cfg().BolgeNo(1, 1), 60);
+    EXPECT_EQ(cfg().Gecikme(1, 1), 250);
+    EXPECT_EQ(cfg().Gecikme(1, 2), 0);
+}
+
+TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
+{
+    build({{1, 3, 6, 4}});
+    cfg().MahalText(1, 3) = QStringLiteral("Boiler room") + QString(40, u' ');
+    cfg().OlayTipi(1, 3) = 32;
+    cfg().GecikmeIptal(1, 3) = 64;
+    open();
+    click({"Loop 1", "003"});
+    const QByteArray before = storage::configFileBytes(cfg());
+    EXPECT_EQ(control<QLineEdit>("CihVerMahal")->text().size(), 51) << "shown whole";
+
+    press("BtEditCihaz");
+    chooseType("QF-5030 Sounder controller");
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("9");
+    control<QLineEdit>("CihVerMahal")->setText("Other");
+    control<QLineEdit>("ModuleDelay")->setText("77");
+    press("BtCihazIptal");
+    EXPECT_EQ(storage::configFileBytes(cfg()), before);
+    EXPECT_EQ(node({"Loop 1", "003"})->icon(0).cacheKey(), devices::nodeIcon(7).cacheKey());
+    EXPECT_FALSE(on("BtCihazOnay"));
+
+    // Saved untouched: not a byte changes.
+    press("BtEditCihaz");
+    press("BtCihazOnay");
+    EXPECT_EQ(storage::configFileBytes(cfg()), before);
+
+    // Typing stops at 40, but the long stored text can still be shortened.
+    press("BtEditCihaz");
+    auto *box = control<QLineEdit>("CihVerMahal");
+    box->end(false);
+    box->insert("x");
+    EXPECT_EQ(box->text().size(), 51);
+    EXPECT_EQ(control<QStatusBar>("StatusBar1")->currentMessage(), "A name holds at most 40 characters.");
+    box->backspace();
+    box->insert("~");
+    EXPECT_EQ(box->text().size(), 50);
+    box->setText(QStringLiteral("Kat 2"));
+    press("BtCihazOnay");
+    EXPECT_EQ(cfg().MahalText(1, 3), QStringLiteral("Kat 2") + QString(40, u' '));
+}
+
+TEST_F(DeviceWindowTest, SaveWithoutATypeStoresNothing)
+{
+    open();
+    newDevice(2);
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("5");
+    press("BtCihazOnay");
+    EXPECT_EQ(messages.messages, QStringList{"Select a device type first."});
+    EXPECT_EQ(cfg().CihazTipi(2, 1), 0);
+    EXPECT_TRUE(on("BtCihazOnay")) << "entry goes on";
+    chooseType("QF-3030 Heat detector");
+    press("BtCihazOnay");
+    EXPECT_EQ(cfg().CihazTipi(2, 1), 4);
+    EXPECT_EQ(cfg().BolgeNo(2, 1), 5);
+
+    // Exit only hides: the tree comes back as it was left.
+    press("BtCihazCikis");
+    EXPECT_FALSE(win()->isVisible());
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+    open();
+    EXPECT_EQ(win()->tree()->currentItem(), node({"Loop 2", "001"}));
+}
+
+}  // namespace
+}  // namespace vaz::test
