@@ -43,7 +43,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override
     {
         if (e->button() == Qt::RightButton) {
-            e->accept();
+            e->ignore();  // the context menu request follows
             return;
         }
         changedByPress = false;

@@ -1,0 +1,74 @@
+// Opening the device window on the largest configuration, and a node click
+// until the property panel shows the device. Prints the median and the worst
+// of several runs in milliseconds.
+
+#include "FullConfig.h"
+#include "devices/Fcihazverileri.h"
+#include "model/Prompts.h"
+#include "shell/App.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using namespace vaz;
+
+class SilentMessages : public Messages {
+public:
+    void message(const QString &) override { ++count; }
+    Answer question(const QString &, const QString &) override { return Answer::Cancel; }
+    int count = 0;
+};
+
+void report(const char *what, std::vector<double> ms, double target)
+{
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-28s median %7.2f ms   worst %7.2f ms   (target under %.0f ms, %zu runs)\n", what,
+                ms[ms.size() / 2], ms.back(), target, ms.size());
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication qapp(argc, argv);
+    SilentMessages messages;
+    std::vector<double> open, click;
+
+    for (int run = 0; run < 15; ++run) {
+        App app;
+        app.setMessages(&messages);
+        app.config() = bench::fullConfig();
+        app.mainWindow();
+        QApplication::processEvents();
+
+        QElapsedTimer t;
+        t.start();
+        Fcihazverileri *w = app.deviceWindow();
+        w->openWindow();
+        QApplication::processEvents();  // laid out and painted
+        open.push_back(t.nsecsElapsed() / 1e6);
+
+        // Alternate between a relay controller and a switch monitor, so every click
+        // changes what the panel shows.
+        QTreeWidget *tree = w->tree();
+        QTreeWidgetItem *loop = tree->topLevelItem(0)->child(2);
+        for (int i = 0; i < 40; ++i) {
+            QTreeWidgetItem *device = loop->child(i % 2 ? 3 : 4);
+            t.restart();
+            tree->setCurrentItem(device);
+            QApplication::processEvents();
+            click.push_back(t.nsecsElapsed() / 1e6);
+        }
+    }
+    report("open device window", open, 300);
+    report("node click to panel shown", click, 16);
+    return messages.count == 0 ? 0 : 1;
+}
