@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -26,6 +27,7 @@ class Fcihazverileri : public QMainWindow {
 
 public:
     Fcihazverileri(App &app, QWidget *owner);
+    ~Fcihazverileri() override;
 
     // Shows the window; the first showing after loading builds the tree.
     void openWindow();
@@ -102,9 +104,6 @@ private:
     int entryAddress_ = 0;
     QTreeWidgetItem *entryNode_ = nullptr;
     std::unique_ptr<DeviceValues> before_;
-
-public:
-    ~Fcihazverileri() override;
 };
 
 }  // namespace vaz
