@@ -2,6 +2,8 @@
 
 #include "Fyeni.h"
 #include "QtPrompts.h"
+#include "causeeffect/SSicerik.h"
+#include "causeeffect/SebepSonuc.h"
 #include "lintor1.h"
 #include "mcuV.h"
 #include "panel/Fpanelverileri.h"
@@ -61,16 +63,31 @@ lintor1 *App::mainWindow()
 {
     if (!main_) {
         main_ = new lintor1(*this);
+        main_->openCauseEffect = [this] { openCauseEffect(); };
         main_->load();
     }
     return main_;
 }
 
-Fpanelverileri *App::panelWindow()
+template <typename W>
+static W *windowOf(lintor1 *owner, App &app)
 {
-    lintor1 *owner = mainWindow();
-    auto *w = owner->findChild<Fpanelverileri *>(QString(), Qt::FindDirectChildrenOnly);
-    return w ? w : new Fpanelverileri(*this, owner);
+    auto *w = owner->findChild<W *>(QString(), Qt::FindDirectChildrenOnly);
+    return w ? w : new W(app, owner);
+}
+
+Fpanelverileri *App::panelWindow() { return windowOf<Fpanelverileri>(mainWindow(), *this); }
+
+SebepSonuc *App::causeEffectEditor() { return windowOf<SebepSonuc>(mainWindow(), *this); }
+
+SSicerik *App::ruleViewer() { return windowOf<SSicerik>(mainWindow(), *this); }
+
+void App::openCauseEffect()
+{
+    SebepSonuc *editor = causeEffectEditor();
+    if (hideDeviceWindow)
+        hideDeviceWindow();
+    editor->openWindow();
 }
 
 Fyeni *App::newConfigWindow() const { return fyeni_; }

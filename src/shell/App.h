@@ -20,6 +20,8 @@ class mcuV;
 class lintor1;
 class Fyeni;
 class Fpanelverileri;
+class SebepSonuc;
+class SSicerik;
 
 // One per run: the configuration every window edits, the ways of talking to
 // the user, and the windows, each created on first use and existing at most
@@ -52,6 +54,14 @@ public:
     lintor1 *mainWindow();
     lintor1 *loadedMainWindow() const { return main_; }
     Fpanelverileri *panelWindow();
+    SebepSonuc *causeEffectEditor();
+    SSicerik *ruleViewer();
+
+    // Hides the device window while the rule editor is in use; set by the
+    // device window.
+    std::function<void()> hideDeviceWindow;
+    // The editor afresh, not modal, in place of the main and device windows.
+    void openCauseEffect();
     // The new-configuration window while it is open.
     Fyeni *newConfigWindow() const;
 
