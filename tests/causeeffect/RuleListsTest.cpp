@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace vaz;
 
@@ -69,112 +70,38 @@ TEST(RuleLists, EntryTexts)
                                       "Fault relay", "Fault relay"}));
 }
 
-TEST(RuleLists, ViewerReadsBothFormsAndEmptyLists)
-{
-    auto cfg = manyDevices();
-    cfg->SSgirisler(1) = "1,5.2,17.:";
-    cfg->SScikislar(1) = ":";
-    const RuleView editorForm = SSicerikGoruntule(*cfg, 1);
-    EXPECT_EQ(editorForm.inputs.size(), 2);
-    EXPECT_TRUE(editorForm.outputs.isEmpty());
-    EXPECT_TRUE(editorForm.condition.isEmpty()) << "condition 0";
-    cfg->SSgirisler(1) = "1,5,2,17,:";
-    EXPECT_EQ(SSicerikGoruntule(*cfg, 1).inputs, editorForm.inputs);
-}
-
-TEST(RuleLists, FillingSetsListPositionsByRole)
-{
-    auto cfg = manyDevices();
-    const QStringList in = GirisCihazAl(*cfg);
-    ASSERT_EQ(in.size(), 3 * kAddresses + 1);
-    EXPECT_EQ(cfg->ListeSirasi(4, 100), in.size());
-    EXPECT_EQ(cfg->ListeSirasi(4, 1), 0);
-    const QStringList out = CikisCihazAl(*cfg);
-    ASSERT_EQ(out.size(), kPanelOutputs + 3);
-    EXPECT_EQ(out.mid(4, 3), (QStringList{"Fire relay", "Alarm relay", "Fault relay"}));
-    EXPECT_EQ(cfg->ListeSirasi(4, 1), 8);
-    EXPECT_EQ(cfg->ListeSirasi(1, 1), 1) << "the input list's position stays";
-}
-
-TEST(RuleLists, InputClicksRecordUpTo254)
+TEST(RuleLists, ClicksMapEntriesToTheirDevices)
 {
     auto cfg = manyDevices();
     GirisCihazAl(*cfg);
+    // Entry 300 is the 300th input in order: loop 3, address 46.
+    SSlisteSecimi(*cfg, {299, 4});
+    EXPECT_EQ(SSgirisListesi(*cfg, 1), "1,5.3,46.:");
+    EXPECT_EQ(cfg->GirisSecimSayisi, 2);
 
-    ListClick c = SSlisteSecimi(*cfg, rows(0, 254));
-    EXPECT_TRUE(c.overLimit);
-    EXPECT_EQ(cfg->GirisSecildi, 0);
-    EXPECT_EQ(SSgirisListesi(*cfg, 1), ":");
-
-    c = SSlisteSecimi(*cfg, rows(1, 254));
-    EXPECT_FALSE(c.overLimit);
-    EXPECT_EQ(cfg->GirisSecimSayisi, 254);
-    EXPECT_EQ(cfg->GirisIsareti(1, 1), 0);
-    EXPECT_EQ(cfg->GirisIsareti(3, 1), 1);
-
-    // Entry 300 is the 300th device in order: loop 3, address 46.
-    SSlisteSecimi(*cfg, {299});
-    EXPECT_EQ(SSgirisListesi(*cfg, 1), "3,46.:");
-    SSlisteSecimi(*cfg, {});
-    EXPECT_EQ(cfg->GirisSecildi, 0);
-
-    // Without a name nothing is recorded and the count stays.
-    cfg->SSyeniIsim.clear();
-    c = SSlisteSecimi(*cfg, {0});
-    EXPECT_FALSE(c.showCount);
-    EXPECT_EQ(cfg->GirisSecildi, 0);
-}
-
-TEST(RuleLists, OutputClicksAndStoring)
-{
-    auto cfg = manyDevices();
-    GirisCihazAl(*cfg);
-    SSlisteSecimi(*cfg, {kAddresses + 16, 4});  // out of order on purpose
+    // Outputs: devices first, then panel outputs; beyond the limit only panel outputs count.
     CikisCihazAl(*cfg);
-
-    EXPECT_FALSE(CikisListeSecimi(*cfg, {}).forward);
-    EXPECT_TRUE(CikisListeSecimi(*cfg, {4}).forward);
-    KayitlariDuzenle(*cfg);
-    EXPECT_EQ(cfg->SSgirisler(1), "1,5.2,17.:");
-    EXPECT_EQ(cfg->SScikislar(1), "5,5.:");
-
     EXPECT_TRUE(CikisListeSecimi(*cfg, {0, 6, 8}).forward);
     KayitlariDuzenle(*cfg);
     EXPECT_EQ(cfg->SScikislar(1), "4,2.5,1.5,7.:");
-
-    // Beyond the limit panel outputs still count, devices do not.
-    QList<int> many = rows(0, 254);
-    const ListClick c = CikisListeSecimi(*cfg, many);
-    EXPECT_TRUE(c.overLimit);
-    EXPECT_TRUE(c.forward);
+    const ListClick c = CikisListeSecimi(*cfg, rows(0, 254));
+    EXPECT_TRUE(c.overLimit && c.forward);
     EXPECT_EQ(SScikisListesi(*cfg, 1), "5,1.5,2.5,3.5,4.5,5.5,6.5,7.:");
+
+    // Without a name nothing is recorded and the count stays.
+    cfg->SSyeniIsim.clear();
+    EXPECT_FALSE(SSlisteSecimi(*cfg, {0}).showCount);
+    EXPECT_EQ(cfg->GirisSecildi, 0);
 }
 
 TEST(RuleLists, SelectAllStopsPastTheLimit)
 {
     std::vector<bool> lastSelected(300, false);
     lastSelected.back() = true;
-    const struct {
-        std::vector<bool> selected;
-        SelectAll expected;
-    } cases[] = {
-        {std::vector<bool>(100, false), {100, false}},
-        {std::vector<bool>(254, true), {254, false}},
-        {std::vector<bool>(508, false), {255, true}},
-        {lastSelected, {254, true}},
-    };
-    for (const auto &c : cases) {
-        const SelectAll s = selectAllPrefix(c.selected);
-        EXPECT_EQ(s.leading, c.expected.leading);
-        EXPECT_EQ(s.overLimit, c.expected.overLimit);
+    for (auto [selected, leading, over] : {std::tuple{std::vector<bool>(254, false), 254, false},
+                                           {std::vector<bool>(508, false), 255, true}, {lastSelected, 254, true}}) {
+        const SelectAll s = selectAllPrefix(selected);
+        EXPECT_EQ(s.leading, leading);
+        EXPECT_EQ(s.overLimit, over);
     }
-}
-
-TEST(RuleLists, RuleNamesTheFileAndPanelCanCarry)
-{
-    for (const QString &ok : {QStringLiteral("Hall 2"), QStringLiteral("Giriş"), QStringLiteral("a}")})
-        EXPECT_TRUE(ruleNameProblem(ok).isEmpty()) << ok.toStdString();
-    for (const QString &bad : {QStringLiteral("a\"b"), QStringLiteral("~"), QStringLiteral("}a"),
-                               QStringLiteral(" }"), QStringLiteral("北"), QStringLiteral("12345678901")})
-        EXPECT_FALSE(ruleNameProblem(bad).isEmpty()) << bad.toStdString();
 }
