@@ -2,6 +2,8 @@
 
 #include "Fyeni.h"
 #include "QtPrompts.h"
+#include "causeeffect/SSicerik.h"
+#include "causeeffect/SebepSonuc.h"
 #include "lintor1.h"
 #include "mcuV.h"
 #include "devices/Fcihazverileri.h"
@@ -67,22 +69,46 @@ lintor1 *App::mainWindow()
             if (Fcihazverileri *w = loadedDeviceWindow())
                 w->unload();
         };
+        main_->openCauseEffect = [this] { openCauseEffect(); };
         main_->load();
     }
     return main_;
 }
 
-Fpanelverileri *App::panelWindow()
+template <typename W>
+static W *windowOf(lintor1 *owner, App &app)
+{
+    auto *w = owner->findChild<W *>(QString(), Qt::FindDirectChildrenOnly);
+    return w ? w : new W(app, owner);
+}
+
+Fpanelverileri *App::panelWindow() { return windowOf<Fpanelverileri>(mainWindow(), *this); }
+
+SebepSonuc *App::causeEffectEditor()
 {
     lintor1 *owner = mainWindow();
-    auto *w = owner->findChild<Fpanelverileri *>(QString(), Qt::FindDirectChildrenOnly);
-    return w ? w : new Fpanelverileri(*this, owner);
+    if (auto *w = owner->findChild<SebepSonuc *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    auto *editor = new SebepSonuc(*this, owner);
+    editor->addRuleNode = [this](const QString &name) { deviceWindow()->addRuleNode(name); };
+    editor->showDeviceWindow = [this] { deviceWindow()->showAgain(); };
+    return editor;
+}
+
+SSicerik *App::ruleViewer() { return windowOf<SSicerik>(mainWindow(), *this); }
+
+void App::openCauseEffect()
+{
+    SebepSonuc *editor = causeEffectEditor();
+    deviceWindow()->hide();
+    editor->openWindow();
 }
 
 Fcihazverileri *App::deviceWindow()
 {
     if (!devices_) {
         devices_ = new Fcihazverileri(*this, mainWindow());
+        devices_->openRuleViewer = [this] { ruleViewer()->openForRule(); };
         // Gone at once for everyone, although the object itself goes later.
         connect(devices_, &Fcihazverileri::unloaded, this, [this, w = devices_.data()] {
             if (devices_ == w)

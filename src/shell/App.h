@@ -21,6 +21,8 @@ class lintor1;
 class Fyeni;
 class Fpanelverileri;
 class Fcihazverileri;
+class SebepSonuc;
+class SSicerik;
 
 // One per run: the configuration every window edits, the ways of talking to
 // the user, and the windows, each created on first use and existing at most
@@ -56,6 +58,11 @@ public:
     // Created on first use; it builds its tree when first shown.
     Fcihazverileri *deviceWindow();
     Fcihazverileri *loadedDeviceWindow() const;
+
+    SebepSonuc *causeEffectEditor();
+    SSicerik *ruleViewer();
+    // The editor afresh, not modal, in place of the main and device windows.
+    void openCauseEffect();
     // The new-configuration window while it is open.
     Fyeni *newConfigWindow() const;
 

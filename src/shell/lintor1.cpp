@@ -3,6 +3,7 @@
 #include "App.h"
 #include "Fyeni.h"
 #include "ToolButton.h"
+#include "causeeffect/RuleLists.h"
 #include "mcuV.h"
 #include "panel/Fpanelverileri.h"
 #include "storage/ConfigFile.h"
@@ -373,6 +374,8 @@ void lintor1::SebepSonuc()
 {
     if (!openCauseEffect)
         return notAvailable();
+    if (app_.config().SSsayisi >= kMaxRules)
+        return app_.messages().message(kRuleLimitMessage);
     handOver(openCauseEffect);
 }
 

@@ -1,0 +1,118 @@
+// The rule editor's lists and the rule viewer on the largest configurations:
+// every address of four loops in use.
+#include "causeeffect/SSicerik.h"
+#include "causeeffect/SebepSonuc.h"
+#include "shell/App.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace vaz;
+
+namespace {
+
+// The limit message would otherwise wait for a click.
+class Silent : public Messages {
+public:
+    void message(const QString &) override {}
+    Answer question(const QString &, const QString &) override { return Answer::Cancel; }
+};
+
+// inputLoops loops of multisensors, the rest sounder controllers.
+std::unique_ptr<App> fullApp(int inputLoops, Silent &silent)
+{
+    auto app = std::make_unique<App>();
+    app->setMessages(&silent);
+    Config &c = app->config();
+    c.McuVersiyon = 20;
+    c.CevrimSayisi = 4;
+    for (int L = 1; L <= kLoops; ++L)
+        for (int A = 1; A <= kAddresses; ++A) {
+            c.CihazTipi(L, A) = L <= inputLoops ? 9 : 8;
+            c.BolgeNo(L, A) = A % 48 + 1;
+        }
+    return app;
+}
+
+SebepSonuc *namedEditor(App &app)
+{
+    SebepSonuc *e = app.causeEffectEditor();
+    e->openWindow();
+    e->findChild<QLineEdit *>(QStringLiteral("SSismiText"))->setText(QStringLiteral("Bench"));
+    e->SSonay_Click();
+    return e;
+}
+
+void BM_FillInputList508(benchmark::State &state)
+{
+    Silent silent;
+    auto app = fullApp(4, silent);
+    SebepSonuc *e = app->causeEffectEditor();
+    e->openWindow();
+    for (auto _ : state) {
+        e->Form_Load();
+        QApplication::processEvents();  // until drawn
+    }
+}
+BENCHMARK(BM_FillInputList508)->Unit(benchmark::kMillisecond);
+
+// Select all over inputLoops * 127 entries, until the record and the labels follow
+// and the window is drawn again.
+void BM_SelectAll(benchmark::State &state)
+{
+    Silent silent;
+    auto app = fullApp(int(state.range(0)), silent);
+    SebepSonuc *e = namedEditor(*app);
+    for (auto _ : state) {
+        state.PauseTiming();
+        e->ClearAll_Click();
+        state.ResumeTiming();
+        e->CheckAll_Click();
+        QApplication::processEvents();
+    }
+    state.counters["recorded"] = double(app->config().GirisSecimSayisi.value());
+}
+BENCHMARK(BM_SelectAll)->Arg(4)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// A rule naming 254 input devices and 247 output devices with the 7 panel outputs.
+void BM_ViewerOn254(benchmark::State &state)
+{
+    Silent silent;
+    auto app = fullApp(2, silent);
+    Config &c = app->config();
+    QString inputs, outputs;
+    for (int L = 1; L <= kLoops; ++L)
+        for (int A = 1; A <= kAddresses; ++A)
+            (L <= 2 ? inputs : outputs) += QStringLiteral("%1,%2.").arg(L).arg(A);
+    c.SSsayisi = 1;
+    c.SSismi(1) = QStringLiteral("Bench");
+    c.SSgirisler(1) = inputs + u':';
+    c.SScikislar(1) = outputs.section(u'.', 0, 246) + QStringLiteral(".5,1.5,2.5,3.5,4.5,5.5,6.5,7.:");
+    c.SSkosul(1) = 3;
+    c.SSsecili = 1;
+    SSicerik *v = app->ruleViewer();
+    for (auto _ : state) {
+        v->openForRule();
+        QApplication::processEvents();
+        state.PauseTiming();
+        v->close();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ViewerOn254)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

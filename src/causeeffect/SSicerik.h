@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+
+namespace vaz {
+
+class App;
+
+// Shows one stored rule: name, condition, inputs and outputs with each
+// device's zone and type. Reads the configuration only.
+class SSicerik : public QDialog {
+    Q_OBJECT
+
+public:
+    SSicerik(App &app, QWidget *owner);
+
+    // Shows rule SSsecili, not modal. While the viewer is open it only comes
+    // to the front and keeps the rule it was opened with.
+    void openForRule();
+    void Form_Load();
+    void SSicerikGoruntule(int r);
+
+protected:
+    // Every way of closing discards the contents.
+    void reject() override;
+
+private:
+    App &app_;
+    QListWidget *name_ = nullptr;
+    QLabel *condition_ = nullptr;
+    QListWidget *inputs_ = nullptr;
+    QListWidget *outputs_ = nullptr;
+    QLabel *inputCount_ = nullptr;
+    QLabel *outputCount_ = nullptr;
+};
+
+}  // namespace vaz

@@ -1,0 +1,281 @@
+#include "causeeffect/RuleLists.h"
+#include "causeeffect/SSicerik.h"
+#include "causeeffect/SebepSonuc.h"
+#include "devices/Fcihazverileri.h"
+#include "shell/ShellFixture.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace vaz::test {
+namespace {
+
+class CauseEffectTest : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        main = confirmVersion("v2");
+        newConfiguration(4);
+        // Inputs in list order (1,5) (1,7) (2,17); outputs after the seven panel ones (1,9) (2,100).
+        for (auto [loop, address, type, zone] : {std::array{1, 5, 2, 3}, {1, 7, 4, 1}, {2, 17, 1, 0},
+                                                 {1, 9, 5, 2}, {2, 100, 8, 12}}) {
+            cfg().CihazTipi(loop, address) = type;
+            cfg().BolgeNo(loop, address) = zone;
+        }
+        main->setCauseEffectButton(true);
+        editor = app->causeEffectEditor();
+        // Counted on their way to the real device window.
+        editor->addRuleNode = [this, real = editor->addRuleNode](const QString &name) {
+            nodes << name;
+            real(name);
+        };
+        editor->showDeviceWindow = [this, real = editor->showDeviceWindow] {
+            ++deviceWindowShown;
+            real();
+        };
+    }
+
+    void open() { act("BtSebepSonuc")->trigger(); }
+    QAbstractButton *button(const char *name) { return child<QAbstractButton>(editor, name); }
+    QListWidget *list(const char *name) { return child<QListWidget>(editor, name); }
+    QString label(const char *name) { return child<QLabel>(editor, name)->text(); }
+    void confirmName(const QString &name)
+    {
+        child<QLineEdit>(editor, "SSismiText")->insert(name);
+        button("SSonay")->click();
+    }
+    // As clicks of the user: each one toggles one entry.
+    void toggle(const char *name, std::initializer_list<int> rows)
+    {
+        for (int row : rows)
+            list(name)->item(row)->setSelected(!list(name)->item(row)->isSelected());
+    }
+
+    lintor1 *main = nullptr;
+    SebepSonuc *editor = nullptr;
+    QStringList nodes;
+    int deviceWindowShown = 0;
+};
+
+TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
+{
+    cfg().SSsayisi = 1;
+    cfg().SSismi(1) = "Old";
+    cfg().SSkosul(1) = 1;
+    open();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(main->isVisible());
+    // Before OK: no slot is ours.
+    button("SSve")->click();
+    EXPECT_FALSE(button("SSve")->isChecked());
+    EXPECT_EQ(cfg().SSkosul(1), 1);
+    button("iptal")->click();
+    EXPECT_EQ(cfg().SSsayisi, 1);
+    EXPECT_EQ(cfg().SSismi(1), "Old");
+    EXPECT_EQ(deviceWindowShown, 1);
+
+    const struct {
+        const char *option;
+        int inputs;
+        bool forward;
+        int code;
+    } cases[] = {{"SSveya", 1, true, 1}, {"SSve", 1, false, 3}, {"SSikili", 1, false, 2},
+                 {"SSve", 2, true, 3},   {"SSikili", 2, true, 2}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.option + std::to_string(c.inputs));
+        open();
+        confirmName("New");
+        toggle("SSliste", {0});
+        if (c.inputs == 2)
+            toggle("SSliste", {2});
+        button(c.option)->click();
+        EXPECT_EQ(button("devam")->isEnabled(), c.forward);
+        EXPECT_EQ(button(c.option)->isChecked(), c.forward);
+        EXPECT_EQ(cfg().SSkosul(2), c.code);
+        // Choosing inputs again asks for the condition again.
+        toggle("SSliste", {1});
+        EXPECT_FALSE(button(c.option)->isChecked());
+        EXPECT_FALSE(button("devam")->isEnabled());
+        editor->close();  // by its frame: as Cancel
+        EXPECT_FALSE(editor->isVisible());
+        EXPECT_EQ(cfg().SSsayisi, 1);
+        EXPECT_TRUE(cfg().SSismi(2).isEmpty());
+    }
+    EXPECT_EQ(deviceWindowShown, 6);
+    EXPECT_TRUE(nodes.isEmpty());
+}
+
+TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputs)
+{
+    open();
+    confirmName(" Hall ");
+    toggle("SSliste", {2, 0});
+    button("SSve")->click();
+    button("devam")->click();
+    EXPECT_FALSE(list("SSliste")->isVisible());
+    ASSERT_EQ(list("CikisListe")->count(), 9);
+    EXPECT_FALSE(button("devam")->isEnabled());
+    toggle("CikisListe", {8, 4});
+
+    button("geri")->click();
+    EXPECT_TRUE(button("devam")->isEnabled()) << "earlier inputs and condition still hold";
+    EXPECT_TRUE(button("SSve")->isChecked());
+    button("devam")->click();
+    EXPECT_TRUE(list("CikisListe")->selectedItems().isEmpty());
+    EXPECT_FALSE(button("devam")->isEnabled());
+    toggle("CikisListe", {4});
+    button("devam")->click();
+
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(cfg().SSsayisi, 1);
+    EXPECT_EQ(cfg().SSismi(1), "Hall");
+    EXPECT_EQ(cfg().SSgirisler(1), "1,5.2,17.:");
+    EXPECT_EQ(cfg().SScikislar(1), "5,5.:");
+    EXPECT_EQ(cfg().SSkosul(1), 3);
+    EXPECT_EQ(nodes, QStringList{"Hall"});
+    EXPECT_EQ(deviceWindowShown, 1);
+
+    // A new rule starts without inputs: AND is taken back at once.
+    open();
+    EXPECT_TRUE(label("girisAdet").isEmpty());
+    confirmName("Next");
+    button("SSve")->click();
+    EXPECT_FALSE(button("SSve")->isChecked());
+    EXPECT_FALSE(button("devam")->isEnabled());
+    // Without the device window the main window comes back.
+    editor->showDeviceWindow = nullptr;
+    button("iptal")->click();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(cfg().SSsayisi, 1);
+}
+
+TEST_F(CauseEffectTest, RefusedNamesAndTheRuleLimit)
+{
+    cfg().SSsayisi = 1;
+    cfg().SSismi(1) = "Hall";
+    open();
+    auto *name = child<QLineEdit>(editor, "SSismiText");
+    auto *status = child<QStatusBar>(editor, "StatusBar1");
+    for (const char *bad : {"}", " }", "\"", "~", "北"}) {
+        status->clearMessage();
+        name->insert(QString::fromUtf8(bad));
+        EXPECT_TRUE(name->text().isEmpty()) << bad;
+        EXPECT_FALSE(status->currentMessage().isEmpty()) << bad;
+    }
+    confirmName(" Hall");
+    EXPECT_EQ(messages.messages, QStringList{kDuplicateNameMessage});
+    EXPECT_TRUE(name->isEnabled());
+    EXPECT_EQ(cfg().SSsayisi, 1);
+    name->setText("hall");  // names differ by case
+    button("SSonay")->click();
+    EXPECT_EQ(cfg().SSsayisi, 2);
+    button("iptal")->click();
+
+    // At 200 rules the editor does not open at all.
+    cfg().SSsayisi = kMaxRules;
+    main->show();
+    messages.messages.clear();
+    const Config before = cfg();
+    open();
+    EXPECT_EQ(messages.messages, QStringList{kRuleLimitMessage});
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_TRUE(cfg() == before);
+}
+
+TEST_F(CauseEffectTest, SelectAllAndClearAllHandleTheFinalSelection)
+{
+    for (int loop = 3; loop <= 4; ++loop)
+        for (int a = 1; a <= kAddresses; ++a)
+            cfg().CihazTipi(loop, a) = 9;
+    open();
+    confirmName("All");
+    button("CheckAll")->click();
+    EXPECT_EQ(messages.messages, QStringList{kListLimitMessage}) << "said once";
+    EXPECT_EQ(list("SSliste")->selectedItems().size(), 255);
+    EXPECT_EQ(label("girisAdet"), "255");
+    EXPECT_EQ(cfg().GirisSecildi, 0);
+    toggle("SSliste", {0});
+    EXPECT_EQ(cfg().GirisSecimSayisi, 254);
+    EXPECT_EQ(label("girisAdet"), "254");
+    button("SSveya")->click();
+    EXPECT_TRUE(button("devam")->isEnabled());
+
+    button("ClearAll")->click();
+    EXPECT_EQ(label("girisAdet"), "0");
+    EXPECT_FALSE(button("SSveya")->isChecked());
+    EXPECT_FALSE(button("devam")->isEnabled());
+
+    toggle("SSliste", {0});
+    button("SSveya")->click();
+    button("devam")->click();
+    button("CheckAll")->click();
+    EXPECT_EQ(label("cikisAdet"), "9");
+    EXPECT_TRUE(button("devam")->isEnabled());
+}
+
+TEST_F(CauseEffectTest, ViewerShowsTheRuleItWasOpenedWith)
+{
+    cfg().SSsayisi = 2;
+    cfg().SSismi(1) = "One";
+    cfg().SSgirisler(1) = "1,5,2,17,:";
+    cfg().SScikislar(1) = "5,1.5,7.:";
+    cfg().SSkosul(1) = 1;
+    cfg().SSismi(2) = "Two";
+    cfg().SSgirisler(2) = cfg().SScikislar(2) = ":";
+    SSicerik *viewer = app->ruleViewer();
+    auto text = [&](const char *name) { return child<QLabel>(viewer, name)->text(); };
+    auto shownName = [&] { return child<QListWidget>(viewer, "SSicerikSira")->item(0)->text(); };
+
+    cfg().SSsecili = 1;
+    viewer->openForRule();
+    EXPECT_EQ(shownName(), "One");
+    EXPECT_EQ(text("SSicerikKosul"), "OR");
+    EXPECT_EQ(child<QListWidget>(viewer, "SSicerikGiris")->count(), 2);
+    EXPECT_EQ(text("girisAdet2"), "2 device(s)");
+    EXPECT_EQ(text("cikisAdet2"), "2 device(s)");
+
+    cfg().SSsecili = 2;
+    viewer->openForRule();
+    EXPECT_EQ(shownName(), "One");
+    viewer->close();
+    EXPECT_FALSE(viewer->isVisible());
+    viewer->openForRule();
+    EXPECT_EQ(shownName(), "Two");
+    EXPECT_EQ(text("cikisAdet2"), "0 device(s)");
+    EXPECT_TRUE(text("SSicerikKosul").isEmpty());
+}
+
+TEST_F(CauseEffectTest, RuleMadeInTheWindowsReachesTheFile)
+{
+    open();
+    EXPECT_FALSE(main->isVisible());
+    confirmName(QStringLiteral("Kat ğ"));
+    toggle("SSliste", {0, 2});
+    button("SSikili")->click();
+    button("devam")->click();
+    toggle("CikisListe", {4, 8});
+    button("devam")->click();
+    Fcihazverileri *devices = app->deviceWindow();
+    ASSERT_TRUE(devices->isVisible());
+    const auto found = devices->tree()->findItems(QStringLiteral("Kat ğ"), Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0]->parent()->text(0), "Cause-effect");
+
+    QTemporaryDir dir;
+    dialogs.paths = {dir.filePath("rule.dvk")};
+    act("BtKaydet")->trigger();
+    QFile file(dir.filePath("rule.dvk"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // Ringing mode, the rule count, then the rule's four lines.
+    const QByteArray tail("0\r\n1\r\n\"Kat \xF0\"\r\n\"1,5.2,17.:\"\r\n\"2,100.5,5.:\"\r\n2\r\n");
+    EXPECT_EQ(file.readAll().right(tail.size()), tail);
+}
+
+}  // namespace
+}  // namespace vaz::test
