@@ -1,3 +1,4 @@
+#include "causeeffect/SSicerik.h"
 #include "devices/DeviceIcons.h"
 #include "devices/Fcihazverileri.h"
 #include "devices/YeniCihazSecimi.h"
@@ -209,7 +210,8 @@ TEST_F(DeviceWindowTest, RulesAreShownAndDeletedFromTheirPopup)
         EXPECT_EQ(cfg().SSsecili, victim);
         EXPECT_TRUE(win()->popupMenu()->isVisible());
         child<QAction>(win(), "MnSSicerik")->trigger();
-        EXPECT_EQ(messages.messages.value(0), "This command is not available yet.");
+        EXPECT_EQ(child<QListWidget>(app->ruleViewer(), "SSicerikSira")->item(0)->text(), name);
+        app->ruleViewer()->close();
         win()->popupMenu()->hide();
         child<QAction>(win(), "SSsil")->trigger();
         names.removeAt(victim - 1);
