@@ -183,10 +183,9 @@ TEST_F(ShellTest, CommandsOfLaterWindowsGoThroughTheirSeams)
     newConfiguration(2);
 
     // Not there yet: said so, nothing changed.
-    for (const char *a : {"MnCihazlar", "MnKonfigurasyonuGoster", "MnPaneleGonder", "MnPaneldenAlma",
-                          "MnSeçenekler"})
+    for (const char *a : {"MnCihazlar", "MnKonfigurasyonuGoster"})
         act(a)->trigger();
-    EXPECT_EQ(messages.messages.size(), 5);
+    EXPECT_EQ(messages.messages.size(), 2);
     EXPECT_EQ(messages.messages.constFirst(), "This command is not available yet.");
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(cfg().GonderimModu, 0);

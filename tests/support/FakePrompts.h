@@ -22,6 +22,13 @@ public:
         answers.pop_front();
         return a;
     }
+    // Same queue; an empty one answers No.
+    Answer yesNo(const QString &text, const QString &title) override
+    {
+        const bool none = answers.empty();
+        const Answer a = question(text, title);
+        return none ? Answer::No : a;
+    }
 
     QStringList messages;
     QStringList questions;
