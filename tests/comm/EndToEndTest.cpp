@@ -6,7 +6,9 @@
 #include "CommTestSupport.h"
 #include "support/FakePrompts.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -112,5 +114,30 @@ TEST(EndToEnd, PortThatDoesNotExist)
     EXPECT_TRUE(m.startsWith(QStringLiteral("Cannot open port COM4 (/nonexistent/ttyUSB9): "))) << m.toStdString();
     EXPECT_TRUE(m.contains(QStringLiteral("VAZ_COM4=/dev/ttyUSB0")));
     qunsetenv("VAZ_COM4");
+#endif
+}
+
+TEST(EndToEnd, PacedExchangeIsNeverFasterThanItsBytes)
+{
+#ifndef Q_OS_WIN
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("panel"));
+    QProcess sim;
+    startSim(sim, {"--mcu", "12", "--paced", "--link", link});
+    QSerialPort line(link);
+    ASSERT_TRUE(line.open(QIODevice::ReadWrite));
+    // Handshake, supplier and one record: lock-step, so every byte either way costs its own byte time.
+    const char *const sends[] = {"S~A~", "X~1~", "1~", "0~", "0~", "5~", "5~", "0~", "0~", "0~", "~"};
+    qint64 bytes = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (const char *out : sends) {
+        line.write(out);
+        ASSERT_TRUE(line.waitForReadyRead(2000)) << out;
+        bytes += qstrlen(out) + line.readAll().size();
+    }
+    EXPECT_GE(clock.nsecsElapsed(), bytes * 1'000'000'000LL * 10 / 9600) << bytes << " bytes";
+    sim.terminate();
+    sim.waitForFinished(5000);
 #endif
 }
