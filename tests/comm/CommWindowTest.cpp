@@ -22,12 +22,7 @@ struct Sim {
         EXPECT_TRUE(process.waitForStarted() && process.waitForReadyRead(10000));
         qputenv("VAZ_COM1", link.toLocal8Bit());
     }
-    ~Sim()
-    {
-        process.terminate();
-        process.waitForFinished(5000);
-        qunsetenv("VAZ_COM1");
-    }
+    ~Sim() { process.terminate(), process.waitForFinished(5000), qunsetenv("VAZ_COM1"); }
     QTemporaryDir dir;
     QString link = dir.filePath(QStringLiteral("panel"));
     QProcess process;
@@ -35,7 +30,7 @@ struct Sim {
 
 class CommWindowTest : public ShellTest {
 protected:
-    // A fresh run of the tool at a version, with a configuration of it in memory.
+    // A fresh run of the tool at a version; with rules >= 0 also a configuration in memory.
     void restart(const char *version, int rules = -1)
     {
         ShellTest::SetUp();
@@ -46,10 +41,10 @@ protected:
                 onLink(link);
         });
         confirmVersion(version);
-        if (rules < 0)
-            return;
-        newConfiguration(4);
-        cfg() = sampleConfig(cfg().McuVersiyon, rules);
+        if (rules >= 0) {
+            newConfiguration(4);
+            cfg() = sampleConfig(cfg().McuVersiyon, rules);
+        }
     }
     ProgBarIslem *run(const char *command)
     {
@@ -69,53 +64,42 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         restart(version, rules);
         const Config sent = cfg();
         ProgBarIslem *w = run("BtGonder");
-        EXPECT_EQ(w->windowTitle(), "Sending...");
         EXPECT_EQ(w->statusText(), "Sending Completed");
         button(w, "GonderimOK")->click();
         EXPECT_TRUE(app->mainWindow()->isVisible());
-        EXPECT_EQ(app->loadedProgressWindow(), nullptr);
 
         restart(version);
         int closes = 0;
         app->mainWindow()->closeDeviceWindow = [&] { ++closes; };
         cfg().AdresTablosuHazir = 1;
         w = run("MnPaneldenAlma");
-        EXPECT_EQ(w->windowTitle(), "Receiving Data...");
         EXPECT_EQ(w->statusText(), "Receiving Data Completed");
-        EXPECT_FALSE(app->mainWindow()->isVisible());
         button(w, "GonderimOK")->click();
         expectCarriedEqual(sent, cfg());
         EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
-        EXPECT_EQ(closes, 1);
-        EXPECT_EQ(cfg().AdresTablosuHazir, 0);
-        EXPECT_TRUE(act("BtKaydet")->isEnabled());
+        EXPECT_TRUE(closes == 1 && cfg().AdresTablosuHazir == 0 && act("BtKaydet")->isEnabled());
         EXPECT_TRUE(app->saveBaseline().unsaved(cfg()));
     }
 }
 
 TEST_F(CommWindowTest, SilentPanelAndMissingPort)
 {
-    const QString error = comm::PanelLink::kCommunicationError;
     // Silent from the handshake, or from the panel settings on (each of the last three steps reports).
     for (const auto &[silentAfter, command, times] :
          {std::tuple{"0", "BtGonder", 1}, {"0", "BtAl", 1}, {"5080", "BtGonder", 3}}) {
         Sim sim({"--silent-after", silentAfter});
         restart("v2", 2);
         ProgBarIslem *w = run(command);
-        EXPECT_EQ(messages.messages, QStringList(times, error)) << silentAfter << command;
+        EXPECT_EQ(messages.messages, QStringList(times, comm::PanelLink::kCommunicationError)) << command;
         EXPECT_TRUE(button(w, "GonderimOK")->isEnabled());
-        EXPECT_FALSE(button(w, "GonderimDur")->isEnabled());
-        EXPECT_NE(w->statusText(), "Sending Completed");
     }
 
     qputenv("VAZ_COM1", "/nonexistent/ttyUSB9");
     restart("v15", 0);
-    ProgBarIslem *w = run("BtGonder");
+    button(run("BtGonder"), "GonderimOK")->click();
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(messages.messages[0].startsWith("Cannot open port COM1 (/nonexistent/ttyUSB9): "));
-    button(w, "GonderimOK")->click();
     EXPECT_TRUE(app->mainWindow()->isVisible());
-    EXPECT_EQ(cfg().GonderimModu, 0);
     EXPECT_EQ(PortAyar::optionText(1), "COM1 (/nonexistent/ttyUSB9, not found)");
     qunsetenv("VAZ_COM1");
 }
@@ -130,17 +114,15 @@ TEST_F(CommWindowTest, StopLeavesTheConfigurationAsItWas)
         messages.answers = {Answer::No, Answer::Yes};
         onLink = [&, byFrame = byFrame](comm::PanelLink &link) {
             QObject::connect(&link, &comm::PanelLink::progressChanged, [&, byFrame](int v) {
-                ProgBarIslem *w = app->loadedProgressWindow();
                 if (v == 50 || v == 200)
-                    byFrame ? (void)w->close() : button(w, "GonderimDur")->click();
+                    byFrame ? (void)app->loadedProgressWindow()->close()
+                            : button(app->loadedProgressWindow(), "GonderimDur")->click();
             });
         };
         ProgBarIslem *w = run(command);
         onLink = nullptr;
         EXPECT_EQ(w->statusText(), "Transfer stopped");
-        EXPECT_TRUE(button(w, "GonderimOK")->isEnabled());
-        EXPECT_FALSE(button(w, "GonderimDur")->isEnabled());
-        EXPECT_TRUE(messages.messages.isEmpty());
+        EXPECT_TRUE(button(w, "GonderimOK")->isEnabled() && !button(w, "GonderimDur")->isEnabled());
         EXPECT_EQ(messages.questions, QStringList(byFrame ? 2 : 0, "Stop the transfer?"));
         EXPECT_TRUE(cfg() == before);
         button(w, "GonderimOK")->click();
@@ -159,13 +141,13 @@ TEST_F(CommWindowTest, PortSettings)
         attach(*port, panel);
         return port;
     });
-    lintor1 *main = confirmVersion("v15");
+    confirmVersion("v15");
     newConfiguration(2);
+    // Options, an option, then OK, Cancel or (none) the frame.
     auto choose = [&](const char *option, const char *close) {
         act("MnSeçenekler")->trigger();
         PortAyar *w = app->loadedPortSettings();
         EXPECT_FALSE(act("BtGonder")->isEnabled() || act("MnPaneldenAlma")->isEnabled());
-        EXPECT_FALSE(app->loadedProgressWindow()->isVisible());
         if (option)
             button(w, option)->click();
         close ? button(w, close)->click() : (void)w->close();
@@ -174,18 +156,15 @@ TEST_F(CommWindowTest, PortSettings)
     EXPECT_EQ(cfg().SeciliPort, 1);
     choose("OptCom3", "OptComTamam");
     EXPECT_EQ(cfg().SeciliPort, 3);
-    EXPECT_FALSE(line->isOpen());
     choose("OptCom2", "OptComIptal");
     choose("OptCom4", nullptr);
     EXPECT_EQ(cfg().SeciliPort, 3);
     EXPECT_EQ(cfg().PortAyarAcik, 0);
     EXPECT_TRUE(act("BtGonder")->isEnabled() && act("BtAl")->isEnabled());
-    EXPECT_TRUE(main->isVisible());
 
-    ProgBarIslem *w = run("BtGonder");
+    button(run("BtGonder"), "GonderimOK")->click();
+    EXPECT_EQ(line->opens, 1);
     EXPECT_EQ(line->number, 3);
-    EXPECT_EQ(w->statusText(), "Sending Completed");
-    button(w, "GonderimOK")->click();
 
     // A port that will not open: said at opening and at OK; the window stays until Cancel.
     fail = true;
@@ -193,7 +172,6 @@ TEST_F(CommWindowTest, PortSettings)
     button(app->loadedPortSettings(), "OptComTamam")->click();
     EXPECT_EQ(messages.messages.size(), 2);
     EXPECT_TRUE(messages.messages.constLast().startsWith("Cannot open port COM3 (/dev/fake3)"));
-    EXPECT_TRUE(app->loadedPortSettings()->isVisible());
     button(app->loadedPortSettings(), "OptComIptal")->click();
     EXPECT_EQ(cfg().PortAyarAcik, 0);
 }

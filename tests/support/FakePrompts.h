@@ -25,9 +25,7 @@ public:
     // Same queue; an empty one answers No.
     Answer yesNo(const QString &text, const QString &title) override
     {
-        const bool none = answers.empty();
-        const Answer a = question(text, title);
-        return none ? Answer::No : a;
+        return answers.empty() ? (question(text, title), Answer::No) : question(text, title);
     }
 
     QStringList messages;
