@@ -1,10 +1,18 @@
-// Transfers through a pseudo-terminal against the unpaced panel-sim.
+// Transfers through a pseudo-terminal against panel-sim: the engine alone, and
+// the whole tool driven through its windows.
 
 #include "comm/PanelLink.h"
+#include "comm/ProgBarIslem.h"
 #include "comm/SerialBytePort.h"
 #include "model/Prompts.h"
+#include "shell/App.h"
+#include "shell/lintor1.h"
+#include "shell/mcuV.h"
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -141,11 +149,110 @@ void SilentPanelWait(benchmark::State &state)
 }
 BENCHMARK(SilentPanelWait)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A run of the tool at V2 with the full configuration, ready to upload.
+struct Tool {
+    Tool()
+    {
+        app.setMessages(&messages);
+        app.start();
+        app.versionWindow()->findChild<QAbstractButton *>(QStringLiteral("v2"))->click();
+        app.versionWindow()->findChild<QAbstractButton *>(QStringLiteral("V_ok"))->click();
+        app.config() = fullV2();
+        app.mainWindow()->afterNewConfiguration();
+    }
+    // Upload as the user starts it; true when it completed.
+    bool upload()
+    {
+        app.mainWindow()->findChild<QAction *>(QStringLiteral("BtGonder"))->trigger();
+        vaz::ProgBarIslem *w = app.loadedProgressWindow();
+        const bool ok = w && w->statusText() == QStringLiteral("Sending Completed");
+        if (w)
+            w->GonderimOK_Click();
+        return ok;
+    }
+    SilentMessages messages;
+    App app;
+};
+
+// Bytes of both directions in a panel-sim trace, and the time from the first to the last.
+std::pair<qint64, double> traced(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    qint64 bytes = 0;
+    double first = -1, last = 0;
+    while (!f.atEnd()) {
+        const QByteArray line = f.readLine();
+        last = line.trimmed().split(' ').constFirst().toDouble();
+        if (first < 0)
+            first = last;
+        ++bytes;
+    }
+    return {bytes, last - first};
+}
+
+// The full V2 upload through the real windows; with pacing against the time its bytes need on the wire.
+void WindowUpload(benchmark::State &state)
+{
+    const bool paced = state.range(0) == 1;
+    QTemporaryDir traceDir;
+    const QString trace = traceDir.filePath(QStringLiteral("trace"));
+    QStringList args{"--mcu", "20"};
+    if (paced)  // the trace costs the simulator time; only the paced run needs the byte count
+        args << "--paced" << "--trace" << trace;
+    Simulator sim(args);
+    Tool tool;
+    double cpu = 0, wall = 0;
+    for (auto _ : state) {
+        const double c0 = cpuSeconds();
+        const auto w0 = std::chrono::steady_clock::now();
+        const bool ok = tool.upload();
+        wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - w0).count();
+        cpu += cpuSeconds() - c0;
+        if (!ok) {
+            state.SkipWithError(qPrintable(QStringLiteral("upload failed: ") + tool.messages.last));
+            return;
+        }
+    }
+    const double n = double(state.iterations());
+    state.counters["wall_s"] = wall / n;
+    state.counters["tool_cpu_ms_per_field"] = cpu / n / kUploadFields * 1e3;
+    if (!paced)
+        return;
+    const auto [bytes, span] = traced(trace);
+    // One byte is ten bit times at 9600 baud; lock-step, so the bytes of both directions add up.
+    const double wire = double(bytes) / n * 10.0 / 9600.0;
+    state.counters["wire_s"] = wire;
+    state.counters["over_wire_percent"] = 100.0 * (wall / n - wire) / wire;
+    state.counters["traced_s"] = span / n;
+}
+BENCHMARK(WindowUpload)->Arg(0)->Arg(1)->ArgNames({"paced"})->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The tool's CPU use, windows included, while it waits for a panel that never answers.
+void WindowSilentPanelWait(benchmark::State &state)
+{
+    Simulator sim({"--silent-after", "0"});
+    Tool tool;
+    double cpu = 0, wall = 0;
+    for (auto _ : state) {
+        const double c0 = cpuSeconds();
+        const auto w0 = std::chrono::steady_clock::now();
+        tool.upload();
+        wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - w0).count();
+        cpu += cpuSeconds() - c0;
+    }
+    state.counters["wall_s"] = wall / double(state.iterations());
+    state.counters["cpu_percent_of_core"] = 100 * cpu / wall;
+}
+BENCHMARK(WindowSilentPanelWait)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

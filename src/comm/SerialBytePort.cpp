@@ -68,8 +68,12 @@ void SerialBytePort::close()
 
 void SerialBytePort::write(QByteArrayView bytes)
 {
-    if (port_.isOpen())
-        port_.write(bytes.data(), bytes.size());
+    if (!port_.isOpen())
+        return;
+    port_.write(bytes.data(), bytes.size());
+    // Out now, not at the next turn of the event loop: a repaint queued meanwhile
+    // would hold up every field the panel is waiting for.
+    port_.flush();
 }
 
 }  // namespace vaz::comm

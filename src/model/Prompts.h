@@ -18,6 +18,12 @@ public:
     virtual void message(const QString &text) = 0;
     // A question: Yes, No and Cancel, question icon, the command as title.
     virtual Answer question(const QString &text, const QString &title) = 0;
+    // A question that cannot be put off: Yes and No only, question icon, the
+    // command as title. Answer::Yes or Answer::No.
+    virtual Answer yesNo(const QString &text, const QString &title)
+    {
+        return question(text, title) == Answer::Yes ? Answer::Yes : Answer::No;
+    }
 };
 
 class FileDialogs {

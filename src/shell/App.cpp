@@ -7,6 +7,9 @@
 #include "lintor1.h"
 #include "mcuV.h"
 #include "devices/Fcihazverileri.h"
+#include "comm/PortAyar.h"
+#include "comm/ProgBarIslem.h"
+#include "comm/SerialBytePort.h"
 #include "panel/Fpanelverileri.h"
 #include "storage/ReportPrinter.h"
 
@@ -70,6 +73,9 @@ lintor1 *App::mainWindow()
                 w->unload();
         };
         main_->openCauseEffect = [this] { openCauseEffect(); };
+        main_->startUpload = [this] { progressWindow(); };
+        main_->startDownload = [this] { progressWindow(); };
+        main_->openPortSettings = [this] { portSettings(); };
         main_->load();
     }
     return main_;
@@ -119,6 +125,53 @@ Fcihazverileri *App::deviceWindow()
 }
 
 Fcihazverileri *App::loadedDeviceWindow() const { return devices_; }
+
+ProgBarIslem *App::progressWindow()
+{
+    if (progress_)
+        return progress_;
+    auto *w = new ProgBarIslem(*this, mainWindow());
+    // Known before the load runs, so that nothing loads a second one meanwhile.
+    progress_ = w;
+    connect(w, &ProgBarIslem::unloaded, this, [this, w] {
+        if (progress_ == w)
+            progress_ = nullptr;
+    });
+    w->Form_Load();
+    return w;
+}
+
+ProgBarIslem *App::loadedProgressWindow() const { return progress_; }
+PortAyar *App::loadedPortSettings() const { return portAyar_; }
+
+PortAyar *App::portSettings()
+{
+    if (portAyar_) {
+        portAyar_->raise();
+        return portAyar_;
+    }
+    auto *w = new PortAyar(*this, mainWindow());
+    portAyar_ = w;
+    connect(w, &PortAyar::unloaded, this, [this, w] {
+        if (portAyar_ == w)
+            portAyar_ = nullptr;
+    });
+    w->Form_Load();
+    return w;
+}
+
+std::unique_ptr<comm::BytePort> App::makePort()
+{
+    if (portFactory_)
+        return portFactory_();
+    return std::make_unique<comm::SerialBytePort>();
+}
+
+void App::setupLink(comm::PanelLink &link)
+{
+    if (linkSetup_)
+        linkSetup_(link);
+}
 
 Fyeni *App::newConfigWindow() const { return fyeni_; }
 

@@ -23,6 +23,13 @@ class Fpanelverileri;
 class Fcihazverileri;
 class SebepSonuc;
 class SSicerik;
+class ProgBarIslem;
+class PortAyar;
+
+namespace comm {
+class BytePort;
+class PanelLink;
+}
 
 // One per run: the configuration every window edits, the ways of talking to
 // the user, and the windows, each created on first use and existing at most
@@ -70,6 +77,22 @@ public:
     // it has closed, whichever way, runs whenClosed.
     Fyeni *openNewConfig(std::function<void()> whenClosed = {});
 
+    // The communication window, loaded on first use; loading runs the transfer
+    // that GonderimModu or AlmaModu asks for and returns when it has ended.
+    ProgBarIslem *progressWindow();
+    ProgBarIslem *loadedProgressWindow() const;
+    // The port settings window, loaded on first use.
+    PortAyar *portSettings();
+    PortAyar *loadedPortSettings() const;
+
+    // The serial port each loading of the communication window gets; tests
+    // put a scripted line or shorter engine waits here.
+    using PortFactory = std::function<std::unique_ptr<comm::BytePort>()>;
+    void setPortFactory(PortFactory factory) { portFactory_ = std::move(factory); }
+    std::unique_ptr<comm::BytePort> makePort();
+    void setLinkSetup(std::function<void(comm::PanelLink &)> setup) { linkSetup_ = std::move(setup); }
+    void setupLink(comm::PanelLink &link);
+
     // Ends the run: every window goes, then quitRequested.
     void quit();
 
@@ -98,6 +121,10 @@ private:
     lintor1 *main_ = nullptr;
     QPointer<Fyeni> fyeni_;
     QPointer<Fcihazverileri> devices_;
+    QPointer<ProgBarIslem> progress_;
+    QPointer<PortAyar> portAyar_;
+    PortFactory portFactory_;
+    std::function<void(comm::PanelLink &)> linkSetup_;
 };
 
 }  // namespace vaz

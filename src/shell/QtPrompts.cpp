@@ -22,6 +22,13 @@ Answer QtMessages::question(const QString &text, const QString &title)
     }
 }
 
+Answer QtMessages::yesNo(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::No);  // a stray Enter must not stop anything
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 QtFileDialogs::QtFileDialogs(QWidget *parent) : parent_(parent) {}
 
 QtFileDialogs::~QtFileDialogs()

@@ -16,6 +16,7 @@ public:
     void setParent(QWidget *parent) { parent_ = parent; }
     void message(const QString &text) override;
     Answer question(const QString &text, const QString &title) override;
+    Answer yesNo(const QString &text, const QString &title) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -53,6 +53,12 @@ void SaveBaseline::mark(const Config &cfg)
     marked_ = true;
 }
 
+void SaveBaseline::forget()
+{
+    marked_ = false;
+    bytes_.clear();
+}
+
 bool SaveBaseline::unsaved(const Config &cfg) const
 {
     if (cfg.CevrimSayisi == 0)

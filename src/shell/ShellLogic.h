@@ -30,6 +30,8 @@ void clearAllDevices(Config &cfg);
 class SaveBaseline {
 public:
     void mark(const Config &cfg);
+    // A configuration that came from elsewhere (the panel) was never saved.
+    void forget();
     // True while a configuration exists that differs from the one last saved or
     // opened (never saved nor opened counts as different).
     bool unsaved(const Config &cfg) const;

@@ -10,6 +10,7 @@
 #include "storage/Report.h"
 #include "storage/ReportPrinter.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -38,6 +39,11 @@ lintor1::lintor1(App &app) : app_(app)
     buildMenus();
     buildToolbar();
     buildDisplay();
+    // A disabled group keeps each action's own state and gives it back when enabled again.
+    transfers_ = new QActionGroup(this);
+    transfers_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (const char *key : {"MnPaneleGonder", "BtGonder", "MnPaneldenAlma", "BtAl"})
+        transfers_->addAction(action(key));
     resize(640, 420);
 }
 
@@ -224,6 +230,7 @@ void lintor1::afterDownload()
 }
 
 void lintor1::setCauseEffectButton(bool enabled) { action("BtSebepSonuc")->setEnabled(enabled); }
+void lintor1::setTransfersAvailable(bool available) { transfers_->setEnabled(available); }
 void lintor1::setDisplayLine1(const QString &text) { line1_->setText(text); }
 void lintor1::setDisplayLine2(const QString &text) { line2_->setText(text); }
 void lintor1::showLamp() { lamp_->show(); }

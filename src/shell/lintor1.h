@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QActionGroup;
 class QLabel;
 class QToolBar;
 
@@ -52,6 +53,9 @@ public:
     void afterFileRead(bool read);  // false: a file that was not a configuration
     void afterDownload();
     void setCauseEffectButton(bool enabled);
+    // Upload and download while the port settings hold the port: off, then
+    // back to what they were.
+    void setTransfersAvailable(bool available);
 
     void setDisplayLine1(const QString &text);
     void setDisplayLine2(const QString &text);
@@ -78,6 +82,7 @@ private:
     QLabel *line1_ = nullptr;
     QLabel *line2_ = nullptr;
     QLabel *lamp_ = nullptr;
+    QActionGroup *transfers_ = nullptr;
 };
 
 }  // namespace vaz

@@ -6,7 +6,9 @@
 #include "CommTestSupport.h"
 #include "support/FakePrompts.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -112,5 +114,26 @@ TEST(EndToEnd, PortThatDoesNotExist)
     EXPECT_TRUE(m.startsWith(QStringLiteral("Cannot open port COM4 (/nonexistent/ttyUSB9): "))) << m.toStdString();
     EXPECT_TRUE(m.contains(QStringLiteral("VAZ_COM4=/dev/ttyUSB0")));
     qunsetenv("VAZ_COM4");
+#endif
+}
+
+TEST(EndToEnd, PacedExchangeIsNeverFasterThanItsBytes)
+{
+#ifndef Q_OS_WIN
+    QTemporaryDir dir;
+    QProcess sim;
+    startSim(sim, {"--mcu", "12", "--paced", "--link", dir.filePath("panel")});
+    QSerialPort line(dir.filePath("panel"));
+    ASSERT_TRUE(line.open(QIODevice::ReadWrite));
+    // Handshake, supplier and one record: lock-step, so every byte either way costs its own byte time.
+    qint64 bytes = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (const char *out : {"S~A~", "X~1~", "1~", "0~", "0~", "5~", "5~", "0~", "0~", "0~", "~"}) {
+        line.write(out);
+        ASSERT_TRUE(line.waitForReadyRead(2000)) << out;
+        bytes += qstrlen(out) + line.readAll().size();
+    }
+    EXPECT_GE(clock.nsecsElapsed(), bytes * 1'000'000'000LL * 10 / 9600) << bytes << " bytes";
 #endif
 }

@@ -22,6 +22,11 @@ public:
         answers.pop_front();
         return a;
     }
+    // Same queue; an empty one answers No.
+    Answer yesNo(const QString &text, const QString &title) override
+    {
+        return answers.empty() ? (question(text, title), Answer::No) : question(text, title);
+    }
 
     QStringList messages;
     QStringList questions;

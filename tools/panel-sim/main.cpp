@@ -14,10 +14,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <optional>
 #include <string>
 
 #include <fcntl.h>
 #include <poll.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -230,6 +234,12 @@ int main(int argc, char **argv)
     sigaction(SIGTERM, &sa, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
+#ifdef __linux__
+    // Paced bytes are due every 1.04 ms; the default 50 us slack on each wake-up
+    // would add up to a clearly slower line than the one being played.
+    if (opt.paced)
+        prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
+#endif
     Tracer tracer(opt.trace);
     int uploads = 0, downloads = 0;
     panel.onUploadComplete = [&] {
@@ -261,10 +271,12 @@ int main(int argc, char **argv)
     while (running) {
         auto now = Clock::now();
         while (!in.empty() && in.front().at <= now) {
+            const Clock::time_point arrived = in.front().at;
             const QByteArray answer = panel.feed(in.front().byte);
             in.pop_front();
             for (char c : answer) {
-                lastOut = opt.paced ? std::max(now, lastOut + kByteTime) : now;
+                // A byte starts when the line is free and reaches the tool a byte time later.
+                lastOut = opt.paced ? std::max(arrived, lastOut) + kByteTime : now;
                 out.push_back({lastOut, c});
             }
         }
@@ -284,11 +296,11 @@ int main(int argc, char **argv)
             done += n;
         }
 
-        int timeout = -1;
+        // Waits to the nanosecond: poll's whole milliseconds would stretch every 1.04 ms byte.
+        std::optional<Clock::duration> timeout;
         auto until = [&](Clock::time_point t) {
-            const auto ms = std::chrono::ceil<std::chrono::milliseconds>(t - now).count();
-            const int v = static_cast<int>(std::max<long long>(0, ms));
-            timeout = timeout < 0 ? v : std::min(timeout, v);
+            const Clock::duration v = std::max<Clock::duration>(Clock::duration::zero(), t - now);
+            timeout = timeout ? std::min(*timeout, v) : v;
         };
         if (!in.empty())
             until(in.front().at);
@@ -298,7 +310,13 @@ int main(int argc, char **argv)
             until(lastActivity + kResyncGap);
 
         pollfd fds[2] = {{fd, POLLIN, 0}, {g_signalPipe[0], POLLIN, 0}};
-        const int r = poll(fds, 2, timeout);
+        timespec ts{};
+        if (timeout) {
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(*timeout).count();
+            ts.tv_sec = ns / 1'000'000'000;
+            ts.tv_nsec = ns % 1'000'000'000;
+        }
+        const int r = ppoll(fds, 2, timeout ? &ts : nullptr, nullptr);
         if (r < 0 && errno != EINTR)
             break;
         now = Clock::now();
@@ -311,7 +329,8 @@ int main(int argc, char **argv)
                 lastActivity = now;
                 for (ssize_t i = 0; i < n; ++i) {
                     tracer.byte("tool>panel", buf[i]);
-                    lastIn = opt.paced ? std::max(now, lastIn + kByteTime) : now;
+                    // Whole on this side only a byte time after the line was free to carry it.
+                    lastIn = opt.paced ? std::max(now, lastIn) + kByteTime : now;
                     in.push_back({lastIn, buf[i]});
                 }
             }

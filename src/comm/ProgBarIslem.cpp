@@ -1,0 +1,149 @@
+#include "ProgBarIslem.h"
+
+#include "comm/PanelFields.h"
+#include "comm/PanelLink.h"
+#include "shell/App.h"
+#include "shell/lintor1.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace vaz {
+
+ProgBarIslem::ProgBarIslem(App &app, QWidget *owner)
+    : QDialog(owner), app_(app), port_(app.makePort())
+{
+    setObjectName(QStringLiteral("ProgBarIslem"));
+    link_ = new comm::PanelLink(app_.config(), *port_, app_.messages(), this);
+    app_.setupLink(*link_);
+    setWindowTitle(link_->caption());
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    bar_ = new QProgressBar(frame);
+    bar_->setObjectName(QStringLiteral("ProgressBar1"));
+    bar_->setRange(0, kRecords);
+    bar_->setValue(0);
+    bar_->setTextVisible(false);
+    bar_->setAccessibleName(QStringLiteral("Progress"));
+    bar_->setMinimumWidth(360);
+    ok_ = new QPushButton(QStringLiteral("OK"), frame);
+    ok_->setObjectName(QStringLiteral("GonderimOK"));
+    stop_ = new QPushButton(QStringLiteral("Stop"), frame);
+    stop_->setObjectName(QStringLiteral("GonderimDur"));
+    stop_->setEnabled(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(stop_);
+    buttons->addWidget(ok_);
+    auto *inner = new QVBoxLayout(frame);
+    inner->addWidget(bar_);
+    inner->addLayout(buttons);
+
+    auto *statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("GondermeDurumu"));
+    statusBar->setSizeGripEnabled(false);
+    // A label, not a status message: hovering a control must not wipe it.
+    status_ = new QLabel(link_->statusText(), statusBar);
+    status_->setObjectName(QStringLiteral("Panel1"));
+    statusBar->addWidget(status_, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(statusBar);
+
+    connect(link_, &comm::PanelLink::captionChanged, this, &QWidget::setWindowTitle);
+    connect(link_, &comm::PanelLink::statusChanged, status_, &QLabel::setText);
+    connect(link_, &comm::PanelLink::progressChanged, bar_, &QProgressBar::setValue);
+    connect(link_, &comm::PanelLink::progressBarShown, bar_, &QWidget::show);
+    connect(link_, &comm::PanelLink::okEnabledChanged, ok_, &QWidget::setEnabled);
+    connect(link_, &comm::PanelLink::finished, this, &ProgBarIslem::transferEnded);
+    connect(ok_, &QPushButton::clicked, this, &ProgBarIslem::GonderimOK_Click);
+    connect(stop_, &QPushButton::clicked, this, &ProgBarIslem::Stop_Click);
+}
+
+ProgBarIslem::~ProgBarIslem()
+{
+    // The engine goes before the port it talks through.
+    delete link_;
+}
+
+QString ProgBarIslem::statusText() const { return status_->text(); }
+
+void ProgBarIslem::Form_Load()
+{
+    Config &cfg = app_.config();
+    if (cfg.PortAyarAcik == 0) {
+        show();
+        raise();
+        activateWindow();
+    }
+    download_ = cfg.AlmaModu == 1;
+    stopped_ = false;
+    stop_->setEnabled(cfg.AlmaModu == 1 || cfg.GonderimModu == 1);
+    link_->runTransfer();
+}
+
+void ProgBarIslem::transferEnded(bool ok)
+{
+    stop_->setEnabled(false);
+    if (stopped_)
+        status_->setText(QStringLiteral("Transfer stopped"));
+    if (!download_)
+        return;
+    lintor1 *main = app_.mainWindow();
+    if (ok) {
+        // The whole configuration was replaced: the device window rebuilds, and
+        // nothing of it is in a file yet.
+        main->closeDevices();
+        app_.config().AdresTablosuHazir = 0;
+        app_.saveBaseline().forget();
+    }
+    main->afterDownload();
+}
+
+void ProgBarIslem::Stop_Click()
+{
+    if (!link_->running())
+        return;
+    stopped_ = true;
+    link_->abort();
+}
+
+void ProgBarIslem::GonderimOK_Click() { Form_Unload(); }
+
+void ProgBarIslem::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Stop_Click();  // a transfer can only be running here when the tool is ending
+    hide();
+    app_.config().GonderimModu = 0;
+    port_->close();
+    app_.mainWindow()->show();
+    emit unloaded();
+    deleteLater();
+}
+
+void ProgBarIslem::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (!link_->running()) {
+        Form_Unload();
+        return;
+    }
+    if (app_.messages().yesNo(QStringLiteral("Stop the transfer?"), QStringLiteral("Stop")) == Answer::Yes)
+        Stop_Click();
+}
+
+void ProgBarIslem::reject() { close(); }
+
+}  // namespace vaz

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "comm/BytePort.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace vaz {
+
+class App;
+
+namespace comm {
+class PanelLink;
+}
+
+// The communication window: owns the tool's one serial port and shows what the
+// engine reports while it transfers. Loading it runs the transfer that the
+// hand-over flags ask for; unloading it releases the port.
+class ProgBarIslem : public QDialog {
+    Q_OBJECT
+
+public:
+    ProgBarIslem(App &app, QWidget *owner);
+    ~ProgBarIslem() override;
+
+    // Shows itself unless the port settings hold it, then runs the download
+    // when AlmaModu is 1 and the upload when GonderimModu is 1. Returns when
+    // the transfer has ended.
+    void Form_Load();
+    // Hides, clears GonderimModu, brings the main window back, closes the port
+    // and goes (deleted later).
+    void Form_Unload();
+
+    void GonderimOK_Click();
+    // Abandons the running transfer.
+    void Stop_Click();
+
+    comm::BytePort &port() { return *port_; }
+    comm::PanelLink &link() { return *link_; }
+    QString statusText() const;
+
+signals:
+    void unloaded();
+
+protected:
+    // Closed by its frame: asks before it stops a running transfer; otherwise as OK.
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+private:
+    void transferEnded(bool ok);
+
+    App &app_;
+    std::unique_ptr<comm::BytePort> port_;
+    comm::PanelLink *link_ = nullptr;
+    QProgressBar *bar_ = nullptr;
+    QLabel *status_ = nullptr;
+    QPushButton *ok_ = nullptr;
+    QPushButton *stop_ = nullptr;
+    bool download_ = false;
+    bool stopped_ = false;
+    bool unloaded_ = false;
+};
+
+}  // namespace vaz

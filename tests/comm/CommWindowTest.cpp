@@ -1,0 +1,180 @@
+// The communication and port settings windows, driven from the main window,
+// against panel-sim on a pseudo-terminal or a scripted line.
+
+#include "comm/PanelLink.h"
+#include "comm/PortAyar.h"
+#include "comm/ProgBarIslem.h"
+
+#include "CommTestSupport.h"
+#include "shell/ShellFixture.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace vaz::test {
+namespace {
+
+// A panel-sim reached as COM1.
+struct Sim {
+    explicit Sim(const QStringList &args)
+    {
+        process.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"), QStringList{"--link", link} + args);
+        EXPECT_TRUE(process.waitForStarted() && process.waitForReadyRead(10000));
+        qputenv("VAZ_COM1", link.toLocal8Bit());
+    }
+    ~Sim() { process.terminate(), process.waitForFinished(5000), qunsetenv("VAZ_COM1"); }
+    QTemporaryDir dir;
+    QString link = dir.filePath(QStringLiteral("panel"));
+    QProcess process;
+};
+
+class CommWindowTest : public ShellTest {
+protected:
+    // A fresh run of the tool at a version; with rules >= 0 also a configuration in memory.
+    void restart(const char *version, int rules = -1)
+    {
+        ShellTest::SetUp();
+        messages = {};
+        app->setLinkSetup([this](comm::PanelLink &link) {
+            link.setTimeoutInterval(300);
+            if (onLink)
+                onLink(link);
+        });
+        confirmVersion(version);
+        if (rules >= 0) {
+            newConfiguration(4);
+            cfg() = sampleConfig(cfg().McuVersiyon, rules);
+        }
+    }
+    ProgBarIslem *run(const char *command)
+    {
+        act(command)->trigger();
+        return app->loadedProgressWindow();
+    }
+    QAbstractButton *button(QWidget *w, const char *name) { return child<QAbstractButton>(w, name); }
+
+    std::function<void(comm::PanelLink &)> onLink;
+};
+
+TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
+{
+    for (const auto &[version, mcu, rules] : {std::tuple{"v12", "12", 0}, {"v15", "15", 0}, {"v2", "20", 30}}) {
+        SCOPED_TRACE(version);
+        Sim sim({"--mcu", mcu});
+        restart(version, rules);
+        const Config sent = cfg();
+        ProgBarIslem *w = run("BtGonder");
+        EXPECT_EQ(w->statusText(), "Sending Completed");
+        button(w, "GonderimOK")->click();
+        EXPECT_TRUE(app->mainWindow()->isVisible());
+
+        restart(version);
+        int closes = 0;
+        app->mainWindow()->closeDeviceWindow = [&] { ++closes; };
+        cfg().AdresTablosuHazir = 1;
+        w = run("MnPaneldenAlma");
+        EXPECT_EQ(w->statusText(), "Receiving Data Completed");
+        button(w, "GonderimOK")->click();
+        expectCarriedEqual(sent, cfg());
+        EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+        EXPECT_TRUE(closes == 1 && cfg().AdresTablosuHazir == 0 && act("BtKaydet")->isEnabled());
+        EXPECT_TRUE(app->saveBaseline().unsaved(cfg()));
+    }
+}
+
+TEST_F(CommWindowTest, SilentPanelAndMissingPort)
+{
+    // Silent from the handshake, or from the panel settings on (each of the last three steps reports).
+    for (const auto &[silentAfter, command, times] :
+         {std::tuple{"0", "BtGonder", 1}, {"0", "BtAl", 1}, {"5080", "BtGonder", 3}}) {
+        Sim sim({"--silent-after", silentAfter});
+        restart("v2", 2);
+        ProgBarIslem *w = run(command);
+        EXPECT_EQ(messages.messages, QStringList(times, comm::PanelLink::kCommunicationError)) << command;
+        EXPECT_TRUE(button(w, "GonderimOK")->isEnabled());
+    }
+
+    qputenv("VAZ_COM1", "/nonexistent/ttyUSB9");
+    restart("v15", 0);
+    button(run("BtGonder"), "GonderimOK")->click();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].startsWith("Cannot open port COM1 (/nonexistent/ttyUSB9): "));
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+    EXPECT_EQ(PortAyar::optionText(1), "COM1 (/nonexistent/ttyUSB9, not found)");
+    qunsetenv("VAZ_COM1");
+}
+
+TEST_F(CommWindowTest, StopLeavesTheConfigurationAsItWas)
+{
+    // Upload: the Stop button. Download: closing by the frame, No first, then Yes.
+    for (const auto &[command, byFrame] : {std::pair{"BtGonder", false}, {"BtAl", true}}) {
+        Sim sim({});
+        restart("v2", 3);
+        const Config before = cfg();
+        messages.answers = {Answer::No, Answer::Yes};
+        onLink = [&, byFrame = byFrame](comm::PanelLink &link) {
+            QObject::connect(&link, &comm::PanelLink::progressChanged, [&, byFrame](int v) {
+                if (v == 50 || v == 200)
+                    byFrame ? (void)app->loadedProgressWindow()->close()
+                            : button(app->loadedProgressWindow(), "GonderimDur")->click();
+            });
+        };
+        ProgBarIslem *w = run(command);
+        onLink = nullptr;
+        EXPECT_EQ(w->statusText(), "Transfer stopped");
+        EXPECT_TRUE(button(w, "GonderimOK")->isEnabled() && !button(w, "GonderimDur")->isEnabled());
+        EXPECT_EQ(messages.questions, QStringList(byFrame ? 2 : 0, "Stop the transfer?"));
+        EXPECT_TRUE(cfg() == before);
+        button(w, "GonderimOK")->click();
+    }
+}
+
+TEST_F(CommWindowTest, PortSettings)
+{
+    FakePort *line = nullptr;
+    sim::PanelSim panel(15, 4);
+    bool fail = false;
+    app->setPortFactory([&] {
+        auto port = std::make_unique<FakePort>();
+        line = port.get();
+        port->failure = fail ? comm::BytePort::OpenError::NotFound : comm::BytePort::OpenError::None;
+        attach(*port, panel);
+        return port;
+    });
+    confirmVersion("v15");
+    newConfiguration(2);
+    // Options, an option, then OK, Cancel or (none) the frame.
+    auto choose = [&](const char *option, const char *close) {
+        act("MnSeçenekler")->trigger();
+        PortAyar *w = app->loadedPortSettings();
+        EXPECT_FALSE(act("BtGonder")->isEnabled() || act("MnPaneldenAlma")->isEnabled());
+        if (option)
+            button(w, option)->click();
+        close ? button(w, close)->click() : (void)w->close();
+    };
+    choose(nullptr, "OptComTamam");
+    EXPECT_EQ(cfg().SeciliPort, 1);
+    choose("OptCom3", "OptComTamam");
+    EXPECT_EQ(cfg().SeciliPort, 3);
+    choose("OptCom2", "OptComIptal");
+    choose("OptCom4", nullptr);
+    EXPECT_EQ(cfg().SeciliPort, 3);
+    EXPECT_EQ(cfg().PortAyarAcik, 0);
+    EXPECT_TRUE(act("BtGonder")->isEnabled() && act("BtAl")->isEnabled());
+
+    button(run("BtGonder"), "GonderimOK")->click();
+    EXPECT_EQ(line->opens, 1);
+    EXPECT_EQ(line->number, 3);
+
+    // A port that will not open: said at opening and at OK; the window stays until Cancel.
+    fail = true;
+    act("MnSeçenekler")->trigger();
+    button(app->loadedPortSettings(), "OptComTamam")->click();
+    EXPECT_EQ(messages.messages.size(), 2);
+    EXPECT_TRUE(messages.messages.constLast().startsWith("Cannot open port COM3 (/dev/fake3)"));
+    button(app->loadedPortSettings(), "OptComIptal")->click();
+    EXPECT_EQ(cfg().PortAyarAcik, 0);
+}
+
+}  // namespace
+}  // namespace vaz::test
