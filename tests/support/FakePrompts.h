@@ -18,14 +18,12 @@ public:
         questionTitles << title;
         if (answers.empty())
             return Answer::Cancel;
-        Answer a = answers.front();
+        const Answer a = answers.front();
         answers.pop_front();
         return a;
     }
 
-    QStringList messages;
-    QStringList questions;
-    QStringList questionTitles;
+    QStringList messages, questions, questionTitles;
     std::deque<Answer> answers;
 };
 
@@ -35,8 +33,7 @@ public:
     QString openFileName(const QString &title, const QString &filter) override { return next(title, filter); }
     QString saveFileName(const QString &title, const QString &filter) override { return next(title, filter); }
 
-    QStringList titles;
-    QStringList filters;
+    QStringList titles, filters;
     std::deque<QString> paths;
 
 private:
@@ -46,7 +43,7 @@ private:
         filters << filter;
         if (paths.empty())
             return QString();
-        QString p = paths.front();
+        const QString p = paths.front();
         paths.pop_front();
         return p;
     }
