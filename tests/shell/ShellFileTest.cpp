@@ -11,7 +11,7 @@ namespace {
 
 class ShellFileTest : public ShellTest {
 protected:
-    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QString path(const char *name) const { return dir.filePath(QString::fromUtf8(name)); }
     QTemporaryDir dir;
 };
 
@@ -120,15 +120,18 @@ TEST_F(ShellFileTest, PrintReportsAChosenFile)
     saved->McuVersiyon = 15;
     saved->CevrimSayisi = 2;
     saved->TedarikciAdi = QStringLiteral("Acme");
-    ASSERT_TRUE(storage::GirisVerileriniKaydet(*saved, path("a.dvk")).ok);
+    ASSERT_TRUE(storage::GirisVerileriniKaydet(*saved, path("Okul binası.dvk")).ok);
 
     act("MnKonfigurasyonuYazdir")->trigger();  // available before any configuration; cancelled
     EXPECT_TRUE(output.printed.isEmpty());
-    dialogs.paths = {path("a.dvk")};
+    dialogs.paths = {path("none.dvk"), path("Okul binası.dvk")};
+    act("MnKonfigurasyonuYazdir")->trigger();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].contains("\"none.dvk\" cannot be opened")) << messages.messages[0].toStdString();
     act("MnKonfigurasyonuYazdir")->trigger();
     EXPECT_EQ(dialogs.titles.constLast(), "PRINT");
     ASSERT_EQ(output.printed.size(), 1);
-    EXPECT_TRUE(output.printed[0].contains("Supplier's name: Acme"));
+    EXPECT_EQ(output.printed[0].mid(0, 2), (QStringList{"File name: Okul binası.dvk", "Supplier's name: Acme"}));
     EXPECT_EQ(cfg().TedarikciAdi, "") << "the report prints a file, not the configuration";
 }
 

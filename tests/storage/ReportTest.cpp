@@ -2,9 +2,6 @@
 #include "storage/Report.h"
 #include "support/ExampleConfig.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -179,20 +176,4 @@ TEST(Report, StopsWithAMessageOnFilesItCannotUse)
         EXPECT_TRUE(r.message.startsWith(QStringLiteral("The configuration report was not printed. ")));
         EXPECT_TRUE(r.message.contains(k.message)) << r.message.toStdString();
     }
-}
-
-TEST(Report, ReadsTheChosenFileAndNamesIt)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Okul binası.dvk"));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(configFileBytes(exampleConfig(15, 0)));
-    f.close();
-    const ReportResult r = RaporYazdir(path, 15);
-    ASSERT_TRUE(r.ok) << r.message.toStdString();
-    EXPECT_EQ(r.lines[0], PrintLine{QStringLiteral("File name: Okul binası.dvk")});
-    const ReportResult missing = RaporYazdir(dir.filePath(QStringLiteral("none.dvk")), 15);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_TRUE(missing.message.contains(QStringLiteral("\"none.dvk\" cannot be opened")));
 }
