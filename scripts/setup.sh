@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config
           qt6-base-dev libqt6serialport6-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core)
+          fonts-dejavu-core
+          dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

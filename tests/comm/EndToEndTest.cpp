@@ -22,20 +22,22 @@ void startSim(QProcess &sim, const QStringList &args)
     sim.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"), args);
     ASSERT_TRUE(sim.waitForStarted());
     ASSERT_TRUE(sim.waitForReadyRead(10000)) << sim.readAllStandardError().toStdString();
+    ASSERT_TRUE(sim.readLine().startsWith("/dev/"));
 }
 
-Config download(comm::BytePort &port, Messages &messages)
+// An upload or a download on COM2, with generous waits.
+bool transfer(Config &cfg, bool upload)
 {
-    Config got;
-    got.McuVersiyon = 20;
-    got.SeciliPort = 2;
-    got.AlmaModu = 1;
-    comm::PanelLink engine(got, port, messages);
+    comm::SerialBytePort port;
+    test::FakeMessages messages;
+    comm::PanelLink engine(cfg, port, messages);
+    engine.setTimeoutInterval(3000);
     engine.setIdleBound(3000);
+    cfg.SeciliPort = 2;
+    (upload ? cfg.GonderimModu : cfg.AlmaModu) = 1;
     engine.runTransfer();
-    EXPECT_TRUE(engine.succeeded());
-    port.close();
-    return got;
+    EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+    return engine.succeeded();
 }
 
 }  // namespace
@@ -46,14 +48,12 @@ TEST(EndToEnd, UploadThenDownloadThroughAPseudoTerminal)
     GTEST_SKIP() << "pseudo-terminals are a Unix facility";
 #endif
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString link = dir.filePath(QStringLiteral("panel"));
     const QString saved = dir.filePath(QStringLiteral("saved.dvk"));
     QProcess sim;
     startSim(sim, {"--mcu", "20", "--loops", "4", "--link", link, "--trace", dir.filePath("trace"), "--save", saved});
-    ASSERT_TRUE(sim.readLine().startsWith("/dev/"));
 
-    Config sent = test::sampleConfig(20, 30);
+    Config sent = test::exampleConfig(20, 30);
     for (int l = 1; l <= 4; ++l)
         for (int a = 1; a <= 127; ++a) {
             if (sent.CihazTipi(l, a) == 0) {
@@ -62,22 +62,12 @@ TEST(EndToEnd, UploadThenDownloadThroughAPseudoTerminal)
             }
             sent.MahalText(l, a) = QStringLiteral("Loop %1 address %2 ").arg(l).arg(a).leftJustified(40, 'x');
         }
-
     qputenv("VAZ_COM2", link.toLocal8Bit());
-    comm::SerialBytePort port;
-    test::FakeMessages messages;
-    {
-        comm::PanelLink engine(sent, port, messages);
-        engine.setTimeoutInterval(3000);
-        sent.SeciliPort = 2;
-        sent.GonderimModu = 1;
-        engine.runTransfer();
-        ASSERT_TRUE(engine.succeeded()) << messages.messages.join('\n').toStdString();
-        EXPECT_FALSE(port.isOpen());
-    }
+    ASSERT_TRUE(transfer(sent, true));
 
-    Config got = download(port, messages);
-    EXPECT_TRUE(messages.messages.isEmpty());
+    Config got;
+    got.McuVersiyon = 20;
+    ASSERT_TRUE(transfer(got, false));
     test::expectCarriedEqual(sent, got);
     EXPECT_EQ(got.CevrimSayisi, 4);
 
@@ -93,8 +83,9 @@ TEST(EndToEnd, UploadThenDownloadThroughAPseudoTerminal)
     // The memory saved after the upload starts another panel with the same content.
     QProcess second;
     startSim(second, {"--mcu", "20", "--loops", "2", "--link", link, "--load", saved});
-    got = download(port, messages);
-    EXPECT_TRUE(messages.messages.isEmpty());
+    got = Config{};
+    got.McuVersiyon = 20;
+    ASSERT_TRUE(transfer(got, false));
     test::expectCarriedEqual(sent, got);
     EXPECT_EQ(got.CevrimSayisi, 2);
     second.terminate();

@@ -31,21 +31,10 @@ public:
     void setPortNumber(int n) override { number = n; }
     int portNumber() const override { return number; }
     QString deviceName() const override { return QStringLiteral("/dev/fake%1").arg(number); }
-    bool open() override
-    {
-        ++opens;
-        if (failure != OpenError::None)
-            return false;
-        opened = true;
-        return true;
-    }
+    bool open() override { return ++opens, opened = failure == OpenError::None; }
     OpenError openError() const override { return failure; }
     QString errorString() const override { return QStringLiteral("Permission denied"); }
-    void close() override
-    {
-        opened = false;
-        ++closes;
-    }
+    void close() override { opened = false, ++closes; }
     bool isOpen() const override { return opened; }
     void write(QByteArrayView bytes) override
     {
@@ -72,8 +61,7 @@ public:
 
     int number = 1;
     bool opened = false;
-    int opens = 0;
-    int closes = 0;
+    int opens = 0, closes = 0;
     OpenError failure = OpenError::None;
     QByteArray written;
     std::function<void(QByteArrayView)> onWrite;

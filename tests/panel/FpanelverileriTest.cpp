@@ -25,7 +25,7 @@ protected:
     void press(const char *key) { child<QAction>(app->panelWindow(), key)->trigger(); }
 };
 
-TEST_F(PanelWindowTest, OpeningShowsTheStoredValues)
+TEST_F(PanelWindowTest, ShowsTheStoredValuesAndSwitchesTheCauseEffectButton)
 {
     for (int i = 0; i < 7; ++i)
         cfg().Gecikmeler(i) = 10 + i;
@@ -33,85 +33,66 @@ TEST_F(PanelWindowTest, OpeningShowsTheStoredValues)
     cfg().CalmaModu = 1;
     Fpanelverileri *w = open();
     EXPECT_EQ(w->windowTitle(), "Panel configuration");
-    EXPECT_EQ(box("TxtSiren1")->text(), "10");
-    EXPECT_EQ(box("TxtAlarmRol")->text(), "14");
-    EXPECT_EQ(box("TxtYanginRol")->text(), "15");
-    EXPECT_EQ(box("TxtSiren3")->text(), "999");
+    EXPECT_EQ((QStringList{box("TxtSiren1")->text(), box("TxtAlarmRol")->text(), box("TxtYanginRol")->text(),
+                           box("TxtSiren3")->text()}),
+              (QStringList{"10", "14", "15", "999"}));
     EXPECT_EQ(cfg().Gecikmeler(2), 999);
     EXPECT_EQ(messages.messages, QStringList{"Inappropriate value!"});
-    EXPECT_FALSE(box("TxtSiren1")->isEnabled());
-    EXPECT_FALSE(child(w, "LabelHataRol")->isEnabled());
+    EXPECT_FALSE(box("TxtSiren1")->isEnabled() || child(w, "LabelHataRol")->isEnabled());
     EXPECT_TRUE(child<QAbstractButton>(w, "DefRingMode_Zonal")->isChecked());
     EXPECT_TRUE(act("BtSebepSonuc")->isEnabled()) << "opening with the zonal mode enables it";
-
     // Empty names show the hints as placeholders, not as values.
     EXPECT_EQ(box("TextTedarikci")->text(), "");
     EXPECT_EQ(box("TextTedarikci")->placeholderText(), "Supplier's name");
     EXPECT_EQ(box("TextPanel")->placeholderText(), "Max. 40 characters");
-
     auto *check = child<QCheckBox>(w, "Check1");
     check->click();
-    EXPECT_TRUE(box("TxtHataRol")->isEnabled());
-    EXPECT_TRUE(child(w, "LabelSiren1")->isEnabled());
+    EXPECT_TRUE(box("TxtHataRol")->isEnabled() && child(w, "LabelSiren1")->isEnabled());
 
-    // Leaving and coming back: unticked again; a mode neither option stands for chooses none.
+    child<QAbstractButton>(w, "DefRingMode_Common")->click();
     press("BtIptal");
+    EXPECT_EQ(cfg().CalmaModu, 0);
+    EXPECT_FALSE(act("BtSebepSonuc")->isEnabled());
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+
+    // Coming back: unticked again; a mode neither option stands for chooses none.
     cfg().CalmaModu = 5;
     open();
-    EXPECT_FALSE(check->isChecked());
-    EXPECT_FALSE(box("TxtSiren1")->isEnabled());
-    EXPECT_FALSE(child<QAbstractButton>(w, "DefRingMode_Zonal")->isChecked());
-    EXPECT_FALSE(child<QAbstractButton>(w, "DefRingMode_Common")->isChecked());
+    EXPECT_FALSE(check->isChecked() || box("TxtSiren1")->isEnabled());
+    EXPECT_FALSE(child<QAbstractButton>(w, "DefRingMode_Zonal")->isChecked() ||
+                 child<QAbstractButton>(w, "DefRingMode_Common")->isChecked());
+    child<QAbstractButton>(w, "DefRingMode_Zonal")->click();
+    EXPECT_EQ(cfg().CalmaModu, 1);
+    EXPECT_TRUE(act("BtSebepSonuc")->isEnabled());
 }
 
 TEST_F(PanelWindowTest, DelaysAreCheckedAndStoredOnEveryChange)
 {
     open();
     child<QCheckBox>(app->panelWindow(), "Check1")->click();
-    box("TxtSiren2")->setText("1000");
-    EXPECT_EQ(box("TxtSiren2")->text(), "999");
-    EXPECT_EQ(cfg().Gecikmeler(1), 999);
-    box("TxtHataRol")->setText("-1");
-    EXPECT_EQ(cfg().Gecikmeler(6), 999);
-    EXPECT_EQ(messages.messages, (QStringList{"Inappropriate value!", "Inappropriate value!"}));
-
     const struct {
         const char *field;
         int slot;
         const char *text;
         int stored;
-    } typed[] = {{"TxtSiren1", 0, "0.5", 0},   {"TxtSiren3", 2, "1.5", 2},   {"TxtSiren4", 3, "7 sec", 7},
-                 {"TxtAlarmRol", 4, "12", 12}, {"TxtYanginRol", 5, "30", 30}, {"TxtSiren2", 1, "abc", 0}};
+    } typed[] = {{"TxtSiren2", 1, "abc", 0},    {"TxtSiren2", 1, "1000", 999}, {"TxtHataRol", 6, "-1", 999},
+                 {"TxtSiren1", 0, "0.5", 0},    {"TxtSiren3", 2, "1.5", 2},    {"TxtSiren4", 3, "7 sec", 7},
+                 {"TxtAlarmRol", 4, "12", 12}, {"TxtYanginRol", 5, "30", 30}};
     for (const auto &t : typed) {
         cfg().Gecikmeler(t.slot) = 555;
         box(t.field)->setText(QString::fromLatin1(t.text));
         EXPECT_EQ(cfg().Gecikmeler(t.slot), t.stored) << t.field;
     }
-    EXPECT_EQ(messages.messages.size(), 2);
-
-    // Written at once: Cancel does not undo them.
-    press("BtIptal");
+    EXPECT_EQ(box("TxtSiren2")->text(), "999");
+    EXPECT_EQ(messages.messages, QStringList(QList<QString>(2, "Inappropriate value!")));
+    press("BtIptal");  // written at once: Cancel does not undo them
     EXPECT_EQ(cfg().Gecikmeler(5), 30);
-}
-
-TEST_F(PanelWindowTest, RingingModeSwitchesTheCauseEffectButton)
-{
-    Fpanelverileri *w = open();
-    child<QAbstractButton>(w, "DefRingMode_Zonal")->click();
-    EXPECT_EQ(cfg().CalmaModu, 1);
-    EXPECT_TRUE(act("BtSebepSonuc")->isEnabled());
-    child<QAbstractButton>(w, "DefRingMode_Common")->click();
-    press("BtIptal");
-    EXPECT_EQ(cfg().CalmaModu, 0);
-    EXPECT_FALSE(act("BtSebepSonuc")->isEnabled());
-    EXPECT_TRUE(app->mainWindow()->isVisible());
 }
 
 TEST_F(PanelWindowTest, NamesAreTakenOverOnlyBySave)
 {
     cfg().TedarikciAdi = QStringLiteral("Old");
     open();
-    EXPECT_EQ(box("TextTedarikci")->text(), "Old");
     box("TextTedarikci")->setText(QStringLiteral("New"));
     press("BtIptal");
     EXPECT_EQ(cfg().TedarikciAdi, "Old");
@@ -127,7 +108,6 @@ TEST_F(PanelWindowTest, NamesAreTakenOverOnlyBySave)
     EXPECT_EQ(cfg().TedarikciAdi, "Sisli Guvenlik Cozum");
     EXPECT_EQ(cfg().PanelAdi, QStringLiteral("Kat Ğ")) << "the panel name is not reduced";
     EXPECT_EQ(line("LCDsatir2"), "Sisli Guvenlik Cozum");
-    EXPECT_EQ(line("LCDsatir1"), "Status - Normal         Access level 1");
     EXPECT_FALSE(app->panelWindow()->isVisible());
     EXPECT_TRUE(app->mainWindow()->isVisible());
 
@@ -136,17 +116,14 @@ TEST_F(PanelWindowTest, NamesAreTakenOverOnlyBySave)
     cfg().PanelAdi.clear();
     open();
     press("BtOnay");
-    EXPECT_EQ(cfg().TedarikciAdi, "");
-    EXPECT_EQ(cfg().PanelAdi, "");
+    EXPECT_EQ(cfg().TedarikciAdi + cfg().PanelAdi, "");
 }
 
 TEST_F(PanelWindowTest, NameBoxesRefuseWhatTheFileCannotCarry)
 {
-    Fpanelverileri *w = open();
-    auto *status = child<QStatusBar>(w, "StatusBar1");
+    auto *status = child<QStatusBar>(open(), "StatusBar1");
     QLineEdit *name = box("TextPanel");
     name->insert(QStringLiteral("Hall €"));
-    EXPECT_EQ(name->text(), QStringLiteral("Hall €"));
     for (const QString &bad : {QStringLiteral("\""), QStringLiteral("~"), QStringLiteral("北")}) {
         status->clearMessage();
         name->insert(bad);
@@ -155,7 +132,6 @@ TEST_F(PanelWindowTest, NameBoxesRefuseWhatTheFileCannotCarry)
     }
     QLineEdit *supplier = box("TextTedarikci");
     supplier->insert(QString(40, u'x'));
-    status->clearMessage();
     supplier->insert(QStringLiteral("y"));
     EXPECT_EQ(supplier->text(), QString(40, u'x'));
     EXPECT_EQ(status->currentMessage(), "A name holds at most 40 characters.");

@@ -1,9 +1,6 @@
-#include "StorageTestData.h"
 #include "storage/ConfigFile.h"
 #include "storage/Report.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "support/ExampleConfig.h"
 
 #include <gtest/gtest.h>
 
@@ -25,26 +22,9 @@ QString at(std::initializer_list<std::pair<int, QString>> items)
     return out;
 }
 
-Config smallConfig(int version)
+QStringList report(const Config &written, int version)
 {
-    Config c = exampleConfig(version);
-    c.GecikmeIptal(1, 1) = 0;
-    c.Gecikme(1, 100) = 0;
-    c.CikisYangin(1, 100) = 0;
-    c.MahalText(1, 100) = QStringLiteral("Kazan dairesi");
-    c.Gecikmeler(6) = -5;
-    c.CalmaModu = 1;
-    c.SSsayisi = 1;
-    c.SSismi(1) = QStringLiteral("R1");
-    c.SSgirisler(1) = QStringLiteral("1,1.:");
-    c.SScikislar(1) = QStringLiteral("1,100.5,5.:");
-    c.SSkosul(1) = 1;
-    return c;
-}
-
-QStringList report(const Config &written, int version, const QString &name = QStringLiteral("site.dvk"))
-{
-    const ReportResult r = reportFromBytes(configFileBytes(written), name, version);
+    const ReportResult r = reportFromBytes(configFileBytes(written), QStringLiteral("site.dvk"), version);
     EXPECT_TRUE(r.ok) << r.message.toStdString();
     EXPECT_TRUE(r.message.isEmpty());
     return layoutReport(r.lines);
@@ -54,84 +34,85 @@ QStringList report(const Config &written, int version, const QString &name = QSt
 
 TEST(Report, PrintsEveryPartAtItsPrintZone)
 {
+    Config c = exampleConfig(20, 1);
+    c.Gecikmeler(6) = -5;
     const QStringList expected{
         QStringLiteral("File name: site.dvk"),
-        QStringLiteral("Supplier's name: ACME"),
-        QStringLiteral("Panel name: P1"),
-        QStringLiteral("Loop count:  2"),
+        QStringLiteral("Supplier's name: ACME Yangin"),
+        QStringLiteral("Panel name: Blok Ç"),
+        QStringLiteral("Loop count:  4"),
         at({{1, "Loop"}, {15, "Address"}, {29, "Zone"}, {43, "Type"}, {85, "Location"}}),
-        at({{1, " 1"}, {15, " 1"}, {29, " 3"}, {43, "Photo-elec. smoke det."}, {85, ""}}),
-        at({{1, " 1"}, {15, " 100"}, {29, " 12"}, {43, "Sounder controller"}, {85, "Kazan dairesi"}}),
+        at({{1, " 1"}, {15, " 1"}, {29, " 3"}, {43, "Photo-elec. smoke det."}, {85, " Hall "}}),
+        at({{1, " 1"}, {15, " 2"}, {29, " 4"}, {43, "Relay controller"}, {85, ""}}),
+        at({{1, " 2"}, {15, " 5"}, {29, " 7"}, {43, "Switch mon."}, {85, ""}}),
+        at({{1, " 3"}, {15, " 1"}, {29, " 9"}, {43, "Sounder controller"}, {85, ""}}),
+        at({{1, " 4"}, {15, " 127"}, {29, " 48"}, {43, "Multisensor"}, {85, "Roof"}}),
         QStringLiteral(" "),
-        QStringLiteral("Device count:  2"),
+        QStringLiteral("Device count:  5"),
         QStringLiteral(" "),
         QStringLiteral(" "),
         at({{1, "Delays"}, {15, "Sounder1, Sounder2, Sounder3, Sounder4, Alarm R., Fire R., Fault R."}}),
-        at({{1, " 30 "}, {15, " 30 "}, {29, " 30 "}, {43, " 30 "}, {57, " 0 "}, {71, " 0 "}, {85, "-5 "}}),
+        at({{1, " 10 "}, {15, " 20 "}, {29, " 30 "}, {43, " 40 "}, {57, " 50 "}, {71, " 60 "}, {85, "-5 "}}),
         QStringLiteral(" "),
         QStringLiteral("System operation mode: Cause-effect"),
         QStringLiteral(" "),
         QStringLiteral("Cause-effect count:  1"),
         QStringLiteral(" "),
-        QStringLiteral("Cause-effect name: R1"),
+        QStringLiteral("Cause-effect name: Rule1"),
         QStringLiteral("Inputs:"),
-        QStringLiteral("1,1.:"),
+        QStringLiteral("1,1.2,5.:"),
         QStringLiteral("Outputs:"),
-        QStringLiteral("1,100.5,5.:"),
-        QStringLiteral("Condition: OR"),
+        QStringLiteral("1,2.5,1.5,7.:"),
+        QStringLiteral("Condition: COINCIDENCE"),
     };
-    EXPECT_EQ(report(smallConfig(20), 20), expected);
+    EXPECT_EQ(report(c, 20), expected);
 }
 
-TEST(Report, NoDeviceAndModesAndConditions)
+TEST(Report, NoDeviceModesConditionsAndTheChosenVersion)
 {
-    Config c = smallConfig(12);
-    c.CihazTipi(1, 1) = 0;
-    c.CihazTipi(1, 100) = 0;
-    c.CalmaModu = 0;
-    const QStringList l = report(c, 12);
+    Config c;
+    c.McuVersiyon = 12;
+    c.CevrimSayisi = 2;
+    c.TedarikciAdi = QStringLiteral("ACME");
+    QStringList l = report(c, 12);
     ASSERT_EQ(l.size(), 12);
-    EXPECT_EQ(l[1], QStringLiteral("Supplier's name: ACME"));
-    EXPECT_EQ(l[2], QStringLiteral("Loop count:  2"));
-    EXPECT_EQ(l[4], QStringLiteral(" "));
-    EXPECT_EQ(l[5], QStringLiteral("Device count:  0"));
-    EXPECT_EQ(l[11], QStringLiteral("System operation mode: Common"));
-
+    EXPECT_EQ((QStringList{l[2], l[4], l[5], l[11]}),
+              (QStringList{"Loop count:  2", " ", "Device count:  0", "System operation mode: Common"}));
     c.CalmaModu = 2;  // no mode line at all
     EXPECT_EQ(report(c, 12).size(), 11);
 
-    c = smallConfig(20);
-    c.SSsayisi = 4;
+    c = exampleConfig(20, 4);
     for (int r = 1; r <= 4; ++r) {
-        c.SSismi(r) = QStringLiteral("R%1").arg(r);
         c.SSgirisler(r) = c.SScikislar(r) = QStringLiteral(":");
         c.SSkosul(r) = r + 1;
     }
-    const QStringList rules = report(c, 20);
-    EXPECT_EQ(rules.filter(QStringLiteral("Condition:")),
-              (QStringList{QStringLiteral("Condition: COINCIDENCE"), QStringLiteral("Condition: AND"),
-                           QStringLiteral("Condition: "), QStringLiteral("Condition: ")}));
-    EXPECT_EQ(rules.count(QStringLiteral(":")), 8);  // an empty list prints ":"
+    l = report(c, 20);
+    EXPECT_EQ(l.filter(QStringLiteral("Condition:")),
+              (QStringList{"Condition: COINCIDENCE", "Condition: AND", "Condition: ", "Condition: "}));
+    EXPECT_EQ(l.count(QStringLiteral(":")), 8);  // an empty list prints ":"
+
+    // The report follows the chosen version whatever the file holds.
+    const QStringList at15 = report(exampleConfig(20, 1), 15);
+    EXPECT_EQ(at15[2], QStringLiteral("Panel name: Blok Ç"));
+    EXPECT_EQ(at15.filter(QStringLiteral("Cause-effect count")), QStringList{});
+    EXPECT_EQ(at15.last(), QStringLiteral("System operation mode: Cause-effect"));
+    // Read as V1.2 everything after the supplier's name lands one field late.
+    const QStringList at12 = report(exampleConfig(20, 1), 12);
+    EXPECT_EQ(at12[2], QStringLiteral("Loop count:  0"));
+    EXPECT_EQ(at12.filter(QStringLiteral("Panel name")) + at12.filter(QStringLiteral("Cause-effect")), QStringList{});
 }
 
 TEST(Report, CutsLongListsInto150Then120)
 {
     const QString chars = QStringLiteral("0123456789").repeated(30);
-    Config c = smallConfig(20);
-    c.SSsayisi = 3;
-    for (int r = 1; r <= 3; ++r) {
-        c.SSismi(r) = QStringLiteral("R%1").arg(r);
-        c.SScikislar(r) = QStringLiteral("5,1.:");
-        c.SSkosul(r) = 1;
-    }
+    Config c = exampleConfig(20, 3);
     c.SSgirisler(1) = chars.left(150);
     c.SSgirisler(2) = chars.left(151);
     c.SSgirisler(3) = chars.left(271);
     keepSeed(QStringLiteral("long-lists.dvk"), configFileBytes(c));
     const QStringList l = report(c, 20);
-
     auto inputsOf = [&](int rule) {
-        const qsizetype name = l.indexOf(QStringLiteral("Cause-effect name: R%1").arg(rule));
+        const qsizetype name = l.indexOf(QStringLiteral("Cause-effect name: Rule%1").arg(rule));
         const qsizetype outputs = l.indexOf(QStringLiteral("Outputs:"), name);
         EXPECT_EQ(l[name + 1], QStringLiteral("Inputs:"));
         return l.mid(name + 2, outputs - name - 2);
@@ -141,24 +122,9 @@ TEST(Report, CutsLongListsInto150Then120)
     EXPECT_EQ(inputsOf(3), (QStringList{chars.left(150), chars.mid(150, 120), chars.mid(270, 1)}));
 }
 
-TEST(Report, FollowsTheChosenVersionWhateverTheFileHolds)
+TEST(Report, EveryTypeNamePutsTheLocationAt85AndZonesFollowTheItems)
 {
-    const Config v2 = smallConfig(20);
-    const QStringList at15 = report(v2, 15);
-    EXPECT_EQ(at15[2], QStringLiteral("Panel name: P1"));
-    EXPECT_EQ(at15.filter(QStringLiteral("Cause-effect count")), QStringList{});
-    EXPECT_EQ(at15.last(), QStringLiteral("System operation mode: Cause-effect"));
-
-    // Read as V1.2 everything after the supplier's name lands one field late.
-    const QStringList at12 = report(v2, 12);
-    EXPECT_EQ(at12[2], QStringLiteral("Loop count:  0"));
-    EXPECT_EQ(at12.filter(QStringLiteral("Panel name")), QStringList{});
-    EXPECT_EQ(at12.filter(QStringLiteral("Cause-effect count")), QStringList{});
-}
-
-TEST(Report, EveryTypeNamePutsTheLocationAt85)
-{
-    Config c = smallConfig(12);
+    Config c = exampleConfig(12, 0);
     for (int code = 1; code <= 12; ++code) {
         c.CihazTipi(2, code) = code;
         c.MahalText(2, code) = QStringLiteral("yer %1.").arg(code);
@@ -170,23 +136,20 @@ TEST(Report, EveryTypeNamePutsTheLocationAt85)
         ASSERT_EQ(found.size(), 1) << code;
         EXPECT_EQ(found[0].indexOf(location), 84) << code;
     }
-    EXPECT_EQ(l.filter(QStringLiteral("MCP               "))[0].mid(42, 18), QStringLiteral("MCP               "));
+    EXPECT_EQ(l.filter(QStringLiteral("yer 1."))[0].mid(42, 18), QStringLiteral("MCP               "));
     EXPECT_EQ(l.filter(QStringLiteral("yer 12."))[0].mid(42, 18), QStringLiteral("Unknown type 12   "));
-}
 
-TEST(Report, PrintZonesStartAfterTheItemsEnd)
-{
     EXPECT_EQ(layoutPrintLine({QStringLiteral("12345678901234"), QStringLiteral("x")}),
               QStringLiteral("12345678901234x"));
     EXPECT_EQ(layoutPrintLine({QStringLiteral("123456789012345"), QStringLiteral("x")}),
-              QString(28, u' ').replace(0, 15, QStringLiteral("123456789012345")) + u'x');
+              QStringLiteral("123456789012345").leftJustified(28, u' ') + u'x');
     EXPECT_EQ(layoutPrintLine({QString(), QString(), QStringLiteral("x")}), QString(28, u' ') + u'x');
     EXPECT_EQ(layoutPrintLine({}), QString());
 }
 
 TEST(Report, StopsWithAMessageOnFilesItCannotUse)
 {
-    const QByteArray good = configFileBytes(smallConfig(20));
+    const QByteArray good = configFileBytes(exampleConfig(20, 1));
     QByteArray badType = good;
     badType.replace(R"(" 1"," 1"," 3"," 2")", R"(" 1"," 1"," 3","99999")");
     QByteArray tooMany = good;
@@ -197,8 +160,7 @@ TEST(Report, StopsWithAMessageOnFilesItCannotUse)
         QString message;
     } cases[] = {
         {"empty", QByteArray(), QStringLiteral("the identification line is missing")},
-        {"cut in the records", good.left(good.size() / 3),
-         QStringLiteral("The file ends too early: device record")},
+        {"cut in the records", good.left(good.size() / 3), QStringLiteral("The file ends too early: device record")},
         {"cut in the rules", good.left(good.size() - 5), QStringLiteral("cause-effect 1 is missing")},
         {"type beyond 16 bits", badType,
          QStringLiteral("Line 6: the type of device record 1 of 508 is \"99999\", which the report cannot use.")},
@@ -214,22 +176,4 @@ TEST(Report, StopsWithAMessageOnFilesItCannotUse)
         EXPECT_TRUE(r.message.startsWith(QStringLiteral("The configuration report was not printed. ")));
         EXPECT_TRUE(r.message.contains(k.message)) << r.message.toStdString();
     }
-}
-
-TEST(Report, ReadsTheChosenFileAndNamesIt)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Okul binası.dvk"));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(configFileBytes(smallConfig(15)));
-    f.close();
-
-    const ReportResult r = RaporYazdir(path, 15);
-    ASSERT_TRUE(r.ok) << r.message.toStdString();
-    EXPECT_EQ(r.lines[0], PrintLine{QStringLiteral("File name: Okul binası.dvk")});
-
-    const ReportResult missing = RaporYazdir(dir.filePath(QStringLiteral("none.dvk")), 15);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_TRUE(missing.message.contains(QStringLiteral("\"none.dvk\" cannot be opened")));
 }

@@ -18,7 +18,7 @@ public:
         questionTitles << title;
         if (answers.empty())
             return Answer::Cancel;
-        Answer a = answers.front();
+        const Answer a = answers.front();
         answers.pop_front();
         return a;
     }
@@ -28,9 +28,7 @@ public:
         return answers.empty() ? (question(text, title), Answer::No) : question(text, title);
     }
 
-    QStringList messages;
-    QStringList questions;
-    QStringList questionTitles;
+    QStringList messages, questions, questionTitles;
     std::deque<Answer> answers;
 };
 
@@ -40,8 +38,7 @@ public:
     QString openFileName(const QString &title, const QString &filter) override { return next(title, filter); }
     QString saveFileName(const QString &title, const QString &filter) override { return next(title, filter); }
 
-    QStringList titles;
-    QStringList filters;
+    QStringList titles, filters;
     std::deque<QString> paths;
 
 private:
@@ -51,7 +48,7 @@ private:
         filters << filter;
         if (paths.empty())
             return QString();
-        QString p = paths.front();
+        const QString p = paths.front();
         paths.pop_front();
         return p;
     }

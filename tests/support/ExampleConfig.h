@@ -1,0 +1,75 @@
+#pragma once
+
+#include "model/Config.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace vaz::test {
+
+// A few devices of every group on more than one loop, the last address of the
+// last loop among them, and `rules` rules.
+inline Config exampleConfig(int mcu, int rules = 2)
+{
+    Config c;
+    c.McuVersiyon = mcu;
+    c.CevrimSayisi = 4;
+    c.TedarikciAdi = QStringLiteral("ACME Yangin");
+    c.PanelAdi = QStringLiteral("Blok Ç");
+    for (int i = 0; i < 7; ++i)
+        c.Gecikmeler(i) = 10 * (i + 1);
+    c.CalmaModu = 1;
+    // detector with bypass
+    c.CihazTipi(1, 1) = 2, c.BolgeNo(1, 1) = 3, c.GecikmeIptal(1, 1) = 64, c.MahalText(1, 1) = QStringLiteral(" Hall ");
+    // relay controller on fire
+    c.CihazTipi(1, 2) = 5, c.BolgeNo(1, 2) = 4, c.CikisYangin(1, 2) = 4, c.Gecikme(1, 2) = 30;
+    // switch monitor, fire
+    c.CihazTipi(2, 5) = 6, c.BolgeNo(2, 5) = 7, c.OlayTipi(2, 5) = 32, c.GecikmeIptal(2, 5) = 64;
+    // sounder controller on fault
+    c.CihazTipi(3, 1) = 8, c.BolgeNo(3, 1) = 9, c.CikisHata(3, 1) = 9, c.Gecikme(3, 1) = 250;
+    c.CihazTipi(4, 127) = 9, c.BolgeNo(4, 127) = 48, c.MahalText(4, 127) = QStringLiteral("Roof");
+    c.SSsayisi = rules;
+    for (int r = 1; r <= rules; ++r) {
+        c.SSismi(r) = QStringLiteral("Rule%1").arg(r);
+        c.SSgirisler(r) = QStringLiteral("1,1.2,5.:");
+        c.SScikislar(r) = r % 2 ? QStringLiteral("1,2.5,1.5,7.:") : QStringLiteral(":");
+        c.SSkosul(r) = r % 3 + 1;
+    }
+    return c;
+}
+
+// The example with every third address of every loop in use as well, with
+// locations that hold commas and Turkish letters.
+inline Config filledConfig(int mcu, int rules = 3)
+{
+    Config c = exampleConfig(mcu, rules);
+    c.TedarikciAdi = QStringLiteral("Güven Yangın, Ltd.");
+    for (int L = 1; L <= kLoops; ++L)
+        for (int A = 1; A < kAddresses; A += 3) {
+            const int type = (L + A) % 9 + 1;
+            c.CihazTipi(L, A) = type;
+            c.BolgeNo(L, A) = (A % 48) + 1;
+            c.MahalText(L, A) = QStringLiteral("Kat %1, oda %2 Şişli Çığ").arg(L).arg(A);
+            c.GecikmeIptal(L, A) = A % 2 ? 64 : 0;
+            c.OlayTipi(L, A) = type == 6 ? 32 : 0;
+            c.Gecikme(L, A) = type == 8 ? 250 : 0;
+            c.CikisYangin(L, A) = type == 8 ? c.BolgeNo(L, A) : Int16(0);
+            c.CikisHata(L, A) = type == 5 ? c.BolgeNo(L, A) : Int16(0);
+        }
+    return c;
+}
+
+// When VAZ_FUZZ_SEEDS names a folder, the file is also kept there as a seed
+// for the fuzz target.
+inline void keepSeed(const QString &name, const QByteArray &bytes)
+{
+    const QString dir = qEnvironmentVariable("VAZ_FUZZ_SEEDS");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    QFile f(QDir(dir).filePath(name));
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+}  // namespace vaz::test
