@@ -52,8 +52,9 @@ QString QtFileDialogs::run(const QString &title, const QString &filter, bool sav
     if (!dialog_) {
         dialog_ = new QFileDialog(parent_);
         dialog_->setObjectName(QStringLiteral("CommonDialog1"));
-        dialog_->setDefaultSuffix(QStringLiteral("dvk"));
     }
+    // A name typed without extension gets the one the filter names.
+    dialog_->setDefaultSuffix(filter.section(QLatin1Char('.'), -1));
     dialog_->setWindowTitle(title);
     dialog_->setNameFilter(filter);
     dialog_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

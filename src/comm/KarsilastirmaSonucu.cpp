@@ -1,0 +1,83 @@
+#include "KarsilastirmaSonucu.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vaz {
+
+KarsilastirmaSonucu::KarsilastirmaSonucu(Messages &messages, FileDialogs &dialogs, QWidget *owner)
+    : QDialog(owner), messages_(messages), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("KarsilastirmaSonucu"));
+    setWindowTitle(QStringLiteral("Compare with panel"));
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("KarsilastirmaOzeti"));
+
+    table_ = new QTableWidget(0, 4, this);
+    table_->setObjectName(QStringLiteral("FarkListesi"));
+    table_->setAccessibleName(QStringLiteral("Differences"));
+    table_->setHorizontalHeaderLabels({QStringLiteral("Where"), QStringLiteral("Field"), QStringLiteral("In the tool"),
+                                       QStringLiteral("In the panel")});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    summary_->setBuddy(table_);
+
+    save_ = new QPushButton(QStringLiteral("&Save as CSV..."), this);
+    save_->setObjectName(QStringLiteral("FarkKaydet"));
+    connect(save_, &QPushButton::clicked, this, &KarsilastirmaSonucu::FarkKaydet_Click);
+    auto *close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("KarsilastirmaKapat"));
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save_);
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(table_);
+    layout->addLayout(buttons);
+    resize(720, 420);
+}
+
+void KarsilastirmaSonucu::showDifferences(const QList<comm::FieldDifference> &rows)
+{
+    rows_ = rows;
+    table_->setSortingEnabled(false);
+    table_->setRowCount(int(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        const comm::FieldDifference &d = rows[i];
+        const QString cells[] = {d.where, d.field, d.tool, d.panel};
+        for (int c = 0; c < 4; ++c)
+            table_->setItem(i, c, new QTableWidgetItem(cells[c]));
+    }
+    table_->setSortingEnabled(true);
+    table_->setVisible(!rows.isEmpty());
+    save_->setEnabled(!rows.isEmpty());
+    summary_->setText(rows.isEmpty() ? kSame
+                                     : QStringLiteral("%1 field(s) differ between the tool and the panel.")
+                                           .arg(rows.size()));
+    show();
+    raise();
+    activateWindow();
+}
+
+void KarsilastirmaSonucu::FarkKaydet_Click()
+{
+    const QString path = dialogs_.saveFileName(QStringLiteral("Save differences"), QStringLiteral("*.csv"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(comm::differencesCsv(rows_)) < 0 || !file.commit())
+        messages_.message(QStringLiteral("The file %1 could not be written: %2").arg(path, file.errorString()));
+}
+
+}  // namespace vaz
