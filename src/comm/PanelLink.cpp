@@ -318,12 +318,18 @@ void PanelLink::SebepSonucGonder()
 
 // ---------------------------------------------------------------- download
 
-void PanelLink::PaneldenAl()
+void PanelLink::PaneldenAl() { download(false); }
+
+void PanelLink::PaneliKarsilastir() { download(true); }
+
+void PanelLink::download(bool compareOnly)
 {
     if (running_)
         return;
     begin();
-    caption_ = kReceivingCaption;
+    compareOnly_ = compareOnly;
+    received_.clear();
+    caption_ = compareOnly ? kComparingCaption : kReceivingCaption;
     emit captionChanged(caption_);
     disarmTimer();
 
@@ -374,13 +380,16 @@ void PanelLink::endDownload(bool complete)
     idle_.stop();
     setOk(true);
     succeeded_ = complete;
-    if (complete) {
+    if (complete && compareOnly_) {
+        setStatus(QStringLiteral("Comparison Completed"));
+    } else if (complete) {
         commitDownload(cfg_, *stage_);
         setStatus(QStringLiteral("Receiving Data Completed"));
         cfg_.AdresTablosuHazir = 0;
     }
     stage_.reset();
-    cfg_.AlmaModu = 0;
+    if (!compareOnly_)
+        cfg_.AlmaModu = 0;
     running_ = false;
     emit finished(complete);
 }
@@ -404,7 +413,10 @@ bool PanelLink::receiveField(QByteArray &field)
 {
     field.clear();
     // The opening separator (anything before it is dropped), then the field up to the closing one.
-    return readToSeparator(nullptr) && readToSeparator(&field);
+    if (!readToSeparator(nullptr) || !readToSeparator(&field))
+        return false;
+    received_.append(field);
+    return true;
 }
 
 bool PanelLink::BaslangicBekle()

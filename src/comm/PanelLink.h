@@ -57,6 +57,9 @@ public:
     // Download into a copy of the configuration, committed only when it
     // completed; clears AlmaModu at its end.
     void PaneldenAl();
+    // The same exchange as the download, but what the panel sends only ends up
+    // in receivedFields(): the configuration stays as it is.
+    void PaneliKarsilastir();
 
     // Abandons the running transfer at its current or next wait.
     void abort();
@@ -68,9 +71,12 @@ public:
     int IlerlemeSayac() const { return progress_; }
     int progressBarValue() const { return bar_; }
     bool okEnabled() const { return okEnabled_; }
+    // Every field of the last download or comparison, in the order it came.
+    const QList<QByteArray> &receivedFields() const { return received_; }
 
     inline static const QString kSendingCaption = QStringLiteral("Sending...");
     inline static const QString kReceivingCaption = QStringLiteral("Receiving Data...");
+    inline static const QString kComparingCaption = QStringLiteral("Comparing...");
     inline static const QString kInitialStatus = QStringLiteral("Transfer Durumu");
     inline static const QString kCommunicationError = QStringLiteral("Communication Error!");
 
@@ -112,6 +118,7 @@ private:
     void GecikmeGonder();
     void SebepSonucGonder();
 
+    void download(bool compareOnly);
     // Download steps; each returns false when the download must end.
     bool receiveField(QByteArray &field);  // MetinAl/SayiAl framing
     bool BaslangicBekle();
@@ -148,6 +155,8 @@ private:
     QString status_ = kInitialStatus;
 
     std::unique_ptr<Config> stage_;  // the download's copy
+    bool compareOnly_ = false;
+    QList<QByteArray> received_;
 };
 
 }  // namespace vaz::comm

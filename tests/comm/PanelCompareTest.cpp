@@ -67,3 +67,41 @@ TEST(PanelCompare, CsvQuotesEveryFieldAndKeepsTurkishLetters)
 
 }  // namespace
 }  // namespace vaz::test
+
+#include "comm/PanelLink.h"
+#include "support/FakePrompts.h"
+
+namespace vaz::test {
+namespace {
+
+TEST(PanelCompare, TheComparisonReadsThePanelAndLeavesTheConfigurationAlone)
+{
+    Config cfg = sampleConfig(20, 1);
+    sim::PanelSim panel(20, 4);
+    panel.memory() = sim::memoryFromConfig(cfg);
+    FakePort port;
+    FakeMessages messages;
+    attach(port, panel, Chunking::Framed);
+    comm::PanelLink link(cfg, port, messages);
+    link.setIdleBound(200);
+    link.setTimeoutInterval(30);
+
+    cfg.BolgeNo(4, 127) = 47;
+    const Config before = cfg;
+    link.PaneliKarsilastir();
+    ASSERT_TRUE(link.succeeded());
+    EXPECT_EQ(link.statusText(), "Comparison Completed");
+    EXPECT_TRUE(cfg == before);
+    const auto rows = comm::compareDownload(comm::expectedDownload(cfg), comm::nameDownload(link.receivedFields(), 20));
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].where + " " + rows[0].field + " " + rows[0].tool + " " + rows[0].panel,
+              "Loop 4 address 127 Zone 47 48");
+
+    panel.setSilentAfter(0);
+    link.PaneliKarsilastir();
+    EXPECT_FALSE(link.succeeded());
+    EXPECT_TRUE(cfg == before);
+}
+
+}  // namespace
+}  // namespace vaz::test
