@@ -104,13 +104,15 @@ bool PanelLink::openPort()
     return false;
 }
 
-void PanelLink::runTransfer()
+void PanelLink::runTransfer(bool compareOnly)
 {
     if (running_)
         return;
     if (cfg_.SeciliPort >= 1 && cfg_.SeciliPort <= 4)
         port_.setPortNumber(cfg_.SeciliPort);
     setOk(false);
+    if (compareOnly)
+        return PaneliKarsilastir();
     if (cfg_.AlmaModu == 1)
         PaneldenAl();
     if (cfg_.GonderimModu == 1)

@@ -49,8 +49,8 @@ public:
 
     // The progress window's load: port number from SeciliPort (when 1..4), OK
     // disabled, then the download when AlmaModu is 1 and the upload when
-    // GonderimModu is 1.
-    void runTransfer();
+    // GonderimModu is 1; with compareOnly, the comparison alone.
+    void runTransfer(bool compareOnly = false);
 
     // Upload of the whole configuration; clears GonderimModu at its end.
     void PaneleGonder();

@@ -1,5 +1,7 @@
 #include "ProgBarIslem.h"
 
+#include "comm/KarsilastirmaSonucu.h"
+#include "comm/PanelCompare.h"
 #include "comm/PanelFields.h"
 #include "comm/PanelLink.h"
 #include "shell/App.h"
@@ -77,7 +79,11 @@ ProgBarIslem::~ProgBarIslem()
 
 QString ProgBarIslem::statusText() const { return status_->text(); }
 
-void ProgBarIslem::Form_Load()
+void ProgBarIslem::Form_Load() { load(false); }
+
+void ProgBarIslem::loadForComparison() { load(true); }
+
+void ProgBarIslem::load(bool compareOnly)
 {
     Config &cfg = app_.config();
     if (cfg.PortAyarAcik == 0) {
@@ -85,10 +91,11 @@ void ProgBarIslem::Form_Load()
         raise();
         activateWindow();
     }
-    download_ = cfg.AlmaModu == 1;
+    compare_ = compareOnly;
+    download_ = !compareOnly && cfg.AlmaModu == 1;
     stopped_ = false;
-    stop_->setEnabled(cfg.AlmaModu == 1 || cfg.GonderimModu == 1);
-    link_->runTransfer();
+    stop_->setEnabled(compareOnly || cfg.AlmaModu == 1 || cfg.GonderimModu == 1);
+    link_->runTransfer(compareOnly);
 }
 
 void ProgBarIslem::transferEnded(bool ok)
@@ -96,6 +103,11 @@ void ProgBarIslem::transferEnded(bool ok)
     stop_->setEnabled(false);
     if (stopped_)
         status_->setText(QStringLiteral("Transfer stopped"));
+    if (compare_ && ok) {
+        const Config &cfg = app_.config();
+        app_.comparisonWindow()->showDifferences(comm::compareDownload(
+            comm::expectedDownload(cfg), comm::nameDownload(link_->receivedFields(), cfg.McuVersiyon)));
+    }
     if (!download_)
         return;
     lintor1 *main = app_.mainWindow();

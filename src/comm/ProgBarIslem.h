@@ -32,6 +32,9 @@ public:
     // when AlmaModu is 1 and the upload when GonderimModu is 1. Returns when
     // the transfer has ended.
     void Form_Load();
+    // Loads it for "Compare with panel": the panel is read and what differs
+    // from the configuration is listed; the configuration stays as it is.
+    void loadForComparison();
     // Hides, clears GonderimModu, brings the main window back, closes the port
     // and goes (deleted later).
     void Form_Unload();
@@ -53,6 +56,7 @@ protected:
     void reject() override;
 
 private:
+    void load(bool compareOnly);
     void transferEnded(bool ok);
 
     App &app_;
@@ -63,6 +67,7 @@ private:
     QPushButton *ok_ = nullptr;
     QPushButton *stop_ = nullptr;
     bool download_ = false;
+    bool compare_ = false;
     bool stopped_ = false;
     bool unloaded_ = false;
 };

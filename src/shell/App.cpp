@@ -7,6 +7,7 @@
 #include "lintor1.h"
 #include "mcuV.h"
 #include "devices/Fcihazverileri.h"
+#include "comm/KarsilastirmaSonucu.h"
 #include "comm/PortAyar.h"
 #include "comm/ProgBarIslem.h"
 #include "comm/SerialBytePort.h"
@@ -75,6 +76,7 @@ lintor1 *App::mainWindow()
         main_->openCauseEffect = [this] { openCauseEffect(); };
         main_->startUpload = [this] { progressWindow(); };
         main_->startDownload = [this] { progressWindow(); };
+        main_->startCompare = [this] { comparisonProgressWindow(); };
         main_->openPortSettings = [this] { portSettings(); };
         main_->load();
     }
@@ -126,7 +128,11 @@ Fcihazverileri *App::deviceWindow()
 
 Fcihazverileri *App::loadedDeviceWindow() const { return devices_; }
 
-ProgBarIslem *App::progressWindow()
+ProgBarIslem *App::progressWindow() { return loadProgressWindow(false); }
+
+ProgBarIslem *App::comparisonProgressWindow() { return loadProgressWindow(true); }
+
+ProgBarIslem *App::loadProgressWindow(bool compareOnly)
 {
     if (progress_)
         return progress_;
@@ -137,8 +143,19 @@ ProgBarIslem *App::progressWindow()
         if (progress_ == w)
             progress_ = nullptr;
     });
-    w->Form_Load();
+    if (compareOnly)
+        w->loadForComparison();
+    else
+        w->Form_Load();
     return w;
+}
+
+KarsilastirmaSonucu *App::comparisonWindow()
+{
+    lintor1 *owner = mainWindow();
+    if (auto *w = owner->findChild<KarsilastirmaSonucu *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    return new KarsilastirmaSonucu(messages(), fileDialogs(), owner);
 }
 
 ProgBarIslem *App::loadedProgressWindow() const { return progress_; }

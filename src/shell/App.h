@@ -24,6 +24,7 @@ class Fcihazverileri;
 class SebepSonuc;
 class SSicerik;
 class ProgBarIslem;
+class KarsilastirmaSonucu;
 class PortAyar;
 
 namespace comm {
@@ -80,6 +81,9 @@ public:
     // The communication window, loaded on first use; loading runs the transfer
     // that GonderimModu or AlmaModu asks for and returns when it has ended.
     ProgBarIslem *progressWindow();
+    // The same window for "Compare with panel", and the list of what differs.
+    ProgBarIslem *comparisonProgressWindow();
+    KarsilastirmaSonucu *comparisonWindow();
     ProgBarIslem *loadedProgressWindow() const;
     // The port settings window, loaded on first use.
     PortAyar *portSettings();
@@ -105,6 +109,7 @@ signals:
 
 private:
     void versionConfirmed();
+    ProgBarIslem *loadProgressWindow(bool compareOnly);
     void versionAbandoned();
 
     Config config_;

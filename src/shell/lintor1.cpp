@@ -44,6 +44,11 @@ lintor1::lintor1(App &app) : app_(app)
     transfers_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     for (const char *key : {"MnPaneleGonder", "BtGonder", "MnPaneldenAlma", "BtAl"})
         transfers_->addAction(action(key));
+    // Comparing needs what uploading needs, so it follows Upload's state.
+    QAction *upload = action("MnPaneleGonder");
+    auto follow = [this, upload] { action("MnKarsilastir")->setEnabled(upload->isEnabled()); };
+    connect(upload, &QAction::changed, this, follow);
+    follow();
     resize(640, 420);
 }
 
@@ -91,6 +96,7 @@ void lintor1::buildMenus()
     QMenu *comm = submenu("MnHaberlesme", "&Communication");
     item(comm, "MnPaneleGonder", "&Upload to panel", &lintor1::PaneleGonder);
     item(comm, "MnPaneldenAlma", "&Download from panel", &lintor1::PaneldenAl);
+    item(comm, "MnKarsilastir", "Co&mpare with panel", &lintor1::PaneliKarsilastir);
 
     QMenu *configure = submenu("MnKonfigüreEt", "&Configure");
     item(configure, "MnPanelVerisi", "&Panel configuration", &lintor1::PanelKonfigKontrol);
@@ -376,6 +382,13 @@ void lintor1::startTransfer(const std::function<void()> &openWindow, Int16 &mode
 void lintor1::PaneleGonder() { startTransfer(startUpload, app_.config().GonderimModu); }
 
 void lintor1::PaneldenAl() { startTransfer(startDownload, app_.config().AlmaModu); }
+
+void lintor1::PaneliKarsilastir()
+{
+    if (!startCompare)
+        return notAvailable();
+    handOver(startCompare);
+}
 
 void lintor1::SebepSonuc()
 {

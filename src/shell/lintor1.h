@@ -32,6 +32,7 @@ public:
     std::function<void()> openCauseEffect;     // the main window is hidden first
     std::function<void()> startUpload;         // GonderimModu is 1, the main window hidden
     std::function<void()> startDownload;       // AlmaModu is 1, the main window hidden
+    std::function<void()> startCompare;        // the main window hidden
     std::function<void()> openPortSettings;
 
     // Commands
@@ -45,6 +46,7 @@ public:
     void Hakkinda();
     void PaneleGonder();
     void PaneldenAl();
+    void PaneliKarsilastir();
     void SebepSonuc();
     void Secenekler();
 

@@ -1,6 +1,7 @@
 // The communication and port settings windows, driven from the main window,
 // against panel-sim on a pseudo-terminal or a scripted line.
 
+#include "comm/KarsilastirmaSonucu.h"
 #include "comm/PanelLink.h"
 #include "comm/PortAyar.h"
 #include "comm/ProgBarIslem.h"
@@ -8,7 +9,9 @@
 #include "CommTestSupport.h"
 #include "shell/ShellFixture.h"
 
+#include <QLabel>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace vaz::test {
@@ -174,6 +177,43 @@ TEST_F(CommWindowTest, PortSettings)
     EXPECT_TRUE(messages.messages.constLast().startsWith("Cannot open port COM3 (/dev/fake3)"));
     button(app->loadedPortSettings(), "OptComIptal")->click();
     EXPECT_EQ(cfg().PortAyarAcik, 0);
+}
+
+TEST_F(CommWindowTest, CompareWithPanel)
+{
+    Sim sim({});
+    restart("v2", 2);
+    button(run("BtGonder"), "GonderimOK")->click();
+    auto compare = [&] {
+        ProgBarIslem *w = run("MnKarsilastir");
+        button(w, "GonderimOK")->click();
+        return app->comparisonWindow();
+    };
+    KarsilastirmaSonucu *result = compare();
+    EXPECT_TRUE(result->isVisible());
+    EXPECT_EQ(child<QLabel>(result, "KarsilastirmaOzeti")->text(), "The panel holds this configuration.");
+
+    cfg().BolgeNo(4, 127) = 12;
+    cfg().MahalText(1, 1) = "Lobby";
+    cfg().SScikislar(2) = "5,1.:";
+    const Config before = cfg();
+    QTableWidget *rows = child<QTableWidget>(compare(), "FarkListesi");
+    QStringList found;
+    for (int r = 0; r < rows->rowCount(); ++r)
+        found << rows->item(r, 0)->text() + " / " + rows->item(r, 1)->text();
+    found.sort();
+    EXPECT_EQ(found, (QStringList{"Cause-effect 2 / Outputs", "Loop 1 address 1 / Location", "Loop 4 address 127 / Zone"}));
+    EXPECT_TRUE(cfg() == before);
+
+    // A silent panel: the message, no result, nothing changed.
+    result->close();
+    Sim silent({"--silent-after", "0"});
+    onLink = [](comm::PanelLink &link) { link.setIdleBound(300); };
+    messages = {};
+    compare();
+    EXPECT_EQ(messages.messages, QStringList{comm::PanelLink::kCommunicationError});
+    EXPECT_FALSE(result->isVisible());
+    EXPECT_TRUE(cfg() == before);
 }
 
 }  // namespace
