@@ -37,8 +37,6 @@ inline void attach(FakePort &port, sim::PanelSim &panel, Chunking chunking = Chu
     };
 }
 
-inline Config sampleConfig(int mcu, int rules) { return exampleConfig(mcu, rules); }
-
 // The fields a round trip through the panel keeps, compared in the form the
 // panel holds them: list texts in the panel's form, output events as the zone.
 inline void expectCarriedEqual(const Config &sent, const Config &got)

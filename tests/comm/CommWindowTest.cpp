@@ -9,6 +9,7 @@
 #include "CommTestSupport.h"
 #include "shell/ShellFixture.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QTableWidget>
@@ -17,17 +18,19 @@
 namespace vaz::test {
 namespace {
 
-// A panel-sim reached as COM1.
+// A panel-sim reached as COM1; it traces the line and keeps what it receives.
 struct Sim {
     explicit Sim(const QStringList &args)
     {
-        process.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"), QStringList{"--link", link} + args);
+        process.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"),
+                      QStringList{"--link", link, "--trace", dir.filePath("trace"), "--save", saved} + args);
         EXPECT_TRUE(process.waitForStarted() && process.waitForReadyRead(10000));
         qputenv("VAZ_COM1", link.toLocal8Bit());
     }
     ~Sim() { process.terminate(), process.waitForFinished(5000), qunsetenv("VAZ_COM1"); }
     QTemporaryDir dir;
     QString link = dir.filePath(QStringLiteral("panel"));
+    QString saved = dir.filePath(QStringLiteral("saved.dvk"));
     QProcess process;
 };
 
@@ -46,7 +49,7 @@ protected:
         confirmVersion(version);
         if (rules >= 0) {
             newConfiguration(4);
-            cfg() = sampleConfig(cfg().McuVersiyon, rules);
+            cfg() = exampleConfig(cfg().McuVersiyon, rules);
         }
     }
     ProgBarIslem *run(const char *command)
@@ -65,6 +68,15 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         SCOPED_TRACE(version);
         Sim sim({"--mcu", mcu});
         restart(version, rules);
+        // The last version with every address in use and locations at full length.
+        for (int l = 1; rules && l <= kLoops; ++l)
+            for (int a = 1; a <= kAddresses; ++a) {
+                if (cfg().CihazTipi(l, a) == 0) {
+                    cfg().CihazTipi(l, a) = (a % 4) + 1;
+                    cfg().BolgeNo(l, a) = a % 48 + 1;
+                }
+                cfg().MahalText(l, a) = QStringLiteral("Loop %1 address %2 ").arg(l).arg(a).leftJustified(40, 'x');
+            }
         const Config sent = cfg();
         ProgBarIslem *w = run("BtGonder");
         EXPECT_EQ(w->statusText(), "Sending Completed");
@@ -79,9 +91,26 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         EXPECT_EQ(w->statusText(), "Receiving Data Completed");
         button(w, "GonderimOK")->click();
         expectCarriedEqual(sent, cfg());
+        EXPECT_EQ(cfg().CevrimSayisi, 4);
         EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
         EXPECT_TRUE(closes == 1 && cfg().AdresTablosuHazir == 0 && act("BtKaydet")->isEnabled());
         EXPECT_TRUE(app->saveBaseline().unsaved(cfg()));
+        if (!rules)
+            continue;
+
+        // The simulator ends cleanly, has traced the line, and what it kept starts another panel.
+        sim.process.terminate();
+        ASSERT_TRUE(sim.process.waitForFinished(5000));
+        EXPECT_TRUE(sim.process.exitStatus() == QProcess::NormalExit && sim.process.exitCode() == 0);
+        EXPECT_FALSE(QFileInfo::exists(sim.link));
+        QFile trace(sim.dir.filePath("trace"));
+        ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(trace.readLine().contains("tool>panel 53 S"));
+        Sim second({"--mcu", mcu, "--loops", "2", "--load", sim.saved});
+        restart(version);
+        button(run("MnPaneldenAlma"), "GonderimOK")->click();
+        expectCarriedEqual(sent, cfg());
+        EXPECT_EQ(cfg().CevrimSayisi, 2);
     }
 }
 
@@ -102,6 +131,7 @@ TEST_F(CommWindowTest, SilentPanelAndMissingPort)
     button(run("BtGonder"), "GonderimOK")->click();
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(messages.messages[0].startsWith("Cannot open port COM1 (/nonexistent/ttyUSB9): "));
+    EXPECT_TRUE(messages.messages[0].contains("VAZ_COM1=/dev/ttyUSB0")) << "the hint for a USB adapter";
     EXPECT_TRUE(app->mainWindow()->isVisible());
     EXPECT_EQ(PortAyar::optionText(1), "COM1 (/nonexistent/ttyUSB9, not found)");
     qunsetenv("VAZ_COM1");

@@ -18,7 +18,7 @@ TEST(PanelCompare, APanelThatHoldsTheConfigurationShowsNoDifference)
 {
     for (auto [mcu, rules] : {std::pair{12, 0}, {15, 0}, {20, 0}, {20, 1}, {20, 3}}) {
         SCOPED_TRACE(testing::Message() << "MCU " << mcu << ", " << rules << " rules");
-        const Config cfg = sampleConfig(mcu, rules);
+        const Config cfg = exampleConfig(mcu, rules);
         const QList<PanelField> tool = comm::expectedDownload(cfg);
         const qsizetype expected = 8 * 508 + 1 + (mcu > 14) + 8 + (mcu >= 20 ? 1 + 4 * rules : 0) + 1;
         ASSERT_EQ(tool.size(), expected);
@@ -28,7 +28,7 @@ TEST(PanelCompare, APanelThatHoldsTheConfigurationShowsNoDifference)
 
 TEST(PanelCompare, EachDifferingFieldIsOneRow)
 {
-    Config cfg = sampleConfig(20, 2);
+    Config cfg = exampleConfig(20, 2);
     QList<QByteArray> panel = values(comm::expectedDownload(cfg));
     // The order: 8 passes over 508 records, names, 8 settings, rule count, 4 rule sections, loop count.
     const int last = 4 * 127 - 1;           // loop 4 address 127
@@ -48,7 +48,7 @@ TEST(PanelCompare, EachDifferingFieldIsOneRow)
     EXPECT_EQ(row(3), QStringList({"Panel", "Loop count", "4", "2"}));
 
     // A panel with one rule more: the rule's fields exist on the panel's side only.
-    Config more = sampleConfig(20, 3);
+    Config more = exampleConfig(20, 3);
     const auto extra = comm::compareDownload(comm::expectedDownload(cfg),
                                              comm::nameDownload(values(comm::expectedDownload(more)), 20));
     ASSERT_EQ(extra.size(), 5);
@@ -68,40 +68,3 @@ TEST(PanelCompare, CsvQuotesEveryFieldAndKeepsTurkishLetters)
 }  // namespace
 }  // namespace vaz::test
 
-#include "comm/PanelLink.h"
-#include "support/FakePrompts.h"
-
-namespace vaz::test {
-namespace {
-
-TEST(PanelCompare, TheComparisonReadsThePanelAndLeavesTheConfigurationAlone)
-{
-    Config cfg = sampleConfig(20, 1);
-    sim::PanelSim panel(20, 4);
-    panel.memory() = sim::memoryFromConfig(cfg);
-    FakePort port;
-    FakeMessages messages;
-    attach(port, panel, Chunking::Framed);
-    comm::PanelLink link(cfg, port, messages);
-    link.setIdleBound(200);
-    link.setTimeoutInterval(30);
-
-    cfg.BolgeNo(4, 127) = 47;
-    const Config before = cfg;
-    link.PaneliKarsilastir();
-    ASSERT_TRUE(link.succeeded());
-    EXPECT_EQ(link.statusText(), "Comparison Completed");
-    EXPECT_TRUE(cfg == before);
-    const auto rows = comm::compareDownload(comm::expectedDownload(cfg), comm::nameDownload(link.receivedFields(), 20));
-    ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows[0].where + " " + rows[0].field + " " + rows[0].tool + " " + rows[0].panel,
-              "Loop 4 address 127 Zone 47 48");
-
-    panel.setSilentAfter(0);
-    link.PaneliKarsilastir();
-    EXPECT_FALSE(link.succeeded());
-    EXPECT_TRUE(cfg == before);
-}
-
-}  // namespace
-}  // namespace vaz::test

@@ -1,7 +1,6 @@
 #include "comm/BytePort.h"
 #include "comm/PanelFields.h"
-
-#include "FakePort.h"
+#include "model/Config.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +78,7 @@ TEST(PanelFields, DownloadStoreRangesAndLoopCount)
     EXPECT_TRUE(c == before);
 }
 
-TEST(PortNames, DevicesAndOpenFailure)
+TEST(PortNames, DevicesFromTheEnvironment)
 {
 #ifndef Q_OS_WIN
     qputenv("VAZ_COM2", "");
@@ -88,14 +87,6 @@ TEST(PortNames, DevicesAndOpenFailure)
     EXPECT_EQ(portDevice(2), QStringLiteral("/dev/ttyUSB0"));
     qunsetenv("VAZ_COM2");
     EXPECT_EQ(portDevice(2), QStringLiteral("/dev/ttyS1"));
-
-    test::FakePort port;
-    port.number = 2;
-    port.failure = BytePort::OpenError::PermissionDenied;
-    const QString m = openFailureMessage(port);
-    EXPECT_TRUE(m.startsWith(QStringLiteral("Cannot open port COM2 (/dev/fake2): Permission denied.")))
-        << m.toStdString();
-    EXPECT_TRUE(m.contains(QStringLiteral("dialout")));
 #else
     EXPECT_EQ(portDevice(3), QStringLiteral("COM3"));
 #endif

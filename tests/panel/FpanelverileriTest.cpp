@@ -89,7 +89,7 @@ TEST_F(PanelWindowTest, DelaysAreCheckedAndStoredOnEveryChange)
     EXPECT_EQ(cfg().Gecikmeler(5), 30);
 }
 
-TEST_F(PanelWindowTest, NamesAreTakenOverOnlyBySave)
+TEST_F(PanelWindowTest, NamesAreCheckedAndTakenOverOnlyBySave)
 {
     cfg().TedarikciAdi = QStringLiteral("Old");
     open();
@@ -117,10 +117,8 @@ TEST_F(PanelWindowTest, NamesAreTakenOverOnlyBySave)
     open();
     press("BtOnay");
     EXPECT_EQ(cfg().TedarikciAdi + cfg().PanelAdi, "");
-}
 
-TEST_F(PanelWindowTest, NameBoxesRefuseWhatTheFileCannotCarry)
-{
+    // The boxes refuse what the file cannot carry.
     auto *status = child<QStatusBar>(open(), "StatusBar1");
     QLineEdit *name = box("TextPanel");
     name->insert(QStringLiteral("Hall €"));

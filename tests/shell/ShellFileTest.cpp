@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 
 #include "storage/ConfigFile.h"
+#include "support/ExampleConfig.h"
 
 #include <QFile>
 #include <QProcess>
@@ -60,6 +61,21 @@ TEST_F(ShellFileTest, ExitAsksWhileChangesWouldBeLost)
 TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
 {
     lintor1 *main = confirmVersion("v2");
+    // A file of another kind: said, and only the display lines change.
+    QFile note(path("note.dvk"));
+    ASSERT_TRUE(note.open(QIODevice::WriteOnly));
+    note.write("\"rendon elektronik\"\r\n");
+    note.close();
+    cfg().TedarikciAdi = QStringLiteral("Acme");
+    dialogs.paths = {path("note.dvk")};
+    act("MnAç")->trigger();
+    EXPECT_TRUE(messages.questions.isEmpty());
+    EXPECT_EQ(messages.messages, QStringList{"Wrong file type"});
+    EXPECT_EQ(line("LCDsatir1"), "Status - Normal         Access level 1");
+    EXPECT_EQ(line("LCDsatir2"), "Acme");
+    EXPECT_TRUE(child(main, "Devrede")->isVisible());
+    EXPECT_FALSE(act("BtKaydet")->isEnabled()) << "no loop count";
+
     newConfiguration(4);
     cfg().TedarikciAdi = QStringLiteral("Acme");
     cfg().CihazTipi(1, 1) = 2;
@@ -73,7 +89,7 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
     act("MnAç")->trigger();
     EXPECT_EQ(messages.questions, QStringList{"Delete configuration data?"});
     EXPECT_EQ(messages.questionTitles, QStringList{"Open"});
-    EXPECT_EQ(dialogs.titles.size(), 1) << "no dialog after No";
+    EXPECT_EQ(dialogs.titles.size(), 2) << "no dialog after No";
     messages.answers = {Answer::Yes};
     act("BtAc")->trigger();  // dialog cancelled
     EXPECT_EQ(cfg().CihazTipi(2, 3), 5);
@@ -88,39 +104,19 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(line("LCDsatir2"), "Acme");
     EXPECT_TRUE(act("BtSebepSonuc")->isEnabled());
-    EXPECT_EQ(dialogs.titles, (QStringList{"Save configuration", "Open configuration", "Open configuration"}));
-    EXPECT_EQ(dialogs.filters, (QStringList{"*.dvk", "*.dvk", "*.dvk"}));
+    EXPECT_EQ(dialogs.titles, (QStringList{"Open configuration", "Save configuration", "Open configuration",
+                                           "Open configuration"}));
+    EXPECT_EQ(dialogs.filters, QStringList(4, "*.dvk"));
     messages.questions.clear();
     EXPECT_TRUE(main->close()) << "just opened, nothing to lose";
     EXPECT_TRUE(messages.questions.isEmpty());
 }
 
-TEST_F(ShellFileTest, WrongFileTypeShowsTheLinesOnly)
-{
-    confirmVersion();
-    QFile f(path("note.dvk"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\"rendon elektronik\"\r\n");
-    f.close();
-    cfg().TedarikciAdi = QStringLiteral("Acme");
-    dialogs.paths = {path("note.dvk")};
-    act("MnAç")->trigger();
-    EXPECT_TRUE(messages.questions.isEmpty());
-    EXPECT_EQ(messages.messages, QStringList{"Wrong file type"});
-    EXPECT_EQ(line("LCDsatir1"), "Status - Normal         Access level 1");
-    EXPECT_EQ(line("LCDsatir2"), "Acme");
-    EXPECT_TRUE(child(app->mainWindow(), "Devrede")->isVisible());
-    EXPECT_FALSE(act("BtKaydet")->isEnabled()) << "no loop count";
-}
-
 TEST_F(ShellFileTest, PrintReportsAChosenFile)
 {
     confirmVersion("v15");
-    auto saved = std::make_unique<Config>();
-    saved->McuVersiyon = 15;
-    saved->CevrimSayisi = 2;
-    saved->TedarikciAdi = QStringLiteral("Acme");
-    ASSERT_TRUE(storage::GirisVerileriniKaydet(*saved, path("Okul binası.dvk")).ok);
+    Config saved = exampleConfig(15, 0);
+    ASSERT_TRUE(storage::GirisVerileriniKaydet(saved, path("Okul binası.dvk")).ok);
 
     act("MnKonfigurasyonuYazdir")->trigger();  // available before any configuration; cancelled
     EXPECT_TRUE(output.printed.isEmpty());
@@ -131,7 +127,7 @@ TEST_F(ShellFileTest, PrintReportsAChosenFile)
     act("MnKonfigurasyonuYazdir")->trigger();
     EXPECT_EQ(dialogs.titles.constLast(), "PRINT");
     ASSERT_EQ(output.printed.size(), 1);
-    EXPECT_EQ(output.printed[0].mid(0, 2), (QStringList{"File name: Okul binası.dvk", "Supplier's name: Acme"}));
+    EXPECT_EQ(output.printed[0].mid(0, 2), (QStringList{"File name: Okul binası.dvk", "Supplier's name: ACME Yangin"}));
     EXPECT_EQ(cfg().TedarikciAdi, "") << "the report prints a file, not the configuration";
 }
 

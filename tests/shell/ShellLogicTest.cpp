@@ -30,41 +30,6 @@ TEST(ShellLogic, VersionNameAndDelayTexts)
     }
 }
 
-TEST(ShellLogic, ShrinkingClearsOnlyBuiltLoops)
-{
-    auto withDevices = [](double loops, int built3, int built4) {
-        auto cfg = std::make_unique<Config>();
-        for (int loop = 1; loop <= kLoops; ++loop)
-            for (int a : {5, 127}) {
-                cfg->CihazTipi(loop, a) = 2;
-                cfg->BolgeNo(loop, a) = 7;
-                cfg->MahalText(loop, a) = QStringLiteral("Hall");
-                cfg->GecikmeIptal(loop, a) = 64;
-            }
-        cfg->CevrimSayisi = loops;
-        cfg->Cevrim3Eklendi = built3;
-        cfg->Cevrim4Eklendi = built4;
-        KontrolCevrimCihaz(*cfg);
-        return cfg;
-    };
-    auto cfg = withDevices(2, 1, 0);
-    for (int a : {5, 127}) {
-        EXPECT_TRUE(cfg->CihazTipi(3, a) == 0 && cfg->BolgeNo(3, a) == 0) << a;
-        EXPECT_EQ(cfg->MahalText(3, a), "") << a;
-        EXPECT_EQ(cfg->GecikmeIptal(3, a), 64) << "only type, zone and location go";
-    }
-    EXPECT_EQ(cfg->Cevrim3Eklendi, 0);
-    EXPECT_EQ(cfg->CihazTipi(4, 127), 2) << "loop 4's branch was never built";
-    EXPECT_EQ(cfg->CihazTipi(2, 127), 2);
-
-    cfg = withDevices(4, 1, 1);
-    EXPECT_EQ(cfg->CihazTipi(3, 127), 2);
-    EXPECT_EQ(cfg->Cevrim4Eklendi, 1);
-
-    cfg = withDevices(0, 0, 1);  // confirmed without a choice
-    EXPECT_EQ(cfg->CihazTipi(4, 127), 0);
-}
-
 TEST(ShellLogic, BaselineTellsUnsavedChanges)
 {
     auto cfg = std::make_unique<Config>();

@@ -7,18 +7,17 @@ namespace {
 
 TEST_F(ShellTest, VersionWindowAndMainWindowAtLoad)
 {
+    int quit = 0;
+    QObject::connect(app.get(), &App::quitRequested, [&] { ++quit; });
     mcuV *v = app->versionWindow();
-    auto *ok = child<QAbstractButton>(v, "V_ok");
     auto checked = [&] {
-        return QList<bool>{ok->isEnabled(), child<QAbstractButton>(v, "v12")->isChecked(),
+        return QList<bool>{child<QAbstractButton>(v, "V_ok")->isEnabled(), child<QAbstractButton>(v, "v12")->isChecked(),
                            child<QAbstractButton>(v, "v15")->isChecked(), child<QAbstractButton>(v, "v2")->isChecked()};
     };
     EXPECT_TRUE(v->isVisible());
     EXPECT_EQ(checked(), QList<bool>(4, false));
     EXPECT_EQ(app->loadedMainWindow(), nullptr) << "the main window waits for a version";
-    child<QAbstractButton>(v, "v2")->click();
-    ok->click();
-    lintor1 *main = app->loadedMainWindow();
+    lintor1 *main = confirmVersion("v2");
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(cfg().McuVersiyon, 20);
     EXPECT_TRUE(!v->isVisible() && main->isVisible());
@@ -41,30 +40,22 @@ TEST_F(ShellTest, VersionWindowAndMainWindowAtLoad)
     EXPECT_EQ(messages.messages, QStringList{"PC Version : V2.01"});
 
     // Closed without a choice once the run is under way: it goes on with no version.
-    int quit = 0;
-    QObject::connect(app.get(), &App::quitRequested, [&] { ++quit; });
+    newConfiguration(2);
     act("version")->trigger();
     EXPECT_EQ(cfg().McuVersiyon, 0);
     EXPECT_EQ(checked(), QList<bool>(4, false));
     v->close();
-    EXPECT_EQ(quit, 0);
-}
-
-TEST_F(ShellTest, VersionWindowReopensKeepsTheMainWindowAndClosingItAtStartEndsTheRun)
-{
-    int quit = 0;
-    QObject::connect(app.get(), &App::quitRequested, [&] { ++quit; });
-    lintor1 *main = confirmVersion("v12");
-    newConfiguration(2);
+    // Chosen again: the main window stays as it is.
     act("version")->trigger();
-    child<QAbstractButton>(app->versionWindow(), "v15")->click();
+    child<QAbstractButton>(v, "v15")->click();
     cfg().McuVersiyon = 14;  // never chosen here, but stands for V1.2 as well
-    child<QAbstractButton>(app->versionWindow(), "V_ok")->click();
+    child<QAbstractButton>(v, "V_ok")->click();
     EXPECT_EQ(app->loadedMainWindow(), main);
     EXPECT_EQ(main->windowTitle(), "VAZ Communication Protocol - MCU Version : V1.2");
     EXPECT_TRUE(act("BtKaydet")->isEnabled()) << "not loaded again";
     EXPECT_EQ(quit, 0);
 
+    // Closed at the start, it ends the run.
     App fresh;
     QObject::connect(&fresh, &App::quitRequested, [&] { ++quit; });
     fresh.start();
@@ -86,8 +77,12 @@ TEST_F(ShellTest, NewConfiguration)
     EXPECT_EQ(line("LCDsatir1"), "Status - Normal         Access level 1");
     EXPECT_TRUE(child(app->mainWindow(), "Devrede")->isVisible());
 
-    for (int loop : {3, 4})
+    for (int loop : {3, 4}) {
         cfg().CihazTipi(loop, 127) = 1;
+        cfg().BolgeNo(loop, 127) = 7;
+        cfg().MahalText(loop, 127) = QStringLiteral("Hall");
+        cfg().GecikmeIptal(loop, 127) = 64;
+    }
     cfg().Cevrim3Eklendi = 1;
     int closed = 0;
     app->mainWindow()->closeDeviceWindow = [&] { ++closed; };
@@ -101,13 +96,16 @@ TEST_F(ShellTest, NewConfiguration)
     messages.answers = {Answer::Yes};
     child<QAction>(app->newConfigWindow(), "BtCevSayOnay")->trigger();
     EXPECT_EQ(cfg().CevrimSayisi, 2);
-    EXPECT_TRUE(cfg().CihazTipi(3, 127) == 0 && closed == 1);
+    EXPECT_TRUE(cfg().CihazTipi(3, 127) == 0 && cfg().BolgeNo(3, 127) == 0 && cfg().MahalText(3, 127).isEmpty());
+    EXPECT_EQ(cfg().GecikmeIptal(3, 127), 64) << "only type, zone and location go";
+    EXPECT_TRUE(cfg().Cevrim3Eklendi == 0 && closed == 1);
     EXPECT_EQ(cfg().CihazTipi(4, 127), 1) << "its branch was never built";
 
-    // 2 to 4: nothing asked, nothing cleared.
+    // 2 to 4: nothing asked, nothing cleared, even on a built loop.
     messages.questions.clear();
+    cfg().Cevrim4Eklendi = 1;
     newConfiguration(4);
-    EXPECT_TRUE(messages.questions.isEmpty() && cfg().CihazTipi(4, 127) == 1);
+    EXPECT_TRUE(messages.questions.isEmpty() && cfg().CihazTipi(4, 127) == 1 && cfg().Cevrim4Eklendi == 1);
 
     // Cancel and the frame's close leave everything.
     cfg().AdresTablosuHazir = 1;
@@ -123,6 +121,7 @@ TEST_F(ShellTest, NewConfiguration)
     messages.answers = {Answer::Yes};
     newConfiguration(0);
     EXPECT_EQ(cfg().CevrimSayisi, 0);
+    EXPECT_EQ(cfg().CihazTipi(4, 127), 0) << "a built loop 4 is cleared";
     EXPECT_TRUE(act("BtPanelKonfig")->isEnabled());
 }
 
