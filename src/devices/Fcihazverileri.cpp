@@ -241,6 +241,17 @@ void Fcihazverileri::removeNode(QTreeWidgetItem *node)
     quiet_ = false;
 }
 
+void Fcihazverileri::forgetDevice(int L, int A)
+{
+    // Bypass, event types and delay stay: only what makes it a device goes.
+    Config &c = app_.config();
+    c.BosAdres(L, A) = A;
+    c.MahalText(L, A).clear();
+    c.CihazTipi(L, A) = 0;
+    c.BolgeNo(L, A) = 0;
+    c.ListeSirasi(L, A) = 0;
+}
+
 void Fcihazverileri::clickBranch(QTreeWidgetItem *branch)
 {
     if (!branch)
@@ -391,11 +402,7 @@ void Fcihazverileri::deleteSelectedDevice()
     }
     QTreeWidgetItem *parent = node->parent();
     removeNode(node);
-    c.BosAdres(L, A) = A;
-    c.MahalText(L, A).clear();
-    c.CihazTipi(L, A) = 0;
-    c.BolgeNo(L, A) = 0;
-    c.ListeSirasi(L, A) = 0;
+    forgetDevice(L, A);
     clickBranch(parent);
 }
 
@@ -510,12 +517,7 @@ void Fcihazverileri::cancelEntry()
         // Never stored, so nothing of it may stay; its address is free again.
         QTreeWidgetItem *loop = entryNode_->parent();
         removeNode(entryNode_);
-        const int L = entryLoop_, A = entryAddress_;
-        c.BosAdres(L, A) = A;
-        c.MahalText(L, A).clear();
-        c.CihazTipi(L, A) = 0;
-        c.BolgeNo(L, A) = 0;
-        c.ListeSirasi(L, A) = 0;
+        forgetDevice(entryLoop_, entryAddress_);
         clickBranch(loop);
     }
     const bool restore = mode == Mode::Editing && before_ && entryNode_;

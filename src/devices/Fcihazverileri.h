@@ -78,6 +78,8 @@ private:
     // Selects without running the node click, as selecting from code does.
     void selectQuietly(QTreeWidgetItem *node);
     void removeNode(QTreeWidgetItem *node);
+    // The address is free again and holds no device.
+    void forgetDevice(int loop, int address);
     // After a removal the selection goes to the branch, as if clicked.
     void clickBranch(QTreeWidgetItem *branch);
     void backToBrowsing();

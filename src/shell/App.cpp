@@ -83,11 +83,24 @@ lintor1 *App::mainWindow()
     return main_;
 }
 
-template <typename W>
-static W *windowOf(lintor1 *owner, App &app)
+template <typename W, typename... Args>
+static W *windowOf(lintor1 *owner, Args &&...args)
 {
     auto *w = owner->findChild<W *>(QString(), Qt::FindDirectChildrenOnly);
-    return w ? w : new W(app, owner);
+    return w ? w : new W(std::forward<Args>(args)..., owner);
+}
+
+// Keeps `slot` on the window until it unloads: gone at once for everyone,
+// although the object itself goes later.
+template <typename W>
+static W *track(App *app, QPointer<W> &slot, W *w)
+{
+    slot = w;
+    QObject::connect(w, &W::unloaded, app, [&slot, w] {
+        if (slot == w)
+            slot = nullptr;
+    });
+    return w;
 }
 
 Fpanelverileri *App::panelWindow() { return windowOf<Fpanelverileri>(mainWindow(), *this); }
@@ -114,15 +127,10 @@ void App::openCauseEffect()
 
 Fcihazverileri *App::deviceWindow()
 {
-    if (!devices_) {
-        devices_ = new Fcihazverileri(*this, mainWindow());
-        devices_->openRuleViewer = [this] { ruleViewer()->openForRule(); };
-        // Gone at once for everyone, although the object itself goes later.
-        connect(devices_, &Fcihazverileri::unloaded, this, [this, w = devices_.data()] {
-            if (devices_ == w)
-                devices_ = nullptr;
-        });
-    }
+    if (!devices_)
+        track(this, devices_, new Fcihazverileri(*this, mainWindow()))->openRuleViewer = [this] {
+            ruleViewer()->openForRule();
+        };
     return devices_;
 }
 
@@ -136,13 +144,8 @@ ProgBarIslem *App::loadProgressWindow(bool compareOnly)
 {
     if (progress_)
         return progress_;
-    auto *w = new ProgBarIslem(*this, mainWindow());
     // Known before the load runs, so that nothing loads a second one meanwhile.
-    progress_ = w;
-    connect(w, &ProgBarIslem::unloaded, this, [this, w] {
-        if (progress_ == w)
-            progress_ = nullptr;
-    });
+    ProgBarIslem *w = track(this, progress_, new ProgBarIslem(*this, mainWindow()));
     if (compareOnly)
         w->loadForComparison();
     else
@@ -152,10 +155,7 @@ ProgBarIslem *App::loadProgressWindow(bool compareOnly)
 
 KarsilastirmaSonucu *App::comparisonWindow()
 {
-    lintor1 *owner = mainWindow();
-    if (auto *w = owner->findChild<KarsilastirmaSonucu *>(QString(), Qt::FindDirectChildrenOnly))
-        return w;
-    return new KarsilastirmaSonucu(messages(), fileDialogs(), owner);
+    return windowOf<KarsilastirmaSonucu>(mainWindow(), messages(), fileDialogs());
 }
 
 ProgBarIslem *App::loadedProgressWindow() const { return progress_; }
@@ -167,12 +167,7 @@ PortAyar *App::portSettings()
         portAyar_->raise();
         return portAyar_;
     }
-    auto *w = new PortAyar(*this, mainWindow());
-    portAyar_ = w;
-    connect(w, &PortAyar::unloaded, this, [this, w] {
-        if (portAyar_ == w)
-            portAyar_ = nullptr;
-    });
+    PortAyar *w = track(this, portAyar_, new PortAyar(*this, mainWindow()));
     w->Form_Load();
     return w;
 }
