@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <numeric>
 #include <tuple>
 
 using namespace vaz;
@@ -27,14 +28,6 @@ std::unique_ptr<Config> manyDevices()
     cfg->SSyeniIsim = QStringLiteral("R");
     SSyerAl(*cfg, cfg->SSyeniIsim);
     return cfg;
-}
-
-QList<int> rows(int from, int to)
-{
-    QList<int> r;
-    for (int i = from; i <= to; ++i)
-        r << i;
-    return r;
 }
 
 }  // namespace
@@ -84,7 +77,9 @@ TEST(RuleLists, ClicksMapEntriesToTheirDevices)
     EXPECT_TRUE(CikisListeSecimi(*cfg, {0, 6, 8}).forward);
     KayitlariDuzenle(*cfg);
     EXPECT_EQ(cfg->SScikislar(1), "4,2.5,1.5,7.:");
-    const ListClick c = CikisListeSecimi(*cfg, rows(0, 254));
+    QList<int> all(255);
+    std::iota(all.begin(), all.end(), 0);
+    const ListClick c = CikisListeSecimi(*cfg, all);
     EXPECT_TRUE(c.overLimit && c.forward);
     EXPECT_EQ(SScikisListesi(*cfg, 1), "5,1.5,2.5,3.5,4.5,5.5,6.5,7.:");
 

@@ -148,32 +148,5 @@ TEST_F(ShellTest, CompletenessChecksAskForTheLoopCountFirst)
     EXPECT_EQ(messages.messages.size(), 3);
 }
 
-TEST_F(ShellTest, CommandsOfLaterWindowsGoThroughTheirSeams)
-{
-    lintor1 *main = confirmVersion();
-    newConfiguration(2);
-
-    // A command whose window is missing says so and changes nothing.
-    main->startUpload = nullptr;
-    main->openDeviceWindow = nullptr;
-    for (const char *a : {"MnPaneleGonder", "MnCihazlar"})
-        act(a)->trigger();
-    EXPECT_EQ(messages.messages, QStringList(QList<QString>(2, "This command is not available yet.")));
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(cfg().GonderimModu + cfg().AlmaModu, 0);
-
-    QStringList calls;
-    main->openDeviceWindow = [&] { calls << "devices"; };
-    main->startUpload = [&] { calls << "upload"; };
-    main->startDownload = [&] { calls << "download"; };
-    for (const char *a : {"BtCihazKonfig", "BtGonder", "BtAl"}) {
-        act(a)->trigger();
-        EXPECT_FALSE(main->isVisible()) << a;
-        main->show();
-    }
-    EXPECT_EQ(calls, (QStringList{"devices", "upload", "download"}));
-    EXPECT_TRUE(cfg().GonderimModu == 1 && cfg().AlmaModu == 1);
-}
-
 }  // namespace
 }  // namespace vaz::test
