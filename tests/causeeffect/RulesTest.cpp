@@ -93,9 +93,6 @@ TEST(Rules, BuildingListTexts)
     cfg->CikisIsareti(4, 127) = 1;
     cfg->PanelCikisSecimi(4) = 1;
     EXPECT_EQ(SScikisListesi(*cfg, 1), "4,127.5,5.:");
-    cfg->CikisIsareti(4, 127) = cfg->PanelCikisSecimi(4) = 0;
-    cfg->PanelCikisSecimi(0) = cfg->PanelCikisSecimi(6) = 1;
-    EXPECT_EQ(SScikisListesi(*cfg, 1), "5,1.5,7.:");
     cfg->GirisIsareti(1, 5) = cfg->GirisIsareti(2, 17) = 0;
     cfg->GirisIsareti(4, 127) = 1;
     EXPECT_EQ(SSgirisListesi(*cfg, 1), "4,127.:");
