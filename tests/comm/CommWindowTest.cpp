@@ -109,18 +109,8 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
     }
 }
 
-TEST_F(CommWindowTest, SilentPanelAndMissingPort)
+TEST_F(CommWindowTest, MissingPort)
 {
-    // Silent from the handshake, or from the panel settings on (each of the last three steps reports).
-    for (const auto &[silentAfter, command, times] :
-         {std::tuple{"0", "BtGonder", 1}, {"0", "BtAl", 1}, {"5080", "BtGonder", 3}}) {
-        Sim sim({"--silent-after", silentAfter});
-        restart("v2", 2);
-        ProgBarIslem *w = run(command);
-        EXPECT_EQ(messages.messages, QStringList(times, comm::PanelLink::kCommunicationError)) << command;
-        EXPECT_TRUE(button(w, "GonderimOK")->isEnabled());
-    }
-
     qputenv("VAZ_COM1", "/nonexistent/ttyUSB9");
     restart("v15", 0);
     button(run("BtGonder"), "GonderimOK")->click();

@@ -92,7 +92,6 @@ TEST_F(DeviceWindowTest, TheTreeShowsPanelLoopsDevicesAndRules)
         addDevices(cfg(), {{1, 127, 7, 3}, {1, 7, 4, 1}, {1, 45, 8, 2}, {3, 9, 1, 1}, {2, 8, 12, 1}});
         cfg().PanelAdi = QStringLiteral("Main");
         open();
-        EXPECT_EQ(win()->windowTitle(), "Device configuration");
         EXPECT_EQ(node()->text(0), "Main");
         const QStringList branches = loops == 2 ? QStringList{"Loop 1", "Loop 2", "Cause-effect"}
                                                 : QStringList{"Loop 1", "Loop 2", "Loop 3", "Loop 4", "Cause-effect"};
@@ -186,8 +185,6 @@ TEST_F(DeviceWindowTest, RulesAreShownAndDeletedFromTheirPopup)
         child<QAction>(win(), "SSsil")->trigger();
         names.removeAt(victim - 1);
         EXPECT_EQ(cfg().SSsayisi, count - 1);
-        for (int r = 1; r < count; ++r)
-            EXPECT_EQ(cfg().SSismi(r), names[r - 1]);
         names.sort();
         EXPECT_EQ(children({"Cause-effect"}), names);
         win()->close();
