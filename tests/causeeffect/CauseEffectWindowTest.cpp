@@ -4,11 +4,9 @@
 #include "devices/Fcihazverileri.h"
 #include "shell/ShellFixture.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace vaz::test {
@@ -22,22 +20,9 @@ protected:
         main = confirmVersion("v2");
         newConfiguration(4);
         // Inputs in list order (1,5) (1,7) (2,17); outputs after the seven panel ones (1,9) (2,100).
-        for (auto [loop, address, type, zone] : {std::array{1, 5, 2, 3}, {1, 7, 4, 1}, {2, 17, 1, 0},
-                                                 {1, 9, 5, 2}, {2, 100, 8, 12}}) {
-            cfg().CihazTipi(loop, address) = type;
-            cfg().BolgeNo(loop, address) = zone;
-        }
+        addDevices(cfg(), {{1, 5, 2, 3}, {1, 7, 4, 1}, {2, 17, 1, 0}, {1, 9, 5, 2}, {2, 100, 8, 12}});
         main->setCauseEffectButton(true);
         editor = app->causeEffectEditor();
-        // Counted on their way to the real device window.
-        editor->addRuleNode = [this, real = editor->addRuleNode](const QString &name) {
-            nodes << name;
-            real(name);
-        };
-        editor->showDeviceWindow = [this, real = editor->showDeviceWindow] {
-            ++deviceWindowShown;
-            real();
-        };
     }
 
     void open() { act("BtSebepSonuc")->trigger(); }
@@ -56,20 +41,17 @@ protected:
             list(name)->item(row)->setSelected(!list(name)->item(row)->isSelected());
     }
 
+    // Every way out of the editor leads back to the device window.
+    bool backInDevices() { return !editor->isVisible() && app->deviceWindow()->isVisible(); }
+
     lintor1 *main = nullptr;
     SebepSonuc *editor = nullptr;
-    QStringList nodes;
-    int deviceWindowShown = 0;
 };
 
 TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
 {
-    cfg().SSsayisi = 1;
-    cfg().SSismi(1) = "Old";
-    cfg().SSkosul(1) = 1;
+    setRules(cfg(), {"Old"});
     open();
-    EXPECT_TRUE(editor->isVisible());
-    EXPECT_FALSE(main->isVisible());
     // Before OK: no slot is ours.
     button("SSve")->click();
     EXPECT_FALSE(button("SSve")->isChecked());
@@ -77,7 +59,7 @@ TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
     button("iptal")->click();
     EXPECT_EQ(cfg().SSsayisi, 1);
     EXPECT_EQ(cfg().SSismi(1), "Old");
-    EXPECT_EQ(deviceWindowShown, 1);
+    EXPECT_TRUE(backInDevices());
 
     const struct {
         const char *option;
@@ -102,12 +84,11 @@ TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
         EXPECT_FALSE(button(c.option)->isChecked());
         EXPECT_FALSE(button("devam")->isEnabled());
         editor->close();  // by its frame: as Cancel
-        EXPECT_FALSE(editor->isVisible());
+        EXPECT_TRUE(backInDevices());
         EXPECT_EQ(cfg().SSsayisi, 1);
         EXPECT_TRUE(cfg().SSismi(2).isEmpty());
     }
-    EXPECT_EQ(deviceWindowShown, 6);
-    EXPECT_TRUE(nodes.isEmpty());
+    EXPECT_EQ(app->deviceWindow()->tree()->findItems("New", Qt::MatchRecursive).size(), 0);
 }
 
 TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesTheFile)
@@ -132,22 +113,12 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
     toggle("CikisListe", {8, 4});
     button("devam")->click();
 
-    EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(nodes, QStringList{"Kat ğ"});
-    EXPECT_EQ(deviceWindowShown, 1);
-    Fcihazverileri *devices = app->deviceWindow();
-    ASSERT_TRUE(devices->isVisible());
-    const auto found = devices->tree()->findItems(QStringLiteral("Kat ğ"), Qt::MatchExactly | Qt::MatchRecursive);
+    EXPECT_TRUE(backInDevices());
+    const auto found = app->deviceWindow()->tree()->findItems(QStringLiteral("Kat ğ"), Qt::MatchRecursive);
     ASSERT_EQ(found.size(), 1);
     EXPECT_EQ(found[0]->parent()->text(0), "Cause-effect");
-    QTemporaryDir dir;
-    dialogs.paths = {dir.filePath("rule.dvk")};
-    act("BtKaydet")->trigger();
-    QFile file(dir.filePath("rule.dvk"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     // Ringing mode, the rule count, then the rule's four lines.
-    const QByteArray tail("0\r\n1\r\n\"Kat \xF0\"\r\n\"1,5.2,17.:\"\r\n\"2,100.5,5.:\"\r\n3\r\n");
-    EXPECT_EQ(file.readAll().right(tail.size()), tail);
+    EXPECT_TRUE(savedFile("BtKaydet").endsWith("0\r\n1\r\n\"Kat \xF0\"\r\n\"1,5.2,17.:\"\r\n\"2,100.5,5.:\"\r\n3\r\n"));
 
     // A new rule starts without inputs: AND is taken back at once.
     open();
@@ -156,17 +127,13 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
     button("SSve")->click();
     EXPECT_FALSE(button("SSve")->isChecked());
     EXPECT_FALSE(button("devam")->isEnabled());
-    // Without the device window the main window comes back.
-    editor->showDeviceWindow = nullptr;
     button("iptal")->click();
-    EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(cfg().SSsayisi, 1);
 }
 
 TEST_F(CauseEffectTest, RefusedNamesAndTheRuleLimit)
 {
-    cfg().SSsayisi = 1;
-    cfg().SSismi(1) = "Hall";
+    setRules(cfg(), {"Hall"});
     open();
     auto *name = child<QLineEdit>(editor, "SSismiText");
     auto *status = child<QStatusBar>(editor, "StatusBar1");
@@ -230,13 +197,10 @@ TEST_F(CauseEffectTest, SelectAllAndClearAllHandleTheFinalSelection)
 
 TEST_F(CauseEffectTest, ViewerShowsTheRuleItWasOpenedWith)
 {
-    cfg().SSsayisi = 2;
-    cfg().SSismi(1) = "One";
+    setRules(cfg(), {"One", "Two"});
     cfg().SSgirisler(1) = "1,5,2,17,:";
     cfg().SScikislar(1) = "5,1.5,7.:";
-    cfg().SSkosul(1) = 1;
-    cfg().SSismi(2) = "Two";
-    cfg().SSgirisler(2) = cfg().SScikislar(2) = ":";
+    cfg().SSkosul(2) = 0;  // never finished
     SSicerik *viewer = app->ruleViewer();
     auto text = [&](const char *name) { return child<QLabel>(viewer, name)->text(); };
     auto shownName = [&] { return child<QListWidget>(viewer, "SSicerikSira")->item(0)->text(); };

@@ -69,16 +69,11 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         Sim sim({"--mcu", mcu});
         restart(version, rules);
         // The last version with every address in use and locations at full length.
-        for (int l = 1; rules && l <= kLoops; ++l)
-            for (int a = 1; a <= kAddresses; ++a) {
-                if (cfg().CihazTipi(l, a) == 0) {
-                    cfg().CihazTipi(l, a) = (a % 4) + 1;
-                    cfg().BolgeNo(l, a) = a % 48 + 1;
-                }
-                cfg().MahalText(l, a) = QStringLiteral("Loop %1 address %2 ").arg(l).arg(a).leftJustified(40, 'x');
-            }
+        if (rules)
+            cfg() = filledConfig(cfg().McuVersiyon, rules, 1);
         const Config sent = cfg();
         ProgBarIslem *w = run("BtGonder");
+        EXPECT_FALSE(app->mainWindow()->isVisible());
         EXPECT_EQ(w->statusText(), "Sending Completed");
         button(w, "GonderimOK")->click();
         EXPECT_TRUE(app->mainWindow()->isVisible());
@@ -114,18 +109,8 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
     }
 }
 
-TEST_F(CommWindowTest, SilentPanelAndMissingPort)
+TEST_F(CommWindowTest, MissingPort)
 {
-    // Silent from the handshake, or from the panel settings on (each of the last three steps reports).
-    for (const auto &[silentAfter, command, times] :
-         {std::tuple{"0", "BtGonder", 1}, {"0", "BtAl", 1}, {"5080", "BtGonder", 3}}) {
-        Sim sim({"--silent-after", silentAfter});
-        restart("v2", 2);
-        ProgBarIslem *w = run(command);
-        EXPECT_EQ(messages.messages, QStringList(times, comm::PanelLink::kCommunicationError)) << command;
-        EXPECT_TRUE(button(w, "GonderimOK")->isEnabled());
-    }
-
     qputenv("VAZ_COM1", "/nonexistent/ttyUSB9");
     restart("v15", 0);
     button(run("BtGonder"), "GonderimOK")->click();

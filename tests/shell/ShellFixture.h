@@ -5,11 +5,13 @@
 #include "shell/lintor1.h"
 #include "shell/mcuV.h"
 #include "storage/ReportPrinter.h"
+#include "support/ExampleConfig.h"
 #include "support/FakePrompts.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +78,15 @@ protected:
         if (loops)
             child<QAbstractButton>(w, loops == 2 ? "CevSec2" : "CevSec4")->click();
         child<QAction>(w, "BtCevSayOnay")->trigger();
+    }
+
+    // The file a save command writes through the file dialog.
+    QByteArray savedFile(const char *command)
+    {
+        QTemporaryDir dir;
+        dialogs.paths = {dir.filePath("saved.dvk")};
+        act(command)->trigger();
+        return fileBytes(dir.filePath("saved.dvk"));
     }
 
     FakeMessages messages;

@@ -2,7 +2,6 @@
 #include "support/ExampleConfig.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -222,7 +221,7 @@ TEST(ConfigFileReader, RoundTripsAtItsVersionAndNamesTheVersionOfAnother)
             EXPECT_EQ(read.AdresTablosuHazir, 0);
             EXPECT_EQ(read.DosyaKaydedildi + read.Cevrim3Eklendi, 2);
             EXPECT_EQ(read.CihazTipi(1, 3), 0);
-            EXPECT_EQ(read.MahalText(4, 124), QStringLiteral("Kat 4, oda 124 Şişli Çığ"));
+            EXPECT_EQ(read.MahalText(4, 124), QStringLiteral("Kat 4, oda 124 Şişli Çığ").leftJustified(40, u'x'));
             EXPECT_EQ(read.MahalText(4, 127), QStringLiteral("Roof"));
             EXPECT_EQ(read.PanelAdi, chosen < 15 ? QStringLiteral("Old") : QStringLiteral("Blok Ç"));
             EXPECT_EQ(read.SSsayisi, chosen < 20 ? 1 : 3);
@@ -239,15 +238,11 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("site.dvk"));
-    auto onDisk = [&] {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
     Config c = filledConfig(20);
     SaveResult s = GirisVerileriniKaydet(c, path);
     ASSERT_TRUE(s.ok) << s.message.toStdString();
     EXPECT_EQ(c.DosyaKaydedildi, 1);
-    const QByteArray saved = onDisk();
+    const QByteArray saved = test::fileBytes(path);
     EXPECT_EQ(saved, configFileBytes(c));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("site.dvk")});
     Config read;
@@ -269,7 +264,7 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
         fresh.SSsayisi = 0;
     }
     EXPECT_EQ(fresh.DosyaKaydedildi, 0);
-    EXPECT_EQ(onDisk(), saved);
+    EXPECT_EQ(test::fileBytes(path), saved);
 
     // Files that cannot be opened change nothing either.
     const Config before = read;

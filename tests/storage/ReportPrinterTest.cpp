@@ -1,7 +1,7 @@
 #include "storage/ReportPrinter.h"
+#include "support/ExampleConfig.h"
 #include "support/FakePrompts.h"
 
-#include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
@@ -12,12 +12,6 @@ using namespace vaz;
 using namespace vaz::storage;
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QStringList manyLines(int n)
 {
@@ -40,7 +34,7 @@ TEST(ReportPrinter, RendersPagesIntoAPdf)
     printer.setOutputFileName(path);
     renderReport(manyLines(200), printer);
 
-    const QByteArray pdf = contents(path);
+    const QByteArray pdf = test::fileBytes(path);
     ASSERT_TRUE(pdf.startsWith("%PDF"));
     // 201 lines do not fit one page: there are page breaks.
     EXPECT_GT(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
@@ -62,7 +56,7 @@ TEST(ReportPrinter, WithoutPrinterWritesThePdfTheUserNames)
 
     dialogs.paths.push_back(dir.filePath(QStringLiteral("rapor")));
     EXPECT_TRUE(output.print(manyLines(3), &error));
-    EXPECT_TRUE(contents(dir.filePath(QStringLiteral("rapor.pdf"))).startsWith("%PDF"));
+    EXPECT_TRUE(test::fileBytes(dir.filePath(QStringLiteral("rapor.pdf"))).startsWith("%PDF"));
 
     dialogs.paths.push_back(dir.filePath(QStringLiteral("missing/rapor.pdf")));
     EXPECT_FALSE(output.print(manyLines(3), &error));

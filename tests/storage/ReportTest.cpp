@@ -114,7 +114,6 @@ TEST(Report, CutsLongListsInto150Then120)
     auto inputsOf = [&](int rule) {
         const qsizetype name = l.indexOf(QStringLiteral("Cause-effect name: Rule%1").arg(rule));
         const qsizetype outputs = l.indexOf(QStringLiteral("Outputs:"), name);
-        EXPECT_EQ(l[name + 1], QStringLiteral("Inputs:"));
         return l.mid(name + 2, outputs - name - 2);
     };
     EXPECT_EQ(inputsOf(1), QStringList{chars.left(150)});

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <array>
+
 namespace vaz::test {
 
 // A few devices of every group on more than one loop, the last address of the
@@ -38,18 +40,18 @@ inline Config exampleConfig(int mcu, int rules = 2)
     return c;
 }
 
-// The example with every third address of every loop in use as well, with
-// locations that hold commas and Turkish letters.
-inline Config filledConfig(int mcu, int rules = 3)
+// The example with every `every`th address of every loop in use as well, with
+// full-length locations that hold commas and Turkish letters.
+inline Config filledConfig(int mcu, int rules = 3, int every = 3)
 {
     Config c = exampleConfig(mcu, rules);
     c.TedarikciAdi = QStringLiteral("Güven Yangın, Ltd.");
     for (int L = 1; L <= kLoops; ++L)
-        for (int A = 1; A < kAddresses; A += 3) {
+        for (int A = 1; A < kAddresses; A += every) {
             const int type = (L + A) % 9 + 1;
             c.CihazTipi(L, A) = type;
             c.BolgeNo(L, A) = (A % 48) + 1;
-            c.MahalText(L, A) = QStringLiteral("Kat %1, oda %2 Şişli Çığ").arg(L).arg(A);
+            c.MahalText(L, A) = QStringLiteral("Kat %1, oda %2 Şişli Çığ").arg(L).arg(A).leftJustified(40, u'x');
             c.GecikmeIptal(L, A) = A % 2 ? 64 : 0;
             c.OlayTipi(L, A) = type == 6 ? 32 : 0;
             c.Gecikme(L, A) = type == 8 ? 250 : 0;
@@ -57,6 +59,33 @@ inline Config filledConfig(int mcu, int rules = 3)
             c.CikisHata(L, A) = type == 5 ? c.BolgeNo(L, A) : Int16(0);
         }
     return c;
+}
+
+// Devices as loop, address, type, zone.
+inline void addDevices(Config &c, std::initializer_list<std::array<int, 4>> devices)
+{
+    for (auto [loop, address, type, zone] : devices) {
+        c.CihazTipi(loop, address) = type;
+        c.BolgeNo(loop, address) = zone;
+    }
+}
+
+// Rules named as given, all with the same lists and condition.
+inline void setRules(Config &c, const QStringList &names, const QString &outputs = QStringLiteral(":"))
+{
+    c.SSsayisi = int(names.size());
+    for (int r = 1; r <= names.size(); ++r) {
+        c.SSismi(r) = names[r - 1];
+        c.SSgirisler(r) = QStringLiteral(":");
+        c.SScikislar(r) = outputs;
+        c.SSkosul(r) = 1;
+    }
+}
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // When VAZ_FUZZ_SEEDS names a folder, the file is also kept there as a seed
