@@ -42,7 +42,8 @@ protected:
         ShellTest::SetUp();
         messages = {};
         app->setLinkSetup([this](comm::PanelLink &link) {
-            link.setTimeoutInterval(300);
+            // Short enough for a silent panel, long enough for a busy machine.
+            link.setTimeoutInterval(1500);
             if (onLink)
                 onLink(link);
         });
@@ -223,7 +224,7 @@ TEST_F(CommWindowTest, CompareWithPanel)
     // A silent panel: the message, no result, nothing changed.
     result->close();
     Sim silent({"--silent-after", "0"});
-    onLink = [](comm::PanelLink &link) { link.setIdleBound(300); };
+    onLink = [](comm::PanelLink &link) { link.setIdleBound(1500); };
     messages = {};
     compare();
     EXPECT_EQ(messages.messages, QStringList{comm::PanelLink::kCommunicationError});
