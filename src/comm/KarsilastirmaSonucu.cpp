@@ -1,5 +1,6 @@
 #include "KarsilastirmaSonucu.h"
 
+#include <QCollator>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,6 +10,25 @@
 #include <QVBoxLayout>
 
 namespace vaz {
+
+namespace {
+
+// "Loop 2 address 9" before "Loop 2 address 10", as an installer counts.
+class NaturalItem : public QTableWidgetItem {
+public:
+    using QTableWidgetItem::QTableWidgetItem;
+    bool operator<(const QTableWidgetItem &other) const override
+    {
+        static const QCollator collator = [] {
+            QCollator c;
+            c.setNumericMode(true);
+            return c;
+        }();
+        return collator.compare(text(), other.text()) < 0;
+    }
+};
+
+}  // namespace
 
 KarsilastirmaSonucu::KarsilastirmaSonucu(Messages &messages, FileDialogs &dialogs, QWidget *owner)
     : QDialog(owner), messages_(messages), dialogs_(dialogs)
@@ -57,9 +77,11 @@ void KarsilastirmaSonucu::showDifferences(const QList<comm::FieldDifference> &ro
         const comm::FieldDifference &d = rows[i];
         const QString cells[] = {d.where, d.field, d.tool, d.panel};
         for (int c = 0; c < 4; ++c)
-            table_->setItem(i, c, new QTableWidgetItem(cells[c]));
+            table_->setItem(i, c, new NaturalItem(cells[c]));
     }
     table_->setSortingEnabled(true);
+    table_->sortItems(0);
+    table_->resizeColumnsToContents();
     table_->setVisible(!rows.isEmpty());
     save_->setEnabled(!rows.isEmpty());
     summary_->setText(rows.isEmpty() ? kSame

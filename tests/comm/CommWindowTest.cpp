@@ -217,9 +217,13 @@ TEST_F(CommWindowTest, CompareWithPanel)
     QStringList found;
     for (int r = 0; r < rows->rowCount(); ++r)
         found << rows->item(r, 0)->text() + " / " + rows->item(r, 1)->text();
-    found.sort();
+    // Sorted as an installer counts, and kept as CSV.
     EXPECT_EQ(found, (QStringList{"Cause-effect 2 / Outputs", "Loop 1 address 1 / Location", "Loop 4 address 127 / Zone"}));
     EXPECT_TRUE(cfg() == before);
+    QTemporaryDir dir;
+    dialogs.paths = {dir.filePath("diff.csv")};
+    button(result, "FarkKaydet")->click();
+    EXPECT_EQ(fileBytes(dir.filePath("diff.csv")).count("\r\n"), 4);
 
     // A silent panel: the message, no result, nothing changed.
     result->close();
