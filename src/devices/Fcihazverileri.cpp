@@ -181,6 +181,9 @@ void Fcihazverileri::closeEvent(QCloseEvent *event)
     event->accept();
     if (gone_)
         return;
+    // A device never saved must not keep its address taken after the tree is gone.
+    if (mode_ == Mode::NewDevice && entryNode_)
+        cancelEntry();
     app_.mainWindow()->show();
     unload();
 }
@@ -327,7 +330,8 @@ void Fcihazverileri::CihVerTreeView_NodeClick(QTreeWidgetItem *node)
     if (!device) {
         enable({"BtEditCihaz", "BtYeniCihaz", "BtCihazSil"}, false);
     } else {
-        branch = node->parent() ? node->parent()->text(0) : QString();
+        // A panel named with digits only is still the panel.
+        branch = node->parent() ? node->parent()->text(0) : node->text(0);
         enable({"BtCihazSil"}, true);
     }
     bool loop = false;
@@ -421,6 +425,9 @@ void Fcihazverileri::Toolbar3_ButtonClick(QAction *pressed)
         deleteSelectedDevice();
         panel_->findChild<QLineEdit *>(QStringLiteral("CihVerMahal"))->setEnabled(false);
     } else if (key == u"BtCihazCikis") {
+        // An open address choice would otherwise bring this window back later.
+        if (address_)
+            address_->AdresSecimCNCL_Click();
         hide();
         app_.mainWindow()->show();
     }
@@ -482,6 +489,9 @@ void Fcihazverileri::editDevice()
     enable({"BtCihazIptal", "BtCihazOnay"}, true);
     enable({"BtCihazSil"}, false);
     panel_->enableForEditing();
+    // Pressed again on the same device: Cancel still goes back to the first press.
+    if (mode_ == Mode::Editing && before_ && entryNode_ == node)
+        return;
     mode_ = Mode::Editing;
     entryLoop_ = L;
     entryAddress_ = A;

@@ -350,6 +350,10 @@ void PropertyPanel::showDevice()
     const int type = cfg().CihazTipi(L, A);
     // A code no type stands for shows the placeholder, so Save cannot take it for a type.
     type_->setCurrentIndex(devices::listPosition(type).value_or(devices::kPlaceholderPosition));
+    // The list may already have shown this type, chosen while no device was
+    // selected; Save must not store an older choice.
+    if (devices::isValidCode(type))
+        cfg().SeciliTip = type;
     switch (devices::group(type)) {
     case devices::Group::Detector:
         ClearInputEventType();
@@ -399,6 +403,14 @@ void PropertyPanel::startNewDevice()
     type_->setEnabled(true);
     zone_->setEnabled(true);
     bypass_->setChecked(false);
+    // The previous device's zone, delay and events stay on screen otherwise,
+    // and Save would leave the new device without what it seems to have.
+    const Config &c = cfg();
+    const int zone = c.BolgeNo(c.SeciliCevrim, address());
+    zone_->setCurrentIndex(zone >= 1 && zone <= kZones ? zone - 1 : -1);
+    delay_->setText(QString::number(c.Gecikme(c.SeciliCevrim, address())));
+    ClearInputEventType();
+    ClearOutputEventType();
 }
 
 void PropertyPanel::commit(bool keepLocation)

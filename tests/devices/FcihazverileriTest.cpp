@@ -112,6 +112,7 @@ TEST_F(DeviceWindowTest, ButtonsFollowTheSelection)
 {
     addDevices(cfg(), {{2, 5, 1, 1}});
     setRules(cfg(), {"Alpha", "100"});
+    cfg().PanelAdi = QStringLiteral("112");
     open();
     const struct {
         QStringList path;
@@ -119,7 +120,7 @@ TEST_F(DeviceWindowTest, ButtonsFollowTheSelection)
         int loop;
     } cases[] = {
         {{"Loop 2"}, true, false, false, 2},     {{"Loop 2", "005"}, true, true, true, 2},
-        {{}, false, false, false, 0},            {{"Loop 1"}, true, false, false, 1},
+        {{}, false, true, true, 0},              {{"Loop 1"}, true, false, false, 1},
         {{"Cause-effect"}, false, false, false, 0}, {{"Cause-effect", "Alpha"}, false, false, false, 0},
         {{"Cause-effect", "100"}, false, true, true, 0},  // digits only: taken for a device label
     };
@@ -229,7 +230,9 @@ TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
     EXPECT_TRUE(offered(1).contains("045"));
 
     // Save without a type stores nothing and entry goes on.
+    click({"Loop 1", "100"});
     newDevice(1);
+    EXPECT_EQ(control<QComboBox>("ComboBolgeNo")->currentIndex(), -1) << "zone 1 was the shown device's";
     control<QComboBox>("ComboBolgeNo")->setCurrentText("5");
     press("BtCihazOnay");
     EXPECT_EQ(messages.messages, QStringList{"Select a device type first."});
@@ -240,12 +243,20 @@ TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
     EXPECT_EQ(cfg().CihazTipi(1, 3), 4);
     EXPECT_EQ(cfg().BolgeNo(1, 3), 5);
 
-    // Exit only hides: the tree comes back as it was left.
+    // Exit only hides, an open address choice included: the tree comes back as it was left.
+    press("BtYeniCihaz");
     press("BtCihazCikis");
     EXPECT_FALSE(win()->isVisible());
+    EXPECT_EQ(win()->addressWindow(), nullptr);
     EXPECT_TRUE(app->mainWindow()->isVisible());
     open();
     EXPECT_EQ(win()->tree()->currentItem(), node({"Loop 1", "003"}));
+
+    // Closed by its frame during entry: the unsaved device's address is free again.
+    newDevice(1, "050");
+    win()->close();
+    open();
+    EXPECT_TRUE(offered(1).contains("050"));
 
     // A new configuration closes the window; its next opening builds anew.
     newConfiguration(4);
@@ -315,7 +326,7 @@ TEST_F(DeviceWindowTest, PropertiesAreWrittenAsTheyAreChosenAndReachTheFile)
 
 TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
 {
-    addDevices(cfg(), {{1, 3, 6, 4}});
+    addDevices(cfg(), {{1, 3, 6, 4}, {1, 4, 5, 4}});
     cfg().MahalText(1, 3) = QStringLiteral("Boiler room") + QString(40, u' ');
     cfg().OlayTipi(1, 3) = 32;
     cfg().GecikmeIptal(1, 3) = 64;
@@ -329,6 +340,7 @@ TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
     control<QComboBox>("ComboBolgeNo")->setCurrentText("9");
     control<QLineEdit>("CihVerMahal")->setText("Other");
     control<QLineEdit>("ModuleDelay")->setText("77");
+    press("BtEditCihaz");
     press("BtCihazIptal");
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
     EXPECT_EQ(node({"Loop 1", "003"})->icon(0).cacheKey(), devices::nodeIcon(7).cacheKey());
@@ -352,6 +364,14 @@ TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
     box->setText(QStringLiteral("Kat 2"));
     press("BtCihazOnay");
     EXPECT_EQ(cfg().MahalText(1, 3), QStringLiteral("Kat 2") + QString(40, u' '));
+
+    // The relay controller shown is saved as one, whatever was chosen before.
+    press("BtEditCihaz");
+    click({"Loop 1"});
+    chooseType("QF-5010 Relay controller");
+    click({"Loop 1", "004"});
+    press("BtCihazOnay");
+    EXPECT_EQ(cfg().CihazTipi(1, 4), 5);
 }
 
 }  // namespace
