@@ -435,6 +435,12 @@ void Fcihazverileri::Toolbar3_ButtonClick(QAction *pressed)
 
 void Fcihazverileri::newDevice()
 {
+    // The address list would take over the selected address, and the unfinished
+    // device's zone and Save would land on the new one.
+    if (mode_ != Mode::Browsing) {
+        app_.messages().message(QStringLiteral("Save or cancel the device being entered first."));
+        return;
+    }
     enable({"BtEditCihaz"}, false);
     panel_->prepareNewDevice();
     if (address_)

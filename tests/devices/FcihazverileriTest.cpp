@@ -235,9 +235,14 @@ TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
     EXPECT_EQ(control<QComboBox>("ComboBolgeNo")->currentIndex(), -1) << "zone 1 was the shown device's";
     control<QComboBox>("ComboBolgeNo")->setCurrentText("5");
     press("BtCihazOnay");
-    EXPECT_EQ(messages.messages, QStringList{"Select a device type first."});
+    // Nor does a second New device take over the entry: a loop click enables it again.
+    click({"Loop 1"});
+    press("BtYeniCihaz");
+    EXPECT_EQ(messages.messages, (QStringList{"Select a device type first.", "Save or cancel the device being entered first."}));
+    EXPECT_EQ(win()->addressWindow(), nullptr);
     EXPECT_EQ(cfg().CihazTipi(1, 3), 0);
     EXPECT_TRUE(on("BtCihazOnay"));
+    click({"Loop 1", "003"});
     chooseType("QF-3030 Heat detector");
     press("BtCihazOnay");
     EXPECT_EQ(cfg().CihazTipi(1, 3), 4);
