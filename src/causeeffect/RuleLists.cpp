@@ -202,7 +202,8 @@ void listelemeYap(const Config &cfg, const ListItem &item, int ListeHedefi, Rule
     if (!std::isfinite(item.loop) || !std::isfinite(item.address))
         return;
     const double l = roundHalfEven(item.loop), a = roundHalfEven(item.address);
-    if (!Grid<Int16, 5>::contains(qint64(l), qint64(a)) || l > kPanelOutputLoop)
+    // Bounds checked as doubles: a file may hold digit runs no integer can take.
+    if (!(l >= 0 && l <= kPanelOutputLoop && a >= 0 && a <= Grid<Int16, 5>::lastAddress()))
         return;
     const int loop = int(l), address = int(a);
     if (loop == kPanelOutputLoop) {

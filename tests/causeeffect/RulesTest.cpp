@@ -140,7 +140,7 @@ TEST(RuleLists, EntryTexts)
     cfg->BolgeNo(4, 2) = 0;
     cfg->CihazTipi(2, 17) = 0;  // deleted after it was used: listed without a type
     cfg->SSgirisler(1) = "1,5.2,17.4,100.:";
-    cfg->SScikislar(1) = "4,2.5,1.5,7.5,9.6,1.:";
+    cfg->SScikislar(1) = "4,2.5,1.5,7.5,9.6,1.99999999999999999999,1.:";
     cfg->SSkosul(1) = 2;
     const RuleView v = SSicerikGoruntule(*cfg, 1);
     EXPECT_EQ(v.name, "R");
@@ -148,7 +148,7 @@ TEST(RuleLists, EntryTexts)
     EXPECT_EQ(v.inputs, (QStringList{"1" + b(13) + "5" + b(9) + " 3" + b(8) + "Photo-elec. smoke det.",
                                      "2" + b(11) + "17" + b(7) + " 18" + b(8),
                                      "4" + b(9) + "100" + b(12) + b(8) + "Heat det."}));
-    // Any address digits but 1 to 6 give the last panel output; loop 6 gives nothing.
+    // Any address digits but 1 to 6 give the last panel output; loop 6 or beyond gives nothing.
     EXPECT_EQ(v.outputs, (QStringList{"4" + b(13) + "2" + b(12) + b(8) + "Sounder controller", "Sounder 1",
                                       "Fault relay", "Fault relay"}));
 }
