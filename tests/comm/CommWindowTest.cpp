@@ -90,6 +90,7 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         EXPECT_EQ(cfg().CevrimSayisi, 4);
         EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
         EXPECT_TRUE(closes == 1 && cfg().AdresTablosuHazir == 0 && act("BtKaydet")->isEnabled());
+        EXPECT_TRUE(act("MnKarsilastir")->isEnabled()) << "available as Upload is";
         EXPECT_TRUE(app->saveBaseline().unsaved(cfg()));
         if (!rules)
             continue;
