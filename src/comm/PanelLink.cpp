@@ -128,7 +128,9 @@ PanelLink::Wake PanelLink::nextByte(char &c, bool watchTimeout, bool bounded)
             const QByteArray b = port_.read(1);
             if (!b.isEmpty()) {
                 c = b.front();
+                // The line is alive: a bound that ran out while a dialog held the tool no longer counts.
                 idle_.stop();
+                idleExpired_ = false;
                 return Wake::Byte;
             }
         }

@@ -92,6 +92,9 @@ void ProgBarIslem::load(bool compareOnly)
         activateWindow();
     }
     compare_ = compareOnly;
+    // A result left open from an earlier comparison must not pass for this one's.
+    if (compareOnly)
+        app_.comparisonWindow()->hide();
     download_ = !compareOnly && cfg.AlmaModu == 1;
     stopped_ = false;
     stop_->setEnabled(compareOnly || cfg.AlmaModu == 1 || cfg.GonderimModu == 1);

@@ -44,10 +44,15 @@ lintor1::lintor1(App &app) : app_(app)
     transfers_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     for (const char *key : {"MnPaneleGonder", "BtGonder", "MnPaneldenAlma", "BtAl"})
         transfers_->addAction(action(key));
-    // Comparing needs what uploading needs, so it follows Upload's state.
+    // Comparing needs what uploading needs, so it follows Upload's state; a
+    // download enables only Upload's button, not its menu item.
     QAction *upload = action("MnPaneleGonder");
-    auto follow = [this, upload] { action("MnKarsilastir")->setEnabled(upload->isEnabled()); };
+    QAction *uploadButton = action("BtGonder");
+    auto follow = [this, upload, uploadButton] {
+        action("MnKarsilastir")->setEnabled(upload->isEnabled() || uploadButton->isEnabled());
+    };
     connect(upload, &QAction::changed, this, follow);
+    connect(uploadButton, &QAction::changed, this, follow);
     follow();
     resize(640, 420);
 }

@@ -4,6 +4,7 @@
 #include "CommTestSupport.h"
 #include "support/FakePrompts.h"
 
+#include <QEventLoop>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -310,5 +311,16 @@ TEST(Transfers, AbortEndsAnyWaitAndTheDefaultWaitsOutlastASlowPanel)
         upload ? slow.link.PaneleGonder() : slow.link.PaneldenAl();
         EXPECT_TRUE(slow.link.succeeded()) << slow.messages.messages.join('\n').toStdString();
         EXPECT_EQ(slow.cfg.SSsayisi, upload ? 1 : 2);
+
+        // Held up past every wait (a question on screen) while the panel went on answering.
+        Rig held(exampleConfig(20, 1));
+        held.panel.memory() = sim::memoryFromConfig(start);
+        QTimer::singleShot(20, &held.link, [] {
+            QEventLoop hold;
+            QTimer::singleShot(400, &hold, &QEventLoop::quit);
+            hold.exec();
+        });
+        upload ? held.link.PaneleGonder() : held.link.PaneldenAl();
+        EXPECT_TRUE(held.link.succeeded()) << held.messages.messages.join('\n').toStdString();
     }
 }
