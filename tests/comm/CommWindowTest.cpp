@@ -10,10 +10,8 @@
 #include "shell/ShellFixture.h"
 
 #include <QFileInfo>
-#include <QLabel>
 #include <QProcess>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 namespace vaz::test {
 namespace {

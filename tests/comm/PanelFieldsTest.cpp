@@ -1,7 +1,6 @@
 #include "comm/BytePort.h"
 #include "comm/PanelCompare.h"
 #include "comm/PanelFields.h"
-#include "model/Config.h"
 #include "support/ExampleConfig.h"
 
 #include <gtest/gtest.h>

@@ -5,15 +5,11 @@
 #include "support/FakePrompts.h"
 
 #include <QEventLoop>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 using namespace vaz;
 using namespace vaz::comm;
-using vaz::sim::PanelSim;
-using vaz::test::Chunking;
-using vaz::test::exampleConfig;
+using namespace vaz::sim;
+using namespace vaz::test;
 
 namespace {
 

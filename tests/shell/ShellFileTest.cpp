@@ -1,11 +1,8 @@
 #include "ShellFixture.h"
 
 #include "storage/ConfigFile.h"
-#include "support/ExampleConfig.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 
 namespace vaz::test {
 namespace {

@@ -8,8 +8,7 @@
 
 using namespace vaz;
 using namespace vaz::storage;
-using vaz::test::exampleConfig;
-using vaz::test::keepSeed;
+using namespace vaz::test;
 
 namespace {
 
