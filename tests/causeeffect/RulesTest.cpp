@@ -50,8 +50,7 @@ TEST(Rules, TakeGiveBackDeleteAndFind)
     EXPECT_EQ(cfg->SSismi(1), "R1");  // blanks trimmed
     SSyerBirak(*cfg);
     SSyerBirak(*cfg);  // nothing left to give back
-    EXPECT_EQ(cfg->SSsayisi, 0);
-    EXPECT_TRUE(cfg->SSismi(1).isEmpty());
+    EXPECT_TRUE(cfg->SSsayisi == 0 && cfg->SSismi(1).isEmpty());
 
     auto full = withRules(200);
     const Config before = *full;
@@ -143,8 +142,7 @@ TEST(RuleLists, EntryTexts)
     cfg->SScikislar(1) = "4,2.5,1.5,7.5,9.6,1.99999999999999999999,1.:";
     cfg->SSkosul(1) = 2;
     const RuleView v = SSicerikGoruntule(*cfg, 1);
-    EXPECT_EQ(v.name, "R");
-    EXPECT_EQ(v.condition, "Coincidence");
+    EXPECT_EQ((QStringList{v.name, v.condition}), (QStringList{"R", "Coincidence"}));
     EXPECT_EQ(v.inputs, (QStringList{"1" + b(13) + "5" + b(9) + " 3" + b(8) + "Photo-elec. smoke det.",
                                      "2" + b(11) + "17" + b(7) + " 18" + b(8),
                                      "4" + b(9) + "100" + b(12) + b(8) + "Heat det."}));
@@ -186,7 +184,6 @@ TEST(RuleLists, SelectAllStopsPastTheLimit)
     for (auto [selected, leading, over] : {std::tuple{std::vector<bool>(254, false), 254, false},
                                            {std::vector<bool>(508, false), 255, true}, {lastSelected, 254, true}}) {
         const SelectAll s = selectAllPrefix(selected);
-        EXPECT_EQ(s.leading, leading);
-        EXPECT_EQ(s.overLimit, over);
+        EXPECT_EQ(std::pair(s.leading, s.overLimit), std::pair(leading, over));
     }
 }
