@@ -14,16 +14,14 @@ TEST(DeviceCatalog, CodesPositionsNamesAndGroups)
         EXPECT_EQ(codeOfListText(listText(code)), code);
         EXPECT_EQ(reportName(code).size(), reportLengths[code - 1]) << code;
         const bool output = code == 5 || code == 8, input = code == 6 || code == 7;
-        EXPECT_EQ(bypassApplies(code), !output) << code;
-        EXPECT_EQ(inputEventApplies(code), input) << code;
-        EXPECT_EQ(outputEventApplies(code), output) << code;
-        EXPECT_EQ(isRuleOutput(code), output) << code;
-        EXPECT_EQ(isRuleInput(code), !output) << code;
+        EXPECT_EQ((QList<bool>{bypassApplies(code), inputEventApplies(code), outputEventApplies(code),
+                               isRuleOutput(code), isRuleInput(code)}),
+                  (QList<bool>{!output, input, output, output, !output})) << code;
     }
     EXPECT_EQ(listText(8), "QF-5030 Sounder controller");
-    EXPECT_EQ(typeListItems().size(), 10);
-    EXPECT_EQ(typeListItems()[4], "QF-3040 Multisensor");
-    EXPECT_EQ(typeListItems()[9], "Select device type...");
+    ASSERT_EQ(typeListItems().size(), 10);
+    EXPECT_EQ((QStringList{typeListItems()[4], typeListItems()[9]}),
+              (QStringList{"QF-3040 Multisensor", "Select device type..."}));
     EXPECT_EQ((QList<int>{treeIcon(2), treeIcon(3), pictureCell(2), pictureCell(3)}), (QList<int>{4, 4, 3, 2}));
     EXPECT_FALSE(codeOfListPosition(9) || codeOfListPosition(-1));
     EXPECT_FALSE(codeOfListText(kPlaceholderText) || codeOfListText("qf-3040 multisensor"));

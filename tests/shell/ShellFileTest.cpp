@@ -22,23 +22,19 @@ TEST_F(ShellFileTest, ExitAsksWhileChangesWouldBeLost)
 
     messages.answers = {Answer::Cancel};
     EXPECT_FALSE(main->close());
-    EXPECT_EQ(messages.questions, QStringList{"Save configuration?"});
-    EXPECT_EQ(messages.questionTitles, QStringList{"Exit"});
+    EXPECT_EQ(messages.questions + messages.questionTitles, (QStringList{"Save configuration?", "Exit"}));
 
     // Yes stays until the configuration is in a file.
     messages.answers = {Answer::Yes, Answer::Yes};
     EXPECT_FALSE(main->close()) << "save dialog cancelled";
     dialogs.paths = {path("missing/a.dvk")};
     EXPECT_FALSE(main->close()) << "save failed";
-    EXPECT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(quit, 0);
+    EXPECT_TRUE(messages.messages.size() == 1 && quit == 0);
 
     messages.answers = {Answer::Yes};
     dialogs.paths = {path("a.dvk")};
-    EXPECT_TRUE(main->close());
-    EXPECT_TRUE(QFile::exists(path("a.dvk")));
+    EXPECT_TRUE(main->close() && QFile::exists(path("a.dvk")) && quit == 1);
     EXPECT_EQ(dialogs.titles.constLast(), "Save configuration");
-    EXPECT_EQ(quit, 1);
 
     // Saved and unchanged, then a transfer under way: never asked. Edited: No leaves without saving.
     for (bool edited : {false, true}) {
@@ -66,8 +62,7 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
     cfg().TedarikciAdi = QStringLiteral("Acme");
     dialogs.paths = {path("note.dvk")};
     act("MnAç")->trigger();
-    EXPECT_TRUE(messages.questions.isEmpty());
-    EXPECT_EQ(messages.messages, QStringList{"Wrong file type"});
+    EXPECT_EQ(messages.questions + messages.messages, QStringList{"Wrong file type"});
     EXPECT_EQ(line("LCDsatir1"), "Status - Normal         Access level 1");
     EXPECT_EQ(line("LCDsatir2"), "Acme");
     EXPECT_TRUE(child(main, "Devrede")->isVisible());
@@ -84,8 +79,7 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
     cfg().TedarikciAdi = QStringLiteral("Other");
     messages.answers = {Answer::No};
     act("MnAç")->trigger();
-    EXPECT_EQ(messages.questions, QStringList{"Delete configuration data?"});
-    EXPECT_EQ(messages.questionTitles, QStringList{"Open"});
+    EXPECT_EQ(messages.questions + messages.questionTitles, (QStringList{"Delete configuration data?", "Open"}));
     EXPECT_EQ(dialogs.titles.size(), 2) << "no dialog after No";
     messages.answers = {Answer::Yes};
     act("BtAc")->trigger();  // dialog cancelled
@@ -96,17 +90,14 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
     messages.answers = {Answer::Yes};
     dialogs.paths = {path("a.dvk")};
     act("BtAc")->trigger();
-    EXPECT_EQ(cfg().CihazTipi(2, 3), 0);
-    EXPECT_EQ(cfg().CihazTipi(1, 1), 2);
-    EXPECT_EQ(closed, 1);
+    EXPECT_EQ((QList<int>{cfg().CihazTipi(2, 3), cfg().CihazTipi(1, 1), closed}), (QList<int>{0, 2, 1}));
     EXPECT_EQ(line("LCDsatir2"), "Acme");
     EXPECT_TRUE(act("BtSebepSonuc")->isEnabled());
     EXPECT_EQ(dialogs.titles, (QStringList{"Open configuration", "Save configuration", "Open configuration",
                                            "Open configuration"}));
     EXPECT_EQ(dialogs.filters, QStringList(4, "*.dvk"));
     messages.questions.clear();
-    EXPECT_TRUE(main->close()) << "just opened, nothing to lose";
-    EXPECT_TRUE(messages.questions.isEmpty());
+    EXPECT_TRUE(main->close() && messages.questions.isEmpty()) << "just opened, nothing to lose";
 }
 
 TEST_F(ShellFileTest, PrintReportsAChosenFile)

@@ -74,12 +74,9 @@ TEST_F(ShellTest, NewConfiguration)
     EXPECT_EQ(line("LCDsatir1"), "Status - Normal         Access level 1");
     EXPECT_TRUE(child(app->mainWindow(), "Devrede")->isVisible());
 
-    for (int loop : {3, 4}) {
-        cfg().CihazTipi(loop, 127) = 1;
-        cfg().BolgeNo(loop, 127) = 7;
-        cfg().MahalText(loop, 127) = QStringLiteral("Hall");
-        cfg().GecikmeIptal(loop, 127) = 64;
-    }
+    addDevices(cfg(), {{3, 127, 1, 7}, {4, 127, 1, 7}});
+    cfg().MahalText(3, 127) = QStringLiteral("Hall");
+    cfg().GecikmeIptal(3, 127) = 64;
     cfg().Cevrim3Eklendi = 1;
     int closed = 0;
     app->mainWindow()->closeDeviceWindow = [&] { ++closed; };
@@ -117,8 +114,7 @@ TEST_F(ShellTest, NewConfiguration)
     // Confirmed without a choice: asked, then no loop count.
     messages.answers = {Answer::Yes};
     newConfiguration(0);
-    EXPECT_EQ(cfg().CevrimSayisi, 0);
-    EXPECT_EQ(cfg().CihazTipi(4, 127), 0) << "a built loop 4 is cleared";
+    EXPECT_TRUE(cfg().CevrimSayisi == 0 && cfg().CihazTipi(4, 127) == 0) << "a built loop 4 is cleared";
     EXPECT_TRUE(act("BtPanelKonfig")->isEnabled());
 }
 
@@ -140,8 +136,7 @@ TEST_F(ShellTest, CompletenessChecksAskForTheLoopCountFirst)
 
     // With a loop count: straight in, no message.
     act("BtPanelKonfig")->trigger();
-    EXPECT_TRUE(app->panelWindow()->isVisible());
-    EXPECT_EQ(messages.messages.size(), 3);
+    EXPECT_TRUE(app->panelWindow()->isVisible() && messages.messages.size() == 3);
 }
 
 }  // namespace

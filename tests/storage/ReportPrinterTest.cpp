@@ -51,8 +51,7 @@ TEST(ReportPrinter, WithoutPrinterWritesThePdfTheUserNames)
 
     EXPECT_FALSE(output.print(manyLines(3), &error));  // cancelled
     EXPECT_TRUE(error.isEmpty());
-    EXPECT_EQ(dialogs.titles, QStringList{QStringLiteral("PRINT")});
-    EXPECT_EQ(dialogs.filters, QStringList{QStringLiteral("*.pdf")});
+    EXPECT_EQ(dialogs.titles + dialogs.filters, (QStringList{"PRINT", "*.pdf"}));
 
     dialogs.paths.push_back(dir.filePath(QStringLiteral("rapor")));
     EXPECT_TRUE(output.print(manyLines(3), &error));
