@@ -102,8 +102,7 @@ TEST(Rules, ReadingListTextsAndMembership)
     cfg->SSgirisler(1) = "2,9.:";
     cfg->SScikislar(1) = "4,127.5,5.:";
     cfg->SSgirisler(2) = "1,5.:";  // slot above the count is ignored
-    EXPECT_TRUE(CihazSSdurumunaBak(*cfg, 2, 9) && CihazSSdurumunaBak(*cfg, 4, 127));
-    EXPECT_FALSE(CihazSSdurumunaBak(*cfg, 1, 5));
+    EXPECT_TRUE(CihazSSdurumunaBak(*cfg, 2, 9) && CihazSSdurumunaBak(*cfg, 4, 127) && !CihazSSdurumunaBak(*cfg, 1, 5));
 }
 
 TEST(Rules, BuildingListTexts)
@@ -111,8 +110,7 @@ TEST(Rules, BuildingListTexts)
     auto cfg = withRules(0);
     cfg->GirisIsareti(2, 17) = cfg->GirisIsareti(1, 5) = 1;
     cfg->GirisIsareti(1, 6) = 2;  // marked for another rule
-    EXPECT_EQ(SSgirisListesi(*cfg, 1), "1,5.2,17.:");
-    EXPECT_EQ(SScikisListesi(*cfg, 1), ":");
+    EXPECT_EQ((QStringList{SSgirisListesi(*cfg, 1), SScikisListesi(*cfg, 1)}), (QStringList{"1,5.2,17.:", ":"}));
     cfg->CikisIsareti(4, 127) = 1;
     cfg->PanelCikisSecimi(4) = 1;
     EXPECT_EQ(SScikisListesi(*cfg, 1), "4,127.5,5.:");
@@ -173,8 +171,7 @@ TEST(RuleLists, ClicksMapEntriesToTheirDevices)
 
     // Without a name nothing is recorded and the count stays.
     cfg->SSyeniIsim.clear();
-    EXPECT_FALSE(SSlisteSecimi(*cfg, {0}).showCount);
-    EXPECT_EQ(cfg->GirisSecildi, 0);
+    EXPECT_TRUE(!SSlisteSecimi(*cfg, {0}).showCount && cfg->GirisSecildi == 0);
 }
 
 TEST(RuleLists, SelectAllStopsPastTheLimit)

@@ -217,11 +217,9 @@ TEST(Download, StoresByTheRulesOfEachField)
                           c.CikisYangin(1, 6), c.CikisHata(1, 6), c.CihazTipi(4, 127)}),
               (QList<int>{5, 9, 6, 3, 32, 7, 64, 0, 2, 3, 0, 9}));
     EXPECT_EQ(c.CevrimSayisi, 4);  // the panel's own count has the last word
-    EXPECT_EQ(c.MahalText(1, 5), QStringLiteral("  two  blanks "));
-    EXPECT_EQ(c.MahalText(4, 127), QStringLiteral("Last"));
+    EXPECT_EQ((QStringList{c.MahalText(1, 5), c.MahalText(4, 127)}), (QStringList{"  two  blanks ", "Last"}));
     // V1.2 carries neither panel name nor rules.
-    EXPECT_EQ(c.PanelAdi, QStringLiteral("Keep"));
-    EXPECT_EQ(c.SSismi(1), QStringLiteral("R"));
+    EXPECT_EQ((QStringList{c.PanelAdi, c.SSismi(1)}), (QStringList{"Keep", "R"}));
 }
 
 TEST(Download, FailuresLeaveTheConfigurationAsItWas)

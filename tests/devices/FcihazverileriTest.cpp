@@ -148,8 +148,7 @@ TEST_F(DeviceWindowTest, ADeviceARuleUsesIsNotDeleted)
     click({"Loop 2", "005"});
     press("BtCihazSil");
     EXPECT_EQ(messages.messages, QStringList{"Unable to delete because the device is included in a cause-effect"});
-    EXPECT_EQ(cfg().CihazTipi(2, 5), 5);
-    EXPECT_NE(node({"Loop 2", "005"}), nullptr);
+    EXPECT_TRUE(cfg().CihazTipi(2, 5) == 5 && node({"Loop 2", "005"}));
 
     EXPECT_FALSE(offered(2).contains("006"));
     click({"Loop 2", "006"});
@@ -218,8 +217,7 @@ TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
     newDevice(1, "045");
     EXPECT_EQ(win()->tree()->currentItem(), node({"Loop 1", "045"}));
     EXPECT_EQ(cfg().BosAdres(1, 45), 0);
-    EXPECT_TRUE(on("BtCihazOnay") && on("BtCihazIptal"));
-    EXPECT_FALSE(on("BtYeniCihaz"));
+    EXPECT_TRUE(on("BtCihazOnay") && on("BtCihazIptal") && !on("BtYeniCihaz"));
     press("BtCihazIptal");
     EXPECT_EQ(node({"Loop 1", "045"}), nullptr);
     EXPECT_TRUE(offered(1).contains("045"));
@@ -234,9 +232,7 @@ TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
     click({"Loop 1"});
     press("BtYeniCihaz");
     EXPECT_EQ(messages.messages, (QStringList{"Select a device type first.", "Save or cancel the device being entered first."}));
-    EXPECT_EQ(win()->addressWindow(), nullptr);
-    EXPECT_EQ(cfg().CihazTipi(1, 3), 0);
-    EXPECT_TRUE(on("BtCihazOnay"));
+    EXPECT_TRUE(win()->addressWindow() == nullptr && cfg().CihazTipi(1, 3) == 0 && on("BtCihazOnay"));
     click({"Loop 1", "003"});
     chooseType("QF-3030 Heat detector");
     press("BtCihazOnay");
@@ -258,8 +254,7 @@ TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
 
     // A new configuration closes the window; its next opening builds anew.
     newConfiguration(4);
-    EXPECT_EQ(app->loadedDeviceWindow(), nullptr);
-    EXPECT_EQ(cfg().AdresTablosuHazir, 0);
+    EXPECT_TRUE(app->loadedDeviceWindow() == nullptr && cfg().AdresTablosuHazir == 0);
     open();
     EXPECT_EQ(children({}).size(), 5);
 }

@@ -52,8 +52,7 @@ TEST(Codepage, TurkishLettersRoundTrip)
     EXPECT_EQ(bytes, QByteArray("\xDE\xFE\xD0\xF0\xC7\xE7\xDD\xFD\xDC\xFC\xD6\xF6"));
     EXPECT_EQ(fromCp1254(bytes), turkish);
     EXPECT_TRUE(cp1254CanEncode(turkish + "abc 123 \u20ac"));
-    EXPECT_FALSE(cp1254CanEncode(QString::fromUtf8("中")));
-    EXPECT_FALSE(cp1254CanEncode(QString::fromUtf8("\xF0\x9F\x94\xA5")));  // emoji
+    EXPECT_FALSE(cp1254CanEncode(QString::fromUtf8("中")) || cp1254CanEncode(QString::fromUtf8("\xF0\x9F\x94\xA5")));
     // Every byte decodes to something, so a foreign file never fails to read.
     QByteArray all(256, 0);
     for (int b = 0; b < 256; ++b)
