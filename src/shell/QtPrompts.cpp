@@ -1,6 +1,7 @@
 #include "QtPrompts.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace vaz {
@@ -59,11 +60,22 @@ QString QtFileDialogs::run(const QString &title, const QString &filter, bool sav
     dialog_->setNameFilter(filter);
     dialog_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog_->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!last_.isEmpty())
+        dialog_->selectFile(nameForFilter(last_, filter));
     if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
         return QString();
-    QString chosen = dialog_->selectedFiles().constFirst();
-    dialog_->selectFile(chosen);
-    return chosen;
+    last_ = dialog_->selectedFiles().constFirst();
+    return last_;
+}
+
+QString nameForFilter(const QString &last, const QString &filter)
+{
+    const QString suffix = filter.section(QLatin1Char('.'), -1);
+    const QFileInfo info(last);
+    if (suffix.isEmpty() || suffix == u"*" || info.suffix().compare(suffix, Qt::CaseInsensitive) == 0)
+        return last;
+    const QString base = info.suffix().isEmpty() ? last : last.chopped(info.suffix().size() + 1);
+    return base + u'.' + suffix;
 }
 
 }  // namespace vaz

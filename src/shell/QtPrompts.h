@@ -34,6 +34,11 @@ private:
     QString run(const QString &title, const QString &filter, bool save);
     QPointer<QWidget> parent_;
     QFileDialog *dialog_ = nullptr;
+    QString last_;
 };
+
+// The name chosen last, with the extension the filter asks for: a report's PDF
+// is proposed as NAME.pdf, never as the configuration file it was made from.
+QString nameForFilter(const QString &last, const QString &filter);
 
 }  // namespace vaz

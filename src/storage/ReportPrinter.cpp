@@ -1,5 +1,6 @@
 #include "ReportPrinter.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -100,8 +101,16 @@ bool SystemReportOutput::print(const QStringList &textLines, QString *error)
             error->clear();
         return false;
     }
-    if (QFileInfo(path).suffix().isEmpty())
+    if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
         path += QStringLiteral(".pdf");
+    // The dialog's "replace?" may have been answered for a configuration file.
+    if (QFile existing(path);
+        existing.exists() && (!existing.open(QIODevice::ReadOnly) || !existing.read(5).startsWith("%PDF-"))) {
+        if (error)
+            *error = QStringLiteral("\"%1\" is not a PDF file; the report was not written over it.")
+                         .arg(QFileInfo(path).fileName());
+        return false;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
