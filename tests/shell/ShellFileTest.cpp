@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "shell/QtPrompts.h"
 #include "storage/ConfigFile.h"
 
 #include <QProcess>
@@ -96,6 +97,19 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
     EXPECT_EQ(dialogs.filters, QStringList(4, "*.dvk"));
     messages.questions.clear();
     EXPECT_TRUE(main->close() && messages.questions.isEmpty()) << "just opened, nothing to lose";
+
+    // Another file than the one last saved, with devices the tree would not show by type or loop count.
+    Config other = exampleConfig(20, 0);
+    other.CevrimSayisi = 2;
+    other.CihazTipi(2, 9) = -7;
+    ASSERT_TRUE(storage::GirisVerileriniKaydet(other, path("b.dvk")).ok);
+    messages = {};
+    dialogs.paths = {path("b.dvk")};
+    act("MnAç")->trigger();
+    EXPECT_EQ(messages.messages, QStringList{"3 devices have an unknown type or lie on a loop beyond the loop count. "
+                                             "The device window shows them; they are saved and uploaded unless you "
+                                             "delete them."});
+    EXPECT_TRUE(main->close() && messages.questions.isEmpty()) << "just opened, nothing to lose";
 }
 
 TEST_F(ShellFileTest, PrintReportsAChosenFile)
@@ -115,6 +129,20 @@ TEST_F(ShellFileTest, PrintReportsAChosenFile)
     ASSERT_EQ(output.printed.size(), 1);
     EXPECT_EQ(output.printed[0].mid(0, 2), (QStringList{"File name: Okul binası.dvk", "Supplier's name: ACME Yangin"}));
     EXPECT_EQ(cfg().TedarikciAdi, "") << "the report prints a file, not the configuration";
+}
+
+TEST(FileDialogs, TheNameChosenLastIsProposedWithTheFiltersExtension)
+{
+    const struct {
+        const char *last, *filter, *proposed;
+    } cases[] = {
+        {"/a/site.dvk", "*.pdf", "/a/site.pdf"},
+        {"/a.b/site", "*.pdf", "/a.b/site.pdf"},
+        {"/a/site.PDF", "*.pdf", "/a/site.PDF"},
+        {"/a/site.pdf", "*.dvk", "/a/site.dvk"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(nameForFilter(c.last, c.filter), c.proposed);
 }
 
 TEST(Startup, TheProgramShowsTheVersionWindow)
