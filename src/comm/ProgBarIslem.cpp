@@ -122,6 +122,8 @@ void ProgBarIslem::transferEnded(bool ok)
         app_.saveBaseline().forget();
     }
     main->afterDownload();
+    if (ok)
+        main->reportUnusualDevices();
 }
 
 void ProgBarIslem::Stop_Click()

@@ -4,6 +4,7 @@
 #include "Fyeni.h"
 #include "ToolButton.h"
 #include "causeeffect/RuleLists.h"
+#include "devices/UnusualDevices.h"
 #include "mcuV.h"
 #include "panel/Fpanelverileri.h"
 #include "storage/ConfigFile.h"
@@ -248,8 +249,23 @@ void lintor1::showLamp() { lamp_->show(); }
 
 void lintor1::closeDevices()
 {
+    // The selection named a device of the configuration that is gone; the
+    // rebuilt window must not store anything into whatever now sits there.
+    app_.config().SeciliDugum.clear();
+    app_.config().SeciliCevrim = 0;
     if (closeDeviceWindow)
         closeDeviceWindow();
+}
+
+void lintor1::reportUnusualDevices()
+{
+    const int n = devices::unusualDeviceCount(app_.config());
+    if (n == 0)
+        return;
+    app_.messages().message(
+        (n == 1 ? QStringLiteral("1 device has") : QStringLiteral("%1 devices have").arg(n)) +
+        QStringLiteral(" an unknown type or lie on a loop beyond the loop count. The device window shows them; "
+                       "they are saved and uploaded unless you delete them."));
 }
 
 void lintor1::handOver(const std::function<void()> &openWindow)
@@ -293,6 +309,7 @@ void lintor1::Ac()
         cfg = *trial;
         app_.saveBaseline().mark(cfg);
         afterFileRead(true);
+        reportUnusualDevices();
         return;
     }
     app_.messages().message(r.message);
@@ -386,7 +403,16 @@ void lintor1::startTransfer(const std::function<void()> &openWindow, Int16 &mode
 
 void lintor1::PaneleGonder() { startTransfer(startUpload, app_.config().GonderimModu); }
 
-void lintor1::PaneldenAl() { startTransfer(startDownload, app_.config().AlmaModu); }
+void lintor1::PaneldenAl()
+{
+    // What the panel sends replaces everything, so unsaved work is offered a file first.
+    if (app_.saveBaseline().unsaved(app_.config())) {
+        const Answer a = app_.messages().question(QStringLiteral("Save configuration?"), QStringLiteral("Download"));
+        if (a == Answer::Cancel || (a == Answer::Yes && !Kaydet()))
+            return;
+    }
+    startTransfer(startDownload, app_.config().AlmaModu);
+}
 
 void lintor1::PaneliKarsilastir()
 {

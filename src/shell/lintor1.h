@@ -62,8 +62,11 @@ public:
     void setDisplayLine1(const QString &text);
     void setDisplayLine2(const QString &text);
     void showLamp();
-    // Closes the device window through its seam when there is one.
+    // The configuration was replaced: forgets the selected device and closes
+    // the device window through its seam when there is one.
     void closeDevices();
+    // Says how many devices the type list and the loop count do not account for.
+    void reportUnusualDevices();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -5,6 +5,7 @@
 #include "comm/PanelLink.h"
 #include "comm/PortAyar.h"
 #include "comm/ProgBarIslem.h"
+#include "storage/ConfigFile.h"
 
 #include "CommTestSupport.h"
 #include "shell/ShellFixture.h"
@@ -170,24 +171,61 @@ TEST_F(CommWindowTest, PortSettings)
     };
     choose(nullptr, "OptComTamam");
     EXPECT_EQ(cfg().SeciliPort, 1);
-    choose("OptCom3", "OptComTamam");
-    EXPECT_EQ(cfg().SeciliPort, 3);
+    choose("OptCom4", "OptComTamam");
+    EXPECT_EQ(cfg().SeciliPort, 4);
     choose("OptCom2", "OptComIptal");
-    choose("OptCom4", nullptr);
-    EXPECT_EQ(std::pair(int(cfg().SeciliPort), int(cfg().PortAyarAcik)), std::pair(3, 0));
+    choose("OptCom3", nullptr);
+    EXPECT_EQ(std::pair(int(cfg().SeciliPort), int(cfg().PortAyarAcik)), std::pair(4, 0));
     EXPECT_TRUE(act("BtGonder")->isEnabled() && act("BtAl")->isEnabled());
 
     button(run("BtGonder"), "GonderimOK")->click();
-    EXPECT_EQ(std::pair(line->opens, line->number), std::pair(1, 3));
+    EXPECT_EQ(std::pair(line->opens, line->number), std::pair(1, 4));
 
     // A port that will not open: said at opening and at OK; the window stays until Cancel.
     fail = true;
     act("MnSeçenekler")->trigger();
     button(app->loadedPortSettings(), "OptComTamam")->click();
     EXPECT_EQ(messages.messages.size(), 2);
-    EXPECT_TRUE(messages.messages.constLast().startsWith("Cannot open port COM3 (/dev/fake3)"));
+    EXPECT_TRUE(messages.messages.constLast().startsWith("Cannot open port COM4 (/dev/fake4)"));
     button(app->loadedPortSettings(), "OptComIptal")->click();
     EXPECT_EQ(cfg().PortAyarAcik, 0);
+}
+
+TEST_F(CommWindowTest, DownloadOffersToSaveUnsavedWorkFirst)
+{
+    // The panel has two loops, so the example's devices on loops 3 and 4 are beyond its count.
+    sim::PanelSim panel(20, 2);
+    Config inPanel = exampleConfig(20, 1);
+    inPanel.CihazTipi(1, 5) = 77;
+    panel.memory() = sim::memoryFromConfig(inPanel);
+    restart("v2", 0);
+    app->setPortFactory([&] {
+        auto port = std::make_unique<FakePort>();
+        attach(*port, panel);
+        return port;
+    });
+    const Config mine = cfg();
+    QTemporaryDir dir;
+    // Cancel, and Yes with the save dialog cancelled: nothing happens.
+    for (Answer a : {Answer::Cancel, Answer::Yes}) {
+        messages.answers = {a};
+        act("BtAl")->trigger();
+        EXPECT_TRUE(app->loadedProgressWindow() == nullptr && cfg() == mine);
+    }
+    messages.answers = {Answer::Yes};
+    dialogs.paths = {dir.filePath("mine.dvk")};
+    button(run("BtAl"), "GonderimOK")->click();
+    EXPECT_EQ(fileBytes(dir.filePath("mine.dvk")), storage::configFileBytes(mine));
+    EXPECT_EQ(cfg().CihazTipi(1, 5), 77);
+    EXPECT_EQ(messages.messages, QStringList{"3 devices have an unknown type or lie on a loop beyond the loop count. "
+                                             "The device window shows them; they are saved and uploaded unless you "
+                                             "delete them."});
+    // The download itself is unsaved: No replaces it without a file.
+    messages.answers = {Answer::No};
+    button(run("MnPaneldenAlma"), "GonderimOK")->click();
+    EXPECT_EQ(messages.questions, QStringList(4, "Save configuration?"));
+    EXPECT_EQ(messages.questionTitles, QStringList(4, "Download"));
+    EXPECT_EQ(dialogs.titles.size(), 2);
 }
 
 TEST_F(CommWindowTest, CompareWithPanel)
