@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -232,9 +233,15 @@ void PropertyPanel::ShowActivationOptions()
 void PropertyPanel::load()
 {
     if (type_->count() == 0) {
+        // Qt chooses the first entry as it is added; its handler would store it
+        // into whatever device the selection still names, perhaps one of an
+        // earlier configuration. Nothing is chosen until a device is shown.
+        const QSignalBlocker quietType(type_), quietZone(zone_);
         type_->addItems(devices::typeListItems());
         for (int z = 1; z <= kZones; ++z)
             zone_->addItem(QString::number(z));
+        type_->setCurrentIndex(-1);
+        zone_->setCurrentIndex(-1);
     }
     for (QWidget *w : {static_cast<QWidget *>(type_), static_cast<QWidget *>(zone_),
                        static_cast<QWidget *>(location_), static_cast<QWidget *>(bypass_)})

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -363,6 +364,32 @@ TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
     click({"Loop 1", "004"});
     press("BtCihazOnay");
     EXPECT_EQ(cfg().CihazTipi(1, 4), 5);
+}
+
+TEST_F(DeviceWindowTest, ShowingTheWindowStoresNothing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("site.dvk");
+    Config site = exampleConfig(20);
+    site.CihazTipi(2, 6) = 2, site.BolgeNo(2, 6) = 8;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(storage::configFileBytes(site));
+    file.close();
+    auto openFile = [&] {
+        messages.answers = {Answer::Yes};
+        dialogs.paths = {path};
+        act("BtAc")->trigger();
+    };
+    openFile();
+    open();
+    click({"Loop 2", "006"});
+    press("BtCihazCikis");
+    // The window built anew still finds device 006 selected from before.
+    openFile();
+    open();
+    press("BtCihazCikis");
+    EXPECT_EQ(savedFile("MnFarkliKaydet"), fileBytes(path));
 }
 
 }  // namespace
