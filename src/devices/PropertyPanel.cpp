@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <limits>
 #include <memory>
 
 namespace vaz {
@@ -87,6 +88,9 @@ PropertyPanel::PropertyPanel(App &app, QTreeWidget *tree, std::function<void(con
     auto *locationFrame = frame("FrameMahal", "Location text", this);
     location_ = named(new QLineEdit(locationFrame), "CihVerMahal", "Location text");
     location_->setFont(QFont(QStringLiteral("DejaVu Sans")));
+    // A file or the panel may hold a text longer than the box's default limit;
+    // typing is held to 40 characters by the guard below.
+    location_->setMaxLength(std::numeric_limits<int>::max());
     location_->setMinimumWidth(QFontMetrics(location_->font()).horizontalAdvance(QString(kNameLength, u'M')) / 2);
     // The box holds the edited text already while it is checked. Text from
     // code must pass, or the box would stop refusing anything afterwards.

@@ -364,6 +364,14 @@ TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
     click({"Loop 1", "004"});
     press("BtCihazOnay");
     EXPECT_EQ(cfg().CihazTipi(1, 4), 5);
+
+    // Longer than a line edit holds by default: still saved whole.
+    const QString longText(40000, u'a');
+    cfg().MahalText(1, 4) = longText;
+    click({"Loop 1", "004"});
+    press("BtEditCihaz");
+    press("BtCihazOnay");
+    EXPECT_TRUE(cfg().MahalText(1, 4) == longText) << cfg().MahalText(1, 4).size();
 }
 
 TEST_F(DeviceWindowTest, ShowingTheWindowStoresNothing)
