@@ -181,11 +181,27 @@ void Fcihazverileri::closeEvent(QCloseEvent *event)
     event->accept();
     if (gone_)
         return;
-    // A device never saved must not keep its address taken after the tree is gone.
-    if (mode_ == Mode::NewDevice && entryNode_)
-        cancelEntry();
+    if (mode_ != Mode::Browsing && entryNode_ && !entryEndedForClosing()) {
+        event->ignore();
+        return;
+    }
     app_.mainWindow()->show();
     unload();
+}
+
+bool Fcihazverileri::entryEndedForClosing()
+{
+    switch (app_.messages().question(QStringLiteral("Save the device?"), windowTitle())) {
+    case Answer::Yes:
+        saveDevice();
+        return mode_ == Mode::Browsing;  // a refused Save keeps the entry going
+    case Answer::No:
+        // Also gives a new device's address back before the tree is gone.
+        cancelEntry();
+        return true;
+    default:
+        return false;
+    }
 }
 
 QTreeWidgetItem *Fcihazverileri::addNode(QTreeWidgetItem *parent, const QString &key, const QString &text, int icon)

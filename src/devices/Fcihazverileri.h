@@ -83,6 +83,8 @@ private:
     // After a removal the selection goes to the branch, as if clicked.
     void clickBranch(QTreeWidgetItem *branch);
     void backToBrowsing();
+    // Closing during entry: Save, Cancel or neither, as the user answers.
+    bool entryEndedForClosing();
 
     void newDevice();
     void editDevice();

@@ -247,11 +247,6 @@ TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
     open();
     EXPECT_EQ(win()->tree()->currentItem(), node({"Loop 1", "003"}));
 
-    // Closed by its frame during entry: the unsaved device's address is free again.
-    newDevice(1, "050");
-    win()->close();
-    open();
-    EXPECT_TRUE(offered(1).contains("050"));
 
     // A new configuration closes the window; its next opening builds anew.
     newConfiguration(4);
@@ -398,6 +393,44 @@ TEST_F(DeviceWindowTest, ShowingTheWindowStoresNothing)
     open();
     press("BtCihazCikis");
     EXPECT_EQ(savedFile("MnFarkliKaydet"), fileBytes(path));
+}
+
+TEST_F(DeviceWindowTest, ClosingDuringEntryAsksWhetherToSave)
+{
+    addDevices(cfg(), {{1, 3, 2, 4}});
+    open();
+    newDevice(1, "010");
+    // Yes with no type chosen: Save refuses and the entry goes on; so does Cancel.
+    for (Answer a : {Answer::Yes, Answer::Cancel}) {
+        messages.answers = {a};
+        EXPECT_FALSE(win()->close());
+        EXPECT_TRUE(win()->isVisible() && on("BtCihazOnay") && node({"Loop 1", "010"}));
+    }
+    EXPECT_EQ(messages.questions + messages.questionTitles,
+              (QStringList{"Save the device?", "Save the device?", "Device configuration", "Device configuration"}));
+    EXPECT_EQ(messages.messages, QStringList{"Select a device type first."});
+
+    chooseType("QF-3030 Heat detector");
+    control<QLineEdit>("CihVerMahal")->insert("Depo");
+    messages.answers = {Answer::Yes};
+    EXPECT_TRUE(win()->close());
+    EXPECT_EQ(app->loadedDeviceWindow(), nullptr);
+    EXPECT_EQ(std::pair(int(cfg().CihazTipi(1, 10)), cfg().MahalText(1, 10).trimmed()), std::pair(4, QString("Depo")));
+
+    // No: as Cancel, for an edit and for a new device.
+    open();
+    click({"Loop 1", "003"});
+    press("BtEditCihaz");
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("9");
+    messages.answers = {Answer::No};
+    EXPECT_TRUE(win()->close());
+    EXPECT_EQ(cfg().BolgeNo(1, 3), 4);
+    open();
+    newDevice(1, "050");
+    messages.answers = {Answer::No};
+    win()->close();
+    open();
+    EXPECT_TRUE(offered(1).contains("050"));
 }
 
 }  // namespace
