@@ -1,4 +1,5 @@
 #include "causeeffect/SSicerik.h"
+#include "devices/DeviceCatalog.h"
 #include "devices/DeviceIcons.h"
 #include "devices/Fcihazverileri.h"
 #include "devices/YeniCihazSecimi.h"
@@ -90,7 +91,7 @@ TEST_F(DeviceWindowTest, TheTreeShowsPanelLoopsDevicesAndRules)
 {
     for (int loops : {2, 4}) {
         newConfiguration(loops);
-        addDevices(cfg(), {{1, 127, 7, 3}, {1, 7, 4, 1}, {1, 45, 8, 2}, {3, 9, 1, 1}, {2, 8, 12, 1}});
+        addDevices(cfg(), {{1, 127, 7, 3}, {1, 7, 4, 1}, {1, 45, 8, 2}});
         cfg().PanelAdi = QStringLiteral("Main");
         open();
         EXPECT_EQ(node()->text(0), "Main");
@@ -98,8 +99,6 @@ TEST_F(DeviceWindowTest, TheTreeShowsPanelLoopsDevicesAndRules)
                                                 : QStringList{"Loop 1", "Loop 2", "Loop 3", "Loop 4", "Cause-effect"};
         EXPECT_EQ(children({}), branches);
         EXPECT_EQ(children({"Loop 1"}), (QStringList{"007", "045", "127"}));
-        EXPECT_TRUE(children({"Loop 2"}).isEmpty()) << "a type no device has shows nothing";
-        EXPECT_EQ(children({"Loop 3"}).size(), loops == 4 ? 1 : 0);
         EXPECT_TRUE(children({"Cause-effect"}).isEmpty());
         for (auto [label, icon] : {std::pair{"007", 5}, {"045", 8}, {"127", 9}})
             EXPECT_EQ(node({"Loop 1", label})->icon(0).cacheKey(), devices::nodeIcon(icon).cacheKey()) << label;
@@ -393,6 +392,33 @@ TEST_F(DeviceWindowTest, ShowingTheWindowStoresNothing)
     open();
     press("BtCihazCikis");
     EXPECT_EQ(savedFile("MnFarkliKaydet"), fileBytes(path));
+}
+
+TEST_F(DeviceWindowTest, DevicesTheCountOrTypeListMissAreShownAndCanBeDeleted)
+{
+    addDevices(cfg(), {{1, 45, 77, 3}, {1, 7, 4, 1}, {2, 6, 2, 8}, {4, 9, -7, 0}});
+    cfg().CevrimSayisi = 1;
+    open();
+    EXPECT_EQ(children({}), (QStringList{"Loop 1", "Loop 2", "Loop 4", "Cause-effect"}));
+    EXPECT_EQ(children({"Loop 1"}), (QStringList{"007", "045"}));
+    auto kind = [&](const QStringList &path) { return node(path) ? node(path)->text(1) : QStringLiteral("none"); };
+    EXPECT_EQ((QStringList{kind({"Loop 1", "045"}), kind({"Loop 4", "009"}), kind({"Loop 1", "007"})}),
+              (QStringList{"Unknown type 77", "Unknown type -7", ""}));
+
+    const QByteArray before = storage::configFileBytes(cfg());
+    click({"Loop 1", "007"});
+    click({"Loop 1", "045"});
+    EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), devices::kPlaceholderText);
+    click({"Loop 4", "009"});
+    click({"Loop 2", "006"});
+    EXPECT_EQ(storage::configFileBytes(cfg()), before);
+
+    for (const QStringList &path : {QStringList{"Loop 1", "045"}, QStringList{"Loop 4", "009"}}) {
+        click(path);
+        press("BtCihazSil");
+    }
+    EXPECT_EQ((QList<int>{cfg().CihazTipi(1, 45), cfg().CihazTipi(4, 9), int(children({"Loop 4"}).size())}),
+              (QList<int>{0, 0, 0}));
 }
 
 TEST_F(DeviceWindowTest, ClosingDuringEntryAsksWhetherToSave)
