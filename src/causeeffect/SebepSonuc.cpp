@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -50,6 +51,26 @@ QList<int> selectedRows(const QListWidget *list)
     std::sort(rows.begin(), rows.end());
     return rows;
 }
+
+// Space toggles the entry under the cursor and nothing else. Qt would also
+// take the blank as a search and move on to the next entry, since every entry
+// starts with one.
+class ChoiceList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if (e->key() != Qt::Key_Space || e->modifiers() != Qt::NoModifier) {
+            QListWidget::keyPressEvent(e);
+            return;
+        }
+        if (currentIndex().isValid())
+            selectionModel()->select(currentIndex(), QItemSelectionModel::Toggle);
+        e->accept();
+    }
+};
 
 // Clears a list without its selection handling: the window decides what follows.
 void emptyList(QListWidget *list)
@@ -97,7 +118,7 @@ SebepSonuc::SebepSonuc(App &app, QWidget *owner) : QDialog(owner), app_(app)
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setFont(listFont);
     auto list = [&](const char *objectName, const char *accessible) {
-        auto *l = new QListWidget(this);
+        auto *l = new ChoiceList(this);
         l->setObjectName(QString::fromLatin1(objectName));
         l->setAccessibleName(QString::fromLatin1(accessible));
         l->setSelectionMode(QAbstractItemView::MultiSelection);

@@ -3,6 +3,7 @@
 #include "DeviceCatalog.h"
 #include "DeviceIcons.h"
 #include "PropertyPanel.h"
+#include "UnusualDevices.h"
 #include "YeniCihazSecimi.h"
 #include "causeeffect/Rules.h"
 #include "model/Conversions.h"
@@ -13,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -103,6 +105,10 @@ Fcihazverileri::Fcihazverileri(App &app, QWidget *owner) : QMainWindow(owner, Qt
     tree_->setObjectName(QStringLiteral("CihVerTreeView"));
     tree_->setAccessibleName(QStringLiteral("Devices"));
     tree_->setHeaderHidden(true);
+    // The label stays the node's text, which every command reads as the
+    // address; a type code no type stands for is named beside it.
+    tree_->setColumnCount(2);
+    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tree_->setFont(QFont(QStringLiteral("DejaVu Sans")));
     tree_->setUniformRowHeights(true);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -181,11 +187,27 @@ void Fcihazverileri::closeEvent(QCloseEvent *event)
     event->accept();
     if (gone_)
         return;
-    // A device never saved must not keep its address taken after the tree is gone.
-    if (mode_ == Mode::NewDevice && entryNode_)
-        cancelEntry();
+    if (mode_ != Mode::Browsing && entryNode_ && !entryEndedForClosing()) {
+        event->ignore();
+        return;
+    }
     app_.mainWindow()->show();
     unload();
+}
+
+bool Fcihazverileri::entryEndedForClosing()
+{
+    switch (app_.messages().question(QStringLiteral("Save the device?"), windowTitle())) {
+    case Answer::Yes:
+        saveDevice();
+        return mode_ == Mode::Browsing;  // a refused Save keeps the entry going
+    case Answer::No:
+        // Also gives a new device's address back before the tree is gone.
+        cancelEntry();
+        return true;
+    default:
+        return false;
+    }
 }
 
 QTreeWidgetItem *Fcihazverileri::addNode(QTreeWidgetItem *parent, const QString &key, const QString &text, int icon)
@@ -263,6 +285,15 @@ void Fcihazverileri::clickBranch(QTreeWidgetItem *branch)
     CihVerTreeView_NodeClick(branch);
 }
 
+void Fcihazverileri::showType(QTreeWidgetItem *node, int type)
+{
+    node->setIcon(0, devices::nodeIcon(devices::treeIcon(type)));
+    const QString unknown = devices::isValidCode(type) ? QString() : QStringLiteral("Unknown type %1").arg(type);
+    node->setText(1, unknown);
+    node->setToolTip(0, unknown);
+    node->setToolTip(1, unknown);
+}
+
 void Fcihazverileri::Form_Load()
 {
     Config &c = app_.config();
@@ -272,20 +303,22 @@ void Fcihazverileri::Form_Load()
     quiet_ = false;
     loops_ = {};
     panelNode_ = addNode(nullptr, QStringLiteral("TVPanel"), c.PanelAdi, 1);
-    auto addLoop = [&](int L) { loops_[L] = addNode(panelNode_, QStringLiteral("TVCevrim%1").arg(L), loopText(L), 2); };
-    addLoop(1);
+    for (int L = 1; L <= kLoops; ++L) {
+        // Devices of a loop the count leaves out (a file's count may be 1 or 3)
+        // are saved and uploaded all the same, so they get their branch too.
+        bool holdsDevices = false;
+        for (int A = 1; A <= kAddresses && !holdsDevices; ++A)
+            holdsDevices = c.CihazTipi(L, A) != 0;
+        if (devices::loopBranchByCount(c.CevrimSayisi, L) || holdsDevices)
+            loops_[L] = addNode(panelNode_, QStringLiteral("TVCevrim%1").arg(L), loopText(L), 2);
+    }
     c.Cevrim1Eklendi = 1;
-    if (c.CevrimSayisi > 1) {
-        addLoop(2);
+    if (c.CevrimSayisi > 1)
         c.Cevrim2Eklendi = 1;
-    }
-    if (c.CevrimSayisi > 2) {
-        addLoop(3);
+    if (c.CevrimSayisi > 2)
         c.Cevrim3Eklendi = 1;
-        addLoop(4);
-        if (c.CevrimSayisi == 4)
-            c.Cevrim4Eklendi = 1;
-    }
+    if (c.CevrimSayisi == 4)
+        c.Cevrim4Eklendi = 1;
     causeEffectNode_ = addNode(panelNode_, kCauseEffectKey, kCauseEffect, 11);
     // Everything after this point sorts into the branches.
     panelNode_->setExpanded(true);
@@ -305,10 +338,7 @@ void Fcihazverileri::verileriYukle()
             if (type == 0)
                 continue;
             button("BtEditCihaz")->setEnabled(true);
-            // A loop the tree has no branch for (a file's loop count may be 1
-            // or 3) shows none of its devices rather than misplacing them.
-            if (devices::isValidCode(type) && loopNode(L))
-                addNode(loopNode(L), QString(), deviceLabel(A), devices::treeIcon(type));
+            showType(addNode(loopNode(L), QString(), deviceLabel(A), devices::treeIcon(type)), type);
         }
     }
     for (int r = 1; r <= c.SSsayisi && r <= kMaxRules; ++r)
@@ -518,8 +548,11 @@ void Fcihazverileri::saveDevice()
                       panel_->location() == c.MahalText(c.SeciliCevrim, static_cast<int>(textValue(c.SeciliDugum)));
     if (!keep)
         panel_->setLocation(MahalVerKarakterDuzenle(panel_->location()));
-    if (device)
+    if (device) {
         panel_->commit(keep);
+        if (QTreeWidgetItem *node = tree_->currentItem(); node && node->text(0) == c.SeciliDugum)
+            showType(node, c.SeciliTip);
+    }
     enable({"BtCihazIptal", "BtCihazOnay"}, false);
     enable({"BtEditCihaz", "BtYeniCihaz"}, true);
     backToBrowsing();
@@ -539,7 +572,7 @@ void Fcihazverileri::cancelEntry()
     const bool restore = mode == Mode::Editing && before_ && entryNode_;
     if (restore) {
         before_->restore(c, entryLoop_, entryAddress_);
-        entryNode_->setIcon(0, devices::nodeIcon(devices::treeIcon(before_->type)));
+        showType(entryNode_, before_->type);
         if (QTreeWidgetItem *node = tree_->currentItem(); node && loopOf(node) && isDeviceLabel(node->text(0)))
             panel_->showDevice();
     }

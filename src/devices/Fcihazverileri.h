@@ -83,6 +83,10 @@ private:
     // After a removal the selection goes to the branch, as if clicked.
     void clickBranch(QTreeWidgetItem *branch);
     void backToBrowsing();
+    // Icon and, for a code no type stands for, its name beside the label.
+    void showType(QTreeWidgetItem *node, int type);
+    // Closing during entry: Save, Cancel or neither, as the user answers.
+    bool entryEndedForClosing();
 
     void newDevice();
     void editDevice();

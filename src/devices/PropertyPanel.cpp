@@ -16,9 +16,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <limits>
 #include <memory>
 
 namespace vaz {
@@ -86,6 +88,9 @@ PropertyPanel::PropertyPanel(App &app, QTreeWidget *tree, std::function<void(con
     auto *locationFrame = frame("FrameMahal", "Location text", this);
     location_ = named(new QLineEdit(locationFrame), "CihVerMahal", "Location text");
     location_->setFont(QFont(QStringLiteral("DejaVu Sans")));
+    // A file or the panel may hold a text longer than the box's default limit;
+    // typing is held to 40 characters by the guard below.
+    location_->setMaxLength(std::numeric_limits<int>::max());
     location_->setMinimumWidth(QFontMetrics(location_->font()).horizontalAdvance(QString(kNameLength, u'M')) / 2);
     // The box holds the edited text already while it is checked. Text from
     // code must pass, or the box would stop refusing anything afterwards.
@@ -232,9 +237,15 @@ void PropertyPanel::ShowActivationOptions()
 void PropertyPanel::load()
 {
     if (type_->count() == 0) {
+        // Qt chooses the first entry as it is added; its handler would store it
+        // into whatever device the selection still names, perhaps one of an
+        // earlier configuration. Nothing is chosen until a device is shown.
+        const QSignalBlocker quietType(type_), quietZone(zone_);
         type_->addItems(devices::typeListItems());
         for (int z = 1; z <= kZones; ++z)
             zone_->addItem(QString::number(z));
+        type_->setCurrentIndex(-1);
+        zone_->setCurrentIndex(-1);
     }
     for (QWidget *w : {static_cast<QWidget *>(type_), static_cast<QWidget *>(zone_),
                        static_cast<QWidget *>(location_), static_cast<QWidget *>(bypass_)})

@@ -128,6 +128,9 @@ TEST(RuleLists, EntryTexts)
         {2, 100, 12, 8, " 2" + b(17) + " 100" + b(18) + " 12" + b(29) + "Sounder controller"},
         {1, 5, 3, 2, " 1" + b(21) + " 5" + b(20) + " 3" + b(29) + "Photo-elec. smoke det."},
         {4, 45, 0, 9, " 4" + b(19) + " 45" + b(23) + b(29) + "Multisensor"},
+        {1, 9, 10, 1, " 1" + b(21) + " 9" + b(18) + " 10" + b(29) + "Manual call point"},
+        {1, 10, 9, 1, " 1" + b(19) + " 10" + b(20) + " 9" + b(29) + "Manual call point"},
+        {1, 99, 48, 1, " 1" + b(19) + " 99" + b(18) + " 48" + b(29) + "Manual call point"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(GirisSatiri(c.loop, c.address, c.zone, c.type), c.text) << c.text.toStdString();
@@ -136,12 +139,15 @@ TEST(RuleLists, EntryTexts)
     cfg->BolgeNo(1, 5) = 3;
     cfg->BolgeNo(4, 2) = 0;
     cfg->CihazTipi(2, 17) = 0;  // deleted after it was used: listed without a type
-    cfg->SSgirisler(1) = "1,5.2,17.4,100.:";
+    cfg->SSgirisler(1) = "1,5.1,9.1,10.1,99.2,17.4,100.:";
     cfg->SScikislar(1) = "4,2.5,1.5,7.5,9.6,1.99999999999999999999,1.:";
     cfg->SSkosul(1) = 2;
     const RuleView v = SSicerikGoruntule(*cfg, 1);
     EXPECT_EQ((QStringList{v.name, v.condition}), (QStringList{"R", "Coincidence"}));
     EXPECT_EQ(v.inputs, (QStringList{"1" + b(13) + "5" + b(9) + " 3" + b(8) + "Photo-elec. smoke det.",
+                                     "1" + b(13) + "9" + b(7) + " 10" + b(8) + "Photo-elec. smoke det.",
+                                     "1" + b(11) + "10" + b(7) + " 11" + b(8) + "Photo-elec. smoke det.",
+                                     "1" + b(11) + "99" + b(9) + " 4" + b(8) + "Photo-elec. smoke det.",
                                      "2" + b(11) + "17" + b(7) + " 18" + b(8),
                                      "4" + b(9) + "100" + b(12) + b(8) + "Heat det."}));
     // Any address digits but 1 to 6 give the last panel output; loop 6 or beyond gives nothing.
