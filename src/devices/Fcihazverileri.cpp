@@ -306,10 +306,7 @@ void Fcihazverileri::Form_Load()
     for (int L = 1; L <= kLoops; ++L) {
         // Devices of a loop the count leaves out (a file's count may be 1 or 3)
         // are saved and uploaded all the same, so they get their branch too.
-        bool holdsDevices = false;
-        for (int A = 1; A <= kAddresses && !holdsDevices; ++A)
-            holdsDevices = c.CihazTipi(L, A) != 0;
-        if (devices::loopBranchByCount(c.CevrimSayisi, L) || holdsDevices)
+        if (devices::loopBranchByCount(c.CevrimSayisi, L) || c.loopHasDevices(L))
             loops_[L] = addNode(panelNode_, QStringLiteral("TVCevrim%1").arg(L), loopText(L), 2);
     }
     c.Cevrim1Eklendi = 1;
