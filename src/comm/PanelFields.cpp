@@ -207,8 +207,7 @@ bool DownloadStore::store(Int16 &to, QByteArrayView field, const QString &what)
         to = toInt16(fieldNumber(field));
         return true;
     } catch (const RangeError &) {
-        refusal_ = QStringLiteral("Download refused: the panel sent \"%1\" as %2, which does not fit. "
-                                  "The configuration was not changed.")
+        refusal_ = QStringLiteral("the panel sent \"%1\" as %2, which does not fit.")
                        .arg(shown(field), what);
         return false;
     }
@@ -278,8 +277,7 @@ bool DownloadStore::ruleCount(QByteArrayView field)
     const double v = fieldNumber(field);
     const double n = roundHalfEven(v);
     if (!(n >= 0 && n <= kMaxRules)) {
-        refusal_ = QStringLiteral("Download refused: the panel sent \"%1\" as the number of cause-effect "
-                                  "rules; the tool holds 0 to %2. The configuration was not changed.")
+        refusal_ = QStringLiteral("the panel sent \"%1\" as the number of cause-effect rules; the tool holds 0 to %2.")
                        .arg(shown(field))
                        .arg(kMaxRules);
         return false;
@@ -309,8 +307,7 @@ bool DownloadStore::loopCount(QByteArrayView field)
 {
     const double v = fieldNumber(field);
     if (!std::isfinite(v)) {
-        refusal_ = QStringLiteral("Download refused: the panel sent \"%1\" as the number of loops. "
-                                  "The configuration was not changed.")
+        refusal_ = QStringLiteral("the panel sent \"%1\" as the number of loops.")
                        .arg(shown(field));
         return false;
     }

@@ -16,6 +16,9 @@ inline constexpr int kRecordFields = 10;
 inline constexpr int kSettings = 8;      // the seven panel delays and the ringing mode
 inline constexpr int kDevicePasses = 8;
 inline constexpr int kRuleSections = 4;  // inputs, outputs, conditions, names
+// The longest field a panel holds is a list text naming all 508 devices and the
+// 7 panel outputs: 2645 characters. Anything longer is not a field.
+inline constexpr int kMaxFieldBytes = 4096;
 
 // The panel's form of a list text: every "." becomes ",".
 QString SSpcTOdorvekc(const QString &list);
@@ -47,8 +50,8 @@ double fieldNumber(QByteArrayView field);
 
 // Stores the fields of a download into a configuration, one at a time, in the
 // panel's order. A number that does not fit its field (or a rule count outside
-// 0..200) is not stored: the call returns false and refusal() tells the user
-// what arrived where.
+// 0..200) is not stored: the call returns false and refusal() says what arrived
+// where, as a sentence for the message of whatever refused it.
 class DownloadStore {
 public:
     explicit DownloadStore(Config &target) : cfg_(target) {}

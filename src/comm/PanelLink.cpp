@@ -1,5 +1,6 @@
 #include "PanelLink.h"
 
+#include "comm/PanelCompare.h"
 #include "comm/PanelFields.h"
 #include "model/Codepage.h"
 
@@ -255,8 +256,8 @@ void PanelLink::endUpload()
     disarmTimer();
     setOk(true);
     progress_ = 0;
-    setBar(0);
     succeeded_ = ZamanAsimi_ == 0 && !failed_;
+    setBar(succeeded_ ? kRecords : 0);  // a full bar until OK says it all went
     if (succeeded_)
         setStatus(QStringLiteral("Sending Completed"));
     cfg_.GonderimModu = 0;
@@ -384,6 +385,8 @@ void PanelLink::endDownload(bool complete)
     idle_.stop();
     setOk(true);
     succeeded_ = complete;
+    if (complete)
+        setBar(kRecords);
     if (complete && compareOnly_) {
         setStatus(QStringLiteral("Comparison Completed"));
     } else if (complete) {
@@ -406,11 +409,20 @@ bool PanelLink::downloadFailed(Wake why)
     return false;
 }
 
-bool PanelLink::refuse(const QString &message)
+bool PanelLink::refuse(const QString &reason)
 {
     failed_ = true;
-    messages_.message(message);
+    messages_.message((compareOnly_ ? QStringLiteral("Comparison refused: ") : QStringLiteral("Download refused: ")) +
+                      reason + QStringLiteral(" The configuration was not changed."));
     return false;
+}
+
+QString PanelLink::fieldBeingReceived() const
+{
+    QList<QByteArray> upToIt = received_;
+    upToIt.append(QByteArray());
+    const PanelField f = nameDownload(upToIt, cfg_.McuVersiyon).constLast();
+    return f.where + QStringLiteral(", ") + f.field;
 }
 
 bool PanelLink::receiveField(QByteArray &field)
@@ -431,12 +443,18 @@ bool PanelLink::BaslangicBekle()
 bool PanelLink::readToSeparator(QByteArray *into)
 {
     char c = 0;
-    for (;;) {
+    // Bytes dropped count too: a line that never sends "~" must not hold the transfer.
+    for (int n = 0;; ++n) {
         const Wake w = nextByte(c, false, true);
         if (w != Wake::Byte)
             return downloadFailed(w);
         if (c == kSeparator)
             return true;
+        if (n == kMaxFieldBytes)
+            return refuse(QStringLiteral("the panel sent more than %1 characters without a separator for %2; "
+                                         "no field is that long.")
+                              .arg(kMaxFieldBytes)
+                              .arg(fieldBeingReceived()));
         if (into)
             into->append(c);
     }

@@ -127,7 +127,10 @@ private:
     bool devicePass(int pass);
     bool GecikmeAl();
     bool SSal();
-    bool refuse(const QString &message);
+    // Ends the download or comparison with "... refused: " and reason.
+    bool refuse(const QString &reason);
+    // "Loop 1 address 4, Location": where the field now arriving belongs.
+    QString fieldBeingReceived() const;
     bool downloadFailed(Wake why);
     void endUpload();
     void endDownload(bool complete);

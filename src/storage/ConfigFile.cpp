@@ -5,8 +5,12 @@
 #include "model/Conversions.h"
 
 #include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QStorageInfo>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -44,11 +48,20 @@ QString versionName(Layout l)
     return {};
 }
 
-// A double quote would end the text early when the file is read back.
+// No text box lets these through, so a file that holds one is damaged. Tabs
+// and line ends may come from editing a file by hand.
+bool isStrayControl(QChar c)
+{
+    return (c < u' ' && c != u'\t' && c != u'\r' && c != u'\n') || c == u'\x7f';
+}
+
+// A double quote would end the text early when the file is read back, and the
+// reader refuses a file with a stray control character.
 QString quoted(const QString &text)
 {
     QString t = text;
     t.replace(u'"', u'\'');
+    std::replace_if(t.begin(), t.end(), isStrayControl, u' ');
     return u'"' + t + u'"';
 }
 
@@ -85,6 +98,66 @@ QString partName(qsizetype i, Layout l)
     if (i == p.ringing) return QStringLiteral("the ringing mode");
     if (i == p.ruleCount) return QStringLiteral("the cause-effect count");
     return QStringLiteral("cause-effect %1").arg((i - p.rules) / 4 + 1);
+}
+
+// partName, down to the single field.
+QString fieldName(qsizetype i, Layout l)
+{
+    const Positions p(l);
+    if (i >= p.records && i < p.delaysTitle)
+        return QStringLiteral("the field \"%1\" of device record %2")
+            .arg(kColumnTitles[(i - p.records) % kRecordFields])
+            .arg((i - p.records) / kRecordFields + 1);
+    if (i >= p.delays && i < p.ringingTitle)
+        return QStringLiteral("panel delay %1").arg(i - p.delays + 1);
+    if (l == Layout::V20 && i >= p.rules) {
+        static const char *const kRuleParts[] = {"name", "inputs", "outputs", "condition"};
+        return QStringLiteral("the %1 of cause-effect %2")
+            .arg(QLatin1String(kRuleParts[(i - p.rules) % 4]))
+            .arg((i - p.rules) / 4 + 1);
+    }
+    return partName(i, l);
+}
+
+// Day and night (record fields 5 and 6) are not read, so they may hold anything.
+bool holdsNumber(qsizetype i, Layout l)
+{
+    const Positions p(l);
+    if (i >= p.records && i < p.delaysTitle) {
+        const auto k = (i - p.records) % kRecordFields;
+        return k < 4 || k > 6;
+    }
+    if (l == Layout::V20 && i >= p.rules)
+        return (i - p.rules) % 4 == 3;
+    return i == p.loopCount || (i >= p.delays && i < p.ringingTitle) || i == p.ringing ||
+           (l == Layout::V20 && i == p.ruleCount);
+}
+
+// The forms writers use: " 1", "-3", "32", "2.5", "1E+20"; blanks around them.
+bool isNumberText(const QString &text)
+{
+    static const QRegularExpression number(
+        QStringLiteral(R"(^[ \t]*[-+]?([0-9]+\.?[0-9]*|\.[0-9]+)([EeDd][-+]?[0-9]+)?[ \t]*$)"));
+    return number.match(text).hasMatch();
+}
+
+// Empty when every field holds what a writer puts there; otherwise the first
+// that does not, and where.
+QString fieldProblem(const QList<Field> &f, Layout l)
+{
+    for (qsizetype i = 0; i < f.size(); ++i) {
+        const QString &t = f[i].text;
+        if (const auto c = std::find_if(t.begin(), t.end(), isStrayControl); c != t.end())
+            return QStringLiteral("Line %1: %2 holds the control character 0x%3.")
+                .arg(f[i].line)
+                .arg(fieldName(i, l))
+                .arg(c->unicode(), 2, 16, QLatin1Char('0'));
+        if (holdsNumber(i, l) && !isNumberText(t))
+            return QStringLiteral("Line %1: %2 is \"%3\", which is not a number.")
+                .arg(f[i].line)
+                .arg(fieldName(i, l), t.left(60));
+    }
+    return {};
 }
 
 int lastLine(const QList<Field> &f)
@@ -259,6 +332,8 @@ ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
                                 .arg(versionName(other))};
             return {ReadStatus::Damaged, damaged(fileName, problem)};
         }
+        if (QString problem = fieldProblem(f, chosen); !problem.isEmpty())
+            return {ReadStatus::Damaged, damaged(fileName, problem)};
 
         Config staging = cfg;
         storeFields(staging, f, chosen);
@@ -329,6 +404,16 @@ QByteArray configFileBytes(const Config &cfg)
     return toCp1254(out);
 }
 
+QString saveFailureReason(const QString &error, qint64 needed, qint64 available)
+{
+    if (available < 0 || available >= needed)
+        return error;
+    const QLocale c = QLocale::c();
+    return QStringLiteral("the disk is full (the file needs %1, %2 are free)")
+        .arg(c.formattedDataSize(needed, 1, QLocale::DataSizeTraditionalFormat),
+             c.formattedDataSize(available, 1, QLocale::DataSizeTraditionalFormat));
+}
+
 SaveResult GirisVerileriniKaydet(Config &cfg, const QString &path)
 {
     const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
@@ -347,16 +432,21 @@ SaveResult GirisVerileriniKaydet(Config &cfg, const QString &path)
 
     if (QFileInfo(path).isDir())
         return failed(QStringLiteral("a folder has that name"));
+    // A full disk comes back as a bare write error: the free space tells.
+    auto writeFailed = [&](const QString &error) {
+        const QStorageInfo disk(QFileInfo(path).absolutePath());
+        return failed(saveFailureReason(error, bytes.size(), disk.isValid() ? disk.bytesAvailable() : -1));
+    };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
+        return writeFailed(file.errorString());
     if (file.write(bytes) != bytes.size()) {
         QString reason = file.errorString();
         file.cancelWriting();
-        return failed(reason);
+        return writeFailed(reason);
     }
     if (!file.commit())
-        return failed(file.errorString());
+        return writeFailed(file.errorString());
 
     cfg.DosyaKaydedildi = 1;
     return {true, {}};

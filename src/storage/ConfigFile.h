@@ -22,6 +22,10 @@ struct SaveResult {
     QString message;  // for the user when !ok: names the file and the reason
 };
 
+// Why a save failed, for the message: error as the system gave it, unless the
+// file (needed bytes) does not fit the free space (available; < 0: unknown).
+QString saveFailureReason(const QString &error, qint64 needed, qint64 available);
+
 // Writes cfg to path without ever destroying what was there (temporary file in
 // the same folder, then replace). Sets DosyaKaydedildi = 1 only on success.
 SaveResult GirisVerileriniKaydet(Config &cfg, const QString &path);

@@ -91,10 +91,10 @@ TEST(Upload, ExactStreamsPerVersion)
                                rig.cfg.GonderimModu == 0, rig.port.isOpen()}),
                   (QList<bool>{true, true, true, true, false}));
         EXPECT_TRUE(rig.panel.idle());  // every acknowledgement was awaited in turn
-        // The bar sweeps twice over the 507 records, then resets.
+        // The bar sweeps twice over the 507 records, then stays full until OK.
         ASSERT_EQ(bar.size(), 508);
         EXPECT_EQ((QList<int>{bar[0], bar[253], bar[254], bar[255], bar[506], bar[507]}),
-                  (QList<int>{2, 508, 1, 3, 505, 0}));
+                  (QList<int>{2, 508, 1, 3, 505, 508}));
     }
 }
 
@@ -154,7 +154,7 @@ TEST(Upload, RefusedBeforeAnythingIsSent)
 TEST(Download, RoundTripWhateverTheReadsLookLike)
 {
     for (Chunking chunking : {Chunking::Whole, Chunking::Framed, Chunking::Bytes}) {
-        const int rules = int(chunking) + 1;
+        const int rules = int(chunking);  // none: the loop count follows the rule count at once
         SCOPED_TRACE(rules);
         const Config sent = exampleConfig(20, rules);
         Rig rig(Config{});
@@ -181,8 +181,8 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
                                       "Receiving Day Thresholds...", "Receiving Night Thresholds...",
                                       "Receiving Output ByPass Status...", "Receiving Controller Actions...",
                                       "Receiving Location Texts...", "Receiving Data Completed"}));
-        ASSERT_EQ(bar.size(), 8 * 508 + 1);
-        EXPECT_EQ((QList<int>{bar[507], bar[508], bar[1015], bar.last()}), (QList<int>{508, 2, 1, 0}));
+        ASSERT_EQ(bar.size(), 8 * 508 + 2);
+        EXPECT_EQ((QList<int>{bar[507], bar[508], bar[1015], bar[8 * 508], bar.last()}), (QList<int>{508, 2, 1, 0, 508}));
         // One request before each pass and step, one acknowledgement after each field but the names.
         const int requests = 8 * 509 + 1 + 1 + 9 + (1 + 4 * rules) + 2;
         EXPECT_EQ(rig.port.written, "R~A~" + QByteArray("O~").repeated(requests));
@@ -228,6 +228,7 @@ TEST(Download, FailuresLeaveTheConfigurationAsItWas)
         const char *name;
         std::function<void(PanelSim &)> spoil;
         QString message;
+        bool compare = false;
     } cases[] = {
         {"port that cannot open", nullptr,
          QStringLiteral("Cannot open port COM3 (/dev/fake3): Permission denied.\nYour user may not be allowed")},
@@ -243,6 +244,11 @@ TEST(Download, FailuresLeaveTheConfigurationAsItWas)
                  s = QList<QByteArray>(201, "1");
          },
          QStringLiteral("\"201\" as the number of cause-effect rules")},
+        {"endless field", [](PanelSim &p) { p.memory().records[3][9] = QByteArray(5000, 'x'); },
+         QStringLiteral("more than 4096 characters without a separator for Loop 1 address 4, Location")},
+        {"refused comparison", [](PanelSim &p) { p.memory().records[300][2] = "70000"; },
+         QStringLiteral("Comparison refused: the panel sent \"70000\" as the zone number of loop 3, address 047, "
+                        "which does not fit. The configuration was not changed."), true},
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(k.name);
@@ -256,8 +262,8 @@ TEST(Download, FailuresLeaveTheConfigurationAsItWas)
             k.spoil(rig.panel);
         else
             rig.port.failure = BytePort::OpenError::PermissionDenied;
-        rig.cfg.AlmaModu = 1;
-        rig.link.runTransfer();
+        rig.cfg.AlmaModu = !k.compare;
+        rig.link.runTransfer(k.compare);
 
         ASSERT_EQ(rig.messages.messages.size(), 1);
         EXPECT_TRUE(rig.messages.messages[0].contains(k.message)) << rig.messages.messages[0].toStdString();
@@ -281,13 +287,13 @@ TEST(Transfers, AbortEndsAnyWaitAndTheDefaultWaitsOutlastASlowPanel)
         EXPECT_TRUE(aborted.messages.messages.isEmpty() && aborted.link.okEnabled());
         EXPECT_TRUE(aborted.cfg == start);
 
-        // One answer a little over a second late: the default waits are longer.
+        // One answer late, past 3 s on upload: the default waits are longer.
         Rig slow(exampleConfig(20, 1), 20, false);
         slow.panel.memory() = sim::memoryFromConfig(start);
         int answers = 0;
-        slow.filter([&slow, &answers](const QByteArray &a) {
+        slow.filter([&slow, &answers, upload](const QByteArray &a) {
             if (++answers == 3)
-                QTimer::singleShot(1200, &slow.port, [&slow, a] { slow.port.push(a); });
+                QTimer::singleShot(upload ? 4000 : 1200, &slow.port, [&slow, a] { slow.port.push(a); });
             else
                 slow.port.push(a);
         });
@@ -305,5 +311,16 @@ TEST(Transfers, AbortEndsAnyWaitAndTheDefaultWaitsOutlastASlowPanel)
         });
         upload ? held.link.PaneleGonder() : held.link.PaneldenAl();
         EXPECT_TRUE(held.link.succeeded()) << held.messages.messages.join('\n').toStdString();
+
+        if (upload)
+            continue;
+        // Slow answers after the handshake, each well within the idle bound, together far past it.
+        Rig steady(exampleConfig(20, 1));
+        int n = 0;
+        steady.filter([&steady, &n](const QByteArray &a) {
+            QTimer::singleShot(++n > 2 && n < 42 ? 20 : 0, &steady.port, [&steady, a] { steady.port.push(a); });
+        });
+        steady.link.PaneldenAl();
+        EXPECT_TRUE(steady.link.succeeded()) << steady.messages.messages.join('\n').toStdString();
     }
 }

@@ -70,12 +70,13 @@ TEST(ConfigFileWriter, WritesOneRuleTextsAndNumbersAsHeldAndReadsThemBack)
     c.BolgeNo(3, 9) = -4;
     c.OlayTipi(3, 9) = 32;
     c.CikisHata(3, 9) = 7;
-    c.MahalText(3, 9) = QStringLiteral("Şişli, \"B\" Güneş İĞÖÜÇı");
+    c.MahalText(3, 9) = QStringLiteral("Şişli, \"B\"\x01Güneş İĞÖÜÇı");
     const QByteArray bytes = configFileBytes(c);
     keepSeed(QStringLiteral("example20.dvk"), bytes);
 
     EXPECT_TRUE(bytes.contains("\"Blok \xC7\"\r\n2.5\r\n"));
-    // Code page 1254; the double quote becomes an apostrophe so the text stays one field.
+    // Code page 1254; the double quote becomes an apostrophe so the text stays one field, the
+    // control character a blank so the file opens again.
     EXPECT_TRUE(bytes.contains("\r\n\" 3\",\" 9\",\"-4\",\" 6\",\"5\",\"5\",\""
                                "\xDE\x69\xFEli, 'B' G\xFCne\xFE \xDD\xD0\xD6\xDC\xC7\xFD"
                                "\",\" 0\",\"32\",0,0,\"7\"\r\n"));
@@ -95,6 +96,7 @@ TEST(ConfigFileWriter, WritesOneRuleTextsAndNumbersAsHeldAndReadsThemBack)
 TEST(ConfigFileReader, TakesFieldsAsTheFormatAllows)
 {
     QStringList l = linesOf(configFileBytes(exampleConfig(12, 0)));
+    l[1] = QStringLiteral("\"ACME\tYangin\"");  // a tab is no damage
     l[2] = QStringLiteral("  2.5");  // loop count keeps its fraction
     // A record stored at its own loop and address, whatever its place; unquoted
     // fields with leading blanks; values rounded half to even.
@@ -114,7 +116,7 @@ TEST(ConfigFileReader, TakesFieldsAsTheFormatAllows)
     EXPECT_EQ((QList<int>{c.BolgeNo(3, 9), c.CihazTipi(3, 9), c.GecikmeIptal(3, 9), c.OlayTipi(3, 9),
                           c.Gecikme(3, 9), c.CikisYangin(3, 9)}),
               (QList<int>{2, 4, 64, 32, 30, 10}));
-    EXPECT_EQ(c.MahalText(3, 9), QStringLiteral("Kat 1, oda 2"));
+    EXPECT_EQ((QStringList{c.MahalText(3, 9), c.TedarikciAdi}), (QStringList{"Kat 1, oda 2", "ACME\tYangin"}));
 }
 
 TEST(ConfigFileReader, RefusesBadFilesAndChangesNothing)
@@ -126,7 +128,7 @@ TEST(ConfigFileReader, RefusesBadFilesAndChangesNothing)
             l[line] = text;
         return joinLines(l);
     };
-    auto record = [](const char *loop, const char *address, const char *location = "") {
+    auto record = [](const char *loop, const char *address, const QString &location = {}) {
         return QStringLiteral(R"("%1","%2"," 0"," 0","5","5","%3"," 0","0",0,0,"0")").arg(loop, address, location);
     };
     QStringList tooMany = good.mid(0, good.indexOf(QStringLiteral("\"RINGING MODE\"")) + 2);
@@ -161,6 +163,12 @@ TEST(ConfigFileReader, RefusesBadFilesAndChangesNothing)
         {"zone beyond 16 bits", edited({{6, QStringLiteral(R"(" 1"," 2"," 40000"," 0","5","5",""," 0","0",0,0,"0")")}}),
          ReadStatus::Damaged,
          QStringLiteral("Line 7: the zone of device record 2 is \" 40000\", which does not fit a 16-bit field.")},
+        {"type not a number", edited({{5, QStringLiteral(R"(" 1"," 1"," 0"," X","5","5",""," 0","0",0,0,"0")")}}),
+         ReadStatus::Damaged, QStringLiteral("Line 6: the field \"Type\" of device record 1 is \" X\", which is not a number.")},
+        {"delay not a number", edited({{delays + 1, QStringLiteral("10,20,3O,40,50,60,70")}}), ReadStatus::Damaged,
+         QStringLiteral("panel delay 3 is \"3O\", which is not a number.")},
+        {"NUL in a text", edited({{5, record(" 1", " 1", QString::fromLatin1("a\0b", 3))}}), ReadStatus::Damaged,
+         QStringLiteral("Line 6: the field \"Location\" of device record 1 holds the control character 0x00.")},
         {"more than 200 rules", joinLines(tooMany), ReadStatus::Damaged,
          QStringLiteral("the file holds 201 cause-effect rules; at most 200")},
         {"text never closed", edited({{int(good.size()) - 2, QStringLiteral("\"1,1.:")}}), ReadStatus::Damaged,
@@ -218,6 +226,10 @@ TEST(ConfigFileReader, RoundTripsAtItsVersionAndNamesTheVersionOfAnother)
             EXPECT_EQ(read.SSsayisi, chosen < 20 ? 1 : 3);
             EXPECT_EQ(configFileBytes(read), bytes);
         }
+    Config full;  // as many rules as the tables hold
+    full.McuVersiyon = 20;
+    EXPECT_EQ(readConfigBytes(full, configFileBytes(exampleConfig(20, 200))).status, ReadStatus::Ok);
+    EXPECT_EQ(full.SSsayisi, 200);
     // Fits no layout at all: damaged, not a mismatch.
     QStringList l = linesOf(configFileBytes(filledConfig(15)));
     l.remove(2, 2);
@@ -256,6 +268,10 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
     }
     EXPECT_EQ(fresh.DosyaKaydedildi, 0);
     EXPECT_EQ(test::fileBytes(path), saved);
+
+    // A full disk says so, with the room the file needs.
+    EXPECT_EQ((QStringList{saveFailureReason("Unknown error", 65536, 1000), saveFailureReason("Permission denied", 100, 1000)}),
+              (QStringList{"the disk is full (the file needs 64.0 kB, 1000 bytes are free)", "Permission denied"}));
 
     // Files that cannot be opened change nothing either.
     const Config before = read;
