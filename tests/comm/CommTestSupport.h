@@ -37,6 +37,13 @@ inline void attach(FakePort &port, sim::PanelSim &panel, Chunking chunking = Chu
     };
 }
 
+inline std::unique_ptr<FakePort> attached(sim::PanelSim &panel)
+{
+    auto port = std::make_unique<FakePort>();
+    attach(*port, panel);
+    return port;
+}
+
 // The fields a round trip through the panel keeps, compared in the form the
 // panel holds them: list texts in the panel's form, output events as the zone.
 inline void expectCarriedEqual(const Config &sent, const Config &got)

@@ -153,10 +153,9 @@ TEST_F(CommWindowTest, PortSettings)
     sim::PanelSim panel(15, 4);
     bool fail = false;
     app->setPortFactory([&] {
-        auto port = std::make_unique<FakePort>();
+        auto port = attached(panel);
         line = port.get();
         port->failure = fail ? comm::BytePort::OpenError::NotFound : comm::BytePort::OpenError::None;
-        attach(*port, panel);
         return port;
     });
     confirmVersion("v15");
@@ -200,20 +199,12 @@ TEST_F(CommWindowTest, DownloadOffersToSaveUnsavedWorkFirst)
     inPanel.CihazTipi(1, 5) = 77;
     panel.memory() = sim::memoryFromConfig(inPanel);
     restart("v2", 0);
-    app->setPortFactory([&] {
-        auto port = std::make_unique<FakePort>();
-        attach(*port, panel);
-        return port;
-    });
+    app->setPortFactory([&] { return attached(panel); });
     const Config mine = cfg();
     QTemporaryDir dir;
     // Cancel, and Yes with the save dialog cancelled: nothing happens.
-    for (Answer a : {Answer::Cancel, Answer::Yes}) {
-        messages.answers = {a};
-        act("BtAl")->trigger();
-        EXPECT_TRUE(app->loadedProgressWindow() == nullptr && cfg() == mine);
-    }
-    messages.answers = {Answer::Yes};
+    messages.answers = {Answer::Cancel, Answer::Yes, Answer::Yes};
+    EXPECT_TRUE(run("BtAl") == nullptr && run("BtAl") == nullptr && cfg() == mine);
     dialogs.paths = {dir.filePath("mine.dvk")};
     button(run("BtAl"), "GonderimOK")->click();
     EXPECT_EQ(fileBytes(dir.filePath("mine.dvk")), storage::configFileBytes(mine));

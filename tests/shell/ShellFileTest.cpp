@@ -100,15 +100,12 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
 
     // Another file than the one last saved, with devices the tree would not show by type or loop count.
     Config other = exampleConfig(20, 0);
-    other.CevrimSayisi = 2;
-    other.CihazTipi(2, 9) = -7;
+    other.CevrimSayisi = 2, other.CihazTipi(2, 9) = -7;
     ASSERT_TRUE(storage::GirisVerileriniKaydet(other, path("b.dvk")).ok);
     messages = {};
     dialogs.paths = {path("b.dvk")};
     act("MnAç")->trigger();
-    EXPECT_EQ(messages.messages, QStringList{"3 devices have an unknown type or lie on a loop beyond the loop count. "
-                                             "The device window shows them; they are saved and uploaded unless you "
-                                             "delete them."});
+    EXPECT_TRUE(messages.messages.size() == 1 && messages.messages[0].startsWith("3 devices have an unknown type"));
     EXPECT_TRUE(main->close() && messages.questions.isEmpty()) << "just opened, nothing to lose";
 }
 
@@ -133,16 +130,9 @@ TEST_F(ShellFileTest, PrintReportsAChosenFile)
 
 TEST(FileDialogs, TheNameChosenLastIsProposedWithTheFiltersExtension)
 {
-    const struct {
-        const char *last, *filter, *proposed;
-    } cases[] = {
-        {"/a/site.dvk", "*.pdf", "/a/site.pdf"},
-        {"/a.b/site", "*.pdf", "/a.b/site.pdf"},
-        {"/a/site.PDF", "*.pdf", "/a/site.PDF"},
-        {"/a/site.pdf", "*.dvk", "/a/site.dvk"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(nameForFilter(c.last, c.filter), c.proposed);
+    const QStringList got{nameForFilter("/a/site.dvk", "*.pdf"), nameForFilter("/a.b/site", "*.pdf"),
+                          nameForFilter("/a/site.PDF", "*.pdf"), nameForFilter("/a/site.pdf", "*.dvk")};
+    EXPECT_EQ(got, (QStringList{"/a/site.pdf", "/a.b/site.pdf", "/a/site.PDF", "/a/site.dvk"}));
 }
 
 TEST(Startup, TheProgramShowsTheVersionWindow)
