@@ -2,7 +2,7 @@
 
 #include "devices/DeviceCatalog.h"
 #include "model/Conversions.h"
-#include "shell/ShellLogic.h"
+#include "model/NameCheck.h"
 
 #include <cmath>
 

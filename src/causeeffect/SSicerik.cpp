@@ -1,7 +1,8 @@
 #include "SSicerik.h"
 
 #include "RuleLists.h"
-#include "shell/App.h"
+#include "model/Config.h"
+#include "model/Session.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -18,7 +19,7 @@ const QString kDevices = QStringLiteral(" device(s)");
 
 }  // namespace
 
-SSicerik::SSicerik(App &app, QWidget *owner) : QDialog(owner), app_(app)
+SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setObjectName(QStringLiteral("SSicerik"));
     setWindowTitle(QStringLiteral("Cause-effect configuration"));
@@ -97,7 +98,7 @@ void SSicerik::openForRule()
         activateWindow();
         return;
     }
-    const Config &cfg = app_.config();
+    const Config &cfg = session_.config();
     // Only rules that exist can be shown; anything else leaves the viewer shut.
     if (cfg.SSsecili < 1 || cfg.SSsecili > cfg.SSsayisi)
         return;
@@ -109,7 +110,7 @@ void SSicerik::openForRule()
 
 void SSicerik::Form_Load()
 {
-    const Config &cfg = app_.config();
+    const Config &cfg = session_.config();
     const int r = cfg.SSsecili;
     findChild<QPushButton *>(QStringLiteral("SSicerikKapat"))->setEnabled(true);
     name_->clear();
@@ -120,7 +121,7 @@ void SSicerik::Form_Load()
 
 void SSicerik::SSicerikGoruntule(int r)
 {
-    const RuleView view = vaz::SSicerikGoruntule(app_.config(), r);
+    const RuleView view = vaz::SSicerikGoruntule(session_.config(), r);
     inputs_->clear();
     outputs_->clear();
     inputs_->addItems(view.inputs);

@@ -7,7 +7,7 @@ class QListWidget;
 
 namespace vaz {
 
-class App;
+class Session;
 
 // Shows one stored rule: name, condition, inputs and outputs with each
 // device's zone and type. Reads the configuration only.
@@ -15,7 +15,7 @@ class SSicerik : public QDialog {
     Q_OBJECT
 
 public:
-    SSicerik(App &app, QWidget *owner);
+    SSicerik(Session &session, QWidget *owner);
 
     // Shows rule SSsecili, not modal. While the viewer is open it only comes
     // to the front and keeps the rule it was opened with.
@@ -28,7 +28,7 @@ protected:
     void reject() override;
 
 private:
-    App &app_;
+    Session &session_;
     QListWidget *name_ = nullptr;
     QLabel *condition_ = nullptr;
     QListWidget *inputs_ = nullptr;

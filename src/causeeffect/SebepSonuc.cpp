@@ -1,9 +1,9 @@
 #include "SebepSonuc.h"
 
 #include "RuleLists.h"
-#include "shell/App.h"
-#include "shell/TextCheck.h"
-#include "shell/lintor1.h"
+#include "model/Config.h"
+#include "model/Session.h"
+#include "widgets/TextCheck.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -81,7 +81,7 @@ void emptyList(QListWidget *list)
 
 }  // namespace
 
-SebepSonuc::SebepSonuc(App &app, QWidget *owner) : QDialog(owner), app_(app)
+SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setObjectName(QStringLiteral("SebepSonuc"));
     setWindowTitle(QStringLiteral("Cause-effect"));
@@ -170,7 +170,7 @@ SebepSonuc::SebepSonuc(App &app, QWidget *owner) : QDialog(owner), app_(app)
     layout->addWidget(status_);
 
     auto guarded = [this](void (SebepSonuc::*handler)()) {
-        return [this, handler] { app_.guarded([&] { (this->*handler)(); }); };
+        return [this, handler] { session_.guarded([&] { (this->*handler)(); }); };
     };
     connect(name_, &QLineEdit::textChanged, ok_, [this] { ok_->setEnabled(true); });
     connect(ok_, &QPushButton::clicked, this, guarded(&SebepSonuc::SSonay_Click));
@@ -179,12 +179,12 @@ SebepSonuc::SebepSonuc(App &app, QWidget *owner) : QDialog(owner), app_(app)
     connect(cancel_, &QPushButton::clicked, this, guarded(&SebepSonuc::iptal_Click));
     connect(checkAll_, &QPushButton::clicked, this, guarded(&SebepSonuc::CheckAll_Click));
     connect(clearAll_, &QPushButton::clicked, this, guarded(&SebepSonuc::ClearAll_Click));
-    connect(inputs_, &QListWidget::itemSelectionChanged, this, [this] { app_.guarded([this] { SSliste_Click(); }); });
+    connect(inputs_, &QListWidget::itemSelectionChanged, this, [this] { session_.guarded([this] { SSliste_Click(); }); });
     connect(outputs_, &QListWidget::itemSelectionChanged, this,
-            [this] { app_.guarded([this] { CikisListe_Click(); }); });
+            [this] { session_.guarded([this] { CikisListe_Click(); }); });
     connect(condition_, &QButtonGroup::idToggled, this, [this](int code, bool on) {
         if (on)
-            app_.guarded([&] { conditionChosen(code); });
+            session_.guarded([&] { conditionChosen(code); });
     });
 }
 
@@ -198,7 +198,7 @@ void SebepSonuc::openWindow()
 
 void SebepSonuc::Form_Load()
 {
-    Config &cfg = app_.config();
+    Config &cfg = session_.config();
     cfg.SSadim = 0;
     cfg.GirisSecildi = 0;
     cfg.GirisSecimSayisi = 0;
@@ -231,17 +231,17 @@ void SebepSonuc::Form_Load()
 
 void SebepSonuc::SSonay_Click()
 {
-    Config &cfg = app_.config();
+    Config &cfg = session_.config();
     const QString name = name_->text().trimmed();
     // Names pick rules in the tree and the lookup, so a second one would hide the first.
     if (!name.isEmpty() && SSbul(cfg, name) != 0) {
-        app_.messages().message(kDuplicateNameMessage);
+        session_.messages().message(kDuplicateNameMessage);
         name_->setFocus();
         name_->selectAll();
         return;
     }
     if (cfg.SSsayisi >= kMaxRules) {
-        app_.messages().message(kRuleLimitMessage);
+        session_.messages().message(kRuleLimitMessage);
         return;
     }
     cfg.SSyeniIsim = name;
@@ -257,14 +257,14 @@ void SebepSonuc::SSonay_Click()
 
 void SebepSonuc::SSliste_Click(bool limitToldAlready)
 {
-    Config &cfg = app_.config();
+    Config &cfg = session_.config();
     SecimiSil();
     const QList<int> rows = selectedRows(inputs_);
     const ListClick click = SSlisteSecimi(cfg, rows);
     if (click.showCount)
         inputCount_->setText(QString::number(rows.size()));
     if (click.overLimit && !limitToldAlready)
-        app_.messages().message(kListLimitMessage);
+        session_.messages().message(kListLimitMessage);
     if (cfg.GirisSecildi == 0) {
         cfg.GirisSecimSayisi = 0;
         SecimiSil();
@@ -275,10 +275,10 @@ void SebepSonuc::CikisListe_Click(bool limitToldAlready)
 {
     forward_->setEnabled(false);
     const QList<int> rows = selectedRows(outputs_);
-    const ListClick click = CikisListeSecimi(app_.config(), rows);
+    const ListClick click = CikisListeSecimi(session_.config(), rows);
     outputCount_->setText(QString::number(rows.size()));
     if (click.overLimit && !limitToldAlready)
-        app_.messages().message(kListLimitMessage);
+        session_.messages().message(kListLimitMessage);
     forward_->setEnabled(click.forward);
 }
 
@@ -292,7 +292,7 @@ void SebepSonuc::listClicked(QListWidget *list, bool limitToldAlready)
 
 void SebepSonuc::conditionChosen(int code)
 {
-    Config &cfg = app_.config();
+    Config &cfg = session_.config();
     // Before OK no slot is ours, and no input can be recorded yet.
     if (cfg.SSyerAyrildi != 1) {
         SecimiSil();
@@ -321,7 +321,7 @@ void SebepSonuc::setConditionsEnabled(bool on)
         b->setEnabled(on);
 }
 
-QListWidget *SebepSonuc::visibleList() const { return app_.config().SSadim == 0 ? inputs_ : outputs_; }
+QListWidget *SebepSonuc::visibleList() const { return session_.config().SSadim == 0 ? inputs_ : outputs_; }
 
 void SebepSonuc::CheckAll_Click()
 {
@@ -338,8 +338,8 @@ void SebepSonuc::CheckAll_Click()
                                        QItemSelectionModel::Select);
     }
     if (all.overLimit)
-        app_.messages().message(kListLimitMessage);
-    app_.config().SeciliSayisi = 0;
+        session_.messages().message(kListLimitMessage);
+    session_.config().SeciliSayisi = 0;
     listClicked(list, all.overLimit);
 }
 
@@ -355,7 +355,7 @@ void SebepSonuc::ClearAll_Click()
 
 void SebepSonuc::devam_Click()
 {
-    Config &cfg = app_.config();
+    Config &cfg = session_.config();
     setConditionsEnabled(false);
     if (cfg.SSadim == 0) {
         outputs_->addItems(CikisCihazAl(cfg));
@@ -376,7 +376,7 @@ void SebepSonuc::devam_Click()
 
 void SebepSonuc::geri_Click()
 {
-    Config &cfg = app_.config();
+    Config &cfg = session_.config();
     back_->setEnabled(false);
     forward_->setEnabled(true);
     inputs_->show();
@@ -393,8 +393,8 @@ void SebepSonuc::iptal_Click() { reject(); }
 
 void SebepSonuc::reject()
 {
-    app_.guarded([this] {
-        Config &cfg = app_.config();
+    session_.guarded([this] {
+        Config &cfg = session_.config();
         if (cfg.SSyerAyrildi == 1 && cfg.SSsayisi >= 1)
             SSyerBirak(cfg);
         // Not ours any more: a later Cancel must not give back another rule's slot.
@@ -407,18 +407,11 @@ void SebepSonuc::reject()
 
 void SebepSonuc::KayitlariDuzenle()
 {
-    Config &cfg = app_.config();
+    Config &cfg = session_.config();
     vaz::KayitlariDuzenle(cfg);
-    if (addRuleNode)
-        addRuleNode(cfg.SSyeniIsim);
+    emit ruleStored(cfg.SSyeniIsim);
 }
 
-void SebepSonuc::leave()
-{
-    if (showDeviceWindow)
-        showDeviceWindow();
-    else
-        app_.mainWindow()->show();
-}
+void SebepSonuc::leave() { emit left(); }
 
 }  // namespace vaz

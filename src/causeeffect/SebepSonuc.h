@@ -14,7 +14,7 @@ class QStatusBar;
 
 namespace vaz {
 
-class App;
+class Session;
 
 // Creates one cause-effect rule, step by step: name, inputs and condition,
 // outputs. The rule lives in the last slot from the moment its name is
@@ -23,13 +23,7 @@ class SebepSonuc : public QDialog {
     Q_OBJECT
 
 public:
-    SebepSonuc(App &app, QWidget *owner);
-
-    // Set by the device window. addRuleNode gets the name of each stored
-    // rule; showDeviceWindow runs on every way out (the main window shows
-    // itself instead while it is unset).
-    std::function<void(const QString &name)> addRuleNode;
-    std::function<void()> showDeviceWindow;
+    SebepSonuc(Session &session, QWidget *owner);
 
     // Starts afresh and shows the window, not modal.
     void openWindow();
@@ -42,6 +36,12 @@ public:
     void CheckAll_Click();
     void ClearAll_Click();
     void KayitlariDuzenle();
+
+signals:
+    // A rule was stored under this name.
+    void ruleStored(const QString &name);
+    // Every way out: whoever opened the editor shows its window again.
+    void left();
 
 protected:
     // Closed by its frame (or Escape): as Cancel.
@@ -57,7 +57,7 @@ private:
     QListWidget *visibleList() const;
     void listClicked(QListWidget *list, bool limitToldAlready);
 
-    App &app_;
+    Session &session_;
     QLineEdit *name_ = nullptr;
     QPushButton *ok_ = nullptr;
     QButtonGroup *condition_ = nullptr;

@@ -1,8 +1,8 @@
 #include "PortAyar.h"
 
 #include "comm/ProgBarIslem.h"
-#include "shell/App.h"
-#include "shell/lintor1.h"
+#include "model/Config.h"
+#include "model/Session.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -51,7 +51,8 @@ QString PortAyar::optionText(int n)
                                  : QStringLiteral("%1 (%2, not found)").arg(comm::portLabel(n), device);
 }
 
-PortAyar::PortAyar(App &app, QWidget *owner) : QDialog(owner), app_(app)
+PortAyar::PortAyar(Session &session, PortHolder portHolder, QWidget *owner)
+    : QDialog(owner), session_(session), portHolder_(std::move(portHolder))
 {
     setObjectName(QStringLiteral("PortAyar"));
     setWindowTitle(QStringLiteral("Communication"));
@@ -100,13 +101,13 @@ void PortAyar::Form_Load()
     for (int n = 1; n <= 4; ++n)
         options_[n - 1]->setText(optionText(n));
 
-    app_.config().PortAyarAcik = 1;
-    app_.mainWindow()->setTransfersAvailable(false);
+    session_.config().PortAyarAcik = 1;
+    emit portHeld();
     show();
     raise();
     activateWindow();
 
-    ProgBarIslem *progress = app_.progressWindow();
+    ProgBarIslem *progress = portHolder_(true);
     openPort();
     const int n = progress->port().portNumber();
     if (n >= 1 && n <= 4) {
@@ -117,16 +118,16 @@ void PortAyar::Form_Load()
 
 bool PortAyar::openPort()
 {
-    comm::BytePort &port = app_.progressWindow()->port();
+    comm::BytePort &port = portHolder_(true)->port();
     if (port.isOpen() || port.open())
         return true;
-    app_.messages().message(comm::openFailureMessage(port));
+    session_.messages().message(comm::openFailureMessage(port));
     return false;
 }
 
 void PortAyar::PortKapat()
 {
-    comm::BytePort &port = app_.progressWindow()->port();
+    comm::BytePort &port = portHolder_(true)->port();
     if (port.isOpen())
         port.close();
 }
@@ -134,7 +135,7 @@ void PortAyar::PortKapat()
 void PortAyar::OptCom_Click(int n)
 {
     PortKapat();
-    app_.progressWindow()->port().setPortNumber(n);
+    portHolder_(true)->port().setPortNumber(n);
 }
 
 void PortAyar::OptComTamam_Click()
@@ -142,15 +143,15 @@ void PortAyar::OptComTamam_Click()
     // A port that will not open is reported and the choice stays open to change.
     if (!openPort())
         return;
-    app_.config().PortAyarAcik = 0;
+    session_.config().PortAyarAcik = 0;
     Form_Unload();
 }
 
 void PortAyar::OptComIptal_Click()
 {
     if (IlkPort_ >= 1 && IlkPort_ <= 4)
-        app_.progressWindow()->port().setPortNumber(IlkPort_);
-    app_.config().PortAyarAcik = 0;
+        portHolder_(true)->port().setPortNumber(IlkPort_);
+    session_.config().PortAyarAcik = 0;
     Form_Unload();
 }
 
@@ -159,18 +160,17 @@ void PortAyar::Form_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    Config &cfg = app_.config();
+    Config &cfg = session_.config();
     cfg.SeciliPort = 1;
-    if (ProgBarIslem *progress = app_.loadedProgressWindow()) {
+    if (ProgBarIslem *progress = portHolder_(false)) {
         const int n = progress->port().portNumber();
         if (n >= 1 && n <= 4)
             cfg.SeciliPort = n;
     }
     cfg.PortAyarAcik = 0;
     hide();
-    if (ProgBarIslem *progress = app_.loadedProgressWindow())
+    if (ProgBarIslem *progress = portHolder_(false))
         progress->Form_Unload();
-    app_.mainWindow()->setTransfersAvailable(true);
     emit unloaded();
     deleteLater();
 }

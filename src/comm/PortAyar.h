@@ -3,13 +3,15 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QRadioButton;
 
 namespace vaz {
 
-class App;
+class Session;
+class ProgBarIslem;
 
 // Chooses the serial port (COM1 to COM4) of every later transfer. While it is
 // open it holds the communication window loaded, invisibly, for its port, and
@@ -18,7 +20,10 @@ class PortAyar : public QDialog {
     Q_OBJECT
 
 public:
-    PortAyar(App &app, QWidget *owner);
+    // portHolder(true) gives the communication window, loaded for its port
+    // when it is not; portHolder(false) gives it only while it is loaded.
+    using PortHolder = std::function<ProgBarIslem *(bool load)>;
+    PortAyar(Session &session, PortHolder portHolder, QWidget *owner);
 
     void Form_Load();
     void OptCom_Click(int n);  // 1..4
@@ -35,6 +40,8 @@ public:
     static QString optionText(int n);
 
 signals:
+    // From opening until unloaded() the port is held here: no transfer may start.
+    void portHeld();
     void unloaded();
 
 protected:
@@ -45,7 +52,8 @@ protected:
 private:
     bool openPort();
 
-    App &app_;
+    Session &session_;
+    PortHolder portHolder_;
     QButtonGroup *group_ = nullptr;
     std::array<QRadioButton *, 4> options_{};
     int IlkPort_ = 0;

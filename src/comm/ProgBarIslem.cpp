@@ -1,11 +1,10 @@
 #include "ProgBarIslem.h"
 
-#include "comm/KarsilastirmaSonucu.h"
 #include "comm/PanelCompare.h"
 #include "comm/PanelFields.h"
 #include "comm/PanelLink.h"
-#include "shell/App.h"
-#include "shell/lintor1.h"
+#include "model/Config.h"
+#include "model/Session.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -18,12 +17,11 @@
 
 namespace vaz {
 
-ProgBarIslem::ProgBarIslem(App &app, QWidget *owner)
-    : QDialog(owner), app_(app), port_(app.makePort())
+ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> port, QWidget *owner)
+    : QDialog(owner), session_(session), port_(std::move(port))
 {
     setObjectName(QStringLiteral("ProgBarIslem"));
-    link_ = new comm::PanelLink(app_.config(), *port_, app_.messages(), this);
-    app_.setupLink(*link_);
+    link_ = new comm::PanelLink(session_.config(), *port_, session_.messages(), this);
     setWindowTitle(link_->caption());
 
     auto *frame = new QFrame(this);
@@ -85,7 +83,7 @@ void ProgBarIslem::loadForComparison() { load(true); }
 
 void ProgBarIslem::load(bool compareOnly)
 {
-    Config &cfg = app_.config();
+    Config &cfg = session_.config();
     if (cfg.PortAyarAcik == 0) {
         show();
         raise();
@@ -94,7 +92,7 @@ void ProgBarIslem::load(bool compareOnly)
     compare_ = compareOnly;
     // A result left open from an earlier comparison must not pass for this one's.
     if (compareOnly)
-        app_.comparisonWindow()->hide();
+        emit comparisonStarted();
     download_ = !compareOnly && cfg.AlmaModu == 1;
     stopped_ = false;
     stop_->setEnabled(compareOnly || cfg.AlmaModu == 1 || cfg.GonderimModu == 1);
@@ -107,23 +105,12 @@ void ProgBarIslem::transferEnded(bool ok)
     if (stopped_)
         status_->setText(QStringLiteral("Transfer stopped"));
     if (compare_ && ok) {
-        const Config &cfg = app_.config();
-        app_.comparisonWindow()->showDifferences(comm::compareDownload(
-            comm::expectedDownload(cfg), comm::nameDownload(link_->receivedFields(), cfg.McuVersiyon)));
+        const Config &cfg = session_.config();
+        emit compared(comm::compareDownload(comm::expectedDownload(cfg),
+                                            comm::nameDownload(link_->receivedFields(), cfg.McuVersiyon)));
     }
-    if (!download_)
-        return;
-    lintor1 *main = app_.mainWindow();
-    if (ok) {
-        // The whole configuration was replaced: the device window rebuilds, and
-        // nothing of it is in a file yet.
-        main->closeDevices();
-        app_.config().AdresTablosuHazir = 0;
-        app_.saveBaseline().forget();
-    }
-    main->afterDownload();
-    if (ok)
-        main->reportUnusualDevices();
+    if (download_)
+        emit downloadEnded(ok);
 }
 
 void ProgBarIslem::Stop_Click()
@@ -143,9 +130,9 @@ void ProgBarIslem::Form_Unload()
     unloaded_ = true;
     Stop_Click();  // a transfer can only be running here when the tool is ending
     hide();
-    app_.config().GonderimModu = 0;
+    session_.config().GonderimModu = 0;
     port_->close();
-    app_.mainWindow()->show();
+    emit left();
     emit unloaded();
     deleteLater();
 }
@@ -157,7 +144,7 @@ void ProgBarIslem::closeEvent(QCloseEvent *event)
         Form_Unload();
         return;
     }
-    if (app_.messages().yesNo(QStringLiteral("Stop the transfer?"), QStringLiteral("Stop")) == Answer::Yes)
+    if (session_.messages().yesNo(QStringLiteral("Stop the transfer?"), QStringLiteral("Stop")) == Answer::Yes)
         Stop_Click();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/BytePort.h"
+#include "comm/PanelCompare.h"
 
 #include <QDialog>
 
@@ -12,7 +13,7 @@ class QPushButton;
 
 namespace vaz {
 
-class App;
+class Session;
 
 namespace comm {
 class PanelLink;
@@ -25,7 +26,8 @@ class ProgBarIslem : public QDialog {
     Q_OBJECT
 
 public:
-    ProgBarIslem(App &app, QWidget *owner);
+    // The window owns port, the tool's one serial port, until it unloads.
+    ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> port, QWidget *owner);
     ~ProgBarIslem() override;
 
     // Shows itself unless the port settings hold it, then runs the download
@@ -49,6 +51,14 @@ public:
 
 signals:
     void unloaded();
+    // OK (or the tool ending): the main window comes back.
+    void left();
+    // A download ended; when ok, what the panel sent is the configuration now.
+    void downloadEnded(bool ok);
+    // A comparison starts: no earlier result may pass for this one's.
+    void comparisonStarted();
+    // A comparison read the whole panel: what differs from the configuration.
+    void compared(const QList<comm::FieldDifference> &rows);
 
 protected:
     // Closed by its frame: asks before it stops a running transfer; otherwise as OK.
@@ -59,7 +69,7 @@ private:
     void load(bool compareOnly);
     void transferEnded(bool ok);
 
-    App &app_;
+    Session &session_;
     std::unique_ptr<comm::BytePort> port_;
     comm::PanelLink *link_ = nullptr;
     QProgressBar *bar_ = nullptr;

@@ -8,9 +8,9 @@
 #include "causeeffect/Rules.h"
 #include "model/Conversions.h"
 #include "panel/DisplayText.h"
-#include "shell/App.h"
-#include "shell/ToolButton.h"
-#include "shell/lintor1.h"
+#include "model/Config.h"
+#include "model/Session.h"
+#include "widgets/ToolButton.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -79,7 +79,7 @@ struct Fcihazverileri::DeviceValues {
     }
 };
 
-Fcihazverileri::Fcihazverileri(App &app, QWidget *owner) : QMainWindow(owner, Qt::Window), app_(app)
+Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(owner, Qt::Window), session_(session)
 {
     setObjectName(QStringLiteral("Fcihazverileri"));
     setWindowTitle(QStringLiteral("Device configuration"));
@@ -98,7 +98,7 @@ Fcihazverileri::Fcihazverileri(App &app, QWidget *owner) : QMainWindow(owner, Qt
     addToolButton(bar, "BtCihazYardim", "Help", "help")->setEnabled(false);
     addToolButton(bar, "BtCihazCikis", "Exit", "exit");
     connect(bar, &QToolBar::actionTriggered, this,
-            [this](QAction *a) { app_.guarded([&] { Toolbar3_ButtonClick(a); }); });
+            [this](QAction *a) { session_.guarded([&] { Toolbar3_ButtonClick(a); }); });
 
     auto *tree = new DeviceTree(this);
     tree_ = tree;
@@ -117,15 +117,15 @@ Fcihazverileri::Fcihazverileri(App &app, QWidget *owner) : QMainWindow(owner, Qt
             return;
         if (tree->pressing)
             tree->changedByPress = true;
-        app_.guarded([&] { CihVerTreeView_NodeClick(node); });
+        session_.guarded([&] { CihVerTreeView_NodeClick(node); });
     });
     connect(tree_, &QTreeWidget::itemClicked, this, [this, tree](QTreeWidgetItem *node) {
         if (std::exchange(tree->changedByPress, false))
             return;
-        app_.guarded([&] { CihVerTreeView_NodeClick(node); });
+        session_.guarded([&] { CihVerTreeView_NodeClick(node); });
     });
     connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        app_.guarded([&] { CihVerTreeView_MouseDown(Qt::RightButton, tree_->viewport()->mapToGlobal(pos)); });
+        session_.guarded([&] { CihVerTreeView_MouseDown(Qt::RightButton, tree_->viewport()->mapToGlobal(pos)); });
     });
 
     popup_ = new QMenu(this);
@@ -135,12 +135,12 @@ Fcihazverileri::Fcihazverileri(App &app, QWidget *owner) : QMainWindow(owner, Qt
     popup_->addSeparator()->setObjectName(QStringLiteral("kesme"));
     QAction *del = popup_->addAction(QStringLiteral("Delete"));
     del->setObjectName(QStringLiteral("SSsil"));
-    connect(show, &QAction::triggered, this, [this] { app_.guarded([this] { MnSSicerik_Click(); }); });
-    connect(del, &QAction::triggered, this, [this] { app_.guarded([this] { SSsil_Click(); }); });
+    connect(show, &QAction::triggered, this, [this] { session_.guarded([this] { MnSSicerik_Click(); }); });
+    connect(del, &QAction::triggered, this, [this] { session_.guarded([this] { SSsil_Click(); }); });
 
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("StatusBar1"));
-    panel_ = new PropertyPanel(app_, tree_, [status](const QString &why) { status->showMessage(why); }, this);
+    panel_ = new PropertyPanel(session_, tree_, [status](const QString &why) { status->showMessage(why); }, this);
 
     auto *central = new QWidget(this);
     auto *layout = new QHBoxLayout(central);
@@ -165,7 +165,7 @@ void Fcihazverileri::enable(std::initializer_list<const char *> keys, bool on)
 void Fcihazverileri::openWindow()
 {
     if (!built_)
-        app_.guarded([this] { Form_Load(); });
+        session_.guarded([this] { Form_Load(); });
     show();
     raise();
     activateWindow();
@@ -191,13 +191,13 @@ void Fcihazverileri::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    app_.mainWindow()->show();
+    emit left();
     unload();
 }
 
 bool Fcihazverileri::entryEndedForClosing()
 {
-    switch (app_.messages().question(QStringLiteral("Save the device?"), windowTitle())) {
+    switch (session_.messages().question(QStringLiteral("Save the device?"), windowTitle())) {
     case Answer::Yes:
         saveDevice();
         return mode_ == Mode::Browsing;  // a refused Save keeps the entry going
@@ -269,7 +269,7 @@ void Fcihazverileri::removeNode(QTreeWidgetItem *node)
 void Fcihazverileri::forgetDevice(int L, int A)
 {
     // Bypass, event types and delay stay: only what makes it a device goes.
-    Config &c = app_.config();
+    Config &c = session_.config();
     c.BosAdres(L, A) = A;
     c.MahalText(L, A).clear();
     c.CihazTipi(L, A) = 0;
@@ -296,7 +296,7 @@ void Fcihazverileri::showType(QTreeWidgetItem *node, int type)
 
 void Fcihazverileri::Form_Load()
 {
-    Config &c = app_.config();
+    Config &c = session_.config();
     enable({"BtEditCihaz", "BtCihazOnay", "BtCihazIptal", "BtCihazSil", "BtCihazYardim", "BtYeniCihaz"}, false);
     quiet_ = true;
     tree_->clear();
@@ -328,7 +328,7 @@ void Fcihazverileri::Form_Load()
 
 void Fcihazverileri::verileriYukle()
 {
-    const Config &c = app_.config();
+    const Config &c = session_.config();
     for (int L = 1; L <= kLoops; ++L) {
         for (int A = 1; A <= kAddresses; ++A) {
             const int type = c.CihazTipi(L, A);
@@ -350,7 +350,7 @@ void Fcihazverileri::addRuleNode(const QString &name)
 
 void Fcihazverileri::CihVerTreeView_NodeClick(QTreeWidgetItem *node)
 {
-    Config &c = app_.config();
+    Config &c = session_.config();
     c.SeciliDugum = node->text(0);
     QString branch = c.SeciliDugum;
     const bool device = isDeviceLabel(c.SeciliDugum);
@@ -382,7 +382,7 @@ void Fcihazverileri::CihVerTreeView_NodeClick(QTreeWidgetItem *node)
 
 void Fcihazverileri::CihVerTreeView_MouseDown(Qt::MouseButton mouseButton, const QPoint &globalPos)
 {
-    Config &c = app_.config();
+    Config &c = session_.config();
     if (mouseButton != Qt::RightButton || c.SSsayisi < 1)
         return;
     if (const int r = SSbul(c, c.SeciliDugum)) {
@@ -391,18 +391,11 @@ void Fcihazverileri::CihVerTreeView_MouseDown(Qt::MouseButton mouseButton, const
     }
 }
 
-void Fcihazverileri::MnSSicerik_Click()
-{
-    if (!openRuleViewer) {
-        app_.messages().message(QStringLiteral("This command is not available yet."));
-        return;
-    }
-    openRuleViewer();
-}
+void Fcihazverileri::MnSSicerik_Click() { emit ruleViewerRequested(); }
 
 void Fcihazverileri::SSsil_Click()
 {
-    Config &c = app_.config();
+    Config &c = session_.config();
     const int k = c.SSsecili;
     if (k < 1 || k > c.SSsayisi)
         return;
@@ -419,7 +412,7 @@ void Fcihazverileri::SSsil_Click()
 
 void Fcihazverileri::deleteSelectedDevice()
 {
-    Config &c = app_.config();
+    Config &c = session_.config();
     QTreeWidgetItem *node = tree_->currentItem();
     if (!node || !isDeviceLabel(node->text(0)))
         return;
@@ -428,7 +421,7 @@ void Fcihazverileri::deleteSelectedDevice()
     if (L == 0)
         return;
     if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, A)) {
-        app_.messages().message(QStringLiteral("Unable to delete because the device is included in a cause-effect"));
+        session_.messages().message(QStringLiteral("Unable to delete because the device is included in a cause-effect"));
         return;
     }
     QTreeWidgetItem *parent = node->parent();
@@ -456,7 +449,7 @@ void Fcihazverileri::Toolbar3_ButtonClick(QAction *pressed)
         if (address_)
             address_->AdresSecimCNCL_Click();
         hide();
-        app_.mainWindow()->show();
+        emit left();
     }
 }
 
@@ -465,14 +458,14 @@ void Fcihazverileri::newDevice()
     // The address list would take over the selected address, and the unfinished
     // device's zone and Save would land on the new one.
     if (mode_ != Mode::Browsing) {
-        app_.messages().message(QStringLiteral("Save or cancel the device being entered first."));
+        session_.messages().message(QStringLiteral("Save or cancel the device being entered first."));
         return;
     }
     enable({"BtEditCihaz"}, false);
     panel_->prepareNewDevice();
     if (address_)
         address_->unload();
-    auto *w = new YeniCihazSecimi(app_, this);
+    auto *w = new YeniCihazSecimi(session_, this);
     address_ = w;
     connect(w, &YeniCihazSecimi::unloaded, this, [this, w] {
         if (address_ == w)
@@ -485,7 +478,7 @@ void Fcihazverileri::newDevice()
 
 void Fcihazverileri::beginNewDevice()
 {
-    Config &c = app_.config();
+    Config &c = session_.config();
     if (!isDeviceLabel(c.SeciliDugum) || c.SeciliCevrim == 0)
         return;
     const int L = c.SeciliCevrim;
@@ -512,7 +505,7 @@ void Fcihazverileri::addressChoiceCancelled() { enable({"BtEditCihaz"}, true); }
 
 void Fcihazverileri::editDevice()
 {
-    Config &c = app_.config();
+    Config &c = session_.config();
     QTreeWidgetItem *node = tree_->currentItem();
     if (!node || node->text(0) != c.SeciliDugum || !isDeviceLabel(c.SeciliDugum) || loopOf(node) == 0)
         return;
@@ -534,9 +527,9 @@ void Fcihazverileri::editDevice()
 
 void Fcihazverileri::saveDevice()
 {
-    Config &c = app_.config();
+    Config &c = session_.config();
     if (!panel_->typeChosen()) {
-        app_.messages().message(QStringLiteral("Select a device type first."));
+        session_.messages().message(QStringLiteral("Select a device type first."));
         return;
     }
     const bool device = isDeviceLabel(c.SeciliDugum);
@@ -557,7 +550,7 @@ void Fcihazverileri::saveDevice()
 
 void Fcihazverileri::cancelEntry()
 {
-    Config &c = app_.config();
+    Config &c = session_.config();
     const Mode mode = std::exchange(mode_, Mode::Browsing);
     if (mode == Mode::NewDevice && entryNode_) {
         // Never stored, so nothing of it may stay; its address is free again.

@@ -14,7 +14,7 @@ class QTreeWidgetItem;
 
 namespace vaz {
 
-class App;
+class Session;
 class PropertyPanel;
 class YeniCihazSecimi;
 
@@ -26,21 +26,17 @@ class Fcihazverileri : public QMainWindow {
     Q_OBJECT
 
 public:
-    Fcihazverileri(App &app, QWidget *owner);
+    Fcihazverileri(Session &session, QWidget *owner);
     ~Fcihazverileri() override;
 
     // Shows the window; the first showing after loading builds the tree.
     void openWindow();
-    // As it was left: after the cause-effect editor.
-    void showAgain() { openWindow(); }
     // Gone for good: hidden and deleted; unloaded() tells the owner.
     void unload();
 
     // A new rule's node under the cause-effect branch. Before the tree is built
     // nothing is needed: the build reads the rule from the configuration.
     void addRuleNode(const QString &name);
-    // "Show" in a rule's popup; SSsecili names the rule.
-    std::function<void()> openRuleViewer;
 
     QTreeWidget *tree() const { return tree_; }
     PropertyPanel *panel() const { return panel_; }
@@ -62,6 +58,10 @@ public:
 
 signals:
     void unloaded();
+    // Left by Exit or by its frame: the main window comes back.
+    void left();
+    // "Show" in a rule's popup; SSsecili names the rule.
+    void ruleViewerRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -93,7 +93,7 @@ private:
     void saveDevice();
     void cancelEntry();
 
-    App &app_;
+    Session &session_;
     QTreeWidget *tree_ = nullptr;
     PropertyPanel *panel_ = nullptr;
     QMenu *popup_ = nullptr;

@@ -3,9 +3,10 @@
 #include "DeviceCatalog.h"
 #include "DeviceIcons.h"
 #include "model/Conversions.h"
-#include "shell/App.h"
-#include "shell/ShellLogic.h"
-#include "shell/TextCheck.h"
+#include "model/Config.h"
+#include "model/Session.h"
+#include "model/NameCheck.h"
+#include "widgets/TextCheck.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -71,8 +72,8 @@ QString locationProblem(const QString &before, const QString &text)
 
 }  // namespace
 
-PropertyPanel::PropertyPanel(App &app, QTreeWidget *tree, std::function<void(const QString &)> say, QWidget *parent)
-    : QWidget(parent), app_(app), tree_(tree)
+PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<void(const QString &)> say, QWidget *parent)
+    : QWidget(parent), session_(session), tree_(tree)
 {
     setObjectName(QStringLiteral("PropertyPanel"));
 
@@ -163,10 +164,10 @@ PropertyPanel::PropertyPanel(App &app, QTreeWidget *tree, std::function<void(con
     connect(delay_, &QLineEdit::textChanged, this, [this] { handle([this] { ModuleDelay_Change(); }); });
 }
 
-Config &PropertyPanel::cfg() const { return app_.config(); }
+Config &PropertyPanel::cfg() const { return session_.config(); }
 bool PropertyPanel::deviceSelected() const { return isDeviceLabel(cfg().SeciliDugum); }
 int PropertyPanel::address() const { return static_cast<int>(textValue(cfg().SeciliDugum)); }
-void PropertyPanel::handle(const std::function<void()> &handler) { app_.guarded(handler); }
+void PropertyPanel::handle(const std::function<void()> &handler) { session_.guarded(handler); }
 
 QString PropertyPanel::location() const { return location_->text(); }
 void PropertyPanel::setLocation(const QString &text)
@@ -316,7 +317,7 @@ void PropertyPanel::inputEventChosen(bool fire)
     if (L >= 1 && L <= kLoops && c.BolgeNo(L, A) > 0)
         c.OlayTipi(L, A) = fire ? kEventFire : 0;
     if (c.BolgeNo(L, A) < 1) {
-        app_.messages().message(QStringLiteral("Enter zone number!"));
+        session_.messages().message(QStringLiteral("Enter zone number!"));
         ClearInputEventType();
     }
 }
@@ -333,7 +334,7 @@ void PropertyPanel::outputEventChosen(bool fire)
         c.CikisHata(L, A) = fire ? 0 : zone;
     }
     if (zone < 1) {
-        app_.messages().message(QStringLiteral("Enter zone number !"));
+        session_.messages().message(QStringLiteral("Enter zone number !"));
         ClearOutputEventType();
     }
 }
@@ -342,7 +343,7 @@ void PropertyPanel::ModuleDelay_Change()
 {
     const double value = textValue(delay_->text());
     if (!(value >= 0 && value <= kMaxOutputDelay)) {
-        app_.messages().message(QStringLiteral("Inappropriate value !"));
+        session_.messages().message(QStringLiteral("Inappropriate value !"));
         delay_->setText(QString::number(kMaxOutputDelay));  // its own change stores 250
         return;
     }

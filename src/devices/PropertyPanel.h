@@ -14,7 +14,7 @@ class QTreeWidget;
 
 namespace vaz {
 
-class App;
+class Session;
 struct Config;
 
 // The right-hand side of the device window: the properties of the device named
@@ -27,7 +27,7 @@ class PropertyPanel : public QWidget {
 public:
     // tree: its selected node gets the icon of a chosen type. say: shows why
     // the location box refused a keystroke.
-    PropertyPanel(App &app, QTreeWidget *tree, std::function<void(const QString &)> say, QWidget *parent);
+    PropertyPanel(Session &session, QTreeWidget *tree, std::function<void(const QString &)> say, QWidget *parent);
 
     void load();
     void showDevice();
@@ -66,7 +66,7 @@ private:
     int address() const;
     void handle(const std::function<void()> &handler);
 
-    App &app_;
+    Session &session_;
     QTreeWidget *tree_;
     QComboBox *type_ = nullptr;
     QLabel *picture_ = nullptr;

@@ -3,7 +3,8 @@
 #include "Fcihazverileri.h"
 #include "FreeAddresses.h"
 #include "PropertyPanel.h"
-#include "shell/App.h"
+#include "model/Config.h"
+#include "model/Session.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,8 +14,8 @@
 
 namespace vaz {
 
-YeniCihazSecimi::YeniCihazSecimi(App &app, Fcihazverileri *devices)
-    : QDialog(devices), app_(app), devices_(devices)
+YeniCihazSecimi::YeniCihazSecimi(Session &session, Fcihazverileri *devices)
+    : QDialog(devices), session_(session), devices_(devices)
 {
     setObjectName(QStringLiteral("YeniCihazSecimi"));
     setWindowTitle(QStringLiteral("New device"));
@@ -46,24 +47,24 @@ YeniCihazSecimi::YeniCihazSecimi(App &app, Fcihazverileri *devices)
         if (row >= 0)
             AdresList_Click();
     });
-    connect(ok, &QPushButton::clicked, this, [this] { app_.guarded([this] { AdresSecimOK_Click(); }); });
-    connect(cancel, &QPushButton::clicked, this, [this] { app_.guarded([this] { AdresSecimCNCL_Click(); }); });
-    app_.guarded([this] { Form_Load(); });
+    connect(ok, &QPushButton::clicked, this, [this] { session_.guarded([this] { AdresSecimOK_Click(); }); });
+    connect(cancel, &QPushButton::clicked, this, [this] { session_.guarded([this] { AdresSecimCNCL_Click(); }); });
+    session_.guarded([this] { Form_Load(); });
 }
 
 void YeniCihazSecimi::Form_Load()
 {
-    if (app_.config().AdresTablosuHazir != 1)
-        BaslangicAdresGirisi(app_.config());
+    if (session_.config().AdresTablosuHazir != 1)
+        BaslangicAdresGirisi(session_.config());
     PrintAdresINListBox();
 }
 
 void YeniCihazSecimi::PrintAdresINListBox()
 {
-    list_->addItems(freeAddressLabels(app_.config(), app_.config().SeciliCevrim));
+    list_->addItems(freeAddressLabels(session_.config(), session_.config().SeciliCevrim));
 }
 
-void YeniCihazSecimi::AdresList_Click() { app_.config().SeciliDugum = list_->currentItem()->text(); }
+void YeniCihazSecimi::AdresList_Click() { session_.config().SeciliDugum = list_->currentItem()->text(); }
 
 void YeniCihazSecimi::AdresSecimOK_Click()
 {
@@ -85,7 +86,7 @@ void YeniCihazSecimi::AdresSecimCNCL_Click()
 void YeniCihazSecimi::reject()
 {
     if (!gone_)
-        app_.guarded([this] { AdresSecimCNCL_Click(); });
+        session_.guarded([this] { AdresSecimCNCL_Click(); });
 }
 
 void YeniCihazSecimi::unload()

@@ -6,7 +6,7 @@ class QListWidget;
 
 namespace vaz {
 
-class App;
+class Session;
 class Fcihazverileri;
 
 // The free addresses of the selected loop for a new device. Loaded by each
@@ -15,7 +15,7 @@ class YeniCihazSecimi : public QDialog {
     Q_OBJECT
 
 public:
-    YeniCihazSecimi(App &app, Fcihazverileri *devices);
+    YeniCihazSecimi(Session &session, Fcihazverileri *devices);
 
     QListWidget *list() const { return list_; }
 
@@ -34,7 +34,7 @@ protected:
     void reject() override;
 
 private:
-    App &app_;
+    Session &session_;
     Fcihazverileri *devices_;
     QListWidget *list_ = nullptr;
     bool gone_ = false;

@@ -2,10 +2,12 @@
 
 #include "model/Conversions.h"
 #include "panel/DisplayText.h"
-#include "shell/App.h"
-#include "shell/TextCheck.h"
-#include "shell/ToolButton.h"
-#include "shell/lintor1.h"
+#include "panel/PanelDelays.h"
+#include "model/NameCheck.h"
+#include "model/Config.h"
+#include "model/Session.h"
+#include "widgets/TextCheck.h"
+#include "widgets/ToolButton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -40,7 +42,7 @@ const DelayField kDelayFields[] = {
 
 }  // namespace
 
-Fpanelverileri::Fpanelverileri(App &app, QWidget *owner) : QDialog(owner), app_(app)
+Fpanelverileri::Fpanelverileri(Session &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setObjectName(QStringLiteral("Fpanelverileri"));
     setWindowTitle(QStringLiteral("Panel configuration"));
@@ -49,7 +51,7 @@ Fpanelverileri::Fpanelverileri(App &app, QWidget *owner) : QDialog(owner), app_(
     bar->setObjectName(QStringLiteral("Toolbar2"));
     bar->setIconSize(QSize(28, 28));
     connect(addToolButton(bar, "BtOnay", "Save", "save"), &QAction::triggered, this,
-            [this] { app_.guarded([this] { BtOnay_Click(); }); });
+            [this] { session_.guarded([this] { BtOnay_Click(); }); });
     connect(addToolButton(bar, "BtIptal", "Cancel", "cancel"), &QAction::triggered, this, &Fpanelverileri::BtIptal_Click);
     addToolButton(bar, "BtPanelVeriYardim", "Help", "help");
 
@@ -83,7 +85,7 @@ Fpanelverileri::Fpanelverileri(App &app, QWidget *owner) : QDialog(owner), app_(
         delays_[d.slot] = field;
         delayLabels_[d.slot] = label;
         connect(field, &QLineEdit::textChanged, this,
-                [this, slot = d.slot] { app_.guarded([&] { delayChanged(slot); }); });
+                [this, slot = d.slot] { session_.guarded([&] { delayChanged(slot); }); });
     }
     grid->setColumnMinimumWidth(3, 16);
 
@@ -110,7 +112,7 @@ Fpanelverileri::Fpanelverileri(App &app, QWidget *owner) : QDialog(owner), app_(
     modeLayout->addWidget(zonal);
     connect(mode_, &QButtonGroup::idToggled, this, [this](int mode, bool on) {
         if (on)
-            app_.guarded([&] { ringingModeChosen(mode); });
+            session_.guarded([&] { ringingModeChosen(mode); });
     });
 
     status_ = new QStatusBar(this);
@@ -149,7 +151,7 @@ void Fpanelverileri::openWindow()
 
 void Fpanelverileri::Form_Load()
 {
-    const Config &cfg = app_.config();
+    const Config &cfg = session_.config();
     status_->clearMessage();
     supplier_->setText(cfg.TedarikciAdi);
     panel_->setText(cfg.PanelAdi);
@@ -178,30 +180,28 @@ void Fpanelverileri::delayChanged(int slot)
 {
     const DelayInput in = delayFromText(delays_[slot]->text());
     if (!in.inRange) {
-        app_.messages().message(QStringLiteral("Inappropriate value!"));
+        session_.messages().message(QStringLiteral("Inappropriate value!"));
         delays_[slot]->setText(QStringLiteral("999"));  // its own change stores 999
         return;
     }
-    app_.config().Gecikmeler(slot) = in.seconds;
+    session_.config().Gecikmeler(slot) = in.seconds;
 }
 
 void Fpanelverileri::ringingModeChosen(int mode)
 {
-    app_.config().CalmaModu = mode;
-    app_.mainWindow()->setCauseEffectButton(mode == 1);
+    session_.config().CalmaModu = mode;
+    emit causeEffectModeChosen(mode == 1);
 }
 
 void Fpanelverileri::BtOnay_Click()
 {
-    Config &cfg = app_.config();
+    Config &cfg = session_.config();
     supplier_->setText(PanelVerKarakterDuzenle(supplier_->text()));
     cfg.TedarikciAdi = supplier_->text();
     cfg.PanelAdi = panel_->text();
     hide();
-    lintor1 *main = app_.mainWindow();
-    main->setDisplayLine1(kStatusNormal);
-    main->setDisplayLine2(cfg.TedarikciAdi);
-    main->show();
+    emit namesSaved();
+    emit left();
     accept();
 }
 
@@ -210,7 +210,7 @@ void Fpanelverileri::BtIptal_Click() { reject(); }
 void Fpanelverileri::reject()
 {
     hide();
-    app_.mainWindow()->show();
+    emit left();
     QDialog::reject();
 }
 

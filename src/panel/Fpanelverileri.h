@@ -15,7 +15,7 @@ class QStatusBar;
 
 namespace vaz {
 
-class App;
+class Session;
 
 // The panel's own settings: names, the seven output delays, the ringing mode.
 // Delays and ringing mode are written the moment they change; the names only
@@ -24,7 +24,7 @@ class Fpanelverileri : public QDialog {
     Q_OBJECT
 
 public:
-    Fpanelverileri(App &app, QWidget *owner);
+    Fpanelverileri(Session &session, QWidget *owner);
 
     // Fills the controls from the configuration and shows the window modal.
     void openWindow();
@@ -32,6 +32,14 @@ public:
 
     void BtOnay_Click();
     void BtIptal_Click();
+
+signals:
+    // The ringing mode shown or chosen: cause-effect (true) or common.
+    void causeEffectModeChosen(bool causeEffect);
+    // Saved: the supplier's name may have changed.
+    void namesSaved();
+    // Saved or cancelled: the main window comes back.
+    void left();
 
 protected:
     // Closed by its frame: as Cancel.
@@ -42,7 +50,7 @@ private:
     void ringingModeChosen(int mode);
     QLineEdit *nameBox(const QString &objectName, const QString &hint);
 
-    App &app_;
+    Session &session_;
     std::array<QLineEdit *, kPanelDelays> delays_{};
     std::array<QLabel *, kPanelDelays> delayLabels_{};
     QLineEdit *supplier_ = nullptr;

@@ -1,7 +1,7 @@
 #include "App.h"
 
 #include "Fyeni.h"
-#include "QtPrompts.h"
+#include "widgets/QtPrompts.h"
 #include "causeeffect/SSicerik.h"
 #include "causeeffect/SebepSonuc.h"
 #include "lintor1.h"
@@ -13,8 +13,6 @@
 #include "comm/SerialBytePort.h"
 #include "panel/Fpanelverileri.h"
 #include "storage/ReportPrinter.h"
-
-#include <stdexcept>
 
 static void initResources()
 {
@@ -103,7 +101,20 @@ static W *track(App *app, QPointer<W> &slot, W *w)
     return w;
 }
 
-Fpanelverileri *App::panelWindow() { return windowOf<Fpanelverileri>(mainWindow(), *this); }
+Fpanelverileri *App::panelWindow()
+{
+    lintor1 *main = mainWindow();
+    if (auto *w = main->findChild<Fpanelverileri *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    auto *w = new Fpanelverileri(*this, main);
+    connect(w, &Fpanelverileri::causeEffectModeChosen, main, &lintor1::setCauseEffectButton);
+    connect(w, &Fpanelverileri::namesSaved, main, [this, main] {
+        main->setDisplayLine1(kStatusNormal);
+        main->setDisplayLine2(config_.TedarikciAdi);
+    });
+    connect(w, &Fpanelverileri::left, main, &QWidget::show);
+    return w;
+}
 
 SebepSonuc *App::causeEffectEditor()
 {
@@ -111,8 +122,8 @@ SebepSonuc *App::causeEffectEditor()
     if (auto *w = owner->findChild<SebepSonuc *>(QString(), Qt::FindDirectChildrenOnly))
         return w;
     auto *editor = new SebepSonuc(*this, owner);
-    editor->addRuleNode = [this](const QString &name) { deviceWindow()->addRuleNode(name); };
-    editor->showDeviceWindow = [this] { deviceWindow()->showAgain(); };
+    connect(editor, &SebepSonuc::ruleStored, this, [this](const QString &name) { deviceWindow()->addRuleNode(name); });
+    connect(editor, &SebepSonuc::left, this, [this] { deviceWindow()->openWindow(); });
     return editor;
 }
 
@@ -127,10 +138,11 @@ void App::openCauseEffect()
 
 Fcihazverileri *App::deviceWindow()
 {
-    if (!devices_)
-        track(this, devices_, new Fcihazverileri(*this, mainWindow()))->openRuleViewer = [this] {
-            ruleViewer()->openForRule();
-        };
+    if (!devices_) {
+        auto *w = track(this, devices_, new Fcihazverileri(*this, mainWindow()));
+        connect(w, &Fcihazverileri::left, mainWindow(), &QWidget::show);
+        connect(w, &Fcihazverileri::ruleViewerRequested, this, [this] { guarded([this] { ruleViewer()->openForRule(); }); });
+    }
     return devices_;
 }
 
@@ -145,7 +157,25 @@ ProgBarIslem *App::loadProgressWindow(bool compareOnly)
     if (progress_)
         return progress_;
     // Known before the load runs, so that nothing loads a second one meanwhile.
-    ProgBarIslem *w = track(this, progress_, new ProgBarIslem(*this, mainWindow()));
+    lintor1 *main = mainWindow();
+    ProgBarIslem *w = track(this, progress_, new ProgBarIslem(*this, makePort(), main));
+    setupLink(w->link());
+    connect(w, &ProgBarIslem::left, main, &QWidget::show);
+    connect(w, &ProgBarIslem::comparisonStarted, this, [this] { comparisonWindow()->hide(); });
+    connect(w, &ProgBarIslem::compared, this,
+            [this](const QList<comm::FieldDifference> &rows) { comparisonWindow()->showDifferences(rows); });
+    connect(w, &ProgBarIslem::downloadEnded, main, [this, main](bool ok) {
+        if (ok) {
+            // The whole configuration was replaced: the device window rebuilds,
+            // and nothing of it is in a file yet.
+            main->closeDevices();
+            config_.AdresTablosuHazir = 0;
+            baseline_.forget();
+        }
+        main->afterDownload();
+        if (ok)
+            main->reportUnusualDevices();
+    });
     if (compareOnly)
         w->loadForComparison();
     else
@@ -167,7 +197,11 @@ PortAyar *App::portSettings()
         portAyar_->raise();
         return portAyar_;
     }
-    PortAyar *w = track(this, portAyar_, new PortAyar(*this, mainWindow()));
+    lintor1 *main = mainWindow();
+    auto holder = [this](bool load) { return load ? progressWindow() : loadedProgressWindow(); };
+    PortAyar *w = track(this, portAyar_, new PortAyar(*this, holder, main));
+    connect(w, &PortAyar::portHeld, main, [main] { main->setTransfersAvailable(false); });
+    connect(w, &PortAyar::unloaded, main, [main] { main->setTransfersAvailable(true); });
     w->Form_Load();
     return w;
 }
@@ -236,15 +270,6 @@ void App::quit()
         main_->hide();
     }
     emit quitRequested();
-}
-
-void App::guarded(const std::function<void()> &command)
-{
-    try {
-        command();
-    } catch (const std::exception &e) {
-        messages().message(QString::fromUtf8(e.what()));
-    }
 }
 
 }  // namespace vaz

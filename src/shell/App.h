@@ -3,6 +3,7 @@
 #include "ShellLogic.h"
 #include "model/Config.h"
 #include "model/Prompts.h"
+#include "model/Session.h"
 
 #include <QObject>
 #include <QPointer>
@@ -35,7 +36,7 @@ class PanelLink;
 // One per run: the configuration every window edits, the ways of talking to
 // the user, and the windows, each created on first use and existing at most
 // once.
-class App : public QObject {
+class App : public QObject, public Session {
     Q_OBJECT
 
 public:
@@ -44,11 +45,11 @@ public:
     App(const App &) = delete;
     App &operator=(const App &) = delete;
 
-    Config &config() { return config_; }
+    Config &config() override { return config_; }
     SaveBaseline &saveBaseline() { return baseline_; }
 
-    Messages &messages() { return *messages_; }
-    FileDialogs &fileDialogs() { return *dialogs_; }
+    Messages &messages() override { return *messages_; }
+    FileDialogs &fileDialogs() override { return *dialogs_; }
     storage::ReportOutput &reportOutput() { return *report_; }
     // Tests put their recorders here; the App does not own them.
     void setMessages(Messages *m);
@@ -99,10 +100,6 @@ public:
 
     // Ends the run: every window goes, then quitRequested.
     void quit();
-
-    // Runs a command; a value that the configuration cannot hold ends it with
-    // a message instead of taking the tool down.
-    void guarded(const std::function<void()> &command);
 
 signals:
     void quitRequested();

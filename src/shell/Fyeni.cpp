@@ -1,7 +1,7 @@
 #include "Fyeni.h"
 
 #include "App.h"
-#include "ToolButton.h"
+#include "widgets/ToolButton.h"
 #include "lintor1.h"
 
 #include <QGroupBox>

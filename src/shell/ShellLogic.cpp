@@ -1,6 +1,5 @@
 #include "ShellLogic.h"
 
-#include "model/Codepage.h"
 #include "model/Conversions.h"
 #include "storage/ConfigFile.h"
 
@@ -68,27 +67,6 @@ bool SaveBaseline::unsaved(const Config &cfg) const
     } catch (const RangeError &) {
         return true;  // cannot be written as it stands, so certainly not saved
     }
-}
-
-QString nameInputProblem(const QString &text)
-{
-    if (text.size() > kNameLength)
-        return QStringLiteral("A name holds at most 40 characters.");
-    for (QChar c : text) {
-        if (c == u'"' || c == u'~')
-            return QStringLiteral("The characters \" and ~ cannot be part of a name.");
-    }
-    if (!cp1254CanEncode(text))
-        return QStringLiteral("This character cannot be stored in a configuration file.");
-    return QString();
-}
-
-DelayInput delayFromText(const QString &text)
-{
-    const double v = textValue(text);
-    if (!(v >= 0 && v <= kMaxPanelDelay))
-        return {};
-    return {true, toInt16(v)};
 }
 
 }  // namespace vaz

@@ -41,18 +41,5 @@ private:
     bool marked_ = false;
 };
 
-// Why the supplier's or panel name cannot take this text; empty when it can.
-// Quotes and "~" would break the file and the panel link; the file and the
-// panel only know code page 1254.
-QString nameInputProblem(const QString &text);
-inline constexpr int kNameLength = 40;
-
-// A panel delay as typed: in range 0..999, and the whole seconds it stores.
-struct DelayInput {
-    bool inRange = false;
-    int seconds = 999;
-};
-DelayInput delayFromText(const QString &text);
-inline constexpr int kMaxPanelDelay = 999;
 
 }  // namespace vaz

@@ -2,7 +2,7 @@
 
 #include "App.h"
 #include "Fyeni.h"
-#include "ToolButton.h"
+#include "widgets/ToolButton.h"
 #include "causeeffect/RuleLists.h"
 #include "devices/UnusualDevices.h"
 #include "mcuV.h"

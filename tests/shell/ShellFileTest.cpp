@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "shell/QtPrompts.h"
+#include "widgets/QtPrompts.h"
 #include "storage/ConfigFile.h"
 
 #include <QProcess>

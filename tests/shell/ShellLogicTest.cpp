@@ -1,3 +1,5 @@
+#include "model/NameCheck.h"
+#include "panel/PanelDelays.h"
 #include "shell/ShellLogic.h"
 
 #include <gtest/gtest.h>

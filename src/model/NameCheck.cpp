@@ -1,0 +1,20 @@
+#include "NameCheck.h"
+
+#include "Codepage.h"
+
+namespace vaz {
+
+QString nameInputProblem(const QString &text)
+{
+    if (text.size() > kNameLength)
+        return QStringLiteral("A name holds at most 40 characters.");
+    for (QChar c : text) {
+        if (c == u'"' || c == u'~')
+            return QStringLiteral("The characters \" and ~ cannot be part of a name.");
+    }
+    if (!cp1254CanEncode(text))
+        return QStringLiteral("This character cannot be stored in a configuration file.");
+    return QString();
+}
+
+}  // namespace vaz

@@ -1,0 +1,15 @@
+#include "PanelDelays.h"
+
+#include "model/Conversions.h"
+
+namespace vaz {
+
+DelayInput delayFromText(const QString &text)
+{
+    const double v = textValue(text);
+    if (!(v >= 0 && v <= kMaxPanelDelay))
+        return {};
+    return {true, toInt16(v)};
+}
+
+}  // namespace vaz
