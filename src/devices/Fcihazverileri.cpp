@@ -277,6 +277,20 @@ void Fcihazverileri::forgetDevice(int L, int A)
     c.ListeSirasi(L, A) = 0;
 }
 
+std::optional<DeviceAddress> Fcihazverileri::addressOf(const QTreeWidgetItem *node)
+{
+    const int L = loopOf(node);
+    if (L == 0 || !isDeviceLabel(node->text(0)))
+        return std::nullopt;
+    return DeviceAddress{L, static_cast<int>(textValue(node->text(0)))};
+}
+
+void Fcihazverileri::select(std::optional<DeviceAddress> device)
+{
+    selected_ = device;
+    panel_->setDevice(device);
+}
+
 void Fcihazverileri::clickBranch(QTreeWidgetItem *branch)
 {
     if (!branch)
@@ -301,6 +315,7 @@ void Fcihazverileri::Form_Load()
     quiet_ = true;
     tree_->clear();
     quiet_ = false;
+    select(std::nullopt);
     loops_ = {};
     panelNode_ = addNode(nullptr, QStringLiteral("TVPanel"), c.PanelAdi, 1);
     for (int L = 1; L <= kLoops; ++L) {
@@ -374,8 +389,10 @@ void Fcihazverileri::CihVerTreeView_NodeClick(QTreeWidgetItem *node)
         c.SeciliCevrim = 0;
         enable({"BtEditCihaz", "BtYeniCihaz"}, false);
     }
+    select(addressOf(node));
     if (device) {
-        panel_->showDevice();
+        if (selected_)
+            panel_->showDevice();
         enable({"BtEditCihaz"}, true);
     }
 }
@@ -414,12 +431,10 @@ void Fcihazverileri::deleteSelectedDevice()
 {
     Config &c = session_.config();
     QTreeWidgetItem *node = tree_->currentItem();
-    if (!node || !isDeviceLabel(node->text(0)))
+    const std::optional<DeviceAddress> at = addressOf(node);
+    if (!at)
         return;
-    const int A = static_cast<int>(textValue(node->text(0)));
-    const int L = loopOf(node);
-    if (L == 0)
-        return;
+    const auto [L, A] = *at;
     if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, A)) {
         session_.messages().message(QStringLiteral("Unable to delete because the device is included in a cause-effect"));
         return;
@@ -481,6 +496,7 @@ void Fcihazverileri::beginNewDevice()
     Config &c = session_.config();
     if (!isDeviceLabel(c.SeciliDugum) || c.SeciliCevrim == 0)
         return;
+    // The address window hands the chosen address over as its label.
     const int L = c.SeciliCevrim;
     const int A = static_cast<int>(textValue(c.SeciliDugum));
     QTreeWidgetItem *loop = loopNode(L);
@@ -491,13 +507,13 @@ void Fcihazverileri::beginNewDevice()
     c.BosAdres(L, A) = 0;
     QTreeWidgetItem *node = addNode(loop, QString(), c.SeciliDugum, 4);
     selectQuietly(node);
+    select(DeviceAddress{L, A});
     panel_->startNewDevice();
     enable({"BtCihazOnay", "BtCihazIptal"}, true);
     enable({"BtYeniCihaz"}, false);
     loop->setExpanded(true);
     mode_ = Mode::NewDevice;
-    entryLoop_ = L;
-    entryAddress_ = A;
+    entry_ = {L, A};
     entryNode_ = node;
 }
 
@@ -507,9 +523,9 @@ void Fcihazverileri::editDevice()
 {
     Config &c = session_.config();
     QTreeWidgetItem *node = tree_->currentItem();
-    if (!node || node->text(0) != c.SeciliDugum || !isDeviceLabel(c.SeciliDugum) || loopOf(node) == 0)
+    if (!selected_ || addressOf(node) != selected_)
         return;
-    const int L = c.SeciliCevrim, A = static_cast<int>(textValue(c.SeciliDugum));
+    const auto [L, A] = *selected_;
     if (c.CihazTipi(L, A) == 0)
         return;
     enable({"BtCihazIptal", "BtCihazOnay"}, true);
@@ -519,8 +535,7 @@ void Fcihazverileri::editDevice()
     if (mode_ == Mode::Editing && before_ && entryNode_ == node)
         return;
     mode_ = Mode::Editing;
-    entryLoop_ = L;
-    entryAddress_ = A;
+    entry_ = {L, A};
     entryNode_ = node;
     before_ = std::make_unique<DeviceValues>(DeviceValues::of(c, L, A));
 }
@@ -532,15 +547,14 @@ void Fcihazverileri::saveDevice()
         session_.messages().message(QStringLiteral("Select a device type first."));
         return;
     }
-    const bool device = isDeviceLabel(c.SeciliDugum);
     // Saving an edit that left the location alone keeps it exactly as stored.
-    const bool keep = mode_ == Mode::Editing && device &&
-                      panel_->location() == c.MahalText(c.SeciliCevrim, static_cast<int>(textValue(c.SeciliDugum)));
+    const bool keep = mode_ == Mode::Editing && selected_ &&
+                      panel_->location() == c.MahalText(selected_->loop, selected_->address);
     if (!keep)
         panel_->setLocation(MahalVerKarakterDuzenle(panel_->location()));
-    if (device) {
+    if (selected_) {
         panel_->commit(keep);
-        if (QTreeWidgetItem *node = tree_->currentItem(); node && node->text(0) == c.SeciliDugum)
+        if (QTreeWidgetItem *node = tree_->currentItem(); addressOf(node) == selected_)
             showType(node, c.SeciliTip);
     }
     enable({"BtCihazIptal", "BtCihazOnay"}, false);
@@ -556,24 +570,24 @@ void Fcihazverileri::cancelEntry()
         // Never stored, so nothing of it may stay; its address is free again.
         QTreeWidgetItem *loop = entryNode_->parent();
         removeNode(entryNode_);
-        forgetDevice(entryLoop_, entryAddress_);
+        forgetDevice(entry_.loop, entry_.address);
         clickBranch(loop);
     }
     const bool restore = mode == Mode::Editing && before_ && entryNode_;
     if (restore) {
-        before_->restore(c, entryLoop_, entryAddress_);
+        before_->restore(c, entry_.loop, entry_.address);
         showType(entryNode_, before_->type);
-        if (QTreeWidgetItem *node = tree_->currentItem(); node && loopOf(node) && isDeviceLabel(node->text(0)))
+        if (addressOf(tree_->currentItem()))
             panel_->showDevice();
     }
     enable({"BtCihazOnay", "BtCihazIptal"}, false);
     enable({"BtYeniCihaz", "BtEditCihaz"}, true);
-    const int L = entryLoop_, A = entryAddress_;
+    const DeviceAddress entry = entry_;
     auto values = std::move(before_);
     backToBrowsing();
     // Showing it again runs the handlers; what they wrote goes back too.
     if (restore)
-        values->restore(c, L, A);
+        values->restore(c, entry.loop, entry.address);
 }
 
 void Fcihazverileri::backToBrowsing()
@@ -582,8 +596,7 @@ void Fcihazverileri::backToBrowsing()
     mode_ = Mode::Browsing;
     entryNode_ = nullptr;
     before_.reset();
-    QTreeWidgetItem *node = tree_->currentItem();
-    enable({"BtCihazSil"}, node && loopOf(node) && isDeviceLabel(node->text(0)));
+    enable({"BtCihazSil"}, addressOf(tree_->currentItem()).has_value());
 }
 
 }  // namespace vaz

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "DeviceAddress.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -75,6 +78,10 @@ private:
     QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &key, const QString &text, int icon);
     QTreeWidgetItem *loopNode(int loop) const;
     static int loopOf(const QTreeWidgetItem *node);
+    // The device a node stands for: a device label on a loop's branch.
+    static std::optional<DeviceAddress> addressOf(const QTreeWidgetItem *node);
+    // The device the property panel shows and edits; none for other nodes.
+    void select(std::optional<DeviceAddress> device);
     // Selects without running the node click, as selecting from code does.
     void selectQuietly(QTreeWidgetItem *node);
     void removeNode(QTreeWidgetItem *node);
@@ -106,8 +113,8 @@ private:
     bool quiet_ = false;
     Mode mode_ = Mode::Browsing;
     // The device being entered or edited, and what Cancel restores.
-    int entryLoop_ = 0;
-    int entryAddress_ = 0;
+    std::optional<DeviceAddress> selected_;
+    DeviceAddress entry_;
     QTreeWidgetItem *entryNode_ = nullptr;
     std::unique_ptr<DeviceValues> before_;
 };

@@ -165,8 +165,10 @@ PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<
 }
 
 Config &PropertyPanel::cfg() const { return session_.config(); }
-bool PropertyPanel::deviceSelected() const { return isDeviceLabel(cfg().SeciliDugum); }
-int PropertyPanel::address() const { return static_cast<int>(textValue(cfg().SeciliDugum)); }
+bool PropertyPanel::deviceSelected() const { return device_.has_value(); }
+int PropertyPanel::loop() const { return device_ ? device_->loop : 0; }
+int PropertyPanel::address() const { return device_ ? device_->address : 0; }
+void PropertyPanel::setDevice(std::optional<DeviceAddress> device) { device_ = device; }
 void PropertyPanel::handle(const std::function<void()> &handler) { session_.guarded(handler); }
 
 QString PropertyPanel::location() const { return location_->text(); }
@@ -212,21 +214,21 @@ void PropertyPanel::ShowActivationOptions()
     if (!deviceSelected())
         return;
     const Config &c = cfg();
-    const int L = c.SeciliCevrim, A = address();
+    const int L = loop(), A = address();
     const int type = c.CihazTipi(L, A);
-    if (type != 5 && type != 8) {
+    if (!devices::outputEventApplies(type)) {
         if (c.GecikmeIptal(L, A) == kBypassOn)
             bypass_->setChecked(true);
         else if (c.GecikmeIptal(L, A) == 0)
             bypass_->setChecked(false);
     }
-    if (type == 6 || type == 7) {
+    if (devices::inputEventApplies(type)) {
         if (c.OlayTipi(L, A) == kEventFire)
             inputFire_->setChecked(true);
         else if (c.OlayTipi(L, A) == 0)
             inputFault_->setChecked(true);
     }
-    if (type == 5 || type == 8) {
+    if (devices::outputEventApplies(type)) {
         if (cfg().CikisYangin(L, A) > 0)
             outputFire_->setChecked(true);
         // The Fire handler may just have changed it.
@@ -261,8 +263,7 @@ void PropertyPanel::ComboCihazTipi_Click()
 {
     picture_->setVisible(true);
     QTreeWidgetItem *node = tree_->currentItem();
-    const double value = node ? textValue(node->text(0)) : 0;
-    if (!(value >= 1 && value <= kAddresses))
+    if (!device_ || !node)
         return;
     const std::optional<int> code = devices::codeOfListText(type_->currentText());
     if (!code)
@@ -298,14 +299,13 @@ void PropertyPanel::ComboCihazTipi_Click()
 void PropertyPanel::ComboBolgeNo_Click()
 {
     if (deviceSelected())
-        cfg().BolgeNo(cfg().SeciliCevrim, address()) = toInt16(textValue(zone_->currentText()));
+        cfg().BolgeNo(loop(), address()) = toInt16(textValue(zone_->currentText()));
 }
 
 void PropertyPanel::CikisGecikmeIptal_Click()
 {
-    const int L = cfg().SeciliCevrim;
-    if (L >= 1 && L <= kLoops && deviceSelected())
-        cfg().GecikmeIptal(L, address()) = bypass_->isChecked() ? kBypassOn : 0;
+    if (deviceSelected())
+        cfg().GecikmeIptal(loop(), address()) = bypass_->isChecked() ? kBypassOn : 0;
 }
 
 void PropertyPanel::inputEventChosen(bool fire)
@@ -313,8 +313,8 @@ void PropertyPanel::inputEventChosen(bool fire)
     if (!deviceSelected())
         return;
     Config &c = cfg();
-    const int L = c.SeciliCevrim, A = address();
-    if (L >= 1 && L <= kLoops && c.BolgeNo(L, A) > 0)
+    const int L = loop(), A = address();
+    if (c.BolgeNo(L, A) > 0)
         c.OlayTipi(L, A) = fire ? kEventFire : 0;
     if (c.BolgeNo(L, A) < 1) {
         session_.messages().message(QStringLiteral("Enter zone number!"));
@@ -327,9 +327,9 @@ void PropertyPanel::outputEventChosen(bool fire)
     if (!deviceSelected())
         return;
     Config &c = cfg();
-    const int L = c.SeciliCevrim, A = address();
+    const int L = loop(), A = address();
     const int zone = c.BolgeNo(L, A);
-    if (L >= 1 && L <= kLoops && zone > 0) {
+    if (zone > 0) {
         c.CikisYangin(L, A) = fire ? zone : 0;
         c.CikisHata(L, A) = fire ? 0 : zone;
     }
@@ -348,13 +348,13 @@ void PropertyPanel::ModuleDelay_Change()
         return;
     }
     if (deviceSelected())
-        cfg().Gecikme(cfg().SeciliCevrim, address()) = toInt16(value);
+        cfg().Gecikme(loop(), address()) = toInt16(value);
 }
 
 void PropertyPanel::showDevice()
 {
     const Config &c = cfg();
-    const int L = c.SeciliCevrim, A = address();
+    const int L = loop(), A = address();
     setLocation(c.MahalText(L, A));
     const int zone = c.BolgeNo(L, A);
     zone_->setCurrentIndex(zone >= 1 && zone <= kZones ? zone - 1 : -1);
@@ -393,12 +393,12 @@ void PropertyPanel::enableForEditing()
     zone_->setEnabled(true);
     type_->setEnabled(true);
     location_->setEnabled(true);
-    const int type = cfg().CihazTipi(cfg().SeciliCevrim, address());
-    if (type != 5 && type != 8)
+    const int type = cfg().CihazTipi(loop(), address());
+    if (!devices::outputEventApplies(type))
         bypass_->setEnabled(true);
-    if (type == 6 || type == 7)
+    if (devices::inputEventApplies(type))
         EnableInputEventType();
-    if (type == 5 || type == 8)
+    if (devices::outputEventApplies(type))
         EnableOutputOptions();
 }
 
@@ -418,9 +418,9 @@ void PropertyPanel::startNewDevice()
     // The previous device's zone, delay and events stay on screen otherwise,
     // and Save would leave the new device without what it seems to have.
     const Config &c = cfg();
-    const int zone = c.BolgeNo(c.SeciliCevrim, address());
+    const int zone = c.BolgeNo(loop(), address());
     zone_->setCurrentIndex(zone >= 1 && zone <= kZones ? zone - 1 : -1);
-    delay_->setText(QString::number(c.Gecikme(c.SeciliCevrim, address())));
+    delay_->setText(QString::number(c.Gecikme(loop(), address())));
     ClearInputEventType();
     ClearOutputEventType();
 }
@@ -428,7 +428,7 @@ void PropertyPanel::startNewDevice()
 void PropertyPanel::commit(bool keepLocation)
 {
     Config &c = cfg();
-    const int L = c.SeciliCevrim, A = address();
+    const int L = loop(), A = address();
     c.CihazTipi(L, A) = c.SeciliTip;
     if (keepLocation)
         return;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "DeviceAddress.h"
+
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -28,6 +31,10 @@ public:
     // tree: its selected node gets the icon of a chosen type. say: shows why
     // the location box refused a keystroke.
     PropertyPanel(Session &session, QTreeWidget *tree, std::function<void(const QString &)> say, QWidget *parent);
+
+    // The device whose properties the controls show and store; none while a
+    // loop, the panel or a rule is selected.
+    void setDevice(std::optional<DeviceAddress> device);
 
     void load();
     void showDevice();
@@ -63,6 +70,7 @@ private:
 
     Config &cfg() const;
     bool deviceSelected() const;
+    int loop() const;
     int address() const;
     void handle(const std::function<void()> &handler);
 
@@ -81,6 +89,7 @@ private:
     QRadioButton *outputFault_ = nullptr;
     QLineEdit *delay_ = nullptr;
     bool settingLocation_ = false;
+    std::optional<DeviceAddress> device_;
 };
 
 }  // namespace vaz

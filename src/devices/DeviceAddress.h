@@ -1,0 +1,12 @@
+#pragma once
+
+namespace vaz {
+
+// Where a device sits: loop 1..4, address 1..127.
+struct DeviceAddress {
+    int loop = 0;
+    int address = 0;
+    bool operator==(const DeviceAddress &) const = default;
+};
+
+}  // namespace vaz
