@@ -343,7 +343,7 @@ void PanelLink::download(bool compareOnly)
         if (handshake('R')) {
             // Only the handshake is timed by Timer1; from here the idle bound guards the waits.
             disarmTimer();
-            stage_ = std::make_unique<Config>(cfg_);
+            stage_ = std::make_unique<Installation>(cfg_);
             complete = BaslangicBekle();
             for (int pass = 0; complete && pass < kDevicePasses; ++pass)
                 complete = devicePass(pass);
@@ -390,7 +390,7 @@ void PanelLink::endDownload(bool complete)
     if (complete && compareOnly_) {
         setStatus(QStringLiteral("Comparison Completed"));
     } else if (complete) {
-        commitDownload(cfg_, *stage_);
+        static_cast<Installation &>(cfg_) = std::move(*stage_);
         setStatus(QStringLiteral("Receiving Data Completed"));
         cfg_.AdresTablosuHazir = 0;
     }

@@ -157,7 +157,7 @@ private:
     QString caption_ = kSendingCaption;
     QString status_ = kInitialStatus;
 
-    std::unique_ptr<Config> stage_;  // the download's copy
+    std::unique_ptr<Installation> stage_;  // the download's copy
     bool compareOnly_ = false;
     QList<QByteArray> received_;
 };

@@ -445,7 +445,6 @@ void lintor1::closeEvent(QCloseEvent *event)
         if (cfg.GonderimModu == 1 || !app_.saveBaseline().unsaved(cfg))
             return;
         const Answer a = app_.messages().question(QStringLiteral("Save configuration?"), QStringLiteral("Exit"));
-        cfg.CikisCevabi = static_cast<int>(a);
         leave = a == Answer::No;
         // Yes leaves only once the configuration is safely in a file.
         if (a == Answer::Yes)
