@@ -105,19 +105,23 @@ bool PanelLink::openPort()
     return false;
 }
 
-void PanelLink::runTransfer(bool compareOnly)
+void PanelLink::prepare()
 {
-    if (running_)
-        return;
     if (cfg_.SeciliPort >= 1 && cfg_.SeciliPort <= 4)
         port_.setPortNumber(cfg_.SeciliPort);
     setOk(false);
-    if (compareOnly)
-        return PaneliKarsilastir();
-    if (cfg_.AlmaModu == 1)
-        PaneldenAl();
-    if (cfg_.GonderimModu == 1)
-        PaneleGonder();
+}
+
+void PanelLink::runTransfer(Transfer transfer)
+{
+    if (running_)
+        return;
+    prepare();
+    switch (transfer) {
+    case Transfer::Upload: return PaneleGonder();
+    case Transfer::Download: return PaneldenAl();
+    case Transfer::Compare: return PaneliKarsilastir();
+    }
 }
 
 PanelLink::Wake PanelLink::nextByte(char &c, bool watchTimeout, bool bounded)
