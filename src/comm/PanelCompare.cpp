@@ -79,7 +79,7 @@ QByteArray csvField(const QString &text)
 
 }  // namespace
 
-QList<PanelField> expectedDownload(const Config &cfg)
+QList<PanelField> expectedDownload(const Installation &cfg)
 {
     const int mcu = cfg.McuVersiyon;
     const int rules = std::clamp<int>(cfg.SSsayisi, 0, kMaxRules);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Config.h"
+#include "model/Installation.h"
 
 #include <QByteArray>
 #include <QList>
@@ -18,7 +18,7 @@ struct PanelField {
 
 // What a panel holding exactly cfg (as an upload of cfg leaves it) sends on a
 // download, in the order it sends it. The loop count is the tool's own.
-QList<PanelField> expectedDownload(const Config &cfg);
+QList<PanelField> expectedDownload(const Installation &cfg);
 
 // Names the fields a download received, in the order they came, for a panel
 // of the given MCU version. Fields past what the order accounts for are kept

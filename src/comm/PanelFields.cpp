@@ -21,7 +21,7 @@ QByteArray numberField(long long v)
     return QByteArray::number(v);
 }
 
-int recordEventField(const Config &cfg, int loop, int address)
+int recordEventField(const Installation &cfg, int loop, int address)
 {
     switch (cfg.CihazTipi(loop, address)) {
     case 6:
@@ -35,7 +35,7 @@ int recordEventField(const Config &cfg, int loop, int address)
     }
 }
 
-std::array<QByteArray, kRecordFields> recordFields(const Config &cfg, int loop, int address)
+std::array<QByteArray, kRecordFields> recordFields(const Installation &cfg, int loop, int address)
 {
     return {numberField(loop),
             numberField(address),
@@ -49,7 +49,7 @@ std::array<QByteArray, kRecordFields> recordFields(const Config &cfg, int loop, 
             toCp1254(cfg.MahalText(loop, address))};
 }
 
-std::array<QByteArray, kSettings> settingsFields(const Config &cfg)
+std::array<QByteArray, kSettings> settingsFields(const Installation &cfg)
 {
     std::array<QByteArray, kSettings> f;
     for (int i = 0; i < kPanelDelays; ++i)
@@ -58,7 +58,7 @@ std::array<QByteArray, kSettings> settingsFields(const Config &cfg)
     return f;
 }
 
-QByteArray ruleField(const Config &cfg, int section, int r)
+QByteArray ruleField(const Installation &cfg, int section, int r)
 {
     switch (section) {
     case 0:
@@ -105,7 +105,7 @@ QString refuseCharacter(const QString &what, const QString &c)
 
 }  // namespace
 
-QString uploadRefusal(const Config &cfg)
+QString uploadRefusal(const Installation &cfg)
 {
     auto check = [](const QString &text, const QString &what) {
         QString c = badCharacter(text);
@@ -313,28 +313,6 @@ bool DownloadStore::loopCount(QByteArrayView field)
     }
     cfg_.CevrimSayisi = v;
     return true;
-}
-
-void commitDownload(Config &to, const Config &from)
-{
-    to.BolgeNo = from.BolgeNo;
-    to.CihazTipi = from.CihazTipi;
-    to.GecikmeIptal = from.GecikmeIptal;
-    to.OlayTipi = from.OlayTipi;
-    to.CikisYangin = from.CikisYangin;
-    to.CikisHata = from.CikisHata;
-    to.Gecikme = from.Gecikme;
-    to.MahalText = from.MahalText;
-    to.TedarikciAdi = from.TedarikciAdi;
-    to.PanelAdi = from.PanelAdi;
-    to.Gecikmeler = from.Gecikmeler;
-    to.CalmaModu = from.CalmaModu;
-    to.SSsayisi = from.SSsayisi;
-    to.SSismi = from.SSismi;
-    to.SSgirisler = from.SSgirisler;
-    to.SScikislar = from.SScikislar;
-    to.SSkosul = from.SSkosul;
-    to.CevrimSayisi = from.CevrimSayisi;
 }
 
 }  // namespace vaz::comm

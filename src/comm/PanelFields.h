@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Config.h"
+#include "model/Installation.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -28,33 +28,33 @@ QByteArray numberField(long long v);
 
 // What an upload sends for the device at (loop, address), fields 1 to 10, each
 // without its separator.
-std::array<QByteArray, kRecordFields> recordFields(const Config &cfg, int loop, int address);
+std::array<QByteArray, kRecordFields> recordFields(const Installation &cfg, int loop, int address);
 
 // Field 8 of a record: the event type the panel expects for the device's type.
-int recordEventField(const Config &cfg, int loop, int address);
+int recordEventField(const Installation &cfg, int loop, int address);
 
 // Gecikmeler(0..6), then CalmaModu.
-std::array<QByteArray, kSettings> settingsFields(const Config &cfg);
+std::array<QByteArray, kSettings> settingsFields(const Installation &cfg);
 
 // The field of rule r (1..SSsayisi) in section 0..3.
-QByteArray ruleField(const Config &cfg, int section, int r);
+QByteArray ruleField(const Installation &cfg, int section, int r);
 
 // Empty when every text an upload of cfg sends can travel; otherwise the message
 // that says which text and which character would break the exchange.
-QString uploadRefusal(const Config &cfg);
+QString uploadRefusal(const Installation &cfg);
 
 // The value of a received numeric field: leading blanks, an optional sign,
 // digits with an optional "." fraction, up to the first other character; no
 // number gives 0.
 double fieldNumber(QByteArrayView field);
 
-// Stores the fields of a download into a configuration, one at a time, in the
+// Stores the fields of a download into an installation, one at a time, in the
 // panel's order. A number that does not fit its field (or a rule count outside
 // 0..200) is not stored: the call returns false and refusal() says what arrived
 // where, as a sentence for the message of whatever refused it.
 class DownloadStore {
 public:
-    explicit DownloadStore(Config &target) : cfg_(target) {}
+    explicit DownloadStore(Installation &target) : cfg_(target) {}
 
     // pass 0..7: zone, type, day threshold, night threshold, bypass, event type,
     // output delay, location text.
@@ -71,12 +71,8 @@ public:
 private:
     bool store(Int16 &to, QByteArrayView field, const QString &what);
 
-    Config &cfg_;
+    Installation &cfg_;
     QString refusal_;
 };
-
-// Copies the fields a download writes from `from` to `to`, leaving the rest of
-// `to` (control values, windows' working fields) as it is.
-void commitDownload(Config &to, const Config &from);
 
 }  // namespace vaz::comm

@@ -105,19 +105,23 @@ bool PanelLink::openPort()
     return false;
 }
 
-void PanelLink::runTransfer(bool compareOnly)
+void PanelLink::prepare()
 {
-    if (running_)
-        return;
     if (cfg_.SeciliPort >= 1 && cfg_.SeciliPort <= 4)
         port_.setPortNumber(cfg_.SeciliPort);
     setOk(false);
-    if (compareOnly)
-        return PaneliKarsilastir();
-    if (cfg_.AlmaModu == 1)
-        PaneldenAl();
-    if (cfg_.GonderimModu == 1)
-        PaneleGonder();
+}
+
+void PanelLink::runTransfer(Transfer transfer)
+{
+    if (running_)
+        return;
+    prepare();
+    switch (transfer) {
+    case Transfer::Upload: return PaneleGonder();
+    case Transfer::Download: return PaneldenAl();
+    case Transfer::Compare: return PaneliKarsilastir();
+    }
 }
 
 PanelLink::Wake PanelLink::nextByte(char &c, bool watchTimeout, bool bounded)
@@ -343,7 +347,7 @@ void PanelLink::download(bool compareOnly)
         if (handshake('R')) {
             // Only the handshake is timed by Timer1; from here the idle bound guards the waits.
             disarmTimer();
-            stage_ = std::make_unique<Config>(cfg_);
+            stage_ = std::make_unique<Installation>(cfg_);
             complete = BaslangicBekle();
             for (int pass = 0; complete && pass < kDevicePasses; ++pass)
                 complete = devicePass(pass);
@@ -390,7 +394,7 @@ void PanelLink::endDownload(bool complete)
     if (complete && compareOnly_) {
         setStatus(QStringLiteral("Comparison Completed"));
     } else if (complete) {
-        commitDownload(cfg_, *stage_);
+        static_cast<Installation &>(cfg_) = std::move(*stage_);
         setStatus(QStringLiteral("Receiving Data Completed"));
         cfg_.AdresTablosuHazir = 0;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/BytePort.h"
+#include "comm/Transfer.h"
 #include "model/Config.h"
 #include "model/Prompts.h"
 
@@ -47,10 +48,11 @@ public:
     void setTimeoutInterval(int ms) { timeoutMs_ = ms; }
     void setIdleBound(int ms) { idleBoundMs_ = ms; }
 
-    // The progress window's load: port number from SeciliPort (when 1..4), OK
-    // disabled, then the download when AlmaModu is 1 and the upload when
-    // GonderimModu is 1; with compareOnly, the comparison alone.
-    void runTransfer(bool compareOnly = false);
+    // What loading the progress window does before any transfer: port number
+    // from SeciliPort (when 1..4), OK disabled.
+    void prepare();
+    // The progress window's load: prepare(), then the transfer asked for.
+    void runTransfer(Transfer transfer);
 
     // Upload of the whole configuration; clears GonderimModu at its end.
     void PaneleGonder();
@@ -157,7 +159,7 @@ private:
     QString caption_ = kSendingCaption;
     QString status_ = kInitialStatus;
 
-    std::unique_ptr<Config> stage_;  // the download's copy
+    std::unique_ptr<Installation> stage_;  // the download's copy
     bool compareOnly_ = false;
     QList<QByteArray> received_;
 };

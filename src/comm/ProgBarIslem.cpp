@@ -77,12 +77,9 @@ ProgBarIslem::~ProgBarIslem()
 
 QString ProgBarIslem::statusText() const { return status_->text(); }
 
-void ProgBarIslem::Form_Load() { load(false); }
-
-void ProgBarIslem::loadForComparison() { load(true); }
-
-void ProgBarIslem::load(bool compareOnly)
+void ProgBarIslem::Form_Load(std::optional<comm::Transfer> transfer)
 {
+    const bool compareOnly = transfer == comm::Transfer::Compare;
     Config &cfg = session_.config();
     if (cfg.PortAyarAcik == 0) {
         show();
@@ -93,10 +90,13 @@ void ProgBarIslem::load(bool compareOnly)
     // A result left open from an earlier comparison must not pass for this one's.
     if (compareOnly)
         emit comparisonStarted();
-    download_ = !compareOnly && cfg.AlmaModu == 1;
+    download_ = transfer == comm::Transfer::Download;
     stopped_ = false;
-    stop_->setEnabled(compareOnly || cfg.AlmaModu == 1 || cfg.GonderimModu == 1);
-    link_->runTransfer(compareOnly);
+    stop_->setEnabled(transfer.has_value());
+    if (transfer)
+        link_->runTransfer(*transfer);
+    else
+        link_->prepare();
 }
 
 void ProgBarIslem::transferEnded(bool ok)

@@ -2,10 +2,12 @@
 
 #include "comm/BytePort.h"
 #include "comm/PanelCompare.h"
+#include "comm/Transfer.h"
 
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -30,13 +32,11 @@ public:
     ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> port, QWidget *owner);
     ~ProgBarIslem() override;
 
-    // Shows itself unless the port settings hold it, then runs the download
-    // when AlmaModu is 1 and the upload when GonderimModu is 1. Returns when
-    // the transfer has ended.
-    void Form_Load();
-    // Loads it for "Compare with panel": the panel is read and what differs
-    // from the configuration is listed; the configuration stays as it is.
-    void loadForComparison();
+    // Shows itself unless the port settings hold it, then runs the transfer
+    // and returns when it has ended. A comparison lists what differs from the
+    // configuration and leaves the configuration as it is. Without a transfer
+    // the window is only loaded, for the port it owns.
+    void Form_Load(std::optional<comm::Transfer> transfer);
     // Hides, clears GonderimModu, brings the main window back, closes the port
     // and goes (deleted later).
     void Form_Unload();
@@ -66,7 +66,6 @@ protected:
     void reject() override;
 
 private:
-    void load(bool compareOnly);
     void transferEnded(bool ok);
 
     Session &session_;

@@ -13,12 +13,4 @@ Int16 &Config::CevrimEklendi(int loop)
     throw RangeError("loop " + std::to_string(loop) + " has no tree-branch flag (1 to 4)");
 }
 
-bool Config::loopHasDevices(int loop) const
-{
-    for (int a = 1; a <= kAddresses; ++a)
-        if (CihazTipi(loop, a) != 0)
-            return true;
-    return false;
-}
-
 }  // namespace vaz

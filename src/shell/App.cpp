@@ -72,9 +72,7 @@ lintor1 *App::mainWindow()
                 w->unload();
         };
         main_->openCauseEffect = [this] { openCauseEffect(); };
-        main_->startUpload = [this] { progressWindow(); };
-        main_->startDownload = [this] { progressWindow(); };
-        main_->startCompare = [this] { comparisonProgressWindow(); };
+        main_->startTransfer = [this](comm::Transfer t) { progressWindow(t); };
         main_->openPortSettings = [this] { portSettings(); };
         main_->load();
     }
@@ -148,11 +146,7 @@ Fcihazverileri *App::deviceWindow()
 
 Fcihazverileri *App::loadedDeviceWindow() const { return devices_; }
 
-ProgBarIslem *App::progressWindow() { return loadProgressWindow(false); }
-
-ProgBarIslem *App::comparisonProgressWindow() { return loadProgressWindow(true); }
-
-ProgBarIslem *App::loadProgressWindow(bool compareOnly)
+ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
 {
     if (progress_)
         return progress_;
@@ -176,10 +170,7 @@ ProgBarIslem *App::loadProgressWindow(bool compareOnly)
         if (ok)
             main->reportUnusualDevices();
     });
-    if (compareOnly)
-        w->loadForComparison();
-    else
-        w->Form_Load();
+    w->Form_Load(transfer);
     return w;
 }
 

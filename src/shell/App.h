@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ShellLogic.h"
+#include "comm/Transfer.h"
 #include "model/Config.h"
 #include "model/Prompts.h"
 #include "model/Session.h"
@@ -10,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace vaz {
 
@@ -80,10 +82,9 @@ public:
     Fyeni *openNewConfig(std::function<void()> whenClosed = {});
 
     // The communication window, loaded on first use; loading runs the transfer
-    // that GonderimModu or AlmaModu asks for and returns when it has ended.
-    ProgBarIslem *progressWindow();
-    // The same window for "Compare with panel", and the list of what differs.
-    ProgBarIslem *comparisonProgressWindow();
+    // and returns when it has ended. The port settings load it without one, for
+    // its port. "Compare with panel" lists what differs in comparisonWindow().
+    ProgBarIslem *progressWindow(std::optional<comm::Transfer> transfer = std::nullopt);
     KarsilastirmaSonucu *comparisonWindow();
     ProgBarIslem *loadedProgressWindow() const;
     // The port settings window, loaded on first use.
@@ -106,7 +107,6 @@ signals:
 
 private:
     void versionConfirmed();
-    ProgBarIslem *loadProgressWindow(bool compareOnly);
     void versionAbandoned();
 
     Config config_;

@@ -16,7 +16,7 @@ QString mcuStatusText(int code)
     return QString();
 }
 
-void kayitSil(Config &cfg, int loop)
+void kayitSil(Installation &cfg, int loop)
 {
     for (int a = 1; a <= kAddresses; ++a) {
         cfg.CihazTipi(loop, a) = 0;
@@ -39,13 +39,13 @@ void KontrolCevrimCihaz(Config &cfg)
     }
 }
 
-void clearAllDevices(Config &cfg)
+void clearAllDevices(Installation &cfg)
 {
     for (int loop = 1; loop <= kLoops; ++loop)
         kayitSil(cfg, loop);
 }
 
-void SaveBaseline::mark(const Config &cfg)
+void SaveBaseline::mark(const Installation &cfg)
 {
     marked_ = false;
     bytes_ = storage::configFileBytes(cfg);
@@ -58,7 +58,7 @@ void SaveBaseline::forget()
     bytes_.clear();
 }
 
-bool SaveBaseline::unsaved(const Config &cfg) const
+bool SaveBaseline::unsaved(const Installation &cfg) const
 {
     if (cfg.CevrimSayisi == 0)
         return false;

@@ -388,20 +388,26 @@ void lintor1::McuVersiyonSec()
 
 void lintor1::Hakkinda() { app_.messages().message(QStringLiteral("PC Version : V2.01")); }
 
-void lintor1::startTransfer(const std::function<void()> &openWindow, Int16 &mode)
+void lintor1::transfer(comm::Transfer transfer)
 {
-    if (!openWindow)
+    if (!startTransfer)
         return notAvailable();
-    mode = 1;
+    Config &cfg = app_.config();
+    Int16 *mode = transfer == comm::Transfer::Upload     ? &cfg.GonderimModu
+                  : transfer == comm::Transfer::Download ? &cfg.AlmaModu
+                                                         : nullptr;
+    if (mode)
+        *mode = 1;
     try {
-        handOver(openWindow);
+        handOver([&] { startTransfer(transfer); });
     } catch (...) {
-        mode = 0;
+        if (mode)
+            *mode = 0;
         throw;
     }
 }
 
-void lintor1::PaneleGonder() { startTransfer(startUpload, app_.config().GonderimModu); }
+void lintor1::PaneleGonder() { transfer(comm::Transfer::Upload); }
 
 void lintor1::PaneldenAl()
 {
@@ -411,15 +417,10 @@ void lintor1::PaneldenAl()
         if (a == Answer::Cancel || (a == Answer::Yes && !Kaydet()))
             return;
     }
-    startTransfer(startDownload, app_.config().AlmaModu);
+    transfer(comm::Transfer::Download);
 }
 
-void lintor1::PaneliKarsilastir()
-{
-    if (!startCompare)
-        return notAvailable();
-    handOver(startCompare);
-}
+void lintor1::PaneliKarsilastir() { transfer(comm::Transfer::Compare); }
 
 void lintor1::SebepSonuc()
 {
@@ -445,7 +446,6 @@ void lintor1::closeEvent(QCloseEvent *event)
         if (cfg.GonderimModu == 1 || !app_.saveBaseline().unsaved(cfg))
             return;
         const Answer a = app_.messages().question(QStringLiteral("Save configuration?"), QStringLiteral("Exit"));
-        cfg.CikisCevabi = static_cast<int>(a);
         leave = a == Answer::No;
         // Yes leaves only once the configuration is safely in a file.
         if (a == Answer::Yes)

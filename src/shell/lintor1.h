@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comm/Transfer.h"
 #include "model/Int16.h"
 
 #include <QMainWindow>
@@ -30,9 +31,8 @@ public:
     std::function<void()> openDeviceWindow;    // not modal; the main window is hidden first
     std::function<void()> closeDeviceWindow;   // so that it rebuilds its tree next time
     std::function<void()> openCauseEffect;     // the main window is hidden first
-    std::function<void()> startUpload;         // GonderimModu is 1, the main window hidden
-    std::function<void()> startDownload;       // AlmaModu is 1, the main window hidden
-    std::function<void()> startCompare;        // the main window hidden
+    // The main window hidden; GonderimModu is 1 for an upload, AlmaModu for a download.
+    std::function<void(comm::Transfer)> startTransfer;
     std::function<void()> openPortSettings;
 
     // Commands
@@ -80,7 +80,7 @@ private:
     // Hides this window while the one opened in its place is in use.
     void handOver(const std::function<void()> &openWindow);
     // Sets the transfer's mode flag and hands over; the flag drops again if the window fails to open.
-    void startTransfer(const std::function<void()> &openWindow, Int16 &mode);
+    void transfer(comm::Transfer transfer);
     void enableButtons(std::initializer_list<const char *> names);
 
     App &app_;

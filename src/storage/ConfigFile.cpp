@@ -233,7 +233,7 @@ Int16 wholeValue(const Field &f, const char *what, int n = 0)
 }
 
 // Steps of the reader that store: the fields already fit layout l.
-void storeFields(Config &c, const QList<Field> &f, Layout l)
+void storeFields(Installation &c, const QList<Field> &f, Layout l)
 {
     const Positions p(l);
     c.TedarikciAdi = f[1].text;
@@ -271,17 +271,9 @@ void storeFields(Config &c, const QList<Field> &f, Layout l)
         c.CikisYangin(L, A) = wholeValue(r[10], "the output event fire of device record %1", record);
         c.CikisHata(L, A) = wholeValue(r[11], "the output event fault of device record %1", record);
     }
-    const Field *last = &f[p.records + qsizetype(kRecords - 1) * kRecordFields];
-    QString *record[] = {&c.KayitCevrim, &c.KayitAdres,    &c.KayitBolge,   &c.KayitTip,
-                         &c.KayitGunduz, &c.KayitGece,     &c.KayitMahal,   &c.KayitBypass,
-                         &c.KayitOlayTipi, &c.KayitGecikme, &c.KayitCikisYangin, &c.KayitCikisHata};
-    for (int i = 0; i < kRecordFields; ++i)
-        *record[i] = last[i].text;
 
-    c.GecikmeBaslik = f[p.delaysTitle].text;
     for (int i = 0; i < kPanelDelays; ++i)
         c.Gecikmeler(i) = wholeValue(f[p.delays + i], "panel delay %1", i + 1);
-    c.CalmaModuBaslik = f[p.ringingTitle].text;
     c.CalmaModu = wholeValue(f[p.ringing], "the ringing mode");
 
     if (l == Layout::V20) {
@@ -301,8 +293,6 @@ void storeFields(Config &c, const QList<Field> &f, Layout l)
             c.SSkosul(r) = wholeValue(rule[3], "the condition of cause-effect %1", r);
         }
     }
-    c.CevrimSayac = kLoops;
-    c.AdresSayac = kAddresses;
 }
 
 QString damaged(const QString &fileName, const QString &detail)
@@ -335,10 +325,10 @@ ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
         if (QString problem = fieldProblem(f, chosen); !problem.isEmpty())
             return {ReadStatus::Damaged, damaged(fileName, problem)};
 
-        Config staging = cfg;
+        Installation staging = cfg;
         storeFields(staging, f, chosen);
-        staging.AdresTablosuHazir = 0;
-        cfg = std::move(staging);
+        static_cast<Installation &>(cfg) = std::move(staging);
+        cfg.AdresTablosuHazir = 0;
         return {ReadStatus::Ok, {}};
     } catch (const ReadError &e) {
         return {ReadStatus::Damaged, damaged(fileName, e.message)};
@@ -349,7 +339,7 @@ ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
 
 }  // namespace
 
-QByteArray configFileBytes(const Config &cfg)
+QByteArray configFileBytes(const Installation &cfg)
 {
     QString out;
     out.reserve(64 * 1024);

@@ -15,7 +15,7 @@ inline const QString kIdentification =
 // The bytes a save would write now for cfg (layout by cfg.McuVersiyon, code
 // page 1254, CRLF line ends). Pure: changes nothing. RangeError when a V2
 // file would need a rule count outside 0 to 200.
-QByteArray configFileBytes(const Config &cfg);
+QByteArray configFileBytes(const Installation &cfg);
 
 struct SaveResult {
     bool ok = false;
@@ -44,8 +44,8 @@ struct ReadResult {
 };
 
 // Reads a configuration file laid out for cfg.McuVersiyon. On Ok every field the
-// file carries is replaced and AdresTablosuHazir is set to 0; on anything else
-// cfg is left exactly as it was.
+// file carries is replaced and AdresTablosuHazir is set to 0, since the address
+// table no longer matches; on anything else cfg is left exactly as it was.
 ReadResult DosyadanVerileriOku(Config &cfg, const QString &path);
 ReadResult readConfigBytes(Config &cfg, QByteArrayView bytes);
 

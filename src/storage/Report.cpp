@@ -3,7 +3,7 @@
 #include "FieldReader.h"
 #include "devices/DeviceCatalog.h"
 #include "model/Codepage.h"
-#include "model/Config.h"
+#include "model/Installation.h"
 #include "model/Conversions.h"
 
 

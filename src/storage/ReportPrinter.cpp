@@ -36,8 +36,8 @@ bool draw(const QStringList &textLines, QPrinter &printer)
     if (!painter.begin(&printer))
         return false;
 
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRectF area(0, 0, page.width(), page.height());
+    const QRectF paintable = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF area(0, 0, paintable.width(), paintable.height());
 
     // Shrink the font until the widest line fits, so print zones never wrap.
     qsizetype columns = kMinimumColumns;

@@ -170,7 +170,7 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
                 texts << t;
         });
         QObject::connect(&rig.link, &PanelLink::progressChanged, [&](int v) { bar << v; });
-        rig.link.runTransfer();
+        rig.link.runTransfer(Transfer::Download);
 
         EXPECT_TRUE(rig.messages.messages.isEmpty() && rig.link.succeeded());
         test::expectCarriedEqual(sent, rig.cfg);
@@ -263,7 +263,7 @@ TEST(Download, FailuresLeaveTheConfigurationAsItWas)
         else
             rig.port.failure = BytePort::OpenError::PermissionDenied;
         rig.cfg.AlmaModu = !k.compare;
-        rig.link.runTransfer(k.compare);
+        rig.link.runTransfer(k.compare ? Transfer::Compare : Transfer::Download);
 
         ASSERT_EQ(rig.messages.messages.size(), 1);
         EXPECT_TRUE(rig.messages.messages[0].contains(k.message)) << rig.messages.messages[0].toStdString();

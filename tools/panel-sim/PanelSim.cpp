@@ -20,7 +20,7 @@ PanelMemory::PanelMemory()
     settings.fill("0");
 }
 
-PanelMemory memoryFromConfig(const Config &cfg)
+PanelMemory memoryFromConfig(const Installation &cfg)
 {
     PanelMemory m;
     m.supplier = toCp1254(cfg.TedarikciAdi);
@@ -36,9 +36,9 @@ PanelMemory memoryFromConfig(const Config &cfg)
     return m;
 }
 
-bool configFromMemory(const PanelMemory &memory, int mcu, int loops, Config &cfg, QString *why)
+bool configFromMemory(const PanelMemory &memory, int mcu, int loops, Installation &cfg, QString *why)
 {
-    Config c;
+    Installation c;
     c.McuVersiyon = mcu;
     DownloadStore store(c);
     auto fail = [&] {

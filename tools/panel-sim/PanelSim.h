@@ -1,7 +1,7 @@
 #pragma once
 
 #include "comm/PanelFields.h"
-#include "model/Config.h"
+#include "model/Installation.h"
 
 #include <QByteArray>
 #include <QList>
@@ -26,12 +26,12 @@ struct PanelMemory {
 };
 
 // The memory an upload of cfg would leave in the panel.
-PanelMemory memoryFromConfig(const Config &cfg);
+PanelMemory memoryFromConfig(const Installation &cfg);
 
 // The configuration a download of the memory would give, starting from an
 // empty one with McuVersiyon = mcu. False, with the reason in *why, when the
 // memory holds something the configuration cannot.
-bool configFromMemory(const PanelMemory &memory, int mcu, int loops, Config &cfg, QString *why);
+bool configFromMemory(const PanelMemory &memory, int mcu, int loops, Installation &cfg, QString *why);
 
 // The panel's side of the protocol, without any I/O: feed it the bytes from
 // the tool, send back what it returns.
