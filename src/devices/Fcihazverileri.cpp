@@ -57,28 +57,6 @@ protected:
 
 }  // namespace
 
-struct Fcihazverileri::DeviceValues {
-    Int16 type, zone, bypass, event, delay, fire, fault;
-    QString location;
-
-    static DeviceValues of(const Config &c, int L, int A)
-    {
-        return {c.CihazTipi(L, A), c.BolgeNo(L, A),   c.GecikmeIptal(L, A), c.OlayTipi(L, A),
-                c.Gecikme(L, A),   c.CikisYangin(L, A), c.CikisHata(L, A),  c.MahalText(L, A)};
-    }
-    void restore(Config &c, int L, int A) const
-    {
-        c.CihazTipi(L, A) = type;
-        c.BolgeNo(L, A) = zone;
-        c.GecikmeIptal(L, A) = bypass;
-        c.OlayTipi(L, A) = event;
-        c.Gecikme(L, A) = delay;
-        c.CikisYangin(L, A) = fire;
-        c.CikisHata(L, A) = fault;
-        c.MahalText(L, A) = location;
-    }
-};
-
 Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(owner, Qt::Window), session_(session)
 {
     setObjectName(QStringLiteral("Fcihazverileri"));
@@ -268,12 +246,9 @@ void Fcihazverileri::removeNode(QTreeWidgetItem *node)
 
 void Fcihazverileri::forgetDevice(int L, int A)
 {
-    // Bypass, event types and delay stay: only what makes it a device goes.
     Config &c = session_.config();
+    c.removeDevice(L, A);
     c.BosAdres(L, A) = A;
-    c.MahalText(L, A).clear();
-    c.CihazTipi(L, A) = 0;
-    c.BolgeNo(L, A) = 0;
     c.ListeSirasi(L, A) = 0;
 }
 
@@ -537,7 +512,7 @@ void Fcihazverileri::editDevice()
     mode_ = Mode::Editing;
     entry_ = {L, A};
     entryNode_ = node;
-    before_ = std::make_unique<DeviceValues>(DeviceValues::of(c, L, A));
+    before_ = std::make_unique<Installation::Device>(c.device(L, A));
 }
 
 void Fcihazverileri::saveDevice()
@@ -575,7 +550,7 @@ void Fcihazverileri::cancelEntry()
     }
     const bool restore = mode == Mode::Editing && before_ && entryNode_;
     if (restore) {
-        before_->restore(c, entry_.loop, entry_.address);
+        c.setDevice(entry_.loop, entry_.address, *before_);
         showType(entryNode_, before_->type);
         if (addressOf(tree_->currentItem()))
             panel_->showDevice();
@@ -587,7 +562,7 @@ void Fcihazverileri::cancelEntry()
     backToBrowsing();
     // Showing it again runs the handlers; what they wrote goes back too.
     if (restore)
-        values->restore(c, entry.loop, entry.address);
+        c.setDevice(entry.loop, entry.address, *values);
 }
 
 void Fcihazverileri::backToBrowsing()

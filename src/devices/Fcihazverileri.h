@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceAddress.h"
+#include "model/Installation.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -71,7 +72,6 @@ protected:
 
 private:
     enum class Mode { Browsing, Editing, NewDevice };
-    struct DeviceValues;
 
     QAction *button(const char *key) const;
     void enable(std::initializer_list<const char *> keys, bool on);
@@ -116,7 +116,7 @@ private:
     std::optional<DeviceAddress> selected_;
     DeviceAddress entry_;
     QTreeWidgetItem *entryNode_ = nullptr;
-    std::unique_ptr<DeviceValues> before_;
+    std::unique_ptr<Installation::Device> before_;
 };
 
 }  // namespace vaz

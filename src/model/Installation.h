@@ -45,6 +45,20 @@ struct Installation {
 
     bool operator==(const Installation &) const = default;
 
+    // Everything one address carries; a new per-device field is added here
+    // and in the grids above, and whatever copies a device follows.
+    struct Device {
+        Int16 type, zone;
+        QString location;
+        Int16 bypass, event, delay, fire, fault;
+        bool operator==(const Device &) const = default;
+    };
+    // Loop 1..4, address 1..127.
+    Device device(int loop, int address) const;
+    void setDevice(int loop, int address, const Device &d);
+    // Type, zone and location go; the other fields keep what they last had.
+    void removeDevice(int loop, int address);
+
     // True when loop 1..5 holds at least one device.
     bool loopHasDevices(int loop) const;
 };

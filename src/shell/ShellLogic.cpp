@@ -18,11 +18,8 @@ QString mcuStatusText(int code)
 
 void kayitSil(Installation &cfg, int loop)
 {
-    for (int a = 1; a <= kAddresses; ++a) {
-        cfg.CihazTipi(loop, a) = 0;
-        cfg.MahalText(loop, a).clear();
-        cfg.BolgeNo(loop, a) = 0;
-    }
+    for (int a = 1; a <= kAddresses; ++a)
+        cfg.removeDevice(loop, a);
 }
 
 void KontrolCevrimCihaz(Config &cfg)

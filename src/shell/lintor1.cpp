@@ -82,27 +82,27 @@ void lintor1::buildMenus()
     };
 
     QMenu *file = submenu("MnDosya", "&File");
-    item(file, "MnYeni", "&New", &lintor1::Yeni);
-    item(file, "MnAç", "&Open", &lintor1::Ac);
+    item(file, "MnYeni", "&New", &lintor1::newConfiguration);
+    item(file, "MnAç", "&Open", &lintor1::openFile);
     QAction *save = item(file, "MnKaydet", "&Save");
     QAction *saveAs = item(file, "MnFarkliKaydet", "&Save as…");
     for (QAction *a : {save, saveAs})
-        connect(a, &QAction::triggered, this, [this] { app_.guarded([this] { Kaydet(); }); });
+        connect(a, &QAction::triggered, this, [this] { app_.guarded([this] { saveFile(); }); });
     separator(file, "MnKesme1");
-    item(file, "MnSeçenekler", "&Options", &lintor1::Secenekler);
+    item(file, "MnSeçenekler", "&Options", &lintor1::options);
     separator(file, "MnKesme2");
-    item(file, "version", "&MCU Version", &lintor1::McuVersiyonSec);
+    item(file, "version", "&MCU Version", &lintor1::chooseMcuVersion);
     separator(file, "MnKesme5");
     item(file, "MnKonfigurasyonuGoster", "&Show configuration", &lintor1::CihazKonfigKontrol);
-    item(file, "MnKonfigurasyonuYazdir", "&Print configuration", &lintor1::KonfigurasyonuYazdir);
+    item(file, "MnKonfigurasyonuYazdir", "&Print configuration", &lintor1::printConfiguration);
     separator(file, "MnKesme3");
     QAction *exit = item(file, "MnÇikis", "&Exit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu *comm = submenu("MnHaberlesme", "&Communication");
-    item(comm, "MnPaneleGonder", "&Upload to panel", &lintor1::PaneleGonder);
-    item(comm, "MnPaneldenAlma", "&Download from panel", &lintor1::PaneldenAl);
-    item(comm, "MnKarsilastir", "Co&mpare with panel", &lintor1::PaneliKarsilastir);
+    item(comm, "MnPaneleGonder", "&Upload to panel", &lintor1::upload);
+    item(comm, "MnPaneldenAlma", "&Download from panel", &lintor1::download);
+    item(comm, "MnKarsilastir", "Co&mpare with panel", &lintor1::compare);
 
     QMenu *configure = submenu("MnKonfigüreEt", "&Configure");
     item(configure, "MnPanelVerisi", "&Panel configuration", &lintor1::PanelKonfigKontrol);
@@ -113,7 +113,7 @@ void lintor1::buildMenus()
     QMenu *help = submenu("MnYardim", "&Help");
     item(help, "MnAltYardim", "&Help");
     separator(help, "MnKesme4");
-    item(help, "MnHakkinda", "&About...", &lintor1::Hakkinda);
+    item(help, "MnHakkinda", "&About...", &lintor1::about);
 }
 
 void lintor1::buildToolbar()
@@ -130,14 +130,14 @@ void lintor1::buildToolbar()
         void (lintor1::*command)();
         bool separatorAfter;
     } buttons[] = {
-        {"BtYeni", "New", "Yeni", "new", &lintor1::Yeni, false},
-        {"BtAc", "Open", "Aç", "open", &lintor1::Ac, false},
+        {"BtYeni", "New", "Yeni", "new", &lintor1::newConfiguration, false},
+        {"BtAc", "Open", "Aç", "open", &lintor1::openFile, false},
         {"BtKaydet", "Save", "Kaydet", "save", nullptr, true},
-        {"BtGonder", "Upload to panel", "Gönder", "upload", &lintor1::PaneleGonder, false},
-        {"BtAl", "Download from panel", "Al", "download", &lintor1::PaneldenAl, true},
+        {"BtGonder", "Upload to panel", "Gönder", "upload", &lintor1::upload, false},
+        {"BtAl", "Download from panel", "Al", "download", &lintor1::download, true},
         {"BtPanelKonfig", "Configure panel data", "PanelKonfig", "panel-data", &lintor1::PanelKonfigKontrol, false},
         {"BtCihazKonfig", "Configure devices", "CihazKonfig", "devices", &lintor1::CihazKonfigKontrol, false},
-        {"BtSebepSonuc", "Cause-effect", "Sebep Sonuç", "cause-effect", &lintor1::SebepSonuc, false},
+        {"BtSebepSonuc", "Cause-effect", "Sebep Sonuç", "cause-effect", &lintor1::causeEffect, false},
         {"BtNetwork", "Network", "Network", "network", nullptr, true},
         {"BtYardim", "Help", "Yardim", "help", nullptr, false},
     };
@@ -148,7 +148,7 @@ void lintor1::buildToolbar()
         if (b.separatorAfter)
             bar->addSeparator();
     }
-    connect(action("BtKaydet"), &QAction::triggered, this, [this] { app_.guarded([this] { Kaydet(); }); });
+    connect(action("BtKaydet"), &QAction::triggered, this, [this] { app_.guarded([this] { saveFile(); }); });
 }
 
 void lintor1::buildDisplay()
@@ -285,9 +285,9 @@ void lintor1::notAvailable()
     app_.messages().message(QStringLiteral("This command is not available yet."));
 }
 
-void lintor1::Yeni() { app_.openNewConfig(); }
+void lintor1::newConfiguration() { app_.openNewConfig(); }
 
-void lintor1::Ac()
+void lintor1::openFile()
 {
     Config &cfg = app_.config();
     bool clear = false;
@@ -317,7 +317,7 @@ void lintor1::Ac()
         afterFileRead(false);
 }
 
-bool lintor1::Kaydet()
+bool lintor1::saveFile()
 {
     Config &cfg = app_.config();
     const QString path = app_.fileDialogs().saveFileName(QStringLiteral("Save configuration"), kConfigFilter);
@@ -332,7 +332,7 @@ bool lintor1::Kaydet()
     return true;
 }
 
-void lintor1::KonfigurasyonuYazdir()
+void lintor1::printConfiguration()
 {
     const QString path = app_.fileDialogs().openFileName(QStringLiteral("PRINT"), kConfigFilter);
     if (path.isEmpty())
@@ -380,13 +380,13 @@ void lintor1::CihazKonfigKontrol()
     open();
 }
 
-void lintor1::McuVersiyonSec()
+void lintor1::chooseMcuVersion()
 {
     app_.config().McuVersiyon = 0;
     app_.versionWindow()->openWindow();
 }
 
-void lintor1::Hakkinda() { app_.messages().message(QStringLiteral("PC Version : V2.01")); }
+void lintor1::about() { app_.messages().message(QStringLiteral("PC Version : V2.01")); }
 
 void lintor1::transfer(comm::Transfer transfer)
 {
@@ -407,22 +407,22 @@ void lintor1::transfer(comm::Transfer transfer)
     }
 }
 
-void lintor1::PaneleGonder() { transfer(comm::Transfer::Upload); }
+void lintor1::upload() { transfer(comm::Transfer::Upload); }
 
-void lintor1::PaneldenAl()
+void lintor1::download()
 {
     // What the panel sends replaces everything, so unsaved work is offered a file first.
     if (app_.saveBaseline().unsaved(app_.config())) {
         const Answer a = app_.messages().question(QStringLiteral("Save configuration?"), QStringLiteral("Download"));
-        if (a == Answer::Cancel || (a == Answer::Yes && !Kaydet()))
+        if (a == Answer::Cancel || (a == Answer::Yes && !saveFile()))
             return;
     }
     transfer(comm::Transfer::Download);
 }
 
-void lintor1::PaneliKarsilastir() { transfer(comm::Transfer::Compare); }
+void lintor1::compare() { transfer(comm::Transfer::Compare); }
 
-void lintor1::SebepSonuc()
+void lintor1::causeEffect()
 {
     if (!openCauseEffect)
         return notAvailable();
@@ -431,7 +431,7 @@ void lintor1::SebepSonuc()
     handOver(openCauseEffect);
 }
 
-void lintor1::Secenekler()
+void lintor1::options()
 {
     if (!openPortSettings)
         return notAvailable();
@@ -449,7 +449,7 @@ void lintor1::closeEvent(QCloseEvent *event)
         leave = a == Answer::No;
         // Yes leaves only once the configuration is safely in a file.
         if (a == Answer::Yes)
-            leave = Kaydet();
+            leave = saveFile();
     });
     if (!leave) {
         event->ignore();

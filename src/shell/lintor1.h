@@ -36,19 +36,20 @@ public:
     std::function<void()> openPortSettings;
 
     // Commands
-    void Yeni();
-    void Ac();
-    bool Kaydet();  // true once the file is written
-    void KonfigurasyonuYazdir();
+    void newConfiguration();
+    void openFile();
+    bool saveFile();  // true once the file is written
+    void printConfiguration();
     void PanelKonfigKontrol();
     void CihazKonfigKontrol();
-    void McuVersiyonSec();
-    void Hakkinda();
-    void PaneleGonder();
-    void PaneldenAl();
-    void PaneliKarsilastir();
-    void SebepSonuc();
-    void Secenekler();
+    void chooseMcuVersion();
+    void about();
+    // Named apart from the engine's PaneleGonder/PaneldenAl and the editor class.
+    void upload();
+    void download();
+    void compare();
+    void causeEffect();
+    void options();
 
     // What each moment makes available.
     void afterNewConfiguration();
