@@ -21,7 +21,8 @@ inline Config fullConfig()
         for (int A = 1; A <= kAddresses; ++A) {
             c.CihazTipi(L, A) = (A % 9) + 1;
             c.BolgeNo(L, A) = (A % 48) + 1;
-            c.MahalText(L, A) = QStringLiteral("Şişli Blok %1 Kat %2, Oda Güney Çıkışı").arg(L).arg(A).leftJustified(40, u'X');
+            c.MahalText(L, A) =
+                QStringLiteral("Şişli Blok %1 Kat %2, Oda Güney Çıkışı").arg(L).arg(A).leftJustified(40, u'X');
             c.GecikmeIptal(L, A) = 64;
             c.OlayTipi(L, A) = 32;
             c.Gecikme(L, A) = 250;

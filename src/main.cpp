@@ -23,8 +23,7 @@ int main(int argc, char *argv[])
     // Start-up check for the tests: say when the version window is on screen, then stop.
     if (qEnvironmentVariableIsSet("VAZ_QUIT_WHEN_SHOWN")) {
         QTimer::singleShot(0, &qapp, [&] {
-            std::printf("version window shown: %s after %lld ms\n",
-                        app.versionWindow()->isVisible() ? "yes" : "no",
+            std::printf("version window shown: %s after %lld ms\n", app.versionWindow()->isVisible() ? "yes" : "no",
                         static_cast<long long>(sinceStart.elapsed()));
             std::fflush(stdout);
             QCoreApplication::quit();

@@ -125,7 +125,13 @@ void FullV2Transfer(benchmark::State &state)
     state.counters["tool_cpu_ms_per_field"] = cpu / n / fields * 1e3;
     state.counters["wall_ms_per_field"] = wall / n / fields * 1e3;
 }
-BENCHMARK(FullV2Transfer)->Arg(1)->Arg(0)->ArgNames({"upload"})->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(FullV2Transfer)
+    ->Arg(1)
+    ->Arg(0)
+    ->ArgNames({"upload"})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The tool's CPU use while it waits the full 5 s for a panel that never answers.
 void SilentPanelWait(benchmark::State &state)
@@ -199,7 +205,8 @@ void WindowUpload(benchmark::State &state)
     const QString trace = traceDir.filePath(QStringLiteral("trace"));
     QStringList args{"--mcu", "20"};
     if (paced)  // the trace costs the simulator time; only the paced run needs the byte count
-        args << "--paced" << "--trace" << trace;
+        args << "--paced"
+             << "--trace" << trace;
     Simulator sim(args);
     Tool tool;
     double cpu = 0, wall = 0;
@@ -226,7 +233,13 @@ void WindowUpload(benchmark::State &state)
     state.counters["over_wire_percent"] = 100.0 * (wall / n - wire) / wire;
     state.counters["traced_s"] = span / n;
 }
-BENCHMARK(WindowUpload)->Arg(0)->Arg(1)->ArgNames({"paced"})->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WindowUpload)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgNames({"paced"})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // The tool's CPU use, windows included, while it waits for a panel that never answers.
 void WindowSilentPanelWait(benchmark::State &state)

@@ -29,8 +29,8 @@ public:
 void report(const char *what, std::vector<double> ms, double target)
 {
     std::sort(ms.begin(), ms.end());
-    std::printf("%-28s median %7.2f ms   worst %7.2f ms   (target under %.0f ms, %zu runs)\n", what,
-                ms[ms.size() / 2], ms.back(), target, ms.size());
+    std::printf("%-28s median %7.2f ms   worst %7.2f ms   (target under %.0f ms, %zu runs)\n", what, ms[ms.size() / 2],
+                ms.back(), target, ms.size());
 }
 
 }  // namespace

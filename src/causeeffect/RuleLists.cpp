@@ -11,7 +11,7 @@ namespace vaz {
 namespace {
 
 const char *const kPanelOutputNames[kPanelOutputs] = {"Sounder 1",  "Sounder 2",   "Sounder 3",  "Sounder 4",
-                                                  "Fire relay", "Alarm relay", "Fault relay"};
+                                                      "Fire relay", "Alarm relay", "Fault relay"};
 
 QString blanks(int n) { return QString(n, u' '); }
 

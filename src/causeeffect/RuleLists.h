@@ -35,9 +35,9 @@ QStringList CikisCihazAl(Config &cfg);
 
 // What a click on a list leaves for the window to show.
 struct ListClick {
-    bool overLimit = false;   // tell the user about the 254 limit
-    bool showCount = true;    // the count label follows the selection
-    bool forward = false;     // Forward may be enabled (outputs only)
+    bool overLimit = false;  // tell the user about the 254 limit
+    bool showCount = true;   // the count label follows the selection
+    bool forward = false;    // Forward may be enabled (outputs only)
 };
 
 // Rebuild the record of the rule being made (slot SSsayisi) from the list's

@@ -34,8 +34,7 @@ void emptySlot(Config &cfg, int r)
 void SSsil(Config &cfg, int r)
 {
     if (r < 1 || r > cfg.SSsayisi)
-        throw RangeError("rule " + std::to_string(r) + " does not exist (1 to " +
-                         std::to_string(cfg.SSsayisi) + ")");
+        throw RangeError("rule " + std::to_string(r) + " does not exist (1 to " + std::to_string(cfg.SSsayisi) + ")");
     for (int i = r; i < cfg.SSsayisi; ++i) {
         cfg.SSismi(i) = cfg.SSismi(i + 1);
         cfg.SSgirisler(i) = cfg.SSgirisler(i + 1);
@@ -93,10 +92,7 @@ bool CihazSSdurumunaBak(const Config &cfg, int loop, int address)
 }
 
 namespace {
-QString item(int loop, int address)
-{
-    return QString::number(loop) + u',' + QString::number(address) + u'.';
-}
+QString item(int loop, int address) { return QString::number(loop) + u',' + QString::number(address) + u'.'; }
 
 QString markedDevices(const Grid<Int16, 4, 200> &marks, int r)
 {
@@ -109,10 +105,7 @@ QString markedDevices(const Grid<Int16, 4, 200> &marks, int r)
 }
 }  // namespace
 
-QString SSgirisListesi(const Config &cfg, int r)
-{
-    return markedDevices(cfg.GirisIsareti, r) + u':';
-}
+QString SSgirisListesi(const Config &cfg, int r) { return markedDevices(cfg.GirisIsareti, r) + u':'; }
 
 QString SScikisListesi(const Config &cfg, int r)
 {

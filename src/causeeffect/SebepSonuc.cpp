@@ -105,7 +105,8 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
         const char *name;
         const char *caption;
         int code;
-    } options[] = {{"SSve", "AND", kConditionAnd}, {"SSveya", "OR", kConditionOr},
+    } options[] = {{"SSve", "AND", kConditionAnd},
+                   {"SSveya", "OR", kConditionOr},
                    {"SSikili", "COINCIDENCE", kConditionCoincidence}};
     for (const auto &o : options) {
         auto *b = new QRadioButton(QString::fromLatin1(o.caption), conditionFrame);
@@ -179,7 +180,8 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
     connect(cancel_, &QPushButton::clicked, this, guarded(&SebepSonuc::iptal_Click));
     connect(checkAll_, &QPushButton::clicked, this, guarded(&SebepSonuc::CheckAll_Click));
     connect(clearAll_, &QPushButton::clicked, this, guarded(&SebepSonuc::ClearAll_Click));
-    connect(inputs_, &QListWidget::itemSelectionChanged, this, [this] { session_.guarded([this] { SSliste_Click(); }); });
+    connect(inputs_, &QListWidget::itemSelectionChanged, this,
+            [this] { session_.guarded([this] { SSliste_Click(); }); });
     connect(outputs_, &QListWidget::itemSelectionChanged, this,
             [this] { session_.guarded([this] { CikisListe_Click(); }); });
     connect(condition_, &QButtonGroup::idToggled, this, [this](int code, bool on) {
@@ -210,9 +212,9 @@ void SebepSonuc::Form_Load()
     inputs_->setEnabled(false);
     outputs_->hide();
     cancel_->setEnabled(true);
-    for (QWidget *w : {static_cast<QWidget *>(ok_), static_cast<QWidget *>(checkAll_),
-                       static_cast<QWidget *>(clearAll_), static_cast<QWidget *>(back_),
-                       static_cast<QWidget *>(forward_)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(ok_), static_cast<QWidget *>(checkAll_), static_cast<QWidget *>(clearAll_),
+          static_cast<QWidget *>(back_), static_cast<QWidget *>(forward_)})
         w->setEnabled(false);
     setConditionsEnabled(true);
     SecimiSil();

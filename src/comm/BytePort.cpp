@@ -4,10 +4,7 @@
 
 namespace vaz::comm {
 
-QString portLabel(int n)
-{
-    return QStringLiteral("COM%1").arg(n);
-}
+QString portLabel(int n) { return QStringLiteral("COM%1").arg(n); }
 
 QString portDevice(int n)
 {
@@ -25,26 +22,21 @@ QString portDevice(int n)
 QString openFailureMessage(const BytePort &port)
 {
     const int n = port.portNumber();
-    QString text = QStringLiteral("Cannot open port %1 (%2): %3.")
-                       .arg(portLabel(n), port.deviceName(), port.errorString());
+    QString text =
+        QStringLiteral("Cannot open port %1 (%2): %3.").arg(portLabel(n), port.deviceName(), port.errorString());
 #ifndef Q_OS_WIN
     switch (port.openError()) {
     case BytePort::OpenError::PermissionDenied:
-        text += QStringLiteral(
-            "\nYour user may not be allowed to use serial ports: add it to the dialout group "
-            "(sudo usermod -aG dialout $USER) and log in again.");
+        text += QStringLiteral("\nYour user may not be allowed to use serial ports: add it to the dialout group "
+                               "(sudo usermod -aG dialout $USER) and log in again.");
         break;
     case BytePort::OpenError::NotFound:
-        text += QStringLiteral(
-                    "\nFor a USB serial adapter, start the tool with VAZ_COM%1 set to its device, "
-                    "for example VAZ_COM%1=/dev/ttyUSB0.")
+        text += QStringLiteral("\nFor a USB serial adapter, start the tool with VAZ_COM%1 set to its device, "
+                               "for example VAZ_COM%1=/dev/ttyUSB0.")
                     .arg(n);
         break;
-    case BytePort::OpenError::InUse:
-        text += QStringLiteral("\nAnother program may be using the port.");
-        break;
-    default:
-        break;
+    case BytePort::OpenError::InUse: text += QStringLiteral("\nAnother program may be using the port."); break;
+    default: break;
     }
 #endif
     return text;

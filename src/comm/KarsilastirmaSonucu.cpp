@@ -84,9 +84,8 @@ void KarsilastirmaSonucu::showDifferences(const QList<comm::FieldDifference> &ro
     table_->resizeColumnsToContents();
     table_->setVisible(!rows.isEmpty());
     save_->setEnabled(!rows.isEmpty());
-    summary_->setText(rows.isEmpty() ? kSame
-                                     : QStringLiteral("%1 field(s) differ between the tool and the panel.")
-                                           .arg(rows.size()));
+    summary_->setText(
+        rows.isEmpty() ? kSame : QStringLiteral("%1 field(s) differ between the tool and the panel.").arg(rows.size()));
     show();
     raise();
     activateWindow();

@@ -58,10 +58,7 @@ QList<PanelField> downloadOrder(int mcu, Value value, RuleCount ruleCount)
     return out;
 }
 
-QString shown(const PanelField *f)
-{
-    return f ? fromCp1254(f->value) : QString();
-}
+QString shown(const PanelField *f) { return f ? fromCp1254(f->value) : QString(); }
 
 bool same(const PanelField &a, const PanelField &b)
 {

@@ -10,8 +10,8 @@ namespace vaz::comm {
 
 // One field of a download, named by where it belongs and what it is.
 struct PanelField {
-    QString where;   // "Loop 2 address 045", "Panel", "Cause-effect 3"
-    QString field;   // "Zone", "Location", "Outputs", ...
+    QString where;  // "Loop 2 address 045", "Panel", "Cause-effect 3"
+    QString field;  // "Zone", "Location", "Outputs", ...
     QByteArray value;
     bool numeric = true;
 };

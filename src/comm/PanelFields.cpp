@@ -16,22 +16,16 @@ QString SSpcTOdorvekc(const QString &list)
     return panel;
 }
 
-QByteArray numberField(long long v)
-{
-    return QByteArray::number(v);
-}
+QByteArray numberField(long long v) { return QByteArray::number(v); }
 
 int recordEventField(const Installation &cfg, int loop, int address)
 {
     switch (cfg.CihazTipi(loop, address)) {
     case 6:
-    case 7:
-        return cfg.OlayTipi(loop, address);
+    case 7: return cfg.OlayTipi(loop, address);
     case 5:
-    case 8:
-        return cfg.CikisYangin(loop, address) == 0 ? 0 : 32;
-    default:
-        return cfg.GecikmeIptal(loop, address);
+    case 8: return cfg.CikisYangin(loop, address) == 0 ? 0 : 32;
+    default: return cfg.GecikmeIptal(loop, address);
     }
 }
 
@@ -61,14 +55,10 @@ std::array<QByteArray, kSettings> settingsFields(const Installation &cfg)
 QByteArray ruleField(const Installation &cfg, int section, int r)
 {
     switch (section) {
-    case 0:
-        return toCp1254(SSpcTOdorvekc(cfg.SSgirisler(r)));
-    case 1:
-        return toCp1254(SSpcTOdorvekc(cfg.SScikislar(r)));
-    case 2:
-        return numberField(cfg.SSkosul(r));
-    default:
-        return toCp1254(cfg.SSismi(r));
+    case 0: return toCp1254(SSpcTOdorvekc(cfg.SSgirisler(r)));
+    case 1: return toCp1254(SSpcTOdorvekc(cfg.SScikislar(r)));
+    case 2: return numberField(cfg.SSkosul(r));
+    default: return toCp1254(cfg.SSismi(r));
     }
 }
 
@@ -96,11 +86,9 @@ QString badCharacter(const QString &text)
 QString refuseCharacter(const QString &what, const QString &c)
 {
     if (c == QLatin1String("~"))
-        return QStringLiteral("%1 holds the character \"~\", which the panel takes as the end of a field.")
-                   .arg(what) +
+        return QStringLiteral("%1 holds the character \"~\", which the panel takes as the end of a field.").arg(what) +
                kNothingSent;
-    return QStringLiteral("%1 holds the character \"%2\", which the panel cannot show.").arg(what, c) +
-           kNothingSent;
+    return QStringLiteral("%1 holds the character \"%2\", which the panel cannot show.").arg(what, c) + kNothingSent;
 }
 
 }  // namespace
@@ -185,19 +173,16 @@ double fieldNumber(QByteArrayView field)
 
 namespace {
 
-QString shown(QByteArrayView field)
-{
-    return fromCp1254(field);
-}
+QString shown(QByteArrayView field) { return fromCp1254(field); }
 
 QString where(int loop, int address)
 {
     return QStringLiteral("loop %1, address %2").arg(loop).arg(deviceLabel(address));
 }
 
-const char *const kSettingNames[kSettings] = {
-    "Sounder 1 delay", "Sounder 2 delay",   "Sounder 3 delay",   "Sounder 4 delay",
-    "Alarm relay delay", "Fire relay delay", "Fault relay delay", "ringing mode"};
+const char *const kSettingNames[kSettings] = {"Sounder 1 delay",   "Sounder 2 delay",   "Sounder 3 delay",
+                                              "Sounder 4 delay",   "Alarm relay delay", "Fire relay delay",
+                                              "Fault relay delay", "ringing mode"};
 
 }  // namespace
 
@@ -207,8 +192,7 @@ bool DownloadStore::store(Int16 &to, QByteArrayView field, const QString &what)
         to = toInt16(fieldNumber(field));
         return true;
     } catch (const RangeError &) {
-        refusal_ = QStringLiteral("the panel sent \"%1\" as %2, which does not fit.")
-                       .arg(shown(field), what);
+        refusal_ = QStringLiteral("the panel sent \"%1\" as %2, which does not fit.").arg(shown(field), what);
         return false;
     }
 }
@@ -217,8 +201,7 @@ bool DownloadStore::device(int pass, int loop, int address, QByteArrayView field
 {
     const QString at = where(loop, address);
     switch (pass) {
-    case 0:
-        return store(cfg_.BolgeNo(loop, address), field, QStringLiteral("the zone number of ") + at);
+    case 0: return store(cfg_.BolgeNo(loop, address), field, QStringLiteral("the zone number of ") + at);
     case 1: {
         if (!store(cfg_.CihazTipi(loop, address), field, QStringLiteral("the device type of ") + at))
             return false;
@@ -227,16 +210,13 @@ bool DownloadStore::device(int pass, int loop, int address, QByteArrayView field
         return true;
     }
     case 2:
-    case 3:
-        return true;  // day and night thresholds: the tool keeps none
-    case 4:
-        return store(cfg_.GecikmeIptal(loop, address), field, QStringLiteral("the bypass of ") + at);
+    case 3: return true;  // day and night thresholds: the tool keeps none
+    case 4: return store(cfg_.GecikmeIptal(loop, address), field, QStringLiteral("the bypass of ") + at);
     case 5: {
         const double v = fieldNumber(field);
         switch (cfg_.CihazTipi(loop, address)) {
         case 6:
-        case 7:
-            return store(cfg_.OlayTipi(loop, address), field, QStringLiteral("the event type of ") + at);
+        case 7: return store(cfg_.OlayTipi(loop, address), field, QStringLiteral("the event type of ") + at);
         case 5:
         case 8:
             if (v == 0)
@@ -244,27 +224,17 @@ bool DownloadStore::device(int pass, int loop, int address, QByteArrayView field
             else if (v == 32)
                 cfg_.CikisYangin(loop, address) = cfg_.BolgeNo(loop, address);
             return true;
-        default:
-            return true;
+        default: return true;
         }
     }
-    case 6:
-        return store(cfg_.Gecikme(loop, address), field, QStringLiteral("the output delay of ") + at);
-    default:
-        cfg_.MahalText(loop, address) = fromCp1254(field);
-        return true;
+    case 6: return store(cfg_.Gecikme(loop, address), field, QStringLiteral("the output delay of ") + at);
+    default: cfg_.MahalText(loop, address) = fromCp1254(field); return true;
     }
 }
 
-void DownloadStore::supplier(QByteArrayView field)
-{
-    cfg_.TedarikciAdi = fromCp1254(field);
-}
+void DownloadStore::supplier(QByteArrayView field) { cfg_.TedarikciAdi = fromCp1254(field); }
 
-void DownloadStore::panelName(QByteArrayView field)
-{
-    cfg_.PanelAdi = fromCp1254(field);
-}
+void DownloadStore::panelName(QByteArrayView field) { cfg_.PanelAdi = fromCp1254(field); }
 
 bool DownloadStore::setting(int i, QByteArrayView field)
 {
@@ -289,17 +259,10 @@ bool DownloadStore::ruleCount(QByteArrayView field)
 bool DownloadStore::rule(int section, int r, QByteArrayView field)
 {
     switch (section) {
-    case 0:
-        cfg_.SSgirisler(r) = fromCp1254(field);
-        return true;
-    case 1:
-        cfg_.SScikislar(r) = fromCp1254(field);
-        return true;
-    case 2:
-        return store(cfg_.SSkosul(r), field, QStringLiteral("the condition of rule %1").arg(r));
-    default:
-        cfg_.SSismi(r) = fromCp1254(field);
-        return true;
+    case 0: cfg_.SSgirisler(r) = fromCp1254(field); return true;
+    case 1: cfg_.SScikislar(r) = fromCp1254(field); return true;
+    case 2: return store(cfg_.SSkosul(r), field, QStringLiteral("the condition of rule %1").arg(r));
+    default: cfg_.SSismi(r) = fromCp1254(field); return true;
     }
 }
 
@@ -307,8 +270,7 @@ bool DownloadStore::loopCount(QByteArrayView field)
 {
     const double v = fieldNumber(field);
     if (!std::isfinite(v)) {
-        refusal_ = QStringLiteral("the panel sent \"%1\" as the number of loops.")
-                       .arg(shown(field));
+        refusal_ = QStringLiteral("the panel sent \"%1\" as the number of loops.").arg(shown(field));
         return false;
     }
     cfg_.CevrimSayisi = v;

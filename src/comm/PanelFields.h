@@ -13,7 +13,7 @@ namespace vaz::comm {
 inline constexpr char kSeparator = '~';
 inline constexpr char kSectionEnd = '}';
 inline constexpr int kRecordFields = 10;
-inline constexpr int kSettings = 8;      // the seven panel delays and the ringing mode
+inline constexpr int kSettings = 8;  // the seven panel delays and the ringing mode
 inline constexpr int kDevicePasses = 8;
 inline constexpr int kRuleSections = 4;  // inputs, outputs, conditions, names
 // The longest field a panel holds is a list text naming all 508 devices and the

@@ -13,14 +13,10 @@ namespace {
 const QByteArray kAck = QByteArrayLiteral("O~");
 
 const QString kPassTexts[kDevicePasses] = {
-    QStringLiteral("Receiving Zone Numbers..."),
-    QStringLiteral("Receiving Types..."),
-    QStringLiteral("Receiving Day Thresholds..."),
-    QStringLiteral("Receiving Night Thresholds..."),
-    QStringLiteral("Receiving Output ByPass Status..."),
-    QStringLiteral("Receiving Controller Actions..."),
-    QStringLiteral("Receiving Controller Actions..."),
-    QStringLiteral("Receiving Location Texts..."),
+    QStringLiteral("Receiving Zone Numbers..."),         QStringLiteral("Receiving Types..."),
+    QStringLiteral("Receiving Day Thresholds..."),       QStringLiteral("Receiving Night Thresholds..."),
+    QStringLiteral("Receiving Output ByPass Status..."), QStringLiteral("Receiving Controller Actions..."),
+    QStringLiteral("Receiving Controller Actions..."),   QStringLiteral("Receiving Location Texts..."),
 };
 
 // The counter wraps so that the bar sweeps again instead of overflowing.
@@ -154,10 +150,7 @@ PanelLink::Wake PanelLink::nextByte(char &c, bool watchTimeout, bool bounded)
     }
 }
 
-void PanelLink::write(QByteArrayView bytes)
-{
-    port_.write(bytes);
-}
+void PanelLink::write(QByteArrayView bytes) { port_.write(bytes); }
 
 void PanelLink::sendField(QByteArrayView field)
 {
@@ -171,10 +164,7 @@ void PanelLink::armTimer()
     timer1_.start(timeoutMs_);  // (re)starting restarts the count
 }
 
-void PanelLink::disarmTimer()
-{
-    timer1_.stop();
-}
+void PanelLink::disarmTimer() { timer1_.stop(); }
 
 bool PanelLink::handshake(char letter)
 {
@@ -184,10 +174,7 @@ bool PanelLink::handshake(char letter)
     return waitForByte('B');
 }
 
-bool PanelLink::OnayBekle()
-{
-    return waitForByte('O');
-}
+bool PanelLink::OnayBekle() { return waitForByte('O'); }
 
 bool PanelLink::waitForByte(char wanted)
 {
@@ -199,11 +186,8 @@ bool PanelLink::waitForByte(char wanted)
             if (c == wanted)
                 return true;
             break;  // anything else is dropped
-        case Wake::Aborted:
-            failed_ = true;
-            return false;
-        default:
-            return false;
+        case Wake::Aborted: failed_ = true; return false;
+        default: return false;
         }
     }
 }
@@ -439,10 +423,7 @@ bool PanelLink::receiveField(QByteArray &field)
     return true;
 }
 
-bool PanelLink::BaslangicBekle()
-{
-    return readToSeparator(nullptr);
-}
+bool PanelLink::BaslangicBekle() { return readToSeparator(nullptr); }
 
 bool PanelLink::readToSeparator(QByteArray *into)
 {

@@ -7,10 +7,7 @@ SerialBytePort::SerialBytePort(QObject *parent) : BytePort(parent)
     connect(&port_, &QSerialPort::readyRead, this, &BytePort::readyRead);
 }
 
-SerialBytePort::~SerialBytePort()
-{
-    close();
-}
+SerialBytePort::~SerialBytePort() { close(); }
 
 void SerialBytePort::setPortNumber(int n)
 {
@@ -34,21 +31,15 @@ bool SerialBytePort::open()
         return true;
     }
     switch (port_.error()) {
-    case QSerialPort::DeviceNotFoundError:
-        openError_ = OpenError::NotFound;
-        break;
+    case QSerialPort::DeviceNotFoundError: openError_ = OpenError::NotFound; break;
     case QSerialPort::PermissionError:
         // Qt reports a port that another program holds or has locked the same way.
         openError_ = port_.errorString().contains(QLatin1String("denied"), Qt::CaseInsensitive)
                          ? OpenError::PermissionDenied
                          : OpenError::InUse;
         break;
-    case QSerialPort::OpenError:
-        openError_ = OpenError::InUse;
-        break;
-    default:
-        openError_ = OpenError::Other;
-        break;
+    case QSerialPort::OpenError: openError_ = OpenError::InUse; break;
+    default: openError_ = OpenError::Other; break;
     }
     errorString_ = port_.errorString();
     port_.clearError();

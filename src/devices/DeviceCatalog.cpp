@@ -19,7 +19,8 @@ struct Entry {
 // Indexed by code - 1.
 const std::array<Entry, kTypeCount> kTable{{
     {"QF-1010 Manual call point", 0, "Manual call point", "MCP               ", Group::Detector, 3, 0},
-    {"QF-3010 Photo-electric smoke detector", 1, "Photo-elec. smoke det.", "Photo-elec. smoke det.", Group::Detector, 4, 3},
+    {"QF-3010 Photo-electric smoke detector", 1, "Photo-elec. smoke det.", "Photo-elec. smoke det.", Group::Detector, 4,
+     3},
     {"QF-3020 Ionisation smoke detector", 2, "Ionis. smoke det.", "Ionis. smoke det.", Group::Detector, 4, 2},
     {"QF-3030 Heat detector", 3, "Heat det.", "Heat det.       ", Group::Detector, 5, 1},
     {"QF-5010 Relay controller", 5, "Relay controller", "Relay controller", Group::OutputModule, 6, 4},
@@ -29,17 +30,11 @@ const std::array<Entry, kTypeCount> kTable{{
     {"QF-3040 Multisensor", 4, "Multisensor", "Multisensor       ", Group::Detector, 10, 8},
 }};
 
-const Entry *entry(long long code)
-{
-    return isValidCode(code) ? &kTable[static_cast<std::size_t>(code - 1)] : nullptr;
-}
+const Entry *entry(long long code) { return isValidCode(code) ? &kTable[static_cast<std::size_t>(code - 1)] : nullptr; }
 
 }  // namespace
 
-bool isValidCode(long long code)
-{
-    return code >= 1 && code <= kTypeCount;
-}
+bool isValidCode(long long code) { return code >= 1 && code <= kTypeCount; }
 
 std::optional<int> listPosition(long long code)
 {
@@ -98,25 +93,13 @@ bool bypassApplies(long long code)
     return g == Group::Detector || g == Group::InputModule;
 }
 
-bool inputEventApplies(long long code)
-{
-    return group(code) == Group::InputModule;
-}
+bool inputEventApplies(long long code) { return group(code) == Group::InputModule; }
 
-bool outputEventApplies(long long code)
-{
-    return group(code) == Group::OutputModule;
-}
+bool outputEventApplies(long long code) { return group(code) == Group::OutputModule; }
 
-bool isRuleInput(long long code)
-{
-    return bypassApplies(code);
-}
+bool isRuleInput(long long code) { return bypassApplies(code); }
 
-bool isRuleOutput(long long code)
-{
-    return outputEventApplies(code);
-}
+bool isRuleOutput(long long code) { return outputEventApplies(code); }
 
 QStringList typeListItems()
 {

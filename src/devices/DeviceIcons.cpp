@@ -14,7 +14,7 @@ QString file(const char *name) { return QStringLiteral(":/icons/%1.svg").arg(QLa
 
 QIcon nodeIcon(int number)
 {
-    static const char *const kFiles[] = {"panel", "loop", "call-point", "smoke", "heat", "relay",
+    static const char *const kFiles[] = {"panel",  "loop",    "call-point",   "smoke",       "heat",        "relay",
                                          "switch", "sounder", "zone-monitor", "multisensor", "cause-effect"};
     // Built once: a full tree would otherwise parse the same file hundreds of
     // times. Never freed, so nothing outlives the application object.
@@ -29,7 +29,7 @@ QIcon nodeIcon(int number)
 
 QPixmap picture(int cell)
 {
-    static const char *const kFiles[] = {"call-point", "heat",   "smoke-ion",    "smoke-photo", "relay",
+    static const char *const kFiles[] = {"call-point", "heat",    "smoke-ion",    "smoke-photo", "relay",
                                          "switch",     "sounder", "zone-monitor", "multisensor"};
     static auto &pictures = *new std::array<QPixmap, 9>;
     if (cell < 0 || cell > 8)

@@ -118,7 +118,8 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
 
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("StatusBar1"));
-    panel_ = new PropertyPanel(session_, tree_, [status](const QString &why) { status->showMessage(why); }, this);
+    panel_ = new PropertyPanel(
+        session_, tree_, [status](const QString &why) { status->showMessage(why); }, this);
 
     auto *central = new QWidget(this);
     auto *layout = new QHBoxLayout(central);
@@ -176,15 +177,12 @@ void Fcihazverileri::closeEvent(QCloseEvent *event)
 bool Fcihazverileri::entryEndedForClosing()
 {
     switch (session_.messages().question(QStringLiteral("Save the device?"), windowTitle())) {
-    case Answer::Yes:
-        saveDevice();
-        return mode_ == Mode::Browsing;  // a refused Save keeps the entry going
+    case Answer::Yes: saveDevice(); return mode_ == Mode::Browsing;  // a refused Save keeps the entry going
     case Answer::No:
         // Also gives a new device's address back before the tree is gone.
         cancelEntry();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -411,7 +409,8 @@ void Fcihazverileri::deleteSelectedDevice()
         return;
     const auto [L, A] = *at;
     if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, A)) {
-        session_.messages().message(QStringLiteral("Unable to delete because the device is included in a cause-effect"));
+        session_.messages().message(
+            QStringLiteral("Unable to delete because the device is included in a cause-effect"));
         return;
     }
     QTreeWidgetItem *parent = node->parent();
@@ -523,8 +522,8 @@ void Fcihazverileri::saveDevice()
         return;
     }
     // Saving an edit that left the location alone keeps it exactly as stored.
-    const bool keep = mode_ == Mode::Editing && selected_ &&
-                      panel_->location() == c.MahalText(selected_->loop, selected_->address);
+    const bool keep =
+        mode_ == Mode::Editing && selected_ && panel_->location() == c.MahalText(selected_->loop, selected_->address);
     if (!keep)
         panel_->setLocation(MahalVerKarakterDuzenle(panel_->location()));
     if (selected_) {

@@ -72,7 +72,8 @@ QString locationProblem(const QString &before, const QString &text)
 
 }  // namespace
 
-PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<void(const QString &)> say, QWidget *parent)
+PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<void(const QString &)> say,
+                             QWidget *parent)
     : QWidget(parent), session_(session), tree_(tree)
 {
     setObjectName(QStringLiteral("PropertyPanel"));
@@ -182,15 +183,15 @@ bool PropertyPanel::typeChosen() const { return devices::codeOfListText(type_->c
 
 void PropertyPanel::EnableOutputOptions()
 {
-    for (QWidget *w : {static_cast<QWidget *>(outputFire_), static_cast<QWidget *>(outputFault_),
-                       static_cast<QWidget *>(delay_)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(outputFire_), static_cast<QWidget *>(outputFault_), static_cast<QWidget *>(delay_)})
         w->setEnabled(true);
 }
 
 void PropertyPanel::DisableOutputOptions()
 {
-    for (QWidget *w : {static_cast<QWidget *>(outputFire_), static_cast<QWidget *>(outputFault_),
-                       static_cast<QWidget *>(delay_)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(outputFire_), static_cast<QWidget *>(outputFault_), static_cast<QWidget *>(delay_)})
         w->setEnabled(false);
 }
 
@@ -250,8 +251,8 @@ void PropertyPanel::load()
         type_->setCurrentIndex(-1);
         zone_->setCurrentIndex(-1);
     }
-    for (QWidget *w : {static_cast<QWidget *>(type_), static_cast<QWidget *>(zone_),
-                       static_cast<QWidget *>(location_), static_cast<QWidget *>(bypass_)})
+    for (QWidget *w : {static_cast<QWidget *>(type_), static_cast<QWidget *>(zone_), static_cast<QWidget *>(location_),
+                       static_cast<QWidget *>(bypass_)})
         w->setEnabled(false);
     DisableInputEventType();
     DisableOutputOptions();
@@ -291,8 +292,7 @@ void PropertyPanel::ComboCihazTipi_Click()
         ClearOutputEventType();
         bypass_->setEnabled(true);
         break;
-    case devices::Group::None:
-        break;
+    case devices::Group::None: break;
     }
 }
 
@@ -382,8 +382,7 @@ void PropertyPanel::showDevice()
         ClearOutputEventType();
         bypass_->setEnabled(false);
         break;
-    case devices::Group::None:
-        break;
+    case devices::Group::None: break;
     }
     ShowActivationOptions();
 }
@@ -439,8 +438,8 @@ void PropertyPanel::commit(bool keepLocation)
 
 void PropertyPanel::endEditing()
 {
-    for (QWidget *w : {static_cast<QWidget *>(type_), static_cast<QWidget *>(zone_),
-                       static_cast<QWidget *>(location_), static_cast<QWidget *>(bypass_)})
+    for (QWidget *w : {static_cast<QWidget *>(type_), static_cast<QWidget *>(zone_), static_cast<QWidget *>(location_),
+                       static_cast<QWidget *>(bypass_)})
         w->setEnabled(false);
     DisableInputEventType();
     DisableOutputOptions();

@@ -23,8 +23,8 @@ private:
     std::size_t index(long long i) const
     {
         if (i < 0 || i > Hi)
-            throw RangeError("index " + std::to_string(i) + " is outside " + name_ + " (0 to " +
-                             std::to_string(Hi) + ")");
+            throw RangeError("index " + std::to_string(i) + " is outside " + name_ + " (0 to " + std::to_string(Hi) +
+                             ")");
         return static_cast<std::size_t>(i);
     }
 
@@ -53,9 +53,8 @@ private:
     std::size_t index(long long loop, long long address) const
     {
         if (!contains(loop, address))
-            throw RangeError("index (" + std::to_string(loop) + ", " + std::to_string(address) +
-                             ") is outside " + name_ + " (0 to " + std::to_string(LoopHi) +
-                             ", 0 to " + std::to_string(AddrHi) + ")");
+            throw RangeError("index (" + std::to_string(loop) + ", " + std::to_string(address) + ") is outside " +
+                             name_ + " (0 to " + std::to_string(LoopHi) + ", 0 to " + std::to_string(AddrHi) + ")");
         return static_cast<std::size_t>(loop * (AddrHi + 1) + address);
     }
 

@@ -7,15 +7,9 @@
 
 namespace vaz {
 
-QString blankLed(long long n)
-{
-    return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
-}
+QString blankLed(long long n) { return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n); }
 
-QString plainForm(long long n)
-{
-    return QString::number(n);
-}
+QString plainForm(long long n) { return QString::number(n); }
 
 double textValue(QStringView text)
 {
@@ -97,10 +91,7 @@ QString numberText(double v)
     return QString::number(v, 'g', 15).toUpper();
 }
 
-QString deviceLabel(int address)
-{
-    return QStringLiteral("%1").arg(address, 3, 10, QLatin1Char('0'));
-}
+QString deviceLabel(int address) { return QStringLiteral("%1").arg(address, 3, 10, QLatin1Char('0')); }
 
 bool isDeviceLabel(const QString &text)
 {

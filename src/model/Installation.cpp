@@ -4,8 +4,8 @@ namespace vaz {
 
 Installation::Device Installation::device(int L, int A) const
 {
-    return {CihazTipi(L, A),    BolgeNo(L, A), MahalText(L, A),   GecikmeIptal(L, A),
-            OlayTipi(L, A),     Gecikme(L, A), CikisYangin(L, A), CikisHata(L, A)};
+    return {CihazTipi(L, A), BolgeNo(L, A), MahalText(L, A),   GecikmeIptal(L, A),
+            OlayTipi(L, A),  Gecikme(L, A), CikisYangin(L, A), CikisHata(L, A)};
 }
 
 void Installation::setDevice(int L, int A, const Device &d)

@@ -7,11 +7,11 @@
 
 namespace vaz {
 
-inline constexpr int kLoops = 4;          // loops a panel can have
-inline constexpr int kAddresses = 127;    // addresses on one loop
+inline constexpr int kLoops = 4;        // loops a panel can have
+inline constexpr int kAddresses = 127;  // addresses on one loop
 inline constexpr int kRecords = kLoops * kAddresses;
 inline constexpr int kMaxRules = 200;
-inline constexpr int kPanelDelays = 7;    // Gecikmeler(0..6); slot 7 is reserved
+inline constexpr int kPanelDelays = 7;  // Gecikmeler(0..6); slot 7 is reserved
 inline constexpr int kPanelOutputs = 7;
 
 // What a configuration file and the panel carry, and nothing a window keeps

@@ -22,7 +22,8 @@ public:
     constexpr Int16() noexcept = default;
 
     template <std::integral T>
-    constexpr Int16(T v) : v_(check(static_cast<long long>(v))) {}  // NOLINT: implicit on purpose
+    constexpr Int16(T v) : v_(check(static_cast<long long>(v)))
+    {}  // NOLINT: implicit on purpose
 
     template <std::floating_point T>
     Int16(T) = delete;

@@ -34,9 +34,9 @@ struct DelayField {
 
 // Window order; slot 4 is the alarm relay although the fire relay comes first.
 const DelayField kDelayFields[] = {
-    {0, "TxtSiren1", "LabelSiren1", "Sounder 1"},   {1, "TxtSiren2", "LabelSiren2", "Sounder 2"},
-    {2, "TxtSiren3", "LabelSiren3", "Sounder 3"},   {3, "TxtSiren4", "LabelSiren4", "Sounder 4"},
-    {5, "TxtYanginRol", "LabelYanRol", "Fire relay"}, {6, "TxtHataRol", "LabelHataRol", "Fault relay"},
+    {0, "TxtSiren1", "LabelSiren1", "Sounder 1"},       {1, "TxtSiren2", "LabelSiren2", "Sounder 2"},
+    {2, "TxtSiren3", "LabelSiren3", "Sounder 3"},       {3, "TxtSiren4", "LabelSiren4", "Sounder 4"},
+    {5, "TxtYanginRol", "LabelYanRol", "Fire relay"},   {6, "TxtHataRol", "LabelHataRol", "Fault relay"},
     {4, "TxtAlarmRol", "LabelAlarmRol", "Alarm relay"},
 };
 
@@ -52,7 +52,8 @@ Fpanelverileri::Fpanelverileri(Session &session, QWidget *owner) : QDialog(owner
     bar->setIconSize(QSize(28, 28));
     connect(addToolButton(bar, "BtOnay", "Save", "save"), &QAction::triggered, this,
             [this] { session_.guarded([this] { BtOnay_Click(); }); });
-    connect(addToolButton(bar, "BtIptal", "Cancel", "cancel"), &QAction::triggered, this, &Fpanelverileri::BtIptal_Click);
+    connect(addToolButton(bar, "BtIptal", "Cancel", "cancel"), &QAction::triggered, this,
+            &Fpanelverileri::BtIptal_Click);
     addToolButton(bar, "BtPanelVeriYardim", "Help", "help");
 
     auto *supplierFrame = new QGroupBox(QStringLiteral("Supplier's name"), this);

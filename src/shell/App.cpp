@@ -139,7 +139,8 @@ Fcihazverileri *App::deviceWindow()
     if (!devices_) {
         auto *w = track(this, devices_, new Fcihazverileri(*this, mainWindow()));
         connect(w, &Fcihazverileri::left, mainWindow(), &QWidget::show);
-        connect(w, &Fcihazverileri::ruleViewerRequested, this, [this] { guarded([this] { ruleViewer()->openForRule(); }); });
+        connect(w, &Fcihazverileri::ruleViewerRequested, this,
+                [this] { guarded([this] { ruleViewer()->openForRule(); }); });
     }
     return devices_;
 }

@@ -33,7 +33,7 @@ class PortAyar;
 namespace comm {
 class BytePort;
 class PanelLink;
-}
+}  // namespace comm
 
 // One per run: the configuration every window edits, the ways of talking to
 // the user, and the windows, each created on first use and existing at most

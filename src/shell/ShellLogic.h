@@ -42,5 +42,4 @@ private:
     bool marked_ = false;
 };
 
-
 }  // namespace vaz

@@ -25,8 +25,8 @@ namespace vaz {
 
 namespace {
 
-const char *const kConfigItems[] = {"MnFarkliKaydet", "MnKaydet", "MnKonfigurasyonuGoster",
-                                    "MnKonfigüreEt", "MnPaneleGonder"};
+const char *const kConfigItems[] = {"MnFarkliKaydet", "MnKaydet", "MnKonfigurasyonuGoster", "MnKonfigüreEt",
+                                    "MnPaneleGonder"};
 
 QString name(const char *utf8) { return QString::fromUtf8(utf8); }
 
@@ -58,15 +58,11 @@ lintor1::lintor1(App &app) : app_(app)
     resize(640, 420);
 }
 
-QAction *lintor1::action(const char *key) const
-{
-    return findChild<QAction *>(name(key));
-}
+QAction *lintor1::action(const char *key) const { return findChild<QAction *>(name(key)); }
 
 void lintor1::buildMenus()
 {
-    auto item = [this](QMenu *menu, const char *key, const char *caption,
-                       void (lintor1::*command)() = nullptr) {
+    auto item = [this](QMenu *menu, const char *key, const char *caption, void (lintor1::*command)() = nullptr) {
         QAction *a = menu->addAction(name(caption));
         a->setObjectName(name(key));
         if (command)
@@ -167,7 +163,8 @@ void lintor1::buildDisplay()
     shape->setObjectName(QStringLiteral("Shape1"));
     shape->setFrameShape(QFrame::Box);
     shape->setLineWidth(3);
-    shape->setStyleSheet(QStringLiteral("#Shape1 { background: #1f2a36; border: 3px solid #56626e; border-radius: 6px; }"));
+    shape->setStyleSheet(
+        QStringLiteral("#Shape1 { background: #1f2a36; border: 3px solid #56626e; border-radius: 6px; }"));
     auto *display = new QVBoxLayout(shape);
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setStyleHint(QFont::Monospace);
@@ -200,8 +197,8 @@ void lintor1::load()
     if (app_.config().GonderimModu != 0)
         return;
     show();
-    for (const char *key : {"MnFarkliKaydet", "MnKaydet", "MnKonfigurasyonuGoster", "MnKonfigüreEt",
-                            "MnPaneleGonder", "MnSebepSonuc", "MnTekrarlayicilar"})
+    for (const char *key : {"MnFarkliKaydet", "MnKaydet", "MnKonfigurasyonuGoster", "MnKonfigüreEt", "MnPaneleGonder",
+                            "MnSebepSonuc", "MnTekrarlayicilar"})
         action(key)->setEnabled(false);
     action("MnKonfigurasyonuYazdir")->setEnabled(true);
     for (const char *key : {"BtKaydet", "BtGonder", "BtPanelKonfig", "BtCihazKonfig", "BtSebepSonuc", "BtNetwork"})
@@ -280,10 +277,7 @@ void lintor1::handOver(const std::function<void()> &openWindow)
     }
 }
 
-void lintor1::notAvailable()
-{
-    app_.messages().message(QStringLiteral("This command is not available yet."));
-}
+void lintor1::notAvailable() { app_.messages().message(QStringLiteral("This command is not available yet.")); }
 
 void lintor1::newConfiguration() { app_.openNewConfig(); }
 

@@ -28,9 +28,9 @@ public:
 
     // Windows that come later plug in here. While one is not set, its command
     // says so and changes nothing.
-    std::function<void()> openDeviceWindow;    // not modal; the main window is hidden first
-    std::function<void()> closeDeviceWindow;   // so that it rebuilds its tree next time
-    std::function<void()> openCauseEffect;     // the main window is hidden first
+    std::function<void()> openDeviceWindow;   // not modal; the main window is hidden first
+    std::function<void()> closeDeviceWindow;  // so that it rebuilds its tree next time
+    std::function<void()> openCauseEffect;    // the main window is hidden first
     // The main window hidden; GonderimModu is 1 for an upload, AlmaModu for a download.
     std::function<void(comm::Transfer)> startTransfer;
     std::function<void()> openPortSettings;

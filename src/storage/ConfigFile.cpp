@@ -22,21 +22,25 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kDelaysTitle = QStringLiteral("Delays");
 const QString kRingingTitle = QStringLiteral("RINGING MODE");
-const std::array<QString, 12> kColumnTitles{
-    QStringLiteral("Loop"),     QStringLiteral("Address"),    QStringLiteral("Zone"),
-    QStringLiteral("Type"),     QStringLiteral("Day"),        QStringLiteral("Night"),
-    QStringLiteral("Location"), QStringLiteral("ByPass"),     QStringLiteral("Event type"),
-    QStringLiteral("Delay"),    QStringLiteral("Output event fire"), QStringLiteral("Output event fault")};
+const std::array<QString, 12> kColumnTitles{QStringLiteral("Loop"),
+                                            QStringLiteral("Address"),
+                                            QStringLiteral("Zone"),
+                                            QStringLiteral("Type"),
+                                            QStringLiteral("Day"),
+                                            QStringLiteral("Night"),
+                                            QStringLiteral("Location"),
+                                            QStringLiteral("ByPass"),
+                                            QStringLiteral("Event type"),
+                                            QStringLiteral("Delay"),
+                                            QStringLiteral("Output event fire"),
+                                            QStringLiteral("Output event fault")};
 
 constexpr int kRecordFields = 12;
 
 // The three layouts a file can have; 14 reads like 12.
 enum class Layout { V12, V15, V20 };
 
-Layout layoutOf(int mcu)
-{
-    return mcu >= 20 ? Layout::V20 : mcu >= 15 ? Layout::V15 : Layout::V12;
-}
+Layout layoutOf(int mcu) { return mcu >= 20 ? Layout::V20 : mcu >= 15 ? Layout::V15 : Layout::V12; }
 
 QString versionName(Layout l)
 {
@@ -50,10 +54,7 @@ QString versionName(Layout l)
 
 // No text box lets these through, so a file that holds one is damaged. Tabs
 // and line ends may come from editing a file by hand.
-bool isStrayControl(QChar c)
-{
-    return (c < u' ' && c != u'\t' && c != u'\r' && c != u'\n') || c == u'\x7f';
-}
+bool isStrayControl(QChar c) { return (c < u' ' && c != u'\t' && c != u'\r' && c != u'\n') || c == u'\x7f'; }
 
 // A double quote would end the text early when the file is read back, and the
 // reader refuses a file with a stray control character.
@@ -85,18 +86,28 @@ struct Positions {
 QString partName(qsizetype i, Layout l)
 {
     const Positions p(l);
-    if (i == 0) return QStringLiteral("the identification line");
-    if (i == 1) return QStringLiteral("the supplier's name");
-    if (i < p.loopCount) return QStringLiteral("the panel name");
-    if (i == p.loopCount) return QStringLiteral("the loop count");
-    if (i < p.records) return QStringLiteral("the column titles");
+    if (i == 0)
+        return QStringLiteral("the identification line");
+    if (i == 1)
+        return QStringLiteral("the supplier's name");
+    if (i < p.loopCount)
+        return QStringLiteral("the panel name");
+    if (i == p.loopCount)
+        return QStringLiteral("the loop count");
+    if (i < p.records)
+        return QStringLiteral("the column titles");
     if (i < p.delaysTitle)
         return QStringLiteral("device record %1 of %2").arg((i - p.records) / kRecordFields + 1).arg(kRecords);
-    if (i == p.delaysTitle) return QStringLiteral("the title \"Delays\"");
-    if (i < p.ringingTitle) return QStringLiteral("the panel delays");
-    if (i == p.ringingTitle) return QStringLiteral("the title \"RINGING MODE\"");
-    if (i == p.ringing) return QStringLiteral("the ringing mode");
-    if (i == p.ruleCount) return QStringLiteral("the cause-effect count");
+    if (i == p.delaysTitle)
+        return QStringLiteral("the title \"Delays\"");
+    if (i < p.ringingTitle)
+        return QStringLiteral("the panel delays");
+    if (i == p.ringingTitle)
+        return QStringLiteral("the title \"RINGING MODE\"");
+    if (i == p.ringing)
+        return QStringLiteral("the ringing mode");
+    if (i == p.ruleCount)
+        return QStringLiteral("the cause-effect count");
     return QStringLiteral("cause-effect %1").arg((i - p.rules) / 4 + 1);
 }
 
@@ -160,10 +171,7 @@ QString fieldProblem(const QList<Field> &f, Layout l)
     return {};
 }
 
-int lastLine(const QList<Field> &f)
-{
-    return f.isEmpty() ? 1 : f.last().line;
-}
+int lastLine(const QList<Field> &f) { return f.isEmpty() ? 1 : f.last().line; }
 
 QString endsEarly(const QList<Field> &f, qsizetype missing, Layout l)
 {
@@ -243,9 +251,8 @@ void storeFields(Installation &c, const QList<Field> &f, Layout l)
     const Field &loops = f[p.loopCount];
     c.CevrimSayisi = textValue(loops.text);
     if (!std::isfinite(c.CevrimSayisi))
-        throw ReadError{QStringLiteral("Line %1: the loop count \"%2\" is not a number.")
-                            .arg(loops.line)
-                            .arg(loops.text.left(60))};
+        throw ReadError{
+            QStringLiteral("Line %1: the loop count \"%2\" is not a number.").arg(loops.line).arg(loops.text.left(60))};
 
     for (int k = 0; k < kRecords; ++k) {
         const Field *r = &f[p.records + qsizetype(k) * kRecordFields];
@@ -361,12 +368,11 @@ QByteArray configFileBytes(const Installation &cfg)
     const QString day = quoted(QStringLiteral("5"));
     for (int L = 1; L <= kLoops; ++L) {
         for (int A = 1; A <= kAddresses; ++A) {
-            out += quoted(blankLed(L)) + u',' + quoted(blankLed(A)) + u',' +
-                   quoted(blankLed(cfg.BolgeNo(L, A))) + u',' + quoted(blankLed(cfg.CihazTipi(L, A))) + u',' +
-                   day + u',' + day + u',' + quoted(cfg.MahalText(L, A)) + u',' +
-                   quoted(blankLed(cfg.GecikmeIptal(L, A))) + u',' + quoted(plainForm(cfg.OlayTipi(L, A))) +
-                   u',' + plainForm(cfg.Gecikme(L, A)) + u',' + plainForm(cfg.CikisYangin(L, A)) + u',' +
-                   quoted(plainForm(cfg.CikisHata(L, A)));
+            out += quoted(blankLed(L)) + u',' + quoted(blankLed(A)) + u',' + quoted(blankLed(cfg.BolgeNo(L, A))) +
+                   u',' + quoted(blankLed(cfg.CihazTipi(L, A))) + u',' + day + u',' + day + u',' +
+                   quoted(cfg.MahalText(L, A)) + u',' + quoted(blankLed(cfg.GecikmeIptal(L, A))) + u',' +
+                   quoted(plainForm(cfg.OlayTipi(L, A))) + u',' + plainForm(cfg.Gecikme(L, A)) + u',' +
+                   plainForm(cfg.CikisYangin(L, A)) + u',' + quoted(plainForm(cfg.CikisHata(L, A)));
             out += kCrLf;
         }
     }
@@ -442,10 +448,7 @@ SaveResult GirisVerileriniKaydet(Config &cfg, const QString &path)
     return {true, {}};
 }
 
-ReadResult readConfigBytes(Config &cfg, QByteArrayView bytes)
-{
-    return readBytes(cfg, bytes, QString());
-}
+ReadResult readConfigBytes(Config &cfg, QByteArrayView bytes) { return readBytes(cfg, bytes, QString()); }
 
 ReadResult DosyadanVerileriOku(Config &cfg, const QString &path)
 {

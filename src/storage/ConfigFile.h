@@ -9,8 +9,7 @@
 namespace vaz::storage {
 
 // First line of every configuration file.
-inline const QString kIdentification =
-    QStringLiteral("Rendon Elektronik Ticaret ve Sanayi A.S. Tel: (0000) 000 00 00");
+inline const QString kIdentification = QStringLiteral("Rendon Elektronik Ticaret ve Sanayi A.S. Tel: (0000) 000 00 00");
 
 // The bytes a save would write now for cfg (layout by cfg.McuVersiyon, code
 // page 1254, CRLF line ends). Pure: changes nothing. RangeError when a V2

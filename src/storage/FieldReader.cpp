@@ -10,10 +10,7 @@ namespace {
 // No file this tool writes comes near this; anything larger is not one of ours.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
-bool isSpace(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
-}
+bool isSpace(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
 }  // namespace
 
@@ -34,8 +31,7 @@ FieldList splitFields(QStringView text)
         if (pos < end && text[pos] == u'"') {
             qsizetype close = text.indexOf(u'"', pos + 1);
             if (close < 0) {
-                out.error = QStringLiteral("Line %1: a text opens with a double quote that is never closed.")
-                                .arg(line);
+                out.error = QStringLiteral("Line %1: a text opens with a double quote that is never closed.").arg(line);
                 return out;
             }
             field.text = text.sliced(pos + 1, close - pos - 1).toString();

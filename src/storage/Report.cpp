@@ -6,7 +6,6 @@
 #include "model/Installation.h"
 #include "model/Conversions.h"
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -63,16 +62,10 @@ private:
 };
 
 // Blank-led form of a value that may hold a fraction.
-QString blankLedNumber(double v)
-{
-    return v < 0 ? numberText(v) : u' ' + numberText(v);
-}
+QString blankLedNumber(double v) { return v < 0 ? numberText(v) : u' ' + numberText(v); }
 
 // A whole number printed as a number: sign place in front, a blank after.
-QString printedNumber(int v)
-{
-    return blankLed(v) + u' ';
-}
+QString printedNumber(int v) { return blankLed(v) + u' '; }
 
 QString typeName(int code)
 {
@@ -177,10 +170,7 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
     return lines;
 }
 
-QString failure(const QString &detail)
-{
-    return QStringLiteral("The configuration report was not printed. ") + detail;
-}
+QString failure(const QString &detail) { return QStringLiteral("The configuration report was not printed. ") + detail; }
 
 }  // namespace
 
@@ -204,8 +194,8 @@ ReportResult RaporYazdir(const QString &path, int mcuVersion)
 {
     const FileBytes file = readFileBytes(path);
     if (!file.openError.isEmpty())
-        return {false, failure(QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(file.name, file.openError)),
-                {}};
+        return {
+            false, failure(QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(file.name, file.openError)), {}};
     if (file.tooLarge)
         return {false,
                 failure(QStringLiteral("The file \"%1\" is far too large to be a configuration file.").arg(file.name)),

@@ -67,19 +67,15 @@ bool draw(const QStringList &textLines, QPrinter &printer)
             y += lineHeight;
         }
         const QString foot = QStringLiteral("Page %1").arg(page + 1);
-        painter.drawText(QPointF((area.width() - metrics.horizontalAdvance(foot)) / 2,
-                                 area.height() - metrics.descent()),
-                         foot);
+        painter.drawText(
+            QPointF((area.width() - metrics.horizontalAdvance(foot)) / 2, area.height() - metrics.descent()), foot);
     }
     return painter.end();
 }
 
 }  // namespace
 
-void renderReport(const QStringList &textLines, QPrinter &printer)
-{
-    draw(textLines, printer);
-}
+void renderReport(const QStringList &textLines, QPrinter &printer) { draw(textLines, printer); }
 
 bool SystemReportOutput::print(const QStringList &textLines, QString *error)
 {

@@ -14,8 +14,8 @@ void QtMessages::message(const QString &text)
 
 Answer QtMessages::question(const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::Question, title, text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent_);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -32,20 +32,11 @@ Answer QtMessages::yesNo(const QString &text, const QString &title)
 
 QtFileDialogs::QtFileDialogs(QWidget *parent) : parent_(parent) {}
 
-QtFileDialogs::~QtFileDialogs()
-{
-    delete dialog_;
-}
+QtFileDialogs::~QtFileDialogs() { delete dialog_; }
 
-QString QtFileDialogs::openFileName(const QString &title, const QString &filter)
-{
-    return run(title, filter, false);
-}
+QString QtFileDialogs::openFileName(const QString &title, const QString &filter) { return run(title, filter, false); }
 
-QString QtFileDialogs::saveFileName(const QString &title, const QString &filter)
-{
-    return run(title, filter, true);
-}
+QString QtFileDialogs::saveFileName(const QString &title, const QString &filter) { return run(title, filter, true); }
 
 QString QtFileDialogs::run(const QString &title, const QString &filter, bool save)
 {

@@ -11,8 +11,7 @@ class ProblemValidator : public QValidator {
 public:
     ProblemValidator(std::function<QString(const QString &)> problem, QObject *parent)
         : QValidator(parent), problem_(std::move(problem))
-    {
-    }
+    {}
     State validate(QString &input, int &) const override
     {
         reason = problem_(input);

@@ -66,8 +66,11 @@ TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
         int inputs;
         bool forward;
         int code;
-    } cases[] = {{"SSveya", 1, true, 1}, {"SSve", 1, false, 3}, {"SSikili", 1, false, 2},
-                 {"SSve", 2, true, 3},   {"SSikili", 2, true, 2}};
+    } cases[] = {{"SSveya", 1, true, 1},
+                 {"SSve", 1, false, 3},
+                 {"SSikili", 1, false, 2},
+                 {"SSve", 2, true, 3},
+                 {"SSikili", 2, true, 2}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.option + std::to_string(c.inputs));
         open();
@@ -100,7 +103,8 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
     toggle("CikisListe", {7, 4});
 
     button("geri")->click();
-    EXPECT_TRUE(button("devam")->isEnabled() && button("SSve")->isChecked()) << "earlier inputs and condition still hold";
+    EXPECT_TRUE(button("devam")->isEnabled() && button("SSve")->isChecked())
+        << "earlier inputs and condition still hold";
     button("devam")->click();
     EXPECT_TRUE(list("CikisListe")->selectedItems().isEmpty() && !button("devam")->isEnabled());
     toggle("CikisListe", {8, 4});
@@ -162,7 +166,8 @@ TEST_F(CauseEffectTest, SelectAllAndClearAllHandleTheFinalSelection)
     confirmName("All");
     button("CheckAll")->click();
     EXPECT_EQ(messages.messages, QStringList{kListLimitMessage}) << "said once";
-    EXPECT_EQ(std::pair(int(list("SSliste")->selectedItems().size()), label("girisAdet")), std::pair(255, QStringLiteral("255")));
+    EXPECT_EQ(std::pair(int(list("SSliste")->selectedItems().size()), label("girisAdet")),
+              std::pair(255, QStringLiteral("255")));
     EXPECT_EQ(cfg().GirisSecildi, 0);
     toggle("SSliste", {0});
     EXPECT_EQ(std::pair(int(cfg().GirisSecimSayisi), label("girisAdet")), std::pair(254, QStringLiteral("254")));

@@ -84,7 +84,8 @@ TEST(Rules, ReadingListTextsAndMembership)
     for (QString text : {QString("1,5.2,17.:"), QString("1,5,2,17,:"), QString("1,5.2,17.")}) {
         const auto items = DizidenListeyeCevir(text);
         ASSERT_EQ(items.size(), 2) << text.toStdString();
-        EXPECT_TRUE(items[0].loop == 1 && items[0].address == 5 && items[1].loopDigits == "2" && items[1].address == 17);
+        EXPECT_TRUE(items[0].loop == 1 && items[0].address == 5 && items[1].loopDigits == "2" &&
+                    items[1].address == 17);
     }
     // Garbage between separators is read as a number; a half item is dropped.
     const auto odd = DizidenListeyeCevir("x,7y.3");
@@ -144,12 +145,12 @@ TEST(RuleLists, EntryTexts)
     cfg->SSkosul(1) = 2;
     const RuleView v = SSicerikGoruntule(*cfg, 1);
     EXPECT_EQ((QStringList{v.name, v.condition}), (QStringList{"R", "Coincidence"}));
-    EXPECT_EQ(v.inputs, (QStringList{"1" + b(13) + "5" + b(9) + " 3" + b(8) + "Photo-elec. smoke det.",
-                                     "1" + b(13) + "9" + b(7) + " 10" + b(8) + "Photo-elec. smoke det.",
-                                     "1" + b(11) + "10" + b(7) + " 11" + b(8) + "Photo-elec. smoke det.",
-                                     "1" + b(11) + "99" + b(9) + " 4" + b(8) + "Photo-elec. smoke det.",
-                                     "2" + b(11) + "17" + b(7) + " 18" + b(8),
-                                     "4" + b(9) + "100" + b(12) + b(8) + "Heat det."}));
+    EXPECT_EQ(v.inputs,
+              (QStringList{"1" + b(13) + "5" + b(9) + " 3" + b(8) + "Photo-elec. smoke det.",
+                           "1" + b(13) + "9" + b(7) + " 10" + b(8) + "Photo-elec. smoke det.",
+                           "1" + b(11) + "10" + b(7) + " 11" + b(8) + "Photo-elec. smoke det.",
+                           "1" + b(11) + "99" + b(9) + " 4" + b(8) + "Photo-elec. smoke det.",
+                           "2" + b(11) + "17" + b(7) + " 18" + b(8), "4" + b(9) + "100" + b(12) + b(8) + "Heat det."}));
     // Any address digits but 1 to 6 give the last panel output; loop 6 or beyond gives nothing.
     EXPECT_EQ(v.outputs, (QStringList{"4" + b(13) + "2" + b(12) + b(8) + "Sounder controller", "Sounder 1",
                                       "Fault relay", "Fault relay"}));
@@ -185,7 +186,8 @@ TEST(RuleLists, SelectAllStopsPastTheLimit)
     std::vector<bool> lastSelected(300, false);
     lastSelected.back() = true;
     for (auto [selected, leading, over] : {std::tuple{std::vector<bool>(254, false), 254, false},
-                                           {std::vector<bool>(508, false), 255, true}, {lastSelected, 254, true}}) {
+                                           {std::vector<bool>(508, false), 255, true},
+                                           {lastSelected, 254, true}}) {
         const SelectAll s = selectAllPrefix(selected);
         EXPECT_EQ(std::pair(s.leading, s.overLimit), std::pair(leading, over));
     }

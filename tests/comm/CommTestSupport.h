@@ -53,7 +53,8 @@ inline void expectCarriedEqual(const Config &sent, const Config &got)
     EXPECT_TRUE(sent.McuVersiyon < 15 || have.panelName == want.panelName) << have.panelName.toStdString();
     EXPECT_EQ(have.settings, want.settings);
     for (int i = 0; i < kRecords; ++i)
-        ASSERT_EQ(have.records[i], want.records[i]) << "loop " << i / kAddresses + 1 << " address " << i % kAddresses + 1;
+        ASSERT_EQ(have.records[i], want.records[i])
+            << "loop " << i / kAddresses + 1 << " address " << i % kAddresses + 1;
     if (sent.McuVersiyon >= 20) {
         EXPECT_EQ(have.rules, want.rules);
     }

@@ -87,7 +87,8 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         button(w, "GonderimOK")->click();
         expectCarriedEqual(sent, cfg());
         EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
-        EXPECT_TRUE(cfg().CevrimSayisi == 4 && closes == 1 && cfg().AdresTablosuHazir == 0 && act("BtKaydet")->isEnabled());
+        EXPECT_TRUE(cfg().CevrimSayisi == 4 && closes == 1 && cfg().AdresTablosuHazir == 0 &&
+                    act("BtKaydet")->isEnabled());
         EXPECT_TRUE(act("MnKarsilastir")->isEnabled() && app->saveBaseline().unsaved(cfg()))
             << "compare is available as Upload is; the download is not saved yet";
         if (!rules)
@@ -243,7 +244,8 @@ TEST_F(CommWindowTest, CompareWithPanel)
     for (int r = 0; r < rows->rowCount(); ++r)
         found << rows->item(r, 0)->text() + " / " + rows->item(r, 1)->text();
     // Sorted as an installer counts, and kept as CSV.
-    EXPECT_EQ(found, (QStringList{"Cause-effect 2 / Outputs", "Loop 1 address 1 / Location", "Loop 4 address 127 / Zone"}));
+    EXPECT_EQ(found,
+              (QStringList{"Cause-effect 2 / Outputs", "Loop 1 address 1 / Location", "Loop 4 address 127 / Zone"}));
     EXPECT_TRUE(cfg() == before);
     QTemporaryDir dir;
     dialogs.paths = {dir.filePath("diff.csv")};

@@ -24,9 +24,9 @@ QList<QByteArray> values(const QList<PanelField> &fields)
 TEST(PanelFields, NumbersAndListsOnTheWire)
 {
     const std::pair<const char *, double> numbers[] = {
-        {"12", 12}, {"  12", 12}, {"-5", -5}, {"2.5", 2.5}, {".5", 0.5}, {"7 sec", 7},
-        {"1 2", 1},  // only leading blanks are skipped
-        {"1E3", 1}, {"", 0}, {"-", 0}, {"x5", 0}};
+        {"12", 12},  {"  12", 12}, {"-5", -5}, {"2.5", 2.5},
+        {".5", 0.5}, {"7 sec", 7}, {"1 2", 1},  // only leading blanks are skipped
+        {"1E3", 1},  {"", 0},      {"-", 0},   {"x5", 0}};
     for (const auto &[text, value] : numbers)
         EXPECT_EQ(fieldNumber(text), value) << text;
     EXPECT_EQ(SSpcTOdorvekc(QStringLiteral("1,5.2,17.:")), QStringLiteral("1,5,2,17,:"));
@@ -46,9 +46,11 @@ TEST(PanelFields, UploadRefusesTextsThatBreakTheFraming)
         const char *said;  // nullptr: accepted
     } cases[] = {
         {20, [](Config &) {}, nullptr},
-        {20, [](Config &c) { c.MahalText(2, 7) = QStringLiteral("Stair~B"); }, "loop 2, address 007 holds the character \"~\""},
+        {20, [](Config &c) { c.MahalText(2, 7) = QStringLiteral("Stair~B"); },
+         "loop 2, address 007 holds the character \"~\""},
         {20, [](Config &c) { c.MahalText(4, 127) = QStringLiteral("~"); }, "loop 4, address 127"},
-        {12, [](Config &c) { c.PanelAdi = QStringLiteral("a~b"); }, nullptr},  // the panel name only travels from V1.5 on
+        {12, [](Config &c) { c.PanelAdi = QStringLiteral("a~b"); },
+         nullptr},  // the panel name only travels from V1.5 on
         {20, [](Config &c) { c.PanelAdi = QStringLiteral("a~b"); }, "panel name"},
         {20, [](Config &c) { c.PanelAdi = QStringLiteral("Blok Ç"); }, nullptr},
         {20, [](Config &c) { c.PanelAdi = QStringLiteral("Блок"); }, "\"Б\""},
@@ -113,13 +115,13 @@ TEST(PanelCompare, EachDifferingFieldIsOneRow)
     Config cfg = exampleConfig(20, 2);
     QList<QByteArray> panel = values(expectedDownload(cfg));
     // The order: 8 passes over 508 records, names, 8 settings, rule count, 4 rule sections, loop count.
-    const int last = 4 * 127 - 1;           // loop 4 address 127
-    panel[0] = " 3";                         // zone of loop 1 address 1, written with a blank: the same number
-    panel[last] = "47";                      // zone of loop 4 address 127
-    panel[7 * 508 + last] = "Roof ";         // its location
+    const int last = 4 * 127 - 1;     // loop 4 address 127
+    panel[0] = " 3";                  // zone of loop 1 address 1, written with a blank: the same number
+    panel[last] = "47";               // zone of loop 4 address 127
+    panel[7 * 508 + last] = "Roof ";  // its location
     const int rules = 8 * 508 + 2 + 8;
-    panel[rules + 1 + 2 + 1] = "5,7,:";      // outputs of rule 2
-    panel.last() = "2";                      // loop count
+    panel[rules + 1 + 2 + 1] = "5,7,:";  // outputs of rule 2
+    panel.last() = "2";                  // loop count
 
     const auto rows = compareDownload(expectedDownload(cfg), nameDownload(panel, 20));
     ASSERT_EQ(rows.size(), 4);
@@ -131,8 +133,7 @@ TEST(PanelCompare, EachDifferingFieldIsOneRow)
 
     // A panel with one rule more: the rule's fields exist on the panel's side only.
     Config more = exampleConfig(20, 3);
-    const auto extra = compareDownload(expectedDownload(cfg),
-                                             nameDownload(values(expectedDownload(more)), 20));
+    const auto extra = compareDownload(expectedDownload(cfg), nameDownload(values(expectedDownload(more)), 20));
     ASSERT_EQ(extra.size(), 5);
     EXPECT_EQ((QStringList{extra[0].field, extra[4].where, extra[4].tool, extra[4].panel}),
               (QStringList{"Cause-effect count", "Cause-effect 3", "", "Rule3"}));

@@ -64,7 +64,7 @@ QByteArray expectedUpload(int mcu, int rules)
     s += records.join("N~");
     s += "E~10~20~30~40~50~60~70~1~";
     if (mcu >= 20)
-        s += rules == 0 ? "N~"
+        s += rules == 0   ? "N~"
              : rules == 1 ? "Y~1,1,2,5,:~}1,2,5,1,5,7,:~}2~}Rule1~}"
                           : "Y~1,1,2,5,:~1,1,2,5,:~}1,2,5,1,5,7,:~:~}2~3~}Rule1~Rule2~}";
     return s;
@@ -177,12 +177,13 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
         EXPECT_EQ(rig.cfg.CevrimSayisi, 4);
         EXPECT_EQ((QList<int>{rig.cfg.AlmaModu, rig.cfg.AdresTablosuHazir}), (QList<int>{0, 0}));
         EXPECT_EQ(rig.link.caption(), QStringLiteral("Receiving Data..."));
-        EXPECT_EQ(texts, (QStringList{"Receiving Zone Numbers...", "Receiving Types...",
-                                      "Receiving Day Thresholds...", "Receiving Night Thresholds...",
-                                      "Receiving Output ByPass Status...", "Receiving Controller Actions...",
-                                      "Receiving Location Texts...", "Receiving Data Completed"}));
+        EXPECT_EQ(texts, (QStringList{"Receiving Zone Numbers...", "Receiving Types...", "Receiving Day Thresholds...",
+                                      "Receiving Night Thresholds...", "Receiving Output ByPass Status...",
+                                      "Receiving Controller Actions...", "Receiving Location Texts...",
+                                      "Receiving Data Completed"}));
         ASSERT_EQ(bar.size(), 8 * 508 + 2);
-        EXPECT_EQ((QList<int>{bar[507], bar[508], bar[1015], bar[8 * 508], bar.last()}), (QList<int>{508, 2, 1, 0, 508}));
+        EXPECT_EQ((QList<int>{bar[507], bar[508], bar[1015], bar[8 * 508], bar.last()}),
+                  (QList<int>{508, 2, 1, 0, 508}));
         // One request before each pass and step, one acknowledgement after each field but the names.
         const int requests = 8 * 509 + 1 + 1 + 9 + (1 + 4 * rules) + 2;
         EXPECT_EQ(rig.port.written, "R~A~" + QByteArray("O~").repeated(requests));
@@ -248,7 +249,8 @@ TEST(Download, FailuresLeaveTheConfigurationAsItWas)
          QStringLiteral("more than 4096 characters without a separator for Loop 1 address 4, Location")},
         {"refused comparison", [](PanelSim &p) { p.memory().records[300][2] = "70000"; },
          QStringLiteral("Comparison refused: the panel sent \"70000\" as the zone number of loop 3, address 047, "
-                        "which does not fit. The configuration was not changed."), true},
+                        "which does not fit. The configuration was not changed."),
+         true},
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(k.name);

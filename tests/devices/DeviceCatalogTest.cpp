@@ -16,7 +16,8 @@ TEST(DeviceCatalog, CodesPositionsNamesAndGroups)
         const bool output = code == 5 || code == 8, input = code == 6 || code == 7;
         EXPECT_EQ((QList<bool>{bypassApplies(code), inputEventApplies(code), outputEventApplies(code),
                                isRuleOutput(code), isRuleInput(code)}),
-                  (QList<bool>{!output, input, output, output, !output})) << code;
+                  (QList<bool>{!output, input, output, output, !output}))
+            << code;
     }
     EXPECT_EQ(listText(8), "QF-5030 Sounder controller");
     ASSERT_EQ(typeListItems().size(), 10);

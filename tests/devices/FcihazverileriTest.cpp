@@ -60,8 +60,14 @@ protected:
     void press(const char *key) { child<QAction>(win(), key)->trigger(); }
     bool on(const char *key) { return child<QAction>(win(), key)->isEnabled(); }
     template <typename T = QWidget>
-    T *control(const char *name) { return child<T>(win(), name); }
-    void chooseType(const char *text) { control<QComboBox>("ComboCihazTipi")->setCurrentText(QString::fromLatin1(text)); }
+    T *control(const char *name)
+    {
+        return child<T>(win(), name);
+    }
+    void chooseType(const char *text)
+    {
+        control<QComboBox>("ComboCihazTipi")->setCurrentText(QString::fromLatin1(text));
+    }
     // New device on a loop, taking the address label given (or the first offered).
     void newDevice(int loop, const QString &label = {})
     {
@@ -118,16 +124,20 @@ TEST_F(DeviceWindowTest, ButtonsFollowTheSelection)
         bool newDevice, edit, del;
         int loop;
     } cases[] = {
-        {{"Loop 2"}, true, false, false, 2},     {{"Loop 2", "005"}, true, true, true, 2},
-        {{}, false, true, true, 0},              {{"Loop 1"}, true, false, false, 1},
-        {{"Cause-effect"}, false, false, false, 0}, {{"Cause-effect", "Alpha"}, false, false, false, 0},
+        {{"Loop 2"}, true, false, false, 2},
+        {{"Loop 2", "005"}, true, true, true, 2},
+        {{}, false, true, true, 0},
+        {{"Loop 1"}, true, false, false, 1},
+        {{"Cause-effect"}, false, false, false, 0},
+        {{"Cause-effect", "Alpha"}, false, false, false, 0},
         {{"Cause-effect", "100"}, false, true, true, 0},  // digits only: taken for a device label
     };
     for (const auto &c : cases) {
         click(c.path);
         const std::string where = c.path.join(u'/').toStdString();
         EXPECT_EQ((QList<int>{on("BtYeniCihaz"), on("BtEditCihaz"), on("BtCihazSil"), cfg().SeciliCevrim}),
-                  (QList<int>{c.newDevice, c.edit, c.del, c.loop})) << where;
+                  (QList<int>{c.newDevice, c.edit, c.del, c.loop}))
+            << where;
         EXPECT_FALSE(on("BtCihazYardim") || on("BtCihazOnay")) << where;
     }
     // On the rule "100": neither deletes nor edits anything.
@@ -283,20 +293,21 @@ TEST_F(DeviceWindowTest, PropertiesAreWrittenAsTheyAreChosenAndReachTheFile)
         const char *text;
         int stored;
         const char *shown;
-    } delays[] = {{"300", 250, "250"}, {"-5", 250, "250"}, {"12.5", 12, "12.5"}, {"13.5", 14, "13.5"}, {"", 0, ""},
-                  {"30", 30, "30"}};
+    } delays[] = {{"300", 250, "250"},  {"-5", 250, "250"}, {"12.5", 12, "12.5"},
+                  {"13.5", 14, "13.5"}, {"", 0, ""},        {"30", 30, "30"}};
     for (const auto &d : delays) {
         control<QLineEdit>("ModuleDelay")->setText(QString::fromLatin1(d.text));
         EXPECT_EQ(cfg().Gecikme(2, 12), d.stored) << d.text;
         EXPECT_EQ(control<QLineEdit>("ModuleDelay")->text(), d.shown) << d.text;
     }
-    EXPECT_EQ(messages.messages, (QStringList{"Enter zone number !", "Inappropriate value !", "Inappropriate value !"}));
+    EXPECT_EQ(messages.messages,
+              (QStringList{"Enter zone number !", "Inappropriate value !", "Inappropriate value !"}));
     control<QLineEdit>("CihVerMahal")->insert(QStringLiteral("Kazan Dairesi Çıkış"));
     press("BtCihazOnay");
     press("BtCihazCikis");
     EXPECT_TRUE(app->mainWindow()->isVisible());
-    const QByteArray expected = "\" 2\",\" 12\",\" 12\",\" 5\",\"5\",\"5\",\"Kazan Dairesi Cikis" + QByteArray(40, ' ') +
-                                "\",\" 0\",\"0\",30,12,\"0\"\r\n";
+    const QByteArray expected = "\" 2\",\" 12\",\" 12\",\" 5\",\"5\",\"5\",\"Kazan Dairesi Cikis" +
+                                QByteArray(40, ' ') + "\",\" 0\",\"0\",30,12,\"0\"\r\n";
     EXPECT_TRUE(savedFile("MnKaydet").contains(expected));
     EXPECT_EQ(messages.messages.size(), 3);
 
@@ -367,7 +378,6 @@ TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
     click({"Loop 1", "004"});
     press("BtCihazOnay");
     EXPECT_EQ(cfg().CihazTipi(1, 4), 5);
-
 }
 
 TEST_F(DeviceWindowTest, EveryDeviceOfAFileShowsAndShowingStoresNothing)

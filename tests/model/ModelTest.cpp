@@ -11,20 +11,34 @@ using namespace vaz;
 
 TEST(Conversions, ValueOfText)
 {
-    const std::pair<QString, double> values[] = {
-        {"", 0},       {"abc", 0},     {" 12", 12},    {"-3", -3},     {"1 2", 12},      {"\t- 4", -4},
-        {"1,5", 1},    {"7 sec", 7},   {"0.5", 0.5},   {".25x", 0.25}, {"1.2.3", 1.2},   {"1e3", 1000},
-        {"2E-1", 0.2}, {"5e", 5},      {"+8", 8},      {"-", 0},       {QStringLiteral("Ş12"), 0}, {"1e-999", 0},
-        {"1e999", INFINITY}, {QString(5000, u'9'), INFINITY}};
+    const std::pair<QString, double> values[] = {{"", 0},
+                                                 {"abc", 0},
+                                                 {" 12", 12},
+                                                 {"-3", -3},
+                                                 {"1 2", 12},
+                                                 {"\t- 4", -4},
+                                                 {"1,5", 1},
+                                                 {"7 sec", 7},
+                                                 {"0.5", 0.5},
+                                                 {".25x", 0.25},
+                                                 {"1.2.3", 1.2},
+                                                 {"1e3", 1000},
+                                                 {"2E-1", 0.2},
+                                                 {"5e", 5},
+                                                 {"+8", 8},
+                                                 {"-", 0},
+                                                 {QStringLiteral("Ş12"), 0},
+                                                 {"1e-999", 0},
+                                                 {"1e999", INFINITY},
+                                                 {QString(5000, u'9'), INFINITY}};
     for (const auto &[text, value] : values)
         EXPECT_EQ(textValue(text), value) << text.toStdString();
 }
 
 TEST(Conversions, HalfEvenRoundingAndSixteenBits)
 {
-    const std::pair<double, int> rounded[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},         {998.5, 998},
-                                              {-2.5, -2}, {-1.5, -2}, {2.4999, 2},      {32767.4, 32767},
-                                              {-32768, -32768}};
+    const std::pair<double, int> rounded[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},         {998.5, 998},    {-2.5, -2},
+                                              {-1.5, -2}, {2.4999, 2}, {32767.4, 32767}, {-32768, -32768}};
     for (const auto &[value, result] : rounded)
         EXPECT_EQ(toInt16(value), result) << value;
     for (double bad : {32767.5, -32769.0, 1e300, double(INFINITY), std::nan("")})

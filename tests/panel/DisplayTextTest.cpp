@@ -9,7 +9,8 @@ TEST(DisplayText, TwelveLettersBecomeTheirBaseLettersAndTextsStopAtForty)
     EXPECT_EQ(PanelVerKarakterDuzenle(QString::fromUtf8("ŞşĞğÇçİıÜüÖö")), "SsGgCcIiUuOo");
     EXPECT_EQ(MahalVerKarakterDuzenle(QString::fromUtf8("Kat 2, Mutfak (İç)")), "Kat 2, Mutfak (Ic)");
     // Letters outside the table stay, whatever they look like.
-    for (const QString &same : {QStringLiteral("  Isi, Sis 0-9 ~!? "), QString::fromUtf8("Âéß"), QString(39, 'x'), QString()})
+    for (const QString &same :
+         {QStringLiteral("  Isi, Sis 0-9 ~!? "), QString::fromUtf8("Âéß"), QString(39, 'x'), QString()})
         EXPECT_EQ(normaliseDisplayText(same), same);
     EXPECT_EQ(normaliseDisplayText(QString::fromUtf8("Şube") + QString(40, ' ')), "Sube" + QString(36, ' '));
     EXPECT_EQ(normaliseDisplayText(QString(1000, u'ğ')), QString(40, 'g'));

@@ -41,7 +41,8 @@ TEST_F(PanelWindowTest, ShowsTheStoredValuesAndSwitchesTheCauseEffectButton)
     EXPECT_TRUE(child<QAbstractButton>(w, "DefRingMode_Zonal")->isChecked());
     EXPECT_TRUE(act("BtSebepSonuc")->isEnabled()) << "opening with the zonal mode enables it";
     // Empty names show the hints as placeholders, not as values.
-    EXPECT_EQ((QStringList{box("TextTedarikci")->text(), box("TextTedarikci")->placeholderText(), box("TextPanel")->placeholderText()}),
+    EXPECT_EQ((QStringList{box("TextTedarikci")->text(), box("TextTedarikci")->placeholderText(),
+                           box("TextPanel")->placeholderText()}),
               (QStringList{"", "Supplier's name", "Max. 40 characters"}));
     auto *check = child<QCheckBox>(w, "Check1");
     check->click();
@@ -70,8 +71,8 @@ TEST_F(PanelWindowTest, DelaysAreCheckedAndStoredOnEveryChange)
         int slot;
         const char *text;
         int stored;
-    } typed[] = {{"TxtSiren2", 1, "abc", 0},    {"TxtSiren2", 1, "1000", 999}, {"TxtHataRol", 6, "-1", 999},
-                 {"TxtSiren1", 0, "0.5", 0},    {"TxtSiren3", 2, "1.5", 2},    {"TxtSiren4", 3, "7 sec", 7},
+    } typed[] = {{"TxtSiren2", 1, "abc", 0},   {"TxtSiren2", 1, "1000", 999}, {"TxtHataRol", 6, "-1", 999},
+                 {"TxtSiren1", 0, "0.5", 0},   {"TxtSiren3", 2, "1.5", 2},    {"TxtSiren4", 3, "7 sec", 7},
                  {"TxtAlarmRol", 4, "12", 12}, {"TxtYanginRol", 5, "30", 30}};
     for (const auto &t : typed) {
         cfg().Gecikmeler(t.slot) = 555;

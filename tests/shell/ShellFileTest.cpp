@@ -92,8 +92,8 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
     EXPECT_EQ((QList<int>{cfg().CihazTipi(2, 3), cfg().CihazTipi(1, 1), closed}), (QList<int>{0, 2, 1}));
     EXPECT_EQ(line("LCDsatir2"), "Acme");
     EXPECT_TRUE(act("BtSebepSonuc")->isEnabled());
-    EXPECT_EQ(dialogs.titles, (QStringList{"Open configuration", "Save configuration", "Open configuration",
-                                           "Open configuration"}));
+    EXPECT_EQ(dialogs.titles,
+              (QStringList{"Open configuration", "Save configuration", "Open configuration", "Open configuration"}));
     EXPECT_EQ(dialogs.filters, QStringList(4, "*.dvk"));
     messages.questions.clear();
     EXPECT_TRUE(main->close() && messages.questions.isEmpty()) << "just opened, nothing to lose";

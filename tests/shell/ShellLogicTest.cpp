@@ -11,21 +11,24 @@ namespace {
 
 TEST(ShellLogic, VersionNameAndDelayTexts)
 {
-    const std::pair<int, const char *> versions[] = {
-        {12, "MCU Version : V1.2"}, {14, "MCU Version : V1.2"}, {15, "MCU Version : V1.5"}, {20, "MCU Version : V2.0"}, {0, ""}};
+    const std::pair<int, const char *> versions[] = {{12, "MCU Version : V1.2"},
+                                                     {14, "MCU Version : V1.2"},
+                                                     {15, "MCU Version : V1.5"},
+                                                     {20, "MCU Version : V2.0"},
+                                                     {0, ""}};
     for (const auto &[code, text] : versions)
         EXPECT_EQ(mcuStatusText(code), text) << code;
 
-    const std::pair<QString, bool> names[] = {
-        {QString(40, u'a'), true},       {QStringLiteral("Şişli Çarşı € ü"), true}, {QString(41, u'a'), false},
-        {QStringLiteral("a\"b"), false}, {QStringLiteral("a~b"), false},            {QStringLiteral("北"), false}};
+    const std::pair<QString, bool> names[] = {{QString(40, u'a'), true},      {QStringLiteral("Şişli Çarşı € ü"), true},
+                                              {QString(41, u'a'), false},     {QStringLiteral("a\"b"), false},
+                                              {QStringLiteral("a~b"), false}, {QStringLiteral("北"), false}};
     for (const auto &[name, fine] : names)
         EXPECT_EQ(nameInputProblem(name).isEmpty(), fine) << name.toStdString();
 
     // Seconds stored for a typed text; -1: refused.
     const std::pair<const char *, int> delays[] = {
-        {"0", 0},     {"999", 999}, {"0.5", 0},     {"1.5", 2},     {"998.5", 998},   {"7 sec", 7},   {"abc", 0},
-        {"", 0},      {"1000", -1}, {"999.6", -1},  {"-1", -1},     {"-0.4", -1},     {"1e9999", -1}};
+        {"0", 0}, {"999", 999}, {"0.5", 0},    {"1.5", 2}, {"998.5", 998}, {"7 sec", 7},  {"abc", 0},
+        {"", 0},  {"1000", -1}, {"999.6", -1}, {"-1", -1}, {"-0.4", -1},   {"1e9999", -1}};
     for (const auto &[text, seconds] : delays) {
         const DelayInput in = delayFromText(QString::fromUtf8(text));
         EXPECT_EQ(in.inRange ? in.seconds : -1, seconds) << text;

@@ -11,8 +11,9 @@ TEST_F(ShellTest, VersionWindowAndMainWindowAtLoad)
     QObject::connect(app.get(), &App::quitRequested, [&] { ++quit; });
     mcuV *v = app->versionWindow();
     auto checked = [&] {
-        return QList<bool>{child<QAbstractButton>(v, "V_ok")->isEnabled(), child<QAbstractButton>(v, "v12")->isChecked(),
-                           child<QAbstractButton>(v, "v15")->isChecked(), child<QAbstractButton>(v, "v2")->isChecked()};
+        return QList<bool>{child<QAbstractButton>(v, "V_ok")->isEnabled(),
+                           child<QAbstractButton>(v, "v12")->isChecked(), child<QAbstractButton>(v, "v15")->isChecked(),
+                           child<QAbstractButton>(v, "v2")->isChecked()};
     };
     EXPECT_TRUE(v->isVisible());
     EXPECT_EQ(checked(), QList<bool>(4, false));
@@ -22,13 +23,13 @@ TEST_F(ShellTest, VersionWindowAndMainWindowAtLoad)
     EXPECT_TRUE(cfg().McuVersiyon == 20 && !v->isVisible() && main->isVisible());
     EXPECT_EQ(main->windowTitle(), "VAZ Communication Protocol - MCU Version : V2.0");
 
-    for (const char *on : {"MnDosya", "MnYeni", "MnAç", "MnSeçenekler", "version", "MnKonfigurasyonuYazdir",
-                           "MnÇikis", "MnHaberlesme", "MnPaneldenAlma", "MnPanelVerisi", "MnCihazlar", "MnYardim",
-                           "MnAltYardim", "MnHakkinda", "BtYeni", "BtAc", "BtAl", "BtYardim"})
+    for (const char *on : {"MnDosya", "MnYeni", "MnAç", "MnSeçenekler", "version", "MnKonfigurasyonuYazdir", "MnÇikis",
+                           "MnHaberlesme", "MnPaneldenAlma", "MnPanelVerisi", "MnCihazlar", "MnYardim", "MnAltYardim",
+                           "MnHakkinda", "BtYeni", "BtAc", "BtAl", "BtYardim"})
         EXPECT_TRUE(act(on)->isEnabled()) << on;
-    for (const char *off : {"MnKaydet", "MnFarkliKaydet", "MnKonfigurasyonuGoster", "MnKonfigüreEt", "MnPaneleGonder",
-                            "MnSebepSonuc", "MnTekrarlayicilar", "BtKaydet", "BtGonder", "BtPanelKonfig",
-                            "BtCihazKonfig", "BtSebepSonuc", "BtNetwork"})
+    for (const char *off :
+         {"MnKaydet", "MnFarkliKaydet", "MnKonfigurasyonuGoster", "MnKonfigüreEt", "MnPaneleGonder", "MnSebepSonuc",
+          "MnTekrarlayicilar", "BtKaydet", "BtGonder", "BtPanelKonfig", "BtCihazKonfig", "BtSebepSonuc", "BtNetwork"})
         EXPECT_FALSE(act(off)->isEnabled()) << off;
     EXPECT_TRUE(line("LCDsatir1").isEmpty() && !child(main, "Devrede")->isVisible());
     act("MnHakkinda")->trigger();
@@ -86,7 +87,8 @@ TEST_F(ShellTest, NewConfiguration)
     EXPECT_EQ(cfg().CevrimSayisi, 2);
     EXPECT_TRUE(cfg().CihazTipi(3, 127) == 0 && cfg().BolgeNo(3, 127) == 0 && cfg().MahalText(3, 127).isEmpty());
     EXPECT_EQ(cfg().GecikmeIptal(3, 127), 64) << "only type, zone and location go";
-    EXPECT_TRUE(cfg().Cevrim3Eklendi == 0 && closed == 1 && cfg().CihazTipi(4, 127) == 1) << "loop 4's branch was never built";
+    EXPECT_TRUE(cfg().Cevrim3Eklendi == 0 && closed == 1 && cfg().CihazTipi(4, 127) == 1)
+        << "loop 4's branch was never built";
 
     // 2 to 4: nothing asked, nothing cleared, even on a built loop.
     messages.questions.clear();

@@ -80,7 +80,8 @@ TEST(ConfigFileWriter, WritesOneRuleTextsAndNumbersAsHeldAndReadsThemBack)
     EXPECT_TRUE(bytes.contains("\r\n\" 3\",\" 9\",\"-4\",\" 6\",\"5\",\"5\",\""
                                "\xDE\x69\xFEli, 'B' G\xFCne\xFE \xDD\xD0\xD6\xDC\xC7\xFD"
                                "\",\" 0\",\"32\",0,0,\"7\"\r\n"));
-    EXPECT_TRUE(bytes.endsWith("\"RINGING MODE\"\r\n1\r\n1\r\n\"Rule1\"\r\n\"1,1.2,5.:\"\r\n\"1,2.5,1.5,7.:\"\r\n2\r\n"));
+    EXPECT_TRUE(
+        bytes.endsWith("\"RINGING MODE\"\r\n1\r\n1\r\n\"Rule1\"\r\n\"1,1.2,5.:\"\r\n\"1,2.5,1.5,7.:\"\r\n2\r\n"));
 
     Config read;
     read.McuVersiyon = 20;
@@ -97,7 +98,7 @@ TEST(ConfigFileReader, TakesFieldsAsTheFormatAllows)
 {
     QStringList l = linesOf(configFileBytes(exampleConfig(12, 0)));
     l[1] = QStringLiteral("\"ACME\tYangin\"");  // a tab is no damage
-    l[2] = QStringLiteral("  2.5");  // loop count keeps its fraction
+    l[2] = QStringLiteral("  2.5");             // loop count keeps its fraction
     // A record stored at its own loop and address, whatever its place; unquoted
     // fields with leading blanks; values rounded half to even.
     l[4] = QStringLiteral(R"(" 3"," 9.4",  2.5 ," 3.5",5,5,"Kat 1, oda 2"junk," 64","32",  30,1e1,"0")");
@@ -113,8 +114,8 @@ TEST(ConfigFileReader, TakesFieldsAsTheFormatAllows)
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message.toStdString();
     EXPECT_EQ(c.CevrimSayisi, 2.5);
     EXPECT_EQ(c.CihazTipi(1, 1), 5);  // no record for (1, 1) any more
-    EXPECT_EQ((QList<int>{c.BolgeNo(3, 9), c.CihazTipi(3, 9), c.GecikmeIptal(3, 9), c.OlayTipi(3, 9),
-                          c.Gecikme(3, 9), c.CikisYangin(3, 9)}),
+    EXPECT_EQ((QList<int>{c.BolgeNo(3, 9), c.CihazTipi(3, 9), c.GecikmeIptal(3, 9), c.OlayTipi(3, 9), c.Gecikme(3, 9),
+                          c.CikisYangin(3, 9)}),
               (QList<int>{2, 4, 64, 32, 30, 10}));
     EXPECT_EQ((QStringList{c.MahalText(3, 9), c.TedarikciAdi}), (QStringList{"Kat 1, oda 2", "ACME\tYangin"}));
 }
@@ -134,7 +135,8 @@ TEST(ConfigFileReader, RefusesBadFilesAndChangesNothing)
     QStringList tooMany = good.mid(0, good.indexOf(QStringLiteral("\"RINGING MODE\"")) + 2);
     tooMany << QStringLiteral("201");
     for (int r = 0; r < 201; ++r)
-        tooMany << QStringLiteral("\"R\"") << QStringLiteral("\"1,1.:\"") << QStringLiteral("\":\"") << QStringLiteral("1");
+        tooMany << QStringLiteral("\"R\"") << QStringLiteral("\"1,1.:\"") << QStringLiteral("\":\"")
+                << QStringLiteral("1");
     QByteArray lowerCase = joinLines(good);
     lowerCase.replace("Rendon Elektronik", "rendon elektronik");
     const int delays = good.indexOf(QStringLiteral("\"Delays\""));
@@ -156,15 +158,16 @@ TEST(ConfigFileReader, RefusesBadFilesAndChangesNothing)
         {"last record names loop 5", edited({{4 + 508, record(" 5", " 127")}}), ReadStatus::Damaged,
          QStringLiteral("Line 513: device record 508 names loop \" 5\"")},
         // A line end inside a quoted text still counts: CR alone, LF alone and CR LF once.
-        {"lone CR in a text", edited({{5, record(" 1", " 1", "a\rb")}, {6, record(" 5", " 2")}}),
-         ReadStatus::Damaged, QStringLiteral("Line 8: device record 2 names loop \" 5\"")},
+        {"lone CR in a text", edited({{5, record(" 1", " 1", "a\rb")}, {6, record(" 5", " 2")}}), ReadStatus::Damaged,
+         QStringLiteral("Line 8: device record 2 names loop \" 5\"")},
         {"CR LF in a text", edited({{5, record(" 1", " 1", "a\r\nb\nc")}, {6, record(" 5", " 2")}}),
          ReadStatus::Damaged, QStringLiteral("Line 9: device record 2 names loop \" 5\"")},
         {"zone beyond 16 bits", edited({{6, QStringLiteral(R"(" 1"," 2"," 40000"," 0","5","5",""," 0","0",0,0,"0")")}}),
          ReadStatus::Damaged,
          QStringLiteral("Line 7: the zone of device record 2 is \" 40000\", which does not fit a 16-bit field.")},
         {"type not a number", edited({{5, QStringLiteral(R"(" 1"," 1"," 0"," X","5","5",""," 0","0",0,0,"0")")}}),
-         ReadStatus::Damaged, QStringLiteral("Line 6: the field \"Type\" of device record 1 is \" X\", which is not a number.")},
+         ReadStatus::Damaged,
+         QStringLiteral("Line 6: the field \"Type\" of device record 1 is \" X\", which is not a number.")},
         {"delay not a number", edited({{delays + 1, QStringLiteral("10,20,3O,40,50,60,70")}}), ReadStatus::Damaged,
          QStringLiteral("panel delay 3 is \"3O\", which is not a number.")},
         {"NUL in a text", edited({{5, record(" 1", " 1", QString::fromLatin1("a\0b", 3))}}), ReadStatus::Damaged,
@@ -208,7 +211,8 @@ TEST(ConfigFileReader, RoundTripsAtItsVersionAndNamesTheVersionOfAnother)
                 const Config before = c;
                 const ReadResult r = readConfigBytes(c, bytes);
                 EXPECT_EQ(r.message, QStringLiteral("This file was written for MCU version %1. Choose that version "
-                                                    "with File > MCU Version and open it again.").arg(QLatin1String(name)));
+                                                    "with File > MCU Version and open it again.")
+                                         .arg(QLatin1String(name)));
                 EXPECT_TRUE(r.status == ReadStatus::VersionMismatch && c == before);
                 continue;
             }
@@ -221,7 +225,8 @@ TEST(ConfigFileReader, RoundTripsAtItsVersionAndNamesTheVersionOfAnother)
             const ReadResult r = readConfigBytes(read, bytes);
             ASSERT_EQ(r.status, ReadStatus::Ok) << r.message.toStdString();
             EXPECT_TRUE(r.message.isEmpty());
-            EXPECT_EQ((QList<int>{read.AdresTablosuHazir, read.DosyaKaydedildi, read.Cevrim3Eklendi}), (QList<int>{0, 1, 1}));
+            EXPECT_EQ((QList<int>{read.AdresTablosuHazir, read.DosyaKaydedildi, read.Cevrim3Eklendi}),
+                      (QList<int>{0, 1, 1}));
             EXPECT_EQ(read.PanelAdi, chosen < 15 ? QStringLiteral("Old") : QStringLiteral("Blok Ç"));
             EXPECT_EQ(read.SSsayisi, chosen < 20 ? 1 : 3);
             EXPECT_EQ(configFileBytes(read), bytes);
@@ -259,7 +264,8 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
     const std::pair<QString, QString> failing[] = {
         {path, QStringLiteral("The configuration was not saved to \"site.dvk\": ")},
         {dir.path(), QStringLiteral("a folder has that name")},
-        {dir.filePath(QStringLiteral("missing/site.dvk")), QStringLiteral("The configuration was not saved to \"site.dvk\": ")}};
+        {dir.filePath(QStringLiteral("missing/site.dvk")),
+         QStringLiteral("The configuration was not saved to \"site.dvk\": ")}};
     for (const auto &[target, said] : failing) {
         s = GirisVerileriniKaydet(fresh, target);
         EXPECT_FALSE(s.ok);
@@ -270,7 +276,8 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
     EXPECT_EQ(test::fileBytes(path), saved);
 
     // A full disk says so, with the room the file needs.
-    EXPECT_EQ((QStringList{saveFailureReason("Unknown error", 65536, 1000), saveFailureReason("Permission denied", 100, 1000)}),
+    EXPECT_EQ((QStringList{saveFailureReason("Unknown error", 65536, 1000),
+                           saveFailureReason("Permission denied", 100, 1000)}),
               (QStringList{"the disk is full (the file needs 64.0 kB, 1000 bytes are free)", "Permission denied"}));
 
     // Files that cannot be opened change nothing either.

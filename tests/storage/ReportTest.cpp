@@ -132,7 +132,8 @@ TEST(Report, EveryTypeNamePutsTheLocationAt85AndZonesFollowTheItems)
         ASSERT_EQ(found.size(), 1) << code;
         EXPECT_EQ(found[0].indexOf(location), 84) << code;
     }
-    EXPECT_EQ((QStringList{l.filter(QStringLiteral("yer 1."))[0].mid(42, 18), l.filter(QStringLiteral("yer 12."))[0].mid(42, 18)}),
+    EXPECT_EQ((QStringList{l.filter(QStringLiteral("yer 1."))[0].mid(42, 18),
+                           l.filter(QStringLiteral("yer 12."))[0].mid(42, 18)}),
               (QStringList{"MCP               ", "Unknown type 12   "}));
 
     EXPECT_EQ(layoutPrintLine({QStringLiteral("12345678901234"), QStringLiteral("x")}),

@@ -81,10 +81,7 @@ void PanelSim::reset()
     plan_.clear();
 }
 
-bool PanelSim::silent() const
-{
-    return silentAfter_ >= 0 && answered_ >= silentAfter_;
-}
+bool PanelSim::silent() const { return silentAfter_ >= 0 && answered_ >= silentAfter_; }
 
 void PanelSim::answer(QByteArray &out, const QByteArray &bytes)
 {

@@ -60,10 +60,9 @@ struct Options {
 {
     if (why)
         std::fprintf(stderr, "panel-sim: %s\n", why);
-    std::fprintf(stderr,
-                 "usage: panel-sim [--mcu 12|15|20] [--loops 2|4] [--link PATH | --port DEVICE]\n"
-                 "                 [--load FILE.dvk] [--save FILE.dvk] [--paced] [--silent-after N]\n"
-                 "                 [--trace FILE]\n");
+    std::fprintf(stderr, "usage: panel-sim [--mcu 12|15|20] [--loops 2|4] [--link PATH | --port DEVICE]\n"
+                         "                 [--load FILE.dvk] [--save FILE.dvk] [--paced] [--silent-after N]\n"
+                         "                 [--trace FILE]\n");
     std::exit(2);
 }
 
