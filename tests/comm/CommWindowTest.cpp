@@ -99,9 +99,7 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         ASSERT_TRUE(sim.process.waitForFinished(5000));
         EXPECT_TRUE(sim.process.exitStatus() == QProcess::NormalExit && sim.process.exitCode() == 0);
         EXPECT_FALSE(QFileInfo::exists(sim.link));
-        QFile trace(sim.dir.filePath("trace"));
-        ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(trace.readLine().contains("tool>panel 53 S"));
+        EXPECT_TRUE(fileBytes(sim.dir.filePath("trace")).split('\n').value(0).contains("tool>panel 53 S"));
         Sim second({"--mcu", mcu, "--loops", "2", "--load", sim.saved});
         restart(version);
         button(run("MnPaneldenAlma"), "GonderimOK")->click();
@@ -161,7 +159,7 @@ TEST_F(CommWindowTest, PortSettings)
     });
     confirmVersion("v15");
     newConfiguration(2);
-    // Options, an option, then OK, Cancel or (none) the frame.
+    // Options, an option, then OK, Cancel or (none) the frame: the port chosen after.
     auto choose = [&](const char *option, const char *close) {
         act("MnSeçenekler")->trigger();
         PortAyar *w = app->loadedPortSettings();
@@ -169,14 +167,11 @@ TEST_F(CommWindowTest, PortSettings)
         if (option)
             button(w, option)->click();
         close ? button(w, close)->click() : (void)w->close();
+        return int(cfg().SeciliPort);
     };
-    choose(nullptr, "OptComTamam");
-    EXPECT_EQ(cfg().SeciliPort, 1);
-    choose("OptCom4", "OptComTamam");
-    EXPECT_EQ(cfg().SeciliPort, 4);
-    choose("OptCom2", "OptComIptal");
-    choose("OptCom3", nullptr);
-    EXPECT_EQ(std::pair(int(cfg().SeciliPort), int(cfg().PortAyarAcik)), std::pair(4, 0));
+    EXPECT_EQ((QList<int>{choose(nullptr, "OptComTamam"), choose("OptCom4", "OptComTamam"),
+                          choose("OptCom2", "OptComIptal"), choose("OptCom3", nullptr), cfg().PortAyarAcik}),
+              (QList<int>{1, 4, 4, 4, 0}));
     EXPECT_TRUE(act("BtGonder")->isEnabled() && act("BtAl")->isEnabled());
 
     button(run("BtGonder"), "GonderimOK")->click();

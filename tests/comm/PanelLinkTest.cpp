@@ -86,11 +86,10 @@ TEST(Upload, ExactStreamsPerVersion)
         rig.link.PaneleGonder();
 
         EXPECT_EQ(rig.port.written, expectedUpload(mcu, rules));
-        EXPECT_EQ(rig.link.statusText(), QStringLiteral("Sending Completed"));
+        // Every acknowledgement was awaited in turn: the panel is idle.
         EXPECT_EQ((QList<bool>{rig.messages.messages.isEmpty(), rig.link.succeeded(), rig.link.okEnabled(),
-                               rig.cfg.GonderimModu == 0, rig.port.isOpen()}),
-                  (QList<bool>{true, true, true, true, false}));
-        EXPECT_TRUE(rig.panel.idle());  // every acknowledgement was awaited in turn
+                               rig.cfg.GonderimModu == 0, rig.port.isOpen(), rig.panel.idle()}),
+                  (QList<bool>{true, true, true, true, false, true}));
         // The bar sweeps twice over the 507 records, then stays full until OK.
         ASSERT_EQ(bar.size(), 508);
         EXPECT_EQ((QList<int>{bar[0], bar[253], bar[254], bar[255], bar[506], bar[507]}),
@@ -139,18 +138,6 @@ TEST(Upload, TimeOutsAndHowOftenTheyAreReported)
     }
 }
 
-TEST(Upload, RefusedBeforeAnythingIsSent)
-{
-    Rig rig(exampleConfig(20, 2));
-    rig.cfg.SSismi(2) = QStringLiteral("}end");
-    rig.cfg.GonderimModu = 1;
-    rig.link.PaneleGonder();
-    ASSERT_EQ(rig.messages.messages.size(), 1);
-    EXPECT_TRUE(rig.messages.messages[0].contains(QStringLiteral("}end")));
-    EXPECT_EQ((QList<int>{rig.port.opens, rig.link.succeeded(), rig.link.okEnabled(), rig.cfg.GonderimModu}),
-              (QList<int>{0, false, true, 0}));
-}
-
 TEST(Download, RoundTripWhateverTheReadsLookLike)
 {
     for (Chunking chunking : {Chunking::Whole, Chunking::Framed, Chunking::Bytes}) {
@@ -174,9 +161,8 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
 
         EXPECT_TRUE(rig.messages.messages.isEmpty() && rig.link.succeeded());
         test::expectCarriedEqual(sent, rig.cfg);
-        EXPECT_EQ(rig.cfg.CevrimSayisi, 4);
-        EXPECT_EQ((QList<int>{rig.cfg.AlmaModu, rig.cfg.AdresTablosuHazir}), (QList<int>{0, 0}));
-        EXPECT_EQ(rig.link.caption(), QStringLiteral("Receiving Data..."));
+        EXPECT_EQ((QList<int>{int(rig.cfg.CevrimSayisi), rig.cfg.AlmaModu, rig.cfg.AdresTablosuHazir}),
+                  (QList<int>{4, 0, 0}));
         EXPECT_EQ(texts, (QStringList{"Receiving Zone Numbers...", "Receiving Types...", "Receiving Day Thresholds...",
                                       "Receiving Night Thresholds...", "Receiving Output ByPass Status...",
                                       "Receiving Controller Actions...", "Receiving Location Texts...",
@@ -223,34 +209,37 @@ TEST(Download, StoresByTheRulesOfEachField)
     EXPECT_EQ((QStringList{c.PanelAdi, c.SSismi(1)}), (QStringList{"Keep", "R"}));
 }
 
-TEST(Download, FailuresLeaveTheConfigurationAsItWas)
+TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
 {
     const struct {
         const char *name;
-        std::function<void(PanelSim &)> spoil;
+        std::function<void(Rig &)> spoil;
         QString message;
-        bool compare = false;
+        Transfer transfer = Transfer::Download;
     } cases[] = {
-        {"port that cannot open", nullptr,
+        {"port that cannot open", [](Rig &r) { r.port.failure = BytePort::OpenError::PermissionDenied; },
          QStringLiteral("Cannot open port COM3 (/dev/fake3): Permission denied.\nYour user may not be allowed")},
-        {"handshake", [](PanelSim &p) { p.setSilentAfter(0); }, kCommError},
-        {"silent mid-pass", [](PanelSim &p) { p.setSilentAfter(700); }, kCommError},
-        {"zone out of range", [](PanelSim &p) { p.memory().records[300][2] = "70000"; },
+        {"handshake", [](Rig &r) { r.panel.setSilentAfter(0); }, kCommError},
+        {"silent mid-pass", [](Rig &r) { r.panel.setSilentAfter(700); }, kCommError},
+        {"zone out of range", [](Rig &r) { r.panel.memory().records[300][2] = "70000"; },
          QStringLiteral("\"70000\" as the zone number of loop 3, address 047")},
-        {"last device out of range", [](PanelSim &p) { p.memory().records[507][2] = "32768"; },
+        {"last device out of range", [](Rig &r) { r.panel.memory().records[507][2] = "32768"; },
          QStringLiteral("\"32768\" as the zone number of loop 4, address 127")},
         {"too many rules",
-         [](PanelSim &p) {
-             for (auto &s : p.memory().rules)
+         [](Rig &r) {
+             for (auto &s : r.panel.memory().rules)
                  s = QList<QByteArray>(201, "1");
          },
          QStringLiteral("\"201\" as the number of cause-effect rules")},
-        {"endless field", [](PanelSim &p) { p.memory().records[3][9] = QByteArray(5000, 'x'); },
+        {"endless field", [](Rig &r) { r.panel.memory().records[3][9] = QByteArray(5000, 'x'); },
          QStringLiteral("more than 4096 characters without a separator for Loop 1 address 4, Location")},
-        {"refused comparison", [](PanelSim &p) { p.memory().records[300][2] = "70000"; },
+        {"refused comparison", [](Rig &r) { r.panel.memory().records[300][2] = "70000"; },
          QStringLiteral("Comparison refused: the panel sent \"70000\" as the zone number of loop 3, address 047, "
                         "which does not fit. The configuration was not changed."),
-         true},
+         Transfer::Compare},
+        // Refused before the port is opened.
+        {"upload of a text that breaks the framing", [](Rig &r) { r.cfg.SSismi(2) = QStringLiteral("}end"); },
+         QStringLiteral("}end"), Transfer::Upload},
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(k.name);
@@ -260,17 +249,17 @@ TEST(Download, FailuresLeaveTheConfigurationAsItWas)
         Rig rig(start);
         rig.panel.memory() = sim::memoryFromConfig(exampleConfig(20, 1));
         rig.panel.memory().supplier = "Changed";
-        if (k.spoil)
-            k.spoil(rig.panel);
-        else
-            rig.port.failure = BytePort::OpenError::PermissionDenied;
-        rig.cfg.AlmaModu = !k.compare;
-        rig.link.runTransfer(k.compare ? Transfer::Compare : Transfer::Download);
+        k.spoil(rig);
+        const Config before = rig.cfg;
+        rig.cfg.AlmaModu = k.transfer == Transfer::Download;
+        rig.cfg.GonderimModu = k.transfer == Transfer::Upload;
+        rig.link.runTransfer(k.transfer);
 
         ASSERT_EQ(rig.messages.messages.size(), 1);
         EXPECT_TRUE(rig.messages.messages[0].contains(k.message)) << rig.messages.messages[0].toStdString();
-        EXPECT_TRUE(rig.cfg == start);
+        EXPECT_TRUE(rig.cfg == before);
         EXPECT_TRUE(!rig.link.succeeded() && rig.link.okEnabled());
+        EXPECT_EQ(rig.port.opens, k.transfer == Transfer::Upload ? 0 : 1);
     }
 }
 

@@ -24,27 +24,20 @@ QStringList manyLines(int n)
 
 }  // namespace
 
-TEST(ReportPrinter, RendersPagesIntoAPdf)
+TEST(ReportPrinter, RendersPagesAndWithoutPrinterWritesThePdfTheUserNames)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("report.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
     renderReport(manyLines(200), printer);
-
-    const QByteArray pdf = test::fileBytes(path);
+    const QByteArray pdf = test::fileBytes(dir.filePath(QStringLiteral("report.pdf")));
     ASSERT_TRUE(pdf.startsWith("%PDF"));
     // 201 lines do not fit one page: there are page breaks.
     EXPECT_GT(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
-}
 
-TEST(ReportPrinter, WithoutPrinterWritesThePdfTheUserNames)
-{
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this system has a default printer";
-    QTemporaryDir dir;
     test::FakeFileDialogs dialogs;
     SystemReportOutput output(dialogs);
     QString error = QStringLiteral("stale");
