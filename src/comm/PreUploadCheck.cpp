@@ -2,9 +2,6 @@
 
 namespace vaz::comm {
 
-QList<Finding> preUploadFindings(const Installation &)
-{
-    return {};
-}
+QList<Finding> preUploadFindings(const Installation &) { return {}; }
 
 }  // namespace vaz::comm
