@@ -17,4 +17,7 @@ struct Finding {
 // Every finding, in loop and address order, then rule order.
 QList<Finding> preUploadFindings(const Installation &inst);
 
+// "Loop 2 address 045: has no zone"
+QString findingLine(const Finding &f);
+
 }  // namespace vaz::comm

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vaz {
 
@@ -23,6 +24,15 @@ public:
     virtual Answer yesNo(const QString &text, const QString &title)
     {
         return question(text, title) == Answer::Yes ? Answer::Yes : Answer::No;
+    }
+    // Reasons against a command, listed under the text: the command's own
+    // button (`proceed`, "Upload anyway") and Cancel, Cancel the default. True
+    // when the user goes on.
+    virtual bool proceedDespite(const QString &text, const QStringList &reasons, const QString &proceed,
+                                const QString &title)
+    {
+        Q_UNUSED(proceed);
+        return yesNo(text + u'\n' + reasons.join(u'\n'), title) == Answer::Yes;
     }
 };
 

@@ -4,6 +4,7 @@
 #include "Fyeni.h"
 #include "widgets/ToolButton.h"
 #include "causeeffect/RuleLists.h"
+#include "comm/PreUploadCheck.h"
 #include "devices/UnusualDevices.h"
 #include "mcuV.h"
 #include "panel/Fpanelverileri.h"
@@ -401,7 +402,19 @@ void lintor1::transfer(comm::Transfer transfer)
     }
 }
 
-void lintor1::upload() { transfer(comm::Transfer::Upload); }
+void lintor1::upload()
+{
+    const QList<comm::Finding> findings = comm::preUploadFindings(app_.config());
+    QStringList lines;
+    for (const comm::Finding &f : findings)
+        lines << comm::findingLine(f);
+    if (!lines.isEmpty() &&
+        !app_.messages().proceedDespite(
+            QStringLiteral("The panel will take this configuration, but some of it is probably not meant:"), lines,
+            QStringLiteral("Upload anyway"), QStringLiteral("Upload")))
+        return;
+    transfer(comm::Transfer::Upload);
+}
 
 void lintor1::download()
 {

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vaz {
 
@@ -28,6 +29,27 @@ Answer QtMessages::yesNo(const QString &text, const QString &title)
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::No);  // a stray Enter must not stop anything
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+bool QtMessages::proceedDespite(const QString &text, const QStringList &reasons, const QString &proceed,
+                                const QString &title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent_);
+    // The first few in sight; the whole list scrolls under "Show Details...".
+    constexpr int kShown = 5;
+    QStringList shown = reasons.mid(0, kShown);
+    if (reasons.size() > kShown)
+        shown << QStringLiteral("… and %1 more").arg(reasons.size() - kShown);
+    box.setInformativeText(shown.join(u'\n'));
+    if (reasons.size() > kShown)
+        box.setDetailedText(reasons.join(u'\n'));
+    QAbstractButton *go = box.addButton(proceed, QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    // A stray Enter must not send what the user has not looked at.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == go;
 }
 
 QtFileDialogs::QtFileDialogs(QWidget *parent) : parent_(parent) {}

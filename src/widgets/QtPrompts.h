@@ -17,6 +17,8 @@ public:
     void message(const QString &text) override;
     Answer question(const QString &text, const QString &title) override;
     Answer yesNo(const QString &text, const QString &title) override;
+    bool proceedDespite(const QString &text, const QStringList &reasons, const QString &proceed,
+                        const QString &title) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -216,6 +216,27 @@ TEST_F(CommWindowTest, DownloadOffersToSaveUnsavedWorkFirst)
     EXPECT_EQ(dialogs.titles.size(), 2);
 }
 
+TEST_F(CommWindowTest, UploadAsksFirstWhenTheCheckFindsSomething)
+{
+    sim::PanelSim panel(20, 4);
+    int lines = 0;
+    restart("v2", 1);
+    app->setPortFactory([&] {
+        ++lines;
+        return attached(panel);
+    });
+    // A clean configuration goes without a question; then Cancel, then Upload anyway.
+    button(run("BtGonder"), "GonderimOK")->click();
+    cfg().BolgeNo(4, 127) = 0;
+    messages.proceedAnswers = {false, true};
+    act("BtGonder")->trigger();
+    EXPECT_TRUE(lines == 1 && app->mainWindow()->isVisible() && cfg().GonderimModu == 0) << "Cancel sends nothing";
+    button(run("BtGonder"), "GonderimOK")->click();
+    EXPECT_TRUE(lines == 2 && panel.memory().records == sim::memoryFromConfig(cfg()).records);
+    EXPECT_EQ(messages.reasonLists, (QList<QStringList>(2, {"Loop 4 address 127: has no zone"})));
+    EXPECT_EQ(messages.proceedCaptions, QStringList(2, "Upload anyway"));
+}
+
 TEST_F(CommWindowTest, CompareWithPanel)
 {
     Sim sim({});

@@ -28,8 +28,21 @@ public:
         return answers.empty() ? (question(text, title), Answer::No) : question(text, title);
     }
 
-    QStringList messages, questions, questionTitles;
+    // Its own queue; an empty one goes on, as every command did before it asked.
+    bool proceedDespite(const QString &, const QStringList &reasons, const QString &proceed, const QString &) override
+    {
+        reasonLists << reasons;
+        proceedCaptions << proceed;
+        const bool go = proceedAnswers.empty() || proceedAnswers.front();
+        if (!proceedAnswers.empty())
+            proceedAnswers.pop_front();
+        return go;
+    }
+
+    QStringList messages, questions, questionTitles, proceedCaptions;
+    QList<QStringList> reasonLists;
     std::deque<Answer> answers;
+    std::deque<bool> proceedAnswers;
 };
 
 // Hands out queued paths; an empty queue is a cancelled dialog.
