@@ -1,3 +1,5 @@
+#include "cli/Args.h"
+#include "cli/Commands.h"
 #include "shell/App.h"
 #include "shell/mcuV.h"
 
@@ -9,6 +11,13 @@
 
 int main(int argc, char *argv[])
 {
+    // Subcommands run without a window and without a display.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (vaz::cli::isCommandLine(args))
+        return vaz::cli::runMain(argc, argv);
+
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication qapp(argc, argv);
