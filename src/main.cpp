@@ -27,7 +27,8 @@ int main(int argc, char *argv[])
 
     vaz::App app;
     QObject::connect(&app, &vaz::App::quitRequested, &qapp, &QCoreApplication::quit, Qt::QueuedConnection);
-    app.start();
+    // A lone argument that is no option is a file to open.
+    app.start(args.size() == 1 && !args.first().startsWith(u'-') ? args.first() : QString());
 
     // Start-up check for the tests: say when the version window is on screen, then stop.
     if (qEnvironmentVariableIsSet("VAZ_QUIT_WHEN_SHOWN")) {
