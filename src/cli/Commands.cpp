@@ -9,6 +9,7 @@
 #include "storage/Report.h"
 #include "storage/ReportPrinter.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -93,8 +94,9 @@ private:
     QString device_;
 };
 
-// "[#####.....] 254/508 fields, 0:27 left": time at 9600 baud, ten bits a byte.
-QString progressLine(double done, const QList<comm::PanelField> &expected)
+// "[#####.....] 254/508 fields, 0:27 left". Until the line has shown its pace,
+// the time left is that of the bytes at 9600 baud, ten bits a byte.
+QString progressLine(double done, const QList<comm::PanelField> &expected, qint64 elapsedMs)
 {
     qint64 bytes = 0;
     for (const comm::PanelField &f : expected)
@@ -102,7 +104,8 @@ QString progressLine(double done, const QList<comm::PanelField> &expected)
     done = std::clamp(done, 0.0, 1.0);
     const int width = 30;
     const int filled = int(done * width);
-    const int secondsLeft = int(double(bytes) * (1 - done) / 960.0 + 0.5);
+    const double left = done > 0.05 ? double(elapsedMs) / 1000 * (1 - done) / done : double(bytes) * (1 - done) / 960;
+    const int secondsLeft = int(left + 0.5);
     return QStringLiteral("[%1%2] %3/%4 fields, %5:%6 left")
         .arg(QString(filled, u'#'), QString(width - filled, u'.'))
         .arg(qRound(done * double(expected.size())))
@@ -131,11 +134,13 @@ bool transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &conso
     QObject::connect(&interrupt, &InterruptWatch::interrupt, &link, &comm::PanelLink::abort);
 
     const QList<comm::PanelField> expected = comm::expectedDownload(cfg);
+    QElapsedTimer clock;
+    clock.start();
     QObject::connect(&link, &comm::PanelLink::progressChanged, &link, [&](int value) {
         const double done = kind == comm::Transfer::Upload
                                 ? double(value) / kRecords
                                 : double(link.receivedFields().size()) / double(qMax<qsizetype>(1, expected.size()));
-        console.progress(progressLine(done, expected));
+        console.progress(progressLine(done, expected, clock.elapsed()));
     });
 
     link.runTransfer(kind);
