@@ -36,8 +36,9 @@ QString fileName(const QString &path)
 }
 
 // Reads path into cfg at mcu, or at the one version the file's structure fits
-// when mcu is 0. False, with the message given, when the file cannot be used.
-bool readFile(Config &cfg, const QString &path, int mcu, Console &console)
+// when mcu is 0, said when it goes to a panel. False, with the message given,
+// when the file cannot be used.
+bool readFile(Config &cfg, const QString &path, int mcu, Console &console, bool forPanel = false)
 {
     if (mcu == 0) {
         const QList<int> fits = storage::fittingVersions(storage::readFileBytes(path).bytes);
@@ -51,7 +52,7 @@ bool readFile(Config &cfg, const QString &path, int mcu, Console &console)
         }
         // A file that fits none gets the reader's own reason below.
         mcu = fits.isEmpty() ? 20 : fits.first();
-        if (!fits.isEmpty())
+        if (!fits.isEmpty() && forPanel)
             console.err(QStringLiteral("%1: MCU version %2, as the file's structure shows.")
                             .arg(fileName(path), storage::versionName(mcu)));
     }
@@ -145,7 +146,7 @@ bool transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &conso
 
     link.runTransfer(kind);
     port.close();
-    if (interrupt.interrupted()) {
+    if (interrupt.interrupted() && !link.succeeded()) {
         console.err(QStringLiteral("Transfer stopped"));
         return false;
     }
@@ -193,7 +194,7 @@ int showDifferences(const QList<comm::FieldDifference> &rows, const Args &args, 
 int upload(const Args &args, Console &console)
 {
     Config cfg;
-    if (!readFile(cfg, args.files[0], args.mcu, console))
+    if (!readFile(cfg, args.files[0], args.mcu, console, true))
         return Failure;
     cfg.GonderimModu = 1;
     return transfer(cfg, comm::Transfer::Upload, args, console) ? Success : Failure;
@@ -218,7 +219,7 @@ int compare(const Args &args, Console &console)
 {
     Config cfg;
     QList<QByteArray> received;
-    if (!readFile(cfg, args.files[0], args.mcu, console) ||
+    if (!readFile(cfg, args.files[0], args.mcu, console, true) ||
         !transfer(cfg, comm::Transfer::Compare, args, console, &received))
         return Failure;
     const auto rows = comm::compareDownload(comm::expectedDownload(cfg), comm::nameDownload(received, cfg.McuVersiyon));
