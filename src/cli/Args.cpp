@@ -8,7 +8,7 @@ namespace vaz::cli {
 
 namespace {
 
-struct Spec {
+struct CommandForm {
     Command command;
     QString name;
     int files;
@@ -28,9 +28,9 @@ const QString kQuietHelp = QStringLiteral("  --quiet          no progress bar\n"
 const QString kJsonHelp = QStringLiteral("  --json           the rows as a JSON array on standard output\n");
 const QString kCsvHelp = QStringLiteral("  --csv OUT.csv    the rows as a CSV file as well\n");
 
-const std::array<Spec, 6> &specs()
+const std::array<CommandForm, 6> &forms()
 {
-    static const std::array<Spec, 6> table{{
+    static const std::array<CommandForm, 6> table{{
         {Command::Upload,
          QStringLiteral("upload"),
          1,
@@ -92,17 +92,17 @@ const std::array<Spec, 6> &specs()
     return table;
 }
 
-const Spec *findSpec(Command command)
+const CommandForm *findForm(Command command)
 {
-    for (const Spec &s : specs())
+    for (const CommandForm &s : forms())
         if (s.command == command)
             return &s;
     return nullptr;
 }
 
-const Spec *findSpec(const QString &name)
+const CommandForm *findForm(const QString &name)
 {
-    for (const Spec &s : specs())
+    for (const CommandForm &s : forms())
         if (s.name == name)
             return &s;
     return nullptr;
@@ -117,7 +117,7 @@ bool isCommandLine(const QStringList &args)
     if (args.isEmpty())
         return false;
     const QString &first = args.first();
-    if (findSpec(first) || isHelp(first) || first == QLatin1String("--version"))
+    if (findForm(first) || isHelp(first) || first == QLatin1String("--version"))
         return true;
     // A word that names no file is a mistyped command, not a file to open.
     return !first.startsWith(u'-') && !first.endsWith(QLatin1String(".dvk"), Qt::CaseInsensitive) &&
@@ -137,12 +137,12 @@ Parsed parseArgs(const QStringList &args)
             p.error = QStringLiteral("no command given");
         return p;
     }
-    const Spec *spec = findSpec(args.first());
-    if (!spec) {
+    const CommandForm *form = findForm(args.first());
+    if (!form) {
         p.error = QStringLiteral("unknown command \"%1\"").arg(args.first());
         return p;
     }
-    a.command = spec->command;
+    a.command = form->command;
     QStringList seen;
     for (qsizetype i = 1; i < args.size(); ++i) {
         QString arg = args[i];
@@ -161,12 +161,12 @@ Parsed parseArgs(const QStringList &args)
             arg.truncate(eq);
             inlineValue = true;
         }
-        if (spec->flags.contains(arg) && !inlineValue) {
+        if (form->flags.contains(arg) && !inlineValue) {
             (arg == QLatin1String("--json") ? a.json : a.quiet) = true;
             continue;
         }
-        if (!spec->valueOptions.contains(arg)) {
-            p.error = QStringLiteral("%1 does not take the option %2").arg(spec->name, arg);
+        if (!form->valueOptions.contains(arg)) {
+            p.error = QStringLiteral("%1 does not take the option %2").arg(form->name, arg);
             return p;
         }
         if (!inlineValue) {
@@ -194,34 +194,34 @@ Parsed parseArgs(const QStringList &args)
             return p;
         }
     }
-    for (const QString &option : spec->required)
+    for (const QString &option : form->required)
         if (!seen.contains(option)) {
-            p.error = QStringLiteral("%1 needs %2").arg(spec->name, option);
+            p.error = QStringLiteral("%1 needs %2").arg(form->name, option);
             return p;
         }
-    if (a.files.size() != spec->files)
-        p.error = spec->files == 0   ? QStringLiteral("%1 takes no file").arg(spec->name)
-                  : spec->files == 1 ? QStringLiteral("%1 takes one configuration file").arg(spec->name)
-                                     : QStringLiteral("%1 takes two configuration files").arg(spec->name);
+    if (a.files.size() != form->files)
+        p.error = form->files == 0   ? QStringLiteral("%1 takes no file").arg(form->name)
+                  : form->files == 1 ? QStringLiteral("%1 takes one configuration file").arg(form->name)
+                                     : QStringLiteral("%1 takes two configuration files").arg(form->name);
     return p;
 }
 
 QString usageLine(Command command)
 {
-    if (const Spec *spec = findSpec(command))
-        return QStringLiteral("usage: vazconfig ") + spec->usage;
+    if (const CommandForm *form = findForm(command))
+        return QStringLiteral("usage: vazconfig ") + form->usage;
     return QStringLiteral("usage: vazconfig [FILE.dvk] | vazconfig COMMAND [ARGS] | vazconfig --help | vazconfig "
                           "--version");
 }
 
 QString helpText(Command command)
 {
-    if (const Spec *spec = findSpec(command))
-        return usageLine(command) + QStringLiteral("\n\n") + spec->summary;
+    if (const CommandForm *form = findForm(command))
+        return usageLine(command) + QStringLiteral("\n\n") + form->summary;
     QString text = usageLine(command) +
                    QStringLiteral("\n\nWithout a command the windows start, with FILE.dvk opened when given.\n\n"
                                   "Commands:\n");
-    for (const Spec &s : specs())
+    for (const CommandForm &s : forms())
         text += QStringLiteral("  vazconfig ") + s.usage + u'\n';
     text += QStringLiteral("\nExit status: 0 success (no difference, no finding), 1 differences or findings, 2 "
                            "failure.\n`vazconfig COMMAND --help` tells more.\n");
