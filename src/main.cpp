@@ -1,3 +1,5 @@
+#include "cli/Args.h"
+#include "cli/Commands.h"
 #include "shell/App.h"
 #include "shell/mcuV.h"
 
@@ -9,6 +11,13 @@
 
 int main(int argc, char *argv[])
 {
+    // Subcommands run without a window and without a display.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (vaz::cli::isCommandLine(args))
+        return vaz::cli::runMain(argc, argv);
+
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication qapp(argc, argv);
@@ -18,7 +27,8 @@ int main(int argc, char *argv[])
 
     vaz::App app;
     QObject::connect(&app, &vaz::App::quitRequested, &qapp, &QCoreApplication::quit, Qt::QueuedConnection);
-    app.start();
+    // A lone argument that is no option is a file to open.
+    app.start(args.size() == 1 && !args.first().startsWith(u'-') ? args.first() : QString());
 
     // Start-up check for the tests: say when the version window is on screen, then stop.
     if (qEnvironmentVariableIsSet("VAZ_QUIT_WHEN_SHOWN")) {

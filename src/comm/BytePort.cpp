@@ -23,7 +23,9 @@ QString openFailureMessage(const BytePort &port)
 {
     const int n = port.portNumber();
     QString text =
-        QStringLiteral("Cannot open port %1 (%2): %3.").arg(portLabel(n), port.deviceName(), port.errorString());
+        port.numbered()
+            ? QStringLiteral("Cannot open port %1 (%2): %3.").arg(portLabel(n), port.deviceName(), port.errorString())
+            : QStringLiteral("Cannot open port %1: %2.").arg(port.deviceName(), port.errorString());
 #ifndef Q_OS_WIN
     switch (port.openError()) {
     case BytePort::OpenError::PermissionDenied:
@@ -31,6 +33,8 @@ QString openFailureMessage(const BytePort &port)
                                "(sudo usermod -aG dialout $USER) and log in again.");
         break;
     case BytePort::OpenError::NotFound:
+        if (!port.numbered())
+            break;
         text += QStringLiteral("\nFor a USB serial adapter, start the tool with VAZ_COM%1 set to its device, "
                                "for example VAZ_COM%1=/dev/ttyUSB0.")
                     .arg(n);

@@ -23,6 +23,8 @@ public:
     virtual int portNumber() const = 0;
     // The system device behind the port number (see portDevice).
     virtual QString deviceName() const = 0;
+    // False when the port was given as a device rather than a number.
+    virtual bool numbered() const { return true; }
 
     // 9600 baud, no parity, 8 data bits, 1 stop bit, no flow control.
     virtual bool open() = 0;

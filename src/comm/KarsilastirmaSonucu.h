@@ -24,7 +24,7 @@ public:
 
     void FarkKaydet_Click();
 
-    inline static const QString kSame = QStringLiteral("The panel holds this configuration.");
+    inline static const QString kSame = comm::kPanelHoldsConfiguration;
 
 private:
     Messages &messages_;

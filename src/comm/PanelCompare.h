@@ -25,6 +25,9 @@ QList<PanelField> expectedDownload(const Installation &cfg);
 // under "Panel" / "Extra field".
 QList<PanelField> nameDownload(const QList<QByteArray> &received, int mcu);
 
+// What a comparison without a difference says.
+inline const QString kPanelHoldsConfiguration = QStringLiteral("The panel holds this configuration.");
+
 struct FieldDifference {
     QString where;
     QString field;

@@ -15,7 +15,10 @@ public:
 
     void setPortNumber(int n) override;
     int portNumber() const override { return number_; }
-    QString deviceName() const override { return portDevice(number_); }
+    QString deviceName() const override { return device_.isEmpty() ? portDevice(number_) : device_; }
+    // A device by its path instead of a number, as the command line names it.
+    void setDevice(const QString &device) { device_ = device; }
+    bool numbered() const override { return device_.isEmpty(); }
 
     bool open() override;
     OpenError openError() const override { return openError_; }
@@ -30,6 +33,7 @@ public:
 private:
     QSerialPort port_;
     int number_ = 1;
+    QString device_;
     OpenError openError_ = OpenError::None;
     QString errorString_;
 };

@@ -7,6 +7,8 @@ namespace vaz {
 
 // Title of plain messages and of boxes shown without a title of their own.
 inline const QString kToolTitle = QStringLiteral("VAZ Configuration");
+// The tool's version as About and --version give it.
+inline const QString kToolVersion = QStringLiteral("V2.01");
 
 enum class Answer { Ok, Yes, No, Cancel };
 

@@ -12,7 +12,11 @@
 #include "comm/ProgBarIslem.h"
 #include "comm/SerialBytePort.h"
 #include "panel/Fpanelverileri.h"
+#include "storage/ConfigFile.h"
+#include "storage/FieldReader.h"
 #include "storage/ReportPrinter.h"
+
+#include <utility>
 
 static void initResources()
 {
@@ -43,13 +47,16 @@ void App::setMessages(Messages *m) { messages_ = m ? m : ownMessages_.get(); }
 void App::setFileDialogs(FileDialogs *d) { dialogs_ = d ? d : ownDialogs_.get(); }
 void App::setReportOutput(storage::ReportOutput *r) { report_ = r ? r : ownReport_.get(); }
 
-void App::start()
+void App::start(const QString &file)
 {
     config_.CalmaModu = 0;
     config_.CevrimSayisi = 0;
     config_.SSyerAyrildi = 0;
     config_.McuVersiyon = 0;
-    versionWindow()->openWindow();
+    fileAtStart_ = file;
+    const QList<int> fits =
+        file.isEmpty() ? QList<int>() : storage::fittingVersions(storage::readFileBytes(file).bytes);
+    versionWindow()->openWindow(fits.size() == 1 ? fits.first() : 0);
 }
 
 mcuV *App::versionWindow()
@@ -240,6 +247,8 @@ void App::versionConfirmed()
     w->setWindowTitle(kMainCaption + QStringLiteral(" - ") + mcuStatusText(config_.McuVersiyon));
     if (loaded)
         w->raise();
+    if (!fileAtStart_.isEmpty())
+        w->openPath(std::exchange(fileAtStart_, QString()));
 }
 
 void App::versionAbandoned()

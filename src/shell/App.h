@@ -59,7 +59,9 @@ public:
     void setReportOutput(storage::ReportOutput *r);
 
     // Resets the control values and asks for the MCU version.
-    void start();
+    // With a file, the version its structure shows is offered and the file is
+    // opened once a version is confirmed.
+    void start(const QString &file = QString());
 
     mcuV *versionWindow();
     // Loaded (and shown, as loading does) on first use.
@@ -106,6 +108,7 @@ signals:
     void quitRequested();
 
 private:
+    QString fileAtStart_;
     void versionConfirmed();
     void versionAbandoned();
 

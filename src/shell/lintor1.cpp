@@ -293,8 +293,13 @@ void lintor1::openFile()
         clear = true;
     }
     const QString path = app_.fileDialogs().openFileName(QStringLiteral("Open configuration"), kConfigFilter);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openPath(path, clear);
+}
+
+void lintor1::openPath(const QString &path, bool clear)
+{
+    Config &cfg = app_.config();
     // The devices go only once another configuration has really taken their place.
     auto trial = std::make_unique<Config>(cfg);
     if (clear)
@@ -381,7 +386,7 @@ void lintor1::chooseMcuVersion()
     app_.versionWindow()->openWindow();
 }
 
-void lintor1::about() { app_.messages().message(QStringLiteral("PC Version : V2.01")); }
+void lintor1::about() { app_.messages().message(QStringLiteral("PC Version : ") + kToolVersion); }
 
 void lintor1::transfer(comm::Transfer transfer)
 {

@@ -38,6 +38,8 @@ public:
     // Commands
     void newConfiguration();
     void openFile();
+    // Open's reading of a chosen file; clear: the devices go once it is read.
+    void openPath(const QString &path, bool clear = false);
     bool saveFile();  // true once the file is written
     void printConfiguration();
     void PanelKonfigKontrol();

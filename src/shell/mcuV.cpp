@@ -50,7 +50,7 @@ mcuV::mcuV(Config &cfg, QWidget *parent) : QDialog(parent), cfg_(cfg), group_(ne
     setMinimumWidth(280);
 }
 
-void mcuV::openWindow()
+void mcuV::openWindow(int preselected)
 {
     // An exclusive group cannot show "none chosen" by itself.
     group_->setExclusive(false);
@@ -58,6 +58,8 @@ void mcuV::openWindow()
         b->setChecked(false);
     group_->setExclusive(true);
     ok_->setEnabled(false);
+    if (QAbstractButton *b = group_->button(preselected))
+        b->setChecked(true);
     show();
     raise();
     activateWindow();

@@ -17,8 +17,9 @@ class mcuV : public QDialog {
 public:
     explicit mcuV(Config &cfg, QWidget *parent = nullptr);
 
-    // Shows the window with no version chosen and OK disabled.
-    void openWindow();
+    // Shows the window with no version chosen and OK disabled, or with
+    // preselected (12, 15, 20) chosen.
+    void openWindow(int preselected = 0);
 
 signals:
     void confirmed();

@@ -42,7 +42,7 @@ enum class Layout { V12, V15, V20 };
 
 Layout layoutOf(int mcu) { return mcu >= 20 ? Layout::V20 : mcu >= 15 ? Layout::V15 : Layout::V12; }
 
-QString versionName(Layout l)
+QString layoutName(Layout l)
 {
     switch (l) {
     case Layout::V12: return QStringLiteral("V1.2-1.4");
@@ -326,7 +326,7 @@ ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
                     return {ReadStatus::VersionMismatch,
                             QStringLiteral("This file was written for MCU version %1. Choose that version "
                                            "with File > MCU Version and open it again.")
-                                .arg(versionName(other))};
+                                .arg(layoutName(other))};
             return {ReadStatus::Damaged, damaged(fileName, problem)};
         }
         if (QString problem = fieldProblem(f, chosen); !problem.isEmpty())
@@ -449,6 +449,23 @@ SaveResult GirisVerileriniKaydet(Config &cfg, const QString &path)
 }
 
 ReadResult readConfigBytes(Config &cfg, QByteArrayView bytes) { return readBytes(cfg, bytes, QString()); }
+
+QList<int> fittingVersions(QByteArrayView bytes)
+{
+    QList<int> versions;
+    try {
+        const FieldList split = splitFields(fromCp1254(bytes));
+        if (split.fields.isEmpty() || split.fields[0].text != kIdentification || !split.error.isEmpty())
+            return versions;
+        for (auto [layout, mcu] : {std::pair{Layout::V12, 12}, {Layout::V15, 15}, {Layout::V20, 20}})
+            if (layoutProblem(split.fields, layout).isEmpty())
+                versions << mcu;
+    } catch (const ReadError &) {
+    } catch (const RangeError &) {}
+    return versions;
+}
+
+QString versionName(int mcu) { return layoutName(layoutOf(mcu)); }
 
 ReadResult DosyadanVerileriOku(Config &cfg, const QString &path)
 {

@@ -48,4 +48,12 @@ struct ReadResult {
 ReadResult DosyadanVerileriOku(Config &cfg, const QString &path);
 ReadResult readConfigBytes(Config &cfg, QByteArrayView bytes);
 
+// The MCU versions (12, 15, 20) whose layout the file's structure fits, as the
+// reader judges it before it looks at single fields; empty for a file that is
+// not a configuration file or fits no layout.
+QList<int> fittingVersions(QByteArrayView bytes);
+
+// "V1.2-1.4", "V1.5", "V2.0": how messages name the layout of MCU version mcu.
+QString versionName(int mcu);
+
 }  // namespace vaz::storage

@@ -109,6 +109,23 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
     EXPECT_TRUE(main->close() && messages.questions.isEmpty()) << "just opened, nothing to lose";
 }
 
+TEST_F(ShellFileTest, StartsWithAFileGiven)
+{
+    Config file = exampleConfig(15);
+    ASSERT_TRUE(storage::GirisVerileriniKaydet(file, path("a.dvk")).ok);
+    // The version the file shows is offered; another one confirmed gets Open's refusal.
+    for (const char *chosen : {"v2", "v15"}) {
+        SCOPED_TRACE(chosen);
+        messages = {};
+        app->start(path("a.dvk"));
+        EXPECT_TRUE(child<QAbstractButton>(app->versionWindow(), "v15")->isChecked());
+        confirmVersion(chosen);
+        const bool same = QByteArray(chosen) == "v15";
+        EXPECT_EQ(cfg().TedarikciAdi == "ACME Yangin", same);
+        EXPECT_EQ(messages.messages.value(0).startsWith("This file was written for MCU version V1.5."), !same);
+    }
+}
+
 TEST_F(ShellFileTest, PrintReportsAChosenFile)
 {
     confirmVersion("v15");

@@ -1,0 +1,342 @@
+#include "Commands.h"
+
+#include "comm/PanelCompare.h"
+#include "comm/PanelLink.h"
+#include "comm/PreUploadCheck.h"
+#include "comm/SerialBytePort.h"
+#include "storage/ConfigFile.h"
+#include "storage/FieldReader.h"
+#include "storage/Report.h"
+#include "storage/ReportPrinter.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace vaz::cli {
+
+namespace {
+
+QString fileName(const QString &path)
+{
+    return QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
+}
+
+// Reads path into cfg at mcu, or at the one version the file's structure fits
+// when mcu is 0, said when it goes to a panel. False, with the message given,
+// when the file cannot be used.
+bool readFile(Config &cfg, const QString &path, int mcu, Console &console, bool forPanel = false)
+{
+    if (mcu == 0) {
+        const QList<int> fits = storage::fittingVersions(storage::readFileBytes(path).bytes);
+        if (fits.size() > 1) {
+            QStringList names;
+            for (int v : fits)
+                names << storage::versionName(v);
+            console.err(QStringLiteral("The file \"%1\" fits more than one MCU version (%2): give --mcu.")
+                            .arg(fileName(path), names.join(QStringLiteral(", "))));
+            return false;
+        }
+        // A file that fits none gets the reader's own reason below.
+        mcu = fits.isEmpty() ? 20 : fits.first();
+        if (!fits.isEmpty() && forPanel)
+            console.err(QStringLiteral("%1: MCU version %2, as the file's structure shows.")
+                            .arg(fileName(path), storage::versionName(mcu)));
+    }
+    cfg.McuVersiyon = mcu;
+    const storage::ReadResult r = storage::DosyadanVerileriOku(cfg, path);
+    switch (r.status) {
+    case storage::ReadStatus::Ok: return true;
+    case storage::ReadStatus::WrongFileType:
+        console.err(
+            QStringLiteral("The file \"%1\" is not a configuration file (wrong file type).").arg(fileName(path)));
+        return false;
+    case storage::ReadStatus::VersionMismatch: {
+        const QList<int> fits = storage::fittingVersions(storage::readFileBytes(path).bytes);
+        console.err(QStringLiteral("The file \"%1\" was written for MCU version %2, not %3: leave out --mcu.")
+                        .arg(fileName(path), storage::versionName(fits.value(0)), storage::versionName(mcu)));
+        return false;
+    }
+    default: console.err(r.message); return false;
+    }
+}
+
+// The engine's messages name the port when they do not already.
+class PortMessages : public Messages {
+public:
+    PortMessages(Console &console, QString device) : console_(console), device_(std::move(device)) {}
+    void message(const QString &text) override
+    {
+        ++count;
+        console_.message(text.contains(device_) ? text : QStringLiteral("Port %1: %2").arg(device_, text));
+    }
+    Answer question(const QString &text, const QString &title) override
+    {
+        ++count;
+        return console_.question(text, title);
+    }
+    int count = 0;
+
+private:
+    Console &console_;
+    QString device_;
+};
+
+// "[#####.....] 254/508 fields, 0:27 left". Until the line has shown its pace,
+// the time left is that of the bytes at 9600 baud, ten bits a byte.
+QString progressLine(double done, const QList<comm::PanelField> &expected, qint64 elapsedMs)
+{
+    qint64 bytes = 0;
+    for (const comm::PanelField &f : expected)
+        bytes += f.value.size() + 1;
+    done = std::clamp(done, 0.0, 1.0);
+    const int width = 30;
+    const int filled = int(done * width);
+    const double left = done > 0.05 ? double(elapsedMs) / 1000 * (1 - done) / done : double(bytes) * (1 - done) / 960;
+    const int secondsLeft = int(left + 0.5);
+    return QStringLiteral("[%1%2] %3/%4 fields, %5:%6 left")
+        .arg(QString(filled, u'#'), QString(width - filled, u'.'))
+        .arg(qRound(done * double(expected.size())))
+        .arg(expected.size())
+        .arg(secondsLeft / 60)
+        .arg(secondsLeft % 60, 2, 10, QLatin1Char('0'));
+}
+
+// One transfer over the port the arguments name. False with the reason given
+// when it did not complete.
+bool transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &console,
+              QList<QByteArray> *received = nullptr)
+{
+    comm::SerialBytePort port;
+    static const QRegularExpression numbered(QStringLiteral("^COM([1-4])$"), QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch m = numbered.match(args.port); m.hasMatch()) {
+        cfg.SeciliPort = m.captured(1).toInt();
+        port.setPortNumber(cfg.SeciliPort);
+    } else {
+        cfg.SeciliPort = 0;
+        port.setDevice(args.port);
+    }
+    PortMessages messages(console, port.deviceName());
+    comm::PanelLink link(cfg, port, messages);
+    InterruptWatch interrupt;
+    QObject::connect(&interrupt, &InterruptWatch::interrupt, &link, &comm::PanelLink::abort);
+
+    const QList<comm::PanelField> expected = comm::expectedDownload(cfg);
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&link, &comm::PanelLink::progressChanged, &link, [&](int value) {
+        const double done = kind == comm::Transfer::Upload
+                                ? double(value) / kRecords
+                                : double(link.receivedFields().size()) / double(qMax<qsizetype>(1, expected.size()));
+        console.progress(progressLine(done, expected, clock.elapsed()));
+    });
+
+    link.runTransfer(kind);
+    port.close();
+    if (interrupt.interrupted() && !link.succeeded()) {
+        console.err(QStringLiteral("Transfer stopped"));
+        return false;
+    }
+    if (!link.succeeded()) {
+        if (messages.count == 0)
+            messages.message(QStringLiteral("the transfer did not complete."));
+        return false;
+    }
+    if (received)
+        *received = link.receivedFields();
+    return true;
+}
+
+bool writeCsv(const QString &path, const QList<comm::FieldDifference> &rows, Console &console)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(comm::differencesCsv(rows)) >= 0 && file.commit())
+        return true;
+    console.err(QStringLiteral("The file \"%1\" could not be written: %2").arg(path, file.errorString()));
+    return false;
+}
+
+// The rows of compare and diff; aLabel / bLabel name the two sides.
+int showDifferences(const QList<comm::FieldDifference> &rows, const Args &args, const QString &aKey,
+                    const QString &aLabel, const QString &bKey, const QString &bLabel, const QString &same,
+                    Console &console)
+{
+    if (!args.csv.isEmpty() && !writeCsv(args.csv, rows, console))
+        return Failure;
+    if (args.json) {
+        QJsonArray array;
+        for (const comm::FieldDifference &d : rows)
+            array.append(QJsonObject{{"where", d.where}, {"field", d.field}, {aKey, d.tool}, {bKey, d.panel}});
+        console.out(QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)).trimmed());
+    } else if (rows.isEmpty()) {
+        console.out(same);
+    } else {
+        for (const comm::FieldDifference &d : rows)
+            console.out(
+                QStringLiteral("%1, %2: \"%3\" %4, \"%5\" %6").arg(d.where, d.field, d.tool, aLabel, d.panel, bLabel));
+    }
+    return rows.isEmpty() ? Success : Differences;
+}
+
+int upload(const Args &args, Console &console)
+{
+    Config cfg;
+    if (!readFile(cfg, args.files[0], args.mcu, console, true))
+        return Failure;
+    cfg.GonderimModu = 1;
+    return transfer(cfg, comm::Transfer::Upload, args, console) ? Success : Failure;
+}
+
+int download(const Args &args, Console &console)
+{
+    Config cfg;
+    cfg.McuVersiyon = args.mcu;
+    cfg.AlmaModu = 1;
+    if (!transfer(cfg, comm::Transfer::Download, args, console))
+        return Failure;
+    const storage::SaveResult saved = storage::GirisVerileriniKaydet(cfg, args.output);
+    if (!saved.ok) {
+        console.err(saved.message);
+        return Failure;
+    }
+    return Success;
+}
+
+int compare(const Args &args, Console &console)
+{
+    Config cfg;
+    QList<QByteArray> received;
+    if (!readFile(cfg, args.files[0], args.mcu, console, true) ||
+        !transfer(cfg, comm::Transfer::Compare, args, console, &received))
+        return Failure;
+    const auto rows = comm::compareDownload(comm::expectedDownload(cfg), comm::nameDownload(received, cfg.McuVersiyon));
+    return showDifferences(rows, args, QStringLiteral("file"), QStringLiteral("in the file"), QStringLiteral("panel"),
+                           QStringLiteral("in the panel"), comm::kPanelHoldsConfiguration, console);
+}
+
+int diff(const Args &args, Console &console)
+{
+    Config a, b;
+    if (!readFile(a, args.files[0], args.mcu, console) || !readFile(b, args.files[1], args.mcu, console))
+        return Failure;
+    const auto rows = comm::compareDownload(comm::expectedDownload(a), comm::expectedDownload(b));
+    return showDifferences(rows, args, QStringLiteral("fileA"), QStringLiteral("in ") + fileName(args.files[0]),
+                           QStringLiteral("fileB"), QStringLiteral("in ") + fileName(args.files[1]),
+                           QStringLiteral("The files hold the same configuration."), console);
+}
+
+int check(const Args &args, Console &console)
+{
+    Config cfg;
+    if (!readFile(cfg, args.files[0], args.mcu, console))
+        return Failure;
+    const QList<comm::Finding> findings = comm::preUploadFindings(cfg);
+    if (args.json) {
+        QJsonArray array;
+        for (const comm::Finding &f : findings)
+            array.append(QJsonObject{{"place", f.place}, {"finding", f.text}});
+        console.out(QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)).trimmed());
+    } else if (findings.isEmpty()) {
+        console.out(QStringLiteral("No findings."));
+    } else {
+        for (const comm::Finding &f : findings)
+            console.out(f.place + QStringLiteral(": ") + f.text);
+    }
+    return findings.isEmpty() ? Success : Differences;
+}
+
+int report(const Args &args, Console &console)
+{
+    Config cfg;
+    if (!readFile(cfg, args.files[0], args.mcu, console))
+        return Failure;
+    const storage::ReportResult r = storage::RaporYazdir(args.files[0], cfg.McuVersiyon);
+    if (!r.ok) {
+        console.err(r.message);
+        return Failure;
+    }
+    // Rendered beside the target, then put in its place: a failed run leaves what was there.
+    const QFileInfo target(args.output);
+    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    auto failed = [&](const QString &reason) {
+        console.err(QStringLiteral("The report was not written to \"%1\": %2.").arg(args.output, reason));
+        return Failure;
+    };
+    if (!part.open())
+        return failed(part.errorString());
+    part.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(part.fileName());
+    storage::renderReport(storage::layoutReport(r.lines), printer);
+    if (QFileInfo(part.fileName()).size() == 0)
+        return failed(QStringLiteral("nothing could be drawn"));
+    std::error_code error;
+    std::filesystem::rename(part.fileName().toStdString(), args.output.toStdString(), error);
+    if (error)
+        return failed(QString::fromStdString(error.message()));
+    part.setAutoRemove(false);
+    return Success;
+}
+
+}  // namespace
+
+int run(const Args &args, Console &console)
+{
+    switch (args.command) {
+    case Command::Upload: return upload(args, console);
+    case Command::Download: return download(args, console);
+    case Command::Compare: return compare(args, console);
+    case Command::Diff: return diff(args, console);
+    case Command::Check: return check(args, console);
+    case Command::Report: return report(args, console);
+    case Command::None: break;
+    }
+    return Failure;
+}
+
+int runMain(int argc, char **argv)
+{
+    QStringList list;
+    for (int i = 1; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    const Parsed parsed = parseArgs(list);
+    StdConsole console(parsed.args.quiet);
+    if (!parsed.error.isEmpty()) {
+        console.err(parsed.error);
+        std::fprintf(stderr, "%s\n", usageLine(parsed.args.command).toLocal8Bit().constData());
+        return Failure;
+    }
+    if (parsed.args.help) {
+        std::fputs(helpText(parsed.args.command).toLocal8Bit().constData(), stdout);
+        return Success;
+    }
+    if (parsed.args.version) {
+        console.out(QStringLiteral("vazconfig ") + kToolVersion);
+        return Success;
+    }
+    std::unique_ptr<QCoreApplication> app;
+    if (parsed.args.command == Command::Report) {
+        // The PDF needs fonts and a paint device, never a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return run(parsed.args, console);
+}
+
+}  // namespace vaz::cli

@@ -1,0 +1,186 @@
+// The command line as a user runs it: the program as a process, the simulator
+// on a pseudo-terminal as the panel, no display.
+
+#include "cli/Args.h"
+#include "storage/ConfigFile.h"
+#include "support/ExampleConfig.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace vaz;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QStringList out;  // lines of standard output
+    QString err;
+};
+
+Outcome vazconfig(const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *display : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(display));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VAZ_BINARY_DIR "/vazconfig"), args);
+    EXPECT_TRUE(p.waitForFinished(120000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, out.split(u'\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The simulator plays a panel at mcu and keeps what it receives in `saved`.
+struct Sim {
+    explicit Sim(const char *mcu, QStringList more = {})
+    {
+        process.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"),
+                      QStringList{"--link", link, "--save", saved, "--mcu", mcu} + more);
+        EXPECT_TRUE(process.waitForStarted() && process.waitForReadyRead(10000));
+        process.setReadChannel(QProcess::StandardError);
+    }
+    ~Sim() { process.terminate(), process.waitForFinished(5000); }
+    // Waits for the simulator to say that it has kept an upload.
+    void waitForUpload()
+    {
+        while (!log.contains("upload 1 received") && process.waitForReadyRead(10000))
+            log += process.readAll();
+    }
+    QTemporaryDir dir;
+    QString link = dir.filePath(QStringLiteral("panel"));
+    QString saved = dir.filePath(QStringLiteral("saved.dvk"));
+    QProcess process;
+    QByteArray log;
+};
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString writeFile(const QTemporaryDir &dir, const char *name, const Config &cfg)
+{
+    QFile f(dir.filePath(QString::fromLatin1(name)));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(storage::configFileBytes(cfg)) > 0);
+    return f.fileName();
+}
+
+}  // namespace
+
+TEST(Cli, UploadDownloadCompareAtEveryVersion)
+{
+    for (const auto &[mcu, version, rules] : {std::tuple{"12", "V1.2-1.4", 0}, {"15", "V1.5", 0}, {"20", "V2.0", 3}}) {
+        SCOPED_TRACE(mcu);
+        QTemporaryDir dir;
+        Config cfg = test::exampleConfig(QByteArray(mcu).toInt());
+        // Rule lists as the panel keeps them, so that what it saves can equal the input.
+        test::setRules(cfg, QStringList{"Kat1", "Kat2", "Kat3"}.mid(0, rules));
+        const QString file = writeFile(dir, "site.dvk", cfg);
+        Sim sim(mcu);
+
+        Outcome r = vazconfig({"upload", file, "--port", sim.link});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("MCU version %1").arg(version))) << "says which version it took";
+        sim.waitForUpload();
+        EXPECT_EQ(bytesOf(sim.saved), bytesOf(file));
+
+        const QString back = dir.filePath("back.dvk");
+        r = vazconfig({"download", "--port", sim.link, "--mcu", mcu, "-o", back});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(bytesOf(back), bytesOf(file));
+
+        r = vazconfig({"compare", file, "--port", sim.link});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, QStringList{"The panel holds this configuration."});
+
+        cfg.BolgeNo(1, 1) = 12;
+        writeFile(dir, "site.dvk", cfg);
+        r = vazconfig({"compare", file, "--port", sim.link, "--mcu", mcu});
+        EXPECT_EQ(r.status, 1) << r.err.toStdString();
+        EXPECT_EQ(r.out, QStringList{R"(Loop 1 address 1, Zone: "12" in the file, "3" in the panel)"});
+    }
+}
+
+TEST(Cli, FailuresExitTwoAndNameWhatFailed)
+{
+    QTemporaryDir dir;
+    const QString file = writeFile(dir, "site.dvk", test::exampleConfig(15));
+    const QString out = dir.filePath("out.dvk");
+    struct Case {
+        QStringList args;
+        QString message;
+    };
+    const Case cases[] = {
+        {{"download", "--port", "/nonexistent/ttyUSB9", "--mcu", "15", "-o", out}, "/nonexistent/ttyUSB9"},
+        {{"upload", file, "--port", "/nonexistent/ttyUSB9", "--mcu", "20"}, "MCU version V1.5"},
+        {{"check", dir.filePath("missing.dvk")}, "missing.dvk"},
+        {{"upload", file}, "usage: vazconfig upload FILE.dvk --port DEVICE"},
+        {{"diff", file, "--mcu", "13"}, "usage: vazconfig diff"},
+        {{"frobnicate"}, "unknown command"},
+    };
+    for (const Case &c : cases) {
+        const Outcome r = vazconfig(c.args);
+        EXPECT_EQ(r.status, 2) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST(Cli, StopOnSignalWritesNothing)
+{
+    QTemporaryDir dir;
+    Sim sim("15", {"--silent-after", "0"});
+    QProcess p;
+    const QString out = dir.filePath("out.dvk");
+    p.start(QStringLiteral(VAZ_BINARY_DIR "/vazconfig"), {"download", "--port", sim.link, "--mcu", "15", "-o", out});
+    ASSERT_FALSE(p.waitForFinished(1000)) << "a silent panel holds it for its time-out";
+    p.terminate();
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_TRUE(p.readAllStandardError().contains("Transfer stopped"));
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST(Cli, DiffCheckReportAndHelp)
+{
+    QTemporaryDir dir;
+    Config a = test::exampleConfig(20, 2);
+    const QString fileA = writeFile(dir, "a.dvk", a);
+    a.MahalText(1, 1) = QStringLiteral("Lobby");
+    a.BolgeNo(2, 5) = 8;
+    a.SSismi(2) = QStringLiteral("Other");
+    const QString fileB = writeFile(dir, "b.dvk", a);
+
+    Outcome r = vazconfig({"diff", fileA, fileB, "--csv", dir.filePath("d.csv")});
+    EXPECT_EQ(r.status, 1) << r.err.toStdString();
+    EXPECT_EQ(r.out.size(), 3) << r.out.join('\n').toStdString();
+    EXPECT_EQ(bytesOf(dir.filePath("d.csv")).count("\r\n"), 4) << "heading and three rows";
+    r = vazconfig({"diff", fileA, fileB, "--json"});
+    const QJsonArray rows = QJsonDocument::fromJson(r.out.join('\n').toUtf8()).array();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].toObject().keys(), (QStringList{"field", "fileA", "fileB", "where"}));
+    EXPECT_EQ(vazconfig({"diff", fileA, fileA}).status, 0);
+
+    r = vazconfig({"check", fileA});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(vazconfig({"check", fileA, "--json"}).out, (QStringList{"[", "]"}));
+
+    const QString pdf = dir.filePath("r.pdf");
+    r = vazconfig({"report", fileA, "-o", pdf});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(bytesOf(pdf).startsWith("%PDF"));
+
+    r = vazconfig({"--help"});
+    EXPECT_TRUE(r.status == 0 && r.out.first().startsWith("usage: vazconfig")) << r.err.toStdString();
+    EXPECT_EQ(vazconfig({"compare", "--help"}).out.first(), cli::usageLine(cli::Command::Compare));
+    EXPECT_EQ(vazconfig({"--version"}).out, QStringList{"vazconfig V2.01"});
+}
