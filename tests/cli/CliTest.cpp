@@ -170,9 +170,16 @@ TEST(Cli, DiffCheckReportAndHelp)
     EXPECT_EQ(rows[0].toObject().keys(), (QStringList{"field", "fileA", "fileB", "where"}));
     EXPECT_EQ(vazconfig({"diff", fileA, fileA}).status, 0);
 
-    r = vazconfig({"check", fileA});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(vazconfig({"check", fileA, "--json"}).out, (QStringList{"[", "]"}));
+    // Each kind of finding once; a clean file has none.
+    const test::FindingsExample e = test::findingsExample();
+    const QString doubtful = writeFile(dir, "doubtful.dvk", e.config);
+    r = vazconfig({"check", doubtful});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, e.devices + e.rules);
+    r = vazconfig({"check", doubtful, "--json"});
+    EXPECT_EQ(QJsonDocument::fromJson(r.out.join('\n').toUtf8()).array().size(), e.devices.size() + e.rules.size());
+    const QString clean = writeFile(dir, "clean.dvk", test::exampleConfig(20, 1));
+    EXPECT_EQ(vazconfig({"check", clean, "--json"}).out, (QStringList{"[", "]"}));
 
     const QString pdf = dir.filePath("r.pdf");
     r = vazconfig({"report", fileA, "-o", pdf});
