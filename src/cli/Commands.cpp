@@ -253,7 +253,7 @@ int check(const Args &args, Console &console)
         console.out(QStringLiteral("No findings."));
     } else {
         for (const comm::Finding &f : findings)
-            console.out(f.place + QStringLiteral(": ") + f.text);
+            console.out(comm::findingLine(f));
     }
     return findings.isEmpty() ? Success : Differences;
 }
