@@ -84,15 +84,14 @@ TEST(PanelFields, DownloadStoreRefusesSettingsAndCountsItCannotHold)
     EXPECT_FALSE(s.ruleCount("-1"));
 }
 
-TEST(PortNames, DevicesFromTheEnvironment)
+// A device set in the environment is used through the comm window's missing-port test.
+TEST(PortNames, AnEmptyOrMissingVariableMeansTheStandardDevice)
 {
 #ifndef Q_OS_WIN
     qputenv("VAZ_COM2", "");
-    EXPECT_EQ(portDevice(2), QStringLiteral("/dev/ttyS1"));
-    qputenv("VAZ_COM2", "/dev/ttyUSB0");
-    EXPECT_EQ(portDevice(2), QStringLiteral("/dev/ttyUSB0"));
+    const QString empty = portDevice(2);
     qunsetenv("VAZ_COM2");
-    EXPECT_EQ(portDevice(2), QStringLiteral("/dev/ttyS1"));
+    EXPECT_EQ((QStringList{empty, portDevice(2)}), QStringList(2, "/dev/ttyS1"));
 #else
     EXPECT_EQ(portDevice(3), QStringLiteral("COM3"));
 #endif
@@ -136,10 +135,8 @@ TEST(PanelCompare, EachDifferingFieldIsOneRow)
     ASSERT_EQ(extra.size(), 5);
     EXPECT_EQ((QStringList{extra[0].field, extra[4].where, extra[4].tool, extra[4].panel}),
               (QStringList{"Cause-effect count", "Cause-effect 3", "", "Rule3"}));
-}
 
-TEST(PanelCompare, CsvQuotesEveryFieldAndKeepsTurkishLetters)
-{
+    // Saved as CSV: every field quoted, Turkish letters kept.
     const QByteArray csv = differencesCsv({{"Panel", "Panel name", "Blok \"Ç\"", ""}});
     EXPECT_EQ(csv, QByteArray("\xEF\xBB\xBF\"Where\",\"Field\",\"In the tool\",\"In the panel\"\r\n"
                               "\"Panel\",\"Panel name\",\"Blok \"\"\xC3\x87\"\"\",\"\"\r\n"));

@@ -9,7 +9,7 @@
 
 using namespace vaz;
 
-TEST(Conversions, ValueOfText)
+TEST(Conversions, ValueOfTextAndDeviceLabels)
 {
     const std::pair<const char *, double> values[] = {
         {"", 0},      {"abc", 0},   {" 12", 12},    {"-3", -3},     {"1 2", 12},        {"\t- 4", -4}, {"1,5", 1},
@@ -18,6 +18,13 @@ TEST(Conversions, ValueOfText)
     for (const auto &[text, value] : values)
         EXPECT_EQ(textValue(QString::fromUtf8(text)), value) << text;
     EXPECT_EQ(textValue(QString(5000, u'9')), INFINITY);
+
+    EXPECT_EQ(deviceLabel(1) + deviceLabel(42) + deviceLabel(127), "001042127");
+    for (const char *yes : {"001", "127", "100", "0042"})
+        EXPECT_TRUE(isDeviceLabel(yes)) << yes;
+    // Compared as text, so "5" is not below "128".
+    for (const char *no : {"5", "000", "128", "200", "Loop 1", "Cause-effect", "12a", "", "-1", "1000000000000000"})
+        EXPECT_FALSE(isDeviceLabel(no)) << no;
 }
 
 TEST(Conversions, HalfEvenRoundingAndSixteenBits)
@@ -32,16 +39,6 @@ TEST(Conversions, HalfEvenRoundingAndSixteenBits)
     Int16 v = 32767;
     EXPECT_THROW(v = v + 1, RangeError);
     EXPECT_EQ(v, 32767);  // a refused store leaves the field alone
-}
-
-TEST(Conversions, DeviceLabels)
-{
-    EXPECT_EQ(deviceLabel(1) + deviceLabel(42) + deviceLabel(127), "001042127");
-    for (const char *yes : {"001", "127", "100", "0042"})
-        EXPECT_TRUE(isDeviceLabel(yes)) << yes;
-    // Compared as text, so "5" is not below "128".
-    for (const char *no : {"5", "000", "128", "200", "Loop 1", "Cause-effect", "12a", "", "-1", "1000000000000000"})
-        EXPECT_FALSE(isDeviceLabel(no)) << no;
 }
 
 TEST(Codepage, TurkishLettersRoundTrip)
