@@ -11,6 +11,7 @@
 #include "model/Config.h"
 #include "model/Session.h"
 #include "widgets/ToolButton.h"
+#include "widgets/UndoActions.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QToolBar>
@@ -62,6 +64,11 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     setObjectName(QStringLiteral("Fcihazverileri"));
     setWindowTitle(QStringLiteral("Device configuration"));
     setWindowIcon(devices::nodeIcon(1));
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("MnDeviceEdit"));
+    undo_ = addUndoActions(
+        edit, "MnDevice", [this] { emit undoRequested(); }, [this] { emit redoRequested(); });
 
     auto *bar = addToolBar(QStringLiteral("Toolbar3"));
     bar->setObjectName(QStringLiteral("Toolbar3"));
@@ -487,6 +494,7 @@ void Fcihazverileri::beginNewDevice()
     enable({"BtYeniCihaz"}, false);
     loop->setExpanded(true);
     mode_ = Mode::NewDevice;
+    showUndoState();
     entry_ = {L, A};
     entryNode_ = node;
 }
@@ -509,6 +517,7 @@ void Fcihazverileri::editDevice()
     if (mode_ == Mode::Editing && before_ && entryNode_ == node)
         return;
     mode_ = Mode::Editing;
+    showUndoState();
     entry_ = {L, A};
     entryNode_ = node;
     before_ = std::make_unique<Installation::Device>(c.device(L, A));
@@ -571,6 +580,28 @@ void Fcihazverileri::backToBrowsing()
     entryNode_ = nullptr;
     before_.reset();
     enable({"BtCihazSil"}, addressOf(tree_->currentItem()).has_value());
+    showUndoState();
+}
+
+void Fcihazverileri::setUndoState(const QString &undo, const QString &redo)
+{
+    undoLabel_ = undo;
+    redoLabel_ = redo;
+    showUndoState();
+}
+
+// Undo while a device is being entered or edited would pull the device from
+// under the entry.
+void Fcihazverileri::showUndoState() { showUndoLabels(undo_, undoLabel_, redoLabel_, mode_ == Mode::Browsing); }
+
+void Fcihazverileri::refresh()
+{
+    if (!built_)
+        return;
+    if (address_)
+        address_->unload();
+    Form_Load();
+    showUndoState();
 }
 
 }  // namespace vaz

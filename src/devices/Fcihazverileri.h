@@ -2,6 +2,7 @@
 
 #include "DeviceAddress.h"
 #include "model/Installation.h"
+#include "widgets/UndoActions.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -41,6 +42,11 @@ public:
     // A new rule's node under the cause-effect branch. Before the tree is built
     // nothing is needed: the build reads the rule from the configuration.
     void addRuleNode(const QString &name);
+    // What Edit ▸ Undo and Redo would take back or bring again; empty: nothing.
+    void setUndoState(const QString &undo, const QString &redo);
+    // The configuration was put back by Undo or Redo: the tree is built again
+    // and nothing is selected.
+    void refresh();
 
     QTreeWidget *tree() const { return tree_; }
     PropertyPanel *panel() const { return panel_; }
@@ -61,6 +67,8 @@ public:
     void addressChoiceCancelled();
 
 signals:
+    void undoRequested();
+    void redoRequested();
     void unloaded();
     // Left by Exit or by its frame: the main window comes back.
     void left();
@@ -90,6 +98,7 @@ private:
     // After a removal the selection goes to the branch, as if clicked.
     void clickBranch(QTreeWidgetItem *branch);
     void backToBrowsing();
+    void showUndoState();
     // Icon and, for a code no type stands for, its name beside the label.
     void showType(QTreeWidgetItem *node, int type);
     // Closing during entry: Save, Cancel or neither, as the user answers.
@@ -117,6 +126,8 @@ private:
     DeviceAddress entry_;
     QTreeWidgetItem *entryNode_ = nullptr;
     std::unique_ptr<Installation::Device> before_;
+    UndoActions undo_;
+    QString undoLabel_, redoLabel_;
 };
 
 }  // namespace vaz

@@ -19,7 +19,15 @@ public:
     virtual Messages &messages() = 0;
     virtual FileDialogs &fileDialogs() = 0;
 
+    // Runs a command; commandDone() follows the outermost one.
     void guarded(const std::function<void()> &command);
+
+protected:
+    // After every command the user gave, whatever it changed.
+    virtual void commandDone() {}
+
+private:
+    int depth_ = 0;
 };
 
 }  // namespace vaz

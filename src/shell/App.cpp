@@ -118,6 +118,7 @@ Fpanelverileri *App::panelWindow()
         main->setDisplayLine2(config_.TedarikciAdi);
     });
     connect(w, &Fpanelverileri::left, main, &QWidget::show);
+    connect(w, &Fpanelverileri::left, this, [this] { recordStep(); });
     return w;
 }
 
@@ -129,6 +130,7 @@ SebepSonuc *App::causeEffectEditor()
     auto *editor = new SebepSonuc(*this, owner);
     connect(editor, &SebepSonuc::ruleStored, this, [this](const QString &name) { deviceWindow()->addRuleNode(name); });
     connect(editor, &SebepSonuc::left, this, [this] { deviceWindow()->openWindow(); });
+    connect(editor, &SebepSonuc::left, this, [this] { recordStep(); });
     return editor;
 }
 
@@ -148,6 +150,9 @@ Fcihazverileri *App::deviceWindow()
         connect(w, &Fcihazverileri::left, mainWindow(), &QWidget::show);
         connect(w, &Fcihazverileri::ruleViewerRequested, this,
                 [this] { guarded([this] { ruleViewer()->openForRule(); }); });
+        connect(w, &Fcihazverileri::undoRequested, this, &App::undo);
+        connect(w, &Fcihazverileri::redoRequested, this, &App::redo);
+        showUndoState();
     }
     return devices_;
 }
@@ -173,6 +178,7 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
             main->closeDevices();
             config_.AdresTablosuHazir = 0;
             baseline_.forget();
+            recordStep(QStringLiteral("Download from panel"));
         }
         main->afterDownload();
         if (ok)
@@ -271,6 +277,58 @@ void App::quit()
         main_->hide();
     }
     emit quitRequested();
+}
+
+void App::commandDone() { recordStep(); }
+
+void App::recordStep(const QString &label)
+{
+    const auto open = [this](QWidget *w) { return w && w->isVisible(); };
+    if (main_ && (open(main_->findChild<Fpanelverileri *>(QString(), Qt::FindDirectChildrenOnly)) ||
+                  open(main_->findChild<SebepSonuc *>(QString(), Qt::FindDirectChildrenOnly))))
+        return;
+    history_.record(config_, label);
+    showUndoState();
+}
+
+void App::startHistory()
+{
+    history_.reset(config_);
+    showUndoState();
+}
+
+void App::undo()
+{
+    if (history_.canUndo())
+        restore(history_.undo());
+}
+
+void App::redo()
+{
+    if (history_.canRedo())
+        restore(history_.redo());
+}
+
+void App::restore(const Installation &state)
+{
+    // The version is the run's choice, not part of a step.
+    const Int16 version = config_.McuVersiyon;
+    static_cast<Installation &>(config_) = state;
+    config_.McuVersiyon = version;
+    config_.AdresTablosuHazir = 0;
+    if (Fcihazverileri *w = loadedDeviceWindow())
+        w->refresh();
+    if (main_)
+        main_->setDisplayLine2(config_.TedarikciAdi);
+    showUndoState();
+}
+
+void App::showUndoState()
+{
+    if (main_)
+        main_->setUndoState(history_.undoLabel(), history_.redoLabel());
+    if (devices_)
+        devices_->setUndoState(history_.undoLabel(), history_.redoLabel());
 }
 
 }  // namespace vaz

@@ -3,6 +3,7 @@
 #include "ShellLogic.h"
 #include "comm/Transfer.h"
 #include "model/Config.h"
+#include "model/History.h"
 #include "model/Prompts.h"
 #include "model/Session.h"
 
@@ -49,6 +50,12 @@ public:
 
     Config &config() override { return config_; }
     SaveBaseline &saveBaseline() { return baseline_; }
+    History &history() { return history_; }
+    // Edit ▸ Undo and Redo: the installation as it was, shown by every window.
+    void undo();
+    void redo();
+    // New, Open: undoing stops at the configuration as it is now.
+    void startHistory();
 
     Messages &messages() override { return *messages_; }
     FileDialogs &fileDialogs() override { return *dialogs_; }
@@ -107,13 +114,23 @@ public:
 signals:
     void quitRequested();
 
+protected:
+    void commandDone() override;
+
 private:
+    // Records what the last command changed, unless a window that is one step
+    // as a whole (panel data, cause-effect editor) is still open.
+    void recordStep(const QString &label = {});
+    void restore(const Installation &state);
+    void showUndoState();
+
     QString fileAtStart_;
     void versionConfirmed();
     void versionAbandoned();
 
     Config config_;
     SaveBaseline baseline_;
+    History history_;
 
     std::unique_ptr<Messages> ownMessages_;
     std::unique_ptr<FileDialogs> ownDialogs_;

@@ -3,6 +3,7 @@
 #include "App.h"
 #include "Fyeni.h"
 #include "widgets/ToolButton.h"
+#include "widgets/UndoActions.h"
 #include "causeeffect/RuleLists.h"
 #include "comm/PreUploadCheck.h"
 #include "devices/UnusualDevices.h"
@@ -95,6 +96,10 @@ void lintor1::buildMenus()
     separator(file, "MnKesme3");
     QAction *exit = item(file, "MnÇikis", "&Exit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *edit = submenu("MnEdit", "&Edit");
+    undo_ = addUndoActions(
+        edit, "Mn", [this] { app_.undo(); }, [this] { app_.redo(); });
 
     QMenu *comm = submenu("MnHaberlesme", "&Communication");
     item(comm, "MnPaneleGonder", "&Upload to panel", &lintor1::upload);
@@ -239,6 +244,8 @@ void lintor1::afterDownload()
         enableButtons({"BtKaydet", "BtGonder", "BtPanelKonfig", "BtCihazKonfig", "BtSebepSonuc", "BtNetwork"});
 }
 
+void lintor1::setUndoState(const QString &undo, const QString &redo) { showUndoLabels(undo_, undo, redo); }
+
 void lintor1::setCauseEffectButton(bool enabled) { action("BtSebepSonuc")->setEnabled(enabled); }
 void lintor1::setTransfersAvailable(bool available) { transfers_->setEnabled(available); }
 void lintor1::setDisplayLine1(const QString &text) { line1_->setText(text); }
@@ -308,6 +315,7 @@ void lintor1::openPath(const QString &path, bool clear)
     if (r.status == storage::ReadStatus::Ok) {
         cfg = *trial;
         app_.saveBaseline().mark(cfg);
+        app_.startHistory();
         afterFileRead(true);
         reportUnusualDevices();
         return;

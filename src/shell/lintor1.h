@@ -2,6 +2,7 @@
 
 #include "comm/Transfer.h"
 #include "model/Int16.h"
+#include "widgets/UndoActions.h"
 
 #include <QMainWindow>
 
@@ -58,6 +59,8 @@ public:
     void afterFileRead(bool read);  // false: a file that was not a configuration
     void afterDownload();
     void setCauseEffectButton(bool enabled);
+    // What Edit ▸ Undo and Redo would take back or bring again; empty: nothing.
+    void setUndoState(const QString &undo, const QString &redo);
     // Upload and download while the port settings hold the port: off, then
     // back to what they were.
     void setTransfersAvailable(bool available);
@@ -91,6 +94,7 @@ private:
     QLabel *line2_ = nullptr;
     QLabel *lamp_ = nullptr;
     QActionGroup *transfers_ = nullptr;
+    UndoActions undo_;
 };
 
 }  // namespace vaz

@@ -408,5 +408,35 @@ TEST_F(DeviceWindowTest, EveryDeviceOfAFileShowsAndShowingStoresNothing)
     EXPECT_TRUE(cfg().CihazTipi(4, 9) == 0 && children({"Loop 4"}).isEmpty());
 }
 
+TEST_F(DeviceWindowTest, UndoAndRedoPutTheInstallationBackExactly)
+{
+    addDevices(cfg(), {{1, 1, 2, 3}, {2, 6, 2, 8}});
+    const QByteArray saved = savedFile("MnFarkliKaydet");
+    app->startHistory();  // as New and Open do
+    open();
+    QAction *undo = control<QAction>("MnDeviceUndo"), *redo = control<QAction>("MnDeviceRedo");
+    EXPECT_FALSE(undo->isEnabled() || redo->isEnabled());
+    click({"Loop 1", "001"});
+    for (int zone : {7, 8})  // one step for both
+        control<QComboBox>("ComboBolgeNo")->setCurrentIndex(zone - 1);
+    click({"Loop 2", "006"});
+    press("BtCihazSil");
+    EXPECT_EQ(undo->text(), "&Undo Delete Loop 2 address 006");
+    EXPECT_EQ(act("MnUndo")->text(), undo->text()) << "the main window offers the same step";
+    undo->trigger();
+    EXPECT_EQ(undo->text(), "&Undo Zone of Loop 1 address 001");
+    EXPECT_EQ(children({"Loop 2"}), QStringList{"006"}) << "the tree shows what came back";
+    act("MnUndo")->trigger();
+    EXPECT_FALSE(undo->isEnabled() || app->saveBaseline().unsaved(cfg())) << "back to what was saved";
+    EXPECT_EQ(savedFile("MnFarkliKaydet"), saved);
+    redo->trigger();
+    redo->trigger();
+    EXPECT_EQ((QList<int>{cfg().BolgeNo(1, 1), cfg().CihazTipi(2, 6), redo->isEnabled()}), (QList<int>{8, 0, false}));
+    // Not while a device is being edited.
+    click({"Loop 1", "001"});
+    press("BtEditCihaz");
+    EXPECT_FALSE(undo->isEnabled());
+}
+
 }  // namespace
 }  // namespace vaz::test

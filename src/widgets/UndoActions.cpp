@@ -1,0 +1,38 @@
+#include "UndoActions.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace vaz {
+
+UndoActions addUndoActions(QMenu *menu, const char *prefix, std::function<void()> undo, std::function<void()> redo)
+{
+    QAction *u = menu->addAction(QStringLiteral("&Undo"));
+    u->setObjectName(QLatin1String(prefix) + QStringLiteral("Undo"));
+    u->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction *r = menu->addAction(QStringLiteral("&Redo"));
+    r->setObjectName(QLatin1String(prefix) + QStringLiteral("Redo"));
+    r->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction *a : {u, r}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->setEnabled(false);
+    }
+    QObject::connect(u, &QAction::triggered, menu, std::move(undo));
+    QObject::connect(r, &QAction::triggered, menu, std::move(redo));
+    return {u, r};
+}
+
+void showUndoLabels(const UndoActions &actions, const QString &undo, const QString &redo, bool available)
+{
+    const struct {
+        QAction *action;
+        QString caption;
+        const QString &label;
+    } shown[] = {{actions.undo, QStringLiteral("&Undo"), undo}, {actions.redo, QStringLiteral("&Redo"), redo}};
+    for (const auto &a : shown) {
+        a.action->setText(a.label.isEmpty() ? a.caption : a.caption + u' ' + a.label);
+        a.action->setEnabled(available && !a.label.isEmpty());
+    }
+}
+
+}  // namespace vaz
