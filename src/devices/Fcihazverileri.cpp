@@ -25,6 +25,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace vaz {
 
 namespace {
@@ -69,6 +71,19 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     edit->setObjectName(QStringLiteral("MnDeviceEdit"));
     undo_ = addUndoActions(
         edit, "MnDevice", [this] { emit undoRequested(); }, [this] { emit redoRequested(); });
+    edit->addSeparator();
+    copy_ = edit->addAction(QStringLiteral("&Copy"));
+    copy_->setObjectName(QStringLiteral("MnDeviceCopy"));
+    copy_->setShortcut(QKeySequence::Copy);
+    paste_ = edit->addAction(QStringLiteral("&Paste"));
+    paste_->setObjectName(QStringLiteral("MnDevicePaste"));
+    paste_->setShortcut(QKeySequence::Paste);
+    for (QAction *a : {copy_, paste_}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->setEnabled(false);
+    }
+    connect(copy_, &QAction::triggered, this, [this] { session_.guarded([this] { copySelected(); }); });
+    connect(paste_, &QAction::triggered, this, [this] { session_.guarded([this] { pasteCopies(); }); });
 
     auto *bar = addToolBar(QStringLiteral("Toolbar3"));
     bar->setObjectName(QStringLiteral("Toolbar3"));
@@ -109,6 +124,8 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
             return;
         session_.guarded([&] { CihVerTreeView_NodeClick(node); });
     });
+    // A click moves the current node before the selection follows.
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] { showEditState(); });
     connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         session_.guarded([&] { CihVerTreeView_MouseDown(Qt::RightButton, tree_->viewport()->mapToGlobal(pos)); });
     });
@@ -319,6 +336,7 @@ void Fcihazverileri::Form_Load()
     mode_ = Mode::Browsing;
     entryNode_ = nullptr;
     built_ = true;
+    showEditState();
 }
 
 void Fcihazverileri::verileriYukle()
@@ -375,6 +393,7 @@ void Fcihazverileri::CihVerTreeView_NodeClick(QTreeWidgetItem *node)
             panel_->showDevice();
         enable({"BtEditCihaz"}, true);
     }
+    showEditState();
 }
 
 void Fcihazverileri::CihVerTreeView_MouseDown(Qt::MouseButton mouseButton, const QPoint &globalPos)
@@ -592,7 +611,83 @@ void Fcihazverileri::setUndoState(const QString &undo, const QString &redo)
 
 // Undo while a device is being entered or edited would pull the device from
 // under the entry.
-void Fcihazverileri::showUndoState() { showUndoLabels(undo_, undoLabel_, redoLabel_, mode_ == Mode::Browsing); }
+void Fcihazverileri::showUndoState()
+{
+    showUndoLabels(undo_, undoLabel_, redoLabel_, mode_ == Mode::Browsing);
+    showEditState();
+}
+
+// Copy and Paste wait for an entry to end, as Undo does.
+void Fcihazverileri::showEditState()
+{
+    const bool browsing = mode_ == Mode::Browsing;
+    copy_->setEnabled(browsing && !selectedAddresses().isEmpty());
+    paste_->setEnabled(browsing && !copied_.isEmpty() && loopAt(tree_->currentItem()) != 0);
+}
+
+int Fcihazverileri::loopAt(const QTreeWidgetItem *node) const
+{
+    if (const std::optional<DeviceAddress> at = addressOf(node))
+        return at->loop;
+    for (int L = 1; L <= kLoops; ++L)
+        if (node && loops_[L] == node)
+            return L;
+    return 0;
+}
+
+QList<int> Fcihazverileri::selectedAddresses() const
+{
+    QList<int> addresses;
+    if (!selected_)
+        return addresses;
+    for (const QTreeWidgetItem *node : tree_->selectedItems())
+        if (const std::optional<DeviceAddress> at = addressOf(node); at && at->loop == selected_->loop)
+            addresses.append(at->address);
+    std::sort(addresses.begin(), addresses.end());
+    return addresses;
+}
+
+void Fcihazverileri::copySelected()
+{
+    const QList<int> addresses = selectedAddresses();
+    if (mode_ != Mode::Browsing || addresses.isEmpty())
+        return;
+    copied_ = vaz::copyDevices(session_.config(), selected_->loop, addresses);
+    statusBar()->showMessage(QStringLiteral("Copied %1 device%2 of %3")
+                                 .arg(copied_.size())
+                                 .arg(copied_.size() == 1 ? "" : "s", loopText(selected_->loop)));
+    showEditState();
+}
+
+void Fcihazverileri::pasteCopies()
+{
+    Config &c = session_.config();
+    QTreeWidgetItem *node = tree_->currentItem();
+    const int L = loopAt(node);
+    if (mode_ != Mode::Browsing || copied_.isEmpty() || L == 0)
+        return;
+    const std::optional<DeviceAddress> at = addressOf(node);
+    const int from = at ? at->address + 1 : 1;
+    const std::optional<QList<int>> placed = pasteAddresses(c, L, from, copied_);
+    const QString count = QStringLiteral("%1 device%2").arg(copied_.size()).arg(copied_.size() == 1 ? "" : "s");
+    if (!placed) {
+        session_.messages().message(QStringLiteral("%1 has no room for %2 from address %3 on; nothing was pasted.")
+                                        .arg(loopText(L), count, deviceLabel(from)));
+        return;
+    }
+    QStringList labels;
+    for (qsizetype i = 0; i < placed->size(); ++i) {
+        const int A = placed->at(i);
+        const Installation::Device &d = copied_[i].device;
+        c.setDevice(L, A, d);
+        c.BosAdres(L, A) = 0;
+        showType(addNode(loopNode(L), QString(), deviceLabel(A), devices::treeIcon(d.type)), d.type);
+        labels << deviceLabel(A);
+    }
+    loopNode(L)->setExpanded(true);
+    statusBar()->showMessage(QStringLiteral("Pasted %1 at %2 address%3 %4")
+                                 .arg(count, loopText(L), labels.size() == 1 ? "" : "es", labels.join(u", ")));
+}
 
 void Fcihazverileri::refresh()
 {

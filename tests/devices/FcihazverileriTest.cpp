@@ -438,5 +438,48 @@ TEST_F(DeviceWindowTest, UndoAndRedoPutTheInstallationBackExactly)
     EXPECT_FALSE(undo->isEnabled());
 }
 
+TEST_F(DeviceWindowTest, PasteTakesFreeAddressesOnlyAndUndoesInOneStep)
+{
+    addDevices(cfg(), {{2, 1, 2, 3}, {2, 2, 5, 4}, {2, 4, 1, 1}, {1, 126, 1, 1}});
+    cfg().setDevice(2, 2, {5, 4, QStringLiteral("Kazan"), 0, 0, 30, 4, 0});
+    app->startHistory();
+    open();
+    EXPECT_FALSE(on("MnDeviceCopy") || on("MnDevicePaste"));
+    EXPECT_FALSE(offered(2).contains("001")) << "the free table is built";
+    click({"Loop 2", "002"});
+    press("MnDeviceCopy");
+    press("BtEditCihaz");
+    EXPECT_FALSE(on("MnDeviceCopy") || on("MnDevicePaste")) << "not during an entry";
+    press("BtCihazIptal");
+
+    Config expected = cfg();
+    for (int A : {3, 5})
+        expected.setDevice(2, A, cfg().device(2, 2));
+    click({"Loop 2"});
+    press("MnDevicePaste");
+    const QByteArray afterFirst = storage::configFileBytes(cfg());
+    click({"Loop 2", "004"});
+    press("MnDevicePaste");
+    EXPECT_EQ(control<QStatusBar>("StatusBar1")->currentMessage(), "Pasted 1 device at Loop 2 address 005");
+    EXPECT_EQ(children({"Loop 2"}), (QStringList{"001", "002", "003", "004", "005"}));
+    EXPECT_EQ(node({"Loop 2", "005"})->icon(0).cacheKey(), node({"Loop 2", "002"})->icon(0).cacheKey());
+    EXPECT_FALSE(offered(2).contains("003") || offered(2).contains("005"));
+    EXPECT_EQ(savedFile("MnFarkliKaydet"), storage::configFileBytes(expected));
+
+    // No room after the last device of the loop: nothing is pasted.
+    click({"Loop 1", "126"});
+    press("MnDevicePaste");
+    press("MnDevicePaste");
+    EXPECT_EQ(messages.messages,
+              QStringList{"Loop 1 has no room for 1 device from address 127 on; nothing was pasted."});
+    EXPECT_EQ(children({"Loop 1"}), (QStringList{"126", "127"}));
+
+    control<QAction>("MnDeviceUndo")->trigger();
+    EXPECT_EQ(children({"Loop 1"}), QStringList{"126"});
+    EXPECT_EQ(control<QAction>("MnDeviceUndo")->text(), "&Undo Save Loop 2 address 005");
+    control<QAction>("MnDeviceUndo")->trigger();
+    EXPECT_EQ(storage::configFileBytes(cfg()), afterFirst);
+}
+
 }  // namespace
 }  // namespace vaz::test
