@@ -78,6 +78,9 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     paste_ = edit->addAction(QStringLiteral("&Paste"));
     paste_->setObjectName(QStringLiteral("MnDevicePaste"));
     paste_->setShortcut(QKeySequence::Paste);
+    QAction *selectLoopAction = edit->addAction(QStringLiteral("Select all in &loop"));
+    selectLoopAction->setObjectName(QStringLiteral("MnSelectLoop"));
+    connect(selectLoopAction, &QAction::triggered, this, [this] { session_.guarded([this] { selectLoop(); }); });
     for (QAction *a : {copy_, paste_}) {
         a->setShortcutContext(Qt::WindowShortcut);
         a->setEnabled(false);
@@ -112,6 +115,7 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     tree_->setFont(QFont(QStringLiteral("DejaVu Sans")));
     tree_->setUniformRowHeights(true);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    tree_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this, tree](QTreeWidgetItem *node) {
         if (quiet_ || !node)
             return;
@@ -433,6 +437,10 @@ void Fcihazverileri::deleteSelectedDevice()
     const std::optional<DeviceAddress> at = addressOf(node);
     if (!at)
         return;
+    if (const QList<int> several = selectedAddresses(); several.size() > 1) {
+        deleteDevices(at->loop, several);
+        return;
+    }
     const auto [L, A] = *at;
     if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, A)) {
         session_.messages().message(
@@ -443,6 +451,29 @@ void Fcihazverileri::deleteSelectedDevice()
     removeNode(node);
     forgetDevice(L, A);
     clickBranch(parent);
+}
+
+void Fcihazverileri::deleteDevices(int L, const QList<int> &addresses)
+{
+    Config &c = session_.config();
+    QTreeWidgetItem *loop = loopNode(L);
+    QStringList kept;
+    for (int i = loop->childCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem *node = loop->child(i);
+        const int A = addressOf(node).value_or(DeviceAddress{}).address;
+        if (!addresses.contains(A))
+            continue;
+        if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, A)) {
+            kept.prepend(deviceLabel(A));
+            continue;
+        }
+        removeNode(node);
+        forgetDevice(L, A);
+    }
+    if (!kept.isEmpty())
+        session_.messages().message(QStringLiteral("Not deleted, as a cause-effect includes them: %1 address%2 %3")
+                                        .arg(loopText(L), kept.size() == 1 ? "" : "es", kept.join(u", ")));
+    clickBranch(loop);
 }
 
 void Fcihazverileri::Toolbar3_ButtonClick(QAction *pressed)
@@ -540,6 +571,14 @@ void Fcihazverileri::editDevice()
     entry_ = {L, A};
     entryNode_ = node;
     before_ = std::make_unique<Installation::Device>(c.device(L, A));
+    othersBefore_.clear();
+    QList<DeviceAddress> others;
+    for (int other : selectedAddresses())
+        if (other != A) {
+            others.append({L, other});
+            othersBefore_.append({{L, other}, c.device(L, other)});
+        }
+    panel_->setOthers(others);
 }
 
 void Fcihazverileri::saveDevice()
@@ -586,10 +625,13 @@ void Fcihazverileri::cancelEntry()
     enable({"BtYeniCihaz", "BtEditCihaz"}, true);
     const DeviceAddress entry = entry_;
     auto values = std::move(before_);
+    const auto others = std::move(othersBefore_);
     backToBrowsing();
     // Showing it again runs the handlers; what they wrote goes back too.
     if (restore)
         c.setDevice(entry.loop, entry.address, *values);
+    for (const auto &[at, device] : others)
+        c.setDevice(at.loop, at.address, device);
 }
 
 void Fcihazverileri::backToBrowsing()
@@ -598,6 +640,8 @@ void Fcihazverileri::backToBrowsing()
     mode_ = Mode::Browsing;
     entryNode_ = nullptr;
     before_.reset();
+    othersBefore_.clear();
+    panel_->setOthers({});
     enable({"BtCihazSil"}, addressOf(tree_->currentItem()).has_value());
     showUndoState();
 }
@@ -638,10 +682,9 @@ int Fcihazverileri::loopAt(const QTreeWidgetItem *node) const
 QList<int> Fcihazverileri::selectedAddresses() const
 {
     QList<int> addresses;
-    if (!selected_)
-        return addresses;
+    const int L = loopAt(tree_->currentItem());
     for (const QTreeWidgetItem *node : tree_->selectedItems())
-        if (const std::optional<DeviceAddress> at = addressOf(node); at && at->loop == selected_->loop)
+        if (const std::optional<DeviceAddress> at = addressOf(node); at && at->loop == L)
             addresses.append(at->address);
     std::sort(addresses.begin(), addresses.end());
     return addresses;
@@ -652,11 +695,22 @@ void Fcihazverileri::copySelected()
     const QList<int> addresses = selectedAddresses();
     if (mode_ != Mode::Browsing || addresses.isEmpty())
         return;
-    copied_ = vaz::copyDevices(session_.config(), selected_->loop, addresses);
+    const int L = loopAt(tree_->currentItem());
+    copied_ = vaz::copyDevices(session_.config(), L, addresses);
     statusBar()->showMessage(QStringLiteral("Copied %1 device%2 of %3")
                                  .arg(copied_.size())
-                                 .arg(copied_.size() == 1 ? "" : "s", loopText(selected_->loop)));
+                                 .arg(copied_.size() == 1 ? "" : "s", loopText(L)));
     showEditState();
+}
+
+void Fcihazverileri::selectLoop()
+{
+    QTreeWidgetItem *loop = loopNode(loopAt(tree_->currentItem()));
+    if (!loop || loop->childCount() == 0 || mode_ != Mode::Browsing)
+        return;
+    clickBranch(loop->child(0));
+    for (int i = 0; i < loop->childCount(); ++i)
+        loop->child(i)->setSelected(true);
 }
 
 void Fcihazverileri::pasteCopies()

@@ -38,21 +38,5 @@ TEST(DevicePaste, CopiesLandAtTheFreeAddressesKeepingOrderAndGaps)
     }
 }
 
-TEST(DevicePaste, CopyTakesWholeDevicesInAddressOrder)
-{
-    Installation inst;
-    for (int A : {9, 4, 5}) {
-        inst.setDevice(3, A, {6, A, QStringLiteral("Room %1").arg(A), 64, 32, 0, 0, 0});
-        inst.setDevice(1, A, {2, 1, {}, 0, 0, 0, 0, 0});
-    }
-    const QList<CopiedDevice> copies = copyDevices(inst, 3, {9, 4, 5, 4});
-    ASSERT_EQ(copies.size(), 3);
-    for (int i : {0, 1, 2}) {
-        const int A = QList<int>{4, 5, 9}[i];
-        EXPECT_EQ(copies[i].offset, A - 4);
-        EXPECT_TRUE(copies[i].device == inst.device(3, A)) << A;
-    }
-}
-
 }  // namespace
 }  // namespace vaz
