@@ -25,6 +25,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace vaz {
 
 namespace {
@@ -69,6 +71,22 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     edit->setObjectName(QStringLiteral("MnDeviceEdit"));
     undo_ = addUndoActions(
         edit, "MnDevice", [this] { emit undoRequested(); }, [this] { emit redoRequested(); });
+    edit->addSeparator();
+    copy_ = edit->addAction(QStringLiteral("&Copy"));
+    copy_->setObjectName(QStringLiteral("MnDeviceCopy"));
+    copy_->setShortcut(QKeySequence::Copy);
+    paste_ = edit->addAction(QStringLiteral("&Paste"));
+    paste_->setObjectName(QStringLiteral("MnDevicePaste"));
+    paste_->setShortcut(QKeySequence::Paste);
+    QAction *selectLoopAction = edit->addAction(QStringLiteral("Select all in &loop"));
+    selectLoopAction->setObjectName(QStringLiteral("MnSelectLoop"));
+    connect(selectLoopAction, &QAction::triggered, this, [this] { session_.guarded([this] { selectLoop(); }); });
+    for (QAction *a : {copy_, paste_}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->setEnabled(false);
+    }
+    connect(copy_, &QAction::triggered, this, [this] { session_.guarded([this] { copySelected(); }); });
+    connect(paste_, &QAction::triggered, this, [this] { session_.guarded([this] { pasteCopies(); }); });
 
     auto *bar = addToolBar(QStringLiteral("Toolbar3"));
     bar->setObjectName(QStringLiteral("Toolbar3"));
@@ -97,6 +115,7 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     tree_->setFont(QFont(QStringLiteral("DejaVu Sans")));
     tree_->setUniformRowHeights(true);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    tree_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this, tree](QTreeWidgetItem *node) {
         if (quiet_ || !node)
             return;
@@ -109,6 +128,8 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
             return;
         session_.guarded([&] { CihVerTreeView_NodeClick(node); });
     });
+    // A click moves the current node before the selection follows.
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] { showEditState(); });
     connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         session_.guarded([&] { CihVerTreeView_MouseDown(Qt::RightButton, tree_->viewport()->mapToGlobal(pos)); });
     });
@@ -319,6 +340,7 @@ void Fcihazverileri::Form_Load()
     mode_ = Mode::Browsing;
     entryNode_ = nullptr;
     built_ = true;
+    showEditState();
 }
 
 void Fcihazverileri::verileriYukle()
@@ -375,6 +397,7 @@ void Fcihazverileri::CihVerTreeView_NodeClick(QTreeWidgetItem *node)
             panel_->showDevice();
         enable({"BtEditCihaz"}, true);
     }
+    showEditState();
 }
 
 void Fcihazverileri::CihVerTreeView_MouseDown(Qt::MouseButton mouseButton, const QPoint &globalPos)
@@ -414,6 +437,10 @@ void Fcihazverileri::deleteSelectedDevice()
     const std::optional<DeviceAddress> at = addressOf(node);
     if (!at)
         return;
+    if (const QList<int> several = selectedAddresses(); several.size() > 1) {
+        deleteDevices(at->loop, several);
+        return;
+    }
     const auto [L, A] = *at;
     if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, A)) {
         session_.messages().message(
@@ -424,6 +451,29 @@ void Fcihazverileri::deleteSelectedDevice()
     removeNode(node);
     forgetDevice(L, A);
     clickBranch(parent);
+}
+
+void Fcihazverileri::deleteDevices(int L, const QList<int> &addresses)
+{
+    Config &c = session_.config();
+    QTreeWidgetItem *loop = loopNode(L);
+    QStringList kept;
+    for (int i = loop->childCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem *node = loop->child(i);
+        const int A = addressOf(node).value_or(DeviceAddress{}).address;
+        if (!addresses.contains(A))
+            continue;
+        if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, A)) {
+            kept.prepend(deviceLabel(A));
+            continue;
+        }
+        removeNode(node);
+        forgetDevice(L, A);
+    }
+    if (!kept.isEmpty())
+        session_.messages().message(QStringLiteral("Not deleted, as a cause-effect includes them: %1 address%2 %3")
+                                        .arg(loopText(L), kept.size() == 1 ? "" : "es", kept.join(u", ")));
+    clickBranch(loop);
 }
 
 void Fcihazverileri::Toolbar3_ButtonClick(QAction *pressed)
@@ -521,6 +571,14 @@ void Fcihazverileri::editDevice()
     entry_ = {L, A};
     entryNode_ = node;
     before_ = std::make_unique<Installation::Device>(c.device(L, A));
+    othersBefore_.clear();
+    QList<DeviceAddress> others;
+    for (int other : selectedAddresses())
+        if (other != A) {
+            others.append({L, other});
+            othersBefore_.append({{L, other}, c.device(L, other)});
+        }
+    panel_->setOthers(others);
 }
 
 void Fcihazverileri::saveDevice()
@@ -567,10 +625,13 @@ void Fcihazverileri::cancelEntry()
     enable({"BtYeniCihaz", "BtEditCihaz"}, true);
     const DeviceAddress entry = entry_;
     auto values = std::move(before_);
+    const auto others = std::move(othersBefore_);
     backToBrowsing();
     // Showing it again runs the handlers; what they wrote goes back too.
     if (restore)
         c.setDevice(entry.loop, entry.address, *values);
+    for (const auto &[at, device] : others)
+        c.setDevice(at.loop, at.address, device);
 }
 
 void Fcihazverileri::backToBrowsing()
@@ -579,6 +640,8 @@ void Fcihazverileri::backToBrowsing()
     mode_ = Mode::Browsing;
     entryNode_ = nullptr;
     before_.reset();
+    othersBefore_.clear();
+    panel_->setOthers({});
     enable({"BtCihazSil"}, addressOf(tree_->currentItem()).has_value());
     showUndoState();
 }
@@ -592,7 +655,93 @@ void Fcihazverileri::setUndoState(const QString &undo, const QString &redo)
 
 // Undo while a device is being entered or edited would pull the device from
 // under the entry.
-void Fcihazverileri::showUndoState() { showUndoLabels(undo_, undoLabel_, redoLabel_, mode_ == Mode::Browsing); }
+void Fcihazverileri::showUndoState()
+{
+    showUndoLabels(undo_, undoLabel_, redoLabel_, mode_ == Mode::Browsing);
+    showEditState();
+}
+
+// Copy and Paste wait for an entry to end, as Undo does.
+void Fcihazverileri::showEditState()
+{
+    const bool browsing = mode_ == Mode::Browsing;
+    copy_->setEnabled(browsing && !selectedAddresses().isEmpty());
+    paste_->setEnabled(browsing && !copied_.isEmpty() && loopAt(tree_->currentItem()) != 0);
+}
+
+int Fcihazverileri::loopAt(const QTreeWidgetItem *node) const
+{
+    if (const std::optional<DeviceAddress> at = addressOf(node))
+        return at->loop;
+    for (int L = 1; L <= kLoops; ++L)
+        if (node && loops_[L] == node)
+            return L;
+    return 0;
+}
+
+QList<int> Fcihazverileri::selectedAddresses() const
+{
+    QList<int> addresses;
+    const int L = loopAt(tree_->currentItem());
+    for (const QTreeWidgetItem *node : tree_->selectedItems())
+        if (const std::optional<DeviceAddress> at = addressOf(node); at && at->loop == L)
+            addresses.append(at->address);
+    std::sort(addresses.begin(), addresses.end());
+    return addresses;
+}
+
+void Fcihazverileri::copySelected()
+{
+    const QList<int> addresses = selectedAddresses();
+    if (mode_ != Mode::Browsing || addresses.isEmpty())
+        return;
+    const int L = loopAt(tree_->currentItem());
+    copied_ = vaz::copyDevices(session_.config(), L, addresses);
+    statusBar()->showMessage(QStringLiteral("Copied %1 device%2 of %3")
+                                 .arg(copied_.size())
+                                 .arg(copied_.size() == 1 ? "" : "s", loopText(L)));
+    showEditState();
+}
+
+void Fcihazverileri::selectLoop()
+{
+    QTreeWidgetItem *loop = loopNode(loopAt(tree_->currentItem()));
+    if (!loop || loop->childCount() == 0 || mode_ != Mode::Browsing)
+        return;
+    clickBranch(loop->child(0));
+    for (int i = 0; i < loop->childCount(); ++i)
+        loop->child(i)->setSelected(true);
+}
+
+void Fcihazverileri::pasteCopies()
+{
+    Config &c = session_.config();
+    QTreeWidgetItem *node = tree_->currentItem();
+    const int L = loopAt(node);
+    if (mode_ != Mode::Browsing || copied_.isEmpty() || L == 0)
+        return;
+    const std::optional<DeviceAddress> at = addressOf(node);
+    const int from = at ? at->address + 1 : 1;
+    const std::optional<QList<int>> placed = pasteAddresses(c, L, from, copied_);
+    const QString count = QStringLiteral("%1 device%2").arg(copied_.size()).arg(copied_.size() == 1 ? "" : "s");
+    if (!placed) {
+        session_.messages().message(QStringLiteral("%1 has no room for %2 from address %3 on; nothing was pasted.")
+                                        .arg(loopText(L), count, deviceLabel(from)));
+        return;
+    }
+    QStringList labels;
+    for (qsizetype i = 0; i < placed->size(); ++i) {
+        const int A = placed->at(i);
+        const Installation::Device &d = copied_[i].device;
+        c.setDevice(L, A, d);
+        c.BosAdres(L, A) = 0;
+        showType(addNode(loopNode(L), QString(), deviceLabel(A), devices::treeIcon(d.type)), d.type);
+        labels << deviceLabel(A);
+    }
+    loopNode(L)->setExpanded(true);
+    statusBar()->showMessage(QStringLiteral("Pasted %1 at %2 address%3 %4")
+                                 .arg(count, loopText(L), labels.size() == 1 ? "" : "es", labels.join(u", ")));
+}
 
 void Fcihazverileri::refresh()
 {

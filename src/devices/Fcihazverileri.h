@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceAddress.h"
+#include "DevicePaste.h"
 #include "model/Installation.h"
 #include "widgets/UndoActions.h"
 
@@ -59,6 +60,14 @@ public:
     void CihVerTreeView_MouseDown(Qt::MouseButton button, const QPoint &globalPos);
     void Toolbar3_ButtonClick(QAction *button);
     void deleteSelectedDevice();
+    // Deletes those of the devices no rule uses and names the others.
+    void deleteDevices(int loop, const QList<int> &addresses);
+    // Edit ▸ Copy and Paste: the selected devices, pasted on a loop from its
+    // first address or after the current device, never over a device.
+    void copySelected();
+    void pasteCopies();
+    // Selects every device of the current node's loop; the first one shows.
+    void selectLoop();
     void MnSSicerik_Click();
     void SSsil_Click();
 
@@ -99,6 +108,11 @@ private:
     void clickBranch(QTreeWidgetItem *branch);
     void backToBrowsing();
     void showUndoState();
+    void showEditState();
+    // The loop a loop node or a device node is on; 0 for any other node.
+    int loopAt(const QTreeWidgetItem *node) const;
+    // The selected devices on the current node's loop, addresses ascending.
+    QList<int> selectedAddresses() const;
     // Icon and, for a code no type stands for, its name beside the label.
     void showType(QTreeWidgetItem *node, int type);
     // Closing during entry: Save, Cancel or neither, as the user answers.
@@ -126,7 +140,12 @@ private:
     DeviceAddress entry_;
     QTreeWidgetItem *entryNode_ = nullptr;
     std::unique_ptr<Installation::Device> before_;
+    // The other selected devices an edit also changes, as they were before it.
+    QList<std::pair<DeviceAddress, Installation::Device>> othersBefore_;
     UndoActions undo_;
+    QAction *copy_ = nullptr;
+    QAction *paste_ = nullptr;
+    QList<CopiedDevice> copied_;
     QString undoLabel_, redoLabel_;
 };
 

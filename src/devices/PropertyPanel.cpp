@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -171,6 +172,17 @@ int PropertyPanel::loop() const { return device_ ? device_->loop : 0; }
 int PropertyPanel::address() const { return device_ ? device_->address : 0; }
 void PropertyPanel::setDevice(std::optional<DeviceAddress> device) { device_ = device; }
 void PropertyPanel::handle(const std::function<void()> &handler) { session_.guarded(handler); }
+void PropertyPanel::setOthers(const QList<DeviceAddress> &others) { others_ = others; }
+
+// Showing a device sets the controls from code; that must not reach the others.
+void PropertyPanel::spread(bool (*applies)(long long type), const std::function<void(Config &, int, int)> &store)
+{
+    if (showing_)
+        return;
+    for (const DeviceAddress &d : others_)
+        if (applies(cfg().CihazTipi(d.loop, d.address)))
+            store(cfg(), d.loop, d.address);
+}
 
 QString PropertyPanel::location() const { return location_->text(); }
 void PropertyPanel::setLocation(const QString &text)
@@ -214,6 +226,7 @@ void PropertyPanel::ShowActivationOptions()
 {
     if (!deviceSelected())
         return;
+    const QScopedValueRollback showing(showing_, true);
     const Config &c = cfg();
     const int L = loop(), A = address();
     const int type = c.CihazTipi(L, A);
@@ -298,14 +311,20 @@ void PropertyPanel::ComboCihazTipi_Click()
 
 void PropertyPanel::ComboBolgeNo_Click()
 {
-    if (deviceSelected())
-        cfg().BolgeNo(loop(), address()) = toInt16(textValue(zone_->currentText()));
+    if (!deviceSelected())
+        return;
+    const Int16 zone = toInt16(textValue(zone_->currentText()));
+    cfg().BolgeNo(loop(), address()) = zone;
+    spread([](long long) { return true; }, [zone](Config &c, int L, int A) { c.BolgeNo(L, A) = zone; });
 }
 
 void PropertyPanel::CikisGecikmeIptal_Click()
 {
-    if (deviceSelected())
-        cfg().GecikmeIptal(loop(), address()) = bypass_->isChecked() ? kBypassOn : 0;
+    if (!deviceSelected())
+        return;
+    const int bypass = bypass_->isChecked() ? kBypassOn : 0;
+    cfg().GecikmeIptal(loop(), address()) = bypass;
+    spread(devices::bypassApplies, [bypass](Config &c, int L, int A) { c.GecikmeIptal(L, A) = bypass; });
 }
 
 void PropertyPanel::inputEventChosen(bool fire)
@@ -314,8 +333,12 @@ void PropertyPanel::inputEventChosen(bool fire)
         return;
     Config &c = cfg();
     const int L = loop(), A = address();
-    if (c.BolgeNo(L, A) > 0)
-        c.OlayTipi(L, A) = fire ? kEventFire : 0;
+    auto store = [fire](Config &to, int l, int a) {
+        if (to.BolgeNo(l, a) > 0)
+            to.OlayTipi(l, a) = fire ? kEventFire : 0;
+    };
+    store(c, L, A);
+    spread(devices::inputEventApplies, store);
     if (c.BolgeNo(L, A) < 1) {
         session_.messages().message(QStringLiteral("Enter zone number!"));
         ClearInputEventType();
@@ -328,12 +351,16 @@ void PropertyPanel::outputEventChosen(bool fire)
         return;
     Config &c = cfg();
     const int L = loop(), A = address();
-    const int zone = c.BolgeNo(L, A);
-    if (zone > 0) {
-        c.CikisYangin(L, A) = fire ? zone : 0;
-        c.CikisHata(L, A) = fire ? 0 : zone;
-    }
-    if (zone < 1) {
+    // Each device reports on its own zone.
+    auto store = [fire](Config &to, int l, int a) {
+        if (const int zone = to.BolgeNo(l, a); zone > 0) {
+            to.CikisYangin(l, a) = fire ? zone : 0;
+            to.CikisHata(l, a) = fire ? 0 : zone;
+        }
+    };
+    store(c, L, A);
+    spread(devices::outputEventApplies, store);
+    if (c.BolgeNo(L, A) < 1) {
         session_.messages().message(QStringLiteral("Enter zone number !"));
         ClearOutputEventType();
     }
@@ -347,12 +374,16 @@ void PropertyPanel::ModuleDelay_Change()
         delay_->setText(QString::number(kMaxOutputDelay));  // its own change stores 250
         return;
     }
-    if (deviceSelected())
-        cfg().Gecikme(loop(), address()) = toInt16(value);
+    if (!deviceSelected())
+        return;
+    const Int16 delay = toInt16(value);
+    cfg().Gecikme(loop(), address()) = delay;
+    spread(devices::outputEventApplies, [delay](Config &c, int L, int A) { c.Gecikme(L, A) = delay; });
 }
 
 void PropertyPanel::showDevice()
 {
+    const QScopedValueRollback showing(showing_, true);
     const Config &c = cfg();
     const int L = loop(), A = address();
     setLocation(c.MahalText(L, A));

@@ -2,6 +2,7 @@
 
 #include "DeviceAddress.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <functional>
@@ -35,6 +36,9 @@ public:
     // The device whose properties the controls show and store; none while a
     // loop, the panel or a rule is selected.
     void setDevice(std::optional<DeviceAddress> device);
+    // Devices besides the shown one that a zone, bypass, event type or delay
+    // chosen also goes to, each only where the property applies to its type.
+    void setOthers(const QList<DeviceAddress> &others);
 
     void load();
     void showDevice();
@@ -73,6 +77,7 @@ private:
     int loop() const;
     int address() const;
     void handle(const std::function<void()> &handler);
+    void spread(bool (*applies)(long long type), const std::function<void(Config &, int, int)> &store);
 
     Session &session_;
     QTreeWidget *tree_;
@@ -90,6 +95,8 @@ private:
     QLineEdit *delay_ = nullptr;
     bool settingLocation_ = false;
     std::optional<DeviceAddress> device_;
+    QList<DeviceAddress> others_;
+    bool showing_ = false;
 };
 
 }  // namespace vaz

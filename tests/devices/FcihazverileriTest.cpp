@@ -5,6 +5,7 @@
 #include "shell/ShellFixture.h"
 #include "storage/ConfigFile.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,13 +50,13 @@ protected:
         return texts;
     }
     // A real left click on the node.
-    void click(const QStringList &path)
+    void click(const QStringList &path, Qt::KeyboardModifiers keys = {})
     {
         QTreeWidgetItem *n = node(path);
         ASSERT_NE(n, nullptr) << path.join(u'/').toStdString();
         QTreeWidget *t = win()->tree();
         t->scrollToItem(n);
-        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(n).center());
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, keys, t->visualItemRect(n).center());
     }
     void press(const char *key) { child<QAction>(win(), key)->trigger(); }
     bool on(const char *key) { return child<QAction>(win(), key)->isEnabled(); }
@@ -436,6 +437,106 @@ TEST_F(DeviceWindowTest, UndoAndRedoPutTheInstallationBackExactly)
     click({"Loop 1", "001"});
     press("BtEditCihaz");
     EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(DeviceWindowTest, PasteTakesFreeAddressesOnlyAndUndoesInOneStep)
+{
+    addDevices(cfg(), {{2, 1, 2, 3}, {2, 2, 5, 4}, {2, 4, 1, 1}, {1, 126, 1, 1}});
+    cfg().setDevice(2, 2, {5, 4, QStringLiteral("Kazan"), 0, 0, 30, 4, 0});
+    app->startHistory();
+    open();
+    EXPECT_FALSE(on("MnDeviceCopy") || on("MnDevicePaste"));
+    EXPECT_FALSE(offered(2).contains("001")) << "the free table is built";
+    click({"Loop 2", "002"});
+    press("MnDeviceCopy");
+    press("BtEditCihaz");
+    EXPECT_FALSE(on("MnDeviceCopy") || on("MnDevicePaste")) << "not during an entry";
+    press("BtCihazIptal");
+
+    Config expected = cfg();
+    for (int A : {3, 5})
+        expected.setDevice(2, A, cfg().device(2, 2));
+    click({"Loop 2"});
+    press("MnDevicePaste");
+    const QByteArray afterFirst = storage::configFileBytes(cfg());
+    click({"Loop 2", "004"});
+    press("MnDevicePaste");
+    EXPECT_EQ(control<QStatusBar>("StatusBar1")->currentMessage(), "Pasted 1 device at Loop 2 address 005");
+    EXPECT_EQ(children({"Loop 2"}), (QStringList{"001", "002", "003", "004", "005"}));
+    EXPECT_EQ(node({"Loop 2", "005"})->icon(0).cacheKey(), node({"Loop 2", "002"})->icon(0).cacheKey());
+    EXPECT_FALSE(offered(2).contains("003") || offered(2).contains("005"));
+    EXPECT_EQ(savedFile("MnFarkliKaydet"), storage::configFileBytes(expected));
+
+    // No room after the last device of the loop: nothing is pasted.
+    click({"Loop 1", "126"});
+    press("MnDevicePaste");
+    press("MnDevicePaste");
+    EXPECT_EQ(messages.messages,
+              QStringList{"Loop 1 has no room for 1 device from address 127 on; nothing was pasted."});
+    EXPECT_EQ(children({"Loop 1"}), (QStringList{"126", "127"}));
+
+    control<QAction>("MnDeviceUndo")->trigger();
+    EXPECT_EQ(children({"Loop 1"}), QStringList{"126"});
+    EXPECT_EQ(control<QAction>("MnDeviceUndo")->text(), "&Undo Save Loop 2 address 005");
+    control<QAction>("MnDeviceUndo")->trigger();
+    EXPECT_EQ(storage::configFileBytes(cfg()), afterFirst);
+}
+
+TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
+{
+    // Detector, switch monitor, relay controller; the second relay is in a rule.
+    addDevices(cfg(), {{2, 1, 2, 3}, {2, 2, 6, 4}, {2, 3, 5, 5}, {2, 5, 5, 3}, {1, 1, 2, 3}});
+    setRules(cfg(), {"R"}, "1,2.2,5.5,1.:");
+    app->startHistory();
+    open();
+    click({"Loop 2", "001"});
+    click({"Loop 2", "003"}, Qt::ControlModifier);
+    click({"Loop 2", "002"}, Qt::ControlModifier);
+    EXPECT_EQ(win()->tree()->selectedItems().size(), 3);
+    EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "QF-5020 Switch monitor")
+        << "the last clicked shows";
+    const QByteArray before = storage::configFileBytes(cfg());
+    EXPECT_FALSE(control<QAction>("MnDeviceUndo")->isEnabled()) << "showing stores nothing";
+
+    // Cancel puts every one of them back.
+    press("BtEditCihaz");
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("12");
+    control<QCheckBox>("CikisGecikmeIptal")->click();
+    press("BtCihazIptal");
+    EXPECT_EQ(storage::configFileBytes(cfg()), before);
+
+    press("BtEditCihaz");
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("9");
+    control<QCheckBox>("CikisGecikmeIptal")->click();
+    EXPECT_EQ(control<QAction>("MnDeviceUndo")->text(), "&Undo Change 2 devices");
+    control<QRadioButton>("OpCihVerYangin")->click();
+    press("BtCihazOnay");
+    auto values = [&](int A) {
+        const Installation::Device d = cfg().device(2, A);
+        return QList<int>{d.zone, d.bypass, d.event};
+    };
+    EXPECT_EQ((QList<QList<int>>{values(1), values(2), values(3), values(5)}),
+              (QList<QList<int>>{{9, 64, 0}, {9, 64, 32}, {9, 0, 0}, {3, 0, 0}}));
+    EXPECT_EQ(cfg().BolgeNo(1, 1), 3);
+    for (int step = 0; step < 3; ++step)
+        control<QAction>("MnDeviceUndo")->trigger();
+    EXPECT_EQ(storage::configFileBytes(cfg()), before);
+
+    // The relay controller a rule uses stays, and is named.
+    click({"Loop 2"});
+    press("MnSelectLoop");
+    EXPECT_EQ(win()->tree()->selectedItems().size(), 4);
+    press("MnDeviceCopy");
+    press("BtCihazSil");
+    EXPECT_EQ(children({"Loop 2"}), QStringList{"005"});
+    EXPECT_EQ(messages.messages, QStringList{"Not deleted, as a cause-effect includes them: Loop 2 address 005"});
+
+    // Their copies keep their order and go around the device on Loop 1.
+    click({"Loop 1"});
+    press("MnDevicePaste");
+    EXPECT_EQ(control<QStatusBar>("StatusBar1")->currentMessage(),
+              "Pasted 4 devices at Loop 1 addresses 002, 003, 004, 005");
+    EXPECT_TRUE(cfg().device(1, 5) == cfg().device(2, 5) && cfg().CihazTipi(1, 3) == 6);
 }
 
 }  // namespace
