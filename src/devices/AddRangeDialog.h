@@ -1,0 +1,43 @@
+#pragma once
+
+#include "DeviceRange.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace vaz {
+
+// Asks for a run of addresses on one loop and what the devices there are;
+// shows what OK would add and what it skips. It changes nothing itself: the
+// device window carries out plan() when the dialog is accepted.
+class AddRangeDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    AddRangeDialog(const Installation &inst, int loop, QWidget *parent);
+
+    // What OK stands for, worked out from the installation as it is now.
+    RangePlan plan() const;
+
+private:
+    void showPlan();
+
+    const Installation &inst_;
+    int loop_;
+    QSpinBox *from_ = nullptr;
+    QSpinBox *to_ = nullptr;
+    QComboBox *type_ = nullptr;
+    QComboBox *zone_ = nullptr;
+    QLineEdit *pattern_ = nullptr;
+    QLabel *count_ = nullptr;
+    QLabel *taken_ = nullptr;
+    QLabel *problem_ = nullptr;
+    QPushButton *ok_ = nullptr;
+};
+
+}  // namespace vaz
