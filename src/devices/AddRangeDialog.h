@@ -29,14 +29,11 @@ private:
 
     const Installation &inst_;
     int loop_;
-    QSpinBox *from_ = nullptr;
-    QSpinBox *to_ = nullptr;
-    QComboBox *type_ = nullptr;
-    QComboBox *zone_ = nullptr;
+    QSpinBox *from_ = nullptr, *to_ = nullptr;
+    QComboBox *type_ = nullptr, *zone_ = nullptr;
     QLineEdit *pattern_ = nullptr;
-    QLabel *count_ = nullptr;
-    QLabel *taken_ = nullptr;
-    QLabel *problem_ = nullptr;
+    // What OK would do, and why it cannot.
+    QLabel *count_ = nullptr, *taken_ = nullptr, *problem_ = nullptr;
     QPushButton *ok_ = nullptr;
 };
 
