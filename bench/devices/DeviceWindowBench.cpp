@@ -1,14 +1,19 @@
-// Opening the device window on the largest configuration, and a node click
-// until the property panel shows the device. Prints the median and the worst
-// of several runs in milliseconds.
+// Opening the device window on the largest configuration, a node click until
+// the property panel shows the device, and a range of 127 devices added to an
+// empty loop until the tree shows them, undone and redone. Prints the median
+// and the worst of several runs in milliseconds.
 
 #include "FullConfig.h"
+#include "devices/AddRangeDialog.h"
 #include "devices/Fcihazverileri.h"
 #include "model/Prompts.h"
 #include "shell/App.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -40,7 +45,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication qapp(argc, argv);
     SilentMessages messages;
-    std::vector<double> open, click;
+    std::vector<double> open, click, range, undo, redo;
 
     for (int run = 0; run < 15; ++run) {
         App app;
@@ -67,8 +72,38 @@ int main(int argc, char **argv)
             QApplication::processEvents();
             click.push_back(t.nsecsElapsed() / 1e6);
         }
+
+        // Loop 4 emptied, the rest as full as it gets.
+        for (int A = 1; A <= kAddresses; ++A)
+            app.config().removeDevice(4, A);
+        app.startHistory();
+        w->refresh();
+        QTreeWidgetItem *loop4 = tree->topLevelItem(0)->child(3);
+        tree->setCurrentItem(loop4);
+        w->findChild<QAction *>(QStringLiteral("BtAddRange"))->trigger();
+        AddRangeDialog *d = w->rangeDialog();
+        d->findChild<QSpinBox *>(QStringLiteral("RangeTo"))->setValue(kAddresses);
+        d->findChild<QLineEdit *>(QStringLiteral("RangePattern"))->setText(QStringLiteral("Blok 4 Kat 2 Oda {i}"));
+        QApplication::processEvents();
+        t.restart();
+        d->findChild<QPushButton *>(QStringLiteral("RangeOK"))->click();
+        QApplication::processEvents();
+        range.push_back(t.nsecsElapsed() / 1e6);
+        if (loop4->childCount() != kAddresses)
+            return 1;
+        t.restart();
+        app.undo();
+        QApplication::processEvents();
+        undo.push_back(t.nsecsElapsed() / 1e6);
+        t.restart();
+        app.redo();
+        QApplication::processEvents();
+        redo.push_back(t.nsecsElapsed() / 1e6);
     }
     report("open device window", open, 300);
     report("node click to panel shown", click, 16);
+    report("add range of 127 devices", range, 50);
+    report("undo of the range", undo, 50);
+    report("redo of the range", redo, 50);
     return messages.count == 0 ? 0 : 1;
 }

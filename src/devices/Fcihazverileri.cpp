@@ -1,6 +1,8 @@
 #include "Fcihazverileri.h"
 
+#include "AddRangeDialog.h"
 #include "DeviceCatalog.h"
+#include "DeviceRange.h"
 #include "DeviceIcons.h"
 #include "PropertyPanel.h"
 #include "UnusualDevices.h"
@@ -94,6 +96,7 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     bar->setIconSize(QSize(28, 28));
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     addToolButton(bar, "BtYeniCihaz", "New device", "new-device");
+    addToolButton(bar, "BtAddRange", "Add range...", "add-range");
     addToolButton(bar, "BtEditCihaz", "Edit device", "edit");
     addToolButton(bar, "BtCihazOnay", "Save", "save");
     addToolButton(bar, "BtCihazIptal", "Cancel", "cancel");
@@ -160,13 +163,18 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
 Fcihazverileri::~Fcihazverileri() = default;
 
 YeniCihazSecimi *Fcihazverileri::addressWindow() const { return address_; }
+AddRangeDialog *Fcihazverileri::rangeDialog() const { return range_; }
 
 QAction *Fcihazverileri::button(const char *key) const { return findChild<QAction *>(QString::fromLatin1(key)); }
 
 void Fcihazverileri::enable(std::initializer_list<const char *> keys, bool on)
 {
-    for (const char *key : keys)
+    for (const char *key : keys) {
         button(key)->setEnabled(on);
+        // Both need a loop and no entry going on.
+        if (qstrcmp(key, "BtYeniCihaz") == 0)
+            button("BtAddRange")->setEnabled(on);
+    }
 }
 
 void Fcihazverileri::openWindow()
@@ -185,6 +193,8 @@ void Fcihazverileri::unload()
     hide();
     if (address_)
         address_->unload();
+    if (range_)
+        range_->close();
     emit unloaded();
     deleteLater();
 }
@@ -481,6 +491,8 @@ void Fcihazverileri::Toolbar3_ButtonClick(QAction *pressed)
     const QString key = pressed->objectName();
     if (key == u"BtYeniCihaz")
         newDevice();
+    else if (key == u"BtAddRange")
+        askForRange();
     else if (key == u"BtEditCihaz")
         editDevice();
     else if (key == u"BtCihazOnay")
@@ -520,6 +532,40 @@ void Fcihazverileri::newDevice()
     if (w->list()->count() > 0)
         w->list()->setCurrentRow(0);
     w->show();
+}
+
+void Fcihazverileri::askForRange()
+{
+    // The range could take the address of the device being entered.
+    if (mode_ != Mode::Browsing) {
+        session_.messages().message(QStringLiteral("Save or cancel the device being entered first."));
+        return;
+    }
+    const int L = session_.config().SeciliCevrim;
+    if (!loopNode(L))
+        return;
+    if (range_)
+        range_->close();
+    auto *dialog = new AddRangeDialog(session_.config(), L, this);
+    range_ = dialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { session_.guarded([&] { addRange(dialog->plan()); }); });
+    dialog->show();
+}
+
+void Fcihazverileri::addRange(const RangePlan &plan)
+{
+    QTreeWidgetItem *loop = loopNode(plan.loop);
+    if (!loop || !plan.canAdd())
+        return;
+    Config &c = session_.config();
+    vaz::addRange(c, plan);
+    for (int A : plan.addresses) {
+        c.BosAdres(plan.loop, A) = 0;
+        showType(addNode(loop, QString(), deviceLabel(A), devices::treeIcon(plan.type)), plan.type);
+    }
+    loop->setExpanded(true);
 }
 
 void Fcihazverileri::beginNewDevice()

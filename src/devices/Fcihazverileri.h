@@ -21,7 +21,9 @@ class QTreeWidgetItem;
 namespace vaz {
 
 class Session;
+class AddRangeDialog;
 class PropertyPanel;
+struct RangePlan;
 class YeniCihazSecimi;
 
 // The devices of the configuration as a tree (panel, loops, devices, rules)
@@ -53,6 +55,7 @@ public:
     PropertyPanel *panel() const { return panel_; }
     QMenu *popupMenu() const { return popup_; }
     YeniCihazSecimi *addressWindow() const;
+    AddRangeDialog *rangeDialog() const;
 
     void Form_Load();
     void verileriYukle();
@@ -119,6 +122,8 @@ private:
     bool entryEndedForClosing();
 
     void newDevice();
+    void askForRange();
+    void addRange(const RangePlan &plan);
     void editDevice();
     void saveDevice();
     void cancelEntry();
@@ -128,6 +133,7 @@ private:
     PropertyPanel *panel_ = nullptr;
     QMenu *popup_ = nullptr;
     QPointer<YeniCihazSecimi> address_;
+    QPointer<AddRangeDialog> range_;
     QTreeWidgetItem *panelNode_ = nullptr;
     std::array<QTreeWidgetItem *, 5> loops_{};
     QTreeWidgetItem *causeEffectNode_ = nullptr;

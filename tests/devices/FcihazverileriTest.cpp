@@ -1,4 +1,5 @@
 #include "causeeffect/SSicerik.h"
+#include "devices/AddRangeDialog.h"
 #include "devices/DeviceIcons.h"
 #include "devices/Fcihazverileri.h"
 #include "devices/YeniCihazSecimi.h"
@@ -7,10 +8,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -537,6 +541,56 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
     EXPECT_EQ(control<QStatusBar>("StatusBar1")->currentMessage(),
               "Pasted 4 devices at Loop 1 addresses 002, 003, 004, 005");
     EXPECT_TRUE(cfg().device(1, 5) == cfg().device(2, 5) && cfg().CihazTipi(1, 3) == 6);
+}
+
+TEST_F(DeviceWindowTest, ARangeFillsFreeAddressesOnlyAsOneUndoStep)
+{
+    addDevices(cfg(), {{1, 5, 2, 3}, {1, 7, 5, 3}});
+    cfg().MahalText(1, 5) = QStringLiteral("Old");
+    app->startHistory();
+    const QByteArray before = savedFile("MnFarkliKaydet");
+    open();
+    EXPECT_FALSE(on("BtAddRange"));
+    offered(1);  // the free-address table is built
+    press("BtAddRange");
+    AddRangeDialog *d = win()->rangeDialog();
+    ASSERT_NE(d, nullptr);
+    child<QSpinBox>(d, "RangeFrom")->setValue(9);  // from above to: the same run
+    child<QSpinBox>(d, "RangeTo")->setValue(3);
+    child<QComboBox>(d, "RangeType")->setCurrentText("QF-3030 Heat detector");
+    child<QComboBox>(d, "RangeZone")->setCurrentText("4");
+    auto *ok = child<QPushButton>(d, "RangeOK");
+    auto text = [d](const char *label) { return child<QLabel>(d, label)->text(); };
+    child<QLineEdit>(d, "RangePattern")->setText(QStringLiteral("Kat 2 Oda {i} ~"));
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(text("RangeProblem"), "Address 003: The characters \" and ~ cannot be part of a name.");
+    child<QLineEdit>(d, "RangePattern")->setText(QStringLiteral("Kat 2 Oda {i} Çıkış"));
+    EXPECT_EQ((QStringList{text("RangeCount"), text("RangeTaken"), text("RangeProblem")}),
+              (QStringList{"5 devices will be added.", "Taken, skipped: 005, 007", ""}));
+    ok->click();
+    EXPECT_EQ(children({"Loop 1"}), (QStringList{"003", "004", "005", "006", "007", "008", "009"}));
+    EXPECT_FALSE(offered(1).contains("009"));
+    QAction *undo = control<QAction>("MnDeviceUndo");
+    EXPECT_EQ(undo->text(), "&Undo Add 5 devices");
+    const QByteArray added = savedFile("MnFarkliKaydet");
+    undo->trigger();
+    EXPECT_EQ(savedFile("MnFarkliKaydet"), before);
+    EXPECT_EQ(children({"Loop 1"}), (QStringList{"005", "007"}));
+
+    // The same devices entered directly give the same file.
+    int i = 0;
+    for (int A : {3, 4, 6, 8, 9}) {
+        addDevices(cfg(), {{1, A, 4, 4}});
+        cfg().MahalText(1, A) = QStringLiteral("Kat 2 Oda %1 Cikis").arg(++i) + QString(40, u' ');
+    }
+    EXPECT_EQ(savedFile("MnFarkliKaydet"), added);
+
+    // Not while a new device is being entered.
+    newDevice(1, "050");
+    click({"Loop 1"});
+    press("BtAddRange");
+    EXPECT_EQ(messages.messages, QStringList{"Save or cancel the device being entered first."});
+    EXPECT_FALSE(win()->rangeDialog() && win()->rangeDialog()->isVisible());
 }
 
 }  // namespace
