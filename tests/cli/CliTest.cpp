@@ -61,12 +61,6 @@ struct Sim {
     QByteArray log;
 };
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QString writeFile(const QTemporaryDir &dir, const char *name, const Config &cfg)
 {
     QFile f(dir.filePath(QString::fromLatin1(name)));
@@ -91,12 +85,12 @@ TEST(Cli, UploadDownloadCompareAtEveryVersion)
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QStringLiteral("MCU version %1").arg(version))) << "says which version it took";
         sim.waitForUpload();
-        EXPECT_EQ(bytesOf(sim.saved), bytesOf(file));
+        EXPECT_EQ(test::fileBytes(sim.saved), test::fileBytes(file));
 
         const QString back = dir.filePath("back.dvk");
         r = vazconfig({"download", "--port", sim.link, "--mcu", mcu, "-o", back});
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
-        EXPECT_EQ(bytesOf(back), bytesOf(file));
+        EXPECT_EQ(test::fileBytes(back), test::fileBytes(file));
 
         r = vazconfig({"compare", file, "--port", sim.link});
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
@@ -163,7 +157,7 @@ TEST(Cli, DiffCheckReportAndHelp)
     Outcome r = vazconfig({"diff", fileA, fileB, "--csv", dir.filePath("d.csv")});
     EXPECT_EQ(r.status, 1) << r.err.toStdString();
     EXPECT_EQ(r.out.size(), 3) << r.out.join('\n').toStdString();
-    EXPECT_EQ(bytesOf(dir.filePath("d.csv")).count("\r\n"), 4) << "heading and three rows";
+    EXPECT_EQ(test::fileBytes(dir.filePath("d.csv")).count("\r\n"), 4) << "heading and three rows";
     r = vazconfig({"diff", fileA, fileB, "--json"});
     const QJsonArray rows = QJsonDocument::fromJson(r.out.join('\n').toUtf8()).array();
     ASSERT_EQ(rows.size(), 3);
@@ -184,7 +178,7 @@ TEST(Cli, DiffCheckReportAndHelp)
     const QString pdf = dir.filePath("r.pdf");
     r = vazconfig({"report", fileA, "-o", pdf});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_TRUE(bytesOf(pdf).startsWith("%PDF"));
+    EXPECT_TRUE(test::fileBytes(pdf).startsWith("%PDF"));
 
     r = vazconfig({"--help"});
     EXPECT_TRUE(r.status == 0 && r.out.first().startsWith("usage: vazconfig")) << r.err.toStdString();

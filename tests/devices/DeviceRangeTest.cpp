@@ -37,17 +37,11 @@ TEST(DeviceRange, FreeAddressesGetDevicesAndThePatternIsCheckedAsTheLocationBoxD
     const Config c = site();
     for (const auto &t : cases) {
         const RangePlan p = planRange(c, t.loop, t.from, t.to, 1, 2, t.pattern);
-        const std::string what =
-            QStringLiteral("%1/%2-%3 %4").arg(t.loop).arg(t.from).arg(t.to).arg(t.pattern).toStdString();
-        EXPECT_EQ(p.problem, t.problem) << what;
-        EXPECT_EQ(p.taken, t.taken) << what;
-        if (!t.addresses.isEmpty()) {
-            EXPECT_EQ(p.addresses, t.addresses) << what;
-        }
-        if (!t.locations.isEmpty()) {
-            EXPECT_EQ(p.locations, t.locations) << what;
-        }
-        EXPECT_EQ(p.canAdd(), t.problem.isEmpty() && !p.addresses.isEmpty()) << what;
+        SCOPED_TRACE(t.pattern.toStdString());
+        EXPECT_EQ(std::tuple(p.problem, p.taken, p.canAdd()),
+                  std::tuple(t.problem, t.taken, t.problem.isEmpty() && !p.addresses.isEmpty()));
+        EXPECT_TRUE((t.addresses.isEmpty() || p.addresses == t.addresses) &&
+                    (t.locations.isEmpty() || p.locations == t.locations));
     }
     EXPECT_EQ(planRange(c, 2, 1, 127, 9, 48, "").addresses.size(), 127);
     EXPECT_EQ(planRange(c, 2, 1, 2, 0, 1, "").problem, "Choose a device type.");
