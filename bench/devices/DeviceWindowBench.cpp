@@ -10,6 +10,7 @@
 #include "shell/App.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,7 +46,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication qapp(argc, argv);
     SilentMessages messages;
-    std::vector<double> open, click, range, undo, redo;
+    std::vector<double> open, click, range, undo, redo, multi;
 
     for (int run = 0; run < 15; ++run) {
         App app;
@@ -99,11 +100,26 @@ int main(int argc, char **argv)
         app.redo();
         QApplication::processEvents();
         redo.push_back(t.nsecsElapsed() / 1e6);
+
+        // A zone chosen for the 127 devices of loop 4 at once.
+        tree->setCurrentItem(tree->topLevelItem(0)->child(3)->child(0));  // rebuilt by Redo
+        w->findChild<QAction *>(QStringLiteral("MnSelectLoop"))->trigger();
+        w->findChild<QAction *>(QStringLiteral("BtEditCihaz"))->trigger();
+        auto *zone = w->findChild<QComboBox *>(QStringLiteral("ComboBolgeNo"));
+        QApplication::processEvents();
+        t.restart();
+        zone->setCurrentIndex((zone->currentIndex() + 1) % zone->count());
+        QApplication::processEvents();
+        multi.push_back(t.nsecsElapsed() / 1e6);
+        if (app.config().BolgeNo(4, kAddresses) != app.config().BolgeNo(4, 1))
+            return 1;
+        w->findChild<QAction *>(QStringLiteral("BtCihazOnay"))->trigger();
     }
     report("open device window", open, 300);
     report("node click to panel shown", click, 16);
     report("add range of 127 devices", range, 50);
     report("undo of the range", undo, 50);
     report("redo of the range", redo, 50);
+    report("zone of 127 selected devices", multi, 100);
     return messages.count == 0 ? 0 : 1;
 }

@@ -406,6 +406,8 @@ void PropertyPanel::showDevice()
     case devices::Group::OutputModule:
         DisableOutputOptions();
         ClearInputEventType();
+        // A module with neither event would show the one of the device shown before.
+        ClearOutputEventType();
         bypass_->setChecked(false);
         break;
     case devices::Group::InputModule:

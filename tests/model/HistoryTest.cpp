@@ -32,7 +32,7 @@ TEST(History, NamesEachKindOfStep)
 
 TEST(History, UndoRedoMergeAndTheVersionStays)
 {
-    Installation i = test::exampleConfig(20, 1);
+    Installation i = test::exampleConfig(0, 1);  // steps leave the version out
     const Installation opened = i;
     History h;
     h.reset(i);
@@ -43,9 +43,7 @@ TEST(History, UndoRedoMergeAndTheVersionStays)
     const QString top = h.undoLabel();
     h.undo();
     const QString below = h.undoLabel();
-    Installation back = h.undo();
-    back.McuVersiyon = 20;
-    EXPECT_TRUE(back == opened && !h.canUndo());
+    EXPECT_TRUE(h.undo() == opened && !h.canUndo());
     EXPECT_EQ((QStringList{top, below, QString::number(h.redo().BolgeNo(1, 1)), h.redo().MahalText(1, 1)}),
               (QStringList{"Location of Loop 1 address 001", "Zone of Loop 1 address 001", "7", "Hall"}));
     i = h.undo();

@@ -55,15 +55,13 @@ TEST(ReportPrinter, RendersPagesAndWithoutPrinterWritesThePdfTheUserNames)
     EXPECT_EQ(error, QStringLiteral("The report could not be written to \"rapor.pdf\"."));
 
     // A replace confirmed for a configuration file, or a file that only looks like a PDF: neither is overwritten.
-    const QByteArray config("\"Rendon\"\r\n");
-    for (const char *name : {"site.dvk", "site.dvk.pdf"}) {
-        QFile f(dir.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(config) == config.size());
-    }
+    const QString other = QStringLiteral(VAZ_SOURCE_DIR "/CMakeLists.txt");  // any file that is no PDF
+    for (const char *name : {"site.dvk", "site.dvk.pdf"})
+        ASSERT_TRUE(QFile::copy(other, dir.filePath(QString::fromLatin1(name))));
     dialogs.paths = {dir.filePath(QStringLiteral("site.dvk")), dir.filePath(QStringLiteral("rapor.pdf"))};
     EXPECT_FALSE(output.print(manyLines(3), &error));
     EXPECT_EQ(error, QStringLiteral("\"site.dvk.pdf\" is not a PDF file; the report was not written over it."));
     for (const char *name : {"site.dvk", "site.dvk.pdf"})
-        EXPECT_EQ(test::fileBytes(dir.filePath(QString::fromLatin1(name))), config) << name;
+        EXPECT_EQ(test::fileBytes(dir.filePath(QString::fromLatin1(name))), test::fileBytes(other)) << name;
     EXPECT_TRUE(output.print(manyLines(3), &error)) << "a PDF is replaced";
 }

@@ -29,17 +29,16 @@ public:
     }
 
     // Its own queue; an empty one goes on, as every command did before it asked.
-    bool proceedDespite(const QString &, const QStringList &reasons, const QString &proceed, const QString &) override
+    bool proceedDespite(const QString &, const QStringList &reasons, const QString &, const QString &) override
     {
         reasonLists << reasons;
-        proceedCaptions << proceed;
         const bool go = proceedAnswers.empty() || proceedAnswers.front();
         if (!proceedAnswers.empty())
             proceedAnswers.pop_front();
         return go;
     }
 
-    QStringList messages, questions, questionTitles, proceedCaptions;
+    QStringList messages, questions, questionTitles;
     QList<QStringList> reasonLists;
     std::deque<Answer> answers;
     std::deque<bool> proceedAnswers;
