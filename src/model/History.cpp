@@ -115,22 +115,16 @@ void History::record(const Installation &now, const QString &label)
     current_ = std::move(state);
 }
 
-const Installation &History::undo()
+const Installation &History::move(std::deque<Step> &from, std::deque<Step> &to)
 {
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
+    Step step = std::move(from.back());
+    from.pop_back();
     std::swap(step.state, current_);
-    redo_.push_back(std::move(step));
+    to.push_back(std::move(step));
     return current_;
 }
 
-const Installation &History::redo()
-{
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    std::swap(step.state, current_);
-    undo_.push_back(std::move(step));
-    return current_;
-}
+const Installation &History::undo() { return move(undo_, redo_); }
+const Installation &History::redo() { return move(redo_, undo_); }
 
 }  // namespace vaz

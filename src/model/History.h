@@ -38,6 +38,9 @@ private:
         QString label;
         QString mergeKey;
     };
+    // Takes the last step of from back over to the other side.
+    const Installation &move(std::deque<Step> &from, std::deque<Step> &to);
+
     std::deque<Step> undo_, redo_;
     Installation current_;
 };
