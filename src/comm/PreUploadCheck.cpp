@@ -14,11 +14,6 @@ namespace vaz::comm {
 
 namespace {
 
-QString deviceWhere(int loop, int address)
-{
-    return QStringLiteral("Loop %1 address %2").arg(loop).arg(deviceLabel(address));
-}
-
 bool holdsDevice(const Installation &inst, double loop, double address)
 {
     return loop >= 1 && loop <= kLoops && address >= 1 && address <= kAddresses &&
@@ -39,7 +34,7 @@ void deviceFindings(const Installation &inst, int loop, QList<Finding> &out)
         const int type = inst.CihazTipi(loop, a);
         if (type == 0)
             continue;
-        const QString where = deviceWhere(loop, a);
+        const QString where = devicePlace(loop, a);
         if (inst.BolgeNo(loop, a) == 0)
             out.append({where, QStringLiteral("has no zone")});
         if (devices::outputEventApplies(type) && inst.CikisYangin(loop, a) == 0 && inst.CikisHata(loop, a) == 0)
@@ -50,7 +45,7 @@ void deviceFindings(const Installation &inst, int loop, QList<Finding> &out)
         const auto other = std::find_if(same.begin(), same.end(), [&](int b) { return written(b) != written(a); });
         if (other != same.end())
             out.append({where, QStringLiteral("location \"%1\" becomes \"%2\" on the panel, like %3")
-                                   .arg(written(a), shown(a), deviceWhere(loop, *other))});
+                                   .arg(written(a), shown(a), devicePlace(loop, *other))});
     }
 }
 

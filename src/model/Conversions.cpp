@@ -93,6 +93,11 @@ QString numberText(double v)
 
 QString deviceLabel(int address) { return QStringLiteral("%1").arg(address, 3, 10, QLatin1Char('0')); }
 
+QString devicePlace(int loop, int address)
+{
+    return QStringLiteral("Loop %1 address %2").arg(loop).arg(deviceLabel(address));
+}
+
 bool isDeviceLabel(const QString &text)
 {
     if (text.isEmpty() || QString::compare(text, QLatin1String("0")) < 0 ||

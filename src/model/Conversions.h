@@ -31,6 +31,8 @@ QString numberText(double v);
 
 // "001" .. "127" (any other value is written with at least three digits).
 QString deviceLabel(int address);
+// "Loop 2 address 045": a device as messages and menus name it.
+QString devicePlace(int loop, int address);
 
 // The device window's test: by character code not below "0" and below "128",
 // decimal digits only, value 1 to 127.

@@ -12,8 +12,6 @@ Installation withoutVersion(Installation i)
     return i;
 }
 
-QString where(int L, int A) { return QStringLiteral("Loop %1 address %2").arg(L).arg(deviceLabel(A)); }
-
 QString countOf(int n, const char *one)
 {
     return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(one), n == 1 ? "" : "s");
@@ -64,9 +62,9 @@ QString describeChange(const Installation &before, const Installation &after, QS
         return QStringLiteral("Change ") + countOf(devices, "device");
     }
     if (added)
-        return QStringLiteral("Save ") + where(lastL, lastA);
+        return QStringLiteral("Save ") + devicePlace(lastL, lastA);
     if (removed)
-        return QStringLiteral("Delete ") + where(lastL, lastA);
+        return QStringLiteral("Delete ") + devicePlace(lastL, lastA);
     const Installation::Device b = before.device(lastL, lastA), a = after.device(lastL, lastA);
     const struct {
         bool differs;
@@ -83,10 +81,10 @@ QString describeChange(const Installation &before, const Installation &after, QS
         if (f.differs)
             ++count, only = f.name;
     if (count != 1)
-        return where(lastL, lastA);
+        return devicePlace(lastL, lastA);
     if (mergeKey)
-        *mergeKey = QLatin1String(only) + u' ' + where(lastL, lastA);
-    return QLatin1String(only) + QStringLiteral(" of ") + where(lastL, lastA);
+        *mergeKey = QLatin1String(only) + u' ' + devicePlace(lastL, lastA);
+    return QLatin1String(only) + QStringLiteral(" of ") + devicePlace(lastL, lastA);
 }
 
 void History::reset(const Installation &now)
