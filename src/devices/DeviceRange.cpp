@@ -46,12 +46,6 @@ RangePlan planRange(const Installation &inst, int loop, int from, int to, int ty
     return plan;
 }
 
-QString savedLocation(const QString &typed)
-{
-    const QString plain = MahalVerKarakterDuzenle(typed);
-    return plain.size() < kNameLength ? plain + QString(kNameLength, u' ') : plain;
-}
-
 void addRange(Installation &inst, const RangePlan &plan)
 {
     for (qsizetype i = 0; i < plan.addresses.size(); ++i) {

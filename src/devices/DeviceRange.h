@@ -8,8 +8,6 @@
 
 namespace vaz {
 
-inline constexpr int kZones = 48;
-
 // Devices of one type and zone on a run of addresses of one loop. Addresses
 // that hold a device are skipped, never overwritten; from > to is taken as the
 // same run ascending. In the location pattern "{n}" is the address as the tree
@@ -28,8 +26,5 @@ RangePlan planRange(const Installation &inst, int loop, int from, int to, int ty
 // Stores the planned devices as Save stores a new one: type, zone and the
 // location made plain and padded; the address's other fields stay.
 void addRange(Installation &inst, const RangePlan &plan);
-
-// A typed location as Save stores it.
-QString savedLocation(const QString &typed);
 
 }  // namespace vaz

@@ -310,6 +310,11 @@ void Fcihazverileri::clickBranch(QTreeWidgetItem *branch)
     CihVerTreeView_NodeClick(branch);
 }
 
+void Fcihazverileri::addDeviceNode(int L, int A, int type)
+{
+    showType(addNode(loopNode(L), QString(), deviceLabel(A), devices::treeIcon(type)), type);
+}
+
 void Fcihazverileri::showType(QTreeWidgetItem *node, int type)
 {
     node->setIcon(0, devices::nodeIcon(devices::treeIcon(type)));
@@ -362,7 +367,7 @@ void Fcihazverileri::verileriYukle()
             if (type == 0)
                 continue;
             button("BtEditCihaz")->setEnabled(true);
-            showType(addNode(loopNode(L), QString(), deviceLabel(A), devices::treeIcon(type)), type);
+            addDeviceNode(L, A, type);
         }
     }
     for (int r = 1; r <= c.SSsayisi && r <= kMaxRules; ++r)
@@ -563,7 +568,7 @@ void Fcihazverileri::addRange(const RangePlan &plan)
     vaz::addRange(c, plan);
     for (int A : plan.addresses) {
         c.BosAdres(plan.loop, A) = 0;
-        showType(addNode(loop, QString(), deviceLabel(A), devices::treeIcon(plan.type)), plan.type);
+        addDeviceNode(plan.loop, A, plan.type);
     }
     loop->setExpanded(true);
 }
@@ -781,7 +786,7 @@ void Fcihazverileri::pasteCopies()
         const Installation::Device &d = copied_[i].device;
         c.setDevice(L, A, d);
         c.BosAdres(L, A) = 0;
-        showType(addNode(loopNode(L), QString(), deviceLabel(A), devices::treeIcon(d.type)), d.type);
+        addDeviceNode(L, A, d.type);
         labels << deviceLabel(A);
     }
     loopNode(L)->setExpanded(true);

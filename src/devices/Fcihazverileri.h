@@ -118,6 +118,8 @@ private:
     QList<int> selectedAddresses() const;
     // Icon and, for a code no type stands for, its name beside the label.
     void showType(QTreeWidgetItem *node, int type);
+    // The node of a device stored at loop L, address A, sorted into its branch.
+    void addDeviceNode(int L, int A, int type);
     // Closing during entry: Save, Cancel or neither, as the user answers.
     bool entryEndedForClosing();
 

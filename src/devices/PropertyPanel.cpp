@@ -6,6 +6,7 @@
 #include "model/Config.h"
 #include "model/Session.h"
 #include "model/NameCheck.h"
+#include "panel/DisplayText.h"
 #include "widgets/TextCheck.h"
 
 #include <QButtonGroup>
@@ -29,7 +30,6 @@ namespace vaz {
 
 namespace {
 
-constexpr int kZones = 48;
 constexpr int kMaxOutputDelay = 250;
 constexpr int kBypassOn = 64;
 constexpr int kEventFire = 32;
@@ -464,8 +464,7 @@ void PropertyPanel::commit(bool keepLocation)
     c.CihazTipi(L, A) = c.SeciliTip;
     if (keepLocation)
         return;
-    if (location_->text().size() < kNameLength)
-        setLocation(location_->text() + QString(kNameLength, u' '));
+    setLocation(savedLocation(location_->text()));
     c.MahalText(L, A) = location_->text();
 }
 

@@ -11,6 +11,7 @@ inline constexpr int kLoops = 4;        // loops a panel can have
 inline constexpr int kAddresses = 127;  // addresses on one loop
 inline constexpr int kRecords = kLoops * kAddresses;
 inline constexpr int kMaxRules = 200;
+inline constexpr int kZones = 48;
 inline constexpr int kPanelDelays = 7;  // Gecikmeler(0..6); slot 7 is reserved
 inline constexpr int kPanelOutputs = 7;
 

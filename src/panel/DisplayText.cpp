@@ -2,6 +2,12 @@
 
 namespace vaz {
 
+QString savedLocation(const QString &typed)
+{
+    const QString plain = MahalVerKarakterDuzenle(typed);
+    return plain.size() < kDisplayTextLength ? plain + QString(kDisplayTextLength, u' ') : plain;
+}
+
 QString normaliseDisplayText(const QString &text)
 {
     QString result = text.left(kDisplayTextLength);

@@ -14,5 +14,8 @@ QString normaliseDisplayText(const QString &text);
 inline QString PanelVerKarakterDuzenle(const QString &text) { return normaliseDisplayText(text); }
 // A device's location text on the device window's Save.
 inline QString MahalVerKarakterDuzenle(const QString &text) { return normaliseDisplayText(text); }
+// A typed location as Save stores it: made plain, and padded with 40 blanks
+// when shorter than 40.
+QString savedLocation(const QString &typed);
 
 }  // namespace vaz

@@ -1,4 +1,5 @@
 #include "devices/DeviceRange.h"
+#include "panel/DisplayText.h"
 #include "support/ExampleConfig.h"
 
 #include <gtest/gtest.h>
