@@ -15,7 +15,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
@@ -278,11 +277,8 @@ int report(const Args &args, Console &console)
     if (!part.open())
         return failed(part.errorString());
     part.close();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(part.fileName());
-    storage::renderReport(storage::layoutReport(r.lines), printer);
-    if (QFileInfo(part.fileName()).size() == 0)
+    if (!storage::writeReportPdf(storage::layoutReport(r.lines), part.fileName()) ||
+        QFileInfo(part.fileName()).size() == 0)
         return failed(QStringLiteral("nothing could be drawn"));
     std::error_code error;
     std::filesystem::rename(part.fileName().toStdString(), args.output.toStdString(), error);

@@ -75,6 +75,16 @@ bool draw(const QStringList &textLines, QPrinter &printer)
 
 }  // namespace
 
+bool writeReportPdf(const QStringList &textLines, const QString &path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Configuration report"));
+    return draw(textLines, printer);
+}
+
 void renderReport(const QStringList &textLines, QPrinter &printer) { draw(textLines, printer); }
 
 bool SystemReportOutput::print(const QStringList &textLines, QString *error)
@@ -107,12 +117,7 @@ bool SystemReportOutput::print(const QStringList &textLines, QString *error)
                          .arg(QFileInfo(path).fileName());
         return false;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Configuration report"));
-    if (draw(textLines, printer))
+    if (writeReportPdf(textLines, path))
         return true;
     if (error)
         *error = QStringLiteral("The report could not be written to \"%1\".").arg(QFileInfo(path).fileName());

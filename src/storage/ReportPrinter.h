@@ -12,6 +12,9 @@ namespace vaz::storage {
 // Draws laid-out report lines on a printer: monospaced font so print zones line
 // up, page breaks, the page number at the foot of each page.
 void renderReport(const QStringList &textLines, QPrinter &printer);
+// The report as a PDF file at path, laid out as on paper; false when the file
+// could not be written.
+bool writeReportPdf(const QStringList &textLines, const QString &path);
 
 // Where a report goes. Tests replace it.
 class ReportOutput {
