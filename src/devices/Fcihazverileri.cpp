@@ -23,9 +23,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <algorithm>
 
@@ -132,7 +134,10 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
         session_.guarded([&] { CihVerTreeView_NodeClick(node); });
     });
     // A click moves the current node before the selection follows.
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] { showEditState(); });
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        showEditState();
+        showSelection();
+    });
     connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         session_.guarded([&] { CihVerTreeView_MouseDown(Qt::RightButton, tree_->viewport()->mapToGlobal(pos)); });
     });
@@ -452,8 +457,8 @@ void Fcihazverileri::deleteSelectedDevice()
     const std::optional<DeviceAddress> at = addressOf(node);
     if (!at)
         return;
-    if (const QList<int> several = selectedAddresses(); several.size() > 1) {
-        deleteDevices(at->loop, several);
+    if (const QList<DeviceAddress> several = selectedDevices(); several.size() > 1) {
+        deleteDevices(several);
         return;
     }
     const auto [L, A] = *at;
@@ -468,27 +473,33 @@ void Fcihazverileri::deleteSelectedDevice()
     clickBranch(parent);
 }
 
-void Fcihazverileri::deleteDevices(int L, const QList<int> &addresses)
+void Fcihazverileri::deleteDevices(const QList<DeviceAddress> &devices)
 {
     Config &c = session_.config();
-    QTreeWidgetItem *loop = loopNode(L);
     QStringList kept;
-    for (int i = loop->childCount() - 1; i >= 0; --i) {
-        QTreeWidgetItem *node = loop->child(i);
-        const int A = addressOf(node).value_or(DeviceAddress{}).address;
-        if (!addresses.contains(A))
-            continue;
-        if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, A)) {
-            kept.prepend(deviceLabel(A));
-            continue;
+    for (int L = 1; L <= kLoops; ++L) {
+        QTreeWidgetItem *loop = loopNode(L);
+        QStringList keptHere;
+        for (int i = loop ? loop->childCount() - 1 : -1; i >= 0; --i) {
+            QTreeWidgetItem *node = loop->child(i);
+            const std::optional<DeviceAddress> at = addressOf(node);
+            if (!at || !devices.contains(*at))
+                continue;
+            if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, at->address)) {
+                keptHere.prepend(deviceLabel(at->address));
+                continue;
+            }
+            removeNode(node);
+            forgetDevice(L, at->address);
         }
-        removeNode(node);
-        forgetDevice(L, A);
+        if (!keptHere.isEmpty())
+            kept << QStringLiteral("%1 address%2 %3")
+                        .arg(loopText(L), keptHere.size() == 1 ? "" : "es", keptHere.join(u", "));
     }
     if (!kept.isEmpty())
-        session_.messages().message(QStringLiteral("Not deleted, as a cause-effect includes them: %1 address%2 %3")
-                                        .arg(loopText(L), kept.size() == 1 ? "" : "es", kept.join(u", ")));
-    clickBranch(loop);
+        session_.messages().message(
+            QStringLiteral("Not deleted, as a cause-effect includes them: %1").arg(kept.join(u"; ")));
+    clickBranch(loopNode(devices.value(0).loop));
 }
 
 void Fcihazverileri::Toolbar3_ButtonClick(QAction *pressed)
@@ -613,45 +624,48 @@ void Fcihazverileri::editDevice()
         return;
     enable({"BtCihazIptal", "BtCihazOnay"}, true);
     enable({"BtCihazSil"}, false);
-    panel_->enableForEditing();
     // Pressed again on the same device: Cancel still goes back to the first press.
-    if (mode_ == Mode::Editing && before_ && entryNode_ == node)
-        return;
-    mode_ = Mode::Editing;
-    showUndoState();
-    entry_ = {L, A};
-    entryNode_ = node;
-    before_ = std::make_unique<Installation::Device>(c.device(L, A));
-    othersBefore_.clear();
-    QList<DeviceAddress> others;
-    for (int other : selectedAddresses())
-        if (other != A) {
-            others.append({L, other});
-            othersBefore_.append({{L, other}, c.device(L, other)});
-        }
-    panel_->setOthers(others);
+    if (mode_ != Mode::Editing || !before_ || entryNode_ != node) {
+        mode_ = Mode::Editing;
+        showUndoState();
+        entry_ = {L, A};
+        entryNode_ = node;
+        before_ = std::make_unique<Installation::Device>(c.device(L, A));
+        othersBefore_.clear();
+        const QList<DeviceAddress> others = otherSelected();
+        for (const DeviceAddress &other : others)
+            othersBefore_.append({other, c.device(other.loop, other.address)});
+        panel_->setOthers(others);
+    }
+    panel_->enableForEditing();
 }
 
 void Fcihazverileri::saveDevice()
 {
     Config &c = session_.config();
-    if (!panel_->typeChosen()) {
+    // Several devices of different types keep theirs while none is chosen.
+    const bool several = mode_ == Mode::Editing && !othersBefore_.isEmpty();
+    if (!panel_->typeChosen() && !several) {
         session_.messages().message(QStringLiteral("Select a device type first."));
         return;
     }
     // Saving an edit that left the location alone keeps it exactly as stored.
-    const bool keep =
-        mode_ == Mode::Editing && selected_ && panel_->location() == c.MahalText(selected_->loop, selected_->address);
+    const bool keep = mode_ == Mode::Editing && selected_ && panel_->location() == panel_->shownLocation();
     if (!keep)
         panel_->setLocation(MahalVerKarakterDuzenle(panel_->location()));
     if (selected_) {
         panel_->commit(keep);
-        if (QTreeWidgetItem *node = tree_->currentItem(); addressOf(node) == selected_)
-            showType(node, c.SeciliTip);
+        for (int i = 0; i < tree_->topLevelItemCount(); ++i)
+            for (QTreeWidgetItemIterator it(tree_->topLevelItem(i)); *it; ++it)
+                if (const std::optional<DeviceAddress> at = addressOf(*it);
+                    at && (at == selected_ || panel_->others().contains(*at)))
+                    showType(*it, c.CihazTipi(at->loop, at->address));
     }
     enable({"BtCihazIptal", "BtCihazOnay"}, false);
     enable({"BtEditCihaz", "BtYeniCihaz"}, true);
     backToBrowsing();
+    if (several)
+        showSelection();
 }
 
 void Fcihazverileri::cancelEntry()
@@ -683,6 +697,8 @@ void Fcihazverileri::cancelEntry()
         c.setDevice(entry.loop, entry.address, *values);
     for (const auto &[at, device] : others)
         c.setDevice(at.loop, at.address, device);
+    if (!others.isEmpty())
+        showSelection();
 }
 
 void Fcihazverileri::backToBrowsing()
@@ -730,15 +746,46 @@ int Fcihazverileri::loopAt(const QTreeWidgetItem *node) const
     return 0;
 }
 
+QList<DeviceAddress> Fcihazverileri::selectedDevices() const
+{
+    QList<DeviceAddress> devices;
+    for (const QTreeWidgetItem *node : tree_->selectedItems())
+        if (const std::optional<DeviceAddress> at = addressOf(node))
+            devices.append(*at);
+    std::sort(devices.begin(), devices.end());
+    return devices;
+}
+
 QList<int> Fcihazverileri::selectedAddresses() const
 {
     QList<int> addresses;
     const int L = loopAt(tree_->currentItem());
-    for (const QTreeWidgetItem *node : tree_->selectedItems())
-        if (const std::optional<DeviceAddress> at = addressOf(node); at && at->loop == L)
-            addresses.append(at->address);
-    std::sort(addresses.begin(), addresses.end());
+    for (const DeviceAddress &at : selectedDevices())
+        if (at.loop == L)
+            addresses.append(at.address);
     return addresses;
+}
+
+QList<DeviceAddress> Fcihazverileri::otherSelected() const
+{
+    QList<DeviceAddress> others = selectedDevices();
+    if (selected_)
+        others.removeAll(*selected_);
+    return others;
+}
+
+void Fcihazverileri::showSelection()
+{
+    if (mode_ != Mode::Browsing || !selected_ || addressOf(tree_->currentItem()) != selected_)
+        return;
+    const QList<DeviceAddress> others = otherSelected();
+    if (others.isEmpty() && !std::exchange(sharedShown_, false))
+        return;
+    // Back to one device: its own values again.
+    panel_->showDevice();
+    if (!others.isEmpty())
+        panel_->showShared(others);
+    sharedShown_ = !others.isEmpty();
 }
 
 void Fcihazverileri::copySelected()
@@ -760,8 +807,15 @@ void Fcihazverileri::selectLoop()
     if (!loop || loop->childCount() == 0 || mode_ != Mode::Browsing)
         return;
     clickBranch(loop->child(0));
-    for (int i = 0; i < loop->childCount(); ++i)
-        loop->child(i)->setSelected(true);
+    {
+        // One showing for the whole loop, not one per device.
+        const QSignalBlocker quiet(tree_);
+        for (int i = 0; i < loop->childCount(); ++i)
+            loop->child(i)->setSelected(true);
+    }
+    tree_->viewport()->update();
+    showEditState();
+    showSelection();
 }
 
 void Fcihazverileri::pasteCopies()

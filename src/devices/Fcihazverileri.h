@@ -64,7 +64,7 @@ public:
     void Toolbar3_ButtonClick(QAction *button);
     void deleteSelectedDevice();
     // Deletes those of the devices no rule uses and names the others.
-    void deleteDevices(int loop, const QList<int> &addresses);
+    void deleteDevices(const QList<DeviceAddress> &devices);
     // Edit ▸ Copy and Paste: the selected devices, pasted on a loop from its
     // first address or after the current device, never over a device.
     void copySelected();
@@ -114,8 +114,14 @@ private:
     void showEditState();
     // The loop a loop node or a device node is on; 0 for any other node.
     int loopAt(const QTreeWidgetItem *node) const;
-    // The selected devices on the current node's loop, addresses ascending.
+    // The selected devices of every loop, loop then address ascending.
+    QList<DeviceAddress> selectedDevices() const;
+    // Those of them on the current node's loop.
     QList<int> selectedAddresses() const;
+    // The selected devices besides the shown one.
+    QList<DeviceAddress> otherSelected() const;
+    // With several selected, what they share; blank where they differ.
+    void showSelection();
     // Icon and, for a code no type stands for, its name beside the label.
     void showType(QTreeWidgetItem *node, int type);
     // The node of a device stored at loop L, address A, sorted into its branch.
@@ -142,6 +148,7 @@ private:
     bool built_ = false;
     bool gone_ = false;
     bool quiet_ = false;
+    bool sharedShown_ = false;
     Mode mode_ = Mode::Browsing;
     // The device being entered or edited, and what Cancel restores.
     std::optional<DeviceAddress> selected_;

@@ -23,6 +23,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -155,6 +156,8 @@ PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<
             handle([this] { ComboBolgeNo_Click(); });
     });
     connect(bypass_, &QCheckBox::toggled, this, [this] { handle([this] { CikisGecikmeIptal_Click(); }); });
+    // "Mixed" is only shown; a click makes it a plain on or off again.
+    connect(bypass_, &QCheckBox::clicked, this, [this] { bypass_->setTristate(false); });
     connect(input_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
             handle([this, id] { inputEventChosen(id == 1); });
@@ -182,6 +185,53 @@ void PropertyPanel::spread(bool (*applies)(long long type), const std::function<
     for (const DeviceAddress &d : others_)
         if (applies(cfg().CihazTipi(d.loop, d.address)))
             store(cfg(), d.loop, d.address);
+}
+
+bool PropertyPanel::oneGroup() const
+{
+    const devices::Group mine = devices::group(cfg().CihazTipi(loop(), address()));
+    return std::all_of(others_.begin(), others_.end(), [&](const DeviceAddress &d) {
+        return devices::group(cfg().CihazTipi(d.loop, d.address)) == mine;
+    });
+}
+
+void PropertyPanel::showShared(const QList<DeviceAddress> &others)
+{
+    if (!device_)
+        return;
+    const QScopedValueRollback showing(showing_, true);
+    const Config &c = cfg();
+    const Installation::Device mine = c.device(loop(), address());
+    // Whether a device the property applies to holds another value than the shown one.
+    auto differs = [&](bool (*applies)(long long), auto value) {
+        return applies(mine.type) && std::any_of(others.begin(), others.end(), [&](const DeviceAddress &d) {
+                   const Installation::Device other = c.device(d.loop, d.address);
+                   return applies(other.type) && value(other) != value(mine);
+               });
+    };
+    const auto all = [](long long) { return true; };
+    const QSignalBlocker quietType(type_), quietZone(zone_), quietBypass(bypass_), quietDelay(delay_);
+    if (differs(all, [](const Installation::Device &d) { return d.type; })) {
+        type_->setCurrentIndex(devices::kPlaceholderPosition);
+        picture_->clear();
+    }
+    if (differs(all, [](const Installation::Device &d) { return d.zone; }))
+        zone_->setCurrentIndex(-1);
+    if (differs(all, [](const Installation::Device &d) { return d.location; })) {
+        setLocation(QString());
+        shownLocation_.clear();
+    }
+    if (differs(devices::bypassApplies, [](const Installation::Device &d) { return d.bypass; })) {
+        bypass_->setTristate(true);
+        bypass_->setCheckState(Qt::PartiallyChecked);
+    }
+    if (differs(devices::inputEventApplies, [](const Installation::Device &d) { return d.event; }))
+        ClearInputEventType();
+    if (differs(devices::outputEventApplies,
+                [](const Installation::Device &d) { return std::pair(d.fire > 0, d.fault >= 1); }))
+        ClearOutputEventType();
+    if (differs(devices::outputEventApplies, [](const Installation::Device &d) { return d.delay; }))
+        delay_->clear();
 }
 
 QString PropertyPanel::location() const { return location_->text(); }
@@ -386,7 +436,13 @@ void PropertyPanel::showDevice()
     const QScopedValueRollback showing(showing_, true);
     const Config &c = cfg();
     const int L = loop(), A = address();
-    setLocation(c.MahalText(L, A));
+    shownLocation_ = c.MahalText(L, A);
+    setLocation(shownLocation_);
+    if (bypass_->isTristate()) {
+        const QSignalBlocker quiet(bypass_);
+        bypass_->setTristate(false);
+        bypass_->setChecked(c.GecikmeIptal(L, A) == kBypassOn);
+    }
     const int zone = c.BolgeNo(L, A);
     zone_->setCurrentIndex(zone >= 1 && zone <= kZones ? zone - 1 : -1);
     delay_->setText(QString::number(cfg().Gecikme(L, A)));
@@ -423,7 +479,7 @@ void PropertyPanel::showDevice()
 void PropertyPanel::enableForEditing()
 {
     zone_->setEnabled(true);
-    type_->setEnabled(true);
+    type_->setEnabled(oneGroup());
     location_->setEnabled(true);
     const int type = cfg().CihazTipi(loop(), address());
     if (!devices::outputEventApplies(type))
@@ -460,12 +516,17 @@ void PropertyPanel::startNewDevice()
 void PropertyPanel::commit(bool keepLocation)
 {
     Config &c = cfg();
-    const int L = loop(), A = address();
-    c.CihazTipi(L, A) = c.SeciliTip;
-    if (keepLocation)
-        return;
-    setLocation(savedLocation(location_->text()));
-    c.MahalText(L, A) = location_->text();
+    QList<DeviceAddress> all = others_;
+    all.prepend({loop(), address()});
+    const bool type = typeChosen() && oneGroup();
+    if (!keepLocation)
+        setLocation(savedLocation(location_->text()));
+    for (const auto &[L, A] : all) {
+        if (type)
+            c.CihazTipi(L, A) = c.SeciliTip;
+        if (!keepLocation)
+            c.MahalText(L, A) = location_->text();
+    }
 }
 
 void PropertyPanel::endEditing()

@@ -39,14 +39,22 @@ public:
     // Devices besides the shown one that a zone, bypass, event type or delay
     // chosen also goes to, each only where the property applies to its type.
     void setOthers(const QList<DeviceAddress> &others);
+    const QList<DeviceAddress> &others() const { return others_; }
+    // After showDevice with several selected: a control keeps its value where
+    // all of them, the shown one and others, share it, and is blank otherwise.
+    // Stores nothing.
+    void showShared(const QList<DeviceAddress> &others);
+    // The location text as last shown, which Save leaves alone when unchanged.
+    QString shownLocation() const { return shownLocation_; }
 
     void load();
     void showDevice();
     void enableForEditing();
     void prepareNewDevice();
     void startNewDevice();
-    // Stores SeciliTip and the location box's text for the selected device;
-    // keepLocation leaves the stored location exactly as it is.
+    // Stores SeciliTip and the location box's text for the selected device,
+    // and for the others too: the type when all are of one group and a type
+    // is chosen. keepLocation leaves the stored locations exactly as they are.
     void commit(bool keepLocation);
     void endEditing();
 
@@ -78,6 +86,8 @@ private:
     int address() const;
     void handle(const std::function<void()> &handler);
     void spread(bool (*applies)(long long type), const std::function<void(Config &, int, int)> &store);
+    // True when the others are all of the shown device's group.
+    bool oneGroup() const;
 
     Session &session_;
     QTreeWidget *tree_;
@@ -94,6 +104,7 @@ private:
     QRadioButton *outputFault_ = nullptr;
     QLineEdit *delay_ = nullptr;
     bool settingLocation_ = false;
+    QString shownLocation_;
     std::optional<DeviceAddress> device_;
     QList<DeviceAddress> others_;
     bool showing_ = false;

@@ -467,8 +467,9 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
     click({"Loop 2", "003"}, Qt::ControlModifier);
     click({"Loop 2", "002"}, Qt::ControlModifier);
     EXPECT_EQ(win()->tree()->selectedItems().size(), 3);
-    EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "QF-5020 Switch monitor")
-        << "the last clicked shows";
+    // Types and zones differ: blank; the location is shared.
+    EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "Select device type...");
+    EXPECT_EQ(control<QComboBox>("ComboBolgeNo")->currentIndex(), -1);
     const QByteArray before = storage::configFileBytes(cfg());
     EXPECT_FALSE(control<QAction>("MnDeviceUndo")->isEnabled()) << "showing stores nothing";
 
@@ -492,8 +493,25 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
     EXPECT_EQ((QList<QList<int>>{values(1), values(2), values(3), values(5)}),
               (QList<QList<int>>{{9, 64, 0}, {9, 64, 32}, {9, 0, 0}, {3, 0, 0}}));
     EXPECT_EQ(cfg().BolgeNo(1, 1), 3);
+    EXPECT_EQ(cfg().CihazTipi(2, 2), 6) << "mixed groups keep their types";
     for (int step = 0; step < 3; ++step)
         control<QAction>("MnDeviceUndo")->trigger();
+    EXPECT_EQ(storage::configFileBytes(cfg()), before);
+
+    // Two relay controllers on two loops share a type, which changes for both.
+    cfg().CihazTipi(1, 1) = 5;
+    click({"Loop 2", "003"});
+    click({"Loop 1", "001"}, Qt::ControlModifier);
+    EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "QF-5010 Relay controller");
+    press("BtEditCihaz");
+    chooseType("QF-5030 Sounder controller");
+    control<QLineEdit>("CihVerMahal")->setText("Stair");
+    press("BtCihazOnay");
+    const Installation::Device one = cfg().device(1, 1), two = cfg().device(2, 3);
+    EXPECT_EQ((QStringList{one.location.trimmed(), two.location}), (QStringList{"Stair", one.location}));
+    EXPECT_EQ((QList<int>{one.type, two.type, one.zone, two.zone}), (QList<int>{8, 8, 3, 5})) << "zones stay";
+    control<QAction>("MnDeviceUndo")->trigger();
+    cfg().CihazTipi(1, 1) = 2;
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
 
     // The relay controller a rule uses stays, and is named.
