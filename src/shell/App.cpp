@@ -15,6 +15,9 @@
 #include "storage/ConfigFile.h"
 #include "storage/FieldReader.h"
 #include "storage/ReportPrinter.h"
+#include "model/Settings.h"
+
+#include <QFileInfo>
 
 #include <utility>
 
@@ -178,6 +181,8 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
             main->closeDevices();
             config_.AdresTablosuHazir = 0;
             baseline_.forget();
+            // Save must not write the panel's configuration over the file opened before.
+            setCurrentFile(QString());
             recordStep(QStringLiteral("Download from panel"));
         }
         main->afterDownload();
@@ -250,7 +255,7 @@ void App::versionConfirmed()
 {
     const bool loaded = main_ != nullptr;
     lintor1 *w = mainWindow();
-    w->setWindowTitle(kMainCaption + QStringLiteral(" - ") + mcuStatusText(config_.McuVersiyon));
+    showCaption();
     if (loaded)
         w->raise();
     if (!fileAtStart_.isEmpty())
@@ -279,7 +284,35 @@ void App::quit()
     emit quitRequested();
 }
 
-void App::commandDone() { recordStep(); }
+void App::commandDone()
+{
+    recordStep();
+    showCaption();
+}
+
+void App::setCurrentFile(const QString &path)
+{
+    currentFile_ = path;
+    if (!path.isEmpty()) {
+        const std::unique_ptr<QSettings> settings = toolSettings();
+        const QString key = QStringLiteral("recentFiles");
+        settings->setValue(key, withRecentFile(settings->value(key).toStringList(), path));
+    }
+    showCaption();
+}
+
+void App::showCaption()
+{
+    if (!main_)
+        return;
+    QString caption = kMainCaption + QStringLiteral(" - ") + mcuStatusText(config_.McuVersiyon);
+    const bool unsaved = baseline_.unsaved(config_);
+    if (!currentFile_.isEmpty() || unsaved)
+        caption += QStringLiteral(" — ") +
+                   (currentFile_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(currentFile_).fileName()) +
+                   (unsaved ? QStringLiteral("*") : QString());
+    main_->setWindowTitle(caption);
+}
 
 void App::recordStep(const QString &label)
 {
@@ -325,6 +358,7 @@ void App::restore(const Installation &state)
 
 void App::showUndoState()
 {
+    showCaption();
     if (main_)
         main_->setUndoState(history_.undoLabel(), history_.redoLabel());
     if (devices_)

@@ -56,6 +56,13 @@ public:
     void redo();
     // New, Open: undoing stops at the configuration as it is now.
     void startHistory();
+    // The file the configuration was opened from or last saved to; empty for
+    // a new or downloaded one. Save writes there without asking.
+    const QString &currentFile() const { return currentFile_; }
+    // Also puts a known file first in File ▸ Recent files.
+    void setCurrentFile(const QString &path);
+    // The main window's caption: protocol, version, file, and "*" while unsaved.
+    void showCaption();
 
     Messages &messages() override { return *messages_; }
     FileDialogs &fileDialogs() override { return *dialogs_; }
@@ -125,6 +132,7 @@ private:
     void showUndoState();
 
     QString fileAtStart_;
+    QString currentFile_;
     void versionConfirmed();
     void versionAbandoned();
 

@@ -66,6 +66,7 @@ void Fyeni::BtCevSayOnay_Click()
     hide();
     // The device window must rebuild its tree for the new loop count.
     main->closeDevices();
+    app_.setCurrentFile(QString());
     app_.startHistory();
     main->show();
     accept();

@@ -12,9 +12,11 @@
 #include "storage/ConfigFile.h"
 #include "storage/Report.h"
 #include "storage/ReportPrinter.h"
+#include "model/Settings.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -82,10 +84,14 @@ void lintor1::buildMenus()
     QMenu *file = submenu("MnDosya", "&File");
     item(file, "MnYeni", "&New", &lintor1::newConfiguration);
     item(file, "MnAç", "&Open", &lintor1::openFile);
+    recent_ = file->addMenu(QStringLiteral("&Recent files"));
+    recent_->setObjectName(QStringLiteral("MnRecentFiles"));
+    recent_->menuAction()->setObjectName(QStringLiteral("MnRecentFiles"));
+    connect(recent_, &QMenu::aboutToShow, this, &lintor1::showRecentFiles);
     QAction *save = item(file, "MnKaydet", "&Save");
-    QAction *saveAs = item(file, "MnFarkliKaydet", "&Save as…");
-    for (QAction *a : {save, saveAs})
-        connect(a, &QAction::triggered, this, [this] { app_.guarded([this] { saveFile(); }); });
+    QAction *saveAs = item(file, "MnFarkliKaydet", "Save &as…");
+    connect(save, &QAction::triggered, this, [this] { app_.guarded([this] { saveFile(); }); });
+    connect(saveAs, &QAction::triggered, this, [this] { app_.guarded([this] { saveFile(true); }); });
     separator(file, "MnKesme1");
     item(file, "MnSeçenekler", "&Options", &lintor1::options);
     separator(file, "MnKesme2");
@@ -289,7 +295,9 @@ void lintor1::notAvailable() { app_.messages().message(QStringLiteral("This comm
 
 void lintor1::newConfiguration() { app_.openNewConfig(); }
 
-void lintor1::openFile()
+void lintor1::openFile() { openFileAt(QString()); }
+
+void lintor1::openFileAt(const QString &known)
 {
     Config &cfg = app_.config();
     bool clear = false;
@@ -299,7 +307,8 @@ void lintor1::openFile()
             return;
         clear = true;
     }
-    const QString path = app_.fileDialogs().openFileName(QStringLiteral("Open configuration"), kConfigFilter);
+    const QString path =
+        known.isEmpty() ? app_.fileDialogs().openFileName(QStringLiteral("Open configuration"), kConfigFilter) : known;
     if (!path.isEmpty())
         openPath(path, clear);
 }
@@ -315,6 +324,7 @@ void lintor1::openPath(const QString &path, bool clear)
     if (r.status == storage::ReadStatus::Ok) {
         cfg = *trial;
         app_.saveBaseline().mark(cfg);
+        app_.setCurrentFile(path);
         app_.startHistory();
         afterFileRead(true);
         reportUnusualDevices();
@@ -325,10 +335,12 @@ void lintor1::openPath(const QString &path, bool clear)
         afterFileRead(false);
 }
 
-bool lintor1::saveFile()
+bool lintor1::saveFile(bool askName)
 {
     Config &cfg = app_.config();
-    const QString path = app_.fileDialogs().saveFileName(QStringLiteral("Save configuration"), kConfigFilter);
+    const QString path = askName || app_.currentFile().isEmpty()
+                             ? app_.fileDialogs().saveFileName(QStringLiteral("Save configuration"), kConfigFilter)
+                             : app_.currentFile();
     if (path.isEmpty())
         return false;
     const storage::SaveResult r = storage::GirisVerileriniKaydet(cfg, path);
@@ -337,7 +349,26 @@ bool lintor1::saveFile()
         return false;
     }
     app_.saveBaseline().mark(cfg);
+    app_.setCurrentFile(path);
     return true;
+}
+
+void lintor1::showRecentFiles()
+{
+    recent_->clear();
+    const QStringList paths = toolSettings()->value(QStringLiteral("recentFiles")).toStringList();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString &path = paths[i];
+        QAction *a = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        a->setObjectName(QStringLiteral("MnRecent%1").arg(i + 1));
+        a->setToolTip(path);
+        a->setStatusTip(path);
+        // Moved or deleted since: shown, so the list does not seem to forget it silently.
+        a->setEnabled(QFileInfo::exists(path));
+        connect(a, &QAction::triggered, this, [this, path] { app_.guarded([&] { openFileAt(path); }); });
+    }
+    if (paths.isEmpty())
+        recent_->addAction(QStringLiteral("(none)"))->setEnabled(false);
 }
 
 void lintor1::printConfiguration()

@@ -10,6 +10,7 @@
 
 class QActionGroup;
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace vaz {
@@ -39,9 +40,13 @@ public:
     // Commands
     void newConfiguration();
     void openFile();
+    // Open with the file known (File ▸ Recent files): no file dialog.
+    void openFileAt(const QString &path);
     // Open's reading of a chosen file; clear: the devices go once it is read.
     void openPath(const QString &path, bool clear = false);
-    bool saveFile();  // true once the file is written
+    // To the current file, or to one the user names (askName, or none known
+    // yet); true once the file is written.
+    bool saveFile(bool askName = false);
     void printConfiguration();
     void PanelKonfigKontrol();
     void CihazKonfigKontrol();
@@ -88,12 +93,14 @@ private:
     // Sets the transfer's mode flag and hands over; the flag drops again if the window fails to open.
     void transfer(comm::Transfer transfer);
     void enableButtons(std::initializer_list<const char *> names);
+    void showRecentFiles();
 
     App &app_;
     QLabel *line1_ = nullptr;
     QLabel *line2_ = nullptr;
     QLabel *lamp_ = nullptr;
     QActionGroup *transfers_ = nullptr;
+    QMenu *recent_ = nullptr;
     UndoActions undo_;
 };
 

@@ -1,5 +1,7 @@
 #include "QtPrompts.h"
 
+#include "model/Settings.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -73,11 +75,15 @@ QString QtFileDialogs::run(const QString &title, const QString &filter, bool sav
     dialog_->setNameFilter(filter);
     dialog_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog_->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!last_.isEmpty())
+    // A new run starts in the folder used last.
+    if (last_.isEmpty())
+        dialog_->setDirectory(toolSettings()->value(QStringLiteral("lastFolder")).toString());
+    else
         dialog_->selectFile(nameForFilter(last_, filter));
     if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
         return QString();
     last_ = dialog_->selectedFiles().constFirst();
+    toolSettings()->setValue(QStringLiteral("lastFolder"), QFileInfo(last_).absolutePath());
     return last_;
 }
 

@@ -2,7 +2,9 @@
 
 #include "widgets/QtPrompts.h"
 #include "storage/ConfigFile.h"
+#include "storage/FieldReader.h"
 
+#include <QMenu>
 #include <QProcess>
 
 namespace vaz::test {
@@ -107,6 +109,51 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
     act("MnAç")->trigger();
     EXPECT_TRUE(messages.messages.size() == 1 && messages.messages[0].startsWith("3 devices have an unknown type"));
     EXPECT_TRUE(main->close() && messages.questions.isEmpty()) << "just opened, nothing to lose";
+}
+
+TEST_F(ShellFileTest, SaveWritesToTheCurrentFileTheCaptionNamesIt)
+{
+    lintor1 *main = confirmVersion("v2");
+    newConfiguration(2);
+    const QString caption = QStringLiteral("VAZ Communication Protocol - MCU Version : V2.0 — ");
+    auto edit = [&] { app->guarded([&] { cfg().TedarikciAdi += u'x'; }); };
+    auto asked = [&] { return dialogs.titles.size(); };
+    // Action, file the dialog answers, dialogs asked so far, caption after it.
+    const struct {
+        const char *action;
+        const char *answer;
+        qsizetype dialogs;
+        const char *file;
+    } steps[] = {
+        {nullptr, nullptr, 0, "Untitled*"}, {"BtKaydet", "a.dvk", 1, "a.dvk"}, {nullptr, nullptr, 1, "a.dvk*"},
+        {"MnKaydet", nullptr, 1, "a.dvk"},  {nullptr, nullptr, 1, "a.dvk*"},   {"MnFarkliKaydet", "b.dvk", 2, "b.dvk"},
+        {nullptr, nullptr, 2, "b.dvk*"},    {"BtKaydet", nullptr, 2, "b.dvk"},
+    };
+    for (const auto &step : steps) {
+        if (step.answer)
+            dialogs.paths = {path(step.answer)};
+        if (step.action)
+            act(step.action)->trigger();
+        else if (asked() > 0)
+            edit();
+        EXPECT_EQ(asked(), step.dialogs) << step.file;
+        EXPECT_EQ(main->windowTitle(), caption + QString::fromLatin1(step.file));
+    }
+    EXPECT_EQ(storage::readFileBytes(path("b.dvk")).bytes, storage::configFileBytes(cfg()));
+
+    // Recent files: the last saved first; one gone from disk is shown but cannot be chosen.
+    QFile::remove(path("b.dvk"));
+    auto *recent = child<QMenu>(main, "MnRecentFiles");
+    emit recent->aboutToShow();
+    EXPECT_EQ(child<QAction>(recent, "MnRecent1")->text(), "&1 b.dvk");
+    EXPECT_FALSE(child<QAction>(recent, "MnRecent1")->isEnabled());
+    edit();
+    messages.answers = {Answer::Yes};
+    child<QAction>(recent, "MnRecent2")->trigger();
+    EXPECT_EQ(asked(), 2) << "opened without a dialog";
+    EXPECT_EQ(main->windowTitle(), caption + "a.dvk");
+    newConfiguration(2);
+    EXPECT_FALSE(main->windowTitle().contains("a.dvk")) << "New has no file";
 }
 
 TEST_F(ShellFileTest, StartsWithAFileGiven)

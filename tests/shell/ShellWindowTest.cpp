@@ -46,7 +46,7 @@ TEST_F(ShellTest, VersionWindowAndMainWindowAtLoad)
     child<QAbstractButton>(v, "v15")->click();
     cfg().McuVersiyon = 14;  // never chosen here, but stands for V1.2 as well
     child<QAbstractButton>(v, "V_ok")->click();
-    EXPECT_EQ(main->windowTitle(), "VAZ Communication Protocol - MCU Version : V1.2");
+    EXPECT_EQ(main->windowTitle(), "VAZ Communication Protocol - MCU Version : V1.2 — Untitled*");
     EXPECT_TRUE(app->loadedMainWindow() == main && act("BtKaydet")->isEnabled() && quit == 0) << "not loaded again";
 
     // Closed at the start, it ends the run.
