@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -48,8 +49,18 @@ public:
     using QTreeWidget::QTreeWidget;
     bool pressing = false;
     bool changedByPress = false;
+    std::function<void()> returnPressed;
 
 protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier &&
+            returnPressed) {
+            returnPressed();
+            return;
+        }
+        QTreeWidget::keyPressEvent(e);
+    }
     void mousePressEvent(QMouseEvent *e) override
     {
         if (e->button() == Qt::RightButton) {
@@ -107,9 +118,27 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     addToolButton(bar, "BtCihazCikis", "Exit", "exit");
     connect(bar, &QToolBar::actionTriggered, this,
             [this](QAction *a) { session_.guarded([&] { Toolbar3_ButtonClick(a); }); });
+    // The text box keeps Delete and Return for itself; during entry Delete device is off anyway.
+    const struct {
+        const char *key;
+        QList<QKeySequence> keys;
+    } shortcuts[] = {
+        {"BtYeniCihaz", {Qt::Key_Insert}},
+        {"BtEditCihaz", {Qt::Key_F2}},
+        {"BtCihazOnay", {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}},
+        {"BtCihazIptal", {Qt::Key_Escape}},
+        {"BtCihazSil", {QKeySequence::Delete}},
+        {"BtCihazCikis", {QKeySequence(Qt::CTRL | Qt::Key_W)}},
+    };
+    for (const auto &s : shortcuts)
+        button(s.key)->setShortcuts(s.keys);
 
     auto *tree = new DeviceTree(this);
     tree_ = tree;
+    tree->returnPressed = [this] {
+        if (QAction *editButton = button("BtEditCihaz"); editButton->isEnabled())
+            editButton->trigger();
+    };
     tree_->setObjectName(QStringLiteral("CihVerTreeView"));
     tree_->setAccessibleName(QStringLiteral("Devices"));
     tree_->setHeaderHidden(true);

@@ -50,10 +50,11 @@ Fpanelverileri::Fpanelverileri(Session &session, QWidget *owner) : QDialog(owner
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("Toolbar2"));
     bar->setIconSize(QSize(28, 28));
-    connect(addToolButton(bar, "BtOnay", "Save", "save"), &QAction::triggered, this,
-            [this] { session_.guarded([this] { BtOnay_Click(); }); });
-    connect(addToolButton(bar, "BtIptal", "Cancel", "cancel"), &QAction::triggered, this,
-            &Fpanelverileri::BtIptal_Click);
+    QAction *save = addToolButton(bar, "BtOnay", "Save", "save");
+    QAction *cancel = addToolButton(bar, "BtIptal", "Cancel", "cancel");
+    connect(save, &QAction::triggered, this, [this] { session_.guarded([this] { BtOnay_Click(); }); });
+    connect(cancel, &QAction::triggered, this, &Fpanelverileri::BtIptal_Click);
+    setDialogKeys(save, cancel);
     addToolButton(bar, "BtPanelVeriYardim", "Help", "help");
 
     auto *supplierFrame = new QGroupBox(QStringLiteral("Supplier's name"), this);

@@ -22,11 +22,12 @@ Fyeni::Fyeni(App &app, QWidget *owner) : QDialog(owner), app_(app)
     bar->setIconSize(QSize(28, 28));
     auto button = [this, bar](const char *key, const char *tip, const char *description, const char *icon,
                               void (Fyeni::*handler)()) {
-        connect(addToolButton(bar, key, tip, icon, description), &QAction::triggered, this,
-                [this, handler] { app_.guarded([&] { (this->*handler)(); }); });
+        QAction *a = addToolButton(bar, key, tip, icon, description);
+        connect(a, &QAction::triggered, this, [this, handler] { app_.guarded([&] { (this->*handler)(); }); });
+        return a;
     };
-    button("BtCevSayOnay", "Save", "Cevrim Secimi onaylama", "save", &Fyeni::BtCevSayOnay_Click);
-    button("BtCevSayIptal", "Cancel", "Cevrim sayisi iptal", "cancel", &Fyeni::BtCevSayIptal_Click);
+    setDialogKeys(button("BtCevSayOnay", "Save", "Cevrim Secimi onaylama", "save", &Fyeni::BtCevSayOnay_Click),
+                  button("BtCevSayIptal", "Cancel", "Cevrim sayisi iptal", "cancel", &Fyeni::BtCevSayIptal_Click));
 
     auto *frame = new QGroupBox(QStringLiteral("Number of loops"), this);
     frame->setObjectName(QStringLiteral("Frame1"));

@@ -82,25 +82,29 @@ void lintor1::buildMenus()
     };
 
     QMenu *file = submenu("MnDosya", "&File");
-    item(file, "MnYeni", "&New", &lintor1::newConfiguration);
-    item(file, "MnAç", "&Open", &lintor1::openFile);
+    item(file, "MnYeni", "&New", &lintor1::newConfiguration)->setShortcut(QKeySequence::New);
+    item(file, "MnAç", "&Open", &lintor1::openFile)->setShortcut(QKeySequence::Open);
     recent_ = file->addMenu(QStringLiteral("&Recent files"));
     recent_->setObjectName(QStringLiteral("MnRecentFiles"));
     recent_->menuAction()->setObjectName(QStringLiteral("MnRecentFiles"));
     connect(recent_, &QMenu::aboutToShow, this, &lintor1::showRecentFiles);
     QAction *save = item(file, "MnKaydet", "&Save");
     QAction *saveAs = item(file, "MnFarkliKaydet", "Save &as…");
+    save->setShortcut(QKeySequence::Save);
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(save, &QAction::triggered, this, [this] { app_.guarded([this] { saveFile(); }); });
     connect(saveAs, &QAction::triggered, this, [this] { app_.guarded([this] { saveFile(true); }); });
     separator(file, "MnKesme1");
-    item(file, "MnSeçenekler", "&Options", &lintor1::options);
+    item(file, "MnSeçenekler", "Op&tions", &lintor1::options);
     separator(file, "MnKesme2");
     item(file, "version", "&MCU Version", &lintor1::chooseMcuVersion);
     separator(file, "MnKesme5");
-    item(file, "MnKonfigurasyonuGoster", "&Show configuration", &lintor1::CihazKonfigKontrol);
-    item(file, "MnKonfigurasyonuYazdir", "&Print configuration", &lintor1::printConfiguration);
+    item(file, "MnKonfigurasyonuGoster", "Show &configuration", &lintor1::CihazKonfigKontrol);
+    item(file, "MnKonfigurasyonuYazdir", "&Print configuration", &lintor1::printConfiguration)
+        ->setShortcut(QKeySequence::Print);
     separator(file, "MnKesme3");
     QAction *exit = item(file, "MnÇikis", "&Exit");
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu *edit = submenu("MnEdit", "&Edit");
@@ -108,18 +112,19 @@ void lintor1::buildMenus()
         edit, "Mn", [this] { app_.undo(); }, [this] { app_.redo(); });
 
     QMenu *comm = submenu("MnHaberlesme", "&Communication");
-    item(comm, "MnPaneleGonder", "&Upload to panel", &lintor1::upload);
-    item(comm, "MnPaneldenAlma", "&Download from panel", &lintor1::download);
+    item(comm, "MnPaneleGonder", "&Upload to panel", &lintor1::upload)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    item(comm, "MnPaneldenAlma", "&Download from panel", &lintor1::download)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     item(comm, "MnKarsilastir", "Co&mpare with panel", &lintor1::compare);
 
-    QMenu *configure = submenu("MnKonfigüreEt", "&Configure");
+    QMenu *configure = submenu("MnKonfigüreEt", "Confi&gure");
     item(configure, "MnPanelVerisi", "&Panel configuration", &lintor1::PanelKonfigKontrol);
     item(configure, "MnCihazlar", "&Devices", &lintor1::CihazKonfigKontrol);
     item(configure, "MnSebepSonuc", "&Cause-effect");
-    item(configure, "MnTekrarlayicilar", "&Panel repeaters");
+    item(configure, "MnTekrarlayicilar", "Panel &repeaters");
 
     QMenu *help = submenu("MnYardim", "&Help");
-    item(help, "MnAltYardim", "&Help");
+    item(help, "MnAltYardim", "&Contents")->setShortcut(QKeySequence::HelpContents);
     separator(help, "MnKesme4");
     item(help, "MnHakkinda", "&About...", &lintor1::about);
 }

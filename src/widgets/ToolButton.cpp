@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QIcon>
 #include <QToolBar>
+#include <QWidget>
 
 namespace vaz {
 
@@ -13,7 +14,16 @@ QAction *addToolButton(QToolBar *bar, const char *key, const char *tip, const ch
     a->setToolTip(QString::fromUtf8(tip));
     if (description)
         a->setProperty("description", QString::fromUtf8(description));
+    // Toolbars keep their buttons out of the Tab order; the keyboard must reach them.
+    if (QWidget *button = bar->widgetForAction(a))
+        button->setFocusPolicy(Qt::TabFocus);
     return a;
+}
+
+void setDialogKeys(QAction *ok, QAction *cancel)
+{
+    ok->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    cancel->setShortcut(QKeySequence(Qt::Key_Escape));
 }
 
 }  // namespace vaz

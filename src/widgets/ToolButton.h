@@ -11,4 +11,8 @@ namespace vaz {
 QAction *addToolButton(QToolBar *bar, const char *key, const char *tip, const char *icon,
                        const char *description = nullptr);
 
+// Return and Enter press ok, Escape presses cancel, as a dialog's default and
+// cancel buttons do.
+void setDialogKeys(QAction *ok, QAction *cancel);
+
 }  // namespace vaz
