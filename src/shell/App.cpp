@@ -36,7 +36,7 @@ App::App()
       dialogs_(ownDialogs_.get())
 {
     initResources();
-    ownReport_ = std::make_unique<storage::SystemReportOutput>(*dialogs_);
+    ownReport_ = std::make_unique<storage::SystemReportOutput>();
     report_ = ownReport_.get();
 }
 

@@ -102,6 +102,7 @@ void lintor1::buildMenus()
     item(file, "MnKonfigurasyonuGoster", "Show &configuration", &lintor1::CihazKonfigKontrol);
     item(file, "MnKonfigurasyonuYazdir", "&Print configuration", &lintor1::printConfiguration)
         ->setShortcut(QKeySequence::Print);
+    item(file, "MnPrintFile", "Print &file…", &lintor1::printFile);
     separator(file, "MnKesme3");
     QAction *exit = item(file, "MnÇikis", "&Exit");
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -378,14 +379,33 @@ void lintor1::showRecentFiles()
 
 void lintor1::printConfiguration()
 {
+    Config &cfg = app_.config();
+    // Nothing on screen yet: a saved configuration is what there is to print.
+    if (cfg.CevrimSayisi == 0)
+        return printFile();
+    const QString file = app_.currentFile();
+    const QByteArray bytes = storage::configFileBytes(cfg);  // a value that does not fit ends the command
+    const QString name = file.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(file).fileName();
+    printReport(storage::reportFromBytes(bytes, name, cfg.McuVersiyon),
+                file.isEmpty() ? QString() : QFileInfo(file).path() + u'/' + QFileInfo(file).completeBaseName());
+}
+
+void lintor1::printFile()
+{
     const QString path = app_.fileDialogs().openFileName(QStringLiteral("PRINT"), kConfigFilter);
     if (path.isEmpty())
         return;
-    const storage::ReportResult report = storage::RaporYazdir(path, app_.config().McuVersiyon);
+    printReport(storage::RaporYazdir(path, app_.config().McuVersiyon),
+                QFileInfo(path).path() + u'/' + QFileInfo(path).completeBaseName());
+}
+
+void lintor1::printReport(const storage::ReportResult &report, const QString &pdfBase)
+{
     if (!report.ok) {
         app_.messages().message(report.message);
         return;
     }
+    app_.reportOutput().setPdfName(pdfBase.isEmpty() ? QString() : pdfBase + QStringLiteral(".pdf"));
     QString error;
     if (!app_.reportOutput().print(storage::layoutReport(report.lines), &error) && !error.isEmpty())
         app_.messages().message(error);

@@ -15,6 +15,10 @@ class QToolBar;
 
 namespace vaz {
 
+namespace storage {
+struct ReportResult;
+}
+
 class App;
 
 // The main window: menus, toolbar, the panel-like display lines and the lamp.
@@ -47,7 +51,9 @@ public:
     // To the current file, or to one the user names (askName, or none known
     // yet); true once the file is written.
     bool saveFile(bool askName = false);
+    // The configuration on screen; with none yet, a file as Print file does.
     void printConfiguration();
+    void printFile();
     void PanelKonfigKontrol();
     void CihazKonfigKontrol();
     void chooseMcuVersion();
@@ -94,6 +100,8 @@ private:
     void transfer(comm::Transfer transfer);
     void enableButtons(std::initializer_list<const char *> names);
     void showRecentFiles();
+    // pdfBase: where a PDF of it goes, without ".pdf".
+    void printReport(const storage::ReportResult &report, const QString &pdfBase);
 
     App &app_;
     QLabel *line1_ = nullptr;

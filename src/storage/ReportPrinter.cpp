@@ -6,9 +6,11 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPrintPreviewDialog>
 
 #include <algorithm>
 
@@ -73,6 +75,16 @@ bool draw(const QStringList &textLines, QPrinter &printer)
     return painter.end();
 }
 
+// A PDF goes only where no file is, or over a PDF: never over a configuration.
+QString refusal(const QString &path)
+{
+    QFile existing(path);
+    if (!existing.exists() || (existing.open(QIODevice::ReadOnly) && existing.read(5).startsWith("%PDF-")))
+        return {};
+    return QStringLiteral("\"%1\" is not a PDF file; the report was not written over it.")
+        .arg(QFileInfo(path).fileName());
+}
+
 }  // namespace
 
 bool writeReportPdf(const QStringList &textLines, const QString &path)
@@ -85,43 +97,59 @@ bool writeReportPdf(const QStringList &textLines, const QString &path)
     return draw(textLines, printer);
 }
 
-void renderReport(const QStringList &textLines, QPrinter &printer) { draw(textLines, printer); }
+bool renderReport(const QStringList &textLines, QPrinter &printer, QString *error)
+{
+    // The preview draws into pictures; only the real print may write a file.
+    if (printer.outputFormat() == QPrinter::PdfFormat &&
+        !(printer.paintEngine() && printer.paintEngine()->type() == QPaintEngine::Picture)) {
+        QString path = printer.outputFileName();
+        if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
+            printer.setOutputFileName(path += QStringLiteral(".pdf"));
+        if (QString why = refusal(path); !why.isEmpty()) {
+            if (error)
+                *error = why;
+            return false;
+        }
+    }
+    if (draw(textLines, printer))
+        return true;
+    if (error)
+        *error = printer.outputFormat() == QPrinter::PdfFormat
+                     ? QStringLiteral("The report could not be written to \"%1\".")
+                           .arg(QFileInfo(printer.outputFileName()).fileName())
+                     : QStringLiteral("The report could not be sent to the printer \"%1\".").arg(printer.printerName());
+    return false;
+}
 
 bool SystemReportOutput::print(const QStringList &textLines, QString *error)
 {
+    QPrinter printer(QPrinter::HighResolution);
     const QPrinterInfo system = QPrinterInfo::defaultPrinter();
     if (!system.isNull()) {
-        QPrinter printer(system, QPrinter::HighResolution);
-        printer.setDocName(QStringLiteral("Configuration report"));
-        printer.setPageOrientation(QPageLayout::Landscape);
-        if (draw(textLines, printer) && printer.printerState() != QPrinter::Error)
-            return true;
-        if (error)
-            *error = QStringLiteral("The report could not be sent to the printer \"%1\".").arg(system.printerName());
-        return false;
+        printer.setPrinterName(system.printerName());
+    } else {
+        QString path = pdfName_.isEmpty() ? QStringLiteral("Configuration report.pdf") : pdfName_;
+        if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
+            path += QStringLiteral(".pdf");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
     }
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Configuration report"));
 
-    QString path = dialogs_.saveFileName(QStringLiteral("PRINT"), QStringLiteral("*.pdf"));
-    if (path.isEmpty()) {
-        if (error)
-            error->clear();
-        return false;
-    }
-    if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
-        path += QStringLiteral(".pdf");
-    // The dialog's "replace?" may have been answered for a configuration file.
-    if (QFile existing(path);
-        existing.exists() && (!existing.open(QIODevice::ReadOnly) || !existing.read(5).startsWith("%PDF-"))) {
-        if (error)
-            *error = QStringLiteral("\"%1\" is not a PDF file; the report was not written over it.")
-                         .arg(QFileInfo(path).fileName());
-        return false;
-    }
-    if (writeReportPdf(textLines, path))
-        return true;
+    QPrintPreviewDialog preview(&printer);
+    preview.setWindowTitle(QStringLiteral("Print preview"));
+    QString why;
+    bool printed = false;
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter *target) {
+        const bool real = target->paintEngine() && target->paintEngine()->type() != QPaintEngine::Picture;
+        const bool ok = renderReport(textLines, *target, &why);
+        printed = printed || (real && ok);
+    });
+    const bool accepted = preview.exec() == QDialog::Accepted;
     if (error)
-        *error = QStringLiteral("The report could not be written to \"%1\".").arg(QFileInfo(path).fileName());
-    return false;
+        *error = accepted && !printed ? why : QString();
+    return accepted && printed;
 }
 
 }  // namespace vaz::storage

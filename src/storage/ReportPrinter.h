@@ -10,8 +10,10 @@ class QPrinter;
 namespace vaz::storage {
 
 // Draws laid-out report lines on a printer: monospaced font so print zones line
-// up, page breaks, the page number at the foot of each page.
-void renderReport(const QStringList &textLines, QPrinter &printer);
+// up, page breaks, the page number at the foot of each page. A PDF file gets
+// ".pdf" added to its name and is never written over a file that is not a
+// PDF; false with the reason when nothing was printed.
+bool renderReport(const QStringList &textLines, QPrinter &printer, QString *error = nullptr);
 // The report as a PDF file at path, laid out as on paper; false when the file
 // could not be written.
 bool writeReportPdf(const QStringList &textLines, const QString &path);
@@ -23,17 +25,19 @@ public:
     // False with a reason for the user when nothing could be printed; false with
     // an empty reason when the user cancelled.
     virtual bool print(const QStringList &textLines, QString *error) = 0;
+    // The PDF file a print to a file proposes: NAME.pdf beside the configuration.
+    virtual void setPdfName(const QString &path) { Q_UNUSED(path); }
 };
 
-// The system's default printer; without one, a PDF file whose name the user
-// chooses.
+// A print preview for the system's default printer; without one, for a PDF
+// file (never written over a file that is not a PDF).
 class SystemReportOutput : public ReportOutput {
 public:
-    explicit SystemReportOutput(FileDialogs &dialogs) : dialogs_(dialogs) {}
     bool print(const QStringList &textLines, QString *error) override;
+    void setPdfName(const QString &path) override { pdfName_ = path; }
 
 private:
-    FileDialogs &dialogs_;
+    QString pdfName_;
 };
 
 }  // namespace vaz::storage

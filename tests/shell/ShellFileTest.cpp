@@ -173,23 +173,33 @@ TEST_F(ShellFileTest, StartsWithAFileGiven)
     }
 }
 
-TEST_F(ShellFileTest, PrintReportsAChosenFile)
+TEST_F(ShellFileTest, PrintReportsTheConfigurationOnScreenOrAChosenFile)
 {
     confirmVersion("v15");
     Config saved = exampleConfig(15, 0);
     ASSERT_TRUE(storage::GirisVerileriniKaydet(saved, path("Okul binası.dvk")).ok);
 
-    act("MnKonfigurasyonuYazdir")->trigger();  // available before any configuration; cancelled
+    act("MnPrintFile")->trigger();  // cancelled
     EXPECT_TRUE(output.printed.isEmpty());
     dialogs.paths = {path("none.dvk"), path("Okul binası.dvk")};
-    act("MnKonfigurasyonuYazdir")->trigger();
+    act("MnPrintFile")->trigger();
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(messages.messages[0].contains("\"none.dvk\" cannot be opened")) << messages.messages[0].toStdString();
-    act("MnKonfigurasyonuYazdir")->trigger();
+    act("MnKonfigurasyonuYazdir")->trigger();  // nothing on screen yet: a file is asked for
     EXPECT_EQ(dialogs.titles.constLast(), "PRINT");
     ASSERT_EQ(output.printed.size(), 1);
     EXPECT_EQ(output.printed[0].mid(0, 2), (QStringList{"File name: Okul binası.dvk", "Supplier's name: ACME Yangin"}));
     EXPECT_EQ(cfg().TedarikciAdi, "") << "the report prints a file, not the configuration";
+
+    // Opened and changed: the changes are printed, no dialog, a PDF proposed beside the file.
+    dialogs.paths = {path("Okul binası.dvk")};
+    act("MnAç")->trigger();
+    cfg().TedarikciAdi = QStringLiteral("Yeni");
+    act("MnKonfigurasyonuYazdir")->trigger();
+    ASSERT_EQ(output.printed.size(), 2);
+    EXPECT_EQ(output.printed[1].mid(0, 2), (QStringList{"File name: Okul binası.dvk", "Supplier's name: Yeni"}));
+    EXPECT_EQ(output.pdfName, path("Okul binası.pdf"));
+    EXPECT_EQ(dialogs.titles.size(), 4);
 }
 
 TEST(FileDialogs, TheNameChosenLastIsProposedWithTheFiltersExtension)

@@ -33,7 +33,9 @@ public:
         printed << textLines;
         return true;
     }
+    void setPdfName(const QString &path) override { pdfName = path; }
     QList<QStringList> printed;
+    QString pdfName;
 };
 
 // A fresh run of the tool with recorders for every prompt.
