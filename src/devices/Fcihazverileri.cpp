@@ -12,6 +12,7 @@
 #include "panel/DisplayText.h"
 #include "model/Config.h"
 #include "model/Session.h"
+#include "widgets/HelpWindow.h"
 #include "widgets/ToolButton.h"
 #include "widgets/UndoActions.h"
 
@@ -114,7 +115,7 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     addToolButton(bar, "BtCihazOnay", "Save", "save");
     addToolButton(bar, "BtCihazIptal", "Cancel", "cancel");
     addToolButton(bar, "BtCihazSil", "Detele", "delete");
-    addToolButton(bar, "BtCihazYardim", "Help", "help")->setEnabled(false);
+    addToolButton(bar, "BtCihazYardim", "Help", "help");
     addToolButton(bar, "BtCihazCikis", "Exit", "exit");
     connect(bar, &QToolBar::actionTriggered, this,
             [this](QAction *a) { session_.guarded([&] { Toolbar3_ButtonClick(a); }); });
@@ -361,7 +362,7 @@ void Fcihazverileri::showType(QTreeWidgetItem *node, int type)
 void Fcihazverileri::Form_Load()
 {
     Config &c = session_.config();
-    enable({"BtEditCihaz", "BtCihazOnay", "BtCihazIptal", "BtCihazSil", "BtCihazYardim", "BtYeniCihaz"}, false);
+    enable({"BtEditCihaz", "BtCihazOnay", "BtCihazIptal", "BtCihazSil", "BtYeniCihaz"}, false);
     quiet_ = true;
     tree_->clear();
     quiet_ = false;
@@ -547,6 +548,8 @@ void Fcihazverileri::Toolbar3_ButtonClick(QAction *pressed)
     else if (key == u"BtCihazSil") {
         deleteSelectedDevice();
         panel_->findChild<QLineEdit *>(QStringLiteral("CihVerMahal"))->setEnabled(false);
+    } else if (key == u"BtCihazYardim") {
+        showHelp(QStringLiteral("devices"));
     } else if (key == u"BtCihazCikis") {
         // An open address choice would otherwise bring this window back later.
         if (address_)

@@ -7,6 +7,7 @@
 #include "model/Config.h"
 #include "model/Session.h"
 #include "widgets/TextCheck.h"
+#include "widgets/HelpWindow.h"
 #include "widgets/ToolButton.h"
 
 #include <QButtonGroup>
@@ -55,7 +56,8 @@ Fpanelverileri::Fpanelverileri(Session &session, QWidget *owner) : QDialog(owner
     connect(save, &QAction::triggered, this, [this] { session_.guarded([this] { BtOnay_Click(); }); });
     connect(cancel, &QAction::triggered, this, &Fpanelverileri::BtIptal_Click);
     setDialogKeys(save, cancel);
-    addToolButton(bar, "BtPanelVeriYardim", "Help", "help");
+    connect(addToolButton(bar, "BtPanelVeriYardim", "Help", "help"), &QAction::triggered, this,
+            [] { showHelp(QStringLiteral("panel")); });
 
     auto *supplierFrame = new QGroupBox(QStringLiteral("Supplier's name"), this);
     supplierFrame->setObjectName(QStringLiteral("FrameTedarikci"));

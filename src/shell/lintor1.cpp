@@ -2,6 +2,7 @@
 
 #include "App.h"
 #include "Fyeni.h"
+#include "widgets/HelpWindow.h"
 #include "widgets/ToolButton.h"
 #include "widgets/UndoActions.h"
 #include "causeeffect/RuleLists.h"
@@ -125,7 +126,9 @@ void lintor1::buildMenus()
     item(configure, "MnTekrarlayicilar", "Panel &repeaters");
 
     QMenu *help = submenu("MnYardim", "&Help");
-    item(help, "MnAltYardim", "&Contents")->setShortcut(QKeySequence::HelpContents);
+    QAction *contents = item(help, "MnAltYardim", "&Contents");
+    contents->setShortcut(QKeySequence::HelpContents);
+    connect(contents, &QAction::triggered, this, [] { showHelp(); });
     separator(help, "MnKesme4");
     item(help, "MnHakkinda", "&About...", &lintor1::about);
 }
@@ -153,7 +156,7 @@ void lintor1::buildToolbar()
         {"BtCihazKonfig", "Configure devices", "CihazKonfig", "devices", &lintor1::CihazKonfigKontrol, false},
         {"BtSebepSonuc", "Cause-effect", "Sebep Sonuç", "cause-effect", &lintor1::causeEffect, false},
         {"BtNetwork", "Network", "Network", "network", nullptr, true},
-        {"BtYardim", "Help", "Yardim", "help", nullptr, false},
+        {"BtYardim", "Help", "Yardim", "help", &lintor1::help, false},
     };
     for (const auto &b : buttons) {
         QAction *a = addToolButton(bar, b.key, b.tip, b.icon, b.description);
@@ -296,6 +299,8 @@ void lintor1::handOver(const std::function<void()> &openWindow)
         throw;
     }
 }
+
+void lintor1::help() { showHelp(); }
 
 void lintor1::notAvailable() { app_.messages().message(QStringLiteral("This command is not available yet.")); }
 

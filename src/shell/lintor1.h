@@ -58,6 +58,7 @@ public:
     void CihazKonfigKontrol();
     void chooseMcuVersion();
     void about();
+    void help();
     // Named apart from the engine's PaneleGonder/PaneldenAl and the editor class.
     void upload();
     void download();

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -137,6 +138,25 @@ TEST_F(KeyboardTest, ASmallJobByKeysAlone)
     activate(main);
     key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(fileBytes(dir.filePath("job.dvk")), storage::configFileBytes(cfg()));
+}
+
+TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
+{
+    lintor1 *main = confirmVersion("v2");
+    newConfiguration(2);
+    activate(main);
+    key(Qt::Key_F1);
+    QWidget *help = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"HelpWindow" && w->isVisible())
+            help = w;
+    ASSERT_NE(help, nullptr);
+    auto *guide = child<QTextBrowser>(help, "HelpText");
+    EXPECT_TRUE(guide->toPlainText().contains("Getting started"));
+    act("BtCihazKonfig")->trigger();
+    child<QAction>(app->loadedDeviceWindow(), "BtCihazYardim")->trigger();
+    EXPECT_EQ(guide->source().fragment(), "devices");
+    help->close();
 }
 
 // Alt+letter must open one menu and name one item in each menu.
