@@ -45,8 +45,8 @@ signals:
 // "COM1".."COM4".
 QString portLabel(int n);
 
-// The device of port n: "COMn" on Windows; elsewhere $VAZ_COMn when set and not
-// empty, otherwise /dev/ttyS(n-1).
+// The device of port n: $VAZ_COMn when set and not empty, else the device chosen
+// for it in the port window, else "COMn" on Windows and /dev/ttyS(n-1) elsewhere.
 QString portDevice(int n);
 
 // The message for a port that would not open: port, device, the system's reason

@@ -1,5 +1,7 @@
 #include "SerialBytePort.h"
 
+#include <QSerialPortInfo>
+
 namespace vaz::comm {
 
 SerialBytePort::SerialBytePort(QObject *parent) : BytePort(parent)
@@ -19,6 +21,12 @@ bool SerialBytePort::open()
 {
     if (port_.isOpen())
         return true;
+    // Said before the system refuses, with who owns the device and how to join.
+    if (const QString problem = accessProblem(deviceName()); !problem.isEmpty()) {
+        openError_ = OpenError::PermissionDenied;
+        errorString_ = QStringLiteral("Permission denied");
+        return false;
+    }
     port_.setPortName(deviceName());
     port_.setBaudRate(QSerialPort::Baud9600);
     port_.setDataBits(QSerialPort::Data8);
@@ -65,6 +73,25 @@ void SerialBytePort::write(QByteArrayView bytes)
     // Out now, not at the next turn of the event loop: a repaint queued meanwhile
     // would hold up every field the panel is waiting for.
     port_.flush();
+}
+
+QList<SerialDevice> SystemPortLister::devices() const
+{
+    const QHash<QString, QString> stable = stableNames(QStringLiteral("/dev/serial/by-id"));
+    QList<SerialDevice> list;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+        SerialDevice d;
+        d.tty = info.systemLocation();
+        d.stableName = stable.value(d.tty);
+        d.description = info.description();
+        d.manufacturer = info.manufacturer();
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+            d.vendorId = info.vendorIdentifier();
+            d.productId = info.productIdentifier();
+        }
+        list << d;
+    }
+    return list;
 }
 
 }  // namespace vaz::comm

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/BytePort.h"
+#include "comm/SerialDevices.h"
 
 #include <QSerialPort>
 
@@ -36,6 +37,12 @@ private:
     QString device_;
     OpenError openError_ = OpenError::None;
     QString errorString_;
+};
+
+// The serial devices the system reports, by their stable names where udev made them.
+class SystemPortLister : public PortLister {
+public:
+    QList<SerialDevice> devices() const override;
 };
 
 }  // namespace vaz::comm

@@ -11,8 +11,11 @@
 #include "shell/ShellFixture.h"
 
 #include <QFileInfo>
+#include <QComboBox>
 #include <QProcess>
+#include <QSettings>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace vaz::test {
 namespace {
@@ -115,9 +118,8 @@ TEST_F(CommWindowTest, MissingPort)
     button(run("BtGonder"), "GonderimOK")->click();
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(messages.messages[0].startsWith("Cannot open port COM1 (/nonexistent/ttyUSB9): "));
-    EXPECT_TRUE(messages.messages[0].contains("VAZ_COM1=/dev/ttyUSB0")) << "the hint for a USB adapter";
+    EXPECT_TRUE(messages.messages[0].contains("unset it")) << "the variable, not the window, names the device";
     EXPECT_TRUE(app->mainWindow()->isVisible());
-    EXPECT_EQ(PortAyar::optionText(1), "COM1 (/nonexistent/ttyUSB9, not found)");
     qunsetenv("VAZ_COM1");
 }
 
@@ -185,6 +187,71 @@ TEST_F(CommWindowTest, PortSettings)
     EXPECT_TRUE(messages.messages.constLast().startsWith("Cannot open port COM4 (/dev/fake4)"));
     button(app->loadedPortSettings(), "OptComIptal")->click();
     EXPECT_EQ(cfg().PortAyarAcik, 0);
+}
+
+struct FakeLister : comm::PortLister {
+    QList<comm::SerialDevice> devices() const override { return list; }
+    QList<comm::SerialDevice> list;
+};
+
+TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
+{
+    QTemporaryDir home;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    const comm::SerialDevice builtIn{"/dev/ttyS0", {}, {}, {}, -1, -1},
+        adapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_X-port0", "USB Serial", "FTDI", 0x0403, 0x6001},
+        modem{"/dev/ttyACM0", {}, "CDC", {}, 0x2341, 0x43};
+    FakeLister lister;
+    lister.list = {builtIn, adapter};
+    auto open = [&] {
+        restart("v15");
+        app->setPortLister(&lister);
+        app->setPortFactory([] { return std::make_unique<FakePort>(); });
+        act("MnSeçenekler")->trigger();
+        return app->loadedPortSettings();
+    };
+    auto items = [](PortAyar *w) {
+        QStringList l;
+        auto *box = child<QComboBox>(w, "ComboCihaz");
+        for (int i = 0; i < box->count(); ++i)
+            l << (i == box->currentIndex() ? "*" : "") + box->itemText(i);
+        return l;
+    };
+    const QString byId = "/dev/serial/by-id/usb-FTDI_X-port0 (ttyUSB0; USB Serial; FTDI; USB 0403:6001)";
+
+    PortAyar *w = open();
+    EXPECT_TRUE(child<QTimer>(w, "DeviceRefresh")->isActive());
+    EXPECT_EQ(items(w), (QStringList{"*/dev/ttyS0", byId, "Other device..."}));
+    EXPECT_EQ(comm::rememberedDevice(1), "") << "showing the list chooses nothing";
+    auto *box = child<QComboBox>(w, "ComboCihaz");
+    box->activated(1);
+    button(w, "OptComTamam")->click();
+    // A later run starts at COM1 again, which still stands for the adapter; unplugged, it says so.
+    w = open();
+    EXPECT_EQ(cfg().SeciliPort, 0);
+    lister.list = {builtIn};
+    w->refreshDevices();
+    EXPECT_EQ(items(w),
+              (QStringList{"/dev/ttyS0", "*/dev/serial/by-id/usb-FTDI_X-port0 (not connected)", "Other device..."}));
+    EXPECT_TRUE(child<QLabel>(w, "LabelCihaz")->text().contains("is not connected now"));
+    // A device plugged in appears; one typed by hand is taken for COM2; Cancel forgets both.
+    lister.list << modem;
+    w->refreshDevices();
+    EXPECT_EQ(items(w).size(), 4);
+    button(w, "OptCom2")->click();
+    dialogs.paths = {"/dev/ttyS7"};
+    child<QComboBox>(w, "ComboCihaz")->activated(3);
+    EXPECT_EQ(comm::portDevice(2), "/dev/ttyS7");
+    button(w, "OptComIptal")->click();
+    EXPECT_EQ((QStringList{comm::portDevice(1), comm::portDevice(2)}), (QStringList{adapter.stableName, "/dev/ttyS1"}));
+
+    // The environment wins and the window says so.
+    qputenv("VAZ_COM1", "/tmp/elsewhere");
+    w = open();
+    EXPECT_FALSE(child<QComboBox>(w, "ComboCihaz")->isEnabled());
+    EXPECT_TRUE(child<QLabel>(w, "LabelCihaz")->text().startsWith("VAZ_COM1 is set: COM1 is /tmp/elsewhere"));
+    qunsetenv("VAZ_COM1");
+    button(w, "OptComTamam")->click();
 }
 
 TEST_F(CommWindowTest, DownloadOffersToSaveUnsavedWorkFirst)
