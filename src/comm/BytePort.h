@@ -33,6 +33,8 @@ public:
     // Hands over what is still queued for sending, then closes.
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
+    // The device went away while open (a USB adapter unplugged); cleared by open().
+    virtual bool lost() const { return false; }
 
     virtual void write(QByteArrayView bytes) = 0;
     virtual qint64 bytesAvailable() const = 0;
@@ -40,6 +42,7 @@ public:
 
 signals:
     void readyRead();
+    void lostDevice();
 };
 
 // "COM1".."COM4".

@@ -7,6 +7,14 @@ namespace vaz::comm {
 SerialBytePort::SerialBytePort(QObject *parent) : BytePort(parent)
 {
     connect(&port_, &QSerialPort::readyRead, this, &BytePort::readyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+        // A hung-up line fails every read from then on (EIO, or ENOTTY on a pseudo-terminal).
+        if ((e != QSerialPort::ResourceError && e != QSerialPort::ReadError) || lost_ || !port_.isOpen())
+            return;
+        lost_ = true;
+        port_.close();
+        emit lostDevice();
+    });
 }
 
 SerialBytePort::~SerialBytePort() { close(); }
@@ -19,6 +27,7 @@ void SerialBytePort::setPortNumber(int n)
 
 bool SerialBytePort::open()
 {
+    lost_ = false;
     if (port_.isOpen())
         return true;
     // Said before the system refuses, with who owns the device and how to join.
@@ -67,7 +76,7 @@ void SerialBytePort::close()
 
 void SerialBytePort::write(QByteArrayView bytes)
 {
-    if (!port_.isOpen())
+    if (!port_.isOpen() || lost_)
         return;
     port_.write(bytes.data(), bytes.size());
     // Out now, not at the next turn of the event loop: a repaint queued meanwhile

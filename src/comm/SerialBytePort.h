@@ -26,6 +26,7 @@ public:
     QString errorString() const override { return errorString_; }
     void close() override;
     bool isOpen() const override { return port_.isOpen(); }
+    bool lost() const override { return lost_; }
 
     void write(QByteArrayView bytes) override;
     qint64 bytesAvailable() const override { return port_.bytesAvailable(); }
@@ -35,6 +36,7 @@ private:
     QSerialPort port_;
     int number_ = 1;
     QString device_;
+    bool lost_ = false;
     OpenError openError_ = OpenError::None;
     QString errorString_;
 };
