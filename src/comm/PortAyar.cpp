@@ -194,6 +194,8 @@ void PortAyar::showDeviceState()
         lines << QStringLiteral("%1 is not connected now: plug the adapter in, or choose another device.").arg(device);
     else if (const QString problem = comm::accessProblem(device); !problem.isEmpty())
         lines << problem;
+    if (const QString latency = comm::latencyAdvice(device); !latency.isEmpty())
+        lines << latency;
     deviceState_->setText(lines.join(QLatin1Char('\n')));
 }
 

@@ -2,6 +2,11 @@
 
 #include <QSerialPortInfo>
 
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
+
 namespace vaz::comm {
 
 SerialBytePort::SerialBytePort(QObject *parent) : BytePort(parent)
@@ -43,6 +48,7 @@ bool SerialBytePort::open()
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (port_.open(QIODevice::ReadWrite)) {
+        askForLowLatency();
         openError_ = OpenError::None;
         errorString_.clear();
         return true;
@@ -61,6 +67,21 @@ bool SerialBytePort::open()
     errorString_ = port_.errorString();
     port_.clearError();
     return false;
+}
+
+void SerialBytePort::askForLowLatency()
+{
+#ifdef Q_OS_LINUX
+    // USB adapters hold received bytes until a latency timer runs out (16 ms on
+    // FTDI chips), once for each of the thousands of acknowledgements. Built-in
+    // ports and pseudo-terminals have no such setting: refusal is no error.
+    const int fd = int(port_.handle());
+    serial_struct serial{};
+    if (::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    ::ioctl(fd, TIOCSSERIAL, &serial);
+#endif
 }
 
 void SerialBytePort::close()

@@ -33,6 +33,8 @@ public:
     QByteArray read(qint64 maxBytes) override { return port_.read(maxBytes); }
 
 private:
+    void askForLowLatency();
+
     QSerialPort port_;
     int number_ = 1;
     QString device_;

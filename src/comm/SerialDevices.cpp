@@ -1,6 +1,7 @@
 #include "SerialDevices.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -80,6 +81,33 @@ QString accessProblem(const QString &device)
                           "with the command\n    sudo usermod -aG %2 %3\nthen log out and log in again.")
         .arg(device, owner, user);
 #endif
+}
+
+std::optional<int> latencyTimer(const QString &device, const QString &sysfs)
+{
+    const QString name = QFileInfo(QFileInfo(device).canonicalFilePath()).fileName();
+    QFile file(QStringLiteral("%1/%2/device/latency_timer").arg(sysfs, name));
+    if (name.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    bool ok = false;
+    const int ms = file.readAll().trimmed().toInt(&ok);
+    return ok ? std::optional<int>(ms) : std::nullopt;
+}
+
+QString latencyAdvice(const QString &device)
+{
+    const std::optional<int> ms = latencyTimer(device);
+    if (!ms)
+        return QString();
+    QString text = QStringLiteral("The adapter's latency timer is %1 ms.").arg(*ms);
+    if (*ms > 1)
+        text +=
+            QStringLiteral(" It holds every answer of the panel up to that long, which slows a full transfer by "
+                           "up to a minute. The tool asks for 1 ms when it opens the port; where the driver "
+                           "does not follow, lower it with\n    setserial %1 low_latency\nor\n    echo 1 | sudo tee "
+                           "/sys/class/tty/%2/device/latency_timer")
+                .arg(device, QFileInfo(QFileInfo(device).canonicalFilePath()).fileName());
+    return text;
 }
 
 }  // namespace vaz::comm

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace vaz::comm {
 
 // A serial device present on the machine now.
@@ -43,5 +45,11 @@ void rememberDevice(int n, const QString &path);
 // Empty when this user may read and write device (or it is not there to
 // check); otherwise the message that says who owns it and how to get in.
 QString accessProblem(const QString &device);
+
+// The adapter's latency timer in ms, where its driver shows one in sysfs.
+std::optional<int> latencyTimer(const QString &device, const QString &sysfs = QStringLiteral("/sys/class/tty"));
+
+// What the latency timer costs and how to lower it; empty when it cannot be read.
+QString latencyAdvice(const QString &device);
 
 }  // namespace vaz::comm
