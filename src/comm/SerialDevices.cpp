@@ -41,7 +41,7 @@ QHash<QString, QString> stableNames(const QString &dir)
 {
     QHash<QString, QString> byTarget;
     const QDir d(dir);
-    for (const QFileInfo &link : d.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name))
+    for (const QFileInfo &link : d.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
         if (link.isSymLink() && !byTarget.contains(link.canonicalFilePath()))
             byTarget.insert(link.canonicalFilePath(), link.absoluteFilePath());
     return byTarget;

@@ -194,22 +194,21 @@ TEST_F(CommWindowTest, BreakOffSaysWhereItStoppedAndARetrySucceeds)
     const char *kUnchanged = "The configuration in the tool is unchanged.";
     const struct {
         const char *command;
-        bool unplug;  // else the panel falls silent
-        const char *says, *endsWith, *status, *completed;
+        bool unplug;                           // else the panel falls silent
+        const char *says, *endsWith, *status;  // the status of a retry lacks " Not"
     } cases[] = {
         {"BtGonder", false,
          "No answer from the panel for 1.5 s while sending Loop 1 address 122 (field 1,214 of 5,101).",
-         "upload again before leaving the site.", "Sending Not Completed", "Sending Completed"},
+         "upload again before leaving the site.", "Sending Not Completed"},
         {"BtGonder", true, "was disconnected while sending Loop 1 address 051 (field 501 of 5,101). The panel may now",
-         "check its device under File > Options.", "Sending Not Completed", "Sending Completed"},
+         "check its device under File > Options.", "Sending Not Completed"},
         {"MnPaneldenAlma", false, "No answer from the panel for 1.5 s while receiving Loop 2 address 071", kUnchanged,
-         "Receiving Data Not Completed", "Receiving Data Completed"},
+         "Receiving Data Not Completed"},
         {"MnPaneldenAlma", true, "was disconnected while receiving Loop 1 address 101, Zone (field 101). The config",
-         "File > Options.", "Receiving Data Not Completed", "Receiving Data Completed"},
+         "File > Options.", "Receiving Data Not Completed"},
         {"MnKarsilastir", false, "(field 1,214). The comparison did not finish", "the tool is unchanged.",
-         "Comparison Not Completed", "Comparison Completed"},
-        {"MnKarsilastir", true, "was disconnected while receiving", "File > Options.", "Comparison Not Completed",
-         "Comparison Completed"},
+         "Comparison Not Completed"},
+        {"MnKarsilastir", true, "was disconnected while receiving", "File > Options.", "Comparison Not Completed"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.command) + (c.unplug ? " unplugged" : " silent"));
@@ -226,18 +225,16 @@ TEST_F(CommWindowTest, BreakOffSaysWhereItStoppedAndARetrySucceeds)
                 });
         };
         ProgBarIslem *w = run(c.command);
-        ASSERT_EQ(messages.messages.size(), 1);
-        const QString said = messages.messages[0];
-        EXPECT_TRUE(said.contains(c.says) && said.endsWith(c.endsWith)) << said.toStdString();
+        const QString said = messages.messages.join('|');
+        EXPECT_TRUE(said.contains(c.says) && said.endsWith(c.endsWith) && !said.contains('|')) << said.toStdString();
         EXPECT_EQ(w->statusText(), c.status);
         EXPECT_TRUE(std::string(c.command) == "BtGonder" || cfg() == before);
         button(w, "GonderimOK")->click();
 
         onLink = nullptr;
-        sim.reset();
-        sim = std::make_unique<Sim>(QStringList{});
+        sim.reset(), sim = std::make_unique<Sim>(QStringList{});  // the old one unsets VAZ_COM1 as it goes
         w = run(c.command);
-        EXPECT_EQ(w->statusText(), c.completed);
+        EXPECT_EQ(w->statusText(), QString(c.status).remove(" Not"));
         button(w, "GonderimOK")->click();
     }
 }
@@ -270,14 +267,13 @@ TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
             l << (i == box->currentIndex() ? "*" : "") + box->itemText(i);
         return l;
     };
-    const QString byId = "/dev/serial/by-id/usb-FTDI_X-port0 (ttyUSB0; USB Serial; FTDI; USB 0403:6001)";
-
     PortAyar *w = open();
     EXPECT_TRUE(child<QTimer>(w, "DeviceRefresh")->isActive());
-    EXPECT_EQ(items(w), (QStringList{"*/dev/ttyS0", byId, "Other device..."}));
+    EXPECT_EQ(items(w), (QStringList{"*/dev/ttyS0",
+                                     "/dev/serial/by-id/usb-FTDI_X-port0 (ttyUSB0; USB Serial; FTDI; USB 0403:6001)",
+                                     "Other device..."}));
     EXPECT_EQ(comm::rememberedDevice(1), "") << "showing the list chooses nothing";
-    auto *box = child<QComboBox>(w, "ComboCihaz");
-    box->activated(1);
+    child<QComboBox>(w, "ComboCihaz")->activated(1);
     button(w, "OptComTamam")->click();
     // A later run starts at COM1 again, which still stands for the adapter; unplugged, it says so.
     w = open();
@@ -286,7 +282,6 @@ TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
     w->refreshDevices();
     EXPECT_EQ(items(w),
               (QStringList{"/dev/ttyS0", "*/dev/serial/by-id/usb-FTDI_X-port0 (not connected)", "Other device..."}));
-    EXPECT_TRUE(child<QLabel>(w, "LabelCihaz")->text().contains("is not connected now"));
     // A device plugged in appears; one typed by hand is taken for COM2; Cancel forgets both.
     lister.list << modem;
     w->refreshDevices();

@@ -10,7 +10,6 @@
 TEST(EndToEnd, PacedExchangeIsNeverFasterThanItsBytesNorAnAdapterThanItsTimer)
 {
 #ifndef Q_OS_WIN
-    const char *const exchange[] = {"S~A~", "X~1~", "1~", "0~", "0~", "5~", "5~", "0~", "0~", "0~", "~"};
     for (const bool paced : {true, false}) {
         QTemporaryDir dir;
         QProcess sim;
@@ -26,7 +25,7 @@ TEST(EndToEnd, PacedExchangeIsNeverFasterThanItsBytesNorAnAdapterThanItsTimer)
         qint64 bytes = 0;
         QElapsedTimer clock;
         clock.start();
-        for (const char *out : exchange) {
+        for (const char *out : {"S~A~", "X~1~", "1~", "0~", "0~", "5~", "5~", "0~", "0~", "0~", "~"}) {
             line.write(out);
             ASSERT_TRUE(line.waitForReadyRead(2000)) << out;
             bytes += qstrlen(out) + line.readAll().size();
