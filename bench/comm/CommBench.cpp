@@ -85,10 +85,16 @@ Config fullV2()
 constexpr double kUploadFields = kRecords * 10 + 8 + 1 + 4 * (kMaxRules + 1);
 constexpr double kDownloadFields = kRecords * 8 + 2 + 8 + 1 + 4 * kMaxRules + 1;
 
+// latency_ms < 0: an unpaced line; otherwise 9600 baud through an adapter whose
+// latency timer holds every answer of the panel up to that long.
 void FullV2Transfer(benchmark::State &state)
 {
     const bool upload = state.range(0) == 1;
-    Simulator sim({"--mcu", "20", "--loops", "4"});
+    QStringList args{"--mcu", "20", "--loops", "4"};
+    if (state.range(1) >= 0)
+        args << "--paced"
+             << "--adapter-latency" << QString::number(state.range(1));
+    Simulator sim(args);
     comm::SerialBytePort port;
     SilentMessages messages;
     Config sent = fullV2();
@@ -126,10 +132,20 @@ void FullV2Transfer(benchmark::State &state)
     state.counters["wall_ms_per_field"] = wall / n / fields * 1e3;
 }
 BENCHMARK(FullV2Transfer)
-    ->Arg(1)
-    ->Arg(0)
-    ->ArgNames({"upload"})
+    ->Args({1, -1})
+    ->Args({0, -1})
+    ->ArgNames({"upload", "latency_ms"})
     ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+// The cost of an adapter's latency timer on the paced full upload: about a minute each.
+BENCHMARK(FullV2Transfer)
+    ->Name("PacedUploadThroughAdapter")
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({1, 16})
+    ->ArgNames({"upload", "latency_ms"})
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

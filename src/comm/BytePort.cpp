@@ -1,5 +1,7 @@
 #include "BytePort.h"
 
+#include "comm/SerialDevices.h"
+
 #include <QtGlobal>
 
 namespace vaz::comm {
@@ -8,13 +10,13 @@ QString portLabel(int n) { return QStringLiteral("COM%1").arg(n); }
 
 QString portDevice(int n)
 {
+    if (const QString fromEnv = environmentDevice(n); !fromEnv.isEmpty())
+        return fromEnv;
+    if (const QString chosen = rememberedDevice(n); !chosen.isEmpty())
+        return chosen;
 #ifdef Q_OS_WIN
     return portLabel(n);
 #else
-    const QByteArray name = "VAZ_COM" + QByteArray::number(n);
-    const QString fromEnv = qEnvironmentVariable(name.constData());
-    if (!fromEnv.isEmpty())
-        return fromEnv;
     return QStringLiteral("/dev/ttyS%1").arg(n - 1);
 #endif
 }
@@ -28,16 +30,23 @@ QString openFailureMessage(const BytePort &port)
             : QStringLiteral("Cannot open port %1: %2.").arg(port.deviceName(), port.errorString());
 #ifndef Q_OS_WIN
     switch (port.openError()) {
-    case BytePort::OpenError::PermissionDenied:
-        text += QStringLiteral("\nYour user may not be allowed to use serial ports: add it to the dialout group "
-                               "(sudo usermod -aG dialout $USER) and log in again.");
+    case BytePort::OpenError::PermissionDenied: {
+        const QString problem = accessProblem(port.deviceName());
+        text += QLatin1Char('\n') +
+                (problem.isEmpty() ? QStringLiteral("Your user may not be allowed to use serial ports: add it to the "
+                                                    "dialout group (sudo usermod -aG dialout $USER) and log in again.")
+                                   : problem);
         break;
+    }
     case BytePort::OpenError::NotFound:
         if (!port.numbered())
             break;
-        text += QStringLiteral("\nFor a USB serial adapter, start the tool with VAZ_COM%1 set to its device, "
-                               "for example VAZ_COM%1=/dev/ttyUSB0.")
-                    .arg(n);
+        text +=
+            environmentDevice(n).isEmpty()
+                ? QStringLiteral("\nFor a USB serial adapter, plug it in and choose its device for %1 under "
+                                 "File > Options.")
+                      .arg(portLabel(n))
+                : QStringLiteral("\nVAZ_COM%1 names this device; unset it to choose one under File > Options.").arg(n);
         break;
     case BytePort::OpenError::InUse: text += QStringLiteral("\nAnother program may be using the port."); break;
     default: break;

@@ -33,6 +33,8 @@ public:
     // Hands over what is still queued for sending, then closes.
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
+    // The device went away while open (a USB adapter unplugged); cleared by open().
+    virtual bool lost() const { return false; }
 
     virtual void write(QByteArrayView bytes) = 0;
     virtual qint64 bytesAvailable() const = 0;
@@ -40,13 +42,14 @@ public:
 
 signals:
     void readyRead();
+    void lostDevice();
 };
 
 // "COM1".."COM4".
 QString portLabel(int n);
 
-// The device of port n: "COMn" on Windows; elsewhere $VAZ_COMn when set and not
-// empty, otherwise /dev/ttyS(n-1).
+// The device of port n: $VAZ_COMn when set and not empty, else the device chosen
+// for it in the port window, else "COMn" on Windows and /dev/ttyS(n-1) elsewhere.
 QString portDevice(int n);
 
 // The message for a port that would not open: port, device, the system's reason

@@ -3,8 +3,10 @@
 #include "comm/PanelCompare.h"
 #include "comm/PanelFields.h"
 #include "model/Codepage.h"
+#include "model/Conversions.h"
 
 #include <QEventLoop>
+#include <QLocale>
 
 namespace vaz::comm {
 
@@ -45,6 +47,7 @@ PanelLink::PanelLink(Config &cfg, BytePort &port, Messages &messages, QObject *p
         wake();
     });
     connect(&port_, &BytePort::readyRead, this, &PanelLink::wake);
+    connect(&port_, &BytePort::lostDevice, this, &PanelLink::wake);
 }
 
 PanelLink::~PanelLink() = default;
@@ -83,13 +86,54 @@ void PanelLink::setOk(bool enabled)
     emit okEnabledChanged(enabled);
 }
 
-void PanelLink::begin()
+void PanelLink::begin(Transfer kind)
 {
     running_ = true;
-    aborted_ = failed_ = idleExpired_ = succeeded_ = false;
+    aborted_ = failed_ = idleExpired_ = succeeded_ = started_ = false;
+    ended_ = Wake::Byte;
+    kind_ = kind;
     ZamanAsimi_ = 0;
     progress_ = 0;
+    fieldNo_ = 0;
+    fieldTotal_ = kRecords * kRecordFields + kSettings;
+    if (cfg_.McuVersiyon >= 20 && cfg_.SSsayisi > 0)
+        fieldTotal_ += 1 + kRuleSections * (cfg_.SSsayisi + 1);
     setOk(false);
+}
+
+QString PanelLink::breakOffMessage() const
+{
+    const QLocale english(QLocale::English);
+    QString text = ended_ == Wake::Lost
+                       ? QStringLiteral("The serial adapter (%1) was disconnected").arg(port_.deviceName())
+                       : QStringLiteral("No answer from the panel for %1 s")
+                             .arg((ended_ == Wake::Idle ? idleBoundMs_ : timeoutMs_) / 1000.0);
+    const bool upload = kind_ == Transfer::Upload;
+    if (!started_)
+        text += QStringLiteral(" at the start of the %1.")
+                    .arg(upload                        ? QStringLiteral("upload")
+                         : kind_ == Transfer::Download ? QStringLiteral("download")
+                                                       : QStringLiteral("comparison"));
+    else if (upload)
+        text += QStringLiteral(" while sending %1 (field %2 of %3).")
+                    .arg(place_, english.toString(fieldNo_), english.toString(fieldTotal_));
+    else
+        text += QStringLiteral(" while receiving %1 (field %2).")
+                    .arg(fieldBeingReceived(), english.toString(received_.size() + 1));
+    if (upload && !started_)
+        text += QStringLiteral(" Nothing was sent.");
+    else if (upload)
+        text += QStringLiteral(" The panel may now hold part of the new configuration: upload again before leaving "
+                               "the site.");
+    else if (kind_ == Transfer::Compare)
+        text += QStringLiteral(" The comparison did not finish; the configuration in the tool is unchanged.");
+    else
+        text += QStringLiteral(" The configuration in the tool is unchanged.");
+    if (ended_ == Wake::Lost)
+        text += QStringLiteral(" Plug the adapter in again and check its device under File > Options.");
+    else if (!started_)
+        text += QStringLiteral(" Check the cable, the port and that the panel is on.");
+    return text;
 }
 
 bool PanelLink::openPort()
@@ -135,6 +179,8 @@ PanelLink::Wake PanelLink::nextByte(char &c, bool watchTimeout, bool bounded)
                 return Wake::Byte;
             }
         }
+        if (port_.lost())
+            return Wake::Lost;
         if (watchTimeout && ZamanAsimi_ == 1)
             return Wake::TimedOut;
         if (bounded) {
@@ -181,19 +227,21 @@ bool PanelLink::waitForByte(char wanted)
     ZamanAsimi_ = 0;
     char c = 0;
     for (;;) {
-        switch (nextByte(c, true, false)) {
-        case Wake::Byte:
-            if (c == wanted)
-                return true;
-            break;  // anything else is dropped
-        case Wake::Aborted: failed_ = true; return false;
-        default: return false;
+        const Wake w = nextByte(c, true, false);
+        if (w != Wake::Byte) {
+            ended_ = w;
+            failed_ = true;
+            return false;
         }
+        if (c == wanted)
+            return true;
+        // anything else is dropped
     }
 }
 
 bool PanelLink::acknowledgedSend(QByteArrayView bytes)
 {
+    ++fieldNo_;
     write(bytes);
     armTimer();
     if (!OnayBekle())
@@ -208,7 +256,7 @@ void PanelLink::PaneleGonder()
 {
     if (running_)
         return;
-    begin();
+    begin(Transfer::Upload);
 
     const QString refusal = uploadRefusal(cfg_);
     if (!refusal.isEmpty()) {
@@ -221,33 +269,36 @@ void PanelLink::PaneleGonder()
     armTimer();
     if (openPort() && handshake('S')) {
         disarmTimer();
+        started_ = true;
         emit progressBarShown();
         sendField(toCp1254(cfg_.TedarikciAdi));
         if (cfg_.McuVersiyon > 14)
             sendField(toCp1254(cfg_.PanelAdi));
-        if (sendRecords()) {
+        // The first field left without its acknowledgement ends the upload: what
+        // follows would only pile further messages on the first one.
+        bool sent = sendRecords();
+        if (sent) {
             write("E~");
-            GecikmeGonder();
-            if (!aborted_ && cfg_.McuVersiyon >= 20)
-                SebepSonucGonder();
-            if (!aborted_)
-                port_.close();
+            sent = GecikmeGonder();
         }
+        if (sent && cfg_.McuVersiyon >= 20)
+            sent = SebepSonucGonder();
+        if (sent)
+            port_.close();
     }
     endUpload();
 }
 
 void PanelLink::endUpload()
 {
-    if (ZamanAsimi_ == 1 && !aborted_)
-        messages_.message(kCommunicationError);
     disarmTimer();
+    if (ended_ == Wake::TimedOut || ended_ == Wake::Lost)
+        messages_.message(breakOffMessage());
     setOk(true);
     progress_ = 0;
-    succeeded_ = ZamanAsimi_ == 0 && !failed_;
+    succeeded_ = !failed_;
     setBar(succeeded_ ? kRecords : 0);  // a full bar until OK says it all went
-    if (succeeded_)
-        setStatus(QStringLiteral("Sending Completed"));
+    setStatus(succeeded_ ? QStringLiteral("Sending Completed") : QStringLiteral("Sending Not Completed"));
     cfg_.GonderimModu = 0;
     running_ = false;
     emit finished(succeeded_);
@@ -257,6 +308,7 @@ bool PanelLink::sendRecords()
 {
     for (int l = 1; l <= kLoops; ++l) {
         for (int a = 1; a <= kAddresses; ++a) {
+            place_ = devicePlace(l, a);
             ++progress_;
             for (const QByteArray &field : recordFields(cfg_, l, a)) {
                 QByteArray bytes = field;
@@ -275,38 +327,39 @@ bool PanelLink::sendRecords()
     return true;
 }
 
-void PanelLink::GecikmeGonder()
+bool PanelLink::GecikmeGonder()
 {
+    place_ = QStringLiteral("the panel settings");
     for (const QByteArray &field : settingsFields(cfg_)) {
         QByteArray bytes = field;
         bytes.append(kSeparator);
-        if (!acknowledgedSend(bytes)) {
-            if (!aborted_)
-                messages_.message(kCommunicationError);
-            return;
-        }
+        if (!acknowledgedSend(bytes))
+            return false;
     }
+    return true;
 }
 
-void PanelLink::SebepSonucGonder()
+bool PanelLink::SebepSonucGonder()
 {
     const int count = cfg_.SSsayisi;
     if (count == 0) {
         write("N~");
-    } else {
-        bool ok = acknowledgedSend("Y~");
-        for (int s = 0; ok && s < kRuleSections; ++s) {
-            for (int r = 1; ok && r <= count; ++r) {
-                QByteArray bytes = ruleField(cfg_, s, r);
-                bytes.append(kSeparator);
-                ok = acknowledgedSend(bytes);
-            }
-            if (ok)
-                ok = acknowledgedSend(QByteArrayView("}", 1));
-        }
+        return true;
     }
-    if (!aborted_ && ZamanAsimi_ == 1)
-        messages_.message(kCommunicationError);
+    place_ = QStringLiteral("the cause-effect rules");
+    bool ok = acknowledgedSend("Y~");
+    for (int s = 0; ok && s < kRuleSections; ++s) {
+        for (int r = 1; ok && r <= count; ++r) {
+            place_ = QStringLiteral("cause-effect rule %1").arg(r);
+            QByteArray bytes = ruleField(cfg_, s, r);
+            bytes.append(kSeparator);
+            ok = acknowledgedSend(bytes);
+        }
+        place_ = QStringLiteral("the cause-effect rules");
+        if (ok)
+            ok = acknowledgedSend(QByteArrayView("}", 1));
+    }
+    return ok;
 }
 
 // ---------------------------------------------------------------- download
@@ -319,7 +372,7 @@ void PanelLink::download(bool compareOnly)
 {
     if (running_)
         return;
-    begin();
+    begin(compareOnly ? Transfer::Compare : Transfer::Download);
     compareOnly_ = compareOnly;
     received_.clear();
     caption_ = compareOnly ? kComparingCaption : kReceivingCaption;
@@ -331,6 +384,7 @@ void PanelLink::download(bool compareOnly)
         if (handshake('R')) {
             // Only the handshake is timed by Timer1; from here the idle bound guards the waits.
             disarmTimer();
+            started_ = true;
             stage_ = std::make_unique<Installation>(cfg_);
             complete = BaslangicBekle();
             for (int pass = 0; complete && pass < kDevicePasses; ++pass)
@@ -367,14 +421,17 @@ void PanelLink::download(bool compareOnly)
 
 void PanelLink::endDownload(bool complete)
 {
-    if (ZamanAsimi_ == 1 && !failed_)
-        messages_.message(kCommunicationError);
     disarmTimer();
     idle_.stop();
+    if (ended_ == Wake::TimedOut || ended_ == Wake::Idle || ended_ == Wake::Lost)
+        messages_.message(breakOffMessage());
     setOk(true);
     succeeded_ = complete;
     if (complete)
         setBar(kRecords);
+    else
+        setStatus(compareOnly_ ? QStringLiteral("Comparison Not Completed")
+                               : QStringLiteral("Receiving Data Not Completed"));
     if (complete && compareOnly_) {
         setStatus(QStringLiteral("Comparison Completed"));
     } else if (complete) {
@@ -392,8 +449,7 @@ void PanelLink::endDownload(bool complete)
 bool PanelLink::downloadFailed(Wake why)
 {
     failed_ = true;
-    if (why == Wake::Idle)
-        messages_.message(kCommunicationError);
+    ended_ = why;
     return false;
 }
 
@@ -410,7 +466,12 @@ QString PanelLink::fieldBeingReceived() const
     QList<QByteArray> upToIt = received_;
     upToIt.append(QByteArray());
     const PanelField f = nameDownload(upToIt, cfg_.McuVersiyon).constLast();
-    return f.where + QStringLiteral(", ") + f.field;
+    // A device as the upload's messages name it.
+    const qsizetype i = received_.size();
+    const QString where = i < qsizetype(kDevicePasses) * kRecords
+                              ? devicePlace(int(i % kRecords) / kAddresses + 1, int(i % kRecords) % kAddresses + 1)
+                              : f.where;
+    return where + QStringLiteral(", ") + f.field;
 }
 
 bool PanelLink::receiveField(QByteArray &field)

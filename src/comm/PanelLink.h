@@ -28,10 +28,10 @@ namespace vaz::comm {
 // What the window shows comes out as signals, each emitted at the moment the
 // window would change: captionChanged, statusChanged (first panel of
 // GondermeDurumu), progressChanged (ProgressBar1 := value), progressBarShown,
-// okEnabledChanged (GonderimOK), finished. Messages for the user ("Communication
-// Error!", a refused upload or download, a port that would not open) go to the
-// Messages interface, synchronously, at the point of the transfer where they
-// belong; an abort shows none.
+// okEnabledChanged (GonderimOK), finished. Messages for the user (a transfer
+// broken off, with what it was doing and what the panel or the tool now holds;
+// a refused upload or download; a port that would not open) go to the Messages
+// interface, synchronously, when the transfer ends; an abort shows none.
 //
 // After finished(true) of a download the window closes the device window; after
 // every download it enables the main toolbar when CevrimSayisi is not 0.
@@ -79,8 +79,7 @@ public:
     inline static const QString kSendingCaption = QStringLiteral("Sending...");
     inline static const QString kReceivingCaption = QStringLiteral("Receiving Data...");
     inline static const QString kComparingCaption = QStringLiteral("Comparing...");
-    inline static const QString kInitialStatus = QStringLiteral("Transfer Durumu");
-    inline static const QString kCommunicationError = QStringLiteral("Communication Error!");
+    inline static const QString kInitialStatus = QStringLiteral("Waiting for the panel...");
 
 signals:
     void captionChanged(const QString &caption);
@@ -91,9 +90,11 @@ signals:
     void finished(bool ok);
 
 private:
-    enum class Wake { Byte, TimedOut, Idle, Aborted };
+    enum class Wake { Byte, TimedOut, Idle, Lost, Aborted };
 
-    void begin();
+    void begin(Transfer kind);
+    // Why and where the transfer broke off, and what the panel or the tool holds now.
+    QString breakOffMessage() const;
     void setStatus(const QString &text);
     void setBar(int value);
     void setOk(bool enabled);
@@ -117,8 +118,8 @@ private:
 
     // Upload steps; each returns false when the upload must end at once.
     bool sendRecords();
-    void GecikmeGonder();
-    void SebepSonucGonder();
+    bool GecikmeGonder();
+    bool SebepSonucGonder();
 
     void download(bool compareOnly);
     // Download steps; each returns false when the download must end.
@@ -152,6 +153,12 @@ private:
     bool failed_ = false;  // ended for a reason other than Timer1
     bool idleExpired_ = false;
     bool succeeded_ = false;
+    Wake ended_ = Wake::Byte;  // what broke the transfer off; Byte while it has not
+    Transfer kind_ = Transfer::Upload;
+    bool started_ = false;  // the panel answered the handshake
+    int fieldNo_ = 0;       // of the upload's acknowledged fields
+    int fieldTotal_ = 0;
+    QString place_;  // what the upload is sending
     int ZamanAsimi_ = 0;
     int progress_ = 0;
     int bar_ = 0;

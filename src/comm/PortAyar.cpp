@@ -6,29 +6,23 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSerialPortInfo>
+#include <QSignalBlocker>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vaz {
 
 namespace {
-
-bool devicePresent(const QString &device)
-{
-    const QString real = QFileInfo(device).canonicalFilePath();
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        if (info.systemLocation() == device || info.portName() == device ||
-            (!real.isEmpty() && info.systemLocation() == real))
-            return true;
-    // Pseudo-terminals (the panel simulator) are never listed as serial ports.
-    return real.startsWith(QLatin1String("/dev/pts/"));
-}
 
 QToolButton *pictureButton(QWidget *parent, const char *name, const QString &tip, const char *icon)
 {
@@ -44,15 +38,8 @@ QToolButton *pictureButton(QWidget *parent, const char *name, const QString &tip
 
 }  // namespace
 
-QString PortAyar::optionText(int n)
-{
-    const QString device = comm::portDevice(n);
-    return devicePresent(device) ? QStringLiteral("%1 (%2)").arg(comm::portLabel(n), device)
-                                 : QStringLiteral("%1 (%2, not found)").arg(comm::portLabel(n), device);
-}
-
-PortAyar::PortAyar(Session &session, PortHolder portHolder, QWidget *owner)
-    : QDialog(owner), session_(session), portHolder_(std::move(portHolder))
+PortAyar::PortAyar(Session &session, PortHolder portHolder, const comm::PortLister &lister, QWidget *owner)
+    : QDialog(owner), session_(session), portHolder_(std::move(portHolder)), lister_(lister)
 {
     setObjectName(QStringLiteral("PortAyar"));
     setWindowTitle(QStringLiteral("Communication"));
@@ -74,6 +61,24 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, QWidget *owner)
             OptCom_Click(n);
     });
 
+    devices_ = new QComboBox(this);
+    devices_->setObjectName(QStringLiteral("ComboCihaz"));
+    devices_->setAccessibleName(QStringLiteral("Device"));
+    devices_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // activated, not currentIndexChanged: filling the list must not choose anything.
+    connect(devices_, &QComboBox::activated, this, &PortAyar::deviceActivated);
+    deviceState_ = new QLabel(this);
+    deviceState_->setObjectName(QStringLiteral("LabelCihaz"));
+    deviceState_->setAccessibleName(QStringLiteral("Device state"));
+    deviceState_->setWordWrap(true);
+    deviceState_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    refresh_ = new QTimer(this);
+    refresh_->setObjectName(QStringLiteral("DeviceRefresh"));
+    refresh_->setInterval(1000);
+    connect(refresh_, &QTimer::timeout, this, &PortAyar::refreshDevices);
+    auto *deviceRow = new QFormLayout;
+    deviceRow->addRow(QStringLiteral("Device:"), devices_);
+
     auto *label = new QLabel(QStringLiteral("COM1"), this);
     label->setObjectName(QStringLiteral("Label1"));
     auto *ok = pictureButton(this, "OptComTamam", QStringLiteral("OK"), "ok");
@@ -88,6 +93,8 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, QWidget *owner)
     buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
+    layout->addLayout(deviceRow);
+    layout->addWidget(deviceState_);
     layout->addLayout(buttons);
 }
 
@@ -97,9 +104,10 @@ void PortAyar::Form_Load()
     for (QRadioButton *option : options_)
         option->setChecked(false);
     group_->setExclusive(true);
-    // Whether a device is there can change between two openings (a USB adapter).
     for (int n = 1; n <= 4; ++n)
-        options_[n - 1]->setText(optionText(n));
+        rememberedAtOpening_[n - 1] = comm::rememberedDevice(n);
+    listed_ = lister_.devices();
+    refresh_->start();
 
     session_.config().PortAyarAcik = 1;
     emit portHeld();
@@ -136,6 +144,80 @@ void PortAyar::OptCom_Click(int n)
 {
     PortKapat();
     portHolder_(true)->port().setPortNumber(n);
+    fillDevices();
+}
+
+int PortAyar::chosenPort() const { return std::max(1, group_->checkedId()); }
+
+void PortAyar::refreshDevices()
+{
+    QList<comm::SerialDevice> now = lister_.devices();
+    if (now == listed_)
+        return;
+    listed_ = std::move(now);
+    fillDevices();
+}
+
+void PortAyar::fillDevices()
+{
+    const int n = chosenPort();
+    const QString current = comm::portDevice(n);
+    const QSignalBlocker block(devices_);
+    devices_->clear();
+    int selected = -1;
+    for (const comm::SerialDevice &d : listed_) {
+        devices_->addItem(comm::deviceText(d), d.path());
+        if (d.path() == current || d.tty == current)
+            selected = devices_->count() - 1;
+    }
+    if (selected < 0) {
+        // A pseudo-terminal is never listed but is there all the same.
+        devices_->addItem(QFileInfo::exists(current) ? current : current + QStringLiteral(" (not connected)"), current);
+        selected = devices_->count() - 1;
+    }
+    devices_->addItem(QStringLiteral("Other device..."));
+    devices_->setCurrentIndex(selected);
+    devices_->setEnabled(comm::environmentDevice(n).isEmpty());
+    showDeviceState();
+}
+
+void PortAyar::showDeviceState()
+{
+    const int n = chosenPort();
+    const QString device = comm::portDevice(n);
+    QStringList lines;
+    if (!comm::environmentDevice(n).isEmpty())
+        lines << QStringLiteral("VAZ_COM%1 is set: %2 is %3 in this run, whatever is chosen here.")
+                     .arg(n)
+                     .arg(comm::portLabel(n), device);
+    if (!QFileInfo::exists(device))
+        lines << QStringLiteral("%1 is not connected now: plug the adapter in, or choose another device.").arg(device);
+    else if (const QString problem = comm::accessProblem(device); !problem.isEmpty())
+        lines << problem;
+    if (const QString latency = comm::latencyAdvice(device); !latency.isEmpty())
+        lines << latency;
+    deviceState_->setText(lines.join(QLatin1Char('\n')));
+}
+
+void PortAyar::deviceActivated(int index)
+{
+    QString path = devices_->itemData(index).toString();
+    if (path.isEmpty())
+        path = session_.fileDialogs().openFileName(QStringLiteral("Other device"), QStringLiteral("All files (*)"));
+    if (path.isEmpty())
+        fillDevices();  // cancelled: the choice in force shows again
+    else
+        chooseDevice(path);
+}
+
+void PortAyar::chooseDevice(const QString &path)
+{
+    const int n = chosenPort();
+    if (!comm::environmentDevice(n).isEmpty())
+        return;
+    PortKapat();
+    comm::rememberDevice(n, path);
+    fillDevices();
 }
 
 void PortAyar::OptComTamam_Click()
@@ -149,6 +231,8 @@ void PortAyar::OptComTamam_Click()
 
 void PortAyar::OptComIptal_Click()
 {
+    for (int n = 1; n <= 4; ++n)
+        comm::rememberDevice(n, rememberedAtOpening_[n - 1]);
     if (IlkPort_ >= 1 && IlkPort_ <= 4)
         portHolder_(true)->port().setPortNumber(IlkPort_);
     session_.config().PortAyarAcik = 0;
@@ -168,6 +252,7 @@ void PortAyar::Form_Unload()
             cfg.SeciliPort = n;
     }
     cfg.PortAyarAcik = 0;
+    refresh_->stop();
     hide();
     if (ProgBarIslem *progress = portHolder_(false))
         progress->Form_Unload();

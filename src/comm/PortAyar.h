@@ -1,19 +1,25 @@
 #pragma once
 
+#include "comm/SerialDevices.h"
+
 #include <QDialog>
 
 #include <array>
 #include <functional>
 
 class QButtonGroup;
+class QComboBox;
+class QLabel;
 class QRadioButton;
+class QTimer;
 
 namespace vaz {
 
 class Session;
 class ProgBarIslem;
 
-// Chooses the serial port (COM1 to COM4) of every later transfer. While it is
+// Chooses the serial port (COM1 to COM4) of every later transfer, and for it the
+// device it stands for among those present, remembered across runs. While it is
 // open it holds the communication window loaded, invisibly, for its port, and
 // the transfer commands are unavailable.
 class PortAyar : public QDialog {
@@ -23,7 +29,7 @@ public:
     // portHolder(true) gives the communication window, loaded for its port
     // when it is not; portHolder(false) gives it only while it is loaded.
     using PortHolder = std::function<ProgBarIslem *(bool load)>;
-    PortAyar(Session &session, PortHolder portHolder, QWidget *owner);
+    PortAyar(Session &session, PortHolder portHolder, const comm::PortLister &lister, QWidget *owner);
 
     void Form_Load();
     void OptCom_Click(int n);  // 1..4
@@ -36,8 +42,10 @@ public:
 
     int IlkPort() const { return IlkPort_; }
 
-    // "COM1 (/dev/ttyS0)", or with ", not found" when the device is not there now.
-    static QString optionText(int n);
+    // Lists the devices present now; a timer calls it every second while open.
+    void refreshDevices();
+    // The device for the chosen port: a listed one, or any path ("Other device...").
+    void chooseDevice(const QString &path);
 
 signals:
     // From opening until unloaded() the port is held here: no transfer may start.
@@ -51,11 +59,21 @@ protected:
 
 private:
     bool openPort();
+    int chosenPort() const;
+    void fillDevices();
+    void deviceActivated(int index);
+    void showDeviceState();
 
     Session &session_;
     PortHolder portHolder_;
     QButtonGroup *group_ = nullptr;
     std::array<QRadioButton *, 4> options_{};
+    const comm::PortLister &lister_;
+    QComboBox *devices_ = nullptr;
+    QLabel *deviceState_ = nullptr;
+    QTimer *refresh_ = nullptr;
+    QList<comm::SerialDevice> listed_;
+    std::array<QString, 4> rememberedAtOpening_;
     int IlkPort_ = 0;
     bool unloaded_ = false;
 };

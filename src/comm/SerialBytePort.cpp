@@ -1,10 +1,25 @@
 #include "SerialBytePort.h"
 
+#include <QSerialPortInfo>
+
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
+
 namespace vaz::comm {
 
 SerialBytePort::SerialBytePort(QObject *parent) : BytePort(parent)
 {
     connect(&port_, &QSerialPort::readyRead, this, &BytePort::readyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+        // A hung-up line fails every read from then on (EIO, or ENOTTY on a pseudo-terminal).
+        if ((e != QSerialPort::ResourceError && e != QSerialPort::ReadError) || lost_ || !port_.isOpen())
+            return;
+        lost_ = true;
+        port_.close();
+        emit lostDevice();
+    });
 }
 
 SerialBytePort::~SerialBytePort() { close(); }
@@ -17,8 +32,15 @@ void SerialBytePort::setPortNumber(int n)
 
 bool SerialBytePort::open()
 {
+    lost_ = false;
     if (port_.isOpen())
         return true;
+    // Said before the system refuses, with who owns the device and how to join.
+    if (const QString problem = accessProblem(deviceName()); !problem.isEmpty()) {
+        openError_ = OpenError::PermissionDenied;
+        errorString_ = QStringLiteral("Permission denied");
+        return false;
+    }
     port_.setPortName(deviceName());
     port_.setBaudRate(QSerialPort::Baud9600);
     port_.setDataBits(QSerialPort::Data8);
@@ -26,6 +48,7 @@ bool SerialBytePort::open()
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (port_.open(QIODevice::ReadWrite)) {
+        askForLowLatency();
         openError_ = OpenError::None;
         errorString_.clear();
         return true;
@@ -46,6 +69,21 @@ bool SerialBytePort::open()
     return false;
 }
 
+void SerialBytePort::askForLowLatency()
+{
+#ifdef Q_OS_LINUX
+    // USB adapters hold received bytes until a latency timer runs out (16 ms on
+    // FTDI chips), once for each of the thousands of acknowledgements. Built-in
+    // ports and pseudo-terminals have no such setting: refusal is no error.
+    const int fd = int(port_.handle());
+    serial_struct serial{};
+    if (::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    ::ioctl(fd, TIOCSSERIAL, &serial);
+#endif
+}
+
 void SerialBytePort::close()
 {
     if (!port_.isOpen())
@@ -59,12 +97,31 @@ void SerialBytePort::close()
 
 void SerialBytePort::write(QByteArrayView bytes)
 {
-    if (!port_.isOpen())
+    if (!port_.isOpen() || lost_)
         return;
     port_.write(bytes.data(), bytes.size());
     // Out now, not at the next turn of the event loop: a repaint queued meanwhile
     // would hold up every field the panel is waiting for.
     port_.flush();
+}
+
+QList<SerialDevice> SystemPortLister::devices() const
+{
+    const QHash<QString, QString> stable = stableNames(QStringLiteral("/dev/serial/by-id"));
+    QList<SerialDevice> list;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+        SerialDevice d;
+        d.tty = info.systemLocation();
+        d.stableName = stable.value(d.tty);
+        d.description = info.description();
+        d.manufacturer = info.manufacturer();
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+            d.vendorId = info.vendorIdentifier();
+            d.productId = info.productIdentifier();
+        }
+        list << d;
+    }
+    return list;
 }
 
 }  // namespace vaz::comm

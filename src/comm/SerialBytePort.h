@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/BytePort.h"
+#include "comm/SerialDevices.h"
 
 #include <QSerialPort>
 
@@ -25,17 +26,27 @@ public:
     QString errorString() const override { return errorString_; }
     void close() override;
     bool isOpen() const override { return port_.isOpen(); }
+    bool lost() const override { return lost_; }
 
     void write(QByteArrayView bytes) override;
     qint64 bytesAvailable() const override { return port_.bytesAvailable(); }
     QByteArray read(qint64 maxBytes) override { return port_.read(maxBytes); }
 
 private:
+    void askForLowLatency();
+
     QSerialPort port_;
     int number_ = 1;
     QString device_;
+    bool lost_ = false;
     OpenError openError_ = OpenError::None;
     QString errorString_;
+};
+
+// The serial devices the system reports, by their stable names where udev made them.
+class SystemPortLister : public PortLister {
+public:
+    QList<SerialDevice> devices() const override;
 };
 
 }  // namespace vaz::comm

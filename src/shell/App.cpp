@@ -38,6 +38,8 @@ App::App()
     initResources();
     ownReport_ = std::make_unique<storage::SystemReportOutput>();
     report_ = ownReport_.get();
+    ownLister_ = std::make_unique<comm::SystemPortLister>();
+    lister_ = ownLister_.get();
 }
 
 App::~App()
@@ -209,7 +211,7 @@ PortAyar *App::portSettings()
     }
     lintor1 *main = mainWindow();
     auto holder = [this](bool load) { return load ? progressWindow() : loadedProgressWindow(); };
-    PortAyar *w = track(this, portAyar_, new PortAyar(*this, holder, main));
+    PortAyar *w = track(this, portAyar_, new PortAyar(*this, holder, *lister_, main));
     connect(w, &PortAyar::portHeld, main, [main] { main->setTransfersAvailable(false); });
     connect(w, &PortAyar::unloaded, main, [main] { main->setTransfersAvailable(true); });
     w->Form_Load();
@@ -222,6 +224,8 @@ std::unique_ptr<comm::BytePort> App::makePort()
         return portFactory_();
     return std::make_unique<comm::SerialBytePort>();
 }
+
+void App::setPortLister(comm::PortLister *lister) { lister_ = lister ? lister : ownLister_.get(); }
 
 void App::setupLink(comm::PanelLink &link)
 {

@@ -33,6 +33,7 @@ class PortAyar;
 
 namespace comm {
 class BytePort;
+class PortLister;
 class PanelLink;
 }  // namespace comm
 
@@ -112,6 +113,8 @@ public:
     using PortFactory = std::function<std::unique_ptr<comm::BytePort>()>;
     void setPortFactory(PortFactory factory) { portFactory_ = std::move(factory); }
     std::unique_ptr<comm::BytePort> makePort();
+    // The serial devices the port settings list; tests put a fixed list here.
+    void setPortLister(comm::PortLister *lister);
     void setLinkSetup(std::function<void(comm::PanelLink &)> setup) { linkSetup_ = std::move(setup); }
     void setupLink(comm::PanelLink &link);
 
@@ -154,6 +157,8 @@ private:
     QPointer<ProgBarIslem> progress_;
     QPointer<PortAyar> portAyar_;
     PortFactory portFactory_;
+    std::unique_ptr<comm::PortLister> ownLister_;
+    comm::PortLister *lister_ = nullptr;
     std::function<void(comm::PanelLink &)> linkSetup_;
 };
 

@@ -1,7 +1,13 @@
 #include "comm/BytePort.h"
 #include "comm/PanelCompare.h"
 #include "comm/PanelFields.h"
+#include "comm/SerialDevices.h"
 #include "support/ExampleConfig.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -92,6 +98,15 @@ TEST(PortNames, AnEmptyOrMissingVariableMeansTheStandardDevice)
     const QString empty = portDevice(2);
     qunsetenv("VAZ_COM2");
     EXPECT_EQ((QStringList{empty, portDevice(2)}), QStringList(2, "/dev/ttyS1"));
+    // An adapter's latency timer, read through the name its device resolves to.
+    QTemporaryDir sys;
+    for (const auto &[path, text] : {std::pair{"ttyUSB3/device/latency_timer", "16\n"}, {"dev/ttyUSB3", ""}}) {
+        QFile f(sys.filePath(path));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly) && f.write(text) >= 0);
+    }
+    QFile::link(sys.filePath("dev/ttyUSB3"), sys.filePath("dev/by-id-adapter"));
+    EXPECT_EQ(latencyTimer(sys.filePath("dev/by-id-adapter"), sys.path()), 16);
+    EXPECT_EQ(latencyTimer(sys.filePath("dev/none"), sys.path()), std::nullopt);
 #else
     EXPECT_EQ(portDevice(3), QStringLiteral("COM3"));
 #endif

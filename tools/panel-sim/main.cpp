@@ -53,6 +53,7 @@ struct Options {
     std::string save;
     bool paced = false;
     long silentAfter = -1;
+    long adapterLatencyMs = 0;
     std::string trace;
 };
 
@@ -62,7 +63,7 @@ struct Options {
         std::fprintf(stderr, "panel-sim: %s\n", why);
     std::fprintf(stderr, "usage: panel-sim [--mcu 12|15|20] [--loops 2|4] [--link PATH | --port DEVICE]\n"
                          "                 [--load FILE.dvk] [--save FILE.dvk] [--paced] [--silent-after N]\n"
-                         "                 [--trace FILE]\n");
+                         "                 [--adapter-latency MS] [--trace FILE]\n");
     std::exit(2);
 }
 
@@ -102,6 +103,12 @@ Options parse(int argc, char **argv)
             o.silentAfter = std::strtol(v.c_str(), &end, 10);
             if (v.empty() || *end || o.silentAfter < 0)
                 usage("--silent-after takes a whole number of 0 or more");
+        } else if (a == "--adapter-latency") {
+            const std::string v = value();
+            char *end = nullptr;
+            o.adapterLatencyMs = std::strtol(v.c_str(), &end, 10);
+            if (v.empty() || *end || o.adapterLatencyMs < 0 || o.adapterLatencyMs > 1000)
+                usage("--adapter-latency takes milliseconds from 0 to 1000");
         } else if (a == "--trace") {
             o.trace = value();
         } else if (a == "--help" || a == "-h") {
@@ -264,6 +271,17 @@ int main(int argc, char **argv)
     std::printf("%s\n", device.c_str());
     std::fflush(stdout);
 
+    // A USB adapter hands what it received to the computer only when its latency
+    // timer runs out; the timer runs on whether bytes came or not.
+    const Clock::time_point adapterStart = Clock::now();
+    const auto adapterPeriod =
+        std::chrono::duration_cast<Clock::duration>(std::chrono::milliseconds(opt.adapterLatencyMs));
+    auto delivered = [&](Clock::time_point t) {
+        if (adapterPeriod <= Clock::duration::zero() || t <= adapterStart)
+            return t;
+        return adapterStart + ((t - adapterStart + adapterPeriod - Clock::duration(1)) / adapterPeriod) * adapterPeriod;
+    };
+
     std::deque<Timed> in, out;
     Clock::time_point lastIn{}, lastOut{}, lastActivity = Clock::now();
     bool running = true;
@@ -276,7 +294,7 @@ int main(int argc, char **argv)
             for (char c : answer) {
                 // A byte starts when the line is free and reaches the tool a byte time later.
                 lastOut = opt.paced ? std::max(arrived, lastOut) + kByteTime : now;
-                out.push_back({lastOut, c});
+                out.push_back({delivered(lastOut), c});
             }
         }
         QByteArray chunk;
