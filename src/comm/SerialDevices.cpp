@@ -1,5 +1,7 @@
 #include "SerialDevices.h"
 
+#include "model/Settings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,8 +16,6 @@
 namespace vaz::comm {
 
 namespace {
-
-QSettings settings() { return QSettings(QStringLiteral("vazconfig"), QStringLiteral("vazconfig")); }
 
 QString portKey(int n) { return QStringLiteral("ports/COM%1").arg(n); }
 
@@ -53,15 +53,15 @@ QString environmentDevice(int n)
     return qEnvironmentVariable(name.constData());
 }
 
-QString rememberedDevice(int n) { return settings().value(portKey(n)).toString(); }
+QString rememberedDevice(int n) { return toolSettings()->value(portKey(n)).toString(); }
 
 void rememberDevice(int n, const QString &path)
 {
-    QSettings s = settings();
+    const std::unique_ptr<QSettings> s = toolSettings();
     if (path.isEmpty())
-        s.remove(portKey(n));
+        s->remove(portKey(n));
     else
-        s.setValue(portKey(n), path);
+        s->setValue(portKey(n), path);
 }
 
 QString accessProblem(const QString &device)

@@ -247,7 +247,7 @@ struct FakeLister : comm::PortLister {
 TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
 {
     QTemporaryDir home;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
     const comm::SerialDevice builtIn{"/dev/ttyS0", {}, {}, {}, -1, -1},
         adapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_X-port0", "USB Serial", "FTDI", 0x0403, 0x6001},
         modem{"/dev/ttyACM0", {}, "CDC", {}, 0x2341, 0x43};
