@@ -52,7 +52,7 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
     QFont bold = condition_->font();
     bold.setBold(true);
     condition_->setFont(bold);
-    condition_->setAccessibleName(QStringLiteral("Condition"));
+    condition_->setAccessibleDescription(QStringLiteral("Condition"));  // the condition stays its name
     auto *nameLayout = new QHBoxLayout(nameFrame);
     nameLayout->addWidget(name_, 1);
     nameLayout->addWidget(condition_);
@@ -64,7 +64,7 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
         heading->setFont(listFont);
         *l = list(f, listName);
         *count = label(f, countName);
-        (*count)->setAccessibleName(QString::fromLatin1(caption) + QStringLiteral(" count"));
+        (*count)->setAccessibleDescription(QString::fromLatin1(caption) + QStringLiteral(" count"));
         auto *v = new QVBoxLayout(f);
         v->addWidget(heading);
         v->addWidget(*l);

@@ -38,7 +38,7 @@ QGroupBox *countFrame(QWidget *parent, const char *caption, const char *labelNam
     auto *frame = new QGroupBox(QString::fromLatin1(caption), parent);
     *label = new QLabel(frame);
     (*label)->setObjectName(QString::fromLatin1(labelName));
-    (*label)->setAccessibleName(frame->title().trimmed());
+    (*label)->setAccessibleDescription(frame->title().trimmed());  // the count stays its name
     (new QHBoxLayout(frame))->addWidget(*label);
     return frame;
 }

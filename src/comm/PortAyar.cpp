@@ -69,7 +69,7 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, const comm::PortList
     connect(devices_, &QComboBox::activated, this, &PortAyar::deviceActivated);
     deviceState_ = new QLabel(this);
     deviceState_->setObjectName(QStringLiteral("LabelCihaz"));
-    deviceState_->setAccessibleName(QStringLiteral("Device state"));
+    deviceState_->setAccessibleDescription(QStringLiteral("Device state"));
     deviceState_->setWordWrap(true);
     deviceState_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     refresh_ = new QTimer(this);
