@@ -15,6 +15,9 @@ class QToolBar;
 namespace vaz {
 
 class App;
+namespace storage {
+struct Sheet;
+}
 
 // The main window: menus, toolbar, the panel-like display lines and the lamp.
 // It owns no data; every command changes the configuration or opens a window.
@@ -53,6 +56,12 @@ public:
     void compare();
     void causeEffect();
     void options();
+    // File ▸ Export device schedule..., Export empty schedule...,
+    // Import device schedule... and Export cause-effect matrix...
+    void exportSchedule();
+    void exportEmptySchedule();
+    void importSchedule();
+    void exportCauseEffectMatrix();
 
     // What each moment makes available.
     void afterNewConfiguration();
@@ -88,6 +97,8 @@ private:
     // Sets the transfer's mode flag and hands over; the flag drops again if the window fails to open.
     void transfer(comm::Transfer transfer);
     void enableButtons(std::initializer_list<const char *> names);
+    // Asks where (CSV with either separator, or Excel) and writes the sheet.
+    void exportSheet(const QString &title, const storage::Sheet &sheet);
 
     App &app_;
     QLabel *line1_ = nullptr;
