@@ -1,6 +1,7 @@
 #include "SchedulePreview.h"
 
 #include "model/Prompts.h"
+#include "widgets/Named.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,18 +11,6 @@
 #include <QVBoxLayout>
 
 namespace vaz {
-
-namespace {
-
-template <typename W>
-W *named(W *w, const char *name, const char *accessible)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    w->setAccessibleName(QString::fromLatin1(accessible));
-    return w;
-}
-
-}  // namespace
 
 SchedulePreview::SchedulePreview(const storage::SchedulePlan &plan, Messages &messages, FileDialogs &dialogs,
                                  QWidget *parent)
