@@ -339,6 +339,15 @@ SchedulePlan planSchedule(const Installation &inst, const Table &rows)
         const QStringList before = exists ? rowOf(*L, *A, stored) : QStringList();
         RowDevice row{in, exists ? &before : nullptr, stored};
         row.read();
+        // An input of a rule cannot become an output module, nor an output an input.
+        using devices::isRuleInput, devices::isRuleOutput;
+        if (exists && (isRuleInput(row.d.type) != isRuleInput(stored.type) ||
+                       isRuleOutput(row.d.type) != isRuleOutput(stored.type)))
+            if (const QStringList rules = rulesUsing(inst, *L, *A); !rules.isEmpty())
+                in.problem(kTypeColumn,
+                           QStringLiteral("cause-effect %1 uses it as an %2")
+                               .arg(rules.join(QStringLiteral(", ")),
+                                    isRuleOutput(stored.type) ? QStringLiteral("output") : QStringLiteral("input")));
         if (row.d == stored)
             continue;
         plan.changes.append({{*L, *A}, row.d});

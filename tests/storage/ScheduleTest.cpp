@@ -162,7 +162,7 @@ TEST(Schedule, NamesEveryProblemByRowAndColumn)
         {"1", "53", "Heat det.", "1", "", "perhaps"},
         {"1", "54", "Heat det.", "1", longText},
         {"", "", "", ""},
-        {"2", "5", "Switch mon.", "7", "", "yes", "Fire"},
+        {"2", "5", "Relay controller", "7", "", "yes", "Fire"},
     };
     EXPECT_EQ(lines(planSchedule(c, rows).problems),
               lines(QStringList{
@@ -174,6 +174,7 @@ TEST(Schedule, NamesEveryProblemByRowAndColumn)
                   "Row 13, Output delay: 300 is above 250", "Row 14, Input event: 'maybe' is not Fire or Fault",
                   "Row 15, Input event: Fire needs a zone", "Row 16, Bypass: 'perhaps' is not yes or no",
                   "Row 17, Location: 41 characters, at most 40 fit",
+                  "Row 19, Type: cause-effect 'Rule1', 'Rule2' uses it as an input",
                   "Loop 1 address 001 is missing, but cause-effect 'Rule1', 'Rule2' uses it: it cannot be "
                   "removed",
                   "Loop 1 address 002 is missing, but cause-effect 'Rule1' uses it: it cannot be removed"}));
