@@ -78,8 +78,9 @@ std::optional<int> typeCode(const QString &cell)
         t.removeIf([](QChar c) { return c.isSpace(); });
         return t;
     };
-    if (bool number = false; cell.toInt(&number), number)
-        return devices::isValidCode(cell.toInt()) ? std::optional(cell.toInt()) : std::nullopt;
+    bool isNumber = false;
+    if (const int code = cell.toInt(&isNumber); isNumber)
+        return devices::isValidCode(code) ? std::optional(code) : std::nullopt;
     const QString wanted = squeezed(cell);
     for (int code = 1; code <= devices::kTypeCount; ++code)
         for (const QString &name : {devices::shortName(code), devices::listText(code), devices::reportName(code)})
@@ -400,7 +401,9 @@ Sheet causeEffectMatrix(const Installation &inst)
     const int rules = std::clamp<int>(inst.SSsayisi, 0, kMaxRules);
     QStringList header = scheduleHeader().mid(0, kBypassColumn);
     for (int r = 1; r <= rules; ++r)
-        header << QStringLiteral("%1 (%2)").arg(inst.SSismi(r), conditionText(inst.SSkosul(r)));
+        header << (conditionText(inst.SSkosul(r)).isEmpty()
+                       ? inst.SSismi(r)
+                       : QStringLiteral("%1 (%2)").arg(inst.SSismi(r), conditionText(inst.SSkosul(r))));
     // By place, loop 5 being the panel outputs: every panel output gets a row.
     QMap<int, QStringList> rows;
     for (int k = 0; k < kPanelOutputs; ++k) {

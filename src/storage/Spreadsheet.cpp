@@ -21,6 +21,109 @@ namespace vaz::storage {
 
 namespace {
 
+// The text of a shared or inline string: its runs, without phonetic hints.
+QString stringItem(QXmlStreamReader &xml)
+{
+    QString text;
+    int depth = 1, phonetic = 0;
+    while (depth > 0 && !xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            --depth;
+            phonetic -= xml.name() == u"rPh";
+        } else if (token == QXmlStreamReader::StartElement) {
+            phonetic += xml.name() == u"rPh";
+            if (xml.name() != u"t")
+                ++depth;
+            else if (const QString t = xml.readElementText(); phonetic == 0)
+                text += t;
+        }
+    }
+    return text;
+}
+
+QStringList readSharedStrings(const QByteArray &bytes)
+{
+    QStringList strings;
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si")
+            strings << stringItem(xml);
+    return strings;
+}
+
+// A schedule has a dozen columns; far beyond, a cell is nobody's data.
+constexpr int kMaxColumn = 255;
+
+// "B12" gives column 1; -1 without letters.
+int columnOf(QStringView ref)
+{
+    int column = 0, letters = 0;
+    for (QChar c : ref) {
+        if (!c.isLetter())
+            break;
+        column = column * 26 + (c.toUpper().unicode() - 'A' + 1);
+        ++letters;
+    }
+    return letters == 0 || letters > 3 ? -1 : column - 1;
+}
+
+QString numberText(const QString &v)
+{
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (!ok)
+        return v;
+    if (std::floor(d) == d && std::abs(d) < 1e15)
+        return QString::number(qint64(d));
+    return QString::number(d, 'g', 15);
+}
+
+Table sheetRows(const QByteArray &bytes, const QStringList &shared)
+{
+    Table rows;
+    QXmlStreamReader xml(bytes);
+    int row = -1, column = -1;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"row") {
+            bool ok = false;
+            const int r = xml.attributes().value(QLatin1String("r")).toInt(&ok);
+            row = ok && r >= 1 && r <= 1048576 ? r - 1 : row + 1;
+            column = -1;
+            continue;
+        }
+        if (xml.name() != u"c" || row < 0)
+            continue;
+        const int c = columnOf(xml.attributes().value(QLatin1String("r")));
+        column = c >= 0 ? c : column + 1;
+        const QString type = xml.attributes().value(QLatin1String("t")).toString();
+        QString value;
+        while (xml.readNextStartElement()) {
+            if (xml.name() == u"v")
+                value = xml.readElementText();
+            else if (xml.name() == u"is")
+                value = stringItem(xml);
+            else
+                xml.skipCurrentElement();
+        }
+        if (type == u"s")
+            value = shared.value(value.toInt());
+        else if (type.isEmpty() || type == u"n")
+            value = numberText(value);
+        if (value.isEmpty() || column > kMaxColumn)
+            continue;
+        while (rows.size() <= row)
+            rows.append(QStringList());
+        QStringList &cells = rows[row];
+        while (cells.size() <= column)
+            cells.append(QString());
+        cells[column] = value;
+    }
+    return rows;
+}
+
 #ifdef VAZ_EXCEL
 
 // Wide enough for the longest cell of the column, within reason.
@@ -98,39 +201,9 @@ std::optional<QByteArray> member(unzFile zip, const QString &name)
     int n = 0;
     while ((n = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0 && bytes.size() < kLimit)
         bytes.append(buffer, n);
+    // Closing checks the CRC, which needs the whole member read.
     const bool complete = unzCloseCurrentFile(zip) == UNZ_OK && n == 0;
     return complete ? std::optional(bytes) : std::nullopt;
-}
-
-// The text of a shared or inline string: its runs, without phonetic hints.
-QString stringItem(QXmlStreamReader &xml)
-{
-    QString text;
-    int depth = 1, phonetic = 0;
-    while (depth > 0 && !xml.atEnd()) {
-        const auto token = xml.readNext();
-        if (token == QXmlStreamReader::EndElement) {
-            --depth;
-            phonetic -= xml.name() == u"rPh";
-        } else if (token == QXmlStreamReader::StartElement) {
-            phonetic += xml.name() == u"rPh";
-            if (xml.name() != u"t")
-                ++depth;
-            else if (const QString t = xml.readElementText(); phonetic == 0)
-                text += t;
-        }
-    }
-    return text;
-}
-
-QStringList sharedStrings(const QByteArray &bytes)
-{
-    QStringList strings;
-    QXmlStreamReader xml(bytes);
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si")
-            strings << stringItem(xml);
-    return strings;
 }
 
 // "xl/worksheets/sheet1.xml", or where the workbook says its first sheet is.
@@ -151,75 +224,6 @@ QString firstSheetPath(const std::optional<QByteArray> &workbook, const std::opt
     return QStringLiteral("xl/worksheets/sheet1.xml");
 }
 
-// "B12" gives column 1; -1 without letters.
-int columnOf(QStringView ref)
-{
-    int column = 0, letters = 0;
-    for (QChar c : ref) {
-        if (!c.isLetter())
-            break;
-        column = column * 26 + (c.toUpper().unicode() - 'A' + 1);
-        ++letters;
-    }
-    return letters == 0 || letters > 3 ? -1 : column - 1;
-}
-
-QString numberText(const QString &v)
-{
-    bool ok = false;
-    const double d = v.toDouble(&ok);
-    if (!ok)
-        return v;
-    if (std::floor(d) == d && std::abs(d) < 1e15)
-        return QString::number(qint64(d));
-    return QString::number(d, 'g', 15);
-}
-
-Table sheetRows(const QByteArray &bytes, const QStringList &shared)
-{
-    Table rows;
-    QXmlStreamReader xml(bytes);
-    int row = -1, column = -1;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"row") {
-            bool ok = false;
-            const int r = xml.attributes().value(QLatin1String("r")).toInt(&ok);
-            row = ok && r >= 1 && r <= 1048576 ? r - 1 : row + 1;
-            column = -1;
-            continue;
-        }
-        if (xml.name() != u"c" || row < 0)
-            continue;
-        const int c = columnOf(xml.attributes().value(QLatin1String("r")));
-        column = c >= 0 ? c : column + 1;
-        const QString type = xml.attributes().value(QLatin1String("t")).toString();
-        QString value;
-        while (xml.readNextStartElement()) {
-            if (xml.name() == u"v")
-                value = xml.readElementText();
-            else if (xml.name() == u"is")
-                value = stringItem(xml);
-            else
-                xml.skipCurrentElement();
-        }
-        if (type == u"s")
-            value = shared.value(value.toInt());
-        else if (type.isEmpty() || type == u"n")
-            value = numberText(value);
-        if (value.isEmpty() || column > 16383)
-            continue;
-        while (rows.size() <= row)
-            rows.append(QStringList());
-        QStringList &cells = rows[row];
-        while (cells.size() <= column)
-            cells.append(QString());
-        cells[column] = value;
-    }
-    return rows;
-}
-
 #endif
 
 }  // namespace
@@ -238,8 +242,7 @@ TableRead readXlsx(const QString &path)
     if (!bytes)
         return {{},
                 QStringLiteral("The workbook \"%1\" has no sheet that can be read.").arg(QFileInfo(path).fileName())};
-    return {sheetRows(*bytes, sharedStrings(member(zip.get(), QStringLiteral("xl/sharedStrings.xml")).value_or(""))),
-            {}};
+    return {readSheetXml(*bytes, member(zip.get(), QStringLiteral("xl/sharedStrings.xml")).value_or("")), {}};
 }
 
 QString writeXlsx(const QString &path, const Sheet &sheet)
@@ -266,6 +269,11 @@ bool excelAvailable() { return false; }
 TableRead readXlsx(const QString &) { return {{}, kNoExcel}; }
 QString writeXlsx(const QString &, const Sheet &) { return kNoExcel; }
 #endif
+
+Table readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings)
+{
+    return sheetRows(sheet, readSharedStrings(sharedStrings));
+}
 
 bool isExcelPath(const QString &path) { return path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive); }
 

@@ -31,6 +31,10 @@ struct TableRead {
 };
 TableRead readSheetFile(const QString &path);
 
+// The rows of a workbook's sheet (its XML, and that of the workbook's shared
+// strings): shared and inline strings, numbers as digits.
+Table readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings);
+
 // The Excel halves of the two above.
 TableRead readXlsx(const QString &path);
 QString writeXlsx(const QString &path, const Sheet &sheet);

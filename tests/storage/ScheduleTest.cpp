@@ -138,6 +138,20 @@ TEST(Schedule, ReadsWhatSpreadsheetProgramsSave)
     }
 }
 
+TEST(Schedule, ReadsAnExcelSheetsStringsAndNumbers)
+{
+    const QByteArray shared = "<sst><si><t>Loop</t></si>"
+                              "<si><r><t>Addr</t></r><r><t>ess</t></r><rPh><t>adoresu</t></rPh></si></sst>";
+    const QByteArray sheet = "<worksheet><sheetData>"
+                             "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c>"
+                             "<c r=\"C1\" t=\"inlineStr\"><is><t>Type</t></is></c></row>"
+                             "<row r=\"3\"><c r=\"A3\"><v>1</v></c><c><v>4.5E1</v></c>"
+                             "<c t=\"inlineStr\"><is><t xml:space=\"preserve\"> Heat det. </t></is></c>"
+                             "<c r=\"E3\" t=\"b\"><v>1</v></c></row></sheetData></worksheet>";
+    EXPECT_EQ(text(readSheetXml(sheet, shared)),
+              text({{"Loop", "Address", "Type"}, {}, {"1", "45", " Heat det. ", "", "1"}}));
+}
+
 TEST(Schedule, NamesEveryProblemByRowAndColumn)
 {
     Config c = exampleConfig(20, 2);
