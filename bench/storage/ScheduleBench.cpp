@@ -49,4 +49,16 @@ void BM_ImportSchedule(benchmark::State &state)
 }
 BENCHMARK(BM_ImportSchedule)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The worst plan: an empty schedule against the full configuration, whose
+// every device a rule uses, so that each removal is a problem naming rules.
+void BM_PlanRemovingEveryDevice(benchmark::State &state)
+{
+    const Config c = fullConfig();
+    const SheetRows header{scheduleHeader()};
+    for (auto _ : state)
+        if (planSchedule(c, header).problems.size() != kRecords)
+            state.SkipWithError("not every removal was refused");
+}
+BENCHMARK(BM_PlanRemovingEveryDevice)->Unit(benchmark::kMillisecond);
+
 }  // namespace

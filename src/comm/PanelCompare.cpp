@@ -142,8 +142,8 @@ QList<FieldDifference> compareDownload(const QList<PanelField> &tool, const QLis
 
 QByteArray differencesCsv(const QList<FieldDifference> &rows)
 {
-    storage::Table table{{QStringLiteral("Where"), QStringLiteral("Field"), QStringLiteral("In the tool"),
-                          QStringLiteral("In the panel")}};
+    storage::SheetRows table{{QStringLiteral("Where"), QStringLiteral("Field"), QStringLiteral("In the tool"),
+                              QStringLiteral("In the panel")}};
     for (const FieldDifference &d : rows)
         table << QStringList{d.where, d.field, d.tool, d.panel};
     return storage::writeCsv(table, u',', true);

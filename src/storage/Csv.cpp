@@ -44,7 +44,7 @@ QChar detectSeparator(const QString &text)
 
 QChar csvSeparatorFor(const QLocale &locale) { return locale.decimalPoint() == u"," ? u';' : u','; }
 
-QByteArray writeCsv(const Table &rows, QChar separator, bool quoteAll)
+QByteArray writeCsv(const SheetRows &rows, QChar separator, bool quoteAll)
 {
     QString out;
     for (const QStringList &row : rows) {
@@ -64,11 +64,11 @@ QByteArray writeCsv(const Table &rows, QChar separator, bool quoteAll)
     return "\xEF\xBB\xBF" + out.toUtf8();
 }
 
-Table readCsv(const QByteArray &bytes)
+SheetRows readCsv(const QByteArray &bytes)
 {
     const QString text = decode(bytes);
     const QChar separator = detectSeparator(text);
-    Table rows;
+    SheetRows rows;
     QStringList row;
     QString field;
     bool quoted = false, rowStarted = false;

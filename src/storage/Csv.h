@@ -8,7 +8,7 @@
 namespace vaz::storage {
 
 // A sheet as rows of cells; row 0 is what a spreadsheet program calls row 1.
-using Table = QList<QStringList>;
+using SheetRows = QList<QStringList>;
 
 // ";" where the locale writes decimals with a comma, as spreadsheet programs
 // there expect it; "," elsewhere.
@@ -16,12 +16,12 @@ QChar csvSeparatorFor(const QLocale &locale);
 
 // UTF-8 with a byte-order mark (so that spreadsheet programs take the Turkish
 // letters), CRLF line ends. Fields are quoted where they need it, or always.
-QByteArray writeCsv(const Table &rows, QChar separator, bool quoteAll = false);
+QByteArray writeCsv(const SheetRows &rows, QChar separator, bool quoteAll = false);
 
 // Reads what spreadsheet programs save: the separator ("," ";" or tab) is the
 // one the first line uses most; UTF-8 with or without byte-order mark, UTF-16
 // with one, code page 1254 when the bytes are no valid UTF-8. Quoted fields
 // may hold separators, doubled quotes and line breaks.
-Table readCsv(const QByteArray &bytes);
+SheetRows readCsv(const QByteArray &bytes);
 
 }  // namespace vaz::storage

@@ -10,6 +10,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -242,15 +243,38 @@ struct RowDevice {
     }
 };
 
-// The rules that name a device, by name.
-QStringList rulesUsing(const Installation &inst, int L, int A)
-{
-    QStringList names;
-    for (int r = 1; r <= std::min<int>(inst.SSsayisi, kMaxRules); ++r)
-        if (listContains(inst.SSgirisler(r), L, A) || listContains(inst.SScikislar(r), L, A))
-            names << QStringLiteral("'%1'").arg(inst.SSismi(r));
-    return names;
-}
+// The rules that name each device, by name, keyed by place; every list is
+// read once, as a full configuration has 200 rules of 127 devices each.
+class RuleUsers {
+public:
+    explicit RuleUsers(const Installation &inst) : inst_(inst) {}
+    QStringList of(int L, int A)
+    {
+        if (!built_) {
+            built_ = true;
+            for (int r = 1; r <= std::min<int>(inst_.SSsayisi, kMaxRules); ++r)
+                for (const QString &list : {inst_.SSgirisler(r), inst_.SScikislar(r)})
+                    for (const ListItem &item : DizidenListeyeCevir(list)) {
+                        if (!(item.loop >= 1 && item.loop <= kLoops && item.address >= 1 && item.address <= kAddresses))
+                            continue;
+                        const int l = int(item.loop), a = int(item.address);
+                        if (l != item.loop || a != item.address)
+                            continue;
+                        // Named once, though it may stand in both lists.
+                        if (QStringList &names = users_[place(l, a)]; names.isEmpty() || names.last() != quoted(r))
+                            names << quoted(r);
+                    }
+        }
+        return users_.value(place(L, A));
+    }
+    static int place(int L, int A) { return L * 1000 + A; }
+
+private:
+    QString quoted(int r) const { return QStringLiteral("'%1'").arg(inst_.SSismi(r)); }
+    const Installation &inst_;
+    bool built_ = false;
+    QHash<int, QStringList> users_;
+};
 
 }  // namespace
 
@@ -295,7 +319,7 @@ QString ScheduleProblem::line() const
                             : QStringLiteral("Row %1, %2: %3").arg(row).arg(column, text);
 }
 
-SchedulePlan planSchedule(const Installation &inst, const Table &rows)
+SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows)
 {
     SchedulePlan plan;
     const QStringList header = scheduleHeader();
@@ -312,7 +336,8 @@ SchedulePlan planSchedule(const Installation &inst, const Table &rows)
         return plan;
 
     const int loops = loopCount(inst);
-    QHash<int, int> seen;  // loop * 1000 + address: the row that named it
+    RuleUsers users(inst);
+    QSet<int> seen;  // the places rows have named
     for (int i = 1; i < rows.size(); ++i) {
         const QStringList &cells = rows[i];
         if (std::all_of(cells.begin(), cells.end(), [](const QString &c) { return c.trimmed().isEmpty(); }))
@@ -330,11 +355,11 @@ SchedulePlan planSchedule(const Installation &inst, const Table &rows)
                                .arg(loops == 1 ? "" : "s"));
             continue;
         }
-        if (seen.contains(*L * 1000 + *A)) {
+        if (seen.contains(RuleUsers::place(*L, *A))) {
             in.problem(-1, QStringLiteral("address %1 of loop %2 appears twice").arg(*A).arg(*L));
             continue;
         }
-        seen.insert(*L * 1000 + *A, rowNumber);
+        seen.insert(RuleUsers::place(*L, *A));
         const Device stored = inst.device(*L, *A);
         const bool exists = stored.type != 0;
         const QStringList before = exists ? rowOf(*L, *A, stored) : QStringList();
@@ -344,7 +369,7 @@ SchedulePlan planSchedule(const Installation &inst, const Table &rows)
         using devices::isRuleInput, devices::isRuleOutput;
         if (exists && (isRuleInput(row.d.type) != isRuleInput(stored.type) ||
                        isRuleOutput(row.d.type) != isRuleOutput(stored.type)))
-            if (const QStringList rules = rulesUsing(inst, *L, *A); !rules.isEmpty())
+            if (const QStringList rules = users.of(*L, *A); !rules.isEmpty())
                 in.problem(kTypeColumn,
                            QStringLiteral("cause-effect %1 uses it as an %2")
                                .arg(rules.join(QStringLiteral(", ")),
@@ -356,10 +381,10 @@ SchedulePlan planSchedule(const Installation &inst, const Table &rows)
     }
     for (int L = 1; L <= loops; ++L)
         for (int A = 1; A <= kAddresses; ++A) {
-            if (inst.CihazTipi(L, A) == 0 || seen.contains(L * 1000 + A))
+            if (inst.CihazTipi(L, A) == 0 || seen.contains(RuleUsers::place(L, A)))
                 continue;
             plan.removed.append({L, A});
-            if (const QStringList rules = rulesUsing(inst, L, A); !rules.isEmpty())
+            if (const QStringList rules = users.of(L, A); !rules.isEmpty())
                 plan.problems.append({0, QString(),
                                       QStringLiteral("%1 is missing, but cause-effect %2 uses it: it cannot be removed")
                                           .arg(devicePlace(L, A), rules.join(QStringLiteral(", ")))});
@@ -375,9 +400,9 @@ void applySchedule(Installation &inst, const SchedulePlan &plan)
         inst.removeDevice(at.loop, at.address);
 }
 
-Table problemTable(const QList<ScheduleProblem> &problems)
+SheetRows problemTable(const QList<ScheduleProblem> &problems)
 {
-    Table table{{QStringLiteral("Row"), QStringLiteral("Column"), QStringLiteral("Problem")}};
+    SheetRows table{{QStringLiteral("Row"), QStringLiteral("Column"), QStringLiteral("Problem")}};
     for (const ScheduleProblem &p : problems)
         table << QStringList{p.row ? QString::number(p.row) : QString(), p.column, p.text};
     return table;
@@ -410,24 +435,26 @@ Sheet causeEffectMatrix(const Installation &inst)
         QStringList row(header.size());
         row[kTypeColumn] = QStringLiteral("Panel output");
         row[kLocationColumn] = panelOutputName(k);
-        rows.insert(kPanelOutputLoop * 1000 + k + 1, row);
+        rows.insert(RuleUsers::place(kPanelOutputLoop, k + 1), row);
     }
     for (int r = 1; r <= rules; ++r)
         for (const auto &[list, mark] :
              {std::pair{inst.SSgirisler(r), QStringLiteral("I")}, {inst.SScikislar(r), QStringLiteral("O")}})
             for (const ListItem &item : DizidenListeyeCevir(list)) {
-                const int L = int(item.loop), A = int(item.address);
-                const bool device = L >= 1 && L <= kLoops && A >= 1 && A <= kAddresses;
-                if (item.loop != L || item.address != A ||
-                    !(device || (L == kPanelOutputLoop && A >= 1 && A <= kPanelOutputs)))
+                // Devices and panel outputs; anything else a list may hold has no row.
+                if (!(item.loop >= 1 && item.loop <= kPanelOutputLoop && item.address >= 1 &&
+                      item.address <= kAddresses))
                     continue;
-                auto at = rows.find(L * 1000 + A);
+                const int L = int(item.loop), A = int(item.address);
+                if (item.loop != L || item.address != A || (L == kPanelOutputLoop && A > kPanelOutputs))
+                    continue;
+                auto at = rows.find(RuleUsers::place(L, A));
                 if (at == rows.end()) {
                     QStringList row = rowOf(L, A, inst.device(L, A)).mid(0, kBypassColumn);
                     if (inst.CihazTipi(L, A) == 0)
                         row[kTypeColumn].clear();
                     row.resize(header.size());
-                    at = rows.insert(L * 1000 + A, row);
+                    at = rows.insert(RuleUsers::place(L, A), row);
                 }
                 QString &cell = (*at)[kBypassColumn + r - 1];
                 if (!cell.contains(mark))

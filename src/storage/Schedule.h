@@ -60,11 +60,11 @@ struct SchedulePlan {
 // of the device says keeps the stored value as it is, so that an unchanged
 // schedule changes nothing. Devices of the configuration's loops that no row
 // names are removed.
-SchedulePlan planSchedule(const Installation &inst, const Table &rows);
+SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows);
 void applySchedule(Installation &inst, const SchedulePlan &plan);
 
 // The problems as a sheet: Row, Column, Problem.
-Table problemTable(const QList<ScheduleProblem> &problems);
+SheetRows problemTable(const QList<ScheduleProblem> &problems);
 
 // "3 devices will be added, 1 changed and 2 removed."
 QString planSummary(const SchedulePlan &plan);

@@ -79,9 +79,9 @@ QString numberText(const QString &v)
     return QString::number(d, 'g', 15);
 }
 
-Table sheetRows(const QByteArray &bytes, const QStringList &shared)
+SheetRows sheetRows(const QByteArray &bytes, const QStringList &shared)
 {
-    Table rows;
+    SheetRows rows;
     QXmlStreamReader xml(bytes);
     int row = -1, column = -1;
     while (!xml.atEnd()) {
@@ -127,7 +127,7 @@ Table sheetRows(const QByteArray &bytes, const QStringList &shared)
 #ifdef VAZ_EXCEL
 
 // Wide enough for the longest cell of the column, within reason.
-double columnWidth(const Table &rows, int column)
+double columnWidth(const SheetRows &rows, int column)
 {
     qsizetype widest = 4;
     for (const QStringList &row : rows)
@@ -270,7 +270,7 @@ TableRead readXlsx(const QString &) { return {{}, kNoExcel}; }
 QString writeXlsx(const QString &, const Sheet &) { return kNoExcel; }
 #endif
 
-Table readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings)
+SheetRows readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings)
 {
     return sheetRows(sheet, readSharedStrings(sharedStrings));
 }

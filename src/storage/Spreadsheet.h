@@ -11,7 +11,7 @@ namespace vaz::storage {
 // Excel files carry beyond CSV.
 struct Sheet {
     QString name;
-    Table rows;
+    SheetRows rows;
     QList<QStringList> choices;  // by column: the values of its drop-down list; none when empty
     QSet<int> numberColumns;     // whole numbers there are written as numbers
 };
@@ -26,14 +26,14 @@ QString writeSheetFile(const QString &path, const Sheet &sheet, QChar csvSeparat
 
 // The first sheet of an Excel workbook, or a CSV file.
 struct TableRead {
-    Table rows;
+    SheetRows rows;
     QString error;  // for the user; empty when read
 };
 TableRead readSheetFile(const QString &path);
 
 // The rows of a workbook's sheet (its XML, and that of the workbook's shared
 // strings): shared and inline strings, numbers as digits.
-Table readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings);
+SheetRows readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings);
 
 // The Excel halves of the two above.
 TableRead readXlsx(const QString &path);

@@ -53,7 +53,7 @@ std::string lines(const QList<ScheduleProblem> &problems)
 
 std::string lines(const QStringList &l) { return l.join(u'\n').toStdString(); }
 
-std::string text(const storage::Table &table)
+std::string text(const SheetRows &table)
 {
     QStringList rows;
     for (const QStringList &row : table)
@@ -93,7 +93,7 @@ TEST(Schedule, ExportThenImportChangesNothing)
             EXPECT_EQ(lines(fresh.problems), "");
             EXPECT_EQ(fresh.added, sheet.rows.size() - 1);
             applySchedule(empty, fresh);
-            storage::Table expected = sheet.rows;
+            SheetRows expected = sheet.rows;
             for (QStringList &row : expected)
                 if (&row != &expected.first())
                     row[kLocationColumn] = normaliseDisplayText(row[kLocationColumn]);
@@ -122,7 +122,7 @@ TEST(Schedule, ReadsWhatSpreadsheetProgramsSave)
         {tabs.toUtf8().replace("\r\n", "\n"), u'\t', "\n"},
     };
     for (const auto &[bytes, separator, eol] : files) {
-        const storage::Table rows = readCsv(bytes);
+        const SheetRows rows = readCsv(bytes);
         EXPECT_EQ(text(rows), text({{"Loop", "Address", "Type", "Location", "Note"},
                                     {"1", "7", "Heat det.", "Kat 1 Şişli", QStringLiteral("a%1 b").arg(separator)},
                                     {""},
@@ -157,7 +157,7 @@ TEST(Schedule, NamesEveryProblemByRowAndColumn)
     Config c = exampleConfig(20, 2);
     c.CevrimSayisi = 2;
     const QString longText(41, u'x');
-    const storage::Table rows{
+    const SheetRows rows{
         {"Loop", "Address", "Type", "Zone", "Location", "Bypass", "Input event", "Output event", "Output delay"},
         {"1", "3", "Heat det.", "49"},
         {"1", "45", "Manual call point", "2"},
@@ -196,7 +196,7 @@ TEST(Schedule, NamesEveryProblemByRowAndColumn)
               lines(QStringList{"Row 1: there is no column Address", "Row 1: there is no column Type"}));
 
     // Without problems: what changes is counted, and a missing column keeps what is stored.
-    storage::Table edited = scheduleSheet(c).rows;
+    SheetRows edited = scheduleSheet(c).rows;
     edited[1][kZoneColumn] = "5";                                       // 1,1 changed
     edited.append({"1", "60", "zone mon.", "6", "Kazan", "", "fire"});  // added
     for (QStringList &row : edited)
