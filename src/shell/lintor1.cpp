@@ -97,10 +97,10 @@ void lintor1::buildMenus()
     item(file, "MnKonfigurasyonuGoster", "&Show configuration", &lintor1::CihazKonfigKontrol);
     item(file, "MnKonfigurasyonuYazdir", "&Print configuration", &lintor1::printConfiguration);
     separator(file, "MnKesmeSchedule");
-    item(file, "MnExportSchedule", "&Export device schedule...", &lintor1::exportSchedule);
-    item(file, "MnExportEmptySchedule", "Export empty &schedule...", &lintor1::exportEmptySchedule);
+    item(file, "MnExportSchedule", "E&xport device schedule...", &lintor1::exportSchedule);
+    item(file, "MnExportEmptySchedule", "Export empt&y schedule...", &lintor1::exportEmptySchedule);
     item(file, "MnImportSchedule", "&Import device schedule...", &lintor1::importSchedule);
-    item(file, "MnExportMatrix", "Export &cause-effect matrix...", &lintor1::exportCauseEffectMatrix);
+    item(file, "MnExportMatrix", "Export cause-effect ma&trix...", &lintor1::exportCauseEffectMatrix);
     separator(file, "MnKesme3");
     QAction *exit = item(file, "MnÇikis", "&Exit");
     connect(exit, &QAction::triggered, this, &QWidget::close);

@@ -163,6 +163,12 @@ TEST_F(ShellFileTest, ScheduleImportShowsWhatItDoesAndIsOneUndoStep)
     confirmVersion("v2");
     newConfiguration(2);
     addDevices(cfg(), {{1, 1, 2, 3}, {1, 2, 5, 4}});
+    // The template is the header alone; the matrix without rules, the panel outputs.
+    dialogs.paths = {path("empty.csv"), path("matrix.csv")};
+    act("MnExportEmptySchedule")->trigger();
+    act("MnExportMatrix")->trigger();
+    EXPECT_EQ(fileBytes(path("empty.csv")), "\xEF\xBB\xBF" + storage::scheduleHeader().join(u',').toUtf8() + "\r\n");
+    EXPECT_EQ(fileBytes(path("matrix.csv")).count("Panel output"), 7);
     act("MnCihazlar")->trigger();  // the device window open, shown the devices as they are
     const Installation before = cfg();
     auto import = [&](const char *rows) {
