@@ -21,6 +21,8 @@ namespace vaz::storage {
 
 namespace {
 
+constexpr qint64 kMaxSheetBytes = 64 * 1024 * 1024;
+
 // The text of a shared or inline string: its runs, without phonetic hints.
 QString stringItem(QXmlStreamReader &xml)
 {
@@ -193,13 +195,12 @@ QString writeWorkbook(const QString &path, const Sheet &sheet)
 // sheet a person filled in.
 std::optional<QByteArray> member(unzFile zip, const QString &name)
 {
-    constexpr qint64 kLimit = 64 * 1024 * 1024;
     if (unzLocateFile(zip, name.toUtf8().constData(), 2) != UNZ_OK || unzOpenCurrentFile(zip) != UNZ_OK)
         return std::nullopt;
     QByteArray bytes;
     char buffer[65536];
     int n = 0;
-    while ((n = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0 && bytes.size() < kLimit)
+    while ((n = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0 && bytes.size() < kMaxSheetBytes)
         bytes.append(buffer, n);
     // Closing checks the CRC, which needs the whole member read.
     const bool complete = unzCloseCurrentFile(zip) == UNZ_OK && n == 0;
@@ -297,6 +298,9 @@ TableRead readSheetFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("The file \"%1\" could not be read: %2").arg(path, file.errorString())};
+    // A schedule of every address is some 60 KB; this is some other file.
+    if (file.size() > kMaxSheetBytes)
+        return {{}, QStringLiteral("The file \"%1\" is too large to be a schedule.").arg(path)};
     return {readCsv(file.readAll()), {}};
 }
 
