@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ pkg-config
           qt6-base-dev libqt6serialport6-dev qt6-svg-dev libgl-dev
+          libxlsxwriter-dev libminizip-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core
           dpkg-dev file clang-format)

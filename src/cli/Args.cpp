@@ -28,9 +28,14 @@ const QString kQuietHelp = QStringLiteral("  --quiet          no progress bar\n"
 const QString kJsonHelp = QStringLiteral("  --json           the rows as a JSON array on standard output\n");
 const QString kCsvHelp = QStringLiteral("  --csv OUT.csv    the rows as a CSV file as well\n");
 
-const std::array<CommandForm, 6> &forms()
+const QString kScheduleHelp =
+    QStringLiteral("A schedule is a CSV file or, by the extension .xlsx, an Excel workbook: a row a device with\n"
+                   "the columns Loop, Address, Type, Zone, Location, Bypass, Input event, Output event, Output\n"
+                   "delay, Fire zone, Fault zone.\n\n");
+
+const std::array<CommandForm, 8> &forms()
 {
-    static const std::array<CommandForm, 6> table{{
+    static const std::array<CommandForm, 8> table{{
         {Command::Upload,
          QStringLiteral("upload"),
          1,
@@ -88,6 +93,27 @@ const std::array<CommandForm, 6> &forms()
          QStringLiteral("report FILE.dvk -o OUT.pdf [--mcu 12|15|20]"),
          QStringLiteral("Writes the printed report of the file as a PDF.\n\n") + kMcuHelp +
              QStringLiteral("  -o OUT.pdf       the file to write\n")},
+        {Command::ExportDevices,
+         QStringLiteral("export-devices"),
+         1,
+         {"--mcu", "-o"},
+         {},
+         {"-o"},
+         QStringLiteral("export-devices FILE.dvk -o OUT.csv|OUT.xlsx [--mcu 12|15|20]"),
+         QStringLiteral("Writes the file's devices as a schedule. CSV is separated by \";\" where the locale writes\n"
+                        "decimals with a comma, by \",\" elsewhere.\n\n") +
+             kScheduleHelp + kMcuHelp + QStringLiteral("  -o OUT           the schedule to write\n")},
+        {Command::ImportDevices,
+         QStringLiteral("import-devices"),
+         2,
+         {"--mcu", "-o"},
+         {},
+         {"-o"},
+         QStringLiteral("import-devices FILE.dvk SCHEDULE.csv|SCHEDULE.xlsx -o OUT.dvk [--mcu 12|15|20]"),
+         QStringLiteral("Takes the devices of a schedule into the configuration and saves it: rows added, changed\n"
+                        "and, for devices no row names, removed. Problems go to standard error by row and column;\n"
+                        "with any, exit status 1 and nothing is written.\n\n") +
+             kScheduleHelp + kMcuHelp + QStringLiteral("  -o OUT.dvk       the configuration to write\n")},
     }};
     return table;
 }
@@ -202,7 +228,9 @@ Parsed parseArgs(const QStringList &args)
     if (a.files.size() != form->files)
         p.error = form->files == 0   ? QStringLiteral("%1 takes no file").arg(form->name)
                   : form->files == 1 ? QStringLiteral("%1 takes one configuration file").arg(form->name)
-                                     : QStringLiteral("%1 takes two configuration files").arg(form->name);
+                  : a.command == Command::ImportDevices
+                      ? QStringLiteral("%1 takes a configuration file and a schedule").arg(form->name)
+                      : QStringLiteral("%1 takes two configuration files").arg(form->name);
     return p;
 }
 
@@ -223,8 +251,9 @@ QString helpText(Command command)
                                   "Commands:\n");
     for (const CommandForm &s : forms())
         text += QStringLiteral("  vazconfig ") + s.usage + u'\n';
-    text += QStringLiteral("\nExit status: 0 success (no difference, no finding), 1 differences or findings, 2 "
-                           "failure.\n`vazconfig COMMAND --help` tells more.\n");
+    text += QStringLiteral(
+        "\nExit status: 0 success (no difference, no finding), 1 differences, findings or schedule problems, 2 "
+        "failure.\n`vazconfig COMMAND --help` tells more.\n");
     return text;
 }
 

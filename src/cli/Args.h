@@ -5,7 +5,7 @@
 
 namespace vaz::cli {
 
-enum class Command { None, Upload, Download, Compare, Diff, Check, Report };
+enum class Command { None, Upload, Download, Compare, Diff, Check, Report, ExportDevices, ImportDevices };
 
 // What the command line asked for.
 struct Args {

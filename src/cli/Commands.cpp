@@ -8,6 +8,7 @@
 #include "storage/FieldReader.h"
 #include "storage/Report.h"
 #include "storage/ReportPrinter.h"
+#include "storage/Schedule.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryFile>
@@ -288,6 +290,45 @@ int report(const Args &args, Console &console)
     return Success;
 }
 
+int exportDevices(const Args &args, Console &console)
+{
+    Config cfg;
+    if (!readFile(cfg, args.files[0], args.mcu, console))
+        return Failure;
+    const QString why =
+        storage::writeSheetFile(args.output, storage::scheduleSheet(cfg), storage::csvSeparatorFor(QLocale()));
+    if (!why.isEmpty()) {
+        console.err(why);
+        return Failure;
+    }
+    return Success;
+}
+
+int importDevices(const Args &args, Console &console)
+{
+    Config cfg;
+    if (!readFile(cfg, args.files[0], args.mcu, console))
+        return Failure;
+    const storage::TableRead schedule = storage::readSheetFile(args.files[1]);
+    if (!schedule.error.isEmpty()) {
+        console.err(schedule.error);
+        return Failure;
+    }
+    const storage::SchedulePlan plan = storage::planSchedule(cfg, schedule.rows);
+    for (const storage::ScheduleProblem &p : plan.problems)
+        console.err(QStringLiteral("%1: %2").arg(fileName(args.files[1]), p.line()));
+    if (!plan.ok())
+        return Differences;
+    storage::applySchedule(cfg, plan);
+    const storage::SaveResult saved = storage::GirisVerileriniKaydet(cfg, args.output);
+    if (!saved.ok) {
+        console.err(saved.message);
+        return Failure;
+    }
+    console.out(storage::planSummary(plan));
+    return Success;
+}
+
 }  // namespace
 
 int run(const Args &args, Console &console)
@@ -299,6 +340,8 @@ int run(const Args &args, Console &console)
     case Command::Diff: return diff(args, console);
     case Command::Check: return check(args, console);
     case Command::Report: return report(args, console);
+    case Command::ExportDevices: return exportDevices(args, console);
+    case Command::ImportDevices: return importDevices(args, console);
     case Command::None: break;
     }
     return Failure;

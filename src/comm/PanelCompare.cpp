@@ -2,6 +2,7 @@
 
 #include "PanelFields.h"
 #include "model/Codepage.h"
+#include "storage/Csv.h"
 
 #include <QHash>
 
@@ -65,13 +66,6 @@ bool same(const PanelField &a, const PanelField &b)
     if (!a.numeric)
         return a.value == b.value;
     return fieldNumber(a.value) == fieldNumber(b.value);
-}
-
-QByteArray csvField(const QString &text)
-{
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return '"' + quoted.toUtf8() + '"';
 }
 
 }  // namespace
@@ -148,11 +142,11 @@ QList<FieldDifference> compareDownload(const QList<PanelField> &tool, const QLis
 
 QByteArray differencesCsv(const QList<FieldDifference> &rows)
 {
-    // The byte-order mark lets spreadsheet programs take the Turkish letters as UTF-8.
-    QByteArray csv = "\xEF\xBB\xBF\"Where\",\"Field\",\"In the tool\",\"In the panel\"\r\n";
+    storage::SheetRows table{{QStringLiteral("Where"), QStringLiteral("Field"), QStringLiteral("In the tool"),
+                              QStringLiteral("In the panel")}};
     for (const FieldDifference &d : rows)
-        csv += csvField(d.where) + ',' + csvField(d.field) + ',' + csvField(d.tool) + ',' + csvField(d.panel) + "\r\n";
-    return csv;
+        table << QStringList{d.where, d.field, d.tool, d.panel};
+    return storage::writeCsv(table, u',', true);
 }
 
 }  // namespace vaz::comm

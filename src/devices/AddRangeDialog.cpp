@@ -2,6 +2,7 @@
 
 #include "DeviceCatalog.h"
 #include "model/Conversions.h"
+#include "widgets/Named.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -15,14 +16,6 @@
 namespace vaz {
 
 namespace {
-
-template <typename W>
-W *named(W *w, const char *name, const char *accessible)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    w->setAccessibleName(QString::fromLatin1(accessible));
-    return w;
-}
 
 QSpinBox *addressBox(const char *name, const char *accessible, QWidget *parent)
 {

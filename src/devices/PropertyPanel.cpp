@@ -7,6 +7,7 @@
 #include "model/Session.h"
 #include "model/NameCheck.h"
 #include "panel/DisplayText.h"
+#include "widgets/Named.h"
 #include "widgets/TextCheck.h"
 
 #include <QButtonGroup>
@@ -40,15 +41,6 @@ QGroupBox *frame(const char *name, const char *caption, QWidget *parent)
     auto *box = new QGroupBox(QString::fromLatin1(caption), parent);
     box->setObjectName(QString::fromLatin1(name));
     return box;
-}
-
-template <typename W>
-W *named(W *w, const char *name, const char *accessible = nullptr)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    if (accessible)
-        w->setAccessibleName(QString::fromLatin1(accessible));
-    return w;
 }
 
 // Neither option chosen: an exclusive group does not allow it by itself.

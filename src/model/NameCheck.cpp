@@ -8,12 +8,25 @@ QString nameInputProblem(const QString &text)
 {
     if (text.size() > kNameLength)
         return QStringLiteral("A name holds at most 40 characters.");
-    for (QChar c : text) {
-        if (c == u'"' || c == u'~')
-            return QStringLiteral("The characters \" and ~ cannot be part of a name.");
+    const QString c = unsendableCharacter(text);
+    if (c.isEmpty())
+        return QString();
+    if (c == u"\"" || c == u"~")
+        return QStringLiteral("The characters \" and ~ cannot be part of a name.");
+    return QStringLiteral("This character cannot be stored in a configuration file.");
+}
+
+QString unsendableCharacter(const QString &text)
+{
+    // Asking the code page once per text keeps long lists quick.
+    const bool encodable = cp1254CanEncode(text);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString c = text.mid(i, n);
+        if (c == u"\"" || c == u"~" || c[0] < u' ' || (!encodable && !cp1254CanEncode(c)))
+            return c;
+        i += n - 1;
     }
-    if (!cp1254CanEncode(text))
-        return QStringLiteral("This character cannot be stored in a configuration file.");
     return QString();
 }
 

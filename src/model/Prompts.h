@@ -45,6 +45,14 @@ public:
     // offered next.
     virtual QString openFileName(const QString &title, const QString &filter) = 0;
     virtual QString saveFileName(const QString &title, const QString &filter) = 0;
+    // A save dialog that offers several kinds of file ("Excel workbook
+    // (*.xlsx)"); *chosen is the filter the user left selected, the first
+    // unless the dialog can tell.
+    virtual QString saveFileName(const QString &title, const QStringList &filters, QString *chosen)
+    {
+        *chosen = filters.value(0);
+        return saveFileName(title, filters.join(QStringLiteral(";;")));
+    }
 };
 
 }  // namespace vaz

@@ -352,12 +352,17 @@ void App::restore(const Installation &state)
     const Int16 version = config_.McuVersiyon;
     static_cast<Installation &>(config_) = state;
     config_.McuVersiyon = version;
-    config_.AdresTablosuHazir = 0;
-    if (Fcihazverileri *w = loadedDeviceWindow())
-        w->refresh();
+    devicesReplaced();
     if (main_)
         main_->setDisplayLine2(config_.TedarikciAdi);
     showUndoState();
+}
+
+void App::devicesReplaced()
+{
+    config_.AdresTablosuHazir = 0;
+    if (Fcihazverileri *w = loadedDeviceWindow())
+        w->refresh();
 }
 
 void App::showUndoState()

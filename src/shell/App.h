@@ -121,6 +121,12 @@ public:
     // Ends the run: every window goes, then quitRequested.
     void quit();
 
+    // Records what the last command changed, unless a window that is one step
+    // as a whole (panel data, cause-effect editor) is still open.
+    void recordStep(const QString &label = {});
+    // The devices changed behind the device window's back: it shows them anew.
+    void devicesReplaced();
+
 signals:
     void quitRequested();
 
@@ -128,9 +134,6 @@ protected:
     void commandDone() override;
 
 private:
-    // Records what the last command changed, unless a window that is one step
-    // as a whole (panel data, cause-effect editor) is still open.
-    void recordStep(const QString &label = {});
     void restore(const Installation &state);
     void showUndoState();
 

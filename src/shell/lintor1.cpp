@@ -7,6 +7,7 @@
 #include "widgets/UndoActions.h"
 #include "causeeffect/RuleLists.h"
 #include "comm/PreUploadCheck.h"
+#include "devices/SchedulePreview.h"
 #include "devices/UnusualDevices.h"
 #include "mcuV.h"
 #include "panel/Fpanelverileri.h"
@@ -14,12 +15,14 @@
 #include "storage/Report.h"
 #include "storage/ReportPrinter.h"
 #include "model/Settings.h"
+#include "storage/Schedule.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
+#include <QLocale>
 #include <QLabel>
 #include <QMenuBar>
 #include <QToolBar>
@@ -104,6 +107,11 @@ void lintor1::buildMenus()
     item(file, "MnKonfigurasyonuYazdir", "&Print configuration", &lintor1::printConfiguration)
         ->setShortcut(QKeySequence::Print);
     item(file, "MnPrintFile", "Print &file…", &lintor1::printFile);
+    separator(file, "MnKesmeSchedule");
+    item(file, "MnExportSchedule", "E&xport device schedule...", &lintor1::exportSchedule);
+    item(file, "MnExportEmptySchedule", "Export empt&y schedule...", &lintor1::exportEmptySchedule);
+    item(file, "MnImportSchedule", "&Import device schedule...", &lintor1::importSchedule);
+    item(file, "MnExportMatrix", "Export ca&use-effect matrix...", &lintor1::exportCauseEffectMatrix);
     separator(file, "MnKesme3");
     QAction *exit = item(file, "MnÇikis", "&Exit");
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -517,6 +525,69 @@ void lintor1::options()
     if (!openPortSettings)
         return notAvailable();
     openPortSettings();
+}
+
+void lintor1::exportSheet(const QString &title, const storage::Sheet &sheet)
+{
+    const QString semicolons = QStringLiteral("CSV, separated by semicolons (*.csv)");
+    const QString commas = QStringLiteral("CSV, separated by commas (*.csv)");
+    // The separator the spreadsheet programs of this locale expect comes first.
+    QStringList filters =
+        storage::csvSeparatorFor(QLocale()) == u';' ? QStringList{semicolons, commas} : QStringList{commas, semicolons};
+    if (storage::excelAvailable())
+        filters << QStringLiteral("Excel workbook (*.xlsx)");
+    QString chosen;
+    const QString path = app_.fileDialogs().saveFileName(title, filters, &chosen);
+    if (path.isEmpty())
+        return;
+    const QChar separator = chosen == semicolons ? u';' : u',';
+    if (const QString why = storage::writeSheetFile(path, sheet, separator); !why.isEmpty())
+        app_.messages().message(why);
+}
+
+void lintor1::exportSchedule()
+{
+    exportSheet(QStringLiteral("Export device schedule"), storage::scheduleSheet(app_.config()));
+}
+
+void lintor1::exportEmptySchedule()
+{
+    exportSheet(QStringLiteral("Export empty schedule"), storage::scheduleSheet(app_.config(), true));
+}
+
+void lintor1::exportCauseEffectMatrix()
+{
+    exportSheet(QStringLiteral("Export cause-effect matrix"), storage::causeEffectMatrix(app_.config()));
+}
+
+void lintor1::importSchedule()
+{
+    if (app_.config().CevrimSayisi == 0)
+        return app_.messages().message(
+            QStringLiteral("Start a new configuration or open one first: the schedule goes into its loops."));
+    const QString path = app_.fileDialogs().openFileName(QStringLiteral("Import device schedule"),
+                                                         QStringLiteral("Schedules (*.csv *.txt *.xlsx)"));
+    if (path.isEmpty())
+        return;
+    const storage::TableRead schedule = storage::readSheetFile(path);
+    if (!schedule.error.isEmpty())
+        return app_.messages().message(schedule.error);
+    auto *preview = new SchedulePreview(storage::planSchedule(app_.config(), schedule.rows), app_.messages(),
+                                        app_.fileDialogs(), this);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowModality(Qt::ApplicationModal);
+    connect(preview, &QDialog::accepted, this, [this, rows = schedule.rows] {
+        app_.guarded([&] {
+            // Planned again: what OK stands for is the configuration as it is now.
+            const storage::SchedulePlan plan = storage::planSchedule(app_.config(), rows);
+            if (!plan.ok())
+                return;
+            storage::applySchedule(app_.config(), plan);
+            app_.devicesReplaced();
+            app_.recordStep(QStringLiteral("Import device schedule"));
+        });
+    });
+    preview->show();
 }
 
 void lintor1::closeEvent(QCloseEvent *event)

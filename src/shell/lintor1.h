@@ -17,7 +17,8 @@ namespace vaz {
 
 namespace storage {
 struct ReportResult;
-}
+struct Sheet;
+}  // namespace storage
 
 class App;
 
@@ -65,6 +66,12 @@ public:
     void compare();
     void causeEffect();
     void options();
+    // File ▸ Export device schedule..., Export empty schedule...,
+    // Import device schedule... and Export cause-effect matrix...
+    void exportSchedule();
+    void exportEmptySchedule();
+    void importSchedule();
+    void exportCauseEffectMatrix();
 
     // What each moment makes available.
     void afterNewConfiguration();
@@ -103,6 +110,8 @@ private:
     void showRecentFiles();
     // pdfBase: where a PDF of it goes, without ".pdf".
     void printReport(const storage::ReportResult &report, const QString &pdfBase);
+    // Asks where (CSV with either separator, or Excel) and writes the sheet.
+    void exportSheet(const QString &title, const storage::Sheet &sheet);
 
     App &app_;
     QLabel *line1_ = nullptr;

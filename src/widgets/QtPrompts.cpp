@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -62,15 +63,24 @@ QString QtFileDialogs::openFileName(const QString &title, const QString &filter)
 
 QString QtFileDialogs::saveFileName(const QString &title, const QString &filter) { return run(title, filter, true); }
 
+QString QtFileDialogs::saveFileName(const QString &title, const QStringList &filters, QString *chosen)
+{
+    const QString path = run(title, filters.join(QStringLiteral(";;")), true);
+    *chosen = dialog_->selectedNameFilter();
+    return path;
+}
+
 QString QtFileDialogs::run(const QString &title, const QString &filter, bool save)
 {
     // Made on first use: most runs never open a file.
     if (!dialog_) {
         dialog_ = new QFileDialog(parent_);
         dialog_->setObjectName(QStringLiteral("CommonDialog1"));
+        QObject::connect(dialog_, &QFileDialog::filterSelected, dialog_,
+                         [d = dialog_](const QString &chosen) { d->setDefaultSuffix(filterSuffix(chosen)); });
     }
     // A name typed without extension gets the one the filter names.
-    dialog_->setDefaultSuffix(filter.section(QLatin1Char('.'), -1));
+    dialog_->setDefaultSuffix(filterSuffix(filter));
     dialog_->setWindowTitle(title);
     dialog_->setNameFilter(filter);
     dialog_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -87,9 +97,15 @@ QString QtFileDialogs::run(const QString &title, const QString &filter, bool sav
     return last_;
 }
 
+QString filterSuffix(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
 QString nameForFilter(const QString &last, const QString &filter)
 {
-    const QString suffix = filter.section(QLatin1Char('.'), -1);
+    const QString suffix = filterSuffix(filter);
     const QFileInfo info(last);
     if (suffix.isEmpty() || suffix == u"*" || info.suffix().compare(suffix, Qt::CaseInsensitive) == 0)
         return last;

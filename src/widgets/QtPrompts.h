@@ -31,6 +31,7 @@ public:
     ~QtFileDialogs() override;
     QString openFileName(const QString &title, const QString &filter) override;
     QString saveFileName(const QString &title, const QString &filter) override;
+    QString saveFileName(const QString &title, const QStringList &filters, QString *chosen) override;
 
 private:
     QString run(const QString &title, const QString &filter, bool save);
@@ -42,5 +43,7 @@ private:
 // The name chosen last, with the extension the filter asks for: a report's PDF
 // is proposed as NAME.pdf, never as the configuration file it was made from.
 QString nameForFilter(const QString &last, const QString &filter);
+// "csv" for "*.csv" or "CSV (*.csv)": the extension the (first) filter names.
+QString filterSuffix(const QString &filter);
 
 }  // namespace vaz

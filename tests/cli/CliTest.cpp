@@ -3,6 +3,7 @@
 
 #include "cli/Args.h"
 #include "storage/ConfigFile.h"
+#include "storage/Spreadsheet.h"
 #include "support/ExampleConfig.h"
 
 #include <QFile>
@@ -184,4 +185,31 @@ TEST(Cli, DiffCheckReportAndHelp)
     EXPECT_TRUE(r.status == 0 && r.out.first().startsWith("usage: vazconfig")) << r.err.toStdString();
     EXPECT_EQ(vazconfig({"compare", "--help"}).out.first(), cli::usageLine(cli::Command::Compare));
     EXPECT_EQ(vazconfig({"--version"}).out, QStringList{"vazconfig V2.01"});
+}
+
+TEST(Cli, DeviceScheduleOutAndBackIn)
+{
+    QTemporaryDir dir;
+    const QString file = writeFile(dir, "site.dvk", test::filledConfig(20));
+    const QString out = dir.filePath("out.dvk");
+    QStringList schedules{"s.csv"};
+    if (storage::excelAvailable())
+        schedules << "s.xlsx";
+    for (const QString &name : schedules) {
+        const QString schedule = dir.filePath(name);
+        Outcome r = vazconfig({"export-devices", file, "-o", schedule});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        r = vazconfig({"import-devices", file, schedule, "-o", out});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(test::fileBytes(out), test::fileBytes(file)) << name.toStdString();
+        QFile::remove(out);
+    }
+    // A problem is named by row and column, and nothing is written.
+    QFile bad(dir.filePath("bad.csv"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write("Loop,Address,Type,Zone\r\n1,3,Heat det.,49\r\n") > 0);
+    bad.close();
+    const Outcome r = vazconfig({"import-devices", file, bad.fileName(), "-o", out});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("bad.csv: Row 2, Zone: 49 is above 48")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
 }

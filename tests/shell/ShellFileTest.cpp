@@ -1,10 +1,15 @@
 #include "ShellFixture.h"
 
 #include "widgets/QtPrompts.h"
+#include "devices/Fcihazverileri.h"
+#include "devices/SchedulePreview.h"
 #include "storage/ConfigFile.h"
 #include "storage/FieldReader.h"
 
+#include <QListWidget>
 #include <QMenu>
+#include <QTreeWidget>
+
 #include <QProcess>
 
 namespace vaz::test {
@@ -205,8 +210,59 @@ TEST_F(ShellFileTest, PrintReportsTheConfigurationOnScreenOrAChosenFile)
 TEST(FileDialogs, TheNameChosenLastIsProposedWithTheFiltersExtension)
 {
     const QStringList got{nameForFilter("/a/site.dvk", "*.pdf"), nameForFilter("/a.b/site", "*.pdf"),
-                          nameForFilter("/a/site.PDF", "*.pdf"), nameForFilter("/a/site.pdf", "*.dvk")};
-    EXPECT_EQ(got, (QStringList{"/a/site.pdf", "/a.b/site.pdf", "/a/site.PDF", "/a/site.dvk"}));
+                          nameForFilter("/a/site.PDF", "*.pdf"), nameForFilter("/a/site.pdf", "*.dvk"),
+                          nameForFilter("/a/site.dvk", "Excel workbook (*.xlsx)")};
+    EXPECT_EQ(got, (QStringList{"/a/site.pdf", "/a.b/site.pdf", "/a/site.PDF", "/a/site.dvk", "/a/site.xlsx"}));
+}
+
+TEST_F(ShellFileTest, ScheduleImportShowsWhatItDoesAndIsOneUndoStep)
+{
+    confirmVersion("v2");
+    newConfiguration(2);
+    addDevices(cfg(), {{1, 1, 2, 3}, {1, 2, 5, 4}});
+    // The template is the header alone; the matrix without rules, the panel outputs.
+    dialogs.paths = {path("empty.csv"), path("matrix.csv")};
+    act("MnExportEmptySchedule")->trigger();
+    act("MnExportMatrix")->trigger();
+    EXPECT_EQ(fileBytes(path("empty.csv")), "\xEF\xBB\xBF" + storage::scheduleHeader().join(u',').toUtf8() + "\r\n");
+    EXPECT_EQ(fileBytes(path("matrix.csv")).count("Panel output"), 7);
+    act("MnCihazlar")->trigger();  // the device window open, shown the devices as they are
+    const Installation before = cfg();
+    auto import = [&](const char *rows) {
+        QFile f(path("s.csv"));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray("Loop;Address;Type;Zone\r\n") + rows) > 0);
+        f.close();
+        dialogs.paths = {path("s.csv")};
+        act("MnImportSchedule")->trigger();
+        auto *preview = app->mainWindow()->findChild<SchedulePreview *>();
+        EXPECT_TRUE(preview && preview->isVisible());
+        return preview;
+    };
+
+    // A problem keeps OK off and can be kept as CSV; Cancel changes nothing.
+    SchedulePreview *preview = import("1;1;Photo-elec. smoke det.;3\r\n1;3;Heat det.;49\r\n");
+    EXPECT_EQ(child<QListWidget>(preview, "ScheduleProblems")->item(0)->text(), "Row 3, Zone: 49 is above 48");
+    EXPECT_FALSE(child(preview, "ScheduleOK")->isEnabled());
+    dialogs.paths = {path("problems.csv")};
+    child<QAbstractButton>(preview, "ScheduleSaveProblems")->click();
+    EXPECT_TRUE(fileBytes(path("problems.csv")).contains("3,Zone,49 is above 48"));
+    child<QAbstractButton>(preview, "ScheduleCancel")->click();
+    delete preview;
+    EXPECT_TRUE(static_cast<Installation &>(cfg()) == before);
+
+    // OK: one step, and the device window shows the devices the schedule has.
+    preview = import("1;1;Photo-elec. smoke det.;3\r\n1;3;Heat det.;5\r\n");
+    EXPECT_EQ(child<QLabel>(preview, "ScheduleSummary")->text(), "1 device will be added, 0 changed and 1 removed.");
+    child<QAbstractButton>(preview, "ScheduleOK")->click();
+    delete preview;
+    EXPECT_EQ(cfg().device(1, 3).type, 4);
+    EXPECT_EQ(cfg().CihazTipi(1, 2), 0);
+    QTreeWidget *tree = app->loadedDeviceWindow()->tree();
+    EXPECT_EQ(tree->findItems("003", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
+    EXPECT_TRUE(tree->findItems("002", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    EXPECT_EQ(act("MnUndo")->text(), "&Undo Import device schedule");
+    act("MnUndo")->trigger();
+    EXPECT_TRUE(static_cast<Installation &>(cfg()) == before);
 }
 
 TEST(Startup, TheProgramShowsTheVersionWindow)

@@ -1,0 +1,113 @@
+#include "Csv.h"
+
+#include "model/Codepage.h"
+
+#include <QStringDecoder>
+
+namespace vaz::storage {
+
+namespace {
+
+QString decode(const QByteArray &bytes)
+{
+    if (const auto bom = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*bom);
+        return decoder.decode(bytes);  // the decoder drops the mark
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromCp1254(bytes) : text;
+}
+
+QChar detectSeparator(const QString &text)
+{
+    int counts[3] = {};
+    const QChar candidates[3] = {u',', u';', u'\t'};
+    bool quoted = false;
+    for (QChar c : text) {
+        if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && (c == u'\n' || c == u'\r'))
+            break;
+        else if (!quoted)
+            for (int i = 0; i < 3; ++i)
+                counts[i] += c == candidates[i];
+    }
+    int best = 0;
+    for (int i = 1; i < 3; ++i)
+        if (counts[i] > counts[best])
+            best = i;
+    return candidates[best];
+}
+
+}  // namespace
+
+QChar csvSeparatorFor(const QLocale &locale) { return locale.decimalPoint() == u"," ? u';' : u','; }
+
+QByteArray writeCsv(const SheetRows &rows, QChar separator, bool quoteAll)
+{
+    QString out;
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                out += separator;
+            QString field = row[i];
+            if (quoteAll || field.contains(separator) || field.contains(u'"') || field.contains(u'\n') ||
+                field.contains(u'\r') || field.startsWith(u' ') || field.endsWith(u' ')) {
+                field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+                field = u'"' + field + u'"';
+            }
+            out += field;
+        }
+        out += QStringLiteral("\r\n");
+    }
+    return "\xEF\xBB\xBF" + out.toUtf8();
+}
+
+SheetRows readCsv(const QByteArray &bytes)
+{
+    const QString text = decode(bytes);
+    const QChar separator = detectSeparator(text);
+    SheetRows rows;
+    QStringList row;
+    QString field;
+    bool quoted = false, rowStarted = false;
+    const auto endField = [&] {
+        row << field;
+        field.clear();
+    };
+    const auto endRow = [&] {
+        endField();
+        rows << row;
+        row.clear();
+        rowStarted = false;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c != u'"')
+                field += c;
+            else if (i + 1 < text.size() && text[i + 1] == u'"')
+                field += text[++i];
+            else
+                quoted = false;
+            continue;
+        }
+        rowStarted = true;
+        if (c == u'"' && field.isEmpty())
+            quoted = true;
+        else if (c == separator)
+            endField();
+        else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            endRow();
+        } else
+            field += c;
+    }
+    if (rowStarted || quoted)
+        endRow();
+    return rows;
+}
+
+}  // namespace vaz::storage

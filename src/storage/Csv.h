@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QLocale>
+#include <QStringList>
+
+namespace vaz::storage {
+
+// A sheet as rows of cells; row 0 is what a spreadsheet program calls row 1.
+using SheetRows = QList<QStringList>;
+
+// ";" where the locale writes decimals with a comma, as spreadsheet programs
+// there expect it; "," elsewhere.
+QChar csvSeparatorFor(const QLocale &locale);
+
+// UTF-8 with a byte-order mark (so that spreadsheet programs take the Turkish
+// letters), CRLF line ends. Fields are quoted where they need it, or always.
+QByteArray writeCsv(const SheetRows &rows, QChar separator, bool quoteAll = false);
+
+// Reads what spreadsheet programs save: the separator ("," ";" or tab) is the
+// one the first line uses most; UTF-8 with or without byte-order mark, UTF-16
+// with one, code page 1254 when the bytes are no valid UTF-8. Quoted fields
+// may hold separators, doubled quotes and line breaks.
+SheetRows readCsv(const QByteArray &bytes);
+
+}  // namespace vaz::storage
