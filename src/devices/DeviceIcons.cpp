@@ -1,5 +1,7 @@
 #include "DeviceIcons.h"
 
+#include "DeviceCatalog.h"
+
 #include <QString>
 
 #include <array>
@@ -38,6 +40,19 @@ QPixmap picture(int cell)
     if (p.isNull())
         p = QIcon(file(kFiles[cell])).pixmap(QSize(64, 64));
     return p;
+}
+
+QIcon typeIcon(long long code)
+{
+    // Photo-electric and ionisation detectors: their pictures, drawn small.
+    if (code == 2 || code == 3) {
+        static auto &smoke = *new std::array<QIcon, 2>;
+        QIcon &icon = smoke[code - 2];
+        if (icon.isNull())
+            icon = QIcon(file(code == 2 ? "smoke-photo" : "smoke-ion"));
+        return icon;
+    }
+    return nodeIcon(treeIcon(code));
 }
 
 }  // namespace vaz::devices

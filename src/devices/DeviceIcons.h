@@ -11,5 +11,8 @@ QIcon nodeIcon(int number);
 
 // The picture cell 0..8 of a device type at the size the property panel shows.
 QPixmap picture(int cell);
+// The tree's icon of a device type: the image list's, except that the two
+// smoke detectors, which share one there, are told apart.
+QIcon typeIcon(long long code);
 
 }  // namespace vaz::devices

@@ -21,6 +21,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QGridLayout>
+#include <QTabWidget>
+#include <QRegularExpression>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -96,13 +100,13 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     paste_->setShortcut(QKeySequence::Paste);
     QAction *selectLoopAction = edit->addAction(QStringLiteral("Select all in &loop"));
     selectLoopAction->setObjectName(QStringLiteral("MnSelectLoop"));
-    connect(selectLoopAction, &QAction::triggered, this, [this] { session_.guarded([this] { selectLoop(); }); });
+    connect(selectLoopAction, &QAction::triggered, this, [this] { command([this] { selectLoop(); }); });
     for (QAction *a : {copy_, paste_}) {
         a->setShortcutContext(Qt::WindowShortcut);
         a->setEnabled(false);
     }
-    connect(copy_, &QAction::triggered, this, [this] { session_.guarded([this] { copySelected(); }); });
-    connect(paste_, &QAction::triggered, this, [this] { session_.guarded([this] { pasteCopies(); }); });
+    connect(copy_, &QAction::triggered, this, [this] { command([this] { copySelected(); }); });
+    connect(paste_, &QAction::triggered, this, [this] { command([this] { pasteCopies(); }); });
 
     auto *bar = addToolBar(QStringLiteral("Toolbar3"));
     bar->setObjectName(QStringLiteral("Toolbar3"));
@@ -117,8 +121,7 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     addToolButton(bar, "BtCihazSil", "Detele", "delete");
     addToolButton(bar, "BtCihazYardim", "Help", "help");
     addToolButton(bar, "BtCihazCikis", "Exit", "exit");
-    connect(bar, &QToolBar::actionTriggered, this,
-            [this](QAction *a) { session_.guarded([&] { Toolbar3_ButtonClick(a); }); });
+    connect(bar, &QToolBar::actionTriggered, this, [this](QAction *a) { command([&] { Toolbar3_ButtonClick(a); }); });
     // The text box keeps Delete and Return for itself; during entry Delete device is off anyway.
     const struct {
         const char *key;
@@ -156,12 +159,12 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
             return;
         if (tree->pressing)
             tree->changedByPress = true;
-        session_.guarded([&] { CihVerTreeView_NodeClick(node); });
+        command([&] { CihVerTreeView_NodeClick(node); });
     });
     connect(tree_, &QTreeWidget::itemClicked, this, [this, tree](QTreeWidgetItem *node) {
         if (std::exchange(tree->changedByPress, false))
             return;
-        session_.guarded([&] { CihVerTreeView_NodeClick(node); });
+        command([&] { CihVerTreeView_NodeClick(node); });
     });
     // A click moves the current node before the selection follows.
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] {
@@ -169,7 +172,7 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
         showSelection();
     });
     connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        session_.guarded([&] { CihVerTreeView_MouseDown(Qt::RightButton, tree_->viewport()->mapToGlobal(pos)); });
+        command([&] { CihVerTreeView_MouseDown(Qt::RightButton, tree_->viewport()->mapToGlobal(pos)); });
     });
 
     popup_ = new QMenu(this);
@@ -179,17 +182,59 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     popup_->addSeparator()->setObjectName(QStringLiteral("kesme"));
     QAction *del = popup_->addAction(QStringLiteral("Delete"));
     del->setObjectName(QStringLiteral("SSsil"));
-    connect(show, &QAction::triggered, this, [this] { session_.guarded([this] { MnSSicerik_Click(); }); });
-    connect(del, &QAction::triggered, this, [this] { session_.guarded([this] { SSsil_Click(); }); });
+    connect(show, &QAction::triggered, this, [this] { command([this] { MnSSicerik_Click(); }); });
+    connect(del, &QAction::triggered, this, [this] { command([this] { SSsil_Click(); }); });
 
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("StatusBar1"));
     panel_ = new PropertyPanel(
         session_, tree_, [status](const QString &why) { status->showMessage(why); }, this);
 
+    connect(panel_, &PropertyPanel::stored, this, [this] { describeDevices(); });
+
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName(QStringLiteral("TreeFilter"));
+    filter_->setPlaceholderText(QStringLiteral("Address, type, Z3 or location"));
+    filter_->setClearButtonEnabled(true);
+    auto *filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
+    filterLabel->setBuddy(filter_);
+    connect(filter_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
+
+    zoneTree_ = new QTreeWidget(this);
+    zoneTree_->setObjectName(QStringLiteral("ZoneTree"));
+    zoneTree_->setAccessibleName(QStringLiteral("Devices by zone"));
+    zoneTree_->setHeaderHidden(true);
+    zoneTree_->setColumnCount(2);
+    zoneTree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    zoneTree_->setFont(tree_->font());
+    zoneTree_->setUniformRowHeights(true);
+    // A device picked here is the one of the loop view: the panel shows and edits it.
+    connect(zoneTree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
+        const QVariant key = item->data(0, Qt::UserRole);
+        if (!key.isValid())
+            return;
+        const DeviceAddress at{key.toInt() / 1000, key.toInt() % 1000};
+        if (QTreeWidgetItem *loop = loopNode(at.loop))
+            for (int i = 0; i < loop->childCount(); ++i)
+                if (addressOf(loop->child(i)) == at)
+                    tree_->setCurrentItem(loop->child(i));
+    });
+    views_ = new QTabWidget(this);
+    views_->setObjectName(QStringLiteral("DeviceViews"));
+    views_->addTab(tree_, QStringLiteral("&Loops"));
+    views_->addTab(zoneTree_, QStringLiteral("By &zone"));
+    connect(views_, &QTabWidget::currentChanged, this, [this] {
+        if (views_->currentWidget() == zoneTree_)
+            buildZoneView();
+    });
+
     auto *central = new QWidget(this);
     auto *layout = new QHBoxLayout(central);
-    layout->addWidget(tree_, 2);
+    auto *left = new QGridLayout;
+    left->addWidget(filterLabel, 0, 0);
+    left->addWidget(filter_, 0, 1);
+    left->addWidget(views_, 1, 0, 1, 2);
+    layout->addLayout(left, 2);
     layout->addWidget(panel_, 3);
     setCentralWidget(central);
     resize(820, 520);
@@ -215,7 +260,7 @@ void Fcihazverileri::enable(std::initializer_list<const char *> keys, bool on)
 void Fcihazverileri::openWindow()
 {
     if (!built_)
-        session_.guarded([this] { Form_Load(); });
+        command([this] { Form_Load(); });
     show();
     raise();
     activateWindow();
@@ -352,11 +397,102 @@ void Fcihazverileri::addDeviceNode(int L, int A, int type)
 
 void Fcihazverileri::showType(QTreeWidgetItem *node, int type)
 {
-    node->setIcon(0, devices::nodeIcon(devices::treeIcon(type)));
+    node->setIcon(0, devices::typeIcon(type));
     const QString unknown = devices::isValidCode(type) ? QString() : QStringLiteral("Unknown type %1").arg(type);
-    node->setText(1, unknown);
     node->setToolTip(0, unknown);
     node->setToolTip(1, unknown);
+    describe(node, type);
+}
+
+void Fcihazverileri::describe(QTreeWidgetItem *node, int type)
+{
+    const std::optional<DeviceAddress> at = addressOf(node);
+    if (!at)
+        return;
+    const Config &c = session_.config();
+    QStringList parts{devices::isValidCode(type) ? devices::shortName(type)
+                                                 : QStringLiteral("Unknown type %1").arg(type)};
+    if (const int zone = c.BolgeNo(at->loop, at->address); zone > 0)
+        parts << QStringLiteral("Z%1").arg(zone);
+    if (const QString location = c.MahalText(at->loop, at->address).trimmed(); !location.isEmpty())
+        parts << location;
+    if (const QString text = parts.join(QStringLiteral("  ")); node->text(1) != text)
+        node->setText(1, text);
+}
+
+void Fcihazverileri::applyFilter()
+{
+    const QString filter = filter_->text().trimmed();
+    // "Z3" is zone 3, not 30 to 39.
+    static const QRegularExpression zoneOnly(QStringLiteral("^[Zz](\\d+)$"));
+    const QRegularExpressionMatch zone = zoneOnly.match(filter);
+    for (int L = 1; L <= kLoops; ++L) {
+        QTreeWidgetItem *loop = loopNode(L);
+        for (int i = 0; loop && i < loop->childCount(); ++i) {
+            QTreeWidgetItem *node = loop->child(i);
+            const std::optional<DeviceAddress> at = addressOf(node);
+            bool shown = filter.isEmpty();
+            if (!shown && zone.hasMatch())
+                shown = at && session_.config().BolgeNo(at->loop, at->address) == zone.captured(1).toInt();
+            else if (!shown)
+                shown = (node->text(0) + u' ' + node->text(1)).contains(filter, Qt::CaseInsensitive);
+            if (node->isHidden() == shown)
+                node->setHidden(!shown);
+        }
+        if (loop && !filter.isEmpty())
+            loop->setExpanded(true);
+    }
+}
+
+void Fcihazverileri::buildZoneView()
+{
+    const Config &c = session_.config();
+    zoneTree_->clear();
+    std::array<QTreeWidgetItem *, kZones + 1> zones{};
+    for (int L = 1; L <= kLoops; ++L) {
+        QTreeWidgetItem *loop = loopNode(L);
+        for (int i = 0; loop && i < loop->childCount(); ++i) {
+            const std::optional<DeviceAddress> at = addressOf(loop->child(i));
+            const int z = at ? int(c.BolgeNo(at->loop, at->address)) : 0;
+            if (z < 1 || z > kZones)
+                continue;
+            if (!zones[z]) {
+                zones[z] = new QTreeWidgetItem(QStringList{QStringLiteral("Zone %1").arg(z)});
+                zones[z]->setIcon(0, devices::nodeIcon(2));
+            }
+            auto *item =
+                new QTreeWidgetItem(zones[z], QStringList{devicePlace(at->loop, at->address), loop->child(i)->text(1)});
+            item->setIcon(0, loop->child(i)->icon(0));
+            item->setData(0, Qt::UserRole, at->loop * 1000 + at->address);
+        }
+    }
+    // Empty zones are left out.
+    for (QTreeWidgetItem *zone : zones)
+        if (zone) {
+            zoneTree_->addTopLevelItem(zone);
+            zone->setExpanded(true);
+        }
+}
+
+void Fcihazverileri::command(const std::function<void()> &run)
+{
+    session_.guarded(run);
+    describeDevices();
+}
+
+void Fcihazverileri::describeDevices()
+{
+    if (!built_)
+        return;
+    const Config &c = session_.config();
+    for (int L = 1; L <= kLoops; ++L)
+        if (QTreeWidgetItem *loop = loopNode(L))
+            for (int i = 0; i < loop->childCount(); ++i)
+                if (const std::optional<DeviceAddress> at = addressOf(loop->child(i)))
+                    describe(loop->child(i), c.CihazTipi(at->loop, at->address));
+    applyFilter();
+    if (views_->currentWidget() == zoneTree_)
+        buildZoneView();
 }
 
 void Fcihazverileri::Form_Load()
@@ -447,6 +583,9 @@ void Fcihazverileri::CihVerTreeView_NodeClick(QTreeWidgetItem *node)
             panel_->showDevice();
         enable({"BtEditCihaz"}, true);
     }
+    // A loop, the panel or a rule: no device's values, not the last one's.
+    if (!selected_ && mode_ == Mode::Browsing)
+        panel_->showNothing();
     showEditState();
 }
 
@@ -598,7 +737,7 @@ void Fcihazverileri::askForRange()
     range_ = dialog;
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { session_.guarded([&] { addRange(dialog->plan()); }); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { command([&] { addRange(dialog->plan()); }); });
     dialog->show();
 }
 

@@ -14,6 +14,8 @@
 #include <optional>
 
 class QAction;
+class QLineEdit;
+class QTabWidget;
 class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -122,8 +124,16 @@ private:
     QList<DeviceAddress> otherSelected() const;
     // With several selected, what they share; blank where they differ.
     void showSelection();
-    // Icon and, for a code no type stands for, its name beside the label.
+    // Icon and, beside the label, type, zone and location.
     void showType(QTreeWidgetItem *node, int type);
+    void describe(QTreeWidgetItem *node, int type);
+    // Every device node's text as the configuration now has it.
+    void describeDevices();
+    // Runs a command as the session guards it; the tree follows what it changed.
+    void command(const std::function<void()> &run);
+    // Hides the device nodes the filter box does not match.
+    void applyFilter();
+    void buildZoneView();
     // The node of a device stored at loop L, address A, sorted into its branch.
     void addDeviceNode(int L, int A, int type);
     // Closing during entry: Save, Cancel or neither, as the user answers.
@@ -138,6 +148,9 @@ private:
 
     Session &session_;
     QTreeWidget *tree_ = nullptr;
+    QTreeWidget *zoneTree_ = nullptr;
+    QTabWidget *views_ = nullptr;
+    QLineEdit *filter_ = nullptr;
     PropertyPanel *panel_ = nullptr;
     QMenu *popup_ = nullptr;
     QPointer<YeniCihazSecimi> address_;

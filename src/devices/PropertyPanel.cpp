@@ -166,7 +166,11 @@ bool PropertyPanel::deviceSelected() const { return device_.has_value(); }
 int PropertyPanel::loop() const { return device_ ? device_->loop : 0; }
 int PropertyPanel::address() const { return device_ ? device_->address : 0; }
 void PropertyPanel::setDevice(std::optional<DeviceAddress> device) { device_ = device; }
-void PropertyPanel::handle(const std::function<void()> &handler) { session_.guarded(handler); }
+void PropertyPanel::handle(const std::function<void()> &handler)
+{
+    session_.guarded(handler);
+    emit stored();
+}
 void PropertyPanel::setOthers(const QList<DeviceAddress> &others) { others_ = others; }
 
 // Showing a device sets the controls from code; that must not reach the others.
@@ -326,7 +330,7 @@ void PropertyPanel::ComboCihazTipi_Click()
         return;
     cfg().SeciliTip = *code;
     picture_->setPixmap(devices::picture(devices::pictureCell(*code)));
-    node->setIcon(0, devices::nodeIcon(devices::treeIcon(*code)));
+    node->setIcon(0, devices::typeIcon(*code));
     switch (devices::group(*code)) {
     case devices::Group::Detector:
         DisableInputEventType();
@@ -466,6 +470,26 @@ void PropertyPanel::showDevice()
     case devices::Group::None: break;
     }
     ShowActivationOptions();
+}
+
+void PropertyPanel::showNothing()
+{
+    const QSignalBlocker quietType(type_), quietZone(zone_), quietBypass(bypass_), quietDelay(delay_);
+    type_->setCurrentIndex(-1);
+    zone_->setCurrentIndex(-1);
+    picture_->clear();
+    setLocation(QString());
+    shownLocation_.clear();
+    bypass_->setTristate(false);
+    bypass_->setChecked(false);
+    delay_->clear();
+    ClearInputEventType();
+    ClearOutputEventType();
+    for (QWidget *w : {static_cast<QWidget *>(type_), static_cast<QWidget *>(zone_), static_cast<QWidget *>(location_),
+                       static_cast<QWidget *>(bypass_)})
+        w->setEnabled(false);
+    DisableInputEventType();
+    DisableOutputOptions();
 }
 
 void PropertyPanel::enableForEditing()

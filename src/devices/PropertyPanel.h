@@ -49,6 +49,8 @@ public:
 
     void load();
     void showDevice();
+    // No device: every control blank and disabled. Stores nothing.
+    void showNothing();
     void enableForEditing();
     void prepareNewDevice();
     void startNewDevice();
@@ -70,6 +72,10 @@ public:
     void inputEventChosen(bool fire);   // OpCihVerYangin_Click, OpCihVerHata_Click
     void outputEventChosen(bool fire);  // ModOutputFire_Click, ModOutputFault_Click
     void ModuleDelay_Change();
+
+signals:
+    // After a control's handler ran (it may have stored a value).
+    void stored();
 
 private:
     void EnableOutputOptions();

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -402,7 +403,7 @@ TEST_F(DeviceWindowTest, EveryDeviceOfAFileShowsAndShowingStoresNothing)
     click({"Loop 1", "045"});
     EXPECT_EQ((QStringList{node({"Loop 1", "045"})->text(1), node({"Loop 4", "009"})->text(1),
                            control<QComboBox>("ComboCihazTipi")->currentText()}),
-              (QStringList{"Unknown type 77", "Unknown type -7", "Select device type..."}));
+              (QStringList{"Unknown type 77  Z3", "Unknown type -7", "Select device type..."}));
     click({"Loop 2", "006"});
     press("BtCihazCikis");
     // The window built anew still finds device 006 selected from before.
@@ -411,6 +412,58 @@ TEST_F(DeviceWindowTest, EveryDeviceOfAFileShowsAndShowingStoresNothing)
     click({"Loop 4", "009"});
     press("BtCihazSil");
     EXPECT_TRUE(cfg().CihazTipi(4, 9) == 0 && children({"Loop 4"}).isEmpty());
+}
+
+TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDevice)
+{
+    addDevices(cfg(), {{1, 1, 2, 3}, {1, 2, 3, 3}, {2, 45, 5, 30}});
+    cfg().MahalText(1, 1) = QStringLiteral("Kat 2 Koridor");
+    const QByteArray before = storage::configFileBytes(cfg());
+    open();
+    EXPECT_EQ(node({"Loop 1", "001"})->text(1), "Photo-elec. smoke det.  Z3  Kat 2 Koridor");
+    EXPECT_NE(node({"Loop 1", "001"})->icon(0).cacheKey(), node({"Loop 1", "002"})->icon(0).cacheKey());
+
+    // Filter text, and the shown devices of each (Z3 is zone 3, not 30).
+    const struct {
+        const char *filter;
+        QList<bool> shown;  // 1/001, 1/002, 2/045
+    } filters[] = {{"z3", {true, true, false}},
+                   {"relay", {false, false, true}},
+                   {"KAT 2", {true, false, false}},
+                   {"", {true, true, true}}};
+    for (const auto &f : filters) {
+        control<QLineEdit>("TreeFilter")->setText(QString::fromLatin1(f.filter));
+        EXPECT_EQ((QList<bool>{!node({"Loop 1", "001"})->isHidden(), !node({"Loop 1", "002"})->isHidden(),
+                               !node({"Loop 2", "045"})->isHidden()}),
+                  f.shown)
+            << f.filter;
+    }
+
+    // By zone: only zones with devices; a device picked there is shown.
+    control<QTabWidget>("DeviceViews")->setCurrentIndex(1);
+    auto *zones = control<QTreeWidget>("ZoneTree");
+    ASSERT_EQ(zones->topLevelItemCount(), 2);
+    EXPECT_EQ(zones->topLevelItem(1)->text(0), "Zone 30");
+    QTreeWidgetItem *relay = zones->topLevelItem(1)->child(0);
+    zones->scrollToItem(relay);
+    QTest::mouseClick(zones->viewport(), Qt::LeftButton, {}, zones->visualItemRect(relay).center());
+    EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "QF-5010 Relay controller");
+
+    // A loop shows no device, and stores nothing doing so.
+    control<QTabWidget>("DeviceViews")->setCurrentIndex(0);
+    click({"Loop 1"});
+    EXPECT_EQ((QList<int>{control<QComboBox>("ComboCihazTipi")->currentIndex(),
+                          control<QComboBox>("ComboBolgeNo")->currentIndex(),
+                          int(control<QLineEdit>("CihVerMahal")->text().size()),
+                          control<QComboBox>("ComboBolgeNo")->isEnabled()}),
+              (QList<int>{-1, -1, 0, 0}));
+    EXPECT_EQ(storage::configFileBytes(cfg()), before);
+
+    // The text follows a zone chosen.
+    click({"Loop 1", "002"});
+    press("BtEditCihaz");
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("5");
+    EXPECT_EQ(node({"Loop 1", "002"})->text(1), "Ionis. smoke det.  Z5");
 }
 
 TEST_F(DeviceWindowTest, PasteTakesFreeAddressesOnlyAndUndoesInOneStep)
