@@ -47,6 +47,14 @@ void clearMarks(Grid<Int16, 4, Hi> &marks)
             marks(loop, address) = 0;
 }
 
+// The fixed columns first, as they always were; the location last, so that
+// nothing before it moves.
+QString withLocation(const QString &entry, const QString &location)
+{
+    const QString shown = location.trimmed();
+    return shown.isEmpty() ? entry : entry + QStringLiteral("   ") + shown;
+}
+
 template <typename Role>
 QStringList fillList(Config &cfg, QStringList entries, Role isRole)
 {
@@ -55,7 +63,8 @@ QStringList fillList(Config &cfg, QStringList entries, Role isRole)
             const int type = cfg.CihazTipi(loop, address);
             if (type == 0 || !isRole(type))
                 continue;
-            entries << GirisSatiri(loop, address, cfg.BolgeNo(loop, address), type);
+            entries << withLocation(GirisSatiri(loop, address, cfg.BolgeNo(loop, address), type),
+                                    cfg.MahalText(loop, address));
             cfg.ListeSirasi(loop, address) = int(entries.size());
         }
     return entries;
@@ -221,7 +230,7 @@ void listelemeYap(const Config &cfg, const ListItem &item, int ListeHedefi, Rule
         s += blanks(zone >= 1 && zone <= 9 ? 9 : 7) + blankLed(zone);
     const int type = cfg.CihazTipi(loop, address);
     s += blanks(8) + devices::shortName(type);
-    (ListeHedefi == 0 ? view.inputs : view.outputs) << s;
+    (ListeHedefi == 0 ? view.inputs : view.outputs) << withLocation(s, cfg.MahalText(loop, address));
 }
 
 RuleView SSicerikGoruntule(const Config &cfg, int r)

@@ -133,6 +133,9 @@ TEST(RuleLists, EntryTexts)
     auto cfg = manyDevices();
     cfg->BolgeNo(1, 5) = 3;
     cfg->BolgeNo(4, 2) = 0;
+    // A location follows the fixed columns, in the editor's lists and in the viewer.
+    cfg->MahalText(1, 9) = QStringLiteral("Giris kati   ");
+    EXPECT_TRUE(GirisCihazAl(*cfg).contains(GirisSatiri(1, 9, 10, 2) + "   Giris kati"));
     cfg->CihazTipi(2, 17) = 0;  // deleted after it was used: listed without a type
     cfg->SSgirisler(1) = "1,5.1,9.1,10.1,99.2,17.4,100.:";
     cfg->SScikislar(1) = "4,2.5,1.5,7.5,9.6,1.99999999999999999999,1.:";
@@ -141,7 +144,7 @@ TEST(RuleLists, EntryTexts)
     EXPECT_EQ((QStringList{v.name, v.condition}), (QStringList{"R", "Coincidence"}));
     EXPECT_EQ(v.inputs,
               (QStringList{"1" + b(13) + "5" + b(9) + " 3" + b(8) + "Photo-elec. smoke det.",
-                           "1" + b(13) + "9" + b(7) + " 10" + b(8) + "Photo-elec. smoke det.",
+                           "1" + b(13) + "9" + b(7) + " 10" + b(8) + "Photo-elec. smoke det.   Giris kati",
                            "1" + b(11) + "10" + b(7) + " 11" + b(8) + "Photo-elec. smoke det.",
                            "1" + b(11) + "99" + b(9) + " 4" + b(8) + "Photo-elec. smoke det.",
                            "2" + b(11) + "17" + b(7) + " 18" + b(8), "4" + b(9) + "100" + b(12) + b(8) + "Heat det."}));
