@@ -2,6 +2,7 @@
 
 #include "Fyeni.h"
 #include "widgets/QtPrompts.h"
+#include "causeeffect/CauseEffectMatrix.h"
 #include "causeeffect/SSicerik.h"
 #include "causeeffect/SebepSonuc.h"
 #include "lintor1.h"
@@ -140,6 +141,20 @@ SebepSonuc *App::causeEffectEditor()
 }
 
 SSicerik *App::ruleViewer() { return windowOf<SSicerik>(mainWindow(), *this); }
+
+CauseEffectMatrix *App::causeEffectMatrix()
+{
+    lintor1 *main = mainWindow();
+    if (auto *w = main->findChild<CauseEffectMatrix *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    auto *w = new CauseEffectMatrix(*this, main);
+    connect(w, &CauseEffectMatrix::ruleViewerRequested, this, [this] { ruleViewer()->openForRule(); });
+    connect(w, &CauseEffectMatrix::printRequested, main,
+            [this, main](const QStringList &lines) { guarded([&] { main->printLines(lines); }); });
+    connect(w, &CauseEffectMatrix::exportRequested, main,
+            [this, main] { guarded([main] { main->exportCauseEffectMatrix(); }); });
+    return w;
+}
 
 void App::openCauseEffect()
 {

@@ -27,6 +27,7 @@ class Fpanelverileri;
 class Fcihazverileri;
 class SebepSonuc;
 class SSicerik;
+class CauseEffectMatrix;
 class ProgBarIslem;
 class KarsilastirmaSonucu;
 class PortAyar;
@@ -89,6 +90,7 @@ public:
 
     SebepSonuc *causeEffectEditor();
     SSicerik *ruleViewer();
+    CauseEffectMatrix *causeEffectMatrix();
     // The editor afresh, not modal, in place of the main and device windows.
     void openCauseEffect();
     // The new-configuration window while it is open.

@@ -5,6 +5,7 @@
 #include "widgets/HelpWindow.h"
 #include "widgets/ToolButton.h"
 #include "widgets/UndoActions.h"
+#include "causeeffect/CauseEffectMatrix.h"
 #include "causeeffect/RuleLists.h"
 #include "comm/PreUploadCheck.h"
 #include "devices/SchedulePreview.h"
@@ -132,6 +133,7 @@ void lintor1::buildMenus()
     item(configure, "MnCihazlar", "&Devices", &lintor1::CihazKonfigKontrol);
     item(configure, "MnSebepSonuc", "&Cause-effect");
     item(configure, "MnTekrarlayicilar", "Panel &repeaters");
+    item(configure, "MnMatrix", "Cause-effect &matrix", &lintor1::showMatrix);
 
     QMenu *help = submenu("MnYardim", "&Help");
     QAction *contents = item(help, "MnAltYardim", "&Contents");
@@ -418,10 +420,7 @@ void lintor1::printReport(const storage::ReportResult &report, const QString &pd
         app_.messages().message(report.message);
         return;
     }
-    app_.reportOutput().setPdfName(pdfBase.isEmpty() ? QString() : pdfBase + QStringLiteral(".pdf"));
-    QString error;
-    if (!app_.reportOutput().print(storage::layoutReport(report.lines), &error) && !error.isEmpty())
-        app_.messages().message(error);
+    printLines(storage::layoutReport(report.lines), pdfBase.isEmpty() ? QString() : pdfBase + QStringLiteral(".pdf"));
 }
 
 void lintor1::PanelKonfigKontrol()
@@ -553,6 +552,21 @@ void lintor1::exportSchedule()
 void lintor1::exportEmptySchedule()
 {
     exportSheet(QStringLiteral("Export empty schedule"), storage::scheduleSheet(app_.config(), true));
+}
+
+void lintor1::showMatrix()
+{
+    if (app_.config().CevrimSayisi == 0)
+        return;
+    app_.causeEffectMatrix()->openWindow();
+}
+
+void lintor1::printLines(const QStringList &lines, const QString &pdfName)
+{
+    app_.reportOutput().setPdfName(pdfName);
+    QString error;
+    if (!app_.reportOutput().print(lines, &error) && !error.isEmpty())
+        app_.messages().message(error);
 }
 
 void lintor1::exportCauseEffectMatrix()

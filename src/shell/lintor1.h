@@ -55,6 +55,10 @@ public:
     // The configuration on screen; with none yet, a file as Print file does.
     void printConfiguration();
     void printFile();
+    // Configure ▸ Cause-effect matrix.
+    void showMatrix();
+    // Through the printer (or a PDF, proposed as pdfName); says why when it failed.
+    void printLines(const QStringList &lines, const QString &pdfName = QString());
     void PanelKonfigKontrol();
     void CihazKonfigKontrol();
     void chooseMcuVersion();
