@@ -15,19 +15,18 @@ namespace vaz {
 namespace {
 
 const QString kHeading = QStringLiteral("Loop   Address   Zone   Type");
-const QString kDevices = QStringLiteral(" device(s)");
 
 }  // namespace
 
 SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setObjectName(QStringLiteral("SSicerik"));
-    setWindowTitle(QStringLiteral("Cause-effect configuration"));
+    setWindowTitle(tr("Cause-effect configuration"));
     // The blank runs of the entries assume a blank half as wide as a digit.
     const QFont listFont(QStringLiteral("DejaVu Sans"));
 
     auto frame = [this](const char *caption, const char *objectName) {
-        auto *f = new QGroupBox(QString::fromLatin1(caption), this);
+        auto *f = new QGroupBox(tr(caption), this);
         f->setObjectName(QString::fromLatin1(objectName));
         return f;
     };
@@ -45,14 +44,14 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
         return l;
     };
 
-    QGroupBox *nameFrame = frame("Name", "FrameIsim");
+    QGroupBox *nameFrame = frame(QT_TR_NOOP("Name"), "FrameIsim");
     name_ = list(nameFrame, "SSicerikSira");
     name_->setMaximumHeight(QFontMetrics(listFont).height() * 2);
     condition_ = label(nameFrame, "SSicerikKosul");
     QFont bold = condition_->font();
     bold.setBold(true);
     condition_->setFont(bold);
-    condition_->setAccessibleName(QStringLiteral("Condition"));
+    condition_->setAccessibleName(tr("Condition"));
     auto *nameLayout = new QHBoxLayout(nameFrame);
     nameLayout->addWidget(name_, 1);
     nameLayout->addWidget(condition_);
@@ -64,20 +63,22 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
         heading->setFont(listFont);
         *l = list(f, listName);
         *count = label(f, countName);
-        (*count)->setAccessibleName(QString::fromLatin1(caption) + QStringLiteral(" count"));
+        (*count)->setAccessibleName(tr(caption) + tr(" count"));
         auto *v = new QVBoxLayout(f);
         v->addWidget(heading);
         v->addWidget(*l);
         v->addWidget(*count);
         return f;
     };
-    QGroupBox *in = side("Inputs", "FrameGiris", "SSicerikGiris", "Label1", "girisAdet2", &inputs_, &inputCount_);
-    QGroupBox *out = side("Outputs", "FrameCikis", "SSicerikCikis", "Label3", "cikisAdet2", &outputs_, &outputCount_);
+    QGroupBox *in =
+        side(QT_TR_NOOP("Inputs"), "FrameGiris", "SSicerikGiris", "Label1", "girisAdet2", &inputs_, &inputCount_);
+    QGroupBox *out =
+        side(QT_TR_NOOP("Outputs"), "FrameCikis", "SSicerikCikis", "Label3", "cikisAdet2", &outputs_, &outputCount_);
     const int width = QFontMetrics(listFont).horizontalAdvance(GirisSatiri(4, 127, 48, 2)) * 3 / 4;
     inputs_->setMinimumWidth(width);
     outputs_->setMinimumWidth(width);
 
-    auto *close = new QPushButton(QStringLiteral("Close window"), this);
+    auto *close = new QPushButton(tr("Close window"), this);
     close->setObjectName(QStringLiteral("SSicerikKapat"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &SSicerik::reject);
@@ -126,8 +127,8 @@ void SSicerik::SSicerikGoruntule(int r)
     outputs_->clear();
     inputs_->addItems(view.inputs);
     outputs_->addItems(view.outputs);
-    inputCount_->setText(QString::number(inputs_->count()) + kDevices);
-    outputCount_->setText(QString::number(outputs_->count()) + kDevices);
+    inputCount_->setText(QString::number(inputs_->count()) + tr(" device(s)"));
+    outputCount_->setText(QString::number(outputs_->count()) + tr(" device(s)"));
 }
 
 void SSicerik::reject()

@@ -1,0 +1,91 @@
+#include "ShellFixture.h"
+
+#include "causeeffect/SebepSonuc.h"
+#include "devices/DeviceCatalog.h"
+#include "devices/Fcihazverileri.h"
+#include "panel/Fpanelverileri.h"
+#include "shell/Language.h"
+#include "storage/ConfigFile.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTreeWidget>
+
+namespace vaz::test {
+namespace {
+
+class LanguageTest : public ShellTest {
+protected:
+    void TearDown() override { useLanguage(QStringLiteral("en")); }
+
+    // What the main, device, panel and cause-effect windows show of an example
+    // configuration, each text led by its object's name, in walking order.
+    QStringList shownTexts()
+    {
+        confirmVersion("v2");
+        cfg() = exampleConfig(20);
+        app->mainWindow()->afterFileRead(true);
+        app->deviceWindow()->openWindow();
+        app->panelWindow()->openWindow();
+        QStringList out;
+        for (QWidget *window :
+             {static_cast<QWidget *>(app->mainWindow()), static_cast<QWidget *>(app->deviceWindow()),
+              static_cast<QWidget *>(app->panelWindow()), static_cast<QWidget *>(app->causeEffectEditor())}) {
+            QList<QObject *> all = window->findChildren<QObject *>();
+            all.prepend(window);
+            for (QObject *o : all) {
+                QStringList t;
+                if (auto *a = qobject_cast<QAction *>(o))
+                    t << a->text() << a->toolTip();
+                if (auto *w = qobject_cast<QWidget *>(o))
+                    t << (w->isWindow() ? w->windowTitle() : QString()) << w->toolTip();
+                if (auto *b = qobject_cast<QAbstractButton *>(o))
+                    t << b->text();
+                if (auto *l = qobject_cast<QLabel *>(o))
+                    t << l->text();
+                if (auto *g = qobject_cast<QGroupBox *>(o))
+                    t << g->title();
+                if (auto *e = qobject_cast<QLineEdit *>(o))
+                    t << e->placeholderText();
+                if (auto *c = qobject_cast<QComboBox *>(o))
+                    for (int i = 0; i < c->count(); ++i)
+                        t << c->itemText(i);
+                if (auto *tree = qobject_cast<QTreeWidget *>(o))
+                    for (int i = 0; i < tree->topLevelItem(0)->childCount(); ++i)
+                        t << tree->topLevelItem(0)->child(i)->text(0);  // the branches, not the user's names
+                for (const QString &s : t)
+                    out << o->objectName() + u'|' + s;
+            }
+        }
+        return out;
+    }
+};
+
+TEST_F(LanguageTest, TurkishLeavesNoEnglishCaptionAndWritesTheSameFile)
+{
+    const QStringList english = shownTexts();
+    const QByteArray file = storage::configFileBytes(exampleConfig(20));
+    ASSERT_TRUE(useLanguage(QStringLiteral("tr")));
+    SetUp();  // a new run, its windows built in Turkish
+    const QStringList turkish = shownTexts();
+    ASSERT_EQ(english.size(), turkish.size());
+
+    // Numbers, product codes, language names, the configuration's own names,
+    // the panel's display line and the heading the list entries line up with.
+    const QRegularExpression stays(QStringLiteral("\\|([\\d\\s.:/+-]*|QF-\\d+|&?English|&?Türkçe|ACME Yangin|"
+                                                  "Status - Normal +Access level 1|Loop +Address +Zone +Type)$"));
+    for (qsizetype i = 0; i < english.size(); ++i)
+        if (english[i] == turkish[i] && !stays.match(english[i]).hasMatch())
+            ADD_FAILURE() << "still English: " << english[i].toStdString();
+
+    // Showing never writes: the type list reads back as shown, and the file is the same.
+    for (int code = 1; code <= devices::kTypeCount; ++code)
+        EXPECT_EQ(devices::codeOfListText(devices::listText(code)), code);
+    EXPECT_TRUE(devices::listText(2).startsWith(u"QF-3010 ") && devices::listText(2).contains(u"duman"));
+    EXPECT_EQ(storage::configFileBytes(exampleConfig(20)), file);
+}
+
+}  // namespace
+}  // namespace vaz::test
