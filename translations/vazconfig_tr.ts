@@ -107,6 +107,41 @@
     </message>
 </context>
 <context>
+    <name>vaz::ConfigFile</name>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Dosya okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation>&quot;%1&quot; dosyası okunamıyor.</translation>
+    </message>
+    <message>
+        <source> The configuration was not changed.</source>
+        <translation> Yapılandırma değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Wrong file type</source>
+        <translation>Yanlış dosya tipi</translation>
+    </message>
+    <message>
+        <source>This file was written for MCU version %1. Choose that version with File &gt; MCU Version and open it again.</source>
+        <translation>Bu dosya MCU sürümü %1 için yazılmış. Dosya &gt; MCU Sürümü ile o sürümü seçip dosyayı yeniden açın.</translation>
+    </message>
+    <message>
+        <source>The configuration was not saved to &quot;%1&quot;: %2. Any file of that name was left as it was.</source>
+        <translation>Yapılandırma &quot;%1&quot; dosyasına kaydedilmedi: %2. Bu addaki dosyaya dokunulmadı.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>&quot;%1&quot; dosyası açılamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>It is far too large to be a configuration file.</source>
+        <translation>Bir yapılandırma dosyası olamayacak kadar büyük.</translation>
+    </message>
+</context>
+<context>
     <name>vaz::DeviceRange</name>
     <message>
         <source>Choose a loop.</source>
@@ -490,6 +525,77 @@
     </message>
 </context>
 <context>
+    <name>vaz::Report</name>
+    <message>
+        <source>OR</source>
+        <translation>VEYA</translation>
+    </message>
+    <message>
+        <source>COINCIDENCE</source>
+        <translation>ÇAKIŞMA</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>VE</translation>
+    </message>
+    <message>
+        <source>File name: </source>
+        <translation>Dosya adı: </translation>
+    </message>
+    <message>
+        <source>Supplier&apos;s name: </source>
+        <translation>Tedarikçi adı: </translation>
+    </message>
+    <message>
+        <source>Panel name: </source>
+        <translation>Panel adı: </translation>
+    </message>
+    <message>
+        <source>Loop count: </source>
+        <translation>Çevrim sayısı: </translation>
+    </message>
+    <message>
+        <source>Device count: </source>
+        <translation>Cihaz sayısı: </translation>
+    </message>
+    <message>
+        <source>Sounder1, Sounder2, Sounder3, Sounder4, Alarm R., Fire R., Fault R.</source>
+        <translation>Siren1, Siren2, Siren3, Siren4, Alarm R., Yangın R., Arıza R.</translation>
+    </message>
+    <message>
+        <source>System operation mode: Common</source>
+        <translation>Sistem çalışma modu: Genel</translation>
+    </message>
+    <message>
+        <source>System operation mode: Cause-effect</source>
+        <translation>Sistem çalışma modu: Sebep-sonuç</translation>
+    </message>
+    <message>
+        <source>Cause-effect count: </source>
+        <translation>Sebep-sonuç sayısı: </translation>
+    </message>
+    <message>
+        <source>Cause-effect name: </source>
+        <translation>Sebep-sonuç adı: </translation>
+    </message>
+    <message>
+        <source>Inputs:</source>
+        <translation>Girişler:</translation>
+    </message>
+    <message>
+        <source>Outputs:</source>
+        <translation>Çıkışlar:</translation>
+    </message>
+    <message>
+        <source>Condition: </source>
+        <translation>Koşul: </translation>
+    </message>
+    <message>
+        <source>The configuration report was not printed. </source>
+        <translation>Yapılandırma raporu yazdırılmadı. </translation>
+    </message>
+</context>
+<context>
     <name>vaz::RuleLists</name>
     <message>
         <source>Sounder 1</source>
@@ -574,6 +680,11 @@
         <source> device(s)</source>
         <translation> cihaz</translation>
     </message>
+    <message>
+        <source>Loop   Address   Zone   Type</source>
+        <extracomment>Blanks put each word over its column of the list entries, in DejaVu Sans.</extracomment>
+        <translation>Çevrim Adres     Bölge  Tip</translation>
+    </message>
 </context>
 <context>
     <name>vaz::SebepSonuc</name>
@@ -644,6 +755,11 @@
     <message>
         <source>Output count </source>
         <translation>Çıkış sayısı </translation>
+    </message>
+    <message>
+        <source>Loop       Address       Zone               Type</source>
+        <extracomment>Blanks put each word over its column of the list entries, in DejaVu Sans.</extracomment>
+        <translation>Çevrim   Adres           Bölge              Tip</translation>
     </message>
 </context>
 <context>

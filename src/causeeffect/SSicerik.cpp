@@ -14,7 +14,8 @@ namespace vaz {
 
 namespace {
 
-const QString kHeading = QStringLiteral("Loop   Address   Zone   Type");
+//: Blanks put each word over its column of the list entries, in DejaVu Sans.
+const char kHeading[] = QT_TRANSLATE_NOOP("vaz::SSicerik", "Loop   Address   Zone   Type");
 
 }  // namespace
 
@@ -59,7 +60,7 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
     auto side = [&](const char *caption, const char *frameName, const char *listName, const char *headingName,
                     const char *countName, QListWidget **l, QLabel **count) {
         QGroupBox *f = frame(caption, frameName);
-        QLabel *heading = label(f, headingName, kHeading);
+        QLabel *heading = label(f, headingName, tr(kHeading));
         heading->setFont(listFont);
         *l = list(f, listName);
         *count = label(f, countName);

@@ -117,7 +117,8 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
         conditionLayout->addWidget(b);
     }
 
-    auto *heading = new QLabel(QStringLiteral("Loop       Address       Zone               Type"), this);
+    //: Blanks put each word over its column of the list entries, in DejaVu Sans.
+    auto *heading = new QLabel(tr("Loop       Address       Zone               Type"), this);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setFont(listFont);
     auto list = [&](const char *objectName, const char *accessible) {
