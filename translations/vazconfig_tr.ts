@@ -433,6 +433,53 @@
     </message>
 </context>
 <context>
+    <name>vaz::KarsilastirmaSonucu</name>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Panelle karşılaştır</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Farklar</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Yer</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Alan</translation>
+    </message>
+    <message>
+        <source>In the tool</source>
+        <translation>Programda</translation>
+    </message>
+    <message>
+        <source>In the panel</source>
+        <translation>Panelde</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>CSV olarak &amp;kaydet...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Kapat</translation>
+    </message>
+    <message>
+        <source>%1 field(s) differ between the tool and the panel.</source>
+        <translation>Programla panel arasında %1 alan farklı.</translation>
+    </message>
+    <message>
+        <source>Save differences</source>
+        <translation>Farkları kaydet</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>%1 dosyası yazılamadı: %2</translation>
+    </message>
+</context>
+<context>
     <name>vaz::Language</name>
     <message>
         <source>&amp;Language</source>
@@ -456,6 +503,103 @@
     <message>
         <source>This character cannot be stored in a configuration file.</source>
         <translation>Bu karakter bir yapılandırma dosyasında saklanamaz.</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::PortAyar</name>
+    <message>
+        <source>%1 (%2, not found)</source>
+        <translation>%1 (%2, bulunamadı)</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Haberleşme</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::PreUploadCheck</name>
+    <message>
+        <source>has no zone</source>
+        <translation>bölgesi yok</translation>
+    </message>
+    <message>
+        <source>is an output module with no output event</source>
+        <translation>çıkış olayı olmayan bir çıkış modülü</translation>
+    </message>
+    <message>
+        <source>location &quot;%1&quot; becomes &quot;%2&quot; on the panel, like %3</source>
+        <translation>&quot;%1&quot; mahali panelde %3 gibi &quot;%2&quot; olur</translation>
+    </message>
+    <message>
+        <source>Cause-effect %1 &apos;%2&apos;</source>
+        <translation>Sebep-sonuç %1 &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>has no inputs</source>
+        <translation>girişi yok</translation>
+    </message>
+    <message>
+        <source>has no outputs</source>
+        <translation>çıkışı yok</translation>
+    </message>
+    <message>
+        <source>has no condition (code %1)</source>
+        <translation>koşulu yok (kod %1)</translation>
+    </message>
+    <message>
+        <source>%1 needs two inputs or more</source>
+        <translation>%1 için iki ya da daha çok giriş gerekir</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>VE</translation>
+    </message>
+    <message>
+        <source>COINCIDENCE</source>
+        <translation>ÇAKIŞMA</translation>
+    </message>
+    <message>
+        <source>names %1, which holds no device</source>
+        <translation>cihaz olmayan %1 konumunu içeriyor</translation>
+    </message>
+    <message>
+        <source>has the same name as cause-effect %1</source>
+        <translation>%1. sebep-sonuçla aynı ada sahip</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::ProgBarIslem</name>
+    <message>
+        <source>Progress</source>
+        <translation>İlerleme</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>Transfer stopped</source>
+        <translation>Aktarım durduruldu</translation>
+    </message>
+    <message>
+        <source>Stop the transfer?</source>
+        <translation>Aktarım durdurulsun mu?</translation>
     </message>
 </context>
 <context>

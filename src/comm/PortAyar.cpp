@@ -48,16 +48,16 @@ QString PortAyar::optionText(int n)
 {
     const QString device = comm::portDevice(n);
     return devicePresent(device) ? QStringLiteral("%1 (%2)").arg(comm::portLabel(n), device)
-                                 : QStringLiteral("%1 (%2, not found)").arg(comm::portLabel(n), device);
+                                 : tr("%1 (%2, not found)").arg(comm::portLabel(n), device);
 }
 
 PortAyar::PortAyar(Session &session, PortHolder portHolder, QWidget *owner)
     : QDialog(owner), session_(session), portHolder_(std::move(portHolder))
 {
     setObjectName(QStringLiteral("PortAyar"));
-    setWindowTitle(QStringLiteral("Communication"));
+    setWindowTitle(tr("Communication"));
 
-    auto *frame = new QGroupBox(QStringLiteral("Port"), this);
+    auto *frame = new QGroupBox(tr("Port"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *column = new QVBoxLayout(frame);
     group_ = new QButtonGroup(this);
@@ -76,8 +76,8 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, QWidget *owner)
 
     auto *label = new QLabel(QStringLiteral("COM1"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    auto *ok = pictureButton(this, "OptComTamam", QStringLiteral("OK"), "ok");
-    auto *cancel = pictureButton(this, "OptComIptal", QStringLiteral("Cancel"), "cancel");
+    auto *ok = pictureButton(this, "OptComTamam", tr("OK"), "ok");
+    auto *cancel = pictureButton(this, "OptComIptal", tr("Cancel"), "cancel");
     connect(ok, &QToolButton::clicked, this, &PortAyar::OptComTamam_Click);
     connect(cancel, &QToolButton::clicked, this, &PortAyar::OptComIptal_Click);
 

@@ -32,11 +32,11 @@ ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> por
     bar_->setRange(0, kRecords);
     bar_->setValue(0);
     bar_->setTextVisible(false);
-    bar_->setAccessibleName(QStringLiteral("Progress"));
+    bar_->setAccessibleName(tr("Progress"));
     bar_->setMinimumWidth(360);
-    ok_ = new QPushButton(QStringLiteral("OK"), frame);
+    ok_ = new QPushButton(tr("OK"), frame);
     ok_->setObjectName(QStringLiteral("GonderimOK"));
-    stop_ = new QPushButton(QStringLiteral("Stop"), frame);
+    stop_ = new QPushButton(tr("Stop"), frame);
     stop_->setObjectName(QStringLiteral("GonderimDur"));
     stop_->setEnabled(false);
     auto *buttons = new QHBoxLayout;
@@ -103,7 +103,7 @@ void ProgBarIslem::transferEnded(bool ok)
 {
     stop_->setEnabled(false);
     if (stopped_)
-        status_->setText(QStringLiteral("Transfer stopped"));
+        status_->setText(tr("Transfer stopped"));
     if (compare_ && ok) {
         const Config &cfg = session_.config();
         emit compared(comm::compareDownload(comm::expectedDownload(cfg),
@@ -144,7 +144,7 @@ void ProgBarIslem::closeEvent(QCloseEvent *event)
         Form_Unload();
         return;
     }
-    if (session_.messages().yesNo(QStringLiteral("Stop the transfer?"), QStringLiteral("Stop")) == Answer::Yes)
+    if (session_.messages().yesNo(tr("Stop the transfer?"), tr("Stop")) == Answer::Yes)
         Stop_Click();
 }
 
