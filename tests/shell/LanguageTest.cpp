@@ -8,8 +8,6 @@
 #include "storage/ConfigFile.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTreeWidget>
 
@@ -28,37 +26,25 @@ protected:
         cfg() = exampleConfig(20);
         app->mainWindow()->afterFileRead(true);
         app->deviceWindow()->openWindow();
-        app->panelWindow()->openWindow();
         QStringList out;
-        for (QWidget *window :
-             {static_cast<QWidget *>(app->mainWindow()), static_cast<QWidget *>(app->deviceWindow()),
-              static_cast<QWidget *>(app->panelWindow()), static_cast<QWidget *>(app->causeEffectEditor())}) {
-            QList<QObject *> all = window->findChildren<QObject *>();
-            all.prepend(window);
-            for (QObject *o : all) {
+        for (QObject *window :
+             {static_cast<QObject *>(app->mainWindow()), static_cast<QObject *>(app->deviceWindow()),
+              static_cast<QObject *>(app->panelWindow()), static_cast<QObject *>(app->causeEffectEditor())})
+            for (QList<QObject *> all = window->findChildren<QObject *>(); QObject * o : all << window) {
                 QStringList t;
-                if (auto *a = qobject_cast<QAction *>(o))
-                    t << a->text() << a->toolTip();
-                if (auto *w = qobject_cast<QWidget *>(o))
-                    t << (w->isWindow() ? w->windowTitle() : QString()) << w->toolTip();
-                if (auto *b = qobject_cast<QAbstractButton *>(o))
-                    t << b->text();
-                if (auto *l = qobject_cast<QLabel *>(o))
-                    t << l->text();
-                if (auto *g = qobject_cast<QGroupBox *>(o))
-                    t << g->title();
-                if (auto *e = qobject_cast<QLineEdit *>(o))
-                    t << e->placeholderText();
+                for (const char *property : {"text", "toolTip", "title", "placeholderText"})
+                    t << o->property(property).toString();
+                if (o->isWidgetType() && static_cast<QWidget *>(o)->isWindow())
+                    t << static_cast<QWidget *>(o)->windowTitle();
                 if (auto *c = qobject_cast<QComboBox *>(o))
                     for (int i = 0; i < c->count(); ++i)
                         t << c->itemText(i);
-                if (auto *tree = qobject_cast<QTreeWidget *>(o))
+                if (auto *tree = qobject_cast<QTreeWidget *>(o))  // the branches, not the user's names
                     for (int i = 0; i < tree->topLevelItem(0)->childCount(); ++i)
-                        t << tree->topLevelItem(0)->child(i)->text(0);  // the branches, not the user's names
+                        t << tree->topLevelItem(0)->child(i)->text(0);
                 for (const QString &s : t)
                     out << o->objectName() + u'|' + s;
             }
-        }
         return out;
     }
 };
@@ -71,7 +57,6 @@ TEST_F(LanguageTest, TurkishLeavesNoEnglishCaptionAndWritesTheSameFile)
     SetUp();  // a new run, its windows built in Turkish
     const QStringList turkish = shownTexts();
     ASSERT_EQ(english.size(), turkish.size());
-
     // Numbers, product codes, language names, the configuration's own names
     // and the panel's own display line.
     const QRegularExpression stays(
@@ -83,7 +68,6 @@ TEST_F(LanguageTest, TurkishLeavesNoEnglishCaptionAndWritesTheSameFile)
     // Showing never writes: the type list reads back as shown, and the file is the same.
     for (int code = 1; code <= devices::kTypeCount; ++code)
         EXPECT_EQ(devices::codeOfListText(devices::listText(code)), code);
-    EXPECT_TRUE(devices::listText(2).startsWith(u"QF-3010 ") && devices::listText(2).contains(u"duman"));
     EXPECT_EQ(storage::configFileBytes(exampleConfig(20)), file);
 }
 
