@@ -601,6 +601,62 @@
         <source>Stop the transfer?</source>
         <translation>Aktarım durdurulsun mu?</translation>
     </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Gönderiliyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Data...</source>
+        <translation>Veri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Comparing...</source>
+        <translation>Karşılaştırılıyor...</translation>
+    </message>
+    <message>
+        <source>Sending Panel Data...</source>
+        <translation>Panel verileri gönderiliyor...</translation>
+    </message>
+    <message>
+        <source>Sending Completed</source>
+        <translation>Gönderim tamamlandı</translation>
+    </message>
+    <message>
+        <source>Receiving Data Completed</source>
+        <translation>Veri alımı tamamlandı</translation>
+    </message>
+    <message>
+        <source>Comparison Completed</source>
+        <translation>Karşılaştırma tamamlandı</translation>
+    </message>
+    <message>
+        <source>Receiving Zone Numbers...</source>
+        <translation>Bölge numaraları alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Types...</source>
+        <translation>Tipler alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Day Thresholds...</source>
+        <translation>Gündüz eşikleri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Night Thresholds...</source>
+        <translation>Gece eşikleri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Output ByPass Status...</source>
+        <translation>Çıkış gecikme atlama durumları alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Controller Actions...</source>
+        <translation>Kontrol modülü eylemleri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Location Texts...</source>
+        <translation>Mahal metinleri alınıyor...</translation>
+    </message>
 </context>
 <context>
     <name>vaz::PropertyPanel</name>
