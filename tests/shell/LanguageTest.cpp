@@ -51,7 +51,11 @@ protected:
 
 TEST_F(LanguageTest, TurkishLeavesNoEnglishCaptionAndWritesTheSameFile)
 {
+    // Help ▸ Language is for the next start: this run stays English.
+    act("MnLanguage_tr")->trigger();
+    EXPECT_EQ(startLanguage(), "tr");
     const QStringList english = shownTexts();
+    act("MnLanguage_en")->trigger();
     const QByteArray file = storage::configFileBytes(exampleConfig(20));
     ASSERT_TRUE(useLanguage(QStringLiteral("tr")));
     SetUp();  // a new run, its windows built in Turkish
