@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config
           qt6-base-dev libqt6serialport6-dev qt6-svg-dev libgl-dev
           libxlsxwriter-dev libminizip-dev
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core
           dpkg-dev file clang-format)

@@ -1,6 +1,7 @@
 #include "cli/Args.h"
 #include "cli/Commands.h"
 #include "shell/App.h"
+#include "shell/Language.h"
 #include "shell/mcuV.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     // The tool decides itself when a run ends: windows are hidden, not closed,
     // while another one is in use.
     QApplication::setQuitOnLastWindowClosed(false);
+    vaz::useLanguage(vaz::startLanguage());
 
     vaz::App app;
     QObject::connect(&app, &vaz::App::quitRequested, &qapp, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -63,14 +63,14 @@ private:
 CauseEffectMatrix::CauseEffectMatrix(Session &session, QWidget *owner) : QDialog(owner, Qt::Window), session_(session)
 {
     setObjectName(QStringLiteral("CauseEffectMatrix"));
-    setWindowTitle(QStringLiteral("Cause-effect matrix"));
+    setWindowTitle(tr("Cause-effect matrix"));
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("MatrixTable"));
-    table_->setAccessibleName(QStringLiteral("Cause-effect matrix"));
+    table_->setAccessibleName(tr("Cause-effect matrix"));
     table_->setModel(new SheetModel(table_));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
-    table_->horizontalHeader()->setToolTip(QStringLiteral("Click a rule to show it"));
+    table_->horizontalHeader()->setToolTip(tr("Click a rule to show it"));
     connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         if (column < kDeviceColumns)
             return;
@@ -81,14 +81,14 @@ CauseEffectMatrix::CauseEffectMatrix(Session &session, QWidget *owner) : QDialog
     });
 
     auto button = [this](const char *name, const char *caption) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), this);
+        auto *b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
         return b;
     };
-    QPushButton *print = button("MatrixPrint", "&Print…");
-    QPushButton *save = button("MatrixExport", "&Export…");
-    QPushButton *close = button("MatrixClose", "&Close");
+    QPushButton *print = button("MatrixPrint", QT_TR_NOOP("&Print…"));
+    QPushButton *save = button("MatrixExport", QT_TR_NOOP("&Export…"));
+    QPushButton *close = button("MatrixClose", QT_TR_NOOP("&Close"));
     connect(print, &QPushButton::clicked, this, [this] { emit printRequested(printLines(matrix_)); });
     connect(save, &QPushButton::clicked, this, &CauseEffectMatrix::exportRequested);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,14 +4,20 @@
 #include "model/Conversions.h"
 #include "model/NameCheck.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace vaz {
 
 namespace {
 
-const char *const kPanelOutputNames[kPanelOutputs] = {"Sounder 1",  "Sounder 2",   "Sounder 3",  "Sounder 4",
-                                                      "Fire relay", "Alarm relay", "Fault relay"};
+// Shown through QCoreApplication::translate("vaz::RuleLists", ...).
+const char *const kPanelOutputNames[kPanelOutputs] = {
+    QT_TRANSLATE_NOOP("vaz::RuleLists", "Sounder 1"),  QT_TRANSLATE_NOOP("vaz::RuleLists", "Sounder 2"),
+    QT_TRANSLATE_NOOP("vaz::RuleLists", "Sounder 3"),  QT_TRANSLATE_NOOP("vaz::RuleLists", "Sounder 4"),
+    QT_TRANSLATE_NOOP("vaz::RuleLists", "Fire relay"), QT_TRANSLATE_NOOP("vaz::RuleLists", "Alarm relay"),
+    QT_TRANSLATE_NOOP("vaz::RuleLists", "Fault relay")};
 
 QString blanks(int n) { return QString(n, u' '); }
 
@@ -95,7 +101,8 @@ bool markSelected(Config &cfg, const QList<int> &rows, int firstRow, Grid<Int16,
 
 QString panelOutputName(int k)
 {
-    return k >= 0 && k < kPanelOutputs ? QString::fromLatin1(kPanelOutputNames[k]) : QString();
+    return k >= 0 && k < kPanelOutputs ? QCoreApplication::translate("vaz::RuleLists", kPanelOutputNames[k])
+                                       : QString();
 }
 
 QString GirisSatiri(int loop, int address, int zone, int type)
@@ -189,19 +196,19 @@ void KayitlariDuzenle(Config &cfg)
 QString ruleNameProblem(const QString &text)
 {
     if (text.size() > kRuleNameLength)
-        return QStringLiteral("A name holds at most 10 characters.");
+        return QCoreApplication::translate("vaz::RuleLists", "A name holds at most 10 characters.");
     // The panel link takes a leading "}" for its own framing.
     if (text.trimmed().startsWith(u'}'))
-        return QStringLiteral("A name cannot start with }.");
+        return QCoreApplication::translate("vaz::RuleLists", "A name cannot start with }.");
     return nameInputProblem(text);
 }
 
 QString conditionText(int code)
 {
     switch (code) {
-    case kConditionOr: return QStringLiteral("OR");
-    case kConditionCoincidence: return QStringLiteral("Coincidence");
-    case kConditionAnd: return QStringLiteral("AND");
+    case kConditionOr: return QCoreApplication::translate("vaz::RuleLists", "OR");
+    case kConditionCoincidence: return QCoreApplication::translate("vaz::RuleLists", "Coincidence");
+    case kConditionAnd: return QCoreApplication::translate("vaz::RuleLists", "AND");
     default: return QString();
     }
 }

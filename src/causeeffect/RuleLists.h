@@ -4,6 +4,7 @@
 #include "model/Config.h"
 
 #include <QList>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -15,9 +16,11 @@
 namespace vaz {
 
 inline constexpr int kMaxListChoice = 254;
-inline const QString kListLimitMessage = QStringLiteral("Max. 254 inputs/outputs per cause-effect");
-inline const QString kRuleLimitMessage = QStringLiteral("The panel holds at most 200 cause-effect rules.");
-inline const QString kDuplicateNameMessage = QStringLiteral("A cause-effect with this name already exists.");
+// Shown through QCoreApplication::translate("vaz", ...).
+inline constexpr char kListLimitMessage[] = QT_TRANSLATE_NOOP("vaz", "Max. 254 inputs/outputs per cause-effect");
+inline constexpr char kRuleLimitMessage[] = QT_TRANSLATE_NOOP("vaz", "The panel holds at most 200 cause-effect rules.");
+inline constexpr char kDuplicateNameMessage[] =
+    QT_TRANSLATE_NOOP("vaz", "A cause-effect with this name already exists.");
 inline constexpr int kRuleNameLength = 10;
 
 // "Sounder 1" .. "Fault relay" for panel output k = 0..6.

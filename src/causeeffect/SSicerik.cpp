@@ -14,20 +14,20 @@ namespace vaz {
 
 namespace {
 
-const QString kHeading = QStringLiteral("Loop   Address   Zone   Type");
-const QString kDevices = QStringLiteral(" device(s)");
+//: Blanks put each word over its column of the list entries, in DejaVu Sans.
+const char kHeading[] = QT_TRANSLATE_NOOP("vaz::SSicerik", "Loop   Address   Zone   Type");
 
 }  // namespace
 
 SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setObjectName(QStringLiteral("SSicerik"));
-    setWindowTitle(QStringLiteral("Cause-effect configuration"));
+    setWindowTitle(tr("Cause-effect configuration"));
     // The blank runs of the entries assume a blank half as wide as a digit.
     const QFont listFont(QStringLiteral("DejaVu Sans"));
 
     auto frame = [this](const char *caption, const char *objectName) {
-        auto *f = new QGroupBox(QString::fromLatin1(caption), this);
+        auto *f = new QGroupBox(tr(caption), this);
         f->setObjectName(QString::fromLatin1(objectName));
         return f;
     };
@@ -45,14 +45,14 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
         return l;
     };
 
-    QGroupBox *nameFrame = frame("Name", "FrameIsim");
+    QGroupBox *nameFrame = frame(QT_TR_NOOP("Name"), "FrameIsim");
     name_ = list(nameFrame, "SSicerikSira");
     name_->setMaximumHeight(QFontMetrics(listFont).height() * 2);
     condition_ = label(nameFrame, "SSicerikKosul");
     QFont bold = condition_->font();
     bold.setBold(true);
     condition_->setFont(bold);
-    condition_->setAccessibleDescription(QStringLiteral("Condition"));  // the condition stays its name
+    condition_->setAccessibleDescription(tr("Condition"));  // the condition stays its name
     auto *nameLayout = new QHBoxLayout(nameFrame);
     nameLayout->addWidget(name_, 1);
     nameLayout->addWidget(condition_);
@@ -60,24 +60,26 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
     auto side = [&](const char *caption, const char *frameName, const char *listName, const char *headingName,
                     const char *countName, QListWidget **l, QLabel **count) {
         QGroupBox *f = frame(caption, frameName);
-        QLabel *heading = label(f, headingName, kHeading);
+        QLabel *heading = label(f, headingName, tr(kHeading));
         heading->setFont(listFont);
         *l = list(f, listName);
         *count = label(f, countName);
-        (*count)->setAccessibleDescription(QString::fromLatin1(caption) + QStringLiteral(" count"));
+        (*count)->setAccessibleDescription(tr(caption) + tr(" count"));
         auto *v = new QVBoxLayout(f);
         v->addWidget(heading);
         v->addWidget(*l);
         v->addWidget(*count);
         return f;
     };
-    QGroupBox *in = side("Inputs", "FrameGiris", "SSicerikGiris", "Label1", "girisAdet2", &inputs_, &inputCount_);
-    QGroupBox *out = side("Outputs", "FrameCikis", "SSicerikCikis", "Label3", "cikisAdet2", &outputs_, &outputCount_);
+    QGroupBox *in =
+        side(QT_TR_NOOP("Inputs"), "FrameGiris", "SSicerikGiris", "Label1", "girisAdet2", &inputs_, &inputCount_);
+    QGroupBox *out =
+        side(QT_TR_NOOP("Outputs"), "FrameCikis", "SSicerikCikis", "Label3", "cikisAdet2", &outputs_, &outputCount_);
     const int width = QFontMetrics(listFont).horizontalAdvance(GirisSatiri(4, 127, 48, 2)) * 3 / 4;
     inputs_->setMinimumWidth(width);
     outputs_->setMinimumWidth(width);
 
-    auto *close = new QPushButton(QStringLiteral("Close window"), this);
+    auto *close = new QPushButton(tr("Close window"), this);
     close->setObjectName(QStringLiteral("SSicerikKapat"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &SSicerik::reject);
@@ -126,8 +128,8 @@ void SSicerik::SSicerikGoruntule(int r)
     outputs_->clear();
     inputs_->addItems(view.inputs);
     outputs_->addItems(view.outputs);
-    inputCount_->setText(QString::number(inputs_->count()) + kDevices);
-    outputCount_->setText(QString::number(outputs_->count()) + kDevices);
+    inputCount_->setText(QString::number(inputs_->count()) + tr(" device(s)"));
+    outputCount_->setText(QString::number(outputs_->count()) + tr(" device(s)"));
 }
 
 void SSicerik::reject()

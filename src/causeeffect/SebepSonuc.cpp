@@ -6,6 +6,7 @@
 #include "widgets/TextCheck.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,7 +28,8 @@ namespace {
 
 QPushButton *button(QWidget *parent, const char *name, const char *caption)
 {
-    auto *b = new QPushButton(QString::fromLatin1(caption), parent);
+    // Captions come marked with QT_TRANSLATE_NOOP("vaz::SebepSonuc", ...).
+    auto *b = new QPushButton(QCoreApplication::translate("vaz::SebepSonuc", caption), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
@@ -35,7 +37,7 @@ QPushButton *button(QWidget *parent, const char *name, const char *caption)
 
 QGroupBox *countFrame(QWidget *parent, const char *caption, const char *labelName, QLabel **label)
 {
-    auto *frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    auto *frame = new QGroupBox(QCoreApplication::translate("vaz::SebepSonuc", caption), parent);
     *label = new QLabel(frame);
     (*label)->setObjectName(QString::fromLatin1(labelName));
     (*label)->setAccessibleDescription(frame->title().trimmed());  // the count stays its name
@@ -84,20 +86,20 @@ void emptyList(QListWidget *list)
 SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setObjectName(QStringLiteral("SebepSonuc"));
-    setWindowTitle(QStringLiteral("Cause-effect"));
+    setWindowTitle(tr("Cause-effect"));
     // The blank runs of the entries assume a blank half as wide as a digit.
     const QFont listFont(QStringLiteral("DejaVu Sans"));
 
-    auto *nameLabel = new QLabel(QStringLiteral("Name"), this);
+    auto *nameLabel = new QLabel(tr("Name"), this);
     nameLabel->setObjectName(QStringLiteral("LabelIsim"));
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("SSismiText"));
     name_->setMaxLength(kRuleNameLength);
-    name_->setPlaceholderText(QStringLiteral("Max. 10 characters"));
+    name_->setPlaceholderText(tr("Max. 10 characters"));
     nameLabel->setBuddy(name_);
-    ok_ = button(this, "SSonay", "OK");
+    ok_ = button(this, "SSonay", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "OK"));
 
-    auto *conditionFrame = new QGroupBox(QStringLiteral("Condition"), this);
+    auto *conditionFrame = new QGroupBox(tr("Condition"), this);
     conditionFrame->setObjectName(QStringLiteral("FrameKosul"));
     auto *conditionLayout = new QHBoxLayout(conditionFrame);
     condition_ = new QButtonGroup(this);
@@ -105,37 +107,38 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
         const char *name;
         const char *caption;
         int code;
-    } options[] = {{"SSve", "AND", kConditionAnd},
-                   {"SSveya", "OR", kConditionOr},
-                   {"SSikili", "COINCIDENCE", kConditionCoincidence}};
+    } options[] = {{"SSve", QT_TR_NOOP("AND"), kConditionAnd},
+                   {"SSveya", QT_TR_NOOP("OR"), kConditionOr},
+                   {"SSikili", QT_TR_NOOP("COINCIDENCE"), kConditionCoincidence}};
     for (const auto &o : options) {
-        auto *b = new QRadioButton(QString::fromLatin1(o.caption), conditionFrame);
+        auto *b = new QRadioButton(tr(o.caption), conditionFrame);
         b->setObjectName(QString::fromLatin1(o.name));
         condition_->addButton(b, o.code);
         conditionLayout->addWidget(b);
     }
 
-    auto *heading = new QLabel(QStringLiteral("Loop       Address       Zone               Type"), this);
+    //: Blanks put each word over its column of the list entries, in DejaVu Sans.
+    auto *heading = new QLabel(tr("Loop       Address       Zone               Type"), this);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setFont(listFont);
     auto list = [&](const char *objectName, const char *accessible) {
         auto *l = new ChoiceList(this);
         l->setObjectName(QString::fromLatin1(objectName));
-        l->setAccessibleName(QString::fromLatin1(accessible));
+        l->setAccessibleName(tr(accessible));
         l->setSelectionMode(QAbstractItemView::MultiSelection);
         l->setFont(listFont);
         l->setUniformItemSizes(true);
         l->setMinimumSize(QFontMetrics(listFont).horizontalAdvance(GirisSatiri(4, 127, 48, 2)) + 40, 280);
         return l;
     };
-    inputs_ = list("SSliste", "Input devices");
-    outputs_ = list("CikisListe", "Outputs");
+    inputs_ = list("SSliste", QT_TR_NOOP("Input devices"));
+    outputs_ = list("CikisListe", QT_TR_NOOP("Outputs"));
 
-    checkAll_ = button(this, "CheckAll", "Select all");
-    clearAll_ = button(this, "ClearAll", "Clear all");
-    back_ = button(this, "geri", "< Back");
-    forward_ = button(this, "devam", "Forward >");
-    cancel_ = button(this, "iptal", "Cancel");
+    checkAll_ = button(this, "CheckAll", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Select all"));
+    clearAll_ = button(this, "ClearAll", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Clear all"));
+    back_ = button(this, "geri", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "< Back"));
+    forward_ = button(this, "devam", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Forward >"));
+    cancel_ = button(this, "iptal", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Cancel"));
 
     status_ = new QStatusBar(this);
     status_->setObjectName(QStringLiteral("StatusBar1"));
@@ -155,8 +158,10 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
     counts->addWidget(checkAll_);
     counts->addWidget(clearAll_);
     counts->addStretch();
-    counts->addWidget(countFrame(this, "Input count ", "girisAdet", &inputCount_));
-    counts->addWidget(countFrame(this, "Output count ", "cikisAdet", &outputCount_));
+    counts->addWidget(
+        countFrame(this, QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Input count "), "girisAdet", &inputCount_));
+    counts->addWidget(
+        countFrame(this, QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Output count "), "cikisAdet", &outputCount_));
     auto *steps = new QHBoxLayout;
     steps->addStretch();
     steps->addWidget(back_);
@@ -237,13 +242,13 @@ void SebepSonuc::SSonay_Click()
     const QString name = name_->text().trimmed();
     // Names pick rules in the tree and the lookup, so a second one would hide the first.
     if (!name.isEmpty() && SSbul(cfg, name) != 0) {
-        session_.messages().message(kDuplicateNameMessage);
+        session_.messages().message(QCoreApplication::translate("vaz", kDuplicateNameMessage));
         name_->setFocus();
         name_->selectAll();
         return;
     }
     if (cfg.SSsayisi >= kMaxRules) {
-        session_.messages().message(kRuleLimitMessage);
+        session_.messages().message(QCoreApplication::translate("vaz", kRuleLimitMessage));
         return;
     }
     cfg.SSyeniIsim = name;
@@ -266,7 +271,7 @@ void SebepSonuc::SSliste_Click(bool limitToldAlready)
     if (click.showCount)
         inputCount_->setText(QString::number(rows.size()));
     if (click.overLimit && !limitToldAlready)
-        session_.messages().message(kListLimitMessage);
+        session_.messages().message(QCoreApplication::translate("vaz", kListLimitMessage));
     if (cfg.GirisSecildi == 0) {
         cfg.GirisSecimSayisi = 0;
         SecimiSil();
@@ -280,7 +285,7 @@ void SebepSonuc::CikisListe_Click(bool limitToldAlready)
     const ListClick click = CikisListeSecimi(session_.config(), rows);
     outputCount_->setText(QString::number(rows.size()));
     if (click.overLimit && !limitToldAlready)
-        session_.messages().message(kListLimitMessage);
+        session_.messages().message(QCoreApplication::translate("vaz", kListLimitMessage));
     forward_->setEnabled(click.forward);
 }
 
@@ -340,7 +345,7 @@ void SebepSonuc::CheckAll_Click()
                                        QItemSelectionModel::Select);
     }
     if (all.overLimit)
-        session_.messages().message(kListLimitMessage);
+        session_.messages().message(QCoreApplication::translate("vaz", kListLimitMessage));
     session_.config().SeciliSayisi = 0;
     listClicked(list, all.overLimit);
 }

@@ -34,26 +34,25 @@ KarsilastirmaSonucu::KarsilastirmaSonucu(Messages &messages, FileDialogs &dialog
     : QDialog(owner), messages_(messages), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("KarsilastirmaSonucu"));
-    setWindowTitle(QStringLiteral("Compare with panel"));
+    setWindowTitle(tr("Compare with panel"));
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("KarsilastirmaOzeti"));
 
     table_ = new QTableWidget(0, 4, this);
     table_->setObjectName(QStringLiteral("FarkListesi"));
-    table_->setAccessibleName(QStringLiteral("Differences"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Where"), QStringLiteral("Field"), QStringLiteral("In the tool"),
-                                       QStringLiteral("In the panel")});
+    table_->setAccessibleName(tr("Differences"));
+    table_->setHorizontalHeaderLabels({tr("Where"), tr("Field"), tr("In the tool"), tr("In the panel")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     summary_->setBuddy(table_);
 
-    save_ = new QPushButton(QStringLiteral("&Save as CSV..."), this);
+    save_ = new QPushButton(tr("&Save as CSV..."), this);
     save_->setObjectName(QStringLiteral("FarkKaydet"));
     connect(save_, &QPushButton::clicked, this, &KarsilastirmaSonucu::FarkKaydet_Click);
-    auto *close = new QPushButton(QStringLiteral("&Close"), this);
+    auto *close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("KarsilastirmaKapat"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
@@ -84,8 +83,8 @@ void KarsilastirmaSonucu::showDifferences(const QList<comm::FieldDifference> &ro
     table_->resizeColumnsToContents();
     table_->setVisible(!rows.isEmpty());
     save_->setEnabled(!rows.isEmpty());
-    summary_->setText(
-        rows.isEmpty() ? kSame : QStringLiteral("%1 field(s) differ between the tool and the panel.").arg(rows.size()));
+    summary_->setText(rows.isEmpty() ? kSame
+                                     : tr("%1 field(s) differ between the tool and the panel.").arg(rows.size()));
     show();
     raise();
     activateWindow();
@@ -93,12 +92,12 @@ void KarsilastirmaSonucu::showDifferences(const QList<comm::FieldDifference> &ro
 
 void KarsilastirmaSonucu::FarkKaydet_Click()
 {
-    const QString path = dialogs_.saveFileName(QStringLiteral("Save differences"), QStringLiteral("*.csv"));
+    const QString path = dialogs_.saveFileName(tr("Save differences"), QStringLiteral("*.csv"));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(comm::differencesCsv(rows_)) < 0 || !file.commit())
-        messages_.message(QStringLiteral("The file %1 could not be written: %2").arg(path, file.errorString()));
+        messages_.message(tr("The file %1 could not be written: %2").arg(path, file.errorString()));
 }
 
 }  // namespace vaz

@@ -42,9 +42,9 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, const comm::PortList
     : QDialog(owner), session_(session), portHolder_(std::move(portHolder)), lister_(lister)
 {
     setObjectName(QStringLiteral("PortAyar"));
-    setWindowTitle(QStringLiteral("Communication"));
+    setWindowTitle(tr("Communication"));
 
-    auto *frame = new QGroupBox(QStringLiteral("Port"), this);
+    auto *frame = new QGroupBox(tr("Port"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *column = new QVBoxLayout(frame);
     group_ = new QButtonGroup(this);
@@ -81,8 +81,8 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, const comm::PortList
 
     auto *label = new QLabel(QStringLiteral("COM1"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    auto *ok = pictureButton(this, "OptComTamam", QStringLiteral("OK"), "ok");
-    auto *cancel = pictureButton(this, "OptComIptal", QStringLiteral("Cancel"), "cancel");
+    auto *ok = pictureButton(this, "OptComTamam", tr("OK"), "ok");
+    auto *cancel = pictureButton(this, "OptComIptal", tr("Cancel"), "cancel");
     connect(ok, &QToolButton::clicked, this, &PortAyar::OptComTamam_Click);
     connect(cancel, &QToolButton::clicked, this, &PortAyar::OptComIptal_Click);
 

@@ -1,5 +1,7 @@
 #include "PreUploadCheck.h"
 
+#include <QCoreApplication>
+
 #include "causeeffect/Rules.h"
 #include "devices/DeviceCatalog.h"
 #include "model/Conversions.h"
@@ -36,36 +38,40 @@ void deviceFindings(const Installation &inst, int loop, QList<Finding> &out)
             continue;
         const QString where = devicePlace(loop, a);
         if (inst.BolgeNo(loop, a) == 0)
-            out.append({where, QStringLiteral("has no zone")});
+            out.append({where, QCoreApplication::translate("vaz::PreUploadCheck", "has no zone")});
         if (devices::outputEventApplies(type) && inst.CikisYangin(loop, a) == 0 && inst.CikisHata(loop, a) == 0)
-            out.append({where, QStringLiteral("is an output module with no output event")});
+            out.append({where, QCoreApplication::translate("vaz::PreUploadCheck",
+                                                           "is an output module with no output event")});
         if (written(a) == shown(a))
             continue;
         const QList<int> &same = byShown.value(shown(a));
         const auto other = std::find_if(same.begin(), same.end(), [&](int b) { return written(b) != written(a); });
         if (other != same.end())
-            out.append({where, QStringLiteral("location \"%1\" becomes \"%2\" on the panel, like %3")
+            out.append({where, QCoreApplication::translate("vaz::PreUploadCheck",
+                                                           "location \"%1\" becomes \"%2\" on the panel, like %3")
                                    .arg(written(a), shown(a), devicePlace(loop, *other))});
     }
 }
 
 void ruleFindings(const Installation &inst, int r, QList<Finding> &out)
 {
-    const QString where = QStringLiteral("Cause-effect %1 '%2'").arg(QString::number(r), inst.SSismi(r));
+    const QString where = QCoreApplication::translate("vaz::PreUploadCheck", "Cause-effect %1 '%2'")
+                              .arg(QString::number(r), inst.SSismi(r));
     auto add = [&](const QString &text) { out.append({where, text}); };
 
     const QList<ListItem> inputs = DizidenListeyeCevir(inst.SSgirisler(r));
     const QList<ListItem> outputs = DizidenListeyeCevir(inst.SScikislar(r));
     if (inputs.isEmpty())
-        add(QStringLiteral("has no inputs"));
+        add(QCoreApplication::translate("vaz::PreUploadCheck", "has no inputs"));
     if (outputs.isEmpty())
-        add(QStringLiteral("has no outputs"));
+        add(QCoreApplication::translate("vaz::PreUploadCheck", "has no outputs"));
     const int condition = inst.SSkosul(r);
     if (condition < kConditionOr || condition > kConditionAnd)
-        add(QStringLiteral("has no condition (code %1)").arg(condition));
+        add(QCoreApplication::translate("vaz::PreUploadCheck", "has no condition (code %1)").arg(condition));
     else if (condition != kConditionOr && inputs.size() == 1)
-        add(QStringLiteral("%1 needs two inputs or more")
-                .arg(condition == kConditionAnd ? QStringLiteral("AND") : QStringLiteral("COINCIDENCE")));
+        add(QCoreApplication::translate("vaz::PreUploadCheck", "%1 needs two inputs or more")
+                .arg(condition == kConditionAnd ? QCoreApplication::translate("vaz::PreUploadCheck", "AND")
+                                                : QCoreApplication::translate("vaz::PreUploadCheck", "COINCIDENCE")));
 
     QSet<QString> named;
     for (const ListItem &item : inputs + outputs) {
@@ -74,16 +80,16 @@ void ruleFindings(const Installation &inst, int r, QList<Finding> &out)
         if (holdsDevice(inst, item.loop, item.address))
             continue;
         // Digits as written: an item outside the loops still has to be named.
-        const QString missing = QStringLiteral("Loop %1 address %2")
+        const QString missing = QCoreApplication::translate("vaz", "Loop %1 address %2")
                                     .arg(item.loopDigits, item.addressDigits.rightJustified(3, QLatin1Char('0')));
         if (!named.contains(missing))
-            add(QStringLiteral("names %1, which holds no device").arg(missing));
+            add(QCoreApplication::translate("vaz::PreUploadCheck", "names %1, which holds no device").arg(missing));
         named.insert(missing);
     }
 
     for (int s = 1; s < r; ++s)
         if (inst.SSismi(s) == inst.SSismi(r)) {
-            add(QStringLiteral("has the same name as cause-effect %1").arg(s));
+            add(QCoreApplication::translate("vaz::PreUploadCheck", "has the same name as cause-effect %1").arg(s));
             break;
         }
 }

@@ -7,6 +7,7 @@
 #include "model/Session.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,12 +18,39 @@
 
 namespace vaz {
 
+namespace {
+
+// The engine's captions and statuses, kept by it as they are and shown translated.
+[[maybe_unused]] const char *const kEngineTexts[] = {
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Sending..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Data..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Comparing..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Sending Panel Data..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Sending Completed"),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Data Completed"),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Comparison Completed"),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Zone Numbers..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Types..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Day Thresholds..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Night Thresholds..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Output ByPass Status..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Controller Actions..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Location Texts..."),
+};
+
+QString shown(const QString &engineText)
+{
+    return QCoreApplication::translate("vaz::ProgBarIslem", engineText.toUtf8().constData());
+}
+
+}  // namespace
+
 ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> port, QWidget *owner)
     : QDialog(owner), session_(session), port_(std::move(port))
 {
     setObjectName(QStringLiteral("ProgBarIslem"));
     link_ = new comm::PanelLink(session_.config(), *port_, session_.messages(), this);
-    setWindowTitle(link_->caption());
+    setWindowTitle(shown(link_->caption()));
 
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -32,11 +60,11 @@ ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> por
     bar_->setRange(0, kRecords);
     bar_->setValue(0);
     bar_->setTextVisible(false);
-    bar_->setAccessibleName(QStringLiteral("Progress"));
+    bar_->setAccessibleName(tr("Progress"));
     bar_->setMinimumWidth(360);
-    ok_ = new QPushButton(QStringLiteral("OK"), frame);
+    ok_ = new QPushButton(tr("OK"), frame);
     ok_->setObjectName(QStringLiteral("GonderimOK"));
-    stop_ = new QPushButton(QStringLiteral("Stop"), frame);
+    stop_ = new QPushButton(tr("Stop"), frame);
     stop_->setObjectName(QStringLiteral("GonderimDur"));
     stop_->setEnabled(false);
     auto *buttons = new QHBoxLayout;
@@ -51,7 +79,7 @@ ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> por
     statusBar->setObjectName(QStringLiteral("GondermeDurumu"));
     statusBar->setSizeGripEnabled(false);
     // A label, not a status message: hovering a control must not wipe it.
-    status_ = new QLabel(link_->statusText(), statusBar);
+    status_ = new QLabel(shown(link_->statusText()), statusBar);
     status_->setObjectName(QStringLiteral("Panel1"));
     statusBar->addWidget(status_, 1);
 
@@ -59,8 +87,8 @@ ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> por
     layout->addWidget(frame);
     layout->addWidget(statusBar);
 
-    connect(link_, &comm::PanelLink::captionChanged, this, &QWidget::setWindowTitle);
-    connect(link_, &comm::PanelLink::statusChanged, status_, &QLabel::setText);
+    connect(link_, &comm::PanelLink::captionChanged, this, [this](const QString &t) { setWindowTitle(shown(t)); });
+    connect(link_, &comm::PanelLink::statusChanged, status_, [this](const QString &t) { status_->setText(shown(t)); });
     connect(link_, &comm::PanelLink::progressChanged, bar_, &QProgressBar::setValue);
     connect(link_, &comm::PanelLink::progressBarShown, bar_, &QWidget::show);
     connect(link_, &comm::PanelLink::okEnabledChanged, ok_, &QWidget::setEnabled);
@@ -103,7 +131,7 @@ void ProgBarIslem::transferEnded(bool ok)
 {
     stop_->setEnabled(false);
     if (stopped_)
-        status_->setText(QStringLiteral("Transfer stopped"));
+        status_->setText(tr("Transfer stopped"));
     if (compare_ && ok) {
         const Config &cfg = session_.config();
         emit compared(comm::compareDownload(comm::expectedDownload(cfg),
@@ -144,7 +172,7 @@ void ProgBarIslem::closeEvent(QCloseEvent *event)
         Form_Unload();
         return;
     }
-    if (session_.messages().yesNo(QStringLiteral("Stop the transfer?"), QStringLiteral("Stop")) == Answer::Yes)
+    if (session_.messages().yesNo(tr("Stop the transfer?"), tr("Stop")) == Answer::Yes)
         Stop_Click();
 }
 

@@ -5,6 +5,7 @@
 #include "widgets/Named.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,20 +31,20 @@ AddRangeDialog::AddRangeDialog(const Installation &inst, int loop, QWidget *pare
     : QDialog(parent), inst_(inst), loop_(loop)
 {
     setObjectName(QStringLiteral("AddRangeDialog"));
-    setWindowTitle(QStringLiteral("Add range to Loop %1").arg(loop));
+    setWindowTitle(tr("Add range to Loop %1").arg(loop));
 
     from_ = addressBox("RangeFrom", "From address", this);
     to_ = addressBox("RangeTo", "To address", this);
     type_ = named(new QComboBox(this), "RangeType", "Device type");
     QStringList types = devices::typeListItems();
-    types.removeAll(devices::kPlaceholderText);
+    types.removeAll(QCoreApplication::translate("vaz::devices", devices::kPlaceholderText));
     type_->addItems(types);
     zone_ = named(new QComboBox(this), "RangeZone", "Zone");
     for (int z = 1; z <= kZones; ++z)
         zone_->addItem(QString::number(z));
     pattern_ = named(new QLineEdit(this), "RangePattern", "Location pattern");
-    pattern_->setPlaceholderText(QStringLiteral("Floor 2 Room {i}"));
-    pattern_->setToolTip(QStringLiteral("{n}: the address, {i}: 1, 2, 3... for the devices added"));
+    pattern_->setPlaceholderText(tr("Floor 2 Room {i}"));
+    pattern_->setToolTip(tr("{n}: the address, {i}: 1, 2, 3... for the devices added"));
     count_ = named(new QLabel(this), "RangeCount", "Devices to add");
     taken_ = named(new QLabel(this), "RangeTaken", "Taken addresses");
     taken_->setWordWrap(true);
@@ -51,20 +52,20 @@ AddRangeDialog::AddRangeDialog(const Installation &inst, int loop, QWidget *pare
     problem_->setWordWrap(true);
     problem_->setStyleSheet(QStringLiteral("color: #b00020"));
 
-    ok_ = named(new QPushButton(QStringLiteral("OK"), this), "RangeOK", "OK");
+    ok_ = named(new QPushButton(tr("OK"), this), "RangeOK", "OK");
     ok_->setDefault(true);
-    auto *cancel = named(new QPushButton(QStringLiteral("Cancel"), this), "RangeCancel", "Cancel");
+    auto *cancel = named(new QPushButton(tr("Cancel"), this), "RangeCancel", "Cancel");
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok_);
     buttons->addWidget(cancel);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("From address"), from_);
-    form->addRow(QStringLiteral("To address"), to_);
-    form->addRow(QStringLiteral("Device type"), type_);
-    form->addRow(QStringLiteral("Zone"), zone_);
-    form->addRow(QStringLiteral("Location"), pattern_);
+    form->addRow(tr("From address"), from_);
+    form->addRow(tr("To address"), to_);
+    form->addRow(tr("Device type"), type_);
+    form->addRow(tr("Zone"), zone_);
+    form->addRow(tr("Location"), pattern_);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(count_);
@@ -93,13 +94,11 @@ void AddRangeDialog::showPlan()
 {
     const RangePlan p = plan();
     const auto n = p.addresses.size();
-    count_->setText(n == 1 ? QStringLiteral("1 device will be added.")
-                           : QStringLiteral("%1 devices will be added.").arg(n));
+    count_->setText(n == 1 ? tr("1 device will be added.") : tr("%1 devices will be added.").arg(n));
     QStringList labels;
     for (int A : p.taken)
         labels << deviceLabel(A);
-    taken_->setText(labels.isEmpty() ? QString()
-                                     : QStringLiteral("Taken, skipped: %1").arg(labels.join(QStringLiteral(", "))));
+    taken_->setText(labels.isEmpty() ? QString() : tr("Taken, skipped: %1").arg(labels.join(QStringLiteral(", "))));
     problem_->setText(p.problem);
     ok_->setEnabled(p.canAdd());
 }

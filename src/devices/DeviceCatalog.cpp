@@ -18,16 +18,24 @@ struct Entry {
 
 // Indexed by code - 1.
 const std::array<Entry, kTypeCount> kTable{{
-    {"QF-1010 Manual call point", 0, "Manual call point", "MCP               ", Group::Detector, 3, 0},
-    {"QF-3010 Photo-electric smoke detector", 1, "Photo-elec. smoke det.", "Photo-elec. smoke det.", Group::Detector, 4,
-     3},
-    {"QF-3020 Ionisation smoke detector", 2, "Ionis. smoke det.", "Ionis. smoke det.", Group::Detector, 4, 2},
-    {"QF-3030 Heat detector", 3, "Heat det.", "Heat det.       ", Group::Detector, 5, 1},
-    {"QF-5010 Relay controller", 5, "Relay controller", "Relay controller", Group::OutputModule, 6, 4},
-    {"QF-5020 Switch monitor", 6, "Switch mon.", "Switch mon.       ", Group::InputModule, 7, 5},
-    {"QF-5040 Zone monitor", 8, "Zone mon.", "Zone mon.       ", Group::InputModule, 9, 7},
-    {"QF-5030 Sounder controller", 7, "Sounder controller", "Sounder controller", Group::OutputModule, 8, 6},
-    {"QF-3040 Multisensor", 4, "Multisensor", "Multisensor       ", Group::Detector, 10, 8},
+    {QT_TRANSLATE_NOOP("vaz::devices", "QF-1010 Manual call point"), 0,
+     QT_TRANSLATE_NOOP("vaz::devices", "Manual call point"), "MCP               ", Group::Detector, 3, 0},
+    {QT_TRANSLATE_NOOP("vaz::devices", "QF-3010 Photo-electric smoke detector"), 1,
+     QT_TRANSLATE_NOOP("vaz::devices", "Photo-elec. smoke det."), "Photo-elec. smoke det.", Group::Detector, 4, 3},
+    {QT_TRANSLATE_NOOP("vaz::devices", "QF-3020 Ionisation smoke detector"), 2,
+     QT_TRANSLATE_NOOP("vaz::devices", "Ionis. smoke det."), "Ionis. smoke det.", Group::Detector, 4, 2},
+    {QT_TRANSLATE_NOOP("vaz::devices", "QF-3030 Heat detector"), 3, QT_TRANSLATE_NOOP("vaz::devices", "Heat det."),
+     "Heat det.       ", Group::Detector, 5, 1},
+    {QT_TRANSLATE_NOOP("vaz::devices", "QF-5010 Relay controller"), 5,
+     QT_TRANSLATE_NOOP("vaz::devices", "Relay controller"), "Relay controller", Group::OutputModule, 6, 4},
+    {QT_TRANSLATE_NOOP("vaz::devices", "QF-5020 Switch monitor"), 6, QT_TRANSLATE_NOOP("vaz::devices", "Switch mon."),
+     "Switch mon.       ", Group::InputModule, 7, 5},
+    {QT_TRANSLATE_NOOP("vaz::devices", "QF-5040 Zone monitor"), 8, QT_TRANSLATE_NOOP("vaz::devices", "Zone mon."),
+     "Zone mon.       ", Group::InputModule, 9, 7},
+    {QT_TRANSLATE_NOOP("vaz::devices", "QF-5030 Sounder controller"), 7,
+     QT_TRANSLATE_NOOP("vaz::devices", "Sounder controller"), "Sounder controller", Group::OutputModule, 8, 6},
+    {QT_TRANSLATE_NOOP("vaz::devices", "QF-3040 Multisensor"), 4, QT_TRANSLATE_NOOP("vaz::devices", "Multisensor"),
+     "Multisensor       ", Group::Detector, 10, 8},
 }};
 
 const Entry *entry(long long code) { return isValidCode(code) ? &kTable[static_cast<std::size_t>(code - 1)] : nullptr; }
@@ -54,13 +62,13 @@ std::optional<int> codeOfListPosition(long long position)
 QString listText(long long code)
 {
     const Entry *e = entry(code);
-    return e ? QString::fromLatin1(e->listText) : QString();
+    return e ? QCoreApplication::translate("vaz::devices", e->listText) : QString();
 }
 
 QString shortName(long long code)
 {
     const Entry *e = entry(code);
-    return e ? QString::fromLatin1(e->shortName) : QString();
+    return e ? QCoreApplication::translate("vaz::devices", e->shortName) : QString();
 }
 
 QString reportName(long long code)
@@ -106,15 +114,15 @@ QStringList typeListItems()
     QStringList items;
     for (int pos = 0; pos < kPlaceholderPosition; ++pos)
         items << listText(*codeOfListPosition(pos));
-    items << kPlaceholderText;
+    items << QCoreApplication::translate("vaz::devices", kPlaceholderText);
     return items;
 }
 
 std::optional<int> codeOfListText(const QString &text)
 {
-    for (std::size_t i = 0; i < kTable.size(); ++i)
-        if (text == QLatin1String(kTable[i].listText))
-            return static_cast<int>(i + 1);
+    for (int code = 1; code <= kTypeCount; ++code)
+        if (text == listText(code))
+            return code;
     return std::nullopt;
 }
 

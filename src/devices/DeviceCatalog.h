@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,14 +14,16 @@ enum class Group { None, Detector, InputModule, OutputModule };
 
 inline constexpr int kTypeCount = 9;
 inline constexpr int kPlaceholderPosition = 9;
-inline const QString kPlaceholderText = QStringLiteral("Select device type...");
+// Shown through QCoreApplication::translate("vaz::devices", ...), as every text here.
+inline constexpr char kPlaceholderText[] = QT_TRANSLATE_NOOP("vaz::devices", "Select device type...");
 
 bool isValidCode(long long code);
 
 std::optional<int> listPosition(long long code);
 std::optional<int> codeOfListPosition(long long position);
 
-// Empty for a code outside 1..9.
+// Empty for a code outside 1..9. The list and short names are shown translated;
+// the report names are not.
 QString listText(long long code);
 QString shortName(long long code);
 QString reportName(long long code);
@@ -42,7 +45,7 @@ bool isRuleOutput(long long code);
 // The items of the type list in position order, the placeholder last.
 QStringList typeListItems();
 
-// Code of a type-list item text, compared exactly; nothing for the placeholder
+// Code of a type-list item text as shown, compared exactly; nothing for the placeholder
 // or any other text.
 std::optional<int> codeOfListText(const QString &text);
 

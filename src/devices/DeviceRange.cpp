@@ -1,5 +1,7 @@
 #include "DeviceRange.h"
 
+#include <QCoreApplication>
+
 #include "DeviceCatalog.h"
 #include "model/Conversions.h"
 #include "model/NameCheck.h"
@@ -18,13 +20,13 @@ RangePlan planRange(const Installation &inst, int loop, int from, int to, int ty
     if (from > to)
         std::swap(from, to);
     if (loop < 1 || loop > kLoops)
-        plan.problem = QStringLiteral("Choose a loop.");
+        plan.problem = QCoreApplication::translate("vaz::DeviceRange", "Choose a loop.");
     else if (from < 1 || to > kAddresses)
-        plan.problem = QStringLiteral("Addresses run from 1 to %1.").arg(kAddresses);
+        plan.problem = QCoreApplication::translate("vaz::DeviceRange", "Addresses run from 1 to %1.").arg(kAddresses);
     else if (!devices::isValidCode(type))
-        plan.problem = QStringLiteral("Choose a device type.");
+        plan.problem = QCoreApplication::translate("vaz::DeviceRange", "Choose a device type.");
     else if (zone < 1 || zone > kZones)
-        plan.problem = QStringLiteral("Zones run from 1 to %1.").arg(kZones);
+        plan.problem = QCoreApplication::translate("vaz::DeviceRange", "Zones run from 1 to %1.").arg(kZones);
     if (!plan.problem.isEmpty())
         return plan;
 
@@ -40,7 +42,8 @@ RangePlan planRange(const Installation &inst, int loop, int from, int to, int ty
         // The first refusal is enough to correct the pattern.
         if (plan.problem.isEmpty())
             if (const QString why = nameInputProblem(location); !why.isEmpty())
-                plan.problem = QStringLiteral("Address %1: %2").arg(deviceLabel(A), why);
+                plan.problem =
+                    QCoreApplication::translate("vaz::DeviceRange", "Address %1: %2").arg(deviceLabel(A), why);
         plan.locations << location;
     }
     return plan;

@@ -41,10 +41,11 @@ namespace vaz {
 
 namespace {
 
-const QString kCauseEffect = QStringLiteral("Cause-effect");
+// Node texts the tree compares by: shown translated, the same all run long.
+QString causeEffectText() { return QCoreApplication::translate("vaz::Fcihazverileri", "Cause-effect"); }
 const QString kCauseEffectKey = QStringLiteral("TVcf");
 
-QString loopText(int loop) { return QStringLiteral("Loop %1").arg(loop); }
+QString loopText(int loop) { return QCoreApplication::translate("vaz::Fcihazverileri", "Loop %1").arg(loop); }
 
 // A node click runs once per click: on the press when it moves the selection,
 // on the release when the node was already selected. The right button leaves
@@ -84,21 +85,21 @@ protected:
 Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(owner, Qt::Window), session_(session)
 {
     setObjectName(QStringLiteral("Fcihazverileri"));
-    setWindowTitle(QStringLiteral("Device configuration"));
+    setWindowTitle(tr("Device configuration"));
     setWindowIcon(devices::nodeIcon(1));
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("MnDeviceEdit"));
     undo_ = addUndoActions(
         edit, "MnDevice", [this] { emit undoRequested(); }, [this] { emit redoRequested(); });
     edit->addSeparator();
-    copy_ = edit->addAction(QStringLiteral("&Copy"));
+    copy_ = edit->addAction(tr("&Copy"));
     copy_->setObjectName(QStringLiteral("MnDeviceCopy"));
     copy_->setShortcut(QKeySequence::Copy);
-    paste_ = edit->addAction(QStringLiteral("&Paste"));
+    paste_ = edit->addAction(tr("&Paste"));
     paste_->setObjectName(QStringLiteral("MnDevicePaste"));
     paste_->setShortcut(QKeySequence::Paste);
-    QAction *selectLoopAction = edit->addAction(QStringLiteral("Select all in &loop"));
+    QAction *selectLoopAction = edit->addAction(tr("Select all in &loop"));
     selectLoopAction->setObjectName(QStringLiteral("MnSelectLoop"));
     connect(selectLoopAction, &QAction::triggered, this, [this] { command([this] { selectLoop(); }); });
     for (QAction *a : {copy_, paste_}) {
@@ -108,19 +109,19 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     connect(copy_, &QAction::triggered, this, [this] { command([this] { copySelected(); }); });
     connect(paste_, &QAction::triggered, this, [this] { command([this] { pasteCopies(); }); });
 
-    auto *bar = addToolBar(QStringLiteral("Toolbar3"));
+    auto *bar = addToolBar(tr("Toolbar3"));
     bar->setObjectName(QStringLiteral("Toolbar3"));
     bar->setMovable(false);
     bar->setIconSize(QSize(28, 28));
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    addToolButton(bar, "BtYeniCihaz", "New device", "new-device");
-    addToolButton(bar, "BtAddRange", "Add range...", "add-range");
-    addToolButton(bar, "BtEditCihaz", "Edit device", "edit");
-    addToolButton(bar, "BtCihazOnay", "Save", "save");
-    addToolButton(bar, "BtCihazIptal", "Cancel", "cancel");
-    addToolButton(bar, "BtCihazSil", "Detele", "delete");
-    addToolButton(bar, "BtCihazYardim", "Help", "help");
-    addToolButton(bar, "BtCihazCikis", "Exit", "exit");
+    addToolButton(bar, "BtYeniCihaz", QT_TRANSLATE_NOOP("vaz::ToolButton", "New device"), "new-device");
+    addToolButton(bar, "BtAddRange", QT_TRANSLATE_NOOP("vaz::ToolButton", "Add range..."), "add-range");
+    addToolButton(bar, "BtEditCihaz", QT_TRANSLATE_NOOP("vaz::ToolButton", "Edit device"), "edit");
+    addToolButton(bar, "BtCihazOnay", QT_TRANSLATE_NOOP("vaz::ToolButton", "Save"), "save");
+    addToolButton(bar, "BtCihazIptal", QT_TRANSLATE_NOOP("vaz::ToolButton", "Cancel"), "cancel");
+    addToolButton(bar, "BtCihazSil", QT_TRANSLATE_NOOP("vaz::ToolButton", "Detele"), "delete");
+    addToolButton(bar, "BtCihazYardim", QT_TRANSLATE_NOOP("vaz::ToolButton", "Help"), "help");
+    addToolButton(bar, "BtCihazCikis", QT_TRANSLATE_NOOP("vaz::ToolButton", "Exit"), "exit");
     connect(bar, &QToolBar::actionTriggered, this, [this](QAction *a) { command([&] { Toolbar3_ButtonClick(a); }); });
     // The text box keeps Delete and Return for itself; during entry Delete device is off anyway.
     const struct {
@@ -144,7 +145,7 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
             editButton->trigger();
     };
     tree_->setObjectName(QStringLiteral("CihVerTreeView"));
-    tree_->setAccessibleName(QStringLiteral("Devices"));
+    tree_->setAccessibleName(tr("Devices"));
     tree_->setHeaderHidden(true);
     // The label stays the node's text, which every command reads as the
     // address; a type code no type stands for is named beside it.
@@ -177,10 +178,10 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("popup"));
-    QAction *show = popup_->addAction(QStringLiteral("Show"));
+    QAction *show = popup_->addAction(tr("Show"));
     show->setObjectName(QStringLiteral("MnSSicerik"));
     popup_->addSeparator()->setObjectName(QStringLiteral("kesme"));
-    QAction *del = popup_->addAction(QStringLiteral("Delete"));
+    QAction *del = popup_->addAction(tr("Delete"));
     del->setObjectName(QStringLiteral("SSsil"));
     connect(show, &QAction::triggered, this, [this] { command([this] { MnSSicerik_Click(); }); });
     connect(del, &QAction::triggered, this, [this] { command([this] { SSsil_Click(); }); });
@@ -194,15 +195,15 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
 
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("TreeFilter"));
-    filter_->setPlaceholderText(QStringLiteral("Address, type, Z3 or location"));
+    filter_->setPlaceholderText(tr("Address, type, Z3 or location"));
     filter_->setClearButtonEnabled(true);
-    auto *filterLabel = new QLabel(QStringLiteral("&Filter:"), this);
+    auto *filterLabel = new QLabel(tr("&Filter:"), this);
     filterLabel->setBuddy(filter_);
     connect(filter_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
 
     zoneTree_ = new QTreeWidget(this);
     zoneTree_->setObjectName(QStringLiteral("ZoneTree"));
-    zoneTree_->setAccessibleName(QStringLiteral("Devices by zone"));
+    zoneTree_->setAccessibleName(tr("Devices by zone"));
     zoneTree_->setHeaderHidden(true);
     zoneTree_->setColumnCount(2);
     zoneTree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -221,8 +222,8 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     });
     views_ = new QTabWidget(this);
     views_->setObjectName(QStringLiteral("DeviceViews"));
-    views_->addTab(tree_, QStringLiteral("&Loops"));
-    views_->addTab(zoneTree_, QStringLiteral("By &zone"));
+    views_->addTab(tree_, tr("&Loops"));
+    views_->addTab(zoneTree_, tr("By &zone"));
     connect(views_, &QTabWidget::currentChanged, this, [this] {
         if (views_->currentWidget() == zoneTree_)
             buildZoneView();
@@ -398,7 +399,7 @@ void Fcihazverileri::addDeviceNode(int L, int A, int type)
 void Fcihazverileri::showType(QTreeWidgetItem *node, int type)
 {
     node->setIcon(0, devices::typeIcon(type));
-    const QString unknown = devices::isValidCode(type) ? QString() : QStringLiteral("Unknown type %1").arg(type);
+    const QString unknown = devices::isValidCode(type) ? QString() : tr("Unknown type %1").arg(type);
     node->setToolTip(0, unknown);
     node->setToolTip(1, unknown);
     describe(node, type);
@@ -457,7 +458,7 @@ void Fcihazverileri::buildZoneView()
             if (z < 1 || z > kZones)
                 continue;
             if (!zones[z]) {
-                zones[z] = new QTreeWidgetItem(QStringList{QStringLiteral("Zone %1").arg(z)});
+                zones[z] = new QTreeWidgetItem(QStringList{tr("Zone %1").arg(z)});
                 zones[z]->setIcon(0, devices::nodeIcon(2));
             }
             auto *item =
@@ -518,7 +519,7 @@ void Fcihazverileri::Form_Load()
         c.Cevrim3Eklendi = 1;
     if (c.CevrimSayisi == 4)
         c.Cevrim4Eklendi = 1;
-    causeEffectNode_ = addNode(panelNode_, kCauseEffectKey, kCauseEffect, 11);
+    causeEffectNode_ = addNode(panelNode_, kCauseEffectKey, causeEffectText(), 11);
     // Everything after this point sorts into the branches.
     panelNode_->setExpanded(true);
     verileriYukle();
@@ -573,7 +574,7 @@ void Fcihazverileri::CihVerTreeView_NodeClick(QTreeWidgetItem *node)
             enable({"BtYeniCihaz"}, true);
         }
     }
-    if (!loop && (branch == panelNode_->text(0) || branch == kCauseEffect)) {
+    if (!loop && (branch == panelNode_->text(0) || branch == causeEffectText())) {
         c.SeciliCevrim = 0;
         enable({"BtEditCihaz", "BtYeniCihaz"}, false);
     }
@@ -632,8 +633,7 @@ void Fcihazverileri::deleteSelectedDevice()
     }
     const auto [L, A] = *at;
     if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, A)) {
-        session_.messages().message(
-            QStringLiteral("Unable to delete because the device is included in a cause-effect"));
+        session_.messages().message(tr("Unable to delete because the device is included in a cause-effect"));
         return;
     }
     QTreeWidgetItem *parent = node->parent();
@@ -662,12 +662,11 @@ void Fcihazverileri::deleteDevices(const QList<DeviceAddress> &devices)
             forgetDevice(L, at->address);
         }
         if (!keptHere.isEmpty())
-            kept << QStringLiteral("%1 address%2 %3")
-                        .arg(loopText(L), keptHere.size() == 1 ? "" : "es", keptHere.join(u", "));
+            kept << (keptHere.size() == 1 ? tr("%1 address %2") : tr("%1 addresses %2"))
+                        .arg(loopText(L), keptHere.join(u", "));
     }
     if (!kept.isEmpty())
-        session_.messages().message(
-            QStringLiteral("Not deleted, as a cause-effect includes them: %1").arg(kept.join(u"; ")));
+        session_.messages().message(tr("Not deleted, as a cause-effect includes them: %1").arg(kept.join(u"; ")));
     clickBranch(loopNode(devices.value(0).loop));
 }
 
@@ -703,7 +702,7 @@ void Fcihazverileri::newDevice()
     // The address list would take over the selected address, and the unfinished
     // device's zone and Save would land on the new one.
     if (mode_ != Mode::Browsing) {
-        session_.messages().message(QStringLiteral("Save or cancel the device being entered first."));
+        session_.messages().message(tr("Save or cancel the device being entered first."));
         return;
     }
     enable({"BtEditCihaz"}, false);
@@ -725,7 +724,7 @@ void Fcihazverileri::askForRange()
 {
     // The range could take the address of the device being entered.
     if (mode_ != Mode::Browsing) {
-        session_.messages().message(QStringLiteral("Save or cancel the device being entered first."));
+        session_.messages().message(tr("Save or cancel the device being entered first."));
         return;
     }
     const int L = session_.config().SeciliCevrim;
@@ -817,7 +816,7 @@ void Fcihazverileri::saveDevice()
     // Several devices of different types keep theirs while none is chosen.
     const bool several = mode_ == Mode::Editing && !othersBefore_.isEmpty();
     if (!panel_->typeChosen() && !several) {
-        session_.messages().message(QStringLiteral("Select a device type first."));
+        session_.messages().message(tr("Select a device type first."));
         return;
     }
     // Saving an edit that left the location alone keeps it exactly as stored.
@@ -966,9 +965,9 @@ void Fcihazverileri::copySelected()
         return;
     const int L = loopAt(tree_->currentItem());
     copied_ = vaz::copyDevices(session_.config(), L, addresses);
-    statusBar()->showMessage(QStringLiteral("Copied %1 device%2 of %3")
+    statusBar()->showMessage((copied_.size() == 1 ? tr("Copied %1 device of %2") : tr("Copied %1 devices of %2"))
                                  .arg(copied_.size())
-                                 .arg(copied_.size() == 1 ? "" : "s", loopText(L)));
+                                 .arg(loopText(L)));
     showEditState();
 }
 
@@ -999,9 +998,9 @@ void Fcihazverileri::pasteCopies()
     const std::optional<DeviceAddress> at = addressOf(node);
     const int from = at ? at->address + 1 : 1;
     const std::optional<QList<int>> placed = pasteAddresses(c, L, from, copied_);
-    const QString count = QStringLiteral("%1 device%2").arg(copied_.size()).arg(copied_.size() == 1 ? "" : "s");
+    const QString count = (copied_.size() == 1 ? tr("%1 device") : tr("%1 devices")).arg(copied_.size());
     if (!placed) {
-        session_.messages().message(QStringLiteral("%1 has no room for %2 from address %3 on; nothing was pasted.")
+        session_.messages().message(tr("%1 has no room for %2 from address %3 on; nothing was pasted.")
                                         .arg(loopText(L), count, deviceLabel(from)));
         return;
     }
@@ -1015,8 +1014,9 @@ void Fcihazverileri::pasteCopies()
         labels << deviceLabel(A);
     }
     loopNode(L)->setExpanded(true);
-    statusBar()->showMessage(QStringLiteral("Pasted %1 at %2 address%3 %4")
-                                 .arg(count, loopText(L), labels.size() == 1 ? "" : "es", labels.join(u", ")));
+    statusBar()->showMessage(
+        (labels.size() == 1 ? tr("Pasted %1 at %2 address %3") : tr("Pasted %1 at %2 addresses %3"))
+            .arg(count, loopText(L), labels.join(u", ")));
 }
 
 void Fcihazverileri::refresh()

@@ -13,6 +13,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,7 +39,8 @@ constexpr int kEventFire = 32;
 
 QGroupBox *frame(const char *name, const char *caption, QWidget *parent)
 {
-    auto *box = new QGroupBox(QString::fromLatin1(caption), parent);
+    // Captions come marked with QT_TRANSLATE_NOOP("vaz::PropertyPanel", ...).
+    auto *box = new QGroupBox(QCoreApplication::translate("vaz::PropertyPanel", caption), parent);
     box->setObjectName(QString::fromLatin1(name));
     return box;
 }
@@ -72,8 +74,8 @@ PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<
 {
     setObjectName(QStringLiteral("PropertyPanel"));
 
-    auto *typeFrame = frame("FrameCihazTipi", "Device type", this);
-    type_ = named(new QComboBox(typeFrame), "ComboCihazTipi", "Device type");
+    auto *typeFrame = frame("FrameCihazTipi", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Device type"), this);
+    type_ = named(new QComboBox(typeFrame), "ComboCihazTipi", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Device type"));
     picture_ = named(new QLabel(typeFrame), "Picture1");
     picture_->setFixedSize(68, 68);
     picture_->setAlignment(Qt::AlignCenter);
@@ -81,8 +83,9 @@ PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<
     typeLayout->addWidget(type_, 1);
     typeLayout->addWidget(picture_);
 
-    auto *locationFrame = frame("FrameMahal", "Location text", this);
-    location_ = named(new QLineEdit(locationFrame), "CihVerMahal", "Location text");
+    auto *locationFrame = frame("FrameMahal", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Location text"), this);
+    location_ =
+        named(new QLineEdit(locationFrame), "CihVerMahal", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Location text"));
     location_->setFont(QFont(QStringLiteral("DejaVu Sans")));
     // A file or the panel may hold a text longer than the box's default limit;
     // typing is held to 40 characters by the guard below.
@@ -98,14 +101,14 @@ PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<
         std::move(say));
     (new QVBoxLayout(locationFrame))->addWidget(location_);
 
-    auto *zoneFrame = frame("FrameBolge", "Zone", this);
-    zone_ = named(new QComboBox(zoneFrame), "ComboBolgeNo", "Zone");
+    auto *zoneFrame = frame("FrameBolge", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Zone"), this);
+    zone_ = named(new QComboBox(zoneFrame), "ComboBolgeNo", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Zone"));
     (new QVBoxLayout(zoneFrame))->addWidget(zone_);
 
     auto pair = [this](QGroupBox *box, const char *fire, const char *fault, QRadioButton *&fireButton,
                        QRadioButton *&faultButton) {
-        fireButton = named(new QRadioButton(QStringLiteral("Fire"), box), fire);
-        faultButton = named(new QRadioButton(QStringLiteral("Fault"), box), fault);
+        fireButton = named(new QRadioButton(tr("Fire"), box), fire);
+        faultButton = named(new QRadioButton(tr("Fault"), box), fault);
         auto *group = new QButtonGroup(this);
         group->addButton(fireButton, 1);
         group->addButton(faultButton, 0);
@@ -114,20 +117,21 @@ PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<
         layout->addWidget(faultButton);
         return group;
     };
-    auto *inputFrame = frame("FrameGirisOlay", "Input event type", this);
+    auto *inputFrame = frame("FrameGirisOlay", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Input event type"), this);
     input_ = pair(inputFrame, "OpCihVerYangin", "OpCihVerHata", inputFire_, inputFault_);
-    auto *activationFrame = frame("FrameAktivasyon", "Activation property", this);
-    bypass_ = named(new QCheckBox(QStringLiteral("Bypass output delay"), activationFrame), "CikisGecikmeIptal");
+    auto *activationFrame =
+        frame("FrameAktivasyon", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Activation property"), this);
+    bypass_ = named(new QCheckBox(tr("Bypass output delay"), activationFrame), "CikisGecikmeIptal");
     (new QVBoxLayout(activationFrame))->addWidget(bypass_);
-    auto *outputFrame = frame("FrameCikisOlay", "Output event type", this);
+    auto *outputFrame = frame("FrameCikisOlay", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Output event type"), this);
     output_ = pair(outputFrame, "ModOutputFire", "ModOutputFault", outputFire_, outputFault_);
 
-    auto *delayFrame = frame("FrameGecikme", "Output delay", this);
-    delay_ = named(new QLineEdit(delayFrame), "ModuleDelay", "Output delay");
+    auto *delayFrame = frame("FrameGecikme", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Output delay"), this);
+    delay_ = named(new QLineEdit(delayFrame), "ModuleDelay", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Output delay"));
     delay_->setMaximumWidth(70);
     auto *delayLayout = new QHBoxLayout(delayFrame);
     delayLayout->addWidget(delay_);
-    delayLayout->addWidget(named(new QLabel(QStringLiteral("sec."), delayFrame), "LabelSaniye"));
+    delayLayout->addWidget(named(new QLabel(tr("sec."), delayFrame), "LabelSaniye"));
     delayLayout->addStretch();
 
     auto *layout = new QGridLayout(this);
@@ -386,7 +390,7 @@ void PropertyPanel::inputEventChosen(bool fire)
     store(c, L, A);
     spread(devices::inputEventApplies, store);
     if (c.BolgeNo(L, A) < 1) {
-        session_.messages().message(QStringLiteral("Enter zone number!"));
+        session_.messages().message(tr("Enter zone number!"));
         ClearInputEventType();
     }
 }
@@ -407,7 +411,7 @@ void PropertyPanel::outputEventChosen(bool fire)
     store(c, L, A);
     spread(devices::outputEventApplies, store);
     if (c.BolgeNo(L, A) < 1) {
-        session_.messages().message(QStringLiteral("Enter zone number !"));
+        session_.messages().message(tr("Enter zone number !"));
         ClearOutputEventType();
     }
 }
@@ -416,7 +420,7 @@ void PropertyPanel::ModuleDelay_Change()
 {
     const double value = textValue(delay_->text());
     if (!(value >= 0 && value <= kMaxOutputDelay)) {
-        session_.messages().message(QStringLiteral("Inappropriate value !"));
+        session_.messages().message(tr("Inappropriate value !"));
         delay_->setText(QString::number(kMaxOutputDelay));  // its own change stores 250
         return;
     }

@@ -18,20 +18,20 @@ YeniCihazSecimi::YeniCihazSecimi(Session &session, Fcihazverileri *devices)
     : QDialog(devices), session_(session), devices_(devices)
 {
     setObjectName(QStringLiteral("YeniCihazSecimi"));
-    setWindowTitle(QStringLiteral("New device"));
+    setWindowTitle(tr("New device"));
 
-    auto *frame = new QGroupBox(QStringLiteral("Address"), this);
+    auto *frame = new QGroupBox(tr("Address"), this);
     frame->setObjectName(QStringLiteral("FrameAdres"));
     list_ = new QListWidget(frame);
     list_->setObjectName(QStringLiteral("AdresList"));
-    list_->setAccessibleName(QStringLiteral("Address"));
+    list_->setAccessibleName(tr("Address"));
     list_->setFont(QFont(QStringLiteral("DejaVu Sans")));
     (new QVBoxLayout(frame))->addWidget(list_);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("AdresSecimOK"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("AdresSecimCNCL"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

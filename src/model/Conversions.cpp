@@ -1,5 +1,7 @@
 #include "Conversions.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -95,7 +97,7 @@ QString deviceLabel(int address) { return QStringLiteral("%1").arg(address, 3, 1
 
 QString devicePlace(int loop, int address)
 {
-    return QStringLiteral("Loop %1 address %2").arg(loop).arg(deviceLabel(address));
+    return QCoreApplication::translate("vaz", "Loop %1 address %2").arg(loop).arg(deviceLabel(address));
 }
 
 bool isDeviceLabel(const QString &text)

@@ -2,6 +2,8 @@
 
 #include "Conversions.h"
 
+#include <QCoreApplication>
+
 namespace vaz {
 
 namespace {
@@ -10,11 +12,6 @@ Installation withoutVersion(Installation i)
 {
     i.McuVersiyon = 0;
     return i;
-}
-
-QString countOf(int n, const char *one)
-{
-    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(one), n == 1 ? "" : "s");
 }
 
 // The first rule whose name is in a but not at the same place in b.
@@ -33,9 +30,11 @@ QString describeChange(const Installation &before, const Installation &after, QS
     if (mergeKey)
         mergeKey->clear();
     if (after.SSsayisi > before.SSsayisi)
-        return QStringLiteral("Store cause-effect '%1'").arg(firstOtherRule(after, before));
+        return QCoreApplication::translate("vaz::History", "Store cause-effect '%1'")
+            .arg(firstOtherRule(after, before));
     if (after.SSsayisi < before.SSsayisi)
-        return QStringLiteral("Delete cause-effect '%1'").arg(firstOtherRule(before, after));
+        return QCoreApplication::translate("vaz::History", "Delete cause-effect '%1'")
+            .arg(firstOtherRule(before, after));
 
     int added = 0, removed = 0, changed = 0, lastL = 0, lastA = 0;
     for (int L = 1; L <= kLoops; ++L)
@@ -53,27 +52,31 @@ QString describeChange(const Installation &before, const Installation &after, QS
         }
     const int devices = added + removed + changed;
     if (devices == 0)
-        return before.CevrimSayisi != after.CevrimSayisi ? QStringLiteral("Loop count") : QStringLiteral("Panel data");
+        return before.CevrimSayisi != after.CevrimSayisi ? QCoreApplication::translate("vaz::History", "Loop count")
+                                                         : QCoreApplication::translate("vaz::History", "Panel data");
     if (devices > 1) {
         if (added == devices)
-            return QStringLiteral("Add ") + countOf(devices, "device");
+            return QCoreApplication::translate("vaz::History", "Add %1 devices").arg(devices);
         if (removed == devices)
-            return QStringLiteral("Delete ") + countOf(devices, "device");
-        return QStringLiteral("Change ") + countOf(devices, "device");
+            return QCoreApplication::translate("vaz::History", "Delete %1 devices").arg(devices);
+        return QCoreApplication::translate("vaz::History", "Change %1 devices").arg(devices);
     }
     if (added)
-        return QStringLiteral("Save ") + devicePlace(lastL, lastA);
+        return QCoreApplication::translate("vaz::History", "Save %1").arg(devicePlace(lastL, lastA));
     if (removed)
-        return QStringLiteral("Delete ") + devicePlace(lastL, lastA);
+        return QCoreApplication::translate("vaz::History", "Delete %1").arg(devicePlace(lastL, lastA));
     const Installation::Device b = before.device(lastL, lastA), a = after.device(lastL, lastA);
     const struct {
         bool differs;
         const char *name;
     } fields[] = {
-        {a.type != b.type, "Type"},           {a.location != b.location, "Location"},
-        {a.zone != b.zone, "Zone"},           {a.bypass != b.bypass, "Bypass"},
-        {a.event != b.event, "Input event"},  {a.fire != b.fire || a.fault != b.fault, "Output event"},
-        {a.delay != b.delay, "Output delay"},
+        {a.type != b.type, QT_TRANSLATE_NOOP("vaz::History", "Type")},
+        {a.location != b.location, QT_TRANSLATE_NOOP("vaz::History", "Location")},
+        {a.zone != b.zone, QT_TRANSLATE_NOOP("vaz::History", "Zone")},
+        {a.bypass != b.bypass, QT_TRANSLATE_NOOP("vaz::History", "Bypass")},
+        {a.event != b.event, QT_TRANSLATE_NOOP("vaz::History", "Input event")},
+        {a.fire != b.fire || a.fault != b.fault, QT_TRANSLATE_NOOP("vaz::History", "Output event")},
+        {a.delay != b.delay, QT_TRANSLATE_NOOP("vaz::History", "Output delay")},
     };
     const char *only = nullptr;
     int count = 0;
@@ -84,7 +87,8 @@ QString describeChange(const Installation &before, const Installation &after, QS
         return devicePlace(lastL, lastA);
     if (mergeKey)
         *mergeKey = QLatin1String(only) + u' ' + devicePlace(lastL, lastA);
-    return QLatin1String(only) + QStringLiteral(" of ") + devicePlace(lastL, lastA);
+    return QCoreApplication::translate("vaz::History", "%1 of %2")
+        .arg(QCoreApplication::translate("vaz::History", only), devicePlace(lastL, lastA));
 }
 
 void History::reset(const Installation &now)

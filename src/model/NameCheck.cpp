@@ -1,5 +1,7 @@
 #include "NameCheck.h"
 
+#include <QCoreApplication>
+
 #include "Codepage.h"
 
 namespace vaz {
@@ -7,13 +9,13 @@ namespace vaz {
 QString nameInputProblem(const QString &text)
 {
     if (text.size() > kNameLength)
-        return QStringLiteral("A name holds at most 40 characters.");
+        return QCoreApplication::translate("vaz::NameCheck", "A name holds at most 40 characters.");
     const QString c = unsendableCharacter(text);
     if (c.isEmpty())
         return QString();
     if (c == u"\"" || c == u"~")
-        return QStringLiteral("The characters \" and ~ cannot be part of a name.");
-    return QStringLiteral("This character cannot be stored in a configuration file.");
+        return QCoreApplication::translate("vaz::NameCheck", "The characters \" and ~ cannot be part of a name.");
+    return QCoreApplication::translate("vaz::NameCheck", "This character cannot be stored in a configuration file.");
 }
 
 QString unsendableCharacter(const QString &text)

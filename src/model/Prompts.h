@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 namespace vaz {
 
 // Title of plain messages and of boxes shown without a title of their own.
-inline const QString kToolTitle = QStringLiteral("VAZ Configuration");
+inline constexpr char kToolTitle[] = QT_TRANSLATE_NOOP("vaz", "VAZ Configuration");
 // The tool's version as About and --version give it.
 inline const QString kToolVersion = QStringLiteral("V2.01");
 

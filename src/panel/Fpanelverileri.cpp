@@ -35,10 +35,13 @@ struct DelayField {
 
 // Window order; slot 4 is the alarm relay although the fire relay comes first.
 const DelayField kDelayFields[] = {
-    {0, "TxtSiren1", "LabelSiren1", "Sounder 1"},       {1, "TxtSiren2", "LabelSiren2", "Sounder 2"},
-    {2, "TxtSiren3", "LabelSiren3", "Sounder 3"},       {3, "TxtSiren4", "LabelSiren4", "Sounder 4"},
-    {5, "TxtYanginRol", "LabelYanRol", "Fire relay"},   {6, "TxtHataRol", "LabelHataRol", "Fault relay"},
-    {4, "TxtAlarmRol", "LabelAlarmRol", "Alarm relay"},
+    {0, "TxtSiren1", "LabelSiren1", QT_TRANSLATE_NOOP("vaz::Fpanelverileri", "Sounder 1")},
+    {1, "TxtSiren2", "LabelSiren2", QT_TRANSLATE_NOOP("vaz::Fpanelverileri", "Sounder 2")},
+    {2, "TxtSiren3", "LabelSiren3", QT_TRANSLATE_NOOP("vaz::Fpanelverileri", "Sounder 3")},
+    {3, "TxtSiren4", "LabelSiren4", QT_TRANSLATE_NOOP("vaz::Fpanelverileri", "Sounder 4")},
+    {5, "TxtYanginRol", "LabelYanRol", QT_TRANSLATE_NOOP("vaz::Fpanelverileri", "Fire relay")},
+    {6, "TxtHataRol", "LabelHataRol", QT_TRANSLATE_NOOP("vaz::Fpanelverileri", "Fault relay")},
+    {4, "TxtAlarmRol", "LabelAlarmRol", QT_TRANSLATE_NOOP("vaz::Fpanelverileri", "Alarm relay")},
 };
 
 }  // namespace
@@ -46,40 +49,40 @@ const DelayField kDelayFields[] = {
 Fpanelverileri::Fpanelverileri(Session &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setObjectName(QStringLiteral("Fpanelverileri"));
-    setWindowTitle(QStringLiteral("Panel configuration"));
+    setWindowTitle(tr("Panel configuration"));
 
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("Toolbar2"));
     bar->setIconSize(QSize(28, 28));
-    QAction *save = addToolButton(bar, "BtOnay", "Save", "save");
-    QAction *cancel = addToolButton(bar, "BtIptal", "Cancel", "cancel");
+    QAction *save = addToolButton(bar, "BtOnay", QT_TRANSLATE_NOOP("vaz::ToolButton", "Save"), "save");
+    QAction *cancel = addToolButton(bar, "BtIptal", QT_TRANSLATE_NOOP("vaz::ToolButton", "Cancel"), "cancel");
     connect(save, &QAction::triggered, this, [this] { session_.guarded([this] { BtOnay_Click(); }); });
     connect(cancel, &QAction::triggered, this, &Fpanelverileri::BtIptal_Click);
     setDialogKeys(save, cancel);
-    connect(addToolButton(bar, "BtPanelVeriYardim", "Help", "help"), &QAction::triggered, this,
-            [] { showHelp(QStringLiteral("panel")); });
+    connect(addToolButton(bar, "BtPanelVeriYardim", QT_TRANSLATE_NOOP("vaz::ToolButton", "Help"), "help"),
+            &QAction::triggered, this, [] { showHelp(QStringLiteral("panel")); });
 
-    auto *supplierFrame = new QGroupBox(QStringLiteral("Supplier's name"), this);
+    auto *supplierFrame = new QGroupBox(tr("Supplier's name"), this);
     supplierFrame->setObjectName(QStringLiteral("FrameTedarikci"));
-    supplier_ = nameBox(QStringLiteral("TextTedarikci"), QStringLiteral("Supplier's name"));
+    supplier_ = nameBox(QStringLiteral("TextTedarikci"), tr("Supplier's name"));
     (new QVBoxLayout(supplierFrame))->addWidget(supplier_);
 
-    auto *panelFrame = new QGroupBox(QStringLiteral("Panel name"), this);
+    auto *panelFrame = new QGroupBox(tr("Panel name"), this);
     panelFrame->setObjectName(QStringLiteral("FramePanel"));
-    panel_ = nameBox(QStringLiteral("TextPanel"), QStringLiteral("Max. 40 characters"));
+    panel_ = nameBox(QStringLiteral("TextPanel"), tr("Max. 40 characters"));
     (new QVBoxLayout(panelFrame))->addWidget(panel_);
 
-    auto *delayFrame = new QGroupBox(QStringLiteral("Sounder/relay output delay"), this);
+    auto *delayFrame = new QGroupBox(tr("Sounder/relay output delay"), this);
     delayFrame->setObjectName(QStringLiteral("FrameGecikme"));
     auto *grid = new QGridLayout(delayFrame);
     int place = 0;
     for (const DelayField &d : kDelayFields) {
-        auto *label = new QLabel(QString::fromLatin1(d.caption), delayFrame);
+        auto *label = new QLabel(tr(d.caption), delayFrame);
         label->setObjectName(QString::fromLatin1(d.label));
         auto *field = new QLineEdit(delayFrame);
         field->setObjectName(QString::fromLatin1(d.field));
         field->setMaximumWidth(70);
-        auto *unit = new QLabel(QStringLiteral("sec."), delayFrame);
+        auto *unit = new QLabel(tr("sec."), delayFrame);
         unit->setObjectName(QStringLiteral("LabelSaniye%1").arg(d.slot + 1));
         const int row = place / 2, column = (place % 2) * 4;
         grid->addWidget(label, row, column);
@@ -93,7 +96,7 @@ Fpanelverileri::Fpanelverileri(Session &session, QWidget *owner) : QDialog(owner
     }
     grid->setColumnMinimumWidth(3, 16);
 
-    delayActive_ = new QCheckBox(QStringLiteral("Delay active"), this);
+    delayActive_ = new QCheckBox(tr("Delay active"), this);
     delayActive_->setObjectName(QStringLiteral("Check1"));
     connect(delayActive_, &QCheckBox::toggled, this, [this](bool on) {
         for (int i = 0; i < kPanelDelays; ++i) {
@@ -102,13 +105,13 @@ Fpanelverileri::Fpanelverileri(Session &session, QWidget *owner) : QDialog(owner
         }
     });
 
-    auto *modeFrame = new QGroupBox(QStringLiteral("System operation mode"), this);
+    auto *modeFrame = new QGroupBox(tr("System operation mode"), this);
     modeFrame->setObjectName(QStringLiteral("FrameCalmaModu"));
     auto *modeLayout = new QHBoxLayout(modeFrame);
     mode_ = new QButtonGroup(this);
-    auto *common = new QRadioButton(QStringLiteral("Common"), modeFrame);
+    auto *common = new QRadioButton(tr("Common"), modeFrame);
     common->setObjectName(QStringLiteral("DefRingMode_Common"));
-    auto *zonal = new QRadioButton(QStringLiteral("Cause-effect"), modeFrame);
+    auto *zonal = new QRadioButton(tr("Cause-effect"), modeFrame);
     zonal->setObjectName(QStringLiteral("DefRingMode_Zonal"));
     mode_->addButton(common, 0);
     mode_->addButton(zonal, 1);
@@ -184,7 +187,7 @@ void Fpanelverileri::delayChanged(int slot)
 {
     const DelayInput in = delayFromText(delays_[slot]->text());
     if (!in.inRange) {
-        session_.messages().message(QStringLiteral("Inappropriate value!"));
+        session_.messages().message(tr("Inappropriate value!"));
         delays_[slot]->setText(QStringLiteral("999"));  // its own change stores 999
         return;
     }

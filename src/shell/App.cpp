@@ -200,7 +200,7 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
             baseline_.forget();
             // Save must not write the panel's configuration over the file opened before.
             setCurrentFile(QString());
-            recordStep(QStringLiteral("Download from panel"));
+            recordStep(tr("Download from panel"));
         }
         main->afterDownload();
         if (ok)
@@ -324,11 +324,12 @@ void App::showCaption()
 {
     if (!main_)
         return;
-    QString caption = kMainCaption + QStringLiteral(" - ") + mcuStatusText(config_.McuVersiyon);
+    QString caption =
+        QCoreApplication::translate("vaz", kMainCaption) + QStringLiteral(" - ") + mcuStatusText(config_.McuVersiyon);
     const bool unsaved = baseline_.unsaved(config_);
     if (!currentFile_.isEmpty() || unsaved)
         caption += QStringLiteral(" — ") +
-                   (currentFile_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(currentFile_).fileName()) +
+                   (currentFile_.isEmpty() ? tr("Untitled") : QFileInfo(currentFile_).fileName()) +
                    (unsaved ? QStringLiteral("*") : QString());
     main_->setWindowTitle(caption);
 }

@@ -15,7 +15,7 @@ namespace vaz {
 Fyeni::Fyeni(App &app, QWidget *owner) : QDialog(owner), app_(app)
 {
     setObjectName(QStringLiteral("Fyeni"));
-    setWindowTitle(QStringLiteral("New"));
+    setWindowTitle(tr("New"));
 
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("ToolbarYeni"));
@@ -26,10 +26,12 @@ Fyeni::Fyeni(App &app, QWidget *owner) : QDialog(owner), app_(app)
         connect(a, &QAction::triggered, this, [this, handler] { app_.guarded([&] { (this->*handler)(); }); });
         return a;
     };
-    setDialogKeys(button("BtCevSayOnay", "Save", "Cevrim Secimi onaylama", "save", &Fyeni::BtCevSayOnay_Click),
-                  button("BtCevSayIptal", "Cancel", "Cevrim sayisi iptal", "cancel", &Fyeni::BtCevSayIptal_Click));
+    setDialogKeys(button("BtCevSayOnay", QT_TRANSLATE_NOOP("vaz::ToolButton", "Save"), "Cevrim Secimi onaylama", "save",
+                         &Fyeni::BtCevSayOnay_Click),
+                  button("BtCevSayIptal", QT_TRANSLATE_NOOP("vaz::ToolButton", "Cancel"), "Cevrim sayisi iptal",
+                         "cancel", &Fyeni::BtCevSayIptal_Click));
 
-    auto *frame = new QGroupBox(QStringLiteral("Number of loops"), this);
+    auto *frame = new QGroupBox(tr("Number of loops"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *options = new QHBoxLayout(frame);
     for (int n : {2, 4}) {
@@ -53,7 +55,7 @@ void Fyeni::BtCevSayOnay_Click()
     Config &cfg = app_.config();
     cfg.GonderimModu = 0;
     if (secilen_ < cfg.CevrimSayisi &&
-        app_.messages().question(QStringLiteral("Delete configuration data?"), QStringLiteral("Exit")) != Answer::Yes)
+        app_.messages().question(tr("Delete configuration data?"), tr("Exit")) != Answer::Yes)
         return;
     cfg.CevrimSayisi = secilen_;
     KontrolCevrimCihaz(cfg);

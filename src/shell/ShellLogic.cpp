@@ -9,9 +9,9 @@ QString mcuStatusText(int code)
 {
     switch (code) {
     case 12:
-    case 14: return QStringLiteral("MCU Version : V1.2");
-    case 15: return QStringLiteral("MCU Version : V1.5");
-    case 20: return QStringLiteral("MCU Version : V2.0");
+    case 14: return QCoreApplication::translate("vaz", "MCU Version : V1.2");
+    case 15: return QCoreApplication::translate("vaz", "MCU Version : V1.5");
+    case 20: return QCoreApplication::translate("vaz", "MCU Version : V2.0");
     }
     return QString();
 }

@@ -3,11 +3,13 @@
 #include "model/Config.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace vaz {
 
-inline const QString kMainCaption = QStringLiteral("VAZ Communication Protocol");
+// Shown through QCoreApplication::translate("vaz", ...).
+inline const char kMainCaption[] = QT_TRANSLATE_NOOP("vaz", "VAZ Communication Protocol");
 // Nine blanks between "Normal" and "Access": the panel's own display line.
 inline const QString kStatusNormal = QStringLiteral("Status - Normal         Access level 1");
 inline const QString kConfigFilter = QStringLiteral("*.dvk");

@@ -10,6 +10,7 @@
 #include "comm/PreUploadCheck.h"
 #include "devices/SchedulePreview.h"
 #include "devices/UnusualDevices.h"
+#include "Language.h"
 #include "mcuV.h"
 #include "panel/Fpanelverileri.h"
 #include "storage/ConfigFile.h"
@@ -44,7 +45,7 @@ QString name(const char *utf8) { return QString::fromUtf8(utf8); }
 lintor1::lintor1(App &app) : app_(app)
 {
     setObjectName(QStringLiteral("lintor1"));
-    setWindowTitle(kMainCaption);
+    setWindowTitle(QCoreApplication::translate("vaz", kMainCaption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/panel.svg")));
     buildMenus();
     buildToolbar();
@@ -72,7 +73,7 @@ QAction *lintor1::action(const char *key) const { return findChild<QAction *>(na
 void lintor1::buildMenus()
 {
     auto item = [this](QMenu *menu, const char *key, const char *caption, void (lintor1::*command)() = nullptr) {
-        QAction *a = menu->addAction(name(caption));
+        QAction *a = menu->addAction(tr(caption));
         a->setObjectName(name(key));
         if (command)
             connect(a, &QAction::triggered, this, [this, command] { app_.guarded([&] { (this->*command)(); }); });
@@ -80,72 +81,74 @@ void lintor1::buildMenus()
     };
     auto separator = [](QMenu *menu, const char *key) { menu->addSeparator()->setObjectName(name(key)); };
     auto submenu = [this](const char *key, const char *caption) {
-        QMenu *m = menuBar()->addMenu(name(caption));
+        QMenu *m = menuBar()->addMenu(tr(caption));
         m->setObjectName(name(key));
         m->menuAction()->setObjectName(name(key));
         return m;
     };
 
-    QMenu *file = submenu("MnDosya", "&File");
-    item(file, "MnYeni", "&New", &lintor1::newConfiguration)->setShortcut(QKeySequence::New);
-    item(file, "MnAç", "&Open", &lintor1::openFile)->setShortcut(QKeySequence::Open);
-    recent_ = file->addMenu(QStringLiteral("&Recent files"));
+    QMenu *file = submenu("MnDosya", QT_TR_NOOP("&File"));
+    item(file, "MnYeni", QT_TR_NOOP("&New"), &lintor1::newConfiguration)->setShortcut(QKeySequence::New);
+    item(file, "MnAç", QT_TR_NOOP("&Open"), &lintor1::openFile)->setShortcut(QKeySequence::Open);
+    recent_ = file->addMenu(tr("&Recent files"));
     recent_->setObjectName(QStringLiteral("MnRecentFiles"));
     recent_->menuAction()->setObjectName(QStringLiteral("MnRecentFiles"));
     connect(recent_, &QMenu::aboutToShow, this, &lintor1::showRecentFiles);
-    QAction *save = item(file, "MnKaydet", "&Save");
-    QAction *saveAs = item(file, "MnFarkliKaydet", "Save &as…");
+    QAction *save = item(file, "MnKaydet", QT_TR_NOOP("&Save"));
+    QAction *saveAs = item(file, "MnFarkliKaydet", QT_TR_NOOP("Save &as…"));
     save->setShortcut(QKeySequence::Save);
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(save, &QAction::triggered, this, [this] { app_.guarded([this] { saveFile(); }); });
     connect(saveAs, &QAction::triggered, this, [this] { app_.guarded([this] { saveFile(true); }); });
     separator(file, "MnKesme1");
-    item(file, "MnSeçenekler", "Op&tions", &lintor1::options);
+    item(file, "MnSeçenekler", QT_TR_NOOP("Op&tions"), &lintor1::options);
     separator(file, "MnKesme2");
-    item(file, "version", "&MCU Version", &lintor1::chooseMcuVersion);
+    item(file, "version", QT_TR_NOOP("&MCU Version"), &lintor1::chooseMcuVersion);
     separator(file, "MnKesme5");
-    item(file, "MnKonfigurasyonuGoster", "Show &configuration", &lintor1::CihazKonfigKontrol);
-    item(file, "MnKonfigurasyonuYazdir", "&Print configuration", &lintor1::printConfiguration)
+    item(file, "MnKonfigurasyonuGoster", QT_TR_NOOP("Show &configuration"), &lintor1::CihazKonfigKontrol);
+    item(file, "MnKonfigurasyonuYazdir", QT_TR_NOOP("&Print configuration"), &lintor1::printConfiguration)
         ->setShortcut(QKeySequence::Print);
-    item(file, "MnPrintFile", "Print &file…", &lintor1::printFile);
+    item(file, "MnPrintFile", QT_TR_NOOP("Print &file…"), &lintor1::printFile);
     separator(file, "MnKesmeSchedule");
-    item(file, "MnExportSchedule", "E&xport device schedule...", &lintor1::exportSchedule);
-    item(file, "MnExportEmptySchedule", "Export empt&y schedule...", &lintor1::exportEmptySchedule);
-    item(file, "MnImportSchedule", "&Import device schedule...", &lintor1::importSchedule);
-    item(file, "MnExportMatrix", "Export ca&use-effect matrix...", &lintor1::exportCauseEffectMatrix);
+    item(file, "MnExportSchedule", QT_TR_NOOP("E&xport device schedule..."), &lintor1::exportSchedule);
+    item(file, "MnExportEmptySchedule", QT_TR_NOOP("Export empt&y schedule..."), &lintor1::exportEmptySchedule);
+    item(file, "MnImportSchedule", QT_TR_NOOP("&Import device schedule..."), &lintor1::importSchedule);
+    item(file, "MnExportMatrix", QT_TR_NOOP("Export ca&use-effect matrix..."), &lintor1::exportCauseEffectMatrix);
     separator(file, "MnKesme3");
-    QAction *exit = item(file, "MnÇikis", "&Exit");
+    QAction *exit = item(file, "MnÇikis", QT_TR_NOOP("&Exit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu *edit = submenu("MnEdit", "&Edit");
+    QMenu *edit = submenu("MnEdit", QT_TR_NOOP("&Edit"));
     undo_ = addUndoActions(
         edit, "Mn", [this] { app_.undo(); }, [this] { app_.redo(); });
 
-    QMenu *comm = submenu("MnHaberlesme", "&Communication");
-    item(comm, "MnPaneleGonder", "&Upload to panel", &lintor1::upload)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    item(comm, "MnPaneldenAlma", "&Download from panel", &lintor1::download)
+    QMenu *comm = submenu("MnHaberlesme", QT_TR_NOOP("&Communication"));
+    item(comm, "MnPaneleGonder", QT_TR_NOOP("&Upload to panel"), &lintor1::upload)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    item(comm, "MnPaneldenAlma", QT_TR_NOOP("&Download from panel"), &lintor1::download)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    item(comm, "MnKarsilastir", "Co&mpare with panel", &lintor1::compare);
+    item(comm, "MnKarsilastir", QT_TR_NOOP("Co&mpare with panel"), &lintor1::compare);
 
-    QMenu *configure = submenu("MnKonfigüreEt", "Confi&gure");
-    item(configure, "MnPanelVerisi", "&Panel configuration", &lintor1::PanelKonfigKontrol);
-    item(configure, "MnCihazlar", "&Devices", &lintor1::CihazKonfigKontrol);
-    item(configure, "MnSebepSonuc", "&Cause-effect");
-    item(configure, "MnTekrarlayicilar", "Panel &repeaters");
-    item(configure, "MnMatrix", "Cause-effect &matrix", &lintor1::showMatrix);
+    QMenu *configure = submenu("MnKonfigüreEt", QT_TR_NOOP("Confi&gure"));
+    item(configure, "MnPanelVerisi", QT_TR_NOOP("&Panel configuration"), &lintor1::PanelKonfigKontrol);
+    item(configure, "MnCihazlar", QT_TR_NOOP("&Devices"), &lintor1::CihazKonfigKontrol);
+    item(configure, "MnSebepSonuc", QT_TR_NOOP("&Cause-effect"));
+    item(configure, "MnTekrarlayicilar", QT_TR_NOOP("Panel &repeaters"));
+    item(configure, "MnMatrix", QT_TR_NOOP("Cause-effect &matrix"), &lintor1::showMatrix);
 
-    QMenu *help = submenu("MnYardim", "&Help");
-    QAction *contents = item(help, "MnAltYardim", "&Contents");
+    QMenu *help = submenu("MnYardim", QT_TR_NOOP("&Help"));
+    QAction *contents = item(help, "MnAltYardim", QT_TR_NOOP("&Contents"));
     contents->setShortcut(QKeySequence::HelpContents);
     connect(contents, &QAction::triggered, this, [] { showHelp(); });
     separator(help, "MnKesme4");
-    item(help, "MnHakkinda", "&About...", &lintor1::about);
+    item(help, "MnHakkinda", QT_TR_NOOP("&About..."), &lintor1::about);
+    addLanguageMenu(help, [this](const QString &text) { app_.messages().message(text); });
 }
 
 void lintor1::buildToolbar()
 {
-    auto *bar = addToolBar(QStringLiteral("Toolbar1"));
+    auto *bar = addToolBar(tr("Toolbar1"));
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setMovable(false);
     bar->setIconSize(QSize(32, 32));
@@ -157,16 +160,21 @@ void lintor1::buildToolbar()
         void (lintor1::*command)();
         bool separatorAfter;
     } buttons[] = {
-        {"BtYeni", "New", "Yeni", "new", &lintor1::newConfiguration, false},
-        {"BtAc", "Open", "Aç", "open", &lintor1::openFile, false},
-        {"BtKaydet", "Save", "Kaydet", "save", nullptr, true},
-        {"BtGonder", "Upload to panel", "Gönder", "upload", &lintor1::upload, false},
-        {"BtAl", "Download from panel", "Al", "download", &lintor1::download, true},
-        {"BtPanelKonfig", "Configure panel data", "PanelKonfig", "panel-data", &lintor1::PanelKonfigKontrol, false},
-        {"BtCihazKonfig", "Configure devices", "CihazKonfig", "devices", &lintor1::CihazKonfigKontrol, false},
-        {"BtSebepSonuc", "Cause-effect", "Sebep Sonuç", "cause-effect", &lintor1::causeEffect, false},
-        {"BtNetwork", "Network", "Network", "network", nullptr, true},
-        {"BtYardim", "Help", "Yardim", "help", &lintor1::help, false},
+        {"BtYeni", QT_TRANSLATE_NOOP("vaz::ToolButton", "New"), "Yeni", "new", &lintor1::newConfiguration, false},
+        {"BtAc", QT_TRANSLATE_NOOP("vaz::ToolButton", "Open"), "Aç", "open", &lintor1::openFile, false},
+        {"BtKaydet", QT_TRANSLATE_NOOP("vaz::ToolButton", "Save"), "Kaydet", "save", nullptr, true},
+        {"BtGonder", QT_TRANSLATE_NOOP("vaz::ToolButton", "Upload to panel"), "Gönder", "upload", &lintor1::upload,
+         false},
+        {"BtAl", QT_TRANSLATE_NOOP("vaz::ToolButton", "Download from panel"), "Al", "download", &lintor1::download,
+         true},
+        {"BtPanelKonfig", QT_TRANSLATE_NOOP("vaz::ToolButton", "Configure panel data"), "PanelKonfig", "panel-data",
+         &lintor1::PanelKonfigKontrol, false},
+        {"BtCihazKonfig", QT_TRANSLATE_NOOP("vaz::ToolButton", "Configure devices"), "CihazKonfig", "devices",
+         &lintor1::CihazKonfigKontrol, false},
+        {"BtSebepSonuc", QT_TRANSLATE_NOOP("vaz::ToolButton", "Cause-effect"), "Sebep Sonuç", "cause-effect",
+         &lintor1::causeEffect, false},
+        {"BtNetwork", QT_TRANSLATE_NOOP("vaz::ToolButton", "Network"), "Network", "network", nullptr, true},
+        {"BtYardim", QT_TRANSLATE_NOOP("vaz::ToolButton", "Help"), "Yardim", "help", &lintor1::help, false},
     };
     for (const auto &b : buttons) {
         QAction *a = addToolButton(bar, b.key, b.tip, b.icon, b.description);
@@ -214,7 +222,7 @@ void lintor1::buildDisplay()
     lamp_ = new QLabel(central);
     lamp_->setObjectName(QStringLiteral("Devrede"));
     lamp_->setFixedSize(18, 18);
-    lamp_->setToolTip(QStringLiteral("In service"));
+    lamp_->setToolTip(tr("In service"));
     lamp_->setStyleSheet(QStringLiteral("background: #2ecc40; border: 2px solid #1a6b22; border-radius: 9px;"));
     grid->addWidget(lamp_, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->setColumnStretch(1, 1);
@@ -292,10 +300,9 @@ void lintor1::reportUnusualDevices()
     const int n = devices::unusualDeviceCount(app_.config());
     if (n == 0)
         return;
-    app_.messages().message(
-        (n == 1 ? QStringLiteral("1 device has") : QStringLiteral("%1 devices have").arg(n)) +
-        QStringLiteral(" an unknown type or lie on a loop beyond the loop count. The device window shows them; "
-                       "they are saved and uploaded unless you delete them."));
+    app_.messages().message((n == 1 ? tr("1 device has") : tr("%1 devices have").arg(n)) +
+                            tr(" an unknown type or lie on a loop beyond the loop count. The device window shows them; "
+                               "they are saved and uploaded unless you delete them."));
 }
 
 void lintor1::handOver(const std::function<void()> &openWindow)
@@ -312,7 +319,7 @@ void lintor1::handOver(const std::function<void()> &openWindow)
 
 void lintor1::help() { showHelp(); }
 
-void lintor1::notAvailable() { app_.messages().message(QStringLiteral("This command is not available yet.")); }
+void lintor1::notAvailable() { app_.messages().message(tr("This command is not available yet.")); }
 
 void lintor1::newConfiguration() { app_.openNewConfig(); }
 
@@ -323,13 +330,12 @@ void lintor1::openFileAt(const QString &known)
     Config &cfg = app_.config();
     bool clear = false;
     if (app_.saveBaseline().unsaved(cfg)) {
-        if (app_.messages().question(QStringLiteral("Delete configuration data?"), QStringLiteral("Open")) !=
-            Answer::Yes)
+        if (app_.messages().question(tr("Delete configuration data?"), tr("Open")) != Answer::Yes)
             return;
         clear = true;
     }
     const QString path =
-        known.isEmpty() ? app_.fileDialogs().openFileName(QStringLiteral("Open configuration"), kConfigFilter) : known;
+        known.isEmpty() ? app_.fileDialogs().openFileName(tr("Open configuration"), kConfigFilter) : known;
     if (!path.isEmpty())
         openPath(path, clear);
 }
@@ -360,7 +366,7 @@ bool lintor1::saveFile(bool askName)
 {
     Config &cfg = app_.config();
     const QString path = askName || app_.currentFile().isEmpty()
-                             ? app_.fileDialogs().saveFileName(QStringLiteral("Save configuration"), kConfigFilter)
+                             ? app_.fileDialogs().saveFileName(tr("Save configuration"), kConfigFilter)
                              : app_.currentFile();
     if (path.isEmpty())
         return false;
@@ -389,7 +395,7 @@ void lintor1::showRecentFiles()
         connect(a, &QAction::triggered, this, [this, path] { app_.guarded([&] { openFileAt(path); }); });
     }
     if (paths.isEmpty())
-        recent_->addAction(QStringLiteral("(none)"))->setEnabled(false);
+        recent_->addAction(tr("(none)"))->setEnabled(false);
 }
 
 void lintor1::printConfiguration()
@@ -432,7 +438,7 @@ void lintor1::PanelKonfigKontrol()
         app_.panelWindow()->openWindow();
     };
     if (app_.config().CevrimSayisi == 0) {
-        app_.messages().message(QStringLiteral("Number of loops"));
+        app_.messages().message(tr("Number of loops"));
         app_.openNewConfig(open);
         return;
     }
@@ -449,7 +455,7 @@ void lintor1::CihazKonfigKontrol()
         handOver(openDeviceWindow);
     };
     if (app_.config().CevrimSayisi == 0) {
-        app_.messages().message(QStringLiteral("Number of loops"));
+        app_.messages().message(tr("Number of loops"));
         app_.openNewConfig(open);
         return;
     }
@@ -462,7 +468,7 @@ void lintor1::chooseMcuVersion()
     app_.versionWindow()->openWindow();
 }
 
-void lintor1::about() { app_.messages().message(QStringLiteral("PC Version : ") + kToolVersion); }
+void lintor1::about() { app_.messages().message(tr("PC Version : ") + kToolVersion); }
 
 void lintor1::transfer(comm::Transfer transfer)
 {
@@ -489,10 +495,9 @@ void lintor1::upload()
     QStringList lines;
     for (const comm::Finding &f : findings)
         lines << comm::findingLine(f);
-    if (!lines.isEmpty() &&
-        !app_.messages().proceedDespite(
-            QStringLiteral("The panel will take this configuration, but some of it is probably not meant:"), lines,
-            QStringLiteral("Upload anyway"), QStringLiteral("Upload")))
+    if (!lines.isEmpty() && !app_.messages().proceedDespite(
+                                tr("The panel will take this configuration, but some of it is probably not meant:"),
+                                lines, tr("Upload anyway"), tr("Upload")))
         return;
     transfer(comm::Transfer::Upload);
 }
@@ -501,7 +506,7 @@ void lintor1::download()
 {
     // What the panel sends replaces everything, so unsaved work is offered a file first.
     if (app_.saveBaseline().unsaved(app_.config())) {
-        const Answer a = app_.messages().question(QStringLiteral("Save configuration?"), QStringLiteral("Download"));
+        const Answer a = app_.messages().question(tr("Save configuration?"), tr("Download"));
         if (a == Answer::Cancel || (a == Answer::Yes && !saveFile()))
             return;
     }
@@ -515,7 +520,7 @@ void lintor1::causeEffect()
     if (!openCauseEffect)
         return notAvailable();
     if (app_.config().SSsayisi >= kMaxRules)
-        return app_.messages().message(kRuleLimitMessage);
+        return app_.messages().message(QCoreApplication::translate("vaz", kRuleLimitMessage));
     handOver(openCauseEffect);
 }
 
@@ -611,7 +616,7 @@ void lintor1::closeEvent(QCloseEvent *event)
     app_.guarded([&] {
         if (cfg.GonderimModu == 1 || !app_.saveBaseline().unsaved(cfg))
             return;
-        const Answer a = app_.messages().question(QStringLiteral("Save configuration?"), QStringLiteral("Exit"));
+        const Answer a = app_.messages().question(tr("Save configuration?"), tr("Exit"));
         leave = a == Answer::No;
         // Yes leaves only once the configuration is safely in a file.
         if (a == Answer::Yes)

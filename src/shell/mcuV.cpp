@@ -14,10 +14,10 @@ namespace vaz {
 mcuV::mcuV(Config &cfg, QWidget *parent) : QDialog(parent), cfg_(cfg), group_(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("mcuV"));
-    setWindowTitle(QStringLiteral("Select MCU Version"));
+    setWindowTitle(tr("Select MCU Version"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/panel.svg")));
 
-    auto *frame = new QGroupBox(QStringLiteral("Select MCU Version"), this);
+    auto *frame = new QGroupBox(tr("Select MCU Version"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *options = new QVBoxLayout(frame);
     const struct {
@@ -36,7 +36,7 @@ mcuV::mcuV(Config &cfg, QWidget *parent) : QDialog(parent), cfg_(cfg), group_(ne
             choose(code);
     });
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("V_ok"));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &mcuV::V_ok_Click);

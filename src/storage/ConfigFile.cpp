@@ -4,6 +4,7 @@
 #include "model/Codepage.h"
 #include "model/Conversions.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -304,9 +305,11 @@ void storeFields(Installation &c, const QList<Field> &f, Layout l)
 
 QString damaged(const QString &fileName, const QString &detail)
 {
-    const QString head = fileName.isEmpty() ? QStringLiteral("The file cannot be read.")
-                                            : QStringLiteral("The file \"%1\" cannot be read.").arg(fileName);
-    return head + u' ' + detail + QStringLiteral(" The configuration was not changed.");
+    const QString head =
+        fileName.isEmpty()
+            ? QCoreApplication::translate("vaz::ConfigFile", "The file cannot be read.")
+            : QCoreApplication::translate("vaz::ConfigFile", "The file \"%1\" cannot be read.").arg(fileName);
+    return head + u' ' + detail + QCoreApplication::translate("vaz::ConfigFile", " The configuration was not changed.");
 }
 
 ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
@@ -315,7 +318,7 @@ ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
         const FieldList split = splitFields(fromCp1254(bytes));
         const QList<Field> &f = split.fields;
         if (f.isEmpty() || f[0].text != kIdentification)
-            return {ReadStatus::WrongFileType, QStringLiteral("Wrong file type")};
+            return {ReadStatus::WrongFileType, QCoreApplication::translate("vaz::ConfigFile", "Wrong file type")};
         if (!split.error.isEmpty())
             return {ReadStatus::Damaged, damaged(fileName, split.error)};
 
@@ -324,8 +327,9 @@ ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
             for (Layout other : {Layout::V12, Layout::V15, Layout::V20})
                 if (other != chosen && layoutProblem(f, other).isEmpty())
                     return {ReadStatus::VersionMismatch,
-                            QStringLiteral("This file was written for MCU version %1. Choose that version "
-                                           "with File > MCU Version and open it again.")
+                            QCoreApplication::translate("vaz::ConfigFile",
+                                                        "This file was written for MCU version %1. Choose that version "
+                                                        "with File > MCU Version and open it again.")
                                 .arg(layoutName(other))};
             return {ReadStatus::Damaged, damaged(fileName, problem)};
         }
@@ -414,8 +418,9 @@ SaveResult GirisVerileriniKaydet(Config &cfg, const QString &path)
 {
     const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
     auto failed = [&](const QString &reason) {
-        return SaveResult{false, QStringLiteral("The configuration was not saved to \"%1\": %2. "
-                                                "Any file of that name was left as it was.")
+        return SaveResult{false, QCoreApplication::translate("vaz::ConfigFile",
+                                                             "The configuration was not saved to \"%1\": %2. "
+                                                             "Any file of that name was left as it was.")
                                      .arg(name, reason)};
     };
 
@@ -472,10 +477,12 @@ ReadResult DosyadanVerileriOku(Config &cfg, const QString &path)
     const FileBytes file = readFileBytes(path);
     if (!file.openError.isEmpty())
         return {ReadStatus::CannotOpen,
-                QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(file.name, file.openError)};
+                QCoreApplication::translate("vaz::ConfigFile", "The file \"%1\" cannot be opened: %2.")
+                    .arg(file.name, file.openError)};
     if (file.tooLarge)
         return {ReadStatus::Damaged,
-                damaged(file.name, QStringLiteral("It is far too large to be a configuration file."))};
+                damaged(file.name, QCoreApplication::translate("vaz::ConfigFile",
+                                                               "It is far too large to be a configuration file."))};
     return readBytes(cfg, file.bytes, file.name);
 }
 

@@ -6,6 +6,8 @@
 #include "model/Installation.h"
 #include "model/Conversions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -87,9 +89,9 @@ void addList(QList<PrintLine> &lines, const QString &heading, const QString &lis
 QString conditionWord(int code)
 {
     switch (code) {
-    case 1: return QStringLiteral("OR");
-    case 2: return QStringLiteral("COINCIDENCE");
-    case 3: return QStringLiteral("AND");
+    case 1: return QCoreApplication::translate("vaz::Report", "OR");
+    case 2: return QCoreApplication::translate("vaz::Report", "COINCIDENCE");
+    case 3: return QCoreApplication::translate("vaz::Report", "AND");
     }
     return {};
 }
@@ -101,10 +103,11 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
     FieldCursor in(fields);
 
     in.take("the identification line");
-    lines << PrintLine{QStringLiteral("File name: ") + fileName};
-    lines << PrintLine{QStringLiteral("Supplier's name: ") + in.take("the supplier's name").text};
+    lines << PrintLine{QCoreApplication::translate("vaz::Report", "File name: ") + fileName};
+    lines << PrintLine{QCoreApplication::translate("vaz::Report", "Supplier's name: ") +
+                       in.take("the supplier's name").text};
     if (mcuVersion >= 15)
-        lines << PrintLine{QStringLiteral("Panel name: ") + in.take("the panel name").text};
+        lines << PrintLine{QCoreApplication::translate("vaz::Report", "Panel name: ") + in.take("the panel name").text};
 
     const Field &loopField = in.take("the loop count");
     const double loops = textValue(loopField.text);
@@ -112,7 +115,7 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
         throw ReportError{QStringLiteral("Line %1: the loop count \"%2\" is not a number the report can use.")
                               .arg(loopField.line)
                               .arg(loopField.text.left(60))};
-    lines << PrintLine{QStringLiteral("Loop count: ") + blankLedNumber(loops)};
+    lines << PrintLine{QCoreApplication::translate("vaz::Report", "Loop count: ") + blankLedNumber(loops)};
 
     QStringList titles;
     for (int i = 0; i < 12; ++i)
@@ -133,12 +136,14 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
         ++devices;
         lines << PrintLine{record[0], record[1], record[2], typeName(type), QString(), record[6]};
     }
-    lines << blank << PrintLine{QStringLiteral("Device count: ") + blankLed(devices)} << blank;
+    lines << blank << PrintLine{QCoreApplication::translate("vaz::Report", "Device count: ") + blankLed(devices)}
+          << blank;
 
     const QString delaysTitle = in.take("the title \"Delays\"").text;
     lines << blank;
     lines << PrintLine{delaysTitle,
-                       QStringLiteral("Sounder1, Sounder2, Sounder3, Sounder4, Alarm R., Fire R., Fault R.")};
+                       QCoreApplication::translate(
+                           "vaz::Report", "Sounder1, Sounder2, Sounder3, Sounder4, Alarm R., Fire R., Fault R.")};
     PrintLine delays;
     for (int i = 1; i <= kPanelDelays; ++i)
         delays << printedNumber(in.whole("panel delay %1", i));
@@ -148,29 +153,33 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
     const int mode = in.whole("the ringing mode");
     lines << blank;
     if (mode == 0)
-        lines << PrintLine{QStringLiteral("System operation mode: Common")};
+        lines << PrintLine{QCoreApplication::translate("vaz::Report", "System operation mode: Common")};
     else if (mode == 1)
-        lines << PrintLine{QStringLiteral("System operation mode: Cause-effect")};
+        lines << PrintLine{QCoreApplication::translate("vaz::Report", "System operation mode: Cause-effect")};
 
     if (mcuVersion >= 20) {
         lines << blank;
         const int count = in.whole("the cause-effect count");
         if (count < 0 || count > kMaxRules)
             throw ReportError{QStringLiteral("The cause-effect count %1 is not 0 to %2.").arg(count).arg(kMaxRules)};
-        lines << PrintLine{QStringLiteral("Cause-effect count: ") + blankLed(count)};
+        lines << PrintLine{QCoreApplication::translate("vaz::Report", "Cause-effect count: ") + blankLed(count)};
         for (int r = 1; r <= count; ++r) {
             lines << blank;
-            lines << PrintLine{QStringLiteral("Cause-effect name: ") + in.take("cause-effect %1", r).text};
-            addList(lines, QStringLiteral("Inputs:"), in.take("cause-effect %1", r).text);
-            addList(lines, QStringLiteral("Outputs:"), in.take("cause-effect %1", r).text);
-            lines << PrintLine{QStringLiteral("Condition: ") +
+            lines << PrintLine{QCoreApplication::translate("vaz::Report", "Cause-effect name: ") +
+                               in.take("cause-effect %1", r).text};
+            addList(lines, QCoreApplication::translate("vaz::Report", "Inputs:"), in.take("cause-effect %1", r).text);
+            addList(lines, QCoreApplication::translate("vaz::Report", "Outputs:"), in.take("cause-effect %1", r).text);
+            lines << PrintLine{QCoreApplication::translate("vaz::Report", "Condition: ") +
                                conditionWord(in.whole("the condition of cause-effect %1", r))};
         }
     }
     return lines;
 }
 
-QString failure(const QString &detail) { return QStringLiteral("The configuration report was not printed. ") + detail; }
+QString failure(const QString &detail)
+{
+    return QCoreApplication::translate("vaz::Report", "The configuration report was not printed. ") + detail;
+}
 
 }  // namespace
 

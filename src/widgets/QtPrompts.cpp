@@ -2,6 +2,7 @@
 
 #include "model/Settings.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -12,7 +13,8 @@ namespace vaz {
 
 void QtMessages::message(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kToolTitle, text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("vaz", kToolTitle), text, QMessageBox::Ok,
+                    parent_);
     box.exec();
 }
 
@@ -42,7 +44,7 @@ bool QtMessages::proceedDespite(const QString &text, const QStringList &reasons,
     constexpr int kShown = 5;
     QStringList shown = reasons.mid(0, kShown);
     if (reasons.size() > kShown)
-        shown << QStringLiteral("… and %1 more").arg(reasons.size() - kShown);
+        shown << QCoreApplication::translate("vaz::QtMessages", "… and %1 more").arg(reasons.size() - kShown);
     box.setInformativeText(shown.join(u'\n'));
     if (reasons.size() > kShown)
         box.setDetailedText(reasons.join(u'\n'));

@@ -1,6 +1,7 @@
 #include "ToolButton.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QToolBar>
 #include <QWidget>
@@ -9,9 +10,11 @@ namespace vaz {
 
 QAction *addToolButton(QToolBar *bar, const char *key, const char *tip, const char *icon, const char *description)
 {
-    auto *a = bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))), QString::fromUtf8(tip));
+    // Callers mark their tips with QT_TRANSLATE_NOOP("vaz::ToolButton", ...).
+    const QString text = QCoreApplication::translate("vaz::ToolButton", tip);
+    auto *a = bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))), text);
     a->setObjectName(QString::fromUtf8(key));
-    a->setToolTip(QString::fromUtf8(tip));
+    a->setToolTip(text);
     if (description)
         a->setProperty("description", QString::fromUtf8(description));
     // Toolbars keep their buttons out of the Tab order; the keyboard must reach them.

@@ -1,16 +1,17 @@
 #include "UndoActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace vaz {
 
 UndoActions addUndoActions(QMenu *menu, const char *prefix, std::function<void()> undo, std::function<void()> redo)
 {
-    QAction *u = menu->addAction(QStringLiteral("&Undo"));
+    QAction *u = menu->addAction(QCoreApplication::translate("vaz::UndoActions", "&Undo"));
     u->setObjectName(QLatin1String(prefix) + QStringLiteral("Undo"));
     u->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction *r = menu->addAction(QStringLiteral("&Redo"));
+    QAction *r = menu->addAction(QCoreApplication::translate("vaz::UndoActions", "&Redo"));
     r->setObjectName(QLatin1String(prefix) + QStringLiteral("Redo"));
     r->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (QAction *a : {u, r}) {
@@ -28,7 +29,8 @@ void showUndoLabels(const UndoActions &actions, const QString &undo, const QStri
         QAction *action;
         QString caption;
         const QString &label;
-    } shown[] = {{actions.undo, QStringLiteral("&Undo"), undo}, {actions.redo, QStringLiteral("&Redo"), redo}};
+    } shown[] = {{actions.undo, QCoreApplication::translate("vaz::UndoActions", "&Undo"), undo},
+                 {actions.redo, QCoreApplication::translate("vaz::UndoActions", "&Redo"), redo}};
     for (const auto &a : shown) {
         a.action->setText(a.label.isEmpty() ? a.caption : a.caption + u' ' + a.label);
         a.action->setEnabled(available && !a.label.isEmpty());

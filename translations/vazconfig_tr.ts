@@ -1,0 +1,1394 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>vaz</name>
+    <message>
+        <source>Max. 254 inputs/outputs per cause-effect</source>
+        <translation>Bir sebep-sonuçta en çok 254 giriş/çıkış olabilir</translation>
+    </message>
+    <message>
+        <source>The panel holds at most 200 cause-effect rules.</source>
+        <translation>Panel en çok 200 sebep-sonuç kuralı tutar.</translation>
+    </message>
+    <message>
+        <source>A cause-effect with this name already exists.</source>
+        <translation>Bu adda bir sebep-sonuç zaten var.</translation>
+    </message>
+    <message>
+        <source>MCU Version : V1.2</source>
+        <translation>MCU Sürümü : V1.2</translation>
+    </message>
+    <message>
+        <source>MCU Version : V1.5</source>
+        <translation>MCU Sürümü : V1.5</translation>
+    </message>
+    <message>
+        <source>MCU Version : V2.0</source>
+        <translation>MCU Sürümü : V2.0</translation>
+    </message>
+    <message>
+        <source>VAZ Communication Protocol</source>
+        <translation>VAZ Haberleşme Protokolü</translation>
+    </message>
+    <message>
+        <source>Loop %1 address %2</source>
+        <translation>Çevrim %1 adres %2</translation>
+    </message>
+    <message>
+        <source>VAZ Configuration</source>
+        <translation>VAZ Yapılandırma</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::AddRangeDialog</name>
+    <message>
+        <source>Add range to Loop %1</source>
+        <translation>Çevrim %1 için aralık ekle</translation>
+    </message>
+    <message>
+        <source>Floor 2 Room {i}</source>
+        <translation>Kat 2 Oda {i}</translation>
+    </message>
+    <message>
+        <source>{n}: the address, {i}: 1, 2, 3... for the devices added</source>
+        <translation>{n}: adres, {i}: eklenen cihazlar için 1, 2, 3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>From address</source>
+        <translation>Başlangıç adresi</translation>
+    </message>
+    <message>
+        <source>To address</source>
+        <translation>Bitiş adresi</translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation>Cihaz tipi</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Mahal</translation>
+    </message>
+    <message>
+        <source>1 device will be added.</source>
+        <translation>1 cihaz eklenecek.</translation>
+    </message>
+    <message>
+        <source>%1 devices will be added.</source>
+        <translation>%1 cihaz eklenecek.</translation>
+    </message>
+    <message>
+        <source>Taken, skipped: %1</source>
+        <translation>Dolu, atlanan: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::App</name>
+    <message>
+        <source>Download from panel</source>
+        <translation>panelden alma</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Adsız</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::CauseEffectMatrix</name>
+    <message>
+        <source>Cause-effect matrix</source>
+        <translation>Sebep-sonuç matrisi</translation>
+    </message>
+    <message>
+        <source>Click a rule to show it</source>
+        <translation>Göstermek için bir kurala tıklayın</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Yazdır…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Dışa aktar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::ConfigFile</name>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Dosya okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation>&quot;%1&quot; dosyası okunamıyor.</translation>
+    </message>
+    <message>
+        <source> The configuration was not changed.</source>
+        <translation> Yapılandırma değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Wrong file type</source>
+        <translation>Yanlış dosya tipi</translation>
+    </message>
+    <message>
+        <source>This file was written for MCU version %1. Choose that version with File &gt; MCU Version and open it again.</source>
+        <translation>Bu dosya MCU sürümü %1 için yazılmış. Dosya &gt; MCU Sürümü ile o sürümü seçip dosyayı yeniden açın.</translation>
+    </message>
+    <message>
+        <source>The configuration was not saved to &quot;%1&quot;: %2. Any file of that name was left as it was.</source>
+        <translation>Yapılandırma &quot;%1&quot; dosyasına kaydedilmedi: %2. Bu addaki dosyaya dokunulmadı.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>&quot;%1&quot; dosyası açılamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>It is far too large to be a configuration file.</source>
+        <translation>Bir yapılandırma dosyası olamayacak kadar büyük.</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::DeviceRange</name>
+    <message>
+        <source>Choose a loop.</source>
+        <translation>Bir çevrim seçin.</translation>
+    </message>
+    <message>
+        <source>Addresses run from 1 to %1.</source>
+        <translation>Adresler 1 ile %1 arasındadır.</translation>
+    </message>
+    <message>
+        <source>Choose a device type.</source>
+        <translation>Bir cihaz tipi seçin.</translation>
+    </message>
+    <message>
+        <source>Zones run from 1 to %1.</source>
+        <translation>Bölgeler 1 ile %1 arasındadır.</translation>
+    </message>
+    <message>
+        <source>Address %1: %2</source>
+        <translation>Adres %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::Fcihazverileri</name>
+    <message>
+        <source>Cause-effect</source>
+        <translation>Sebep-sonuç</translation>
+    </message>
+    <message>
+        <source>Loop %1</source>
+        <translation>Çevrim %1</translation>
+    </message>
+    <message>
+        <source>Device configuration</source>
+        <translation>Cihaz yapılandırması</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Dü&amp;zen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopyala</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ya&amp;pıştır</translation>
+    </message>
+    <message>
+        <source>Select all in &amp;loop</source>
+        <translation>Çevrimdeki &amp;tümünü seç</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Cihazlar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Göster</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Unknown type %1</source>
+        <translation>Bilinmeyen tip %1</translation>
+    </message>
+    <message>
+        <source>Unable to delete because the device is included in a cause-effect</source>
+        <translation>Cihaz bir sebep-sonuçta yer aldığı için silinemiyor</translation>
+    </message>
+    <message>
+        <source>%1 address %2</source>
+        <translation>%1 adres %2</translation>
+    </message>
+    <message>
+        <source>%1 addresses %2</source>
+        <translation>%1 adresler %2</translation>
+    </message>
+    <message>
+        <source>Not deleted, as a cause-effect includes them: %1</source>
+        <translation>Bir sebep-sonuçta yer aldıkları için silinmedi: %1</translation>
+    </message>
+    <message>
+        <source>Save or cancel the device being entered first.</source>
+        <translation>Önce girilmekte olan cihazı kaydedin ya da iptal edin.</translation>
+    </message>
+    <message>
+        <source>Select a device type first.</source>
+        <translation>Önce bir cihaz tipi seçin.</translation>
+    </message>
+    <message>
+        <source>Copied %1 device of %2</source>
+        <translation>%2: %1 cihaz kopyalandı</translation>
+    </message>
+    <message>
+        <source>Copied %1 devices of %2</source>
+        <translation>%2: %1 cihaz kopyalandı</translation>
+    </message>
+    <message>
+        <source>%1 device</source>
+        <translation>%1 cihaz</translation>
+    </message>
+    <message>
+        <source>%1 devices</source>
+        <translation>%1 cihaz</translation>
+    </message>
+    <message>
+        <source>%1 has no room for %2 from address %3 on; nothing was pasted.</source>
+        <translation>%1 içinde %3 adresinden başlayarak %2 için yer yok; hiçbir şey yapıştırılmadı.</translation>
+    </message>
+    <message>
+        <source>Pasted %1 at %2 address %3</source>
+        <translation>%1 yapıştırıldı: %2 adres %3</translation>
+    </message>
+    <message>
+        <source>Pasted %1 at %2 addresses %3</source>
+        <translation>%1 yapıştırıldı: %2 adresler %3</translation>
+    </message>
+    <message>
+        <source>Toolbar3</source>
+        <translation>Araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Address, type, Z3 or location</source>
+        <translation>Adres, tip, Z3 ya da mahal</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Süzgeç:</translation>
+    </message>
+    <message>
+        <source>Devices by zone</source>
+        <translation>Bölgeye göre cihazlar</translation>
+    </message>
+    <message>
+        <source>&amp;Loops</source>
+        <translation>Ç&amp;evrimler</translation>
+    </message>
+    <message>
+        <source>By &amp;zone</source>
+        <translation>&amp;Bölgeye göre</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Bölge %1</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::Fpanelverileri</name>
+    <message>
+        <source>Sounder 1</source>
+        <translation>Siren 1</translation>
+    </message>
+    <message>
+        <source>Sounder 2</source>
+        <translation>Siren 2</translation>
+    </message>
+    <message>
+        <source>Sounder 3</source>
+        <translation>Siren 3</translation>
+    </message>
+    <message>
+        <source>Sounder 4</source>
+        <translation>Siren 4</translation>
+    </message>
+    <message>
+        <source>Fire relay</source>
+        <translation>Yangın rölesi</translation>
+    </message>
+    <message>
+        <source>Fault relay</source>
+        <translation>Arıza rölesi</translation>
+    </message>
+    <message>
+        <source>Alarm relay</source>
+        <translation>Alarm rölesi</translation>
+    </message>
+    <message>
+        <source>Panel configuration</source>
+        <translation>Panel yapılandırması</translation>
+    </message>
+    <message>
+        <source>Supplier&apos;s name</source>
+        <translation>Tedarikçi adı</translation>
+    </message>
+    <message>
+        <source>Panel name</source>
+        <translation>Panel adı</translation>
+    </message>
+    <message>
+        <source>Max. 40 characters</source>
+        <translation>En çok 40 karakter</translation>
+    </message>
+    <message>
+        <source>Sounder/relay output delay</source>
+        <translation>Siren/röle çıkış gecikmesi</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>sn.</translation>
+    </message>
+    <message>
+        <source>Delay active</source>
+        <translation>Gecikme etkin</translation>
+    </message>
+    <message>
+        <source>System operation mode</source>
+        <translation>Sistem çalışma modu</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>Cause-effect</source>
+        <translation>Sebep-sonuç</translation>
+    </message>
+    <message>
+        <source>Inappropriate value!</source>
+        <translation>Uygun olmayan değer!</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::Fyeni</name>
+    <message>
+        <source>New</source>
+        <translation>Yeni</translation>
+    </message>
+    <message>
+        <source>Number of loops</source>
+        <translation>Çevrim sayısı</translation>
+    </message>
+    <message>
+        <source>Delete configuration data?</source>
+        <translation>Yapılandırma verileri silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::History</name>
+    <message>
+        <source>Store cause-effect &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; sebep-sonuç kaydı</translation>
+    </message>
+    <message>
+        <source>Delete cause-effect &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; sebep-sonuç silme</translation>
+    </message>
+    <message>
+        <source>Loop count</source>
+        <translation>çevrim sayısı</translation>
+    </message>
+    <message>
+        <source>Panel data</source>
+        <translation>panel verileri</translation>
+    </message>
+    <message>
+        <source>Add %1 devices</source>
+        <translation>%1 cihaz ekleme</translation>
+    </message>
+    <message>
+        <source>Delete %1 devices</source>
+        <translation>%1 cihaz silme</translation>
+    </message>
+    <message>
+        <source>Change %1 devices</source>
+        <translation>%1 cihaz değişikliği</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 kaydı</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 silme</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>tip</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>mahal</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>bölge</translation>
+    </message>
+    <message>
+        <source>Bypass</source>
+        <translation>gecikme atlama</translation>
+    </message>
+    <message>
+        <source>Input event</source>
+        <translation>giriş olayı</translation>
+    </message>
+    <message>
+        <source>Output event</source>
+        <translation>çıkış olayı</translation>
+    </message>
+    <message>
+        <source>Output delay</source>
+        <translation>çıkış gecikmesi</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::KarsilastirmaSonucu</name>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Panelle karşılaştır</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Farklar</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Yer</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Alan</translation>
+    </message>
+    <message>
+        <source>In the tool</source>
+        <translation>Programda</translation>
+    </message>
+    <message>
+        <source>In the panel</source>
+        <translation>Panelde</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>CSV olarak &amp;kaydet...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Kapat</translation>
+    </message>
+    <message>
+        <source>%1 field(s) differ between the tool and the panel.</source>
+        <translation>Programla panel arasında %1 alan farklı.</translation>
+    </message>
+    <message>
+        <source>Save differences</source>
+        <translation>Farkları kaydet</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>%1 dosyası yazılamadı: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::Language</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Dil</translation>
+    </message>
+    <message>
+        <source>The language changes at the next start.</source>
+        <translation>Dil, programın bir sonraki açılışında değişir.</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::NameCheck</name>
+    <message>
+        <source>A name holds at most 40 characters.</source>
+        <translation>Bir ad en çok 40 karakter olabilir.</translation>
+    </message>
+    <message>
+        <source>The characters &quot; and ~ cannot be part of a name.</source>
+        <translation>&quot; ve ~ karakterleri bir adda bulunamaz.</translation>
+    </message>
+    <message>
+        <source>This character cannot be stored in a configuration file.</source>
+        <translation>Bu karakter bir yapılandırma dosyasında saklanamaz.</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::PortAyar</name>
+    <message>
+        <source>Communication</source>
+        <translation>Haberleşme</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::PreUploadCheck</name>
+    <message>
+        <source>has no zone</source>
+        <translation>bölgesi yok</translation>
+    </message>
+    <message>
+        <source>is an output module with no output event</source>
+        <translation>çıkış olayı olmayan bir çıkış modülü</translation>
+    </message>
+    <message>
+        <source>location &quot;%1&quot; becomes &quot;%2&quot; on the panel, like %3</source>
+        <translation>&quot;%1&quot; mahali panelde %3 gibi &quot;%2&quot; olur</translation>
+    </message>
+    <message>
+        <source>Cause-effect %1 &apos;%2&apos;</source>
+        <translation>Sebep-sonuç %1 &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>has no inputs</source>
+        <translation>girişi yok</translation>
+    </message>
+    <message>
+        <source>has no outputs</source>
+        <translation>çıkışı yok</translation>
+    </message>
+    <message>
+        <source>has no condition (code %1)</source>
+        <translation>koşulu yok (kod %1)</translation>
+    </message>
+    <message>
+        <source>%1 needs two inputs or more</source>
+        <translation>%1 için iki ya da daha çok giriş gerekir</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>VE</translation>
+    </message>
+    <message>
+        <source>COINCIDENCE</source>
+        <translation>ÇAKIŞMA</translation>
+    </message>
+    <message>
+        <source>names %1, which holds no device</source>
+        <translation>cihaz olmayan %1 konumunu içeriyor</translation>
+    </message>
+    <message>
+        <source>has the same name as cause-effect %1</source>
+        <translation>%1. sebep-sonuçla aynı ada sahip</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::ProgBarIslem</name>
+    <message>
+        <source>Progress</source>
+        <translation>İlerleme</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>Transfer stopped</source>
+        <translation>Aktarım durduruldu</translation>
+    </message>
+    <message>
+        <source>Stop the transfer?</source>
+        <translation>Aktarım durdurulsun mu?</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Gönderiliyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Data...</source>
+        <translation>Veri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Comparing...</source>
+        <translation>Karşılaştırılıyor...</translation>
+    </message>
+    <message>
+        <source>Sending Panel Data...</source>
+        <translation>Panel verileri gönderiliyor...</translation>
+    </message>
+    <message>
+        <source>Sending Completed</source>
+        <translation>Gönderim tamamlandı</translation>
+    </message>
+    <message>
+        <source>Receiving Data Completed</source>
+        <translation>Veri alımı tamamlandı</translation>
+    </message>
+    <message>
+        <source>Comparison Completed</source>
+        <translation>Karşılaştırma tamamlandı</translation>
+    </message>
+    <message>
+        <source>Receiving Zone Numbers...</source>
+        <translation>Bölge numaraları alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Types...</source>
+        <translation>Tipler alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Day Thresholds...</source>
+        <translation>Gündüz eşikleri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Night Thresholds...</source>
+        <translation>Gece eşikleri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Output ByPass Status...</source>
+        <translation>Çıkış gecikme atlama durumları alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Controller Actions...</source>
+        <translation>Kontrol modülü eylemleri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Location Texts...</source>
+        <translation>Mahal metinleri alınıyor...</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::PropertyPanel</name>
+    <message>
+        <source>Device type</source>
+        <translation>Cihaz tipi</translation>
+    </message>
+    <message>
+        <source>Location text</source>
+        <translation>Mahal metni</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Yangın</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Arıza</translation>
+    </message>
+    <message>
+        <source>Input event type</source>
+        <translation>Giriş olay tipi</translation>
+    </message>
+    <message>
+        <source>Activation property</source>
+        <translation>Aktivasyon özelliği</translation>
+    </message>
+    <message>
+        <source>Bypass output delay</source>
+        <translation>Çıkış gecikmesini atla</translation>
+    </message>
+    <message>
+        <source>Output event type</source>
+        <translation>Çıkış olay tipi</translation>
+    </message>
+    <message>
+        <source>Output delay</source>
+        <translation>Çıkış gecikmesi</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>sn.</translation>
+    </message>
+    <message>
+        <source>Enter zone number!</source>
+        <translation>Bölge numarasını girin!</translation>
+    </message>
+    <message>
+        <source>Enter zone number !</source>
+        <translation>Bölge numarasını girin !</translation>
+    </message>
+    <message>
+        <source>Inappropriate value !</source>
+        <translation>Uygun olmayan değer !</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::QtMessages</name>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… ve %1 tane daha</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::Report</name>
+    <message>
+        <source>OR</source>
+        <translation>VEYA</translation>
+    </message>
+    <message>
+        <source>COINCIDENCE</source>
+        <translation>ÇAKIŞMA</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>VE</translation>
+    </message>
+    <message>
+        <source>File name: </source>
+        <translation>Dosya adı: </translation>
+    </message>
+    <message>
+        <source>Supplier&apos;s name: </source>
+        <translation>Tedarikçi adı: </translation>
+    </message>
+    <message>
+        <source>Panel name: </source>
+        <translation>Panel adı: </translation>
+    </message>
+    <message>
+        <source>Loop count: </source>
+        <translation>Çevrim sayısı: </translation>
+    </message>
+    <message>
+        <source>Device count: </source>
+        <translation>Cihaz sayısı: </translation>
+    </message>
+    <message>
+        <source>Sounder1, Sounder2, Sounder3, Sounder4, Alarm R., Fire R., Fault R.</source>
+        <translation>Siren1, Siren2, Siren3, Siren4, Alarm R., Yangın R., Arıza R.</translation>
+    </message>
+    <message>
+        <source>System operation mode: Common</source>
+        <translation>Sistem çalışma modu: Genel</translation>
+    </message>
+    <message>
+        <source>System operation mode: Cause-effect</source>
+        <translation>Sistem çalışma modu: Sebep-sonuç</translation>
+    </message>
+    <message>
+        <source>Cause-effect count: </source>
+        <translation>Sebep-sonuç sayısı: </translation>
+    </message>
+    <message>
+        <source>Cause-effect name: </source>
+        <translation>Sebep-sonuç adı: </translation>
+    </message>
+    <message>
+        <source>Inputs:</source>
+        <translation>Girişler:</translation>
+    </message>
+    <message>
+        <source>Outputs:</source>
+        <translation>Çıkışlar:</translation>
+    </message>
+    <message>
+        <source>Condition: </source>
+        <translation>Koşul: </translation>
+    </message>
+    <message>
+        <source>The configuration report was not printed. </source>
+        <translation>Yapılandırma raporu yazdırılmadı. </translation>
+    </message>
+</context>
+<context>
+    <name>vaz::RuleLists</name>
+    <message>
+        <source>Sounder 1</source>
+        <translation>Siren 1</translation>
+    </message>
+    <message>
+        <source>Sounder 2</source>
+        <translation>Siren 2</translation>
+    </message>
+    <message>
+        <source>Sounder 3</source>
+        <translation>Siren 3</translation>
+    </message>
+    <message>
+        <source>Sounder 4</source>
+        <translation>Siren 4</translation>
+    </message>
+    <message>
+        <source>Fire relay</source>
+        <translation>Yangın rölesi</translation>
+    </message>
+    <message>
+        <source>Alarm relay</source>
+        <translation>Alarm rölesi</translation>
+    </message>
+    <message>
+        <source>Fault relay</source>
+        <translation>Arıza rölesi</translation>
+    </message>
+    <message>
+        <source>A name holds at most 10 characters.</source>
+        <translation>Bir ad en çok 10 karakter olabilir.</translation>
+    </message>
+    <message>
+        <source>A name cannot start with }.</source>
+        <translation>Bir ad } ile başlayamaz.</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>VEYA</translation>
+    </message>
+    <message>
+        <source>Coincidence</source>
+        <translation>Çakışma</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>VE</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::SSicerik</name>
+    <message>
+        <source>Cause-effect configuration</source>
+        <translation>Sebep-sonuç yapılandırması</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Koşul</translation>
+    </message>
+    <message>
+        <source> count</source>
+        <translation> sayısı</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Girişler</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Çıkışlar</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Pencereyi kapat</translation>
+    </message>
+    <message>
+        <source> device(s)</source>
+        <translation> cihaz</translation>
+    </message>
+    <message>
+        <source>Loop   Address   Zone   Type</source>
+        <extracomment>Blanks put each word over its column of the list entries, in DejaVu Sans.</extracomment>
+        <translation>Çevrim Adres     Bölge  Tip</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::SebepSonuc</name>
+    <message>
+        <source>Cause-effect</source>
+        <translation>Sebep-sonuç</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Max. 10 characters</source>
+        <translation>En çok 10 karakter</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Koşul</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>VE</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>VEYA</translation>
+    </message>
+    <message>
+        <source>COINCIDENCE</source>
+        <translation>ÇAKIŞMA</translation>
+    </message>
+    <message>
+        <source>Input devices</source>
+        <translation>Giriş cihazları</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Çıkışlar</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tümünü seç</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tümünü temizle</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Geri</translation>
+    </message>
+    <message>
+        <source>Forward &gt;</source>
+        <translation>İleri &gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Input count </source>
+        <translation>Giriş sayısı </translation>
+    </message>
+    <message>
+        <source>Output count </source>
+        <translation>Çıkış sayısı </translation>
+    </message>
+    <message>
+        <source>Loop       Address       Zone               Type</source>
+        <extracomment>Blanks put each word over its column of the list entries, in DejaVu Sans.</extracomment>
+        <translation>Çevrim   Adres           Bölge              Tip</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::ToolButton</name>
+    <message>
+        <source>New device</source>
+        <translation>Yeni cihaz</translation>
+    </message>
+    <message>
+        <source>Add range...</source>
+        <translation>Aralık ekle...</translation>
+    </message>
+    <message>
+        <source>Edit device</source>
+        <translation>Cihazı düzenle</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Detele</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Yeni</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Upload to panel</source>
+        <translation>Panele gönder</translation>
+    </message>
+    <message>
+        <source>Download from panel</source>
+        <translation>Panelden al</translation>
+    </message>
+    <message>
+        <source>Configure panel data</source>
+        <translation>Panel verilerini yapılandır</translation>
+    </message>
+    <message>
+        <source>Configure devices</source>
+        <translation>Cihazları yapılandır</translation>
+    </message>
+    <message>
+        <source>Cause-effect</source>
+        <translation>Sebep-sonuç</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Ağ</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::UndoActions</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Geri al</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Yinele</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::YeniCihazSecimi</name>
+    <message>
+        <source>New device</source>
+        <translation>Yeni cihaz</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::devices</name>
+    <message>
+        <source>QF-1010 Manual call point</source>
+        <translation>QF-1010 Yangın ihbar butonu</translation>
+    </message>
+    <message>
+        <source>Manual call point</source>
+        <translation>İhbar butonu</translation>
+    </message>
+    <message>
+        <source>QF-3010 Photo-electric smoke detector</source>
+        <translation>QF-3010 Optik duman dedektörü</translation>
+    </message>
+    <message>
+        <source>Photo-elec. smoke det.</source>
+        <translation>Optik duman dedek.</translation>
+    </message>
+    <message>
+        <source>QF-3020 Ionisation smoke detector</source>
+        <translation>QF-3020 İyonizasyon duman dedektörü</translation>
+    </message>
+    <message>
+        <source>Ionis. smoke det.</source>
+        <translation>İyon. duman dedek.</translation>
+    </message>
+    <message>
+        <source>QF-3030 Heat detector</source>
+        <translation>QF-3030 Isı dedektörü</translation>
+    </message>
+    <message>
+        <source>Heat det.</source>
+        <translation>Isı dedek.</translation>
+    </message>
+    <message>
+        <source>QF-5010 Relay controller</source>
+        <translation>QF-5010 Röle kontrol modülü</translation>
+    </message>
+    <message>
+        <source>Relay controller</source>
+        <translation>Röle kontrol</translation>
+    </message>
+    <message>
+        <source>QF-5020 Switch monitor</source>
+        <translation>QF-5020 Kontak izleme modülü</translation>
+    </message>
+    <message>
+        <source>Switch mon.</source>
+        <translation>Kontak izleme</translation>
+    </message>
+    <message>
+        <source>QF-5040 Zone monitor</source>
+        <translation>QF-5040 Bölge izleme modülü</translation>
+    </message>
+    <message>
+        <source>Zone mon.</source>
+        <translation>Bölge izleme</translation>
+    </message>
+    <message>
+        <source>QF-5030 Sounder controller</source>
+        <translation>QF-5030 Siren kontrol modülü</translation>
+    </message>
+    <message>
+        <source>Sounder controller</source>
+        <translation>Siren kontrol</translation>
+    </message>
+    <message>
+        <source>QF-3040 Multisensor</source>
+        <translation>QF-3040 Çoklu sensör</translation>
+    </message>
+    <message>
+        <source>Multisensor</source>
+        <translation>Çoklu sensör</translation>
+    </message>
+    <message>
+        <source>Select device type...</source>
+        <translation>Cihaz tipini seçin...</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::lintor1</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Dosya</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Yeni</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Aç</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>&amp;Son dosyalar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Kaydet</translation>
+    </message>
+    <message>
+        <source>Save &amp;as…</source>
+        <translation>&amp;Farklı kaydet…</translation>
+    </message>
+    <message>
+        <source>Op&amp;tions</source>
+        <translation>Seçenek&amp;ler</translation>
+    </message>
+    <message>
+        <source>&amp;MCU Version</source>
+        <translation>&amp;MCU Sürümü</translation>
+    </message>
+    <message>
+        <source>Show &amp;configuration</source>
+        <translation>Yapılandırmayı &amp;göster</translation>
+    </message>
+    <message>
+        <source>&amp;Print configuration</source>
+        <translation>Yapılandırmayı ya&amp;zdır</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Dü&amp;zen</translation>
+    </message>
+    <message>
+        <source>&amp;Communication</source>
+        <translation>&amp;Haberleşme</translation>
+    </message>
+    <message>
+        <source>&amp;Upload to panel</source>
+        <translation>Panele &amp;gönder</translation>
+    </message>
+    <message>
+        <source>&amp;Download from panel</source>
+        <translation>Panelden &amp;al</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with panel</source>
+        <translation>Panelle &amp;karşılaştır</translation>
+    </message>
+    <message>
+        <source>Confi&amp;gure</source>
+        <translation>&amp;Yapılandır</translation>
+    </message>
+    <message>
+        <source>&amp;Panel configuration</source>
+        <translation>&amp;Panel yapılandırması</translation>
+    </message>
+    <message>
+        <source>&amp;Devices</source>
+        <translation>&amp;Cihazlar</translation>
+    </message>
+    <message>
+        <source>&amp;Cause-effect</source>
+        <translation>&amp;Sebep-sonuç</translation>
+    </message>
+    <message>
+        <source>Panel &amp;repeaters</source>
+        <translation>Panel &amp;tekrarlayıcıları</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Yardı&amp;m</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;İçindekiler</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Hakkında...</translation>
+    </message>
+    <message>
+        <source>In service</source>
+        <translation>Devrede</translation>
+    </message>
+    <message>
+        <source>1 device has</source>
+        <translation>1 cihazın</translation>
+    </message>
+    <message>
+        <source>%1 devices have</source>
+        <translation>%1 cihazın</translation>
+    </message>
+    <message>
+        <source> an unknown type or lie on a loop beyond the loop count. The device window shows them; they are saved and uploaded unless you delete them.</source>
+        <translation> tipi bilinmiyor ya da çevrim sayısının dışındaki bir çevrimde duruyor. Cihaz penceresi bunları gösterir; silmediğiniz sürece kaydedilir ve panele gönderilir.</translation>
+    </message>
+    <message>
+        <source>This command is not available yet.</source>
+        <translation>Bu komut henüz kullanılamıyor.</translation>
+    </message>
+    <message>
+        <source>Delete configuration data?</source>
+        <translation>Yapılandırma verileri silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Open configuration</source>
+        <translation>Yapılandırmayı aç</translation>
+    </message>
+    <message>
+        <source>Save configuration</source>
+        <translation>Yapılandırmayı kaydet</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(yok)</translation>
+    </message>
+    <message>
+        <source>Number of loops</source>
+        <translation>Çevrim sayısı</translation>
+    </message>
+    <message>
+        <source>PC Version : </source>
+        <translation>PC Sürümü : </translation>
+    </message>
+    <message>
+        <source>The panel will take this configuration, but some of it is probably not meant:</source>
+        <translation>Panel bu yapılandırmayı kabul eder, ancak bir kısmı büyük olasılıkla istenmemiş:</translation>
+    </message>
+    <message>
+        <source>Upload anyway</source>
+        <translation>Yine de gönder</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Gönder</translation>
+    </message>
+    <message>
+        <source>Save configuration?</source>
+        <translation>Yapılandırma kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Toolbar1</source>
+        <translation>Araç çubuğu</translation>
+    </message>
+    <message>
+        <source>Print &amp;file…</source>
+        <translation>&amp;Dosya yazdır…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport device schedule...</source>
+        <translation>&amp;Cihaz listesini dışa aktar...</translation>
+    </message>
+    <message>
+        <source>Export empt&amp;y schedule...</source>
+        <translation>&amp;Boş cihaz listesini dışa aktar...</translation>
+    </message>
+    <message>
+        <source>&amp;Import device schedule...</source>
+        <translation>Cihaz listesini &amp;içe aktar...</translation>
+    </message>
+    <message>
+        <source>Export ca&amp;use-effect matrix...</source>
+        <translation>Sebep-sonuç matrisini dışa akta&amp;r...</translation>
+    </message>
+    <message>
+        <source>Cause-effect &amp;matrix</source>
+        <translation>Sebep-sonuç &amp;matrisi</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::mcuV</name>
+    <message>
+        <source>Select MCU Version</source>
+        <translation>MCU sürümünü seçin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+</TS>
