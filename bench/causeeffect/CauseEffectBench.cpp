@@ -1,11 +1,14 @@
 // The rule editor's lists and the rule viewer on the largest configurations:
 // every address of four loops in use.
+#include "causeeffect/CauseEffectMatrix.h"
 #include "causeeffect/SSicerik.h"
 #include "causeeffect/SebepSonuc.h"
 #include "shell/App.h"
 
 #include <QApplication>
+#include <QAbstractItemModel>
 #include <QLineEdit>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
@@ -104,6 +107,36 @@ void BM_ViewerOn254(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ViewerOn254)->Unit(benchmark::kMillisecond);
+
+// 200 rules over 508 devices, each rule with inputs on loops 1-2 and outputs on 3-4.
+void BM_MatrixShown(benchmark::State &state)
+{
+    Silent silent;
+    auto app = fullApp(2, silent);
+    Config &c = app->config();
+    c.SSsayisi = kMaxRules;
+    for (int r = 1; r <= kMaxRules; ++r) {
+        c.SSismi(r) = QStringLiteral("R%1").arg(r);
+        c.SSkosul(r) = 1;
+        QString in, out;
+        for (int k = 0; k < 6; ++k) {
+            in += QStringLiteral("%1,%2.").arg(1 + k % 2).arg((r + 21 * k) % kAddresses + 1);
+            out += QStringLiteral("%1,%2.").arg(3 + k % 2).arg((r + 17 * k) % kAddresses + 1);
+        }
+        c.SSgirisler(r) = in + u':';
+        c.SScikislar(r) = out + QStringLiteral("5,1.:");
+    }
+    CauseEffectMatrix *m = app->causeEffectMatrix();
+    for (auto _ : state) {
+        m->openWindow();
+        QApplication::processEvents();  // until drawn
+        state.PauseTiming();
+        m->hide();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = m->table()->model()->rowCount();
+}
+BENCHMARK(BM_MatrixShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

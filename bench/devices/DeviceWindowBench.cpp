@@ -46,7 +46,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication qapp(argc, argv);
     SilentMessages messages;
-    std::vector<double> open, click, range, undo, redo, shared, multi;
+    std::vector<double> open, click, filter, range, undo, redo, shared, multi;
 
     for (int run = 0; run < 15; ++run) {
         App app;
@@ -61,6 +61,15 @@ int main(int argc, char **argv)
         w->openWindow();
         QApplication::processEvents();  // laid out and painted
         open.push_back(t.nsecsElapsed() / 1e6);
+
+        // Filter keystrokes: a zone, a word of the type, then nothing, each until drawn.
+        auto *filterBox = w->findChild<QLineEdit *>(QStringLiteral("TreeFilter"));
+        for (const char *text : {"z", "z1", "z12", "", "s", "sm", "smo", ""}) {
+            t.restart();
+            filterBox->setText(QString::fromLatin1(text));
+            QApplication::processEvents();
+            filter.push_back(t.nsecsElapsed() / 1e6);
+        }
 
         // Alternate between a relay controller and a switch monitor, so every click
         // changes what the panel shows.
@@ -123,6 +132,7 @@ int main(int argc, char **argv)
     }
     report("open device window", open, 300);
     report("node click to panel shown", click, 16);
+    report("filter keystroke to tree drawn", filter, 30);
     report("add range of 127 devices", range, 50);
     report("undo of the range", undo, 50);
     report("redo of the range", redo, 50);

@@ -485,13 +485,16 @@ void Fcihazverileri::describeDevices()
 {
     if (!built_)
         return;
+    // Only what a command can change: the nodes it worked on. New nodes are
+    // described as they are made, and Undo builds the tree anew.
     const Config &c = session_.config();
-    for (int L = 1; L <= kLoops; ++L)
-        if (QTreeWidgetItem *loop = loopNode(L))
-            for (int i = 0; i < loop->childCount(); ++i)
-                if (const std::optional<DeviceAddress> at = addressOf(loop->child(i)))
-                    describe(loop->child(i), c.CihazTipi(at->loop, at->address));
-    applyFilter();
+    QList<QTreeWidgetItem *> nodes = tree_->selectedItems();
+    nodes << tree_->currentItem() << entryNode_;
+    for (QTreeWidgetItem *node : nodes)
+        if (const std::optional<DeviceAddress> at = addressOf(node))
+            describe(node, c.CihazTipi(at->loop, at->address));
+    if (!filter_->text().trimmed().isEmpty())
+        applyFilter();
     if (views_->currentWidget() == zoneTree_)
         buildZoneView();
 }

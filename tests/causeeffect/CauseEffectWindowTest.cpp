@@ -1,10 +1,14 @@
+#include "causeeffect/CauseEffectMatrix.h"
 #include "causeeffect/RuleLists.h"
 #include "causeeffect/SSicerik.h"
 #include "causeeffect/SebepSonuc.h"
 #include "devices/Fcihazverileri.h"
 #include "shell/ShellFixture.h"
+#include "storage/ConfigFile.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QTableView>
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTest>
@@ -208,6 +212,34 @@ TEST_F(CauseEffectTest, ViewerShowsTheRuleItWasOpenedWith)
     viewer->close();
     viewer->openForRule();
     EXPECT_EQ(shown(), (QStringList{"Two", "", "0 device(s)", "0 device(s)", "0"}));
+}
+
+TEST_F(CauseEffectTest, TheMatrixShowsEveryRuleAndOpensTheOneClicked)
+{
+    setRules(cfg(), {"One", "Two"});
+    cfg().SSgirisler(1) = "1,5.2,17.:";
+    cfg().SScikislar(1) = "1,9.5,1.:";
+    cfg().SSgirisler(2) = "1,9.:";  // an output of One, an input of Two
+    const QByteArray before = storage::configFileBytes(cfg());
+    act("MnMatrix")->trigger();
+    auto *matrix = app->mainWindow()->findChild<CauseEffectMatrix *>();
+    ASSERT_TRUE(matrix && matrix->isVisible());
+    QAbstractItemModel *m = matrix->table()->model();
+    // Devices the rules use, then the seven panel outputs; five device columns, one a rule.
+    ASSERT_EQ((QList<int>{m->rowCount(), m->columnCount()}), (QList<int>{3 + 7, 5 + 2}));
+    auto cells = [&](int row) {
+        return QStringList{m->index(row, 0).data().toString() + u'/' + m->index(row, 1).data().toString(),
+                           m->index(row, 5).data().toString(), m->index(row, 6).data().toString()};
+    };
+    EXPECT_EQ(cells(1), (QStringList{"1/9", "O", "I"}));
+    EXPECT_EQ(m->headerData(5, Qt::Horizontal).toString(), "One (OR)");
+
+    emit matrix->table()->horizontalHeader()->sectionClicked(6);
+    EXPECT_EQ(child<QListWidget>(app->ruleViewer(), "SSicerikSira")->item(0)->text(), "Two");
+    child<QAbstractButton>(matrix, "MatrixPrint")->click();
+    ASSERT_EQ(output.printed.size(), 1);
+    EXPECT_TRUE(output.printed[0].first().contains("One (OR)"));
+    EXPECT_EQ(storage::configFileBytes(cfg()), before) << "showing stores nothing";
 }
 
 }  // namespace
