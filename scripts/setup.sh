@@ -7,7 +7,7 @@ packages=(cmake make g++ pkg-config
           qt6-base-dev libqt6serialport6-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core
-          dpkg-dev file clang-format)
+          dpkg-dev file clang-format help2man lintian)
 
 missing=()
 for p in "${packages[@]}"; do
