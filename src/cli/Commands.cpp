@@ -322,6 +322,8 @@ int runMain(int argc, char **argv)
     }
     if (parsed.args.version) {
         console.out(QStringLiteral("vazconfig ") + kToolVersion);
+        console.out(kToolCopyright);
+        console.out(kToolLicence);
         return Success;
     }
     std::unique_ptr<QCoreApplication> app;
