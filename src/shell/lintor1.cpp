@@ -430,7 +430,12 @@ void lintor1::chooseMcuVersion()
     app_.versionWindow()->openWindow();
 }
 
-void lintor1::about() { app_.messages().message(QStringLiteral("PC Version : ") + kToolVersion); }
+void lintor1::about()
+{
+    const QStringList lines{QStringLiteral("PC Version : ") + kToolVersion, QStringLiteral("Qt ") + qVersion(),
+                            kToolCopyright, kToolLicence};
+    app_.messages().about(lines.join(u'\n'), QStringLiteral("About ") + kToolTitle);
+}
 
 void lintor1::transfer(comm::Transfer transfer)
 {
