@@ -9,7 +9,7 @@ packages=(cmake make g++ pkg-config
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core
-          dpkg-dev file clang-format)
+          dpkg-dev file clang-format help2man lintian)
 
 missing=()
 for p in "${packages[@]}"; do

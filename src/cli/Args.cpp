@@ -250,7 +250,8 @@ QString helpText(Command command)
                    QStringLiteral("\n\nWithout a command the windows start, with FILE.dvk opened when given.\n\n"
                                   "Commands:\n");
     for (const CommandForm &s : forms())
-        text += QStringLiteral("  vazconfig ") + s.usage + u'\n';
+        text += QStringLiteral("  vazconfig ") + s.usage + QStringLiteral("\n      ") + s.summary.section(u'\n', 0, 0) +
+                u'\n';
     text += QStringLiteral(
         "\nExit status: 0 success (no difference, no finding), 1 differences, findings or schedule problems, 2 "
         "failure.\n`vazconfig COMMAND --help` tells more.\n");

@@ -365,6 +365,7 @@ int runMain(int argc, char **argv)
     }
     if (parsed.args.version) {
         console.out(QStringLiteral("vazconfig ") + kToolVersion);
+        console.out(kToolCopyright + QStringLiteral(". ") + kToolLicence);
         return Success;
     }
     std::unique_ptr<QCoreApplication> app;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Version.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -8,8 +10,6 @@ namespace vaz {
 
 // Title of plain messages and of boxes shown without a title of their own.
 inline constexpr char kToolTitle[] = QT_TRANSLATE_NOOP("vaz", "VAZ Configuration");
-// The tool's version as About and --version give it.
-inline const QString kToolVersion = QStringLiteral("V2.01");
 
 enum class Answer { Ok, Yes, No, Cancel };
 
@@ -20,6 +20,12 @@ public:
     virtual ~Messages() = default;
     // A plain message: OK button, the tool's own title.
     virtual void message(const QString &text) = 0;
+    // The About box: OK only, a title of its own.
+    virtual void about(const QString &text, const QString &title)
+    {
+        Q_UNUSED(title);
+        message(text);
+    }
     // A question: Yes, No and Cancel, question icon, the command as title.
     virtual Answer question(const QString &text, const QString &title) = 0;
     // A question that cannot be put off: Yes and No only, question icon, the

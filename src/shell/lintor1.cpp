@@ -468,7 +468,12 @@ void lintor1::chooseMcuVersion()
     app_.versionWindow()->openWindow();
 }
 
-void lintor1::about() { app_.messages().message(tr("PC Version : ") + kToolVersion); }
+void lintor1::about()
+{
+    const QStringList lines{tr("PC Version : ") + kToolVersion, QStringLiteral("Qt ") + qVersion(), kToolCopyright,
+                            kToolLicence};
+    app_.messages().about(lines.join(u'\n'), tr("About %1").arg(QCoreApplication::translate("vaz", kToolTitle)));
+}
 
 void lintor1::transfer(comm::Transfer transfer)
 {

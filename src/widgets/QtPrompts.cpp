@@ -18,6 +18,9 @@ void QtMessages::message(const QString &text)
     box.exec();
 }
 
+// The application's icon beside the text, as About boxes have.
+void QtMessages::about(const QString &text, const QString &title) { QMessageBox::about(parent_, title, text); }
+
 Answer QtMessages::question(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,

@@ -15,6 +15,7 @@ public:
     explicit QtMessages(QWidget *parent = nullptr) : parent_(parent) {}
     void setParent(QWidget *parent) { parent_ = parent; }
     void message(const QString &text) override;
+    void about(const QString &text, const QString &title) override;
     Answer question(const QString &text, const QString &title) override;
     Answer yesNo(const QString &text, const QString &title) override;
     bool proceedDespite(const QString &text, const QStringList &reasons, const QString &proceed,

@@ -33,7 +33,12 @@ TEST_F(ShellTest, VersionWindowAndMainWindowAtLoad)
         EXPECT_FALSE(act(off)->isEnabled()) << off;
     EXPECT_TRUE(line("LCDsatir1").isEmpty() && !child(main, "Devrede")->isVisible());
     act("MnHakkinda")->trigger();
-    EXPECT_EQ(messages.messages, QStringList{"PC Version : V2.01"});
+    ASSERT_EQ(messages.messages.size(), 1);
+    const QStringList about = messages.messages.first().split('\n');
+    EXPECT_EQ(about.first(), "PC Version : " + kToolVersion);
+    EXPECT_TRUE(about.contains(QStringLiteral("Qt ") + qVersion()) && about.contains(kToolLicence))
+        << about.join('|').toStdString();
+    EXPECT_EQ(messages.aboutTitles, QStringList{"About VAZ Configuration"});
 
     // Closed without a choice once the run is under way: it goes on with no version.
     newConfiguration(2);

@@ -12,6 +12,11 @@ namespace vaz::test {
 class FakeMessages : public Messages {
 public:
     void message(const QString &text) override { messages << text; }
+    void about(const QString &text, const QString &title) override
+    {
+        messages << text;
+        aboutTitles << title;
+    }
     Answer question(const QString &text, const QString &title) override
     {
         questions << text;
@@ -38,7 +43,7 @@ public:
         return go;
     }
 
-    QStringList messages, questions, questionTitles;
+    QStringList messages, questions, questionTitles, aboutTitles;
     QList<QStringList> reasonLists;
     std::deque<Answer> answers;
     std::deque<bool> proceedAnswers;

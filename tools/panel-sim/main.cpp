@@ -2,6 +2,7 @@
 
 #include "PanelSim.h"
 
+#include "model/Version.h"
 #include "storage/ConfigFile.h"
 
 #include <QByteArray>
@@ -57,14 +58,38 @@ struct Options {
     std::string trace;
 };
 
+const char kUsage[] = "usage: panel-sim [--mcu 12|15|20] [--loops 2|4] [--link PATH | --port DEVICE]\n"
+                      "                 [--load FILE.dvk] [--save FILE.dvk] [--paced] [--silent-after N]\n"
+                      "                 [--adapter-latency MS] [--trace FILE]\n";
+
 [[noreturn]] void usage(const char *why)
 {
     if (why)
         std::fprintf(stderr, "panel-sim: %s\n", why);
-    std::fprintf(stderr, "usage: panel-sim [--mcu 12|15|20] [--loops 2|4] [--link PATH | --port DEVICE]\n"
-                         "                 [--load FILE.dvk] [--save FILE.dvk] [--paced] [--silent-after N]\n"
-                         "                 [--adapter-latency MS] [--trace FILE]\n");
+    std::fputs(kUsage, stderr);
     std::exit(2);
+}
+
+[[noreturn]] void help()
+{
+    std::printf("%s\n"
+                "Plays the fire-alarm control panel for vazconfig on a pseudo-terminal or a serial device,\n"
+                "one transfer after another until Ctrl-C or SIGTERM.\n\n"
+                "Options:\n"
+                "  --link PATH        create a pseudo-terminal, make PATH a link to it and print the device\n"
+                "  --port DEVICE      use a real serial device instead (the other end of a null-modem cable)\n"
+                "  --mcu 12|15|20     the firmware version played (default 20)\n"
+                "  --loops 2|4        the loop count a download reports (default 4)\n"
+                "  --load FILE.dvk    fill the panel's memory from a configuration file\n"
+                "  --save FILE.dvk    write the memory as a configuration file after every completed upload\n"
+                "  --paced            hold every byte, both ways, to real 9600-baud timing\n"
+                "  --silent-after N   stop answering after N acknowledgements or fields\n"
+                "  --adapter-latency MS  hold each reply as a USB adapter's latency timer of MS does\n"
+                "  --trace FILE       log every byte with its time and direction\n"
+                "  -h, --help         print this help\n"
+                "  --version          print the version\n",
+                kUsage);
+    std::exit(0);
 }
 
 Options parse(int argc, char **argv)
@@ -112,7 +137,10 @@ Options parse(int argc, char **argv)
         } else if (a == "--trace") {
             o.trace = value();
         } else if (a == "--help" || a == "-h") {
-            usage(nullptr);
+            help();
+        } else if (a == "--version") {
+            std::printf("panel-sim %s\n", vaz::kVersionText);
+            std::exit(0);
         } else {
             usage(("unknown option " + a).c_str());
         }
