@@ -279,7 +279,9 @@ int report(const Args &args, Console &console)
     if (!part.open())
         return failed(part.errorString());
     part.close();
-    if (!storage::writeReportPdf(storage::layoutReport(r.lines), part.fileName()) ||
+    if (!storage::writeReportPdf(
+            storage::reportDocument(r, QStringLiteral("Configuration report"), QDateTime::currentDateTime()),
+            part.fileName()) ||
         QFileInfo(part.fileName()).size() == 0)
         return failed(QStringLiteral("nothing could be drawn"));
     std::error_code error;

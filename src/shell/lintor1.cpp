@@ -420,7 +420,9 @@ void lintor1::printReport(const storage::ReportResult &report, const QString &pd
     }
     app_.reportOutput().setPdfName(pdfBase.isEmpty() ? QString() : pdfBase + QStringLiteral(".pdf"));
     QString error;
-    if (!app_.reportOutput().print(storage::layoutReport(report.lines), &error) && !error.isEmpty())
+    const storage::Document doc =
+        storage::reportDocument(report, QStringLiteral("Configuration report"), QDateTime::currentDateTime());
+    if (!app_.reportOutput().print(doc, &error) && !error.isEmpty())
         app_.messages().message(error);
 }
 
