@@ -6,12 +6,16 @@
 #include "widgets/ToolButton.h"
 #include "widgets/UndoActions.h"
 #include "causeeffect/RuleLists.h"
+#include "comm/KarsilastirmaSonucu.h"
 #include "comm/PreUploadCheck.h"
+#include "comm/Retest.h"
 #include "devices/SchedulePreview.h"
 #include "devices/UnusualDevices.h"
 #include "mcuV.h"
 #include "panel/Fpanelverileri.h"
+#include "storage/Commissioning.h"
 #include "storage/ConfigFile.h"
+#include "storage/FieldReader.h"
 #include "storage/Report.h"
 #include "storage/ReportPrinter.h"
 #include "model/Settings.h"
@@ -107,6 +111,8 @@ void lintor1::buildMenus()
     item(file, "MnKonfigurasyonuYazdir", "&Print configuration", &lintor1::printConfiguration)
         ->setShortcut(QKeySequence::Print);
     item(file, "MnPrintFile", "Print &file…", &lintor1::printFile);
+    item(file, "MnCommissioningReport", "Commissionin&g report...", &lintor1::commissioningReport);
+    item(file, "MnCompareWithFile", "Compare &with file...", &lintor1::compareWithFile);
     separator(file, "MnKesmeSchedule");
     item(file, "MnExportSchedule", "E&xport device schedule...", &lintor1::exportSchedule);
     item(file, "MnExportEmptySchedule", "Export empt&y schedule...", &lintor1::exportEmptySchedule);
@@ -590,6 +596,52 @@ void lintor1::importSchedule()
         });
     });
     preview->show();
+}
+
+void lintor1::commissioningReport()
+{
+    Config &cfg = app_.config();
+    if (cfg.CevrimSayisi == 0)
+        return app_.messages().message(tr("Start a new configuration or open one first: the report describes it."));
+    const QString file = app_.currentFile();
+    storage::CommissioningSource source;
+    source.fileName = file.isEmpty() ? tr("Untitled") : QFileInfo(file).fileName();
+    source.printed = QDateTime::currentDateTime();
+    // The saved file is what the panel's configuration can be traced back to.
+    if (!file.isEmpty() && !app_.saveBaseline().unsaved(cfg)) {
+        const storage::FileBytes saved = storage::readFileBytes(file);
+        source.onDisk = saved.openError.isEmpty() && !saved.tooLarge;
+        source.bytes = saved.bytes;
+    }
+    if (!source.onDisk)
+        source.bytes = storage::configFileBytes(cfg);
+    const QFileInfo info(file);
+    app_.reportOutput().setPdfName(
+        file.isEmpty() ? QString() : info.path() + u'/' + info.completeBaseName() + tr(" commissioning.pdf"));
+    QString error;
+    if (!app_.reportOutput().print(storage::commissioningReport(cfg, source), &error) && !error.isEmpty())
+        app_.messages().message(error);
+}
+
+void lintor1::compareWithFile()
+{
+    Config &cfg = app_.config();
+    if (cfg.CevrimSayisi == 0)
+        return app_.messages().message(
+            tr("Start a new configuration or open one first: the file is compared with it."));
+    const QString path = app_.fileDialogs().openFileName(tr("Compare with file"), kConfigFilter);
+    if (path.isEmpty())
+        return;
+    auto other = std::make_unique<Config>();
+    other->McuVersiyon = cfg.McuVersiyon;
+    if (const storage::ReadResult r = storage::DosyadanVerileriOku(*other, path); r.status != storage::ReadStatus::Ok)
+        return app_.messages().message(r.message);
+    const QList<comm::FieldDifference> rows = comm::compareConfigurations(cfg, *other);
+    auto *window = new KarsilastirmaSonucu(app_.messages(), app_.fileDialogs(), this);
+    window->setObjectName(QStringLiteral("CompareWithFile"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showFileDifferences(rows, comm::retestList(cfg, *other, rows), QFileInfo(path).fileName(),
+                                app_.reportOutput());
 }
 
 void lintor1::closeEvent(QCloseEvent *event)

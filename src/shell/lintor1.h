@@ -72,6 +72,9 @@ public:
     void exportEmptySchedule();
     void importSchedule();
     void exportCauseEffectMatrix();
+    // File ▸ Commissioning report... and Compare with file...
+    void commissioningReport();
+    void compareWithFile();
 
     // What each moment makes available.
     void afterNewConfiguration();
