@@ -128,6 +128,10 @@
         <source>&amp;Close</source>
         <translation>&amp;Kapat</translation>
     </message>
+    <message>
+        <source>Rules</source>
+        <translation>Kurallar</translation>
+    </message>
 </context>
 <context>
     <name>vaz::ConfigFile</name>
@@ -524,6 +528,46 @@
     <message>
         <source>The file %1 could not be written: %2</source>
         <translation>%1 dosyası yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>Retest list</source>
+        <translation>Yeniden test listesi</translation>
+    </message>
+    <message>
+        <source>&amp;Print retest list...</source>
+        <translation>Yeniden test listesini &amp;yazdır...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport retest list...</source>
+        <translation>Yeniden test listesini &amp;dışa aktar...</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>%1 içinde</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Dosyayla karşılaştır</translation>
+    </message>
+    <message>
+        <source>The file %1 holds the configuration on screen.</source>
+        <translation>%1 dosyası ekrandaki yapılandırmayı içeriyor.</translation>
+    </message>
+    <message>
+        <source>%1 field(s) differ between the tool and %2.</source>
+        <translation>Araç ile %2 arasında %1 alan farklı.</translation>
+    </message>
+    <message>
+        <source>Test again: %1 touched by the change, %2 unchanged inputs as a sample.</source>
+        <translation>Yeniden test edin: değişikliğin etkilediği %1, örnek olarak değişmemiş %2 giriş.</translation>
+    </message>
+    <message>
+        <source>Retest list after the changes against %1</source>
+        <translation>%1 dosyasına göre değişikliklerden sonra yeniden test listesi</translation>
+    </message>
+    <message>
+        <source>Export retest list</source>
+        <translation>Yeniden test listesini dışa aktar</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1422,38 @@
     <message>
         <source>Cause-effect &amp;matrix</source>
         <translation>Sebep-sonuç &amp;matrisi</translation>
+    </message>
+    <message>
+        <source>Commissionin&amp;g report...</source>
+        <translation>Devreye alma rap&amp;oru...</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with file...</source>
+        <translation>Dosyayla karşılaş&amp;tır...</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>%1 hakkında</translation>
+    </message>
+    <message>
+        <source>Start a new configuration or open one first: the report describes it.</source>
+        <translation>Önce yeni bir yapılandırma başlatın ya da birini açın: rapor onu anlatır.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Adsız</translation>
+    </message>
+    <message>
+        <source> commissioning.pdf</source>
+        <translation> devreye-alma.pdf</translation>
+    </message>
+    <message>
+        <source>Start a new configuration or open one first: the file is compared with it.</source>
+        <translation>Önce yeni bir yapılandırma başlatın ya da birini açın: dosya onunla karşılaştırılır.</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Dosyayla karşılaştır</translation>
     </message>
 </context>
 <context>

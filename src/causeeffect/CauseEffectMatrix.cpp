@@ -2,9 +2,11 @@
 
 #include "model/Config.h"
 #include "model/Session.h"
+#include "storage/Commissioning.h"
 #include "storage/Schedule.h"
 
 #include <QAbstractTableModel>
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -89,7 +91,7 @@ CauseEffectMatrix::CauseEffectMatrix(Session &session, QWidget *owner) : QDialog
     QPushButton *print = button("MatrixPrint", QT_TR_NOOP("&Print…"));
     QPushButton *save = button("MatrixExport", QT_TR_NOOP("&Export…"));
     QPushButton *close = button("MatrixClose", QT_TR_NOOP("&Close"));
-    connect(print, &QPushButton::clicked, this, [this] { emit printRequested(printLines(matrix_)); });
+    connect(print, &QPushButton::clicked, this, [this] { emit printRequested(printDocument(matrix_)); });
     connect(save, &QPushButton::clicked, this, &CauseEffectMatrix::exportRequested);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -116,30 +118,29 @@ void CauseEffectMatrix::openWindow()
     raise();
 }
 
-QStringList CauseEffectMatrix::printLines(const storage::Sheet &matrix)
+storage::Document CauseEffectMatrix::printDocument(const storage::Sheet &matrix)
 {
-    QStringList lines;
+    storage::Document doc{tr("Cause-effect matrix"), storage::printDate(QDateTime::currentDateTime()), {}};
     if (matrix.rows.isEmpty())
-        return lines;
+        return doc;
     const QStringList &header = matrix.rows.first();
+    storage::DocumentSection legend{{tr("Rules")}, {}, false};
     for (qsizetype c = kDeviceColumns; c < header.size(); ++c)
-        lines << QStringLiteral("%1 = %2").arg(c - kDeviceColumns + 1, 3).arg(header[c]);
-    lines << QString();
-    // Widths of the device columns by their longest text; rules three wide.
-    QList<qsizetype> widths(kDeviceColumns, 0);
-    for (const QStringList &row : matrix.rows)
-        for (int c = 0; c < kDeviceColumns; ++c)
-            widths[c] = std::max(widths[c], row.value(c).size());
+        legend.rows << QStringList{QStringLiteral("%1 = %2").arg(c - kDeviceColumns + 1, 3).arg(header[c])};
+    // Device columns as wide as their longest text; the rules by number, four wide.
+    QList<QStringList> cells;
     for (qsizetype r = 0; r < matrix.rows.size(); ++r) {
-        const QStringList &row = matrix.rows[r];
-        QString line;
-        for (int c = 0; c < kDeviceColumns; ++c)
-            line += row.value(c).leftJustified(widths[c] + 2);
+        QStringList row = matrix.rows[r].mid(0, kDeviceColumns);
         for (qsizetype c = kDeviceColumns; c < header.size(); ++c)
-            line += (r == 0 ? QString::number(c - kDeviceColumns + 1) : row.value(c)).rightJustified(4);
-        lines << line.trimmed();
+            row << (r == 0 ? QString::number(c - kDeviceColumns + 1) : matrix.rows[r].value(c)).rightJustified(3);
+        cells << row;
     }
-    return lines;
+    const QList<int> widths = storage::columnWidths(cells);
+    storage::DocumentSection table{{storage::tableLine(cells.first(), widths)}, {}, true};
+    for (qsizetype r = 1; r < cells.size(); ++r)
+        table.rows << QStringList{storage::tableLine(cells[r], widths)};
+    doc.sections = {legend, table};
+    return doc;
 }
 
 }  // namespace vaz

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/Document.h"
 #include "storage/Spreadsheet.h"
 
 #include <QDialog>
@@ -22,13 +23,14 @@ public:
     // Fills the table from the configuration and shows the window.
     void openWindow();
     QTableView *table() const { return table_; }
-    // The matrix as lines of text to print, a legend of the rules first.
-    static QStringList printLines(const storage::Sheet &matrix);
+    // The matrix to print: a legend of the rules, then the table, its
+    // heading on every page.
+    static storage::Document printDocument(const storage::Sheet &matrix);
 
 signals:
     // A rule's column was clicked; SSsecili names the rule.
     void ruleViewerRequested();
-    void printRequested(const QStringList &lines);
+    void printRequested(const storage::Document &doc);
     void exportRequested();
 
 private:

@@ -233,7 +233,7 @@ int diff(const Args &args, Console &console)
     Config a, b;
     if (!readFile(a, args.files[0], args.mcu, console) || !readFile(b, args.files[1], args.mcu, console))
         return Failure;
-    const auto rows = comm::compareDownload(comm::expectedDownload(a), comm::expectedDownload(b));
+    const auto rows = comm::compareConfigurations(a, b);
     return showDifferences(rows, args, QStringLiteral("fileA"), QStringLiteral("in ") + fileName(args.files[0]),
                            QStringLiteral("fileB"), QStringLiteral("in ") + fileName(args.files[1]),
                            QStringLiteral("The files hold the same configuration."), console);
@@ -279,7 +279,9 @@ int report(const Args &args, Console &console)
     if (!part.open())
         return failed(part.errorString());
     part.close();
-    if (!storage::writeReportPdf(storage::layoutReport(r.lines), part.fileName()) ||
+    if (!storage::writeReportPdf(
+            storage::reportDocument(r, QStringLiteral("Configuration report"), QDateTime::currentDateTime()),
+            part.fileName()) ||
         QFileInfo(part.fileName()).size() == 0)
         return failed(QStringLiteral("nothing could be drawn"));
     std::error_code error;

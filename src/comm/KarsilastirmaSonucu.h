@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/PanelCompare.h"
+#include "comm/Retest.h"
 #include "model/Prompts.h"
 
 #include <QDialog>
@@ -10,6 +11,10 @@ class QPushButton;
 class QTableWidget;
 
 namespace vaz {
+
+namespace storage {
+class ReportOutput;
+}
 
 // What "Compare with panel" found: one row a differing field, sortable, and
 // the list can be kept as a CSV file.
@@ -24,6 +29,13 @@ public:
 
     void FarkKaydet_Click();
 
+    // Compare with file: the differences against the file named, and beside
+    // them what to test again, to print or keep as a CSV file.
+    void showFileDifferences(const QList<comm::FieldDifference> &rows, const QList<comm::RetestItem> &retest,
+                             const QString &fileName, storage::ReportOutput &output);
+    void RetestYazdir_Click();
+    void RetestKaydet_Click();
+
     inline static const QString kSame = comm::kPanelHoldsConfiguration;
 
 private:
@@ -33,6 +45,14 @@ private:
     QLabel *summary_ = nullptr;
     QTableWidget *table_ = nullptr;
     QPushButton *save_ = nullptr;
+    QString otherSide_ = QStringLiteral("In the panel");
+
+    void buildRetestPane();
+    QList<comm::RetestItem> retest_;
+    QString fileName_;
+    QLabel *retestSummary_ = nullptr;
+    QTableWidget *retestTable_ = nullptr;
+    storage::ReportOutput *output_ = nullptr;
 };
 
 }  // namespace vaz

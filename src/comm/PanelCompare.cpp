@@ -140,10 +140,15 @@ QList<FieldDifference> compareDownload(const QList<PanelField> &tool, const QLis
     return rows;
 }
 
-QByteArray differencesCsv(const QList<FieldDifference> &rows)
+QList<FieldDifference> compareConfigurations(const Installation &tool, const Installation &other)
 {
-    storage::SheetRows table{{QStringLiteral("Where"), QStringLiteral("Field"), QStringLiteral("In the tool"),
-                              QStringLiteral("In the panel")}};
+    return compareDownload(expectedDownload(tool), expectedDownload(other));
+}
+
+QByteArray differencesCsv(const QList<FieldDifference> &rows, const QString &otherSide)
+{
+    storage::SheetRows table{
+        {QStringLiteral("Where"), QStringLiteral("Field"), QStringLiteral("In the tool"), otherSide}};
     for (const FieldDifference &d : rows)
         table << QStringList{d.where, d.field, d.tool, d.panel};
     return storage::writeCsv(table, u',', true);

@@ -39,7 +39,13 @@ struct FieldDifference {
 // one side has (a different rule count) shows an empty value on the other.
 QList<FieldDifference> compareDownload(const QList<PanelField> &tool, const QList<PanelField> &panel);
 
-// One line a difference, with a heading line; CRLF line ends, fields quoted.
-QByteArray differencesCsv(const QList<FieldDifference> &rows);
+// Two configurations as a panel holding each would send them: what "diff"
+// and Compare with file list.
+QList<FieldDifference> compareConfigurations(const Installation &tool, const Installation &other);
+
+// One line a difference, with a heading line naming the other side; CRLF line
+// ends, fields quoted.
+QByteArray differencesCsv(const QList<FieldDifference> &rows,
+                          const QString &otherSide = QStringLiteral("In the panel"));
 
 }  // namespace vaz::comm

@@ -150,7 +150,7 @@ CauseEffectMatrix *App::causeEffectMatrix()
     auto *w = new CauseEffectMatrix(*this, main);
     connect(w, &CauseEffectMatrix::ruleViewerRequested, this, [this] { ruleViewer()->openForRule(); });
     connect(w, &CauseEffectMatrix::printRequested, main,
-            [this, main](const QStringList &lines) { guarded([&] { main->printLines(lines); }); });
+            [this, main](const storage::Document &doc) { guarded([&] { main->printDocument(doc); }); });
     connect(w, &CauseEffectMatrix::exportRequested, main,
             [this, main] { guarded([main] { main->exportCauseEffectMatrix(); }); });
     return w;

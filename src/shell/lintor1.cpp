@@ -7,13 +7,17 @@
 #include "widgets/UndoActions.h"
 #include "causeeffect/CauseEffectMatrix.h"
 #include "causeeffect/RuleLists.h"
+#include "comm/KarsilastirmaSonucu.h"
 #include "comm/PreUploadCheck.h"
+#include "comm/Retest.h"
 #include "devices/SchedulePreview.h"
 #include "devices/UnusualDevices.h"
 #include "Language.h"
 #include "mcuV.h"
 #include "panel/Fpanelverileri.h"
+#include "storage/Commissioning.h"
 #include "storage/ConfigFile.h"
+#include "storage/FieldReader.h"
 #include "storage/Report.h"
 #include "storage/ReportPrinter.h"
 #include "model/Settings.h"
@@ -109,6 +113,8 @@ void lintor1::buildMenus()
     item(file, "MnKonfigurasyonuYazdir", QT_TR_NOOP("&Print configuration"), &lintor1::printConfiguration)
         ->setShortcut(QKeySequence::Print);
     item(file, "MnPrintFile", QT_TR_NOOP("Print &file…"), &lintor1::printFile);
+    item(file, "MnCommissioningReport", QT_TR_NOOP("Commissionin&g report..."), &lintor1::commissioningReport);
+    item(file, "MnCompareWithFile", QT_TR_NOOP("Compare &with file..."), &lintor1::compareWithFile);
     separator(file, "MnKesmeSchedule");
     item(file, "MnExportSchedule", QT_TR_NOOP("E&xport device schedule..."), &lintor1::exportSchedule);
     item(file, "MnExportEmptySchedule", QT_TR_NOOP("Export empt&y schedule..."), &lintor1::exportEmptySchedule);
@@ -426,7 +432,8 @@ void lintor1::printReport(const storage::ReportResult &report, const QString &pd
         app_.messages().message(report.message);
         return;
     }
-    printLines(storage::layoutReport(report.lines), pdfBase.isEmpty() ? QString() : pdfBase + QStringLiteral(".pdf"));
+    printDocument(storage::reportDocument(report, QStringLiteral("Configuration report"), QDateTime::currentDateTime()),
+                  pdfBase.isEmpty() ? QString() : pdfBase + QStringLiteral(".pdf"));
 }
 
 void lintor1::PanelKonfigKontrol()
@@ -571,11 +578,11 @@ void lintor1::showMatrix()
     app_.causeEffectMatrix()->openWindow();
 }
 
-void lintor1::printLines(const QStringList &lines, const QString &pdfName)
+void lintor1::printDocument(const storage::Document &doc, const QString &pdfName)
 {
     app_.reportOutput().setPdfName(pdfName);
     QString error;
-    if (!app_.reportOutput().print(lines, &error) && !error.isEmpty())
+    if (!app_.reportOutput().print(doc, &error) && !error.isEmpty())
         app_.messages().message(error);
 }
 
@@ -612,6 +619,52 @@ void lintor1::importSchedule()
         });
     });
     preview->show();
+}
+
+void lintor1::commissioningReport()
+{
+    Config &cfg = app_.config();
+    if (cfg.CevrimSayisi == 0)
+        return app_.messages().message(tr("Start a new configuration or open one first: the report describes it."));
+    const QString file = app_.currentFile();
+    storage::CommissioningSource source;
+    source.fileName = file.isEmpty() ? tr("Untitled") : QFileInfo(file).fileName();
+    source.printed = QDateTime::currentDateTime();
+    // The saved file is what the panel's configuration can be traced back to.
+    if (!file.isEmpty() && !app_.saveBaseline().unsaved(cfg)) {
+        const storage::FileBytes saved = storage::readFileBytes(file);
+        source.onDisk = saved.openError.isEmpty() && !saved.tooLarge;
+        source.bytes = saved.bytes;
+    }
+    if (!source.onDisk)
+        source.bytes = storage::configFileBytes(cfg);
+    const QFileInfo info(file);
+    app_.reportOutput().setPdfName(
+        file.isEmpty() ? QString() : info.path() + u'/' + info.completeBaseName() + tr(" commissioning.pdf"));
+    QString error;
+    if (!app_.reportOutput().print(storage::commissioningReport(cfg, source), &error) && !error.isEmpty())
+        app_.messages().message(error);
+}
+
+void lintor1::compareWithFile()
+{
+    Config &cfg = app_.config();
+    if (cfg.CevrimSayisi == 0)
+        return app_.messages().message(
+            tr("Start a new configuration or open one first: the file is compared with it."));
+    const QString path = app_.fileDialogs().openFileName(tr("Compare with file"), kConfigFilter);
+    if (path.isEmpty())
+        return;
+    auto other = std::make_unique<Config>();
+    other->McuVersiyon = cfg.McuVersiyon;
+    if (const storage::ReadResult r = storage::DosyadanVerileriOku(*other, path); r.status != storage::ReadStatus::Ok)
+        return app_.messages().message(r.message);
+    const QList<comm::FieldDifference> rows = comm::compareConfigurations(cfg, *other);
+    auto *window = new KarsilastirmaSonucu(app_.messages(), app_.fileDialogs(), this);
+    window->setObjectName(QStringLiteral("CompareWithFile"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showFileDifferences(rows, comm::retestList(cfg, *other, rows), QFileInfo(path).fileName(),
+                                app_.reportOutput());
 }
 
 void lintor1::closeEvent(QCloseEvent *event)

@@ -17,6 +17,7 @@ namespace vaz {
 
 namespace storage {
 struct ReportResult;
+struct Document;
 struct Sheet;
 }  // namespace storage
 
@@ -58,7 +59,7 @@ public:
     // Configure ▸ Cause-effect matrix.
     void showMatrix();
     // Through the printer (or a PDF, proposed as pdfName); says why when it failed.
-    void printLines(const QStringList &lines, const QString &pdfName = QString());
+    void printDocument(const storage::Document &doc, const QString &pdfName = QString());
     void PanelKonfigKontrol();
     void CihazKonfigKontrol();
     void chooseMcuVersion();
@@ -76,6 +77,9 @@ public:
     void exportEmptySchedule();
     void importSchedule();
     void exportCauseEffectMatrix();
+    // File ▸ Commissioning report... and Compare with file...
+    void commissioningReport();
+    void compareWithFile();
 
     // What each moment makes available.
     void afterNewConfiguration();

@@ -1,5 +1,6 @@
 #include "Report.h"
 
+#include "Commissioning.h"
 #include "FieldReader.h"
 #include "devices/DeviceCatalog.h"
 #include "model/Codepage.h"
@@ -96,7 +97,11 @@ QString conditionWord(int code)
     return {};
 }
 
-QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName, int mcuVersion)
+// A rule's words lines: as wide as the device lines, so that the print keeps its size.
+constexpr int kWordsWidth = 124;
+
+QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName, int mcuVersion,
+                             QList<qsizetype> &ruleStarts)
 {
     const PrintLine blank{QStringLiteral(" ")};
     QList<PrintLine> lines;
@@ -123,6 +128,7 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
     lines << PrintLine{titles[0], titles[1], titles[2], titles[3], QString(), QString(), titles[6]};
 
     int devices = 0;
+    Installation named;
     for (int k = 1; k <= kRecords; ++k) {
         QStringList record;
         int type = 0;
@@ -133,6 +139,12 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
         }
         if (type == 0)
             continue;
+        // What the rules' words name the device by.
+        const double L = roundHalfEven(textValue(record[0])), A = roundHalfEven(textValue(record[1]));
+        if (L >= 1 && L <= kLoops && A >= 1 && A <= kAddresses) {
+            named.CihazTipi(int(L), int(A)) = type;
+            named.MahalText(int(L), int(A)) = record[6];
+        }
         ++devices;
         lines << PrintLine{record[0], record[1], record[2], typeName(type), QString(), record[6]};
     }
@@ -164,13 +176,20 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
             throw ReportError{QStringLiteral("The cause-effect count %1 is not 0 to %2.").arg(count).arg(kMaxRules)};
         lines << PrintLine{QCoreApplication::translate("vaz::Report", "Cause-effect count: ") + blankLed(count)};
         for (int r = 1; r <= count; ++r) {
+            ruleStarts << lines.size();
             lines << blank;
-            lines << PrintLine{QCoreApplication::translate("vaz::Report", "Cause-effect name: ") +
-                               in.take("cause-effect %1", r).text};
-            addList(lines, QCoreApplication::translate("vaz::Report", "Inputs:"), in.take("cause-effect %1", r).text);
-            addList(lines, QCoreApplication::translate("vaz::Report", "Outputs:"), in.take("cause-effect %1", r).text);
-            lines << PrintLine{QCoreApplication::translate("vaz::Report", "Condition: ") +
-                               conditionWord(in.whole("the condition of cause-effect %1", r))};
+            const QString name = in.take("cause-effect %1", r).text;
+            const QString inputs = in.take("cause-effect %1", r).text;
+            const QString outputs = in.take("cause-effect %1", r).text;
+            const int condition = in.whole("the condition of cause-effect %1", r);
+            lines << PrintLine{QCoreApplication::translate("vaz::Report", "Cause-effect name: ") + name};
+            addList(lines, QCoreApplication::translate("vaz::Report", "Inputs:"), inputs);
+            addList(lines, QCoreApplication::translate("vaz::Report", "Outputs:"), outputs);
+            lines << PrintLine{QCoreApplication::translate("vaz::Report", "Condition: ") + conditionWord(condition)};
+            for (const QString &l :
+                 wrapText(QStringLiteral("In words: ") + ruleInWords(named, name, condition, inputs, outputs),
+                          kWordsWidth, 2))
+                lines << PrintLine{l};
         }
     }
     return lines;
@@ -188,14 +207,14 @@ ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int 
     const FieldList split = splitFields(fromCp1254(bytes));
     try {
         ReportResult result;
-        result.lines = reportLines(split.fields, fileName, mcuVersion);
+        result.lines = reportLines(split.fields, fileName, mcuVersion, result.ruleStarts);
         result.ok = true;
         return result;
     } catch (const ReportError &e) {
         // An unclosed quote cut the fields short: that is the real cause.
-        return {false, failure(split.error.isEmpty() ? e.message : split.error), {}};
+        return {false, failure(split.error.isEmpty() ? e.message : split.error), {}, {}};
     } catch (const RangeError &e) {
-        return {false, failure(QString::fromStdString(e.what()) + u'.'), {}};
+        return {false, failure(QString::fromStdString(e.what()) + u'.'), {}, {}};
     }
 }
 
@@ -203,11 +222,14 @@ ReportResult RaporYazdir(const QString &path, int mcuVersion)
 {
     const FileBytes file = readFileBytes(path);
     if (!file.openError.isEmpty())
-        return {
-            false, failure(QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(file.name, file.openError)), {}};
+        return {false,
+                failure(QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(file.name, file.openError)),
+                {},
+                {}};
     if (file.tooLarge)
         return {false,
                 failure(QStringLiteral("The file \"%1\" is far too large to be a configuration file.").arg(file.name)),
+                {},
                 {}};
     return reportFromBytes(file.bytes, file.name, mcuVersion);
 }
@@ -235,6 +257,20 @@ QStringList layoutReport(const QList<PrintLine> &lines)
     for (const PrintLine &l : lines)
         out << layoutPrintLine(l);
     return out;
+}
+
+Document reportDocument(const ReportResult &report, const QString &title, const QDateTime &printed)
+{
+    const QStringList text = layoutReport(report.lines);
+    DocumentSection all;
+    for (qsizetype i = 0; i < text.size();) {
+        const auto next = std::upper_bound(report.ruleStarts.begin(), report.ruleStarts.end(), i);
+        const bool rule = next != report.ruleStarts.begin() && *std::prev(next) == i;
+        const qsizetype end = rule ? (next == report.ruleStarts.end() ? text.size() : *next) : i + 1;
+        all.rows << text.mid(i, end - i);
+        i = end;
+    }
+    return {title, printDate(printed), {all}};
 }
 
 }  // namespace vaz::storage

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Document.h"
+
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,6 +18,8 @@ struct ReportResult {
     bool ok = false;
     QString message;         // for the user when !ok (the report then prints nothing)
     QList<PrintLine> lines;  // the whole report when ok
+    // Where each rule's lines begin; a rule's lines run to the next one's or to the end.
+    QList<qsizetype> ruleStarts;
 };
 
 // The report of the configuration file at path, laid out for mcuVersion. Reads
@@ -25,5 +30,9 @@ ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int 
 // The line as text, items placed at their print zones.
 QString layoutPrintLine(const PrintLine &items);
 QStringList layoutReport(const QList<PrintLine> &lines);
+
+// The laid-out report as pages go: a rule's lines kept on one page; title and
+// date at every page's foot.
+Document reportDocument(const ReportResult &report, const QString &title, const QDateTime &printed);
 
 }  // namespace vaz::storage

@@ -28,11 +28,13 @@ QFont monospaced(qreal pointSize)
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setPointSizeF(pointSize);
+    // Monospaced Latin and Turkish text needs no shaping, which costs most of the drawing.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
 // False when the printer could not be started (for a PDF: the file could not be written).
-bool draw(const QStringList &textLines, QPrinter &printer)
+bool draw(const Document &doc, QPrinter &printer)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -43,8 +45,13 @@ bool draw(const QStringList &textLines, QPrinter &printer)
 
     // Shrink the font until the widest line fits, so print zones never wrap.
     qsizetype columns = kMinimumColumns;
-    for (const QString &l : textLines)
-        columns = std::max(columns, l.size());
+    for (const DocumentSection &s : doc.sections) {
+        for (const QString &l : s.heading)
+            columns = std::max(columns, l.size());
+        for (const QStringList &row : s.rows)
+            for (const QString &l : row)
+                columns = std::max(columns, l.size());
+    }
     QFont font = monospaced(kLargestPointSize);
     painter.setFont(font);
     qreal charWidth = QFontMetricsF(font, painter.device()).horizontalAdvance(u'M');
@@ -52,25 +59,30 @@ bool draw(const QStringList &textLines, QPrinter &printer)
         font.setPointSizeF(std::max<qreal>(2.0, kLargestPointSize * area.width() / (charWidth * qreal(columns))));
         painter.setFont(font);
     }
+    QFont bold = font;
+    bold.setBold(true);
     const QFontMetricsF metrics(font, painter.device());
     const qreal lineHeight = metrics.lineSpacing();
-    // The last line of each page holds the page number.
-    const int perPage = std::max(1, int(area.height() / lineHeight) - 2);
-
-    const qsizetype total = textLines.size();
-    const qsizetype pages = std::max<qsizetype>(1, (total + perPage - 1) / perPage);
-    for (qsizetype page = 0; page < pages; ++page) {
-        if (page > 0 && !printer.newPage())
+    // The last line of each page holds the foot.
+    const QList<DocumentPage> pages = paginate(doc, std::max(1, int(area.height() / lineHeight) - 2));
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (p > 0 && !printer.newPage())
             return false;
+        const DocumentPage &page = pages[p];
         qreal y = metrics.ascent();
-        const qsizetype end = std::min<qsizetype>(total, (page + 1) * perPage);
-        for (qsizetype i = page * perPage; i < end; ++i) {
-            painter.drawText(QPointF(0, y), textLines[i]);
+        bool strong = false;
+        for (qsizetype i = 0; i < page.lines.size(); ++i) {
+            // Switching fonts costs more than drawing a line.
+            if (strong != page.headingLines.contains(int(i)))
+                painter.setFont((strong = !strong) ? bold : font);
+            if (!page.lines[i].isEmpty())
+                painter.drawText(QPointF(0, y), page.lines[i]);
             y += lineHeight;
         }
-        const QString foot = QStringLiteral("Page %1").arg(page + 1);
+        painter.setFont(font);
         painter.drawText(
-            QPointF((area.width() - metrics.horizontalAdvance(foot)) / 2, area.height() - metrics.descent()), foot);
+            QPointF((area.width() - metrics.horizontalAdvance(page.foot)) / 2, area.height() - metrics.descent()),
+            page.foot);
     }
     return painter.end();
 }
@@ -87,17 +99,17 @@ QString refusal(const QString &path)
 
 }  // namespace
 
-bool writeReportPdf(const QStringList &textLines, const QString &path)
+bool writeReportPdf(const Document &doc, const QString &path)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Configuration report"));
-    return draw(textLines, printer);
+    printer.setDocName(doc.title);
+    return draw(doc, printer);
 }
 
-bool renderReport(const QStringList &textLines, QPrinter &printer, QString *error)
+bool renderReport(const Document &doc, QPrinter &printer, QString *error)
 {
     // The preview draws into pictures; only the real print may write a file.
     if (printer.outputFormat() == QPrinter::PdfFormat &&
@@ -111,7 +123,7 @@ bool renderReport(const QStringList &textLines, QPrinter &printer, QString *erro
             return false;
         }
     }
-    if (draw(textLines, printer))
+    if (draw(doc, printer))
         return true;
     if (error)
         *error = printer.outputFormat() == QPrinter::PdfFormat
@@ -121,21 +133,21 @@ bool renderReport(const QStringList &textLines, QPrinter &printer, QString *erro
     return false;
 }
 
-bool SystemReportOutput::print(const QStringList &textLines, QString *error)
+bool SystemReportOutput::print(const Document &doc, QString *error)
 {
     QPrinter printer(QPrinter::HighResolution);
     const QPrinterInfo system = QPrinterInfo::defaultPrinter();
     if (!system.isNull()) {
         printer.setPrinterName(system.printerName());
     } else {
-        QString path = pdfName_.isEmpty() ? QStringLiteral("Configuration report.pdf") : pdfName_;
+        QString path = pdfName_.isEmpty() ? doc.title + QStringLiteral(".pdf") : pdfName_;
         if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
             path += QStringLiteral(".pdf");
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
     }
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QStringLiteral("Configuration report"));
+    printer.setDocName(doc.title);
 
     QPrintPreviewDialog preview(&printer);
     preview.setWindowTitle(QStringLiteral("Print preview"));
@@ -143,7 +155,7 @@ bool SystemReportOutput::print(const QStringList &textLines, QString *error)
     bool printed = false;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter *target) {
         const bool real = target->paintEngine() && target->paintEngine()->type() != QPaintEngine::Picture;
-        const bool ok = renderReport(textLines, *target, &why);
+        const bool ok = renderReport(doc, *target, &why);
         printed = printed || (real && ok);
     });
     const bool accepted = preview.exec() == QDialog::Accepted;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Document.h"
 #include "model/Prompts.h"
 
 #include <QString>
@@ -9,14 +10,14 @@ class QPrinter;
 
 namespace vaz::storage {
 
-// Draws laid-out report lines on a printer: monospaced font so print zones line
-// up, page breaks, the page number at the foot of each page. A PDF file gets
-// ".pdf" added to its name and is never written over a file that is not a
-// PDF; false with the reason when nothing was printed.
-bool renderReport(const QStringList &textLines, QPrinter &printer, QString *error = nullptr);
-// The report as a PDF file at path, laid out as on paper; false when the file
-// could not be written.
-bool writeReportPdf(const QStringList &textLines, const QString &path);
+// Draws a document on a printer: monospaced font so print zones line up, its
+// pages as paginate() lays them out, title, "page N of M" and date at each
+// foot. A PDF file gets ".pdf" added to its name and is never written over a
+// file that is not a PDF; false with the reason when nothing was printed.
+bool renderReport(const Document &doc, QPrinter &printer, QString *error = nullptr);
+// The document as a PDF file at path, laid out as on paper; false when the
+// file could not be written.
+bool writeReportPdf(const Document &doc, const QString &path);
 
 // Where a report goes. Tests replace it.
 class ReportOutput {
@@ -24,7 +25,7 @@ public:
     virtual ~ReportOutput() = default;
     // False with a reason for the user when nothing could be printed; false with
     // an empty reason when the user cancelled.
-    virtual bool print(const QStringList &textLines, QString *error) = 0;
+    virtual bool print(const Document &doc, QString *error) = 0;
     // The PDF file a print to a file proposes: NAME.pdf beside the configuration.
     virtual void setPdfName(const QString &path) { Q_UNUSED(path); }
 };
@@ -33,7 +34,7 @@ public:
 // file (never written over a file that is not a PDF).
 class SystemReportOutput : public ReportOutput {
 public:
-    bool print(const QStringList &textLines, QString *error) override;
+    bool print(const Document &doc, QString *error) override;
     void setPdfName(const QString &path) override { pdfName_ = path; }
 
 private:

@@ -238,7 +238,7 @@ TEST_F(CauseEffectTest, TheMatrixShowsEveryRuleAndOpensTheOneClicked)
     EXPECT_EQ(child<QListWidget>(app->ruleViewer(), "SSicerikSira")->item(0)->text(), "Two");
     child<QAbstractButton>(matrix, "MatrixPrint")->click();
     ASSERT_EQ(output.printed.size(), 1);
-    EXPECT_TRUE(output.printed[0].first().contains("One (OR)"));
+    EXPECT_TRUE(output.printed[0].join(u'\n').contains("1 = One (OR)"));
     EXPECT_EQ(storage::configFileBytes(cfg()), before) << "showing stores nothing";
 }
 

@@ -1,12 +1,15 @@
 #include "ShellFixture.h"
 
+#include "comm/Retest.h"
 #include "widgets/QtPrompts.h"
 #include "devices/Fcihazverileri.h"
 #include "devices/SchedulePreview.h"
 #include "storage/ConfigFile.h"
 #include "storage/FieldReader.h"
 
+#include <QCryptographicHash>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QMenu>
 #include <QTreeWidget>
 
@@ -276,6 +279,52 @@ TEST(Startup, TheProgramShowsTheVersionWindow)
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_TRUE(p.readAllStandardOutput().contains("version window shown: yes"));
+}
+
+TEST_F(ShellFileTest, CommissioningReportAndCompareWithFile)
+{
+    confirmVersion("v2");
+    act("MnCompareWithFile")->trigger();  // nothing on screen to compare
+    ASSERT_EQ(messages.messages.size(), 1);
+    ASSERT_TRUE(storage::GirisVerileriniKaydet(*std::make_unique<Config>(exampleConfig(20, 1)), path("Site.dvk")).ok);
+    dialogs.paths = {path("Site.dvk")};
+    act("MnAç")->trigger();
+
+    // As saved: the cover carries the file's SHA-256; changed: that of what a save would write.
+    const QString onDisk = QCryptographicHash::hash(fileBytes(path("Site.dvk")), QCryptographicHash::Sha256).toHex();
+    act("MnCommissioningReport")->trigger();
+    cfg().BolgeNo(1, 1) = 5;
+    act("MnCommissioningReport")->trigger();
+    ASSERT_EQ(output.printed.size(), 2);
+    EXPECT_EQ(output.printed[0].filter(onDisk).size(), 1);
+    EXPECT_EQ(output.printed[1].filter(onDisk).size(), 0);
+    EXPECT_EQ(output.printed[1].filter(QStringLiteral("of the bytes a save would write")).size(), 1);
+    EXPECT_EQ(output.pdfName, path("Site commissioning.pdf"));
+
+    dialogs.paths = {path("Site.dvk")};
+    act("MnCompareWithFile")->trigger();
+    auto *window = app->mainWindow()->findChild<QWidget *>(QStringLiteral("CompareWithFile"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    auto cells = [&](const char *table) {
+        QList<QStringList> rows;
+        auto *t = child<QTableWidget>(window, table);
+        for (int r = 0; r < t->rowCount(); ++r) {
+            rows << QStringList();
+            for (int c = 0; c < t->columnCount(); ++c)
+                rows.last() << t->item(r, c)->text();
+        }
+        return rows;
+    };
+    EXPECT_EQ(cells("FarkListesi"), (QList<QStringList>{{"Loop 1 address 1", "Zone", "5", "3"}}));
+    const QList<QStringList> retest = cells("RetestListesi");
+    ASSERT_EQ(retest.size(), 6);  // the rule, the device, the rule's three outputs, one sampled input
+    EXPECT_EQ(retest[1],
+              (QStringList{"Loop 1 address 001", "Photo-elec. smoke det.", "5", "Hall", "its fields differ"}));
+    EXPECT_EQ(retest[5][4], comm::kSampleReason);
+    child<QAbstractButton>(window, "RetestYazdir")->click();
+    ASSERT_EQ(output.documents.size(), 3);
+    EXPECT_TRUE(output.printed[2][2].startsWith("[ ]  Cause-effect 1 'Rule1'")) << output.printed[2][2].toStdString();
 }
 
 }  // namespace

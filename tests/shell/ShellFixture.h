@@ -28,13 +28,15 @@ namespace vaz::test {
 // Keeps what would have been printed.
 class RecordingOutput : public storage::ReportOutput {
 public:
-    bool print(const QStringList &textLines, QString *) override
+    bool print(const storage::Document &doc, QString *) override
     {
-        printed << textLines;
+        printed << doc.lines();
+        documents << doc;
         return true;
     }
     void setPdfName(const QString &path) override { pdfName = path; }
     QList<QStringList> printed;
+    QList<storage::Document> documents;
     QString pdfName;
 };
 

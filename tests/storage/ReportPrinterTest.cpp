@@ -11,13 +11,14 @@ using namespace vaz::storage;
 
 namespace {
 
-QStringList manyLines(int n)
+Document manyLines(int n)
 {
-    QStringList lines;
+    DocumentSection all;
     for (int i = 1; i <= n; ++i)
-        lines << QStringLiteral(" %1").arg(i).leftJustified(84, u' ') + QStringLiteral("Şişli kat %1").arg(i);
-    lines << QString(150, u'9');
-    return lines;
+        all.rows << QStringList{QStringLiteral(" %1").arg(i).leftJustified(84, u' ') +
+                                QStringLiteral("Şişli kat %1").arg(i)};
+    all.rows << QStringList{QString(150, u'9')};
+    return {QStringLiteral("Report"), QStringLiteral("2026-12-07 10:30"), {all}};
 }
 
 }  // namespace

@@ -61,8 +61,17 @@ TEST(Report, PrintsEveryPartAtItsPrintZone)
         QStringLiteral("Outputs:"),
         QStringLiteral("1,2.5,1.5,7.:"),
         QStringLiteral("Condition: COINCIDENCE"),
+        QStringLiteral("In words: Rule1: Coincidence of Loop 1 address 001 Photo-elec. smoke det. 'Hall', Loop 2 "
+                       "address 005 Switch mon. → Loop 1"),
+        QStringLiteral("  address 002 Relay controller, Sounder 1, Fault relay"),
     };
     EXPECT_EQ(report(c, 20), expected);
+    // On paper a rule's lines are one row, which a page never splits.
+    const Document doc = reportDocument(reportFromBytes(configFileBytes(c), QStringLiteral("site.dvk"), 20),
+                                        QStringLiteral("Report"), QDateTime(QDate(2026, 12, 7), QTime(9, 5)));
+    EXPECT_EQ(doc.lines(), expected);
+    EXPECT_EQ(doc.sections[0].rows.last(), expected.mid(expected.indexOf("Cause-effect count:  1") + 1));
+    EXPECT_EQ(doc.date, "2026-12-07 09:05");
 }
 
 TEST(Report, NoDeviceModesConditionsAndTheChosenVersion)

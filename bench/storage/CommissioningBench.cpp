@@ -1,0 +1,45 @@
+// The commissioning report of a full V2 configuration (508 devices, 200 rules
+// naming 127 devices each) laid out and written as a PDF file.
+#include "FullConfig.h"
+#include "WindowBenchMain.h"
+#include "storage/Commissioning.h"
+#include "storage/ConfigFile.h"
+#include "storage/ReportPrinter.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+using namespace vaz;
+
+void BM_CommissioningReportPdf(benchmark::State &state)
+{
+    const Config c = bench::fullConfig();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("full.pdf"));
+    for (auto _ : state) {
+        const storage::CommissioningSource source{QStringLiteral("full.dvk"), storage::configFileBytes(c), false,
+                                                  QDateTime::currentDateTime()};
+        if (!storage::writeReportPdf(storage::commissioningReport(c, source), path))
+            state.SkipWithError("the PDF was not written");
+    }
+    state.counters["pdf_kB"] = double(QFileInfo(path).size()) / 1024;
+}
+BENCHMARK(BM_CommissioningReportPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The document and its pages alone, without drawing.
+void BM_CommissioningReportLayout(benchmark::State &state)
+{
+    const Config c = bench::fullConfig();
+    qsizetype pages = 0;
+    for (auto _ : state) {
+        const storage::CommissioningSource source{QStringLiteral("full.dvk"), storage::configFileBytes(c), false,
+                                                  QDateTime::currentDateTime()};
+        pages = storage::paginate(storage::commissioningReport(c, source), 60).size();
+    }
+    state.counters["pages"] = double(pages);
+}
+BENCHMARK(BM_CommissioningReportLayout)->Unit(benchmark::kMillisecond);
+
+}  // namespace
