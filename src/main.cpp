@@ -3,6 +3,7 @@
 #include "shell/App.h"
 #include "shell/Language.h"
 #include "shell/mcuV.h"
+#include "widgets/ScreenFit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication qapp(argc, argv);
+    qapp.setPalette(vaz::readablePalette(qapp.palette()));
     // The tool decides itself when a run ends: windows are hidden, not closed,
     // while another one is in use.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -4,6 +4,7 @@
 #include "model/Session.h"
 #include "storage/Commissioning.h"
 #include "storage/Schedule.h"
+#include "widgets/ScreenFit.h"
 
 #include <QAbstractTableModel>
 #include <QDateTime>
@@ -104,6 +105,7 @@ CauseEffectMatrix::CauseEffectMatrix(Session &session, QWidget *owner) : QDialog
     layout->addWidget(table_);
     layout->addLayout(buttons);
     resize(900, 560);
+    fitToScreen(this);
 }
 
 void CauseEffectMatrix::openWindow()

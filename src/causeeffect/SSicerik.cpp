@@ -3,6 +3,7 @@
 #include "RuleLists.h"
 #include "model/Config.h"
 #include "model/Session.h"
+#include "widgets/ScreenFit.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -91,6 +92,7 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
     layout->addWidget(nameFrame);
     layout->addLayout(sides, 1);
     layout->addWidget(close, 0, Qt::AlignRight);
+    fitToScreen(this);
 }
 
 void SSicerik::openForRule()

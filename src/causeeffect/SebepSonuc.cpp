@@ -4,6 +4,7 @@
 #include "model/Config.h"
 #include "model/Session.h"
 #include "widgets/TextCheck.h"
+#include "widgets/ScreenFit.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -193,6 +194,7 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
         if (on)
             session_.guarded([&] { conditionChosen(code); });
     });
+    fitToScreen(this);
 }
 
 void SebepSonuc::openWindow()

@@ -1,6 +1,7 @@
 #include "KarsilastirmaSonucu.h"
 
 #include "storage/ReportPrinter.h"
+#include "widgets/ScreenFit.h"
 
 #include <QCollator>
 #include <QHBoxLayout>
@@ -69,6 +70,7 @@ KarsilastirmaSonucu::KarsilastirmaSonucu(Messages &messages, FileDialogs &dialog
     layout->addWidget(table_);
     layout->addLayout(buttons);
     resize(720, 420);
+    fitToScreen(this);
 }
 
 void KarsilastirmaSonucu::showDifferences(const QList<comm::FieldDifference> &rows)

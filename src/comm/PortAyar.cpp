@@ -3,6 +3,7 @@
 #include "comm/ProgBarIslem.h"
 #include "model/Config.h"
 #include "model/Session.h"
+#include "widgets/ScreenFit.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -96,6 +97,7 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, const comm::PortList
     layout->addLayout(deviceRow);
     layout->addWidget(deviceState_);
     layout->addLayout(buttons);
+    fitToScreen(this);
 }
 
 void PortAyar::Form_Load()

@@ -5,6 +5,7 @@
 #include "comm/PanelLink.h"
 #include "model/Config.h"
 #include "model/Session.h"
+#include "widgets/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -95,6 +96,7 @@ ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> por
     connect(link_, &comm::PanelLink::finished, this, &ProgBarIslem::transferEnded);
     connect(ok_, &QPushButton::clicked, this, &ProgBarIslem::GonderimOK_Click);
     connect(stop_, &QPushButton::clicked, this, &ProgBarIslem::Stop_Click);
+    fitToScreen(this);
 }
 
 ProgBarIslem::~ProgBarIslem()

@@ -3,6 +3,7 @@
 #include "DeviceCatalog.h"
 #include "model/Conversions.h"
 #include "widgets/Named.h"
+#include "widgets/ScreenFit.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -81,6 +82,7 @@ AddRangeDialog::AddRangeDialog(const Installation &inst, int loop, QWidget *pare
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     showPlan();
+    fitToScreen(this);
 }
 
 RangePlan AddRangeDialog::plan() const

@@ -15,6 +15,7 @@
 #include "widgets/HelpWindow.h"
 #include "widgets/ToolButton.h"
 #include "widgets/UndoActions.h"
+#include "widgets/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -239,6 +240,7 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     layout->addWidget(panel_, 3);
     setCentralWidget(central);
     resize(820, 520);
+    fitToScreen(this);
 }
 
 Fcihazverileri::~Fcihazverileri() = default;

@@ -103,6 +103,9 @@ PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<
 
     auto *zoneFrame = frame("FrameBolge", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Zone"), this);
     zone_ = named(new QComboBox(zoneFrame), "ComboBolgeNo", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Zone"));
+    // 48 zones: a scrolling list, not one as tall as the screen.
+    zone_->setMaxVisibleItems(12);
+    zone_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     (new QVBoxLayout(zoneFrame))->addWidget(zone_);
 
     auto pair = [this](QGroupBox *box, const char *fire, const char *fault, QRadioButton *&fireButton,

@@ -2,6 +2,7 @@
 
 #include "model/Prompts.h"
 #include "widgets/Named.h"
+#include "widgets/ScreenFit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,6 +59,7 @@ SchedulePreview::SchedulePreview(const storage::SchedulePlan &plan, Messages &me
     connect(save, &QPushButton::clicked, this, &SchedulePreview::saveProblems);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    fitToScreen(this);
 }
 
 void SchedulePreview::saveProblems()

@@ -5,6 +5,7 @@
 #include "PropertyPanel.h"
 #include "model/Config.h"
 #include "model/Session.h"
+#include "widgets/ScreenFit.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -50,6 +51,7 @@ YeniCihazSecimi::YeniCihazSecimi(Session &session, Fcihazverileri *devices)
     connect(ok, &QPushButton::clicked, this, [this] { session_.guarded([this] { AdresSecimOK_Click(); }); });
     connect(cancel, &QPushButton::clicked, this, [this] { session_.guarded([this] { AdresSecimCNCL_Click(); }); });
     session_.guarded([this] { Form_Load(); });
+    fitToScreen(this);
 }
 
 void YeniCihazSecimi::Form_Load()

@@ -9,6 +9,7 @@
 #include "widgets/TextCheck.h"
 #include "widgets/HelpWindow.h"
 #include "widgets/ToolButton.h"
+#include "widgets/ScreenFit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -134,6 +135,7 @@ Fpanelverileri::Fpanelverileri(Session &session, QWidget *owner) : QDialog(owner
     layout->addWidget(delayActive_);
     layout->addWidget(modeFrame);
     layout->addWidget(status_);
+    fitToScreen(this);
 }
 
 QLineEdit *Fpanelverileri::nameBox(const QString &objectName, const QString &hint)

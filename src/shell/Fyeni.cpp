@@ -3,6 +3,7 @@
 #include "App.h"
 #include "widgets/ToolButton.h"
 #include "lintor1.h"
+#include "widgets/ScreenFit.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -48,6 +49,7 @@ Fyeni::Fyeni(App &app, QWidget *owner) : QDialog(owner), app_(app)
     layout->addWidget(bar);
     layout->addWidget(frame);
     setMinimumWidth(240);
+    fitToScreen(this);
 }
 
 void Fyeni::BtCevSayOnay_Click()

@@ -22,6 +22,7 @@
 #include "storage/ReportPrinter.h"
 #include "model/Settings.h"
 #include "storage/Schedule.h"
+#include "widgets/ScreenFit.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -70,6 +71,7 @@ lintor1::lintor1(App &app) : app_(app)
     connect(uploadButton, &QAction::changed, this, follow);
     follow();
     resize(640, 420);
+    fitToScreen(this);
 }
 
 QAction *lintor1::action(const char *key) const { return findChild<QAction *>(name(key)); }

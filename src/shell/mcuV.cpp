@@ -1,6 +1,7 @@
 #include "mcuV.h"
 
 #include "model/Config.h"
+#include "widgets/ScreenFit.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -48,6 +49,7 @@ mcuV::mcuV(Config &cfg, QWidget *parent) : QDialog(parent), cfg_(cfg), group_(ne
     layout->addWidget(frame);
     layout->addLayout(buttons);
     setMinimumWidth(280);
+    fitToScreen(this);
 }
 
 void mcuV::openWindow(int preselected)

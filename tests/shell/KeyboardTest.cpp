@@ -1,11 +1,15 @@
 #include "ShellFixture.h"
 
+#include "causeeffect/CauseEffectMatrix.h"
 #include "causeeffect/Rules.h"
+#include "causeeffect/SSicerik.h"
 #include "causeeffect/SebepSonuc.h"
 #include "devices/Fcihazverileri.h"
 #include "devices/YeniCihazSecimi.h"
+#include "comm/KarsilastirmaSonucu.h"
 #include "panel/Fpanelverileri.h"
 #include "storage/ConfigFile.h"
+#include "widgets/ScreenFit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -157,6 +161,37 @@ TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
     child<QAction>(app->loadedDeviceWindow(), "BtCihazYardim")->trigger();
     EXPECT_EQ(guide->source().fragment(), "devices");
     help->close();
+}
+
+// 1366x768 at 200 %: 683x384 logical pixels, less a panel. Every window can be
+// shrunk that far, and disabled values stay readable on light and dark palettes.
+TEST_F(KeyboardTest, WindowsFitASmallScreenAtTwiceTheScaleAndStayReadable)
+{
+    confirmVersion("v2");
+    newConfiguration(4);
+    act("BtCihazKonfig")->trigger();
+    const QSize screen(683, 360);
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             app->mainWindow(), app->loadedDeviceWindow(), app->panelWindow(), app->causeEffectEditor(),
+             app->ruleViewer(), app->causeEffectMatrix(), app->comparisonWindow(), app->versionWindow()}) {
+        const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
+        EXPECT_TRUE(least.width() <= screen.width() && least.height() <= screen.height())
+            << w->objectName().toStdString() << " needs " << least.width() << "x" << least.height();
+    }
+    EXPECT_LE(child<QComboBox>(app->loadedDeviceWindow(), "ComboBolgeNo")->maxVisibleItems(), 15);
+
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(0x2b, 0x2b, 0x2b));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(QPalette::Active, role, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Disabled, role, QColor(0x3a, 0x3a, 0x3a));  // grey on grey
+    }
+    for (const QPalette &given : {QApplication::palette(), dark}) {
+        const QPalette p = readablePalette(given);
+        for (auto [text, back] : {std::pair{QPalette::Text, QPalette::Base}, {QPalette::WindowText, QPalette::Window}})
+            EXPECT_GE(contrast(p.color(QPalette::Disabled, text), p.color(QPalette::Disabled, back)), 4.5);
+    }
 }
 
 // Alt+letter must open one menu and name one item in each menu.
