@@ -152,6 +152,9 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     // address; a type code no type stands for is named beside it.
     tree_->setColumnCount(2);
     tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // A device's description whole, with a scroll bar where the window is
+    // narrow; widened as longer ones come, not measured over every node.
+    tree_->header()->setStretchLastSection(false);
     tree_->setFont(QFont(QStringLiteral("DejaVu Sans")));
     tree_->setUniformRowHeights(true);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -419,8 +422,15 @@ void Fcihazverileri::describe(QTreeWidgetItem *node, int type)
         parts << QStringLiteral("Z%1").arg(zone);
     if (const QString location = c.MahalText(at->loop, at->address).trimmed(); !location.isEmpty())
         parts << location;
-    if (const QString text = parts.join(QStringLiteral("  ")); node->text(1) != text)
+    if (const QString text = parts.join(QStringLiteral("  ")); node->text(1) != text) {
         node->setText(1, text);
+        // Measured only when longer than any before: a full tree is 508 of them.
+        if (text.size() > longestDescription_) {
+            longestDescription_ = text.size();
+            const int width = tree_->fontMetrics().horizontalAdvance(text) + tree_->indentation();
+            tree_->header()->resizeSection(1, std::max(width, tree_->header()->sectionSize(1)));
+        }
+    }
 }
 
 void Fcihazverileri::applyFilter()

@@ -162,6 +162,7 @@ private:
     bool gone_ = false;
     bool quiet_ = false;
     bool sharedShown_ = false;
+    qsizetype longestDescription_ = 0;
     Mode mode_ = Mode::Browsing;
     // The device being entered or edited, and what Cancel restores.
     std::optional<DeviceAddress> selected_;

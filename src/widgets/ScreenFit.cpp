@@ -42,15 +42,17 @@ QColor mixed(const QColor &a, const QColor &b, double share)
 
 void fitToScreen(QWidget *window)
 {
+    // A window nobody sized has Qt's default size, not a wish of its own.
+    const bool sized = window->testAttribute(Qt::WA_Resized);
     QSize wanted;
     if (auto *main = qobject_cast<QMainWindow *>(window)) {
         QWidget *central = main->centralWidget();
         if (!central)
             return;
-        wanted = main->size();
+        wanted = sized ? main->size() : main->sizeHint();
         main->setCentralWidget(scrolling(main->takeCentralWidget(), main));
     } else if (QLayout *content = window->layout()) {
-        wanted = window->sizeHint().expandedTo(window->size());
+        wanted = sized ? window->sizeHint().expandedTo(window->size()) : window->sizeHint();
         auto *inner = new QWidget;
         inner->setLayout(content);  // takes the layout, and the controls with it
         auto *outer = new QVBoxLayout(window);
