@@ -303,11 +303,8 @@ void App::quit()
     emit quitRequested();
 }
 
-void App::commandDone()
-{
-    recordStep();
-    showCaption();
-}
+// The caption follows too: recording a step shows the undo state and the caption.
+void App::commandDone() { recordStep(); }
 
 void App::setCurrentFile(const QString &path)
 {
