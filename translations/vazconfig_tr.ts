@@ -413,6 +413,17 @@
     </message>
 </context>
 <context>
+    <name>vaz::HelpWindow</name>
+    <message>
+        <source>VAZ Configuration Help</source>
+        <translation>VAZ Yapılandırma Yardımı</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Kullanım kılavuzu</translation>
+    </message>
+</context>
+<context>
     <name>vaz::History</name>
     <message>
         <source>Store cause-effect &apos;%1&apos;</source>
@@ -974,6 +985,37 @@
     </message>
 </context>
 <context>
+    <name>vaz::SchedulePreview</name>
+    <message>
+        <source>Import device schedule</source>
+        <translation>Cihaz listesini içe aktar</translation>
+    </message>
+    <message>
+        <source>1 problem must be corrected in the schedule before it can be imported:</source>
+        <translation>Listenin içe aktarılabilmesi için 1 sorunun düzeltilmesi gerekiyor:</translation>
+    </message>
+    <message>
+        <source>%1 problems must be corrected in the schedule before it can be imported:</source>
+        <translation>Listenin içe aktarılabilmesi için %1 sorunun düzeltilmesi gerekiyor:</translation>
+    </message>
+    <message>
+        <source>Save problems as CSV...</source>
+        <translation>Sorunları CSV olarak kaydet...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Save problems</source>
+        <translation>Sorunları kaydet</translation>
+    </message>
+</context>
+<context>
     <name>vaz::SebepSonuc</name>
     <message>
         <source>Cause-effect</source>
@@ -1454,6 +1496,42 @@
     <message>
         <source>Compare with file</source>
         <translation>Dosyayla karşılaştır</translation>
+    </message>
+    <message>
+        <source>CSV, separated by semicolons (*.csv)</source>
+        <translation>CSV, noktalı virgülle ayrılmış (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, separated by commas (*.csv)</source>
+        <translation>CSV, virgülle ayrılmış (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx)</source>
+        <translation>Excel çalışma kitabı (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Export device schedule</source>
+        <translation>Cihaz listesini dışa aktar</translation>
+    </message>
+    <message>
+        <source>Export empty schedule</source>
+        <translation>Boş cihaz listesini dışa aktar</translation>
+    </message>
+    <message>
+        <source>Export cause-effect matrix</source>
+        <translation>Sebep-sonuç matrisini dışa aktar</translation>
+    </message>
+    <message>
+        <source>Start a new configuration or open one first: the schedule goes into its loops.</source>
+        <translation>Önce yeni bir yapılandırma başlatın ya da birini açın: liste onun çevrimlerine aktarılır.</translation>
+    </message>
+    <message>
+        <source>Import device schedule</source>
+        <translation>Cihaz listesini içe aktar</translation>
+    </message>
+    <message>
+        <source>Schedules (*.csv *.txt *.xlsx)</source>
+        <translation>Cihaz listeleri (*.csv *.txt *.xlsx)</translation>
     </message>
 </context>
 <context>

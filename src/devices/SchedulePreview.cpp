@@ -18,7 +18,7 @@ SchedulePreview::SchedulePreview(const storage::SchedulePlan &plan, Messages &me
     : QDialog(parent), plan_(plan), messages_(messages), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("SchedulePreview"));
-    setWindowTitle(QStringLiteral("Import device schedule"));
+    setWindowTitle(tr("Import device schedule"));
 
     auto *summary = named(new QLabel(storage::planSummary(plan), this), "ScheduleSummary", "What the import does");
     summary->setWordWrap(true);
@@ -29,20 +29,19 @@ SchedulePreview::SchedulePreview(const storage::SchedulePlan &plan, Messages &me
     for (const storage::ScheduleProblem &p : plan.problems)
         problems->addItem(p.line());
     const auto n = plan.problems.size();
-    note->setText(
-        n == 0   ? QString()
-        : n == 1 ? QStringLiteral("1 problem must be corrected in the schedule before it can be imported:")
-                 : QStringLiteral("%1 problems must be corrected in the schedule before it can be imported:").arg(n));
+    note->setText(n == 0   ? QString()
+                  : n == 1 ? tr("1 problem must be corrected in the schedule before it can be imported:")
+                           : tr("%1 problems must be corrected in the schedule before it can be imported:").arg(n));
     note->setVisible(n > 0);
     problems->setVisible(n > 0);
 
-    auto *save = named(new QPushButton(QStringLiteral("Save problems as CSV..."), this), "ScheduleSaveProblems",
-                       "Save problems as CSV");
+    auto *save =
+        named(new QPushButton(tr("Save problems as CSV..."), this), "ScheduleSaveProblems", "Save problems as CSV");
     save->setVisible(n > 0);
-    auto *ok = named(new QPushButton(QStringLiteral("OK"), this), "ScheduleOK", "OK");
+    auto *ok = named(new QPushButton(tr("OK"), this), "ScheduleOK", "OK");
     ok->setEnabled(plan.ok() && !plan.changesNothing());
     ok->setDefault(ok->isEnabled());
-    auto *cancel = named(new QPushButton(QStringLiteral("Cancel"), this), "ScheduleCancel", "Cancel");
+    auto *cancel = named(new QPushButton(tr("Cancel"), this), "ScheduleCancel", "Cancel");
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(save);
     buttons->addStretch();
@@ -64,7 +63,7 @@ SchedulePreview::SchedulePreview(const storage::SchedulePlan &plan, Messages &me
 
 void SchedulePreview::saveProblems()
 {
-    const QString path = dialogs_.saveFileName(QStringLiteral("Save problems"), QStringLiteral("*.csv"));
+    const QString path = dialogs_.saveFileName(tr("Save problems"), QStringLiteral("*.csv"));
     if (path.isEmpty())
         return;
     storage::Sheet sheet;

@@ -547,13 +547,13 @@ void lintor1::options()
 
 void lintor1::exportSheet(const QString &title, const storage::Sheet &sheet)
 {
-    const QString semicolons = QStringLiteral("CSV, separated by semicolons (*.csv)");
-    const QString commas = QStringLiteral("CSV, separated by commas (*.csv)");
+    const QString semicolons = tr("CSV, separated by semicolons (*.csv)");
+    const QString commas = tr("CSV, separated by commas (*.csv)");
     // The separator the spreadsheet programs of this locale expect comes first.
     QStringList filters =
         storage::csvSeparatorFor(QLocale()) == u';' ? QStringList{semicolons, commas} : QStringList{commas, semicolons};
     if (storage::excelAvailable())
-        filters << QStringLiteral("Excel workbook (*.xlsx)");
+        filters << tr("Excel workbook (*.xlsx)");
     QString chosen;
     const QString path = app_.fileDialogs().saveFileName(title, filters, &chosen);
     if (path.isEmpty())
@@ -563,14 +563,11 @@ void lintor1::exportSheet(const QString &title, const storage::Sheet &sheet)
         app_.messages().message(why);
 }
 
-void lintor1::exportSchedule()
-{
-    exportSheet(QStringLiteral("Export device schedule"), storage::scheduleSheet(app_.config()));
-}
+void lintor1::exportSchedule() { exportSheet(tr("Export device schedule"), storage::scheduleSheet(app_.config())); }
 
 void lintor1::exportEmptySchedule()
 {
-    exportSheet(QStringLiteral("Export empty schedule"), storage::scheduleSheet(app_.config(), true));
+    exportSheet(tr("Export empty schedule"), storage::scheduleSheet(app_.config(), true));
 }
 
 void lintor1::showMatrix()
@@ -590,16 +587,16 @@ void lintor1::printDocument(const storage::Document &doc, const QString &pdfName
 
 void lintor1::exportCauseEffectMatrix()
 {
-    exportSheet(QStringLiteral("Export cause-effect matrix"), storage::causeEffectMatrix(app_.config()));
+    exportSheet(tr("Export cause-effect matrix"), storage::causeEffectMatrix(app_.config()));
 }
 
 void lintor1::importSchedule()
 {
     if (app_.config().CevrimSayisi == 0)
         return app_.messages().message(
-            QStringLiteral("Start a new configuration or open one first: the schedule goes into its loops."));
-    const QString path = app_.fileDialogs().openFileName(QStringLiteral("Import device schedule"),
-                                                         QStringLiteral("Schedules (*.csv *.txt *.xlsx)"));
+            tr("Start a new configuration or open one first: the schedule goes into its loops."));
+    const QString path =
+        app_.fileDialogs().openFileName(tr("Import device schedule"), tr("Schedules (*.csv *.txt *.xlsx)"));
     if (path.isEmpty())
         return;
     const storage::TableRead schedule = storage::readSheetFile(path);
@@ -617,7 +614,7 @@ void lintor1::importSchedule()
                 return;
             storage::applySchedule(app_.config(), plan);
             app_.devicesReplaced();
-            app_.recordStep(QStringLiteral("Import device schedule"));
+            app_.recordStep(tr("Import device schedule"));
         });
     });
     preview->show();

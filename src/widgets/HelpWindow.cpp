@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -15,10 +16,10 @@ QWidget *showHelp(const QString &section)
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setAttribute(Qt::WA_QuitOnClose, false);
         window->setObjectName(QStringLiteral("HelpWindow"));
-        window->setWindowTitle(QStringLiteral("VAZ Configuration Help"));
+        window->setWindowTitle(QCoreApplication::translate("vaz::HelpWindow", "VAZ Configuration Help"));
         auto *text = new QTextBrowser(window);
         text->setObjectName(QStringLiteral("HelpText"));
-        text->setAccessibleName(QStringLiteral("User guide"));
+        text->setAccessibleName(QCoreApplication::translate("vaz::HelpWindow", "User guide"));
         text->setOpenExternalLinks(false);
         (new QVBoxLayout(window))->addWidget(text);
         window->resize(640, 560);
