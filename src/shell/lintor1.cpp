@@ -45,6 +45,13 @@ const char *const kConfigItems[] = {"MnFarkliKaydet", "MnKaydet", "MnKonfigurasy
 
 QString name(const char *utf8) { return QString::fromUtf8(utf8); }
 
+// A report's PDF proposed beside the configuration it is of: NAME.pdf; none without a file.
+QString pdfBeside(const QString &file, const QString &ending = QStringLiteral(".pdf"))
+{
+    const QFileInfo info(file);
+    return file.isEmpty() ? QString() : info.path() + u'/' + info.completeBaseName() + ending;
+}
+
 }  // namespace
 
 lintor1::lintor1(App &app) : app_(app)
@@ -415,8 +422,7 @@ void lintor1::printConfiguration()
     const QString file = app_.currentFile();
     const QByteArray bytes = storage::configFileBytes(cfg);  // a value that does not fit ends the command
     const QString name = file.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(file).fileName();
-    printReport(storage::reportFromBytes(bytes, name, cfg.McuVersiyon),
-                file.isEmpty() ? QString() : QFileInfo(file).path() + u'/' + QFileInfo(file).completeBaseName());
+    printReport(storage::reportFromBytes(bytes, name, cfg.McuVersiyon), pdfBeside(file));
 }
 
 void lintor1::printFile()
@@ -424,18 +430,17 @@ void lintor1::printFile()
     const QString path = app_.fileDialogs().openFileName(QStringLiteral("PRINT"), kConfigFilter);
     if (path.isEmpty())
         return;
-    printReport(storage::RaporYazdir(path, app_.config().McuVersiyon),
-                QFileInfo(path).path() + u'/' + QFileInfo(path).completeBaseName());
+    printReport(storage::RaporYazdir(path, app_.config().McuVersiyon), pdfBeside(path));
 }
 
-void lintor1::printReport(const storage::ReportResult &report, const QString &pdfBase)
+void lintor1::printReport(const storage::ReportResult &report, const QString &pdfName)
 {
     if (!report.ok) {
         app_.messages().message(report.message);
         return;
     }
     printDocument(storage::reportDocument(report, QStringLiteral("Configuration report"), QDateTime::currentDateTime()),
-                  pdfBase.isEmpty() ? QString() : pdfBase + QStringLiteral(".pdf"));
+                  pdfName);
 }
 
 void lintor1::PanelKonfigKontrol()
@@ -637,12 +642,7 @@ void lintor1::commissioningReport()
     }
     if (!source.onDisk)
         source.bytes = storage::configFileBytes(cfg);
-    const QFileInfo info(file);
-    app_.reportOutput().setPdfName(
-        file.isEmpty() ? QString() : info.path() + u'/' + info.completeBaseName() + tr(" commissioning.pdf"));
-    QString error;
-    if (!app_.reportOutput().print(storage::commissioningReport(cfg, source), &error) && !error.isEmpty())
-        app_.messages().message(error);
+    printDocument(storage::commissioningReport(cfg, source), pdfBeside(file, tr(" commissioning.pdf")));
 }
 
 void lintor1::compareWithFile()

@@ -116,8 +116,8 @@ private:
     void transfer(comm::Transfer transfer);
     void enableButtons(std::initializer_list<const char *> names);
     void showRecentFiles();
-    // pdfBase: where a PDF of it goes, without ".pdf".
-    void printReport(const storage::ReportResult &report, const QString &pdfBase);
+    // pdfName: where a PDF of it is proposed.
+    void printReport(const storage::ReportResult &report, const QString &pdfName);
     // Asks where (CSV with either separator, or Excel) and writes the sheet.
     void exportSheet(const QString &title, const storage::Sheet &sheet);
 
