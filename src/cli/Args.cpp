@@ -26,7 +26,8 @@ const QString kMcuHelp =
     QStringLiteral("  --mcu 12|15|20   the panel's MCU version; without it, the one the file's structure shows\n");
 const QString kQuietHelp = QStringLiteral("  --quiet          no progress bar\n");
 const QString kJsonHelp = QStringLiteral("  --json           the rows as a JSON array on standard output\n");
-const QString kCsvHelp = QStringLiteral("  --csv OUT.csv    the rows as a CSV file as well\n");
+const QString kCsvHelp =
+    QStringLiteral("  --csv OUT.csv    the rows as a CSV file as well; - writes it to standard output\n");
 
 const QString kScheduleHelp =
     QStringLiteral("A schedule is a CSV file or, by the extension .xlsx, an Excel workbook: a row a device with\n"
@@ -102,7 +103,8 @@ const std::array<CommandForm, 8> &forms()
          QStringLiteral("export-devices FILE.dvk -o OUT.csv|OUT.xlsx [--mcu 12|15|20]"),
          QStringLiteral("Writes the file's devices as a schedule. CSV is separated by \";\" where the locale writes\n"
                         "decimals with a comma, by \",\" elsewhere.\n\n") +
-             kScheduleHelp + kMcuHelp + QStringLiteral("  -o OUT           the schedule to write\n")},
+             kScheduleHelp + kMcuHelp +
+             QStringLiteral("  -o OUT           the schedule to write; - writes it as CSV to standard output\n")},
         {Command::ImportDevices,
          QStringLiteral("import-devices"),
          2,
@@ -176,7 +178,11 @@ Parsed parseArgs(const QStringList &args)
             a.help = true;
             return p;
         }
-        if (!arg.startsWith(u'-') || arg == QLatin1String("-")) {
+        if (arg == kStandardOutput) {
+            p.error = QStringLiteral("\"-\" names no file: standard input is not read");
+            return p;
+        }
+        if (!arg.startsWith(u'-')) {
             a.files << arg;
             continue;
         }
@@ -204,6 +210,18 @@ Parsed parseArgs(const QStringList &args)
         }
         if (value.isEmpty()) {
             p.error = QStringLiteral("%1 needs a value").arg(arg);
+            return p;
+        }
+        if (seen.contains(arg)) {
+            p.error = QStringLiteral("%1 is given twice").arg(arg);
+            return p;
+        }
+        const bool toStandardOutput =
+            arg == QLatin1String("--csv") || (arg == QLatin1String("-o") && a.command == Command::ExportDevices);
+        if (value == kStandardOutput && !toStandardOutput) {
+            p.error = QStringLiteral("%1 needs a file name: \"-\" (standard output) is taken only by --csv and "
+                                     "export-devices -o")
+                          .arg(arg);
             return p;
         }
         seen << arg;

@@ -7,6 +7,9 @@ namespace vaz::cli {
 
 enum class Command { None, Upload, Download, Compare, Diff, Check, Report, ExportDevices, ImportDevices };
 
+// "-" as -o of export-devices or as --csv: standard output.
+inline const QString kStandardOutput = QStringLiteral("-");
+
 // What the command line asked for.
 struct Args {
     Command command = Command::None;

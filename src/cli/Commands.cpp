@@ -6,6 +6,7 @@
 #include "comm/SerialBytePort.h"
 #include "storage/ConfigFile.h"
 #include "storage/FieldReader.h"
+#include "storage/SafeFile.h"
 #include "storage/Report.h"
 #include "storage/ReportPrinter.h"
 #include "storage/Schedule.h"
@@ -18,14 +19,10 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 namespace vaz::cli {
 
@@ -38,11 +35,14 @@ QString fileName(const QString &path)
 
 // Reads path into cfg at mcu, or at the one version the file's structure fits
 // when mcu is 0, said when it goes to a panel. False, with the message given,
-// when the file cannot be used.
-bool readFile(Config &cfg, const QString &path, int mcu, Console &console, bool forPanel = false)
+// when the file cannot be used. The file is read once (it may be a pipe); its
+// bytes go to bytes when asked for.
+bool readFile(Config &cfg, const QString &path, int mcu, Console &console, bool forPanel = false,
+              QByteArray *bytes = nullptr)
 {
+    const storage::FileBytes file = storage::readFileBytes(path, storage::PipeInput::Allowed);
+    const QList<int> fits = storage::fittingVersions(file.bytes);
     if (mcu == 0) {
-        const QList<int> fits = storage::fittingVersions(storage::readFileBytes(path).bytes);
         if (fits.size() > 1) {
             QStringList names;
             for (int v : fits)
@@ -58,21 +58,47 @@ bool readFile(Config &cfg, const QString &path, int mcu, Console &console, bool 
                             .arg(fileName(path), storage::versionName(mcu)));
     }
     cfg.McuVersiyon = mcu;
-    const storage::ReadResult r = storage::DosyadanVerileriOku(cfg, path);
+    const storage::ReadResult r = storage::readConfigFile(cfg, file);
     switch (r.status) {
-    case storage::ReadStatus::Ok: return true;
+    case storage::ReadStatus::Ok:
+        if (bytes)
+            *bytes = file.bytes;
+        return true;
     case storage::ReadStatus::WrongFileType:
         console.err(
             QStringLiteral("The file \"%1\" is not a configuration file (wrong file type).").arg(fileName(path)));
         return false;
-    case storage::ReadStatus::VersionMismatch: {
-        const QList<int> fits = storage::fittingVersions(storage::readFileBytes(path).bytes);
+    case storage::ReadStatus::VersionMismatch:
         console.err(QStringLiteral("The file \"%1\" was written for MCU version %2, not %3: leave out --mcu.")
                         .arg(fileName(path), storage::versionName(fits.value(0)), storage::versionName(mcu)));
         return false;
-    }
     default: console.err(r.message); return false;
     }
+}
+
+// Refuses, before any work, an output that can only fail (a device, a pipe,
+// a folder, a read-only file).
+bool outputRefused(const QString &path, Console &console)
+{
+    const QString why = storage::outputProblem(path);
+    if (!why.isEmpty())
+        console.err(QStringLiteral("The file \"%1\" could not be written: %2.").arg(path, why));
+    return !why.isEmpty();
+}
+
+// Writes bytes to path, or to standard output for "-".
+bool writeOutput(const QString &path, const QByteArray &bytes, Console &console)
+{
+    if (path == kStandardOutput) {
+        if (console.write(bytes))
+            return true;
+        console.err(QStringLiteral("The standard output could not be written."));
+        return false;
+    }
+    const QString why = storage::writeWhole(path, bytes);
+    if (!why.isEmpty())
+        console.err(QStringLiteral("The file \"%1\" could not be written: %2.").arg(path, why));
+    return why.isEmpty();
 }
 
 // The engine's messages name the port when they do not already.
@@ -161,21 +187,12 @@ bool transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &conso
     return true;
 }
 
-bool writeCsv(const QString &path, const QList<comm::FieldDifference> &rows, Console &console)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(comm::differencesCsv(rows)) >= 0 && file.commit())
-        return true;
-    console.err(QStringLiteral("The file \"%1\" could not be written: %2").arg(path, file.errorString()));
-    return false;
-}
-
 // The rows of compare and diff; aLabel / bLabel name the two sides.
 int showDifferences(const QList<comm::FieldDifference> &rows, const Args &args, const QString &aKey,
                     const QString &aLabel, const QString &bKey, const QString &bLabel, const QString &same,
                     Console &console)
 {
-    if (!args.csv.isEmpty() && !writeCsv(args.csv, rows, console))
+    if (!args.csv.isEmpty() && !writeOutput(args.csv, comm::differencesCsv(rows), console))
         return Failure;
     if (args.json) {
         QJsonArray array;
@@ -206,7 +223,7 @@ int download(const Args &args, Console &console)
     Config cfg;
     cfg.McuVersiyon = args.mcu;
     cfg.AlmaModu = 1;
-    if (!transfer(cfg, comm::Transfer::Download, args, console))
+    if (outputRefused(args.output, console) || !transfer(cfg, comm::Transfer::Download, args, console))
         return Failure;
     const storage::SaveResult saved = storage::GirisVerileriniKaydet(cfg, args.output);
     if (!saved.ok) {
@@ -262,43 +279,35 @@ int check(const Args &args, Console &console)
 int report(const Args &args, Console &console)
 {
     Config cfg;
-    if (!readFile(cfg, args.files[0], args.mcu, console))
+    QByteArray bytes;
+    if (outputRefused(args.output, console) || !readFile(cfg, args.files[0], args.mcu, console, false, &bytes))
         return Failure;
-    const storage::ReportResult r = storage::RaporYazdir(args.files[0], cfg.McuVersiyon);
+    const storage::ReportResult r = storage::reportFromBytes(bytes, fileName(args.files[0]), cfg.McuVersiyon);
     if (!r.ok) {
         console.err(r.message);
         return Failure;
     }
-    // Rendered beside the target, then put in its place: a failed run leaves what was there.
-    const QFileInfo target(args.output);
-    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
-    auto failed = [&](const QString &reason) {
-        console.err(QStringLiteral("The report was not written to \"%1\": %2.").arg(args.output, reason));
+    const QString why = storage::writeReportPdf(
+        storage::reportDocument(r, QStringLiteral("Configuration report"), QDateTime::currentDateTime()), args.output);
+    if (!why.isEmpty()) {
+        console.err(QStringLiteral("The report was not written to \"%1\": %2.").arg(args.output, why));
         return Failure;
-    };
-    if (!part.open())
-        return failed(part.errorString());
-    part.close();
-    if (!storage::writeReportPdf(
-            storage::reportDocument(r, QStringLiteral("Configuration report"), QDateTime::currentDateTime()),
-            part.fileName()) ||
-        QFileInfo(part.fileName()).size() == 0)
-        return failed(QStringLiteral("nothing could be drawn"));
-    std::error_code error;
-    std::filesystem::rename(part.fileName().toStdString(), args.output.toStdString(), error);
-    if (error)
-        return failed(QString::fromStdString(error.message()));
-    part.setAutoRemove(false);
+    }
     return Success;
 }
 
 int exportDevices(const Args &args, Console &console)
 {
     Config cfg;
-    if (!readFile(cfg, args.files[0], args.mcu, console))
+    if ((args.output != kStandardOutput && outputRefused(args.output, console)) ||
+        !readFile(cfg, args.files[0], args.mcu, console))
         return Failure;
-    const QString why =
-        storage::writeSheetFile(args.output, storage::scheduleSheet(cfg), storage::csvSeparatorFor(QLocale()));
+    const QChar separator = storage::csvSeparatorFor(QLocale());
+    if (args.output == kStandardOutput)
+        return writeOutput(args.output, storage::writeCsv(storage::scheduleSheet(cfg).rows, separator), console)
+                   ? Success
+                   : Failure;
+    const QString why = storage::writeSheetFile(args.output, storage::scheduleSheet(cfg), separator);
     if (!why.isEmpty()) {
         console.err(why);
         return Failure;
@@ -309,16 +318,16 @@ int exportDevices(const Args &args, Console &console)
 int importDevices(const Args &args, Console &console)
 {
     Config cfg;
-    if (!readFile(cfg, args.files[0], args.mcu, console))
+    if (outputRefused(args.output, console) || !readFile(cfg, args.files[0], args.mcu, console))
         return Failure;
-    const storage::TableRead schedule = storage::readSheetFile(args.files[1]);
+    const storage::TableRead schedule = storage::readSheetFile(args.files[1], storage::PipeInput::Allowed);
     if (!schedule.error.isEmpty()) {
         console.err(schedule.error);
         return Failure;
     }
     const storage::SchedulePlan plan = storage::planSchedule(cfg, schedule.rows);
-    for (const storage::ScheduleProblem &p : plan.problems)
-        console.err(QStringLiteral("%1: %2").arg(fileName(args.files[1]), p.line()));
+    for (const QString &line : storage::problemLines(plan.problems))
+        console.err(QStringLiteral("%1: %2").arg(fileName(args.files[1]), line));
     if (!plan.ok())
         return Differences;
     storage::applySchedule(cfg, plan);

@@ -37,6 +37,12 @@ void StdConsole::out(const QString &text)
     std::fflush(stdout);
 }
 
+bool StdConsole::write(const QByteArray &bytes)
+{
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+    return std::fflush(stdout) == 0 && written && !std::ferror(stdout);
+}
+
 void StdConsole::err(const QString &line)
 {
     endProgress();

@@ -14,6 +14,9 @@ class Console : public Messages {
 public:
     virtual void out(const QString &text) = 0;
     virtual void err(const QString &line) = 0;
+    // Bytes as they are on standard output (a CSV given "-"); false when they
+    // did not all get there.
+    virtual bool write(const QByteArray &bytes) = 0;
     // Replaces the progress line; shown only on a terminal and without --quiet.
     virtual void progress(const QString &) {}
 
@@ -28,6 +31,7 @@ public:
     ~StdConsole() override;
     void out(const QString &text) override;
     void err(const QString &line) override;
+    bool write(const QByteArray &bytes) override;
     void progress(const QString &line) override;
 
 private:

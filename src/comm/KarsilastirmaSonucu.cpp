@@ -1,6 +1,7 @@
 #include "KarsilastirmaSonucu.h"
 
 #include "storage/ReportPrinter.h"
+#include "storage/SafeFile.h"
 #include "widgets/ScreenFit.h"
 
 #include <QCollator>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QLocale>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -101,9 +101,8 @@ void KarsilastirmaSonucu::FarkKaydet_Click()
     const QString path = dialogs_.saveFileName(tr("Save differences"), QStringLiteral("*.csv"));
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(comm::differencesCsv(rows_, otherSide_)) < 0 || !file.commit())
-        messages_.message(tr("The file %1 could not be written: %2").arg(path, file.errorString()));
+    if (const QString why = storage::writeWhole(path, comm::differencesCsv(rows_, otherSide_)); !why.isEmpty())
+        messages_.message(tr("The file %1 could not be written: %2").arg(path, why));
 }
 
 void KarsilastirmaSonucu::buildRetestPane()
@@ -192,11 +191,9 @@ void KarsilastirmaSonucu::RetestKaydet_Click()
     const QString path = dialogs_.saveFileName(tr("Export retest list"), QStringLiteral("*.csv"));
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(storage::writeCsv(comm::retestTable(retest_), storage::csvSeparatorFor(QLocale()))) < 0 ||
-        !file.commit())
-        messages_.message(tr("The file %1 could not be written: %2").arg(path, file.errorString()));
+    const QByteArray bytes = storage::writeCsv(comm::retestTable(retest_), storage::csvSeparatorFor(QLocale()));
+    if (const QString why = storage::writeWhole(path, bytes); !why.isEmpty())
+        messages_.message(tr("The file %1 could not be written: %2").arg(path, why));
 }
 
 }  // namespace vaz

@@ -26,8 +26,7 @@ SchedulePreview::SchedulePreview(const storage::SchedulePlan &plan, Messages &me
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("color: #b00020"));
     auto *problems = named(new QListWidget(this), "ScheduleProblems", "Problems");
-    for (const storage::ScheduleProblem &p : plan.problems)
-        problems->addItem(p.line());
+    problems->addItems(storage::problemLines(plan.problems));
     const auto n = plan.problems.size();
     note->setText(n == 0   ? QString()
                   : n == 1 ? tr("1 problem must be corrected in the schedule before it can be imported:")

@@ -10,9 +10,18 @@ std::unique_ptr<QSettings> toolSettings()
                                        QStringLiteral("vazconfig"));
 }
 
+namespace {
+constexpr qsizetype kRecentFiles = 8;
+}
+
+// A settings file edited by hand may hold any number of entries.
+QStringList recentFiles(const QSettings &settings)
+{
+    return settings.value(QStringLiteral("recentFiles")).toStringList().mid(0, kRecentFiles);
+}
+
 QStringList withRecentFile(QStringList recent, const QString &path)
 {
-    constexpr qsizetype kRecentFiles = 8;
     const QString absolute = QFileInfo(path).absoluteFilePath();
     recent.removeAll(absolute);
     recent.prepend(absolute);

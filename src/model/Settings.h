@@ -11,6 +11,8 @@ namespace vaz {
 // folder last used); never part of a configuration.
 std::unique_ptr<QSettings> toolSettings();
 
+// The recent files, at most eight.
+QStringList recentFiles(const QSettings &settings);
 // The recent files list with path put first, each path once, at most eight.
 QStringList withRecentFile(QStringList recent, const QString &path);
 

@@ -312,7 +312,7 @@ void App::setCurrentFile(const QString &path)
     if (!path.isEmpty()) {
         const std::unique_ptr<QSettings> settings = toolSettings();
         const QString key = QStringLiteral("recentFiles");
-        settings->setValue(key, withRecentFile(settings->value(key).toStringList(), path));
+        settings->setValue(key, withRecentFile(recentFiles(*settings), path));
     }
     showCaption();
 }

@@ -398,7 +398,7 @@ bool lintor1::saveFile(bool askName)
 void lintor1::showRecentFiles()
 {
     recent_->clear();
-    const QStringList paths = toolSettings()->value(QStringLiteral("recentFiles")).toStringList();
+    const QStringList paths = recentFiles(*toolSettings());
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const QString &path = paths[i];
         QAction *a = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));

@@ -8,8 +8,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
-#include <QStorageInfo>
 
 #include <algorithm>
 #include <array>
@@ -404,16 +402,6 @@ QByteArray configFileBytes(const Installation &cfg)
     return toCp1254(out);
 }
 
-QString saveFailureReason(const QString &error, qint64 needed, qint64 available)
-{
-    if (available < 0 || available >= needed)
-        return error;
-    const QLocale c = QLocale::c();
-    return QStringLiteral("the disk is full (the file needs %1, %2 are free)")
-        .arg(c.formattedDataSize(needed, 1, QLocale::DataSizeTraditionalFormat),
-             c.formattedDataSize(available, 1, QLocale::DataSizeTraditionalFormat));
-}
-
 SaveResult GirisVerileriniKaydet(Config &cfg, const QString &path)
 {
     const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
@@ -431,23 +419,8 @@ SaveResult GirisVerileriniKaydet(Config &cfg, const QString &path)
         return failed(QString::fromStdString(e.what()));
     }
 
-    if (QFileInfo(path).isDir())
-        return failed(QStringLiteral("a folder has that name"));
-    // A full disk comes back as a bare write error: the free space tells.
-    auto writeFailed = [&](const QString &error) {
-        const QStorageInfo disk(QFileInfo(path).absolutePath());
-        return failed(saveFailureReason(error, bytes.size(), disk.isValid() ? disk.bytesAvailable() : -1));
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailed(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        QString reason = file.errorString();
-        file.cancelWriting();
-        return writeFailed(reason);
-    }
-    if (!file.commit())
-        return writeFailed(file.errorString());
+    if (QString why = writeWhole(path, bytes); !why.isEmpty())
+        return failed(why);
 
     cfg.DosyaKaydedildi = 1;
     return {true, {}};
@@ -472,9 +445,10 @@ QList<int> fittingVersions(QByteArrayView bytes)
 
 QString versionName(int mcu) { return layoutName(layoutOf(mcu)); }
 
-ReadResult DosyadanVerileriOku(Config &cfg, const QString &path)
+ReadResult DosyadanVerileriOku(Config &cfg, const QString &path) { return readConfigFile(cfg, readFileBytes(path)); }
+
+ReadResult readConfigFile(Config &cfg, const FileBytes &file)
 {
-    const FileBytes file = readFileBytes(path);
     if (!file.openError.isEmpty())
         return {ReadStatus::CannotOpen,
                 QCoreApplication::translate("vaz::ConfigFile", "The file \"%1\" cannot be opened: %2.")

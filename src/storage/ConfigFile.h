@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FieldReader.h"
 #include "model/Config.h"
 
 #include <QByteArray>
@@ -20,10 +21,6 @@ struct SaveResult {
     bool ok = false;
     QString message;  // for the user when !ok: names the file and the reason
 };
-
-// Why a save failed, for the message: error as the system gave it, unless the
-// file (needed bytes) does not fit the free space (available; < 0: unknown).
-QString saveFailureReason(const QString &error, qint64 needed, qint64 available);
 
 // Writes cfg to path without ever destroying what was there (temporary file in
 // the same folder, then replace). Sets DosyaKaydedildi = 1 only on success.
@@ -47,6 +44,8 @@ struct ReadResult {
 // table no longer matches; on anything else cfg is left exactly as it was.
 ReadResult DosyadanVerileriOku(Config &cfg, const QString &path);
 ReadResult readConfigBytes(Config &cfg, QByteArrayView bytes);
+// The same for bytes read already (the command line reads a pipe only once).
+ReadResult readConfigFile(Config &cfg, const FileBytes &file);
 
 // The MCU versions (12, 15, 20) whose layout the file's structure fits, as the
 // reader judges it before it looks at single fields; empty for a file that is

@@ -64,11 +64,12 @@ QByteArray writeCsv(const SheetRows &rows, QChar separator, bool quoteAll)
     return "\xEF\xBB\xBF" + out.toUtf8();
 }
 
-SheetRows readCsv(const QByteArray &bytes)
+TableRead readCsvTable(const QByteArray &bytes)
 {
     const QString text = decode(bytes);
     const QChar separator = detectSeparator(text);
-    SheetRows rows;
+    TableRead read;
+    SheetRows &rows = read.rows;
     QStringList row;
     QString field;
     bool quoted = false, rowStarted = false;
@@ -93,12 +94,19 @@ SheetRows readCsv(const QByteArray &bytes)
                 quoted = false;
             continue;
         }
+        if (!rowStarted && rows.size() == kMaxSheetRows) {
+            read = {{}, QStringLiteral("it has more than 10,000 rows")};
+            return read;
+        }
         rowStarted = true;
         if (c == u'"' && field.isEmpty())
             quoted = true;
-        else if (c == separator)
+        else if (c == separator && row.size() + 1 < kMaxSheetColumns)
             endField();
-        else if (c == u'\r' || c == u'\n') {
+        else if (c == separator) {
+            read = {{}, QStringLiteral("row %1 has more than %2 cells").arg(rows.size() + 1).arg(kMaxSheetColumns)};
+            return read;
+        } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
             endRow();
@@ -107,7 +115,9 @@ SheetRows readCsv(const QByteArray &bytes)
     }
     if (rowStarted || quoted)
         endRow();
-    return rows;
+    return read;
 }
+
+SheetRows readCsv(const QByteArray &bytes) { return readCsvTable(bytes).rows; }
 
 }  // namespace vaz::storage

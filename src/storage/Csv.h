@@ -10,6 +10,16 @@ namespace vaz::storage {
 // A sheet as rows of cells; row 0 is what a spreadsheet program calls row 1.
 using SheetRows = QList<QStringList>;
 
+// A schedule has some 500 rows of a dozen cells; far beyond, it is nobody's
+// data, and reading on would only fill the memory.
+constexpr qsizetype kMaxSheetRows = 10000;
+constexpr qsizetype kMaxSheetColumns = 256;
+
+struct TableRead {
+    SheetRows rows;
+    QString error;  // for the user; empty when read
+};
+
 // ";" where the locale writes decimals with a comma, as spreadsheet programs
 // there expect it; "," elsewhere.
 QChar csvSeparatorFor(const QLocale &locale);
@@ -22,6 +32,9 @@ QByteArray writeCsv(const SheetRows &rows, QChar separator, bool quoteAll = fals
 // one the first line uses most; UTF-8 with or without byte-order mark, UTF-16
 // with one, code page 1254 when the bytes are no valid UTF-8. Quoted fields
 // may hold separators, doubled quotes and line breaks.
+// More than kMaxSheetRows rows or kMaxSheetColumns cells in a row are refused
+// as soon as they are met.
+TableRead readCsvTable(const QByteArray &bytes);
 SheetRows readCsv(const QByteArray &bytes);
 
 }  // namespace vaz::storage

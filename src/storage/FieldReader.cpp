@@ -67,29 +67,10 @@ FieldList splitFields(QStringView text)
     return out;
 }
 
-FileBytes readFileBytes(const QString &path)
+FileBytes readFileBytes(const QString &path, PipeInput pipes)
 {
-    const QFileInfo info(path);
-    FileBytes out;
-    out.name = info.fileName().isEmpty() ? path : info.fileName();
-    if (info.isDir()) {
-        out.openError = QStringLiteral("it is a folder");
-        return out;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.openError = file.errorString();
-        return out;
-    }
-    out.bytes = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        out.openError = file.errorString();
-        out.bytes.clear();
-    } else if (out.bytes.size() > kMaxFileSize) {
-        out.tooLarge = true;
-        out.bytes.clear();
-    }
-    return out;
+    const InputBytes in = readBounded(path, kMaxFileSize, pipes);
+    return {in.bytes, in.name, in.error, in.tooLarge};
 }
 
 }  // namespace vaz::storage

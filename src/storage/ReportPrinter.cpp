@@ -1,5 +1,7 @@
 #include "ReportPrinter.h"
 
+#include "SafeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -99,14 +101,37 @@ QString refusal(const QString &path)
 
 }  // namespace
 
-bool writeReportPdf(const Document &doc, const QString &path)
+namespace {
+
+// Through the one writer: the printer fills a temporary file, which takes the
+// place of path only when it ends as a whole PDF ends.
+QString printPdf(const Document &doc, QPrinter &printer, const QString &path)
+{
+    return writeWhole(path, [&](int, const QString &temporary) -> QString {
+        printer.setOutputFileName(temporary);
+        const bool drawn = draw(doc, printer);
+        printer.setOutputFileName(path);
+        if (!drawn)
+            return QStringLiteral("nothing could be drawn");
+        QFile pdf(temporary);
+        if (!pdf.open(QIODevice::ReadOnly) || !pdf.seek(std::max<qint64>(0, pdf.size() - 32)))
+            return pdf.errorString();
+        // The PDF writer reports no failed write: a cut file lacks its end.
+        if (!pdf.read(32).contains("%%EOF"))
+            return QStringLiteral("the PDF could not be written whole");
+        return {};
+    });
+}
+
+}  // namespace
+
+QString writeReportPdf(const Document &doc, const QString &path)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(doc.title);
-    return draw(doc, printer);
+    return printPdf(doc, printer, path);
 }
 
 bool renderReport(const Document &doc, QPrinter &printer, QString *error)
@@ -117,19 +142,30 @@ bool renderReport(const Document &doc, QPrinter &printer, QString *error)
         QString path = printer.outputFileName();
         if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
             printer.setOutputFileName(path += QStringLiteral(".pdf"));
-        if (QString why = refusal(path); !why.isEmpty()) {
-            if (error)
-                *error = why;
-            return false;
+        auto failed = [&](const QString &reason) {
+            return QStringLiteral("The report could not be written to \"%1\": %2.")
+                .arg(QFileInfo(path).fileName(), reason);
+        };
+        // A pipe or device is refused before anything looks inside it.
+        QString why = outputProblem(path);
+        if (why.isEmpty()) {
+            if (const QString refused = refusal(path); !refused.isEmpty()) {
+                if (error)
+                    *error = refused;
+                return false;
+            }
+            why = printPdf(doc, printer, path);
         }
+        if (!why.isEmpty())
+            why = failed(why);
+        if (error)
+            *error = why;
+        return why.isEmpty();
     }
     if (draw(doc, printer))
         return true;
     if (error)
-        *error = printer.outputFormat() == QPrinter::PdfFormat
-                     ? QStringLiteral("The report could not be written to \"%1\".")
-                           .arg(QFileInfo(printer.outputFileName()).fileName())
-                     : QStringLiteral("The report could not be sent to the printer \"%1\".").arg(printer.printerName());
+        *error = QStringLiteral("The report could not be sent to the printer \"%1\".").arg(printer.printerName());
     return false;
 }
 

@@ -15,9 +15,9 @@ namespace vaz::storage {
 // foot. A PDF file gets ".pdf" added to its name and is never written over a
 // file that is not a PDF; false with the reason when nothing was printed.
 bool renderReport(const Document &doc, QPrinter &printer, QString *error = nullptr);
-// The document as a PDF file at path, laid out as on paper; false when the
-// file could not be written.
-bool writeReportPdf(const Document &doc, const QString &path);
+// The document as a PDF file at path, laid out as on paper; the reason when
+// the file could not be written, whole (what was there stays), empty when it was.
+QString writeReportPdf(const Document &doc, const QString &path);
 
 // Where a report goes. Tests replace it.
 class ReportOutput {

@@ -91,6 +91,13 @@ std::optional<int> typeCode(const QString &cell)
 }
 
 // Checks one row's cells and says what is wrong, in the user's words.
+// A cell in a message: enough to find it, never a page of text.
+QString echoed(const QString &cell)
+{
+    constexpr qsizetype kEchoed = 80;
+    return cell.size() <= kEchoed ? cell : cell.left(kEchoed - 1) + u'…';
+}
+
 class RowReader {
 public:
     RowReader(int row, const QStringList &cells, const QList<int> &columnOf, QList<ScheduleProblem> &problems)
@@ -121,13 +128,13 @@ public:
         bool ok = false;
         const double v = text.toDouble(&ok);
         if (!ok)
-            problem(column, QStringLiteral("'%1' is not a number").arg(text));
+            problem(column, QStringLiteral("'%1' is not a number").arg(echoed(text)));
         else if (std::floor(v) != v)
-            problem(column, QStringLiteral("%1 is not a whole number").arg(text));
+            problem(column, QStringLiteral("%1 is not a whole number").arg(echoed(text)));
         else if (v < low)
-            problem(column, QStringLiteral("%1 is below %2").arg(text).arg(low));
+            problem(column, QStringLiteral("%1 is below %2").arg(echoed(text)).arg(low));
         else if (v > high)
-            problem(column, QStringLiteral("%1 is above %2").arg(text).arg(high));
+            problem(column, QStringLiteral("%1 is above %2").arg(echoed(text)).arg(high));
         else
             return int(v);
         return std::nullopt;
@@ -142,7 +149,7 @@ public:
         for (int i = 0; i < texts.size(); ++i)
             if (folded(texts[i]) == text)
                 return i;
-        problem(column, QStringLiteral("'%1' is not %2").arg(cell(column), what));
+        problem(column, QStringLiteral("'%1' is not %2").arg(echoed(cell(column)), what));
         return std::nullopt;
     }
 
@@ -191,7 +198,7 @@ struct RowDevice {
             else if (const std::optional<int> code = typeCode(text))
                 d.type = *code;
             else
-                in.problem(kTypeColumn, QStringLiteral("'%1' is not a device type").arg(text));
+                in.problem(kTypeColumn, QStringLiteral("'%1' is not a device type").arg(echoed(text)));
         }
         if (in.given(kZoneColumn) && !same({kZoneColumn}))
             d.zone = in.whole(kZoneColumn, 1, kZones, 0).value_or(d.zone);
@@ -317,6 +324,17 @@ QString ScheduleProblem::line() const
         return text;
     return column.isEmpty() ? QStringLiteral("Row %1: %2").arg(row).arg(text)
                             : QStringLiteral("Row %1, %2: %3").arg(row).arg(column, text);
+}
+
+QStringList problemLines(const QList<ScheduleProblem> &problems)
+{
+    constexpr qsizetype kShown = 100;
+    QStringList lines;
+    for (qsizetype i = 0; i < std::min(problems.size(), kShown); ++i)
+        lines << problems[i].line();
+    if (problems.size() > kShown)
+        lines << QStringLiteral("and %1 more").arg(problems.size() - kShown);
+    return lines;
 }
 
 SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows)

@@ -56,6 +56,9 @@ struct SchedulePlan {
     bool changesNothing() const { return changes.isEmpty() && removed.isEmpty(); }
 };
 
+// The first hundred problems' lines, then "and N more" when there are more.
+QStringList problemLines(const QList<ScheduleProblem> &problems);
+
 // What importing the rows would do to inst. A cell that says what the export
 // of the device says keeps the stored value as it is, so that an unchanged
 // schedule changes nothing. Devices of the configuration's loops that no row

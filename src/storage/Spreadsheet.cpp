@@ -1,18 +1,20 @@
 #include "Spreadsheet.h"
 
+#include "SafeFile.h"
+
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
-#include <QTemporaryFile>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
-#include <filesystem>
+#include <cstring>
 #include <memory>
-#include <system_error>
+#include <optional>
 #include <vector>
 
 #ifdef VAZ_EXCEL
+#include <ioapi.h>
 #include <unzip.h>
 #include <xlsxwriter.h>
 #endif
@@ -21,7 +23,8 @@ namespace vaz::storage {
 
 namespace {
 
-constexpr qint64 kMaxSheetBytes = 64 * 1024 * 1024;
+// A schedule of every address is some 60 KB; this is some other file.
+constexpr qint64 kMaxScheduleBytes = 8 * 1024 * 1024;
 
 // The text of a shared or inline string: its runs, without phonetic hints.
 QString stringItem(QXmlStreamReader &xml)
@@ -44,18 +47,19 @@ QString stringItem(QXmlStreamReader &xml)
     return text;
 }
 
-QStringList readSharedStrings(const QByteArray &bytes)
+std::optional<QStringList> readSharedStrings(const QByteArray &bytes)
 {
     QStringList strings;
     QXmlStreamReader xml(bytes);
     while (!xml.atEnd())
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si")
             strings << stringItem(xml);
+    if (xml.hasError())
+        return std::nullopt;
     return strings;
 }
 
-// A schedule has a dozen columns; far beyond, a cell is nobody's data.
-constexpr int kMaxColumn = 255;
+constexpr int kMaxColumn = int(kMaxSheetColumns) - 1;
 
 // "B12" gives column 1; -1 without letters.
 int columnOf(QStringView ref)
@@ -81,18 +85,31 @@ QString numberText(const QString &v)
     return QString::number(d, 'g', 15);
 }
 
-SheetRows sheetRows(const QByteArray &bytes, const QStringList &shared)
+// shared: nullopt when the workbook has no shared strings, which a cell that
+// names one makes damage.
+TableRead sheetRows(const QByteArray &bytes, const std::optional<QStringList> &shared)
 {
-    SheetRows rows;
+    TableRead read;
+    SheetRows &rows = read.rows;
     QXmlStreamReader xml(bytes);
-    int row = -1, column = -1;
+    int row = -1, column = -1, lastRow = 0;
+    auto damaged = [&](const QString &how) {
+        return TableRead{{},
+                         lastRow == 0 ? QStringLiteral("the sheet is damaged before its first row%1").arg(how)
+                                      : QStringLiteral("the sheet is damaged after row %1%2").arg(lastRow).arg(how)};
+    };
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && xml.name() == u"row")
+            lastRow = row + 1;
+        if (token != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == u"row") {
             bool ok = false;
             const int r = xml.attributes().value(QLatin1String("r")).toInt(&ok);
-            row = ok && r >= 1 && r <= 1048576 ? r - 1 : row + 1;
+            row = ok && r >= 1 ? r - 1 : row + 1;
+            if (row >= kMaxSheetRows)
+                return {{}, QStringLiteral("it has more than 10,000 rows")};
             column = -1;
             continue;
         }
@@ -110,10 +127,17 @@ SheetRows sheetRows(const QByteArray &bytes, const QStringList &shared)
             else
                 xml.skipCurrentElement();
         }
-        if (type == u"s")
-            value = shared.value(value.toInt());
-        else if (type.isEmpty() || type == u"n")
+        if (type == u"s") {
+            bool ok = false;
+            const int index = value.toInt(&ok);
+            if (!shared)
+                return damaged(QStringLiteral(": it names shared strings, which the workbook lacks"));
+            if (!ok || index < 0 || index >= shared->size())
+                return damaged(QStringLiteral(": it names a shared string that the workbook lacks"));
+            value = shared->at(index);
+        } else if (type.isEmpty() || type == u"n") {
             value = numberText(value);
+        }
         if (value.isEmpty() || column > kMaxColumn)
             continue;
         while (rows.size() <= row)
@@ -123,7 +147,9 @@ SheetRows sheetRows(const QByteArray &bytes, const QStringList &shared)
             cells.append(QString());
         cells[column] = value;
     }
-    return rows;
+    if (xml.hasError())
+        return damaged(QString());
+    return read;
 }
 
 #ifdef VAZ_EXCEL
@@ -191,39 +217,106 @@ QString writeWorkbook(const QString &path, const Sheet &sheet)
     return error == LXW_NO_ERROR ? QString() : QString::fromUtf8(lxw_strerror(error));
 }
 
-// One member of the zip, or nothing when it is missing or too large to be a
-// sheet a person filled in.
-std::optional<QByteArray> member(unzFile zip, const QString &name)
-{
-    if (unzLocateFile(zip, name.toUtf8().constData(), 2) != UNZ_OK || unzOpenCurrentFile(zip) != UNZ_OK)
-        return std::nullopt;
+// The largest part of a workbook that is read: a sheet of every address is
+// well under a megabyte.
+constexpr qint64 kMaxPartBytes = 16 * 1024 * 1024;
+
+// One part of the workbook; problem says why it could not be read, missing
+// whether it is not there at all.
+struct Part {
     QByteArray bytes;
+    QString problem;
+    bool missing = false;
+};
+
+Part member(unzFile zip, const QString &name)
+{
+    if (unzLocateFile(zip, name.toUtf8().constData(), 2) != UNZ_OK)
+        return {{}, QStringLiteral("is missing"), true};
+    unz_file_info64 info{};
+    if (unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK ||
+        unzOpenCurrentFile(zip) != UNZ_OK)
+        return {{}, QStringLiteral("is damaged")};
+    if (info.uncompressed_size > quint64(kMaxPartBytes)) {
+        unzCloseCurrentFile(zip);
+        return {{}, QStringLiteral("is larger than 16 MB")};
+    }
+    Part part;
     char buffer[65536];
     int n = 0;
-    while ((n = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0 && bytes.size() < kMaxSheetBytes)
-        bytes.append(buffer, n);
+    while ((n = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0 && part.bytes.size() <= kMaxPartBytes)
+        part.bytes.append(buffer, n);
     // Closing checks the CRC, which needs the whole member read.
-    const bool complete = unzCloseCurrentFile(zip) == UNZ_OK && n == 0;
-    return complete ? std::optional(bytes) : std::nullopt;
+    const bool crc = unzCloseCurrentFile(zip) == UNZ_OK;
+    if (part.bytes.size() > kMaxPartBytes)
+        return {{}, QStringLiteral("is larger than 16 MB")};
+    if (n != 0 || !crc)
+        return {{}, QStringLiteral("is damaged")};
+    return part;
 }
 
-// "xl/worksheets/sheet1.xml", or where the workbook says its first sheet is.
-QString firstSheetPath(const std::optional<QByteArray> &workbook, const std::optional<QByteArray> &relations)
+// "xl/worksheets/sheet1.xml", or where the workbook says its first sheet is;
+// the reason when the workbook or its relationships cannot say.
+QString firstSheetPath(const QByteArray &workbook, const QByteArray &relations, QString *problem)
 {
     QString id;
-    for (QXmlStreamReader xml(workbook.value_or(QByteArray())); !xml.atEnd() && id.isEmpty();)
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"sheet")
-            for (const QXmlStreamAttribute &a : xml.attributes())
+    QXmlStreamReader book(workbook);
+    while (!book.atEnd())
+        if (book.readNext() == QXmlStreamReader::StartElement && book.name() == u"sheet" && id.isEmpty())
+            for (const QXmlStreamAttribute &a : book.attributes())
                 if (a.name() == u"id")
                     id = a.value().toString();
-    for (QXmlStreamReader xml(relations.value_or(QByteArray())); !xml.atEnd();)
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"Relationship" &&
-            xml.attributes().value(QLatin1String("Id")) == id) {
-            const QString target = xml.attributes().value(QLatin1String("Target")).toString();
-            return target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target;
-        }
-    return QStringLiteral("xl/worksheets/sheet1.xml");
+    if (book.hasError()) {
+        *problem = QStringLiteral("the workbook part is damaged");
+        return {};
+    }
+    QString target;
+    QXmlStreamReader links(relations);
+    while (!links.atEnd())
+        if (links.readNext() == QXmlStreamReader::StartElement && links.name() == u"Relationship" &&
+            links.attributes().value(QLatin1String("Id")) == id && target.isEmpty())
+            target = links.attributes().value(QLatin1String("Target")).toString();
+    if (links.hasError()) {
+        *problem = QStringLiteral("the workbook's relationships are damaged");
+        return {};
+    }
+    if (target.isEmpty())
+        return QStringLiteral("xl/worksheets/sheet1.xml");
+    return target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target;
 }
+
+// minizip reads the workbook from memory: a pipe is read once, and nothing
+// on disk changes between the look and the read.
+struct Memory {
+    QByteArray bytes;
+    qint64 at = 0;
+};
+
+voidpf memoryOpen(voidpf opaque, const void *, int) { return opaque; }
+uLong memoryRead(voidpf, voidpf stream, void *buffer, uLong size)
+{
+    auto *m = static_cast<Memory *>(stream);
+    const qint64 n = std::clamp<qint64>(m->bytes.size() - m->at, 0, qint64(size));
+    std::memcpy(buffer, m->bytes.constData() + m->at, size_t(n));
+    m->at += n;
+    return uLong(n);
+}
+uLong memoryWrite(voidpf, voidpf, const void *, uLong) { return 0; }
+ZPOS64_T memoryTell(voidpf, voidpf stream) { return ZPOS64_T(static_cast<Memory *>(stream)->at); }
+long memorySeek(voidpf, voidpf stream, ZPOS64_T offset, int origin)
+{
+    auto *m = static_cast<Memory *>(stream);
+    const qint64 base = origin == ZLIB_FILEFUNC_SEEK_CUR   ? m->at
+                        : origin == ZLIB_FILEFUNC_SEEK_END ? m->bytes.size()
+                                                           : 0;
+    const qint64 to = base + qint64(offset);
+    if (offset > ZPOS64_T(m->bytes.size()) || to < 0 || to > m->bytes.size())
+        return -1;
+    m->at = to;
+    return 0;
+}
+int memoryClose(voidpf, voidpf) { return 0; }
+int memoryError(voidpf, voidpf) { return 0; }
 
 #endif
 
@@ -232,76 +325,90 @@ QString firstSheetPath(const std::optional<QByteArray> &workbook, const std::opt
 #ifdef VAZ_EXCEL
 bool excelAvailable() { return true; }
 
-TableRead readXlsx(const QString &path)
+TableRead readXlsx(const QByteArray &bytes)
 {
-    std::unique_ptr<void, int (*)(unzFile)> zip(unzOpen64(QFile::encodeName(path).constData()), unzClose);
+    Memory memory{bytes, 0};
+    zlib_filefunc64_def io{};
+    io.zopen64_file = [](voidpf opaque, const void *name, int mode) { return memoryOpen(opaque, name, mode); };
+    io.zread_file = memoryRead;
+    io.zwrite_file = memoryWrite;
+    io.ztell64_file = memoryTell;
+    io.zseek64_file = memorySeek;
+    io.zclose_file = memoryClose;
+    io.zerror_file = memoryError;
+    io.opaque = &memory;
+    std::unique_ptr<void, int (*)(unzFile)> zip(unzOpen2_64("workbook", &io), unzClose);
     if (!zip)
-        return {{}, QStringLiteral("The file \"%1\" is not an Excel workbook.").arg(QFileInfo(path).fileName())};
-    const QString sheet = firstSheetPath(member(zip.get(), QStringLiteral("xl/workbook.xml")),
-                                         member(zip.get(), QStringLiteral("xl/_rels/workbook.xml.rels")));
-    const std::optional<QByteArray> bytes = member(zip.get(), sheet);
-    if (!bytes)
-        return {{},
-                QStringLiteral("The workbook \"%1\" has no sheet that can be read.").arg(QFileInfo(path).fileName())};
-    return {readSheetXml(*bytes, member(zip.get(), QStringLiteral("xl/sharedStrings.xml")).value_or("")), {}};
+        return {{}, QStringLiteral("it is not an Excel workbook")};
+    auto part = [&](const QString &name, const QString &label, QString *problem) {
+        Part p = member(zip.get(), name);
+        if (!p.problem.isEmpty() && problem->isEmpty())
+            *problem = label + u' ' + p.problem;
+        return p;
+    };
+    QString problem;
+    const Part book = part(QStringLiteral("xl/workbook.xml"), QStringLiteral("the workbook part"), &problem);
+    const Part links =
+        part(QStringLiteral("xl/_rels/workbook.xml.rels"), QStringLiteral("the workbook's relationships"), &problem);
+    const QString sheetPath = problem.isEmpty() ? firstSheetPath(book.bytes, links.bytes, &problem) : QString();
+    const Part sheet = problem.isEmpty() ? part(sheetPath, QStringLiteral("the sheet"), &problem) : Part{};
+    if (!problem.isEmpty())
+        return {{}, problem};
+    // Without the part, cells that name shared strings are damage, found in the sheet.
+    QString stringsProblem;
+    const Part strings =
+        part(QStringLiteral("xl/sharedStrings.xml"), QStringLiteral("the shared strings"), &stringsProblem);
+    if (!strings.missing && !stringsProblem.isEmpty())
+        return {{}, stringsProblem};
+    std::optional<QStringList> shared;
+    if (!strings.missing && !(shared = readSharedStrings(strings.bytes)))
+        return {{}, QStringLiteral("the shared strings are damaged")};
+    return sheetRows(sheet.bytes, shared);
 }
 
 QString writeXlsx(const QString &path, const Sheet &sheet)
 {
-    // Made beside the target, then put in its place: a failed run leaves what was there.
-    const QFileInfo target(path);
-    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
-    if (!part.open())
-        return part.errorString();
-    part.close();
-    if (QString why = writeWorkbook(part.fileName(), sheet); !why.isEmpty())
-        return why;
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(part.fileName()).toStdString(), QFile::encodeName(path).toStdString(),
-                            error);
-    if (error)
-        return QString::fromStdString(error.message());
-    part.setAutoRemove(false);
-    return QString();
+    return writeWhole(path, [&](int, const QString &temporary) { return writeWorkbook(temporary, sheet); });
 }
 #else
 const QString kNoExcel = QStringLiteral("This build of the tool cannot handle Excel files; use CSV.");
 bool excelAvailable() { return false; }
-TableRead readXlsx(const QString &) { return {{}, kNoExcel}; }
+TableRead readXlsx(const QByteArray &) { return {{}, kNoExcel}; }
 QString writeXlsx(const QString &, const Sheet &) { return kNoExcel; }
 #endif
 
-SheetRows readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings)
+TableRead readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings)
 {
-    return sheetRows(sheet, readSharedStrings(sharedStrings));
+    if (sharedStrings.isEmpty())
+        return sheetRows(sheet, std::nullopt);
+    const std::optional<QStringList> shared = readSharedStrings(sharedStrings);
+    if (!shared)
+        return {{}, QStringLiteral("the shared strings are damaged")};
+    return sheetRows(sheet, shared);
 }
 
 bool isExcelPath(const QString &path) { return path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive); }
 
 QString writeSheetFile(const QString &path, const Sheet &sheet, QChar csvSeparator)
 {
-    QString why;
-    if (isExcelPath(path)) {
-        why = writeXlsx(path, sheet);
-    } else {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(writeCsv(sheet.rows, csvSeparator)) < 0 || !file.commit())
-            why = file.errorString();
-    }
+    const QString why =
+        isExcelPath(path) ? writeXlsx(path, sheet) : writeWhole(path, writeCsv(sheet.rows, csvSeparator));
     return why.isEmpty() ? why : QStringLiteral("The file \"%1\" could not be written: %2").arg(path, why);
 }
 
-TableRead readSheetFile(const QString &path)
+TableRead readSheetFile(const QString &path, PipeInput pipes)
 {
-    if (isExcelPath(path))
-        return readXlsx(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("The file \"%1\" could not be read: %2").arg(path, file.errorString())};
-    // A schedule of every address is some 60 KB; this is some other file.
-    if (file.size() > kMaxSheetBytes)
+    const InputBytes in = readBounded(path, kMaxScheduleBytes, pipes);
+    if (!in.error.isEmpty())
+        return {{}, QStringLiteral("The file \"%1\" could not be read: %2").arg(path, in.error)};
+    if (in.tooLarge)
         return {{}, QStringLiteral("The file \"%1\" is too large to be a schedule.").arg(path)};
-    return {readCsv(file.readAll()), {}};
+    TableRead read = readSheetBytes(in.bytes, isExcelPath(path));
+    if (!read.error.isEmpty())
+        read.error = QStringLiteral("The file \"%1\" cannot be imported: %2.").arg(path, read.error);
+    return read;
 }
+
+TableRead readSheetBytes(const QByteArray &bytes, bool excel) { return excel ? readXlsx(bytes) : readCsvTable(bytes); }
 
 }  // namespace vaz::storage

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Csv.h"
+#include "SafeFile.h"
 
 #include <QSet>
 #include <QString>
@@ -24,19 +25,17 @@ bool isExcelPath(const QString &path);
 // was there when it fails. The reason for the user when it did; empty when not.
 QString writeSheetFile(const QString &path, const Sheet &sheet, QChar csvSeparator);
 
-// The first sheet of an Excel workbook, or a CSV file.
-struct TableRead {
-    SheetRows rows;
-    QString error;  // for the user; empty when read
-};
-TableRead readSheetFile(const QString &path);
+// The first sheet of an Excel workbook, or a CSV file, of at most 8 MB. A
+// damaged workbook or one over the limits is refused whole, with the reason.
+TableRead readSheetFile(const QString &path, PipeInput pipes = PipeInput::Refused);
+TableRead readSheetBytes(const QByteArray &bytes, bool excel);
 
 // The rows of a workbook's sheet (its XML, and that of the workbook's shared
-// strings): shared and inline strings, numbers as digits.
-SheetRows readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings);
+// strings, empty when it has none): shared and inline strings, numbers as digits.
+TableRead readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings);
 
 // The Excel halves of the two above.
-TableRead readXlsx(const QString &path);
+TableRead readXlsx(const QByteArray &bytes);
 QString writeXlsx(const QString &path, const Sheet &sheet);
 
 }  // namespace vaz::storage

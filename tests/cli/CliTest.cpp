@@ -6,6 +6,7 @@
 #include "storage/ConfigFile.h"
 #include "storage/Spreadsheet.h"
 #include "support/ExampleConfig.h"
+#include "support/HostileFiles.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -213,4 +214,64 @@ TEST(Cli, DeviceScheduleOutAndBackIn)
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("bad.csv: Row 2, Zone: 49 is above 48")) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST(Cli, StandardOutputPipesAndWhatIsNoFile)
+{
+    QTemporaryDir dir;
+    const test::HostileFiles hostile(dir.path());
+    const QString file = writeFile(dir, "site.dvk", test::filledConfig(20));
+    const QString before = QString::fromLatin1(test::fileBytes(file));
+    const QString clean = writeFile(dir, "clean.dvk", test::exampleConfig(20, 1));
+    const QString vaz = QStringLiteral(VAZ_BINARY_DIR "/vazconfig");
+    const QString full = dir.filePath("full");
+    const bool devices =
+        hostile.haveDevices && mknod(test::local(full).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+    struct Case {
+        QStringList args;  // run through bash when the first is "bash"
+        int status;
+        QString said;  // on standard error
+        bool needsDevices = false;
+    };
+    const Case cases[] = {
+        {{"report", file, "-o", hostile.device}, 2, "it is a device", true},
+        {{"report", file, "-o", hostile.pipe}, 2, "it is a pipe"},
+        {{"export-devices", file, "-o", hostile.folder}, 2, "it is a folder"},
+        {{"import-devices", file, file, "-o", hostile.readOnly}, 2, "it is read-only"},
+        {{"check", hostile.zero}, 2, "it is a device", true},
+        {{"check", "-"}, 2, "\"-\" names no file"},
+        {{"report", file, "-o", "-"}, 2, "-o needs a file name"},
+        {{"check", file, "--mcu", "20", "--mcu", "20"}, 2, "--mcu is given twice"},
+        {{"bash", "-c", vaz + " check <(cat " + clean + ")"}, 0, ""},
+        {{"bash", "-c", vaz + " export-devices " + file + " -o - > " + full}, 2, "standard output", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        if (c.needsDevices && !devices)
+            continue;
+        QProcess p;
+        p.start(c.args.first() == "bash" ? QStringLiteral("bash") : vaz,
+                c.args.first() == "bash" ? c.args.mid(1) : c.args);
+        ASSERT_TRUE(p.waitForFinished(60000)) << "nothing waits on a pipe or a device";
+        EXPECT_EQ(p.exitCode(), c.status);
+        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(c.said));
+    }
+    EXPECT_EQ(test::HostileFiles::kind(hostile.device), hostile.haveDevices ? S_IFCHR : 0);
+    EXPECT_EQ(test::HostileFiles::kind(hostile.pipe), S_IFIFO);
+    EXPECT_EQ(test::fileBytes(hostile.readOnly), "old");
+
+    // "-" is standard output for a schedule and a comparison; a schedule may come from a pipe.
+    Outcome r = vazconfig({"export-devices", file, "-o", "-"});
+    EXPECT_EQ(r.status, 0);
+    const QString csv = dir.filePath("s.csv");
+    EXPECT_EQ(vazconfig({"export-devices", file, "-o", csv}).status, 0);
+    EXPECT_EQ(r.out.join('\n'), QString::fromUtf8(test::fileBytes(csv)).split(u'\n', Qt::SkipEmptyParts).join('\n'));
+    QProcess p;
+    p.start("bash", {"-c", vaz + " import-devices " + file + " <(cat " + csv + ") -o " + dir.filePath("o.dvk")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromLatin1(test::fileBytes(dir.filePath("o.dvk"))), before);
+    r = vazconfig({"diff", file, writeFile(dir, "other.dvk", test::exampleConfig(20)), "--csv", "-"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.first().contains("Where")) << r.out.first().toStdString();
 }

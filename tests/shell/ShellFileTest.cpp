@@ -6,6 +6,8 @@
 #include "devices/SchedulePreview.h"
 #include "storage/ConfigFile.h"
 #include "storage/FieldReader.h"
+#include "support/HostileFiles.h"
+#include "model/Settings.h"
 
 #include <QCryptographicHash>
 #include <QListWidget>
@@ -325,6 +327,47 @@ TEST_F(ShellFileTest, CommissioningReportAndCompareWithFile)
     child<QAbstractButton>(window, "RetestYazdir")->click();
     ASSERT_EQ(output.documents.size(), 3);
     EXPECT_TRUE(output.printed[2][2].startsWith("[ ]  Cause-effect 1 'Rule1'")) << output.printed[2][2].toStdString();
+}
+
+}  // namespace
+}  // namespace vaz::test
+
+namespace vaz::test {
+namespace {
+
+TEST_F(ShellFileTest, WhatIsNoFileIsRefusedAtOnce)
+{
+    confirmVersion("v2");
+    newConfiguration(2);
+    const HostileFiles hostile(dir.path());
+    QStringList targets{hostile.pipe, hostile.folder};
+    if (hostile.haveDevices)
+        targets << hostile.zero;
+    toolSettings()->setValue(QStringLiteral("recentFiles"), targets);
+    auto *recent = child<QMenu>(app->mainWindow(), "MnRecentFiles");
+    emit recent->aboutToShow();
+    const QByteArray before = storage::configFileBytes(cfg());
+    // A read that waited on a pipe or a device would hang here.
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        const QString why = HostileFiles::kind(targets[i]) == S_IFIFO   ? "it is a pipe"
+                            : HostileFiles::kind(targets[i]) == S_IFDIR ? "it is a folder"
+                                                                        : "it is a device";
+        SCOPED_TRACE(targets[i].toStdString());
+        for (const char *command :
+             {"MnAç", "MnImportSchedule", "MnCompareWithFile", "MnExportSchedule", "MnFarkliKaydet", "recent"}) {
+            messages = {};
+            messages.answers = {Answer::Yes};
+            dialogs.paths = {targets[i]};
+            if (command == QLatin1String("recent"))
+                child<QAction>(recent, QStringLiteral("MnRecent%1").arg(i + 1).toLatin1())->trigger();
+            else
+                act(command)->trigger();
+            ASSERT_EQ(messages.messages.size(), 1) << command;
+            EXPECT_TRUE(messages.messages.first().contains(why)) << messages.messages.first().toStdString();
+        }
+    }
+    EXPECT_EQ(storage::configFileBytes(cfg()), before);
+    EXPECT_EQ(HostileFiles::kind(hostile.pipe), S_IFIFO);
 }
 
 }  // namespace

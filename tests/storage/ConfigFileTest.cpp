@@ -253,7 +253,7 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
     fresh.SSsayisi = 201;
     const std::pair<QString, QString> failing[] = {
         {path, QStringLiteral("The configuration was not saved to \"site.dvk\": ")},
-        {dir.path(), QStringLiteral("a folder has that name")},
+        {dir.path(), QStringLiteral("it is a folder")},
         {dir.filePath(QStringLiteral("missing/site.dvk")),
          QStringLiteral("The configuration was not saved to \"site.dvk\": ")}};
     for (const auto &[target, said] : failing) {
@@ -274,8 +274,5 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
     EXPECT_TRUE(r.status == ReadStatus::CannotOpen &&
                 r.message.startsWith(QStringLiteral("The file \"nothing.dvk\" cannot be opened: ")));
     EXPECT_EQ(DosyadanVerileriOku(c, dir.path()).status, ReadStatus::CannotOpen);
-    const ReadResult endless = DosyadanVerileriOku(c, QStringLiteral("/dev/zero"));
-    EXPECT_TRUE(endless.status == ReadStatus::Damaged && endless.message.contains(QStringLiteral("far too large")))
-        << endless.message.toStdString();
     EXPECT_TRUE(c == before);
 }

@@ -40,7 +40,7 @@ TEST(ReportPrinter, RendersPagesAndNeverWritesAPdfOverAnotherFile)
     EXPECT_GT(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
 
     EXPECT_FALSE(print("missing/rapor.pdf", &error));
-    EXPECT_EQ(error, QStringLiteral("The report could not be written to \"rapor.pdf\"."));
+    EXPECT_EQ(error, QStringLiteral("The report could not be written to \"rapor.pdf\": No such file or directory."));
 
     // A configuration chosen as the target, or a file that only looks like a PDF: neither is overwritten.
     const QString other = QStringLiteral(VAZ_SOURCE_DIR "/CMakeLists.txt");  // any file that is no PDF

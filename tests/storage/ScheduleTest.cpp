@@ -148,7 +148,7 @@ TEST(Schedule, ReadsAnExcelSheetsStringsAndNumbers)
                              "<row r=\"3\"><c r=\"A3\"><v>1</v></c><c><v>4.5E1</v></c>"
                              "<c t=\"inlineStr\"><is><t xml:space=\"preserve\"> Heat det. </t></is></c>"
                              "<c r=\"E3\" t=\"b\"><v>1</v></c></row></sheetData></worksheet>";
-    EXPECT_EQ(text(readSheetXml(sheet, shared)),
+    EXPECT_EQ(text(readSheetXml(sheet, shared).rows),
               text({{"Loop", "Address", "Type"}, {}, {"1", "45", " Heat det. ", "", "1"}}));
 }
 
