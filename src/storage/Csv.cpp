@@ -73,8 +73,12 @@ TableRead readCsvTable(const QByteArray &bytes)
     QStringList row;
     QString field;
     bool quoted = false, rowStarted = false;
+    qsizetype wideRow = 0;  // the first with a filled cell beyond the last column
     const auto endField = [&] {
-        row << field;
+        if (row.size() < kMaxSheetColumns)
+            row << field;
+        else if (!field.isEmpty() && wideRow == 0)
+            wideRow = rows.size() + 1;
         field.clear();
     };
     const auto endRow = [&] {
@@ -101,12 +105,9 @@ TableRead readCsvTable(const QByteArray &bytes)
         rowStarted = true;
         if (c == u'"' && field.isEmpty())
             quoted = true;
-        else if (c == separator && row.size() + 1 < kMaxSheetColumns)
+        else if (c == separator)
             endField();
-        else if (c == separator) {
-            read = {{}, QStringLiteral("row %1 has more than %2 cells").arg(rows.size() + 1).arg(kMaxSheetColumns)};
-            return read;
-        } else if (c == u'\r' || c == u'\n') {
+        else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
             endRow();
@@ -115,6 +116,8 @@ TableRead readCsvTable(const QByteArray &bytes)
     }
     if (rowStarted || quoted)
         endRow();
+    if (wideRow > 0)
+        return {{}, QStringLiteral("row %1 has a filled cell beyond column %2").arg(wideRow).arg(kMaxSheetColumns)};
     return read;
 }
 

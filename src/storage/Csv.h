@@ -11,9 +11,10 @@ namespace vaz::storage {
 using SheetRows = QList<QStringList>;
 
 // A schedule has some 500 rows of a dozen cells; far beyond, it is nobody's
-// data, and reading on would only fill the memory.
+// data, and reading on would only fill the memory. Empty cells beyond the
+// last column (spreadsheet programs pad rows to the widest) are dropped.
 constexpr qsizetype kMaxSheetRows = 10000;
-constexpr qsizetype kMaxSheetColumns = 256;
+constexpr qsizetype kMaxSheetColumns = 64;
 
 struct TableRead {
     SheetRows rows;
@@ -32,8 +33,8 @@ QByteArray writeCsv(const SheetRows &rows, QChar separator, bool quoteAll = fals
 // one the first line uses most; UTF-8 with or without byte-order mark, UTF-16
 // with one, code page 1254 when the bytes are no valid UTF-8. Quoted fields
 // may hold separators, doubled quotes and line breaks.
-// More than kMaxSheetRows rows or kMaxSheetColumns cells in a row are refused
-// as soon as they are met.
+// More than kMaxSheetRows rows, or a filled cell beyond kMaxSheetColumns, are
+// refused as soon as they are met.
 TableRead readCsvTable(const QByteArray &bytes);
 SheetRows readCsv(const QByteArray &bytes);
 

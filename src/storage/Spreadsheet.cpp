@@ -138,8 +138,10 @@ TableRead sheetRows(const QByteArray &bytes, const std::optional<QStringList> &s
         } else if (type.isEmpty() || type == u"n") {
             value = numberText(value);
         }
-        if (value.isEmpty() || column > kMaxColumn)
+        if (value.isEmpty())
             continue;
+        if (column > kMaxColumn)
+            return {{}, QStringLiteral("row %1 has a filled cell beyond column %2").arg(row + 1).arg(kMaxSheetColumns)};
         while (rows.size() <= row)
             rows.append(QStringList());
         QStringList &cells = rows[row];

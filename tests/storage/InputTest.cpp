@@ -121,13 +121,21 @@ TEST(Input, SchedulesBeyondTheLimitsAreRefusedWhole)
         {"Loop,Address,Type\n" + row.repeated(9999), {}},
         {"Loop,Address,Type\n" + row.repeated(10000), "it has more than 10,000 rows"},
         {QByteArray(20 * 1024 * 1024, '\n'), "it has more than 10,000 rows"},
-        {QByteArray(255, ',') + "\n", {}},
-        {"Loop\n" + QByteArray(256, ',') + "\n", "row 2 has more than 256 cells"},
+        {"Loop" + QByteArray(1000, ',') + "\n1,2,3" + QByteArray(63, ',') + "\n", {}},
+        {"Loop\n" + QByteArray(64, ',') + "x\n", "row 2 has a filled cell beyond column 64"},
     };
     for (const Case &c : cases) {
         const TableRead read = readSheetBytes(c.csv, false);
         EXPECT_EQ(read.error, c.error);
         EXPECT_EQ(read.rows.isEmpty(), !c.error.isEmpty());
+    }
+    for (const auto &[sheetRow, error] :
+         {std::pair{"<row r=\"1\"><c r=\"BL1\"><v>1</v></c></row>", ""},
+          {"<row r=\"1\"><c r=\"BM1\"><v>1</v></c></row>", "row 1 has a filled cell beyond column 64"},
+          {"<row r=\"10001\"/>", "it has more than 10,000 rows"}}) {
+        const TableRead read =
+            readSheetXml(QByteArray("<worksheet><sheetData>") + sheetRow + "</sheetData></worksheet>", {});
+        EXPECT_EQ(read.error, error);
     }
     // The problem list names the first hundred and counts the rest; a cell is echoed cut.
     SheetRows rows{{"Loop", "Address", "Type"}};
