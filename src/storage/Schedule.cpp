@@ -71,6 +71,20 @@ QStringList rowOf(int L, int A, const Device &d)
     return row;
 }
 
+// How a problem names a character; a control character shows nothing in a cell.
+QString characterName(const QString &c)
+{
+    switch (c[0].unicode()) {
+    case u'\r':
+    case u'\n': return QStringLiteral("a line break");
+    case u'\t': return QStringLiteral("a tab");
+    case 0: return QStringLiteral("a NUL character");
+    default:
+        return c[0] < u' ' || c[0].category() == QChar::Other_Control ? QStringLiteral("a control character")
+                                                                      : u'\'' + c + u'\'';
+    }
+}
+
 std::optional<int> typeCode(const QString &cell)
 {
     // "Photo-elec. smoke det.", "QF-3010 Photo-electric smoke detector", "2"; blanks and case aside.
@@ -201,8 +215,7 @@ struct RowDevice {
                 in.problem(kLocationColumn,
                            QStringLiteral("%1 characters, at most %2 fit").arg(text.size()).arg(kNameLength));
             else if (const QString c = unsendableCharacter(text); !c.isEmpty())
-                in.problem(kLocationColumn, (c[0] < u' ' ? QStringLiteral("a line break") : u'\'' + c + u'\'') +
-                                                QStringLiteral(" cannot be sent to the panel"));
+                in.problem(kLocationColumn, characterName(c) + QStringLiteral(" cannot be sent to the panel"));
             else
                 d.location = savedLocation(text);
         }

@@ -177,21 +177,32 @@ TEST(Schedule, NamesEveryProblemByRowAndColumn)
         {"1", "54", "Heat det.", "1", longText},
         {"", "", "", ""},
         {"2", "5", "Relay controller", "7", "", "yes", "Fire"},
+        {"1", "55", "Heat det.", "1", QStringLiteral("Kat") + QChar(0) + QStringLiteral("1")},
+        {"1", "56", "Heat det.", "1", QStringLiteral("Kat") + QChar(1)},
     };
-    EXPECT_EQ(lines(planSchedule(c, rows).problems),
-              lines(QStringList{
-                  "Row 2, Zone: 49 is above 48", "Row 4: address 45 of loop 1 appears twice",
-                  "Row 5, Location: '~' cannot be sent to the panel", "Row 6: loop 3 but the configuration has 2 loops",
-                  "Row 7, Address: 'x' is not a number", "Row 8, Address: 128 is above 127",
-                  "Row 9, Address: 12.5 is not a whole number", "Row 10, Type: 'Smoke' is not a device type",
-                  "Row 11, Bypass: does not apply to a Relay controller", "Row 12, Output event: Fire needs a zone",
-                  "Row 13, Output delay: 300 is above 250", "Row 14, Input event: 'maybe' is not Fire or Fault",
-                  "Row 15, Input event: Fire needs a zone", "Row 16, Bypass: 'perhaps' is not yes or no",
-                  "Row 17, Location: 41 characters, at most 40 fit",
-                  "Row 19, Type: cause-effect 'Rule1', 'Rule2' uses it as an input",
-                  "Loop 1 address 001 is missing, but cause-effect 'Rule1', 'Rule2' uses it: it cannot be "
-                  "removed",
-                  "Loop 1 address 002 is missing, but cause-effect 'Rule1' uses it: it cannot be removed"}));
+    EXPECT_EQ(
+        lines(planSchedule(c, rows).problems),
+        lines(QStringList{"Row 2, Zone: 49 is above 48",
+                          "Row 4: address 45 of loop 1 appears twice",
+                          "Row 5, Location: '~' cannot be sent to the panel",
+                          "Row 6: loop 3 but the configuration has 2 loops",
+                          "Row 7, Address: 'x' is not a number",
+                          "Row 8, Address: 128 is above 127",
+                          "Row 9, Address: 12.5 is not a whole number",
+                          "Row 10, Type: 'Smoke' is not a device type",
+                          "Row 11, Bypass: does not apply to a Relay controller",
+                          "Row 12, Output event: Fire needs a zone",
+                          "Row 13, Output delay: 300 is above 250",
+                          "Row 14, Input event: 'maybe' is not Fire or Fault",
+                          "Row 15, Input event: Fire needs a zone",
+                          "Row 16, Bypass: 'perhaps' is not yes or no",
+                          "Row 17, Location: 41 characters, at most 40 fit",
+                          "Row 19, Type: cause-effect 'Rule1', 'Rule2' uses it as an input",
+                          "Row 20, Location: a NUL character cannot be sent to the panel",
+                          "Row 21, Location: a control character cannot be sent to the panel",
+                          "Loop 1 address 001 is missing, but cause-effect 'Rule1', 'Rule2' uses it: it cannot be "
+                          "removed",
+                          "Loop 1 address 002 is missing, but cause-effect 'Rule1' uses it: it cannot be removed"}));
     EXPECT_EQ(lines(planSchedule(c, {{"Loop", "Adres"}}).problems),
               lines(QStringList{"Row 1: there is no column Address", "Row 1: there is no column Type"}));
 
