@@ -112,10 +112,13 @@ public:
     {}
 
     bool given(int column) const { return columnOf_[column] >= 0; }
-    // Blanks around a cell do not count; before a location they are the user's.
+    // The cell as the sheet holds it.
+    QString raw(int column) const { return given(column) ? cells_.value(columnOf_[column]) : QString(); }
+    // Without the apostrophe the CSV export guards it with; blanks around it do
+    // not count, before a location they are the user's.
     QString cell(int column) const
     {
-        const QString text = given(column) ? cells_.value(columnOf_[column]) : QString();
+        const QString text = unguardedCell(raw(column));
         return column == kLocationColumn ? trimmedEnd(text) : text.trimmed();
     }
     void problem(int column, const QString &text)
@@ -179,9 +182,11 @@ struct RowDevice {
         for (int c : columns) {
             if (!before || !in.given(c))
                 return false;
-            // A location is the user's own text, letter for letter.
-            const bool equal =
-                c == kLocationColumn ? in.cell(c) == (*before)[c] : folded(in.cell(c)) == folded((*before)[c]);
+            // A location is the user's own text, letter for letter. A workbook
+            // the tool wrote holds it unguarded, even where it begins "'=".
+            const bool equal = c == kLocationColumn
+                                   ? in.cell(c) == (*before)[c] || trimmedEnd(in.raw(c)) == (*before)[c]
+                                   : folded(in.cell(c)) == folded((*before)[c]);
             if (!equal)
                 return false;
         }

@@ -102,6 +102,62 @@ TEST(Schedule, ExportThenImportChangesNothing)
     }
 }
 
+TEST(Schedule, CellsASpreadsheetWouldRunGoOutGuardedAndComeBackAsTheyWere)
+{
+    // A location, its cell in the CSV export, and what importing it anew says.
+    const struct {
+        QString location;
+        QByteArray cell;
+        QString problem = QString();
+    } cases[] = {
+        {"-2 Kat", "'-2 Kat"},
+        {"'A' Blok", "''A' Blok"},
+        {"'-1 Kat", "''-1 Kat"},
+        {"=SUM(A1)", "'=SUM(A1)"},
+        {"+90", "'+90"},
+        {"@x", "'@x"},
+        {"\tOda", "'\tOda", "a tab cannot be sent to the panel"},
+        {"\rOda", "\"'\rOda\"", "a line break cannot be sent to the panel"},
+        {"-3", "-3"},  // a number, not a formula
+        {"Kat 1", "Kat 1"},
+    };
+    Config c;
+    c.CevrimSayisi = 2;
+    for (int i = 0; i < int(std::size(cases)); ++i)
+        c.setDevice(1, i + 1, {4, 1, cases[i].location, 0, 0, 0, 0, 0});
+    QTemporaryDir dir;
+    const QString csv = save(dir, "s.csv", scheduleSheet(c));
+    // Unchanged, nothing changes. A workbook holds the locations unguarded; it
+    // escapes a CR as "_x000D_", which the reader keeps, so only what a panel
+    // takes goes there.
+    for (const char *file : {"s.csv", "s.xlsx"}) {
+        const bool excel = file == QLatin1String("s.xlsx");
+        if (excel && !excelAvailable())
+            continue;
+        Config site = c;
+        for (int i = 0; i < int(std::size(cases)); ++i)
+            if (excel && !cases[i].problem.isEmpty())
+                site.removeDevice(1, i + 1);
+        const SchedulePlan plan = planSchedule(site, readSheetFile(save(dir, file, scheduleSheet(site))).rows);
+        EXPECT_EQ(lines(plan.problems), "") << file;
+        EXPECT_TRUE(plan.changesNothing()) << file;
+    }
+
+    Config empty;
+    empty.CevrimSayisi = 2;
+    const SchedulePlan fresh = planSchedule(empty, readSheetFile(csv).rows);
+    QStringList problems;
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(test::fileBytes(csv).contains(",1," + cases[i].cell + ","));
+        if (!cases[i].problem.isEmpty())
+            problems << QStringLiteral("Row %1, Location: %2").arg(i + 2).arg(cases[i].problem);
+        else
+            EXPECT_EQ(fresh.changes.value(i).device.location, savedLocation(cases[i].location));
+    }
+    EXPECT_EQ(lines(fresh.problems), lines(problems));
+}
+
 TEST(Schedule, ReadsWhatSpreadsheetProgramsSave)
 {
     const QString source = QStringLiteral("Loop;Address;Type;Location;Note\r\n"
