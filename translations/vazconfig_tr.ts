@@ -1168,6 +1168,10 @@
         <source>&amp;Redo</source>
         <translation>&amp;Yinele</translation>
     </message>
+    <message>
+        <source>Oldest steps dropped: undo goes back %1 steps</source>
+        <translation>En eski adımlar silindi: en çok %1 adım geri alınabilir</translation>
+    </message>
 </context>
 <context>
     <name>vaz::YeniCihazSecimi</name>

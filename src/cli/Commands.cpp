@@ -158,6 +158,7 @@ bool transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &conso
     }
     PortMessages messages(console, port.deviceName());
     comm::PanelLink link(cfg, port, messages);
+    link.setDeviceChoice(comm::DeviceChoice::PortOption);
     InterruptWatch interrupt;
     QObject::connect(&interrupt, &InterruptWatch::interrupt, &link, &comm::PanelLink::abort);
 

@@ -21,8 +21,9 @@ QString portDevice(int n)
 #endif
 }
 
-QString openFailureMessage(const BytePort &port)
+QString openFailureMessage(const BytePort &port, DeviceChoice choice)
 {
+    const bool window = choice == DeviceChoice::OptionsWindow;
     const int n = port.portNumber();
     QString text =
         port.numbered()
@@ -41,12 +42,16 @@ QString openFailureMessage(const BytePort &port)
     case BytePort::OpenError::NotFound:
         if (!port.numbered())
             break;
-        text +=
-            environmentDevice(n).isEmpty()
-                ? QStringLiteral("\nFor a USB serial adapter, plug it in and choose its device for %1 under "
-                                 "File > Options.")
-                      .arg(portLabel(n))
-                : QStringLiteral("\nVAZ_COM%1 names this device; unset it to choose one under File > Options.").arg(n);
+        if (!environmentDevice(n).isEmpty())
+            text += window ? QStringLiteral("\nVAZ_COM%1 names this device; unset it to choose one under "
+                                            "File > Options.")
+                                 .arg(n)
+                           : QStringLiteral("\nVAZ_COM%1 names this device; correct it or use --port.").arg(n);
+        else
+            text += window ? QStringLiteral("\nFor a USB serial adapter, plug it in and choose its device for %1 "
+                                            "under File > Options.")
+                                 .arg(portLabel(n))
+                           : QStringLiteral("\nFor a USB serial adapter, plug it in and use --port with its device.");
         break;
     case BytePort::OpenError::InUse: text += QStringLiteral("\nAnother program may be using the port."); break;
     default: break;

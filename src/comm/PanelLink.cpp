@@ -130,7 +130,9 @@ QString PanelLink::breakOffMessage() const
     else
         text += QStringLiteral(" The configuration in the tool is unchanged.");
     if (ended_ == Wake::Lost)
-        text += QStringLiteral(" Plug the adapter in again and check its device under File > Options.");
+        text += deviceChoice_ == DeviceChoice::OptionsWindow
+                    ? QStringLiteral(" Plug the adapter in again and check its device under File > Options.")
+                    : QStringLiteral(" Plug the adapter in again and use --port with its device.");
     else if (!started_)
         text += QStringLiteral(" Check the cable, the port and that the panel is on.");
     return text;
@@ -141,7 +143,7 @@ bool PanelLink::openPort()
     if (port_.isOpen() || port_.open())
         return true;
     failed_ = true;
-    messages_.message(openFailureMessage(port_));
+    messages_.message(openFailureMessage(port_, deviceChoice_));
     return false;
 }
 

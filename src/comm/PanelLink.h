@@ -47,6 +47,8 @@ public:
     // Tests shorten the waits; the product keeps the defaults.
     void setTimeoutInterval(int ms) { timeoutMs_ = ms; }
     void setIdleBound(int ms) { idleBoundMs_ = ms; }
+    // Where the messages send the user to name the port's device.
+    void setDeviceChoice(DeviceChoice choice) { deviceChoice_ = choice; }
 
     // What loading the progress window does before any transfer: port number
     // from SeciliPort (when 1..4), OK disabled.
@@ -147,6 +149,7 @@ private:
     QEventLoop *loop_ = nullptr;
     int timeoutMs_ = kTimeoutMs;
     int idleBoundMs_ = kIdleBoundMs;
+    DeviceChoice deviceChoice_ = DeviceChoice::OptionsWindow;
 
     bool running_ = false;
     bool aborted_ = false;

@@ -898,10 +898,11 @@ void Fcihazverileri::backToBrowsing()
     showUndoState();
 }
 
-void Fcihazverileri::setUndoState(const QString &undo, const QString &redo)
+void Fcihazverileri::setUndoState(const QString &undo, const QString &redo, bool dropped)
 {
     undoLabel_ = undo;
     redoLabel_ = redo;
+    stepsDropped_ = dropped;
     showUndoState();
 }
 
@@ -909,7 +910,7 @@ void Fcihazverileri::setUndoState(const QString &undo, const QString &redo)
 // under the entry.
 void Fcihazverileri::showUndoState()
 {
-    showUndoLabels(undo_, undoLabel_, redoLabel_, mode_ == Mode::Browsing);
+    showUndoLabels(undo_, undoLabel_, redoLabel_, stepsDropped_, mode_ == Mode::Browsing);
     showEditState();
 }
 

@@ -48,7 +48,7 @@ public:
     // nothing is needed: the build reads the rule from the configuration.
     void addRuleNode(const QString &name);
     // What Edit ▸ Undo and Redo would take back or bring again; empty: nothing.
-    void setUndoState(const QString &undo, const QString &redo);
+    void setUndoState(const QString &undo, const QString &redo, bool dropped);
     // The configuration was put back by Undo or Redo: the tree is built again
     // and nothing is selected.
     void refresh();
@@ -176,6 +176,7 @@ private:
     QAction *paste_ = nullptr;
     QList<CopiedDevice> copied_;
     QString undoLabel_, redoLabel_;
+    bool stepsDropped_ = false;
 };
 
 }  // namespace vaz

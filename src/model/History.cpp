@@ -95,6 +95,7 @@ void History::reset(const Installation &now)
 {
     undo_.clear();
     redo_.clear();
+    dropped_ = false;
     current_ = withoutVersion(now);
 }
 
@@ -111,8 +112,10 @@ void History::record(const Installation &now, const QString &label)
         return;
     }
     undo_.push_back({std::move(current_), label.isEmpty() ? described : label, label.isEmpty() ? key : QString()});
-    if (undo_.size() > kMaxSteps)
+    if (undo_.size() > kMaxSteps) {
         undo_.pop_front();
+        dropped_ = true;
+    }
     redo_.clear();
     current_ = std::move(state);
 }

@@ -31,6 +31,8 @@ public:
 
     // At most this many steps are kept; the oldest go first.
     static constexpr std::size_t kMaxSteps = 500;
+    // True once steps have gone so, until reset().
+    bool droppedSteps() const { return dropped_; }
 
 private:
     struct Step {
@@ -43,6 +45,7 @@ private:
 
     std::deque<Step> undo_, redo_;
     Installation current_;
+    bool dropped_ = false;
 };
 
 // What changed from before to after, as the Edit menu names it: "Zone of Loop

@@ -382,9 +382,9 @@ void App::showUndoState()
 {
     showCaption();
     if (main_)
-        main_->setUndoState(history_.undoLabel(), history_.redoLabel());
+        main_->setUndoState(history_.undoLabel(), history_.redoLabel(), history_.droppedSteps());
     if (devices_)
-        devices_->setUndoState(history_.undoLabel(), history_.redoLabel());
+        devices_->setUndoState(history_.undoLabel(), history_.redoLabel(), history_.droppedSteps());
 }
 
 }  // namespace vaz

@@ -292,7 +292,10 @@ void lintor1::afterDownload()
         enableButtons({"BtKaydet", "BtGonder", "BtPanelKonfig", "BtCihazKonfig", "BtSebepSonuc", "BtNetwork"});
 }
 
-void lintor1::setUndoState(const QString &undo, const QString &redo) { showUndoLabels(undo_, undo, redo); }
+void lintor1::setUndoState(const QString &undo, const QString &redo, bool dropped)
+{
+    showUndoLabels(undo_, undo, redo, dropped);
+}
 
 void lintor1::setCauseEffectButton(bool enabled) { action("BtSebepSonuc")->setEnabled(enabled); }
 void lintor1::setTransfersAvailable(bool available) { transfers_->setEnabled(available); }

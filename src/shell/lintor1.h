@@ -87,7 +87,7 @@ public:
     void afterDownload();
     void setCauseEffectButton(bool enabled);
     // What Edit ▸ Undo and Redo would take back or bring again; empty: nothing.
-    void setUndoState(const QString &undo, const QString &redo);
+    void setUndoState(const QString &undo, const QString &redo, bool dropped);
     // Upload and download while the port settings hold the port: off, then
     // back to what they were.
     void setTransfersAvailable(bool available);

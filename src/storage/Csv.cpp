@@ -4,6 +4,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace vaz::storage {
 
 namespace {
@@ -40,7 +42,25 @@ QChar detectSeparator(const QString &text)
     return candidates[best];
 }
 
+bool formulaStart(QChar c) { return QStringView(u"=+-@\t\r'").contains(c); }
+
+bool negativeWholeNumber(const QString &cell)
+{
+    return cell.size() > 1 && cell[0] == u'-' &&
+           std::all_of(cell.begin() + 1, cell.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 }  // namespace
+
+QString guardedCell(const QString &cell)
+{
+    return cell.isEmpty() || !formulaStart(cell[0]) || negativeWholeNumber(cell) ? cell : u'\'' + cell;
+}
+
+QString unguardedCell(const QString &cell)
+{
+    return cell.size() > 1 && cell[0] == u'\'' && formulaStart(cell[1]) ? cell.mid(1) : cell;
+}
 
 QChar csvSeparatorFor(const QLocale &locale) { return locale.decimalPoint() == u"," ? u';' : u','; }
 
@@ -51,7 +71,7 @@ QByteArray writeCsv(const SheetRows &rows, QChar separator, bool quoteAll)
         for (qsizetype i = 0; i < row.size(); ++i) {
             if (i > 0)
                 out += separator;
-            QString field = row[i];
+            QString field = guardedCell(row[i]);
             if (quoteAll || field.contains(separator) || field.contains(u'"') || field.contains(u'\n') ||
                 field.contains(u'\r') || field.startsWith(u' ') || field.endsWith(u' ')) {
                 field.replace(QStringLiteral("\""), QStringLiteral("\"\""));

@@ -25,8 +25,18 @@ struct TableRead {
 // there expect it; "," elsewhere.
 QChar csvSeparatorFor(const QLocale &locale);
 
+// A spreadsheet program opening a CSV file runs a cell that starts with "=",
+// "+", "-", "@", a tab or a carriage return as a formula: such a cell goes out
+// with an apostrophe in front, and so does one that starts with an apostrophe,
+// so that unguardedCell gives every cell back. A negative whole number is no
+// formula and stays a number.
+QString guardedCell(const QString &cell);
+// Takes off the apostrophe guardedCell puts in front; other cells stay as they are.
+QString unguardedCell(const QString &cell);
+
 // UTF-8 with a byte-order mark (so that spreadsheet programs take the Turkish
-// letters), CRLF line ends. Fields are quoted where they need it, or always.
+// letters), CRLF line ends. Every cell guarded; fields are quoted where they
+// need it, or always.
 QByteArray writeCsv(const SheetRows &rows, QChar separator, bool quoteAll = false);
 
 // Reads what spreadsheet programs save: the separator ("," ";" or tab) is the

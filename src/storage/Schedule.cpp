@@ -71,6 +71,20 @@ QStringList rowOf(int L, int A, const Device &d)
     return row;
 }
 
+// How a problem names a character; a control character shows nothing in a cell.
+QString characterName(const QString &c)
+{
+    switch (c[0].unicode()) {
+    case u'\r':
+    case u'\n': return QStringLiteral("a line break");
+    case u'\t': return QStringLiteral("a tab");
+    case 0: return QStringLiteral("a NUL character");
+    default:
+        return c[0] < u' ' || c[0].category() == QChar::Other_Control ? QStringLiteral("a control character")
+                                                                      : u'\'' + c + u'\'';
+    }
+}
+
 std::optional<int> typeCode(const QString &cell)
 {
     // "Photo-elec. smoke det.", "QF-3010 Photo-electric smoke detector", "2"; blanks and case aside.
@@ -105,10 +119,13 @@ public:
     {}
 
     bool given(int column) const { return columnOf_[column] >= 0; }
-    // Blanks around a cell do not count; before a location they are the user's.
+    // The cell as the sheet holds it.
+    QString raw(int column) const { return given(column) ? cells_.value(columnOf_[column]) : QString(); }
+    // Without the apostrophe the CSV export guards it with; blanks around it do
+    // not count, before a location they are the user's.
     QString cell(int column) const
     {
-        const QString text = given(column) ? cells_.value(columnOf_[column]) : QString();
+        const QString text = unguardedCell(raw(column));
         return column == kLocationColumn ? trimmedEnd(text) : text.trimmed();
     }
     void problem(int column, const QString &text)
@@ -172,9 +189,11 @@ struct RowDevice {
         for (int c : columns) {
             if (!before || !in.given(c))
                 return false;
-            // A location is the user's own text, letter for letter.
-            const bool equal =
-                c == kLocationColumn ? in.cell(c) == (*before)[c] : folded(in.cell(c)) == folded((*before)[c]);
+            // A location is the user's own text, letter for letter. A workbook
+            // the tool wrote holds it unguarded, even where it begins "'=".
+            const bool equal = c == kLocationColumn
+                                   ? in.cell(c) == (*before)[c] || trimmedEnd(in.raw(c)) == (*before)[c]
+                                   : folded(in.cell(c)) == folded((*before)[c]);
             if (!equal)
                 return false;
         }
@@ -208,8 +227,7 @@ struct RowDevice {
                 in.problem(kLocationColumn,
                            QStringLiteral("%1 characters, at most %2 fit").arg(text.size()).arg(kNameLength));
             else if (const QString c = unsendableCharacter(text); !c.isEmpty())
-                in.problem(kLocationColumn, (c[0] < u' ' ? QStringLiteral("a line break") : u'\'' + c + u'\'') +
-                                                QStringLiteral(" cannot be sent to the panel"));
+                in.problem(kLocationColumn, characterName(c) + QStringLiteral(" cannot be sent to the panel"));
             else
                 d.location = savedLocation(text);
         }

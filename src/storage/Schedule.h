@@ -62,7 +62,9 @@ QStringList problemLines(const QList<ScheduleProblem> &problems);
 // What importing the rows would do to inst. A cell that says what the export
 // of the device says keeps the stored value as it is, so that an unchanged
 // schedule changes nothing. Devices of the configuration's loops that no row
-// names are removed.
+// names are removed. The apostrophe of a guarded cell (see guardedCell) goes,
+// from a workbook too: a spreadsheet program that saves the CSV export as a
+// workbook keeps it as text.
 SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows);
 void applySchedule(Installation &inst, const SchedulePlan &plan);
 

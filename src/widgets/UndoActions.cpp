@@ -1,5 +1,7 @@
 #include "UndoActions.h"
 
+#include "model/History.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
@@ -20,11 +22,18 @@ UndoActions addUndoActions(QMenu *menu, const char *prefix, std::function<void()
     }
     QObject::connect(u, &QAction::triggered, menu, std::move(undo));
     QObject::connect(r, &QAction::triggered, menu, std::move(redo));
-    return {u, r};
+    QAction *limit =
+        menu->addAction(QCoreApplication::translate("vaz::UndoActions", "Oldest steps dropped: undo goes back %1 steps")
+                            .arg(History::kMaxSteps));
+    limit->setObjectName(QLatin1String(prefix) + QStringLiteral("UndoLimit"));
+    limit->setEnabled(false);
+    limit->setVisible(false);
+    return {u, r, limit};
 }
 
-void showUndoLabels(const UndoActions &actions, const QString &undo, const QString &redo, bool available)
+void showUndoLabels(const UndoActions &actions, const QString &undo, const QString &redo, bool dropped, bool available)
 {
+    actions.limit->setVisible(dropped);
     const struct {
         QAction *action;
         QString caption;

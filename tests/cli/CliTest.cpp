@@ -116,8 +116,11 @@ TEST(Cli, FailuresExitTwoAndNameWhatFailed)
         QStringList args;
         QString message;
     };
+    qputenv("VAZ_COM3", "/nonexistent/ttyUSB9");
     const Case cases[] = {
         {{"download", "--port", "/nonexistent/ttyUSB9", "--mcu", "15", "-o", out}, "/nonexistent/ttyUSB9"},
+        {{"download", "--port", "COM3", "--mcu", "15", "-o", out},
+         "VAZ_COM3 names this device; correct it or use --port."},
         {{"upload", file, "--port", "/nonexistent/ttyUSB9", "--mcu", "20"}, "MCU version V1.5"},
         {{"check", dir.filePath("missing.dvk")}, "missing.dvk"},
         {{"upload", file}, "usage: vazconfig upload FILE.dvk --port DEVICE"},
@@ -130,6 +133,7 @@ TEST(Cli, FailuresExitTwoAndNameWhatFailed)
         EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(out));
+    qunsetenv("VAZ_COM3");
 }
 
 TEST(Cli, StopOnSignalWritesNothing)

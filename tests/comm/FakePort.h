@@ -36,6 +36,7 @@ public:
     QString errorString() const override { return QStringLiteral("Permission denied"); }
     void close() override { opened = false, ++closes; }
     bool isOpen() const override { return opened; }
+    bool lost() const override { return gone; }
     void write(QByteArrayView bytes) override
     {
         written += bytes;
@@ -60,7 +61,7 @@ public:
     }
 
     int number = 1;
-    bool opened = false;
+    bool opened = false, gone = false;
     int opens = 0, closes = 0;
     OpenError failure = OpenError::None;
     QByteArray written;

@@ -151,8 +151,10 @@ TEST(PanelCompare, EachDifferingFieldIsOneRow)
     EXPECT_EQ((QStringList{extra[0].field, extra[4].where, extra[4].tool, extra[4].panel}),
               (QStringList{"Cause-effect count", "Cause-effect 3", "", "Rule3"}));
 
-    // Saved as CSV: every field quoted, Turkish letters kept.
-    const QByteArray csv = differencesCsv({{"Panel", "Panel name", "Blok \"Ç\"", ""}});
+    // Saved as CSV: every field quoted, Turkish letters kept, no formula a spreadsheet would run.
+    const QByteArray csv =
+        differencesCsv({{"Panel", "Panel name", "Blok \"Ç\"", ""}, {"Loop 1 address 001", "Zone", "@SUM(A1)", "-12"}});
     EXPECT_EQ(csv, QByteArray("\xEF\xBB\xBF\"Where\",\"Field\",\"In the tool\",\"In the panel\"\r\n"
-                              "\"Panel\",\"Panel name\",\"Blok \"\"\xC3\x87\"\"\",\"\"\r\n"));
+                              "\"Panel\",\"Panel name\",\"Blok \"\"\xC3\x87\"\"\",\"\"\r\n"
+                              "\"Loop 1 address 001\",\"Zone\",\"'@SUM(A1)\",\"-12\"\r\n"));
 }

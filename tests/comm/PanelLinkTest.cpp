@@ -227,6 +227,22 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
     } cases[] = {
         {"port that cannot open", [](Rig &r) { r.port.failure = BytePort::OpenError::PermissionDenied; },
          QStringLiteral("Cannot open port COM3 (/dev/fake3): Permission denied.\nYour user may not be allowed")},
+        // The windows name the device under File > Options, the command line with --port.
+        {"device missing", [](Rig &r) { r.port.failure = BytePort::OpenError::NotFound; },
+         QStringLiteral("plug it in and choose its device for COM3 under File > Options.")},
+        {"device missing, command line",
+         [](Rig &r) {
+             r.port.failure = BytePort::OpenError::NotFound;
+             r.link.setDeviceChoice(DeviceChoice::PortOption);
+         },
+         QStringLiteral("plug it in and use --port with its device.")},
+        {"adapter unplugged, command line",
+         [](Rig &r) {
+             r.port.gone = true;
+             r.link.setDeviceChoice(DeviceChoice::PortOption);
+         },
+         QStringLiteral("disconnected at the start of the download. The configuration in the tool is unchanged. Plug "
+                        "the adapter in again and use --port with its device.")},
         {"handshake", [](Rig &r) { r.panel.setSilentAfter(0); },
          QStringLiteral("No answer from the panel for 0.03 s at the start of the download. The configuration in the "
                         "tool is unchanged.")},

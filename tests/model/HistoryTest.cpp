@@ -49,4 +49,16 @@ TEST(History, UndoRedoMergeAndTheVersionStays)
     i = h.undo();
     i.BolgeNo(2, 5) = 1, h.record(i);  // a new step drops what could be redone
     EXPECT_TRUE(!h.canRedo() && h.undoLabel() == "Zone of Loop 2 address 005");
+
+    // Past the limit the oldest steps go, and the history says so until it starts afresh.
+    h.reset(i);
+    QList<bool> dropped;
+    for (std::size_t n = 0; n <= History::kMaxSteps; ++n)
+        i.BolgeNo(1, 1) = int(n % 2) + 1, h.record(i, QStringLiteral("Step")), dropped << h.droppedSteps();
+    std::size_t undone = 0;
+    for (; h.canUndo(); ++undone)
+        h.undo();
+    EXPECT_TRUE(!dropped[History::kMaxSteps - 1] && dropped.last() && undone == History::kMaxSteps);
+    h.reset(i);
+    EXPECT_FALSE(h.droppedSteps());
 }

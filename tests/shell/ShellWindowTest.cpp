@@ -116,6 +116,15 @@ TEST_F(ShellTest, NewConfiguration)
     newConfiguration(0);
     EXPECT_TRUE(cfg().CevrimSayisi == 0 && cfg().CihazTipi(4, 127) == 0) << "a built loop 4 is cleared";
     EXPECT_TRUE(act("BtPanelKonfig")->isEnabled());
+
+    // Once the oldest steps are dropped the Edit menu says how far undo goes, until the next New.
+    for (std::size_t n = 0; n <= History::kMaxSteps; ++n)
+        cfg().PanelAdi = n % 2 ? QStringLiteral("A") : QStringLiteral("B"), app->recordStep();
+    QAction *limit = act("MnUndoLimit");
+    EXPECT_TRUE(limit->isVisible() && !limit->isEnabled());
+    EXPECT_EQ(limit->text(), "Oldest steps dropped: undo goes back 500 steps");
+    newConfiguration(2);
+    EXPECT_FALSE(limit->isVisible());
 }
 
 TEST_F(ShellTest, CompletenessChecksAskForTheLoopCountFirst)

@@ -102,6 +102,62 @@ TEST(Schedule, ExportThenImportChangesNothing)
     }
 }
 
+TEST(Schedule, CellsASpreadsheetWouldRunGoOutGuardedAndComeBackAsTheyWere)
+{
+    // A location, its cell in the CSV export, and what importing it anew says.
+    const struct {
+        QString location;
+        QByteArray cell;
+        QString problem = QString();
+    } cases[] = {
+        {"-2 Kat", "'-2 Kat"},
+        {"'A' Blok", "''A' Blok"},
+        {"'-1 Kat", "''-1 Kat"},
+        {"=SUM(A1)", "'=SUM(A1)"},
+        {"+90", "'+90"},
+        {"@x", "'@x"},
+        {"\tOda", "'\tOda", "a tab cannot be sent to the panel"},
+        {"\rOda", "\"'\rOda\"", "a line break cannot be sent to the panel"},
+        {"-3", "-3"},  // a number, not a formula
+        {"Kat 1", "Kat 1"},
+    };
+    Config c;
+    c.CevrimSayisi = 2;
+    for (int i = 0; i < int(std::size(cases)); ++i)
+        c.setDevice(1, i + 1, {4, 1, cases[i].location, 0, 0, 0, 0, 0});
+    QTemporaryDir dir;
+    const QString csv = save(dir, "s.csv", scheduleSheet(c));
+    // Unchanged, nothing changes. A workbook holds the locations unguarded; it
+    // escapes a CR as "_x000D_", which the reader keeps, so only what a panel
+    // takes goes there.
+    for (const char *file : {"s.csv", "s.xlsx"}) {
+        const bool excel = file == QLatin1String("s.xlsx");
+        if (excel && !excelAvailable())
+            continue;
+        Config site = c;
+        for (int i = 0; i < int(std::size(cases)); ++i)
+            if (excel && !cases[i].problem.isEmpty())
+                site.removeDevice(1, i + 1);
+        const SchedulePlan plan = planSchedule(site, readSheetFile(save(dir, file, scheduleSheet(site))).rows);
+        EXPECT_EQ(lines(plan.problems), "") << file;
+        EXPECT_TRUE(plan.changesNothing()) << file;
+    }
+
+    Config empty;
+    empty.CevrimSayisi = 2;
+    const SchedulePlan fresh = planSchedule(empty, readSheetFile(csv).rows);
+    QStringList problems;
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(test::fileBytes(csv).contains(",1," + cases[i].cell + ","));
+        if (!cases[i].problem.isEmpty())
+            problems << QStringLiteral("Row %1, Location: %2").arg(i + 2).arg(cases[i].problem);
+        else
+            EXPECT_EQ(fresh.changes.value(i).device.location, savedLocation(cases[i].location));
+    }
+    EXPECT_EQ(lines(fresh.problems), lines(problems));
+}
+
 TEST(Schedule, ReadsWhatSpreadsheetProgramsSave)
 {
     const QString source = QStringLiteral("Loop;Address;Type;Location;Note\r\n"
@@ -177,21 +233,32 @@ TEST(Schedule, NamesEveryProblemByRowAndColumn)
         {"1", "54", "Heat det.", "1", longText},
         {"", "", "", ""},
         {"2", "5", "Relay controller", "7", "", "yes", "Fire"},
+        {"1", "55", "Heat det.", "1", QStringLiteral("Kat") + QChar(0) + QStringLiteral("1")},
+        {"1", "56", "Heat det.", "1", QStringLiteral("Kat") + QChar(1)},
     };
-    EXPECT_EQ(lines(planSchedule(c, rows).problems),
-              lines(QStringList{
-                  "Row 2, Zone: 49 is above 48", "Row 4: address 45 of loop 1 appears twice",
-                  "Row 5, Location: '~' cannot be sent to the panel", "Row 6: loop 3 but the configuration has 2 loops",
-                  "Row 7, Address: 'x' is not a number", "Row 8, Address: 128 is above 127",
-                  "Row 9, Address: 12.5 is not a whole number", "Row 10, Type: 'Smoke' is not a device type",
-                  "Row 11, Bypass: does not apply to a Relay controller", "Row 12, Output event: Fire needs a zone",
-                  "Row 13, Output delay: 300 is above 250", "Row 14, Input event: 'maybe' is not Fire or Fault",
-                  "Row 15, Input event: Fire needs a zone", "Row 16, Bypass: 'perhaps' is not yes or no",
-                  "Row 17, Location: 41 characters, at most 40 fit",
-                  "Row 19, Type: cause-effect 'Rule1', 'Rule2' uses it as an input",
-                  "Loop 1 address 001 is missing, but cause-effect 'Rule1', 'Rule2' uses it: it cannot be "
-                  "removed",
-                  "Loop 1 address 002 is missing, but cause-effect 'Rule1' uses it: it cannot be removed"}));
+    EXPECT_EQ(
+        lines(planSchedule(c, rows).problems),
+        lines(QStringList{"Row 2, Zone: 49 is above 48",
+                          "Row 4: address 45 of loop 1 appears twice",
+                          "Row 5, Location: '~' cannot be sent to the panel",
+                          "Row 6: loop 3 but the configuration has 2 loops",
+                          "Row 7, Address: 'x' is not a number",
+                          "Row 8, Address: 128 is above 127",
+                          "Row 9, Address: 12.5 is not a whole number",
+                          "Row 10, Type: 'Smoke' is not a device type",
+                          "Row 11, Bypass: does not apply to a Relay controller",
+                          "Row 12, Output event: Fire needs a zone",
+                          "Row 13, Output delay: 300 is above 250",
+                          "Row 14, Input event: 'maybe' is not Fire or Fault",
+                          "Row 15, Input event: Fire needs a zone",
+                          "Row 16, Bypass: 'perhaps' is not yes or no",
+                          "Row 17, Location: 41 characters, at most 40 fit",
+                          "Row 19, Type: cause-effect 'Rule1', 'Rule2' uses it as an input",
+                          "Row 20, Location: a NUL character cannot be sent to the panel",
+                          "Row 21, Location: a control character cannot be sent to the panel",
+                          "Loop 1 address 001 is missing, but cause-effect 'Rule1', 'Rule2' uses it: it cannot be "
+                          "removed",
+                          "Loop 1 address 002 is missing, but cause-effect 'Rule1' uses it: it cannot be removed"}));
     EXPECT_EQ(lines(planSchedule(c, {{"Loop", "Adres"}}).problems),
               lines(QStringList{"Row 1: there is no column Address", "Row 1: there is no column Type"}));
 
