@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -26,6 +27,23 @@ namespace {
 // A schedule of every address is some 60 KB; this is some other file.
 constexpr qint64 kMaxScheduleBytes = 8 * 1024 * 1024;
 
+// Workbooks write a character XML cannot hold (a carriage return, say) as
+// "_x000D_", and a text that itself reads so with its "_" as "_x005F_".
+QString unescaped(const QString &text)
+{
+    if (!text.contains(QLatin1String("_x")))
+        return text;
+    static const QRegularExpression escape(QStringLiteral("_x([0-9A-Fa-f]{4})_"));
+    QString out;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch &m : escape.globalMatch(text)) {
+        out += QStringView(text).mid(from, m.capturedStart() - from);
+        out += QChar(char16_t(m.capturedView(1).toUShort(nullptr, 16)));
+        from = m.capturedEnd();
+    }
+    return out += QStringView(text).mid(from);
+}
+
 // The text of a shared or inline string: its runs, without phonetic hints.
 QString stringItem(QXmlStreamReader &xml)
 {
@@ -44,7 +62,7 @@ QString stringItem(QXmlStreamReader &xml)
                 text += t;
         }
     }
-    return text;
+    return unescaped(text);
 }
 
 std::optional<QStringList> readSharedStrings(const QByteArray &bytes)

@@ -203,9 +203,11 @@ TEST(Schedule, ReadsAnExcelSheetsStringsAndNumbers)
                              "<c r=\"C1\" t=\"inlineStr\"><is><t>Type</t></is></c></row>"
                              "<row r=\"3\"><c r=\"A3\"><v>1</v></c><c><v>4.5E1</v></c>"
                              "<c t=\"inlineStr\"><is><t xml:space=\"preserve\"> Heat det. </t></is></c>"
-                             "<c r=\"E3\" t=\"b\"><v>1</v></c></row></sheetData></worksheet>";
+                             "<c r=\"E3\" t=\"b\"><v>1</v></c>"
+                             "<c t=\"inlineStr\"><is><t>a_x000D_b_x005F_x0041_</t></is></c></row>"
+                             "</sheetData></worksheet>";
     EXPECT_EQ(text(readSheetXml(sheet, shared).rows),
-              text({{"Loop", "Address", "Type"}, {}, {"1", "45", " Heat det. ", "", "1"}}));
+              text({{"Loop", "Address", "Type"}, {}, {"1", "45", " Heat det. ", "", "1", "a\rb_x0041_"}}));
 }
 
 TEST(Schedule, NamesEveryProblemByRowAndColumn)
