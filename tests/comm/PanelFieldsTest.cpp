@@ -144,12 +144,15 @@ TEST(PanelCompare, EachDifferingFieldIsOneRow)
     EXPECT_EQ(got, (QStringList{"Loop 4 address 127|Zone|48|47", "Loop 4 address 127|Location|Roof|Roof ",
                                 "Cause-effect 2|Outputs|:|5,7,:", "Panel|Loop count|4|2"}));
 
-    // A panel with one rule more: the rule's fields exist on the panel's side only.
-    Config more = exampleConfig(20, 3);
-    const auto extra = compareDownload(expectedDownload(cfg), nameDownload(values(expectedDownload(more)), 20));
-    ASSERT_EQ(extra.size(), 5);
-    EXPECT_EQ((QStringList{extra[0].field, extra[4].where, extra[4].tool, extra[4].panel}),
-              (QStringList{"Cause-effect count", "Cause-effect 3", "", "Rule3"}));
+    // One rule more on either side: the rule's fields exist on that side only.
+    const Config more = exampleConfig(20, 3);
+    for (const bool panelHasMore : {true, false}) {
+        const Config &tool = panelHasMore ? cfg : more, &other = panelHasMore ? more : cfg;
+        const auto extra = compareDownload(expectedDownload(tool), nameDownload(values(expectedDownload(other)), 20));
+        ASSERT_EQ(extra.size(), 5);
+        EXPECT_EQ((QStringList{extra[0].field, extra[4].where, extra[4].tool + u'|' + extra[4].panel}),
+                  (QStringList{"Cause-effect count", "Cause-effect 3", panelHasMore ? "|Rule3" : "Rule3|"}));
+    }
 
     // Saved as CSV: every field quoted, Turkish letters kept.
     const QByteArray csv = differencesCsv({{"Panel", "Panel name", "Blok \"Ç\"", ""}});
