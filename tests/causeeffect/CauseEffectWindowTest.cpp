@@ -57,6 +57,13 @@ protected:
 
 TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
 {
+    // The very first rule, given up after OK, leaves nothing behind.
+    const QByteArray none = storage::configFileBytes(cfg());
+    open();
+    confirmName("First");
+    button("iptal")->click();
+    EXPECT_EQ(storage::configFileBytes(cfg()), none);
+
     setRules(cfg(), {"Old"});
     open();
     // Before OK: no slot is ours.
