@@ -57,6 +57,13 @@ protected:
 
 TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
 {
+    // The very first rule, given up after OK, leaves nothing behind.
+    const QByteArray none = storage::configFileBytes(cfg());
+    open();
+    confirmName("First");
+    button("iptal")->click();
+    EXPECT_EQ(storage::configFileBytes(cfg()), none);
+
     setRules(cfg(), {"Old"});
     open();
     // Before OK: no slot is ours.
@@ -143,6 +150,12 @@ TEST_F(CauseEffectTest, RefusedNamesAndTheRuleLimit)
         EXPECT_TRUE(name->text().isEmpty()) << bad;
         EXPECT_FALSE(status->currentMessage().isEmpty()) << bad;
     }
+    // Ten characters make a name; an eleventh is refused.
+    name->insert(QStringLiteral("Kat 2 Dogu"));
+    name->insert(QStringLiteral("x"));
+    EXPECT_EQ((QStringList{name->text(), status->currentMessage()}),
+              (QStringList{"Kat 2 Dogu", "A name holds at most 10 characters."}));
+    name->clear();
     confirmName(" Hall");
     EXPECT_TRUE(messages.messages == QStringList{kDuplicateNameMessage} && name->isEnabled() && cfg().SSsayisi == 1);
     name->setText("hall");  // names differ by case

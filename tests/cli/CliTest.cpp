@@ -125,6 +125,7 @@ TEST(Cli, FailuresExitTwoAndNameWhatFailed)
         {{"check", dir.filePath("missing.dvk")}, "missing.dvk"},
         {{"upload", file}, "usage: vazconfig upload FILE.dvk --port DEVICE"},
         {{"diff", file, "--mcu", "13"}, "usage: vazconfig diff"},
+        {{"check", file, file}, "check takes one configuration file"},
         {{"frobnicate"}, "unknown command"},
     };
     for (const Case &c : cases) {

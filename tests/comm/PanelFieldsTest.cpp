@@ -1,6 +1,7 @@
 #include "comm/BytePort.h"
 #include "comm/PanelCompare.h"
 #include "comm/PanelFields.h"
+#include "comm/SerialBytePort.h"
 #include "comm/SerialDevices.h"
 #include "support/ExampleConfig.h"
 
@@ -10,6 +11,47 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#ifndef Q_OS_WIN
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <map>
+
+namespace {
+// While set, every terminal of this program keeps the settings it is given, as
+// a serial port does; a pseudo-terminal itself drops parity and data bits.
+bool keepLineSettings = false;
+std::map<dev_t, termios> kept;
+
+dev_t deviceOf(int fd)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 ? st.st_rdev : 0;
+}
+}  // namespace
+
+// These come before the C library's for every caller in the program, Qt included.
+extern "C" int tcsetattr(int fd, int action, const termios *t) noexcept
+{
+    static const auto next = reinterpret_cast<int (*)(int, int, const termios *)>(dlsym(RTLD_NEXT, "tcsetattr"));
+    if (keepLineSettings)
+        kept[deviceOf(fd)] = *t;
+    return next(fd, action, t);
+}
+
+extern "C" int tcgetattr(int fd, termios *t) noexcept
+{
+    static const auto next = reinterpret_cast<int (*)(int, termios *)>(dlsym(RTLD_NEXT, "tcgetattr"));
+    const int result = next(fd, t);
+    if (const auto k = kept.find(deviceOf(fd)); keepLineSettings && result == 0 && k != kept.end())
+        *t = k->second;
+    return result;
+}
+#endif
 
 using namespace vaz;
 using namespace vaz::comm;
@@ -112,6 +154,35 @@ TEST(PortNames, AnEmptyOrMissingVariableMeansTheStandardDevice)
 #endif
 }
 
+TEST(SerialLine, OpensAt9600BaudEightDataBitsNoParityOneStopBit)
+{
+#ifndef Q_OS_WIN
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
+    const QByteArray device = ptsname(master);
+    const int pty = ::open(device.constData(), O_RDWR | O_NOCTTY);
+    keepLineSettings = true;
+    termios t{};
+    ASSERT_TRUE(pty >= 0 && tcgetattr(pty, &t) == 0);
+    // Settings unlike the panel's beforehand, so that each one has to be made.
+    cfsetspeed(&t, B19200);
+    t.c_cflag = (t.c_cflag & ~CSIZE) | CS7 | PARENB | CSTOPB;
+    ASSERT_EQ(tcsetattr(pty, TCSANOW, &t), 0);
+
+    SerialBytePort port;
+    port.setDevice(QString::fromLocal8Bit(device));
+    ASSERT_TRUE(port.open()) << port.errorString().toStdString();
+    ASSERT_EQ(tcgetattr(pty, &t), 0);
+    EXPECT_EQ((QList<unsigned>{unsigned(cfgetispeed(&t)), unsigned(cfgetospeed(&t)),
+                               unsigned(t.c_cflag & (CSIZE | PARENB | CSTOPB))}),
+              (QList<unsigned>{B9600, B9600, CS8}));
+    port.close();
+    keepLineSettings = false;
+    ::close(pty);
+    ::close(master);
+#endif
+}
+
 TEST(PanelCompare, APanelThatHoldsTheConfigurationShowsNoDifference)
 {
     for (auto [mcu, rules] : {std::pair{12, 0}, {15, 0}, {20, 0}, {20, 1}, {20, 3}}) {
@@ -144,12 +215,15 @@ TEST(PanelCompare, EachDifferingFieldIsOneRow)
     EXPECT_EQ(got, (QStringList{"Loop 4 address 127|Zone|48|47", "Loop 4 address 127|Location|Roof|Roof ",
                                 "Cause-effect 2|Outputs|:|5,7,:", "Panel|Loop count|4|2"}));
 
-    // A panel with one rule more: the rule's fields exist on the panel's side only.
-    Config more = exampleConfig(20, 3);
-    const auto extra = compareDownload(expectedDownload(cfg), nameDownload(values(expectedDownload(more)), 20));
-    ASSERT_EQ(extra.size(), 5);
-    EXPECT_EQ((QStringList{extra[0].field, extra[4].where, extra[4].tool, extra[4].panel}),
-              (QStringList{"Cause-effect count", "Cause-effect 3", "", "Rule3"}));
+    // One rule more on either side: the rule's fields exist on that side only.
+    const Config more = exampleConfig(20, 3);
+    for (const bool panelHasMore : {true, false}) {
+        const Config &tool = panelHasMore ? cfg : more, &other = panelHasMore ? more : cfg;
+        const auto extra = compareDownload(expectedDownload(tool), nameDownload(values(expectedDownload(other)), 20));
+        ASSERT_EQ(extra.size(), 5);
+        EXPECT_EQ((QStringList{extra[0].field, extra[4].where, extra[4].tool + u'|' + extra[4].panel}),
+                  (QStringList{"Cause-effect count", "Cause-effect 3", panelHasMore ? "|Rule3" : "Rule3|"}));
+    }
 
     // Saved as CSV: every field quoted, Turkish letters kept, no formula a spreadsheet would run.
     const QByteArray csv =

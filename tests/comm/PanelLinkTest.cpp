@@ -306,13 +306,13 @@ TEST(Transfers, AbortEndsAnyWaitAndTheDefaultWaitsOutlastASlowPanel)
         EXPECT_TRUE(aborted.messages.messages.isEmpty() && aborted.link.okEnabled());
         EXPECT_TRUE(aborted.cfg == start);
 
-        // One answer late, past 3 s on upload: the default waits are longer.
+        // One answer late, 4 s on upload and 6 s on download: each default wait is longer.
         Rig slow(exampleConfig(20, 1), 20, false);
         slow.panel.memory() = sim::memoryFromConfig(start);
         int answers = 0;
         slow.filter([&slow, &answers, upload](const QByteArray &a) {
             if (++answers == 3)
-                QTimer::singleShot(upload ? 4000 : 1200, &slow.port, [&slow, a] { slow.port.push(a); });
+                QTimer::singleShot(upload ? 4000 : 6000, &slow.port, [&slow, a] { slow.port.push(a); });
             else
                 slow.port.push(a);
         });

@@ -45,6 +45,15 @@ TEST(Retest, ListsWhatAChangeTouchesAndASpreadSample)
           "Loop 2 address 005: in cause-effect 2, which differs",
           "Loop 3 address 001: in cause-effect 2, which differs"},
          5},
+        {"a rule added",
+         [](Config &c) {
+             c.SSsayisi = 3;
+             c.SSismi(3) = QStringLiteral("Kat3"), c.SSgirisler(3) = QStringLiteral("2,5.:");
+             c.SScikislar(3) = QStringLiteral("5,1.:"), c.SSkosul(3) = 1;
+         },
+         {"Cause-effect 3 'Kat3': the rule differs", "Loop 2 address 005: in cause-effect 3, which differs",
+          "Sounder 1: in cause-effect 3, which differs"},
+         5},
         {"a device in the zone a relay reacts to",
          [](Config &c) {
              c.MahalText(1, 10) = QStringLiteral("Depo");

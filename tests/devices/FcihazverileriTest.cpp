@@ -414,6 +414,21 @@ TEST_F(DeviceWindowTest, EveryDeviceOfAFileShowsAndShowingStoresNothing)
     EXPECT_TRUE(cfg().CihazTipi(4, 9) == 0 && children({"Loop 4"}).isEmpty());
 }
 
+TEST_F(DeviceWindowTest, AnOutputModuleShowsItsStoredEventInZoneOneToo)
+{
+    addDevices(cfg(), {{1, 1, 5, 1}, {1, 2, 8, 1}, {1, 3, 5, 1}});
+    cfg().CikisYangin(1, 1) = 1;
+    cfg().CikisHata(1, 2) = 1;
+    open();
+    for (auto [label, fire, fault] : {std::tuple{"001", true, false}, {"002", false, true}, {"003", false, false}}) {
+        click({"Loop 1", label});
+        EXPECT_EQ((QList<bool>{control<QRadioButton>("ModOutputFire")->isChecked(),
+                               control<QRadioButton>("ModOutputFault")->isChecked()}),
+                  (QList<bool>{fire, fault}))
+            << label;
+    }
+}
+
 TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDevice)
 {
     addDevices(cfg(), {{1, 1, 2, 3}, {1, 2, 3, 3}, {2, 45, 5, 30}});

@@ -130,9 +130,8 @@ TEST(ConfigFileReader, RefusesBadFilesAndChangesNothing)
         return joinLines(l);
     };
     auto record = [](const char *loop, const char *address, const QString &location = {}, const char *zone = " 0",
-                     const char *type = " 0") {
-        return QStringLiteral(R"("%1","%2","%3","%4","5","5","%5"," 0","0",0,0,"0")")
-            .arg(loop, address, zone, type, location);
+                     const char *type = " 0", const char *rest = R"(" 0","0",0,0,"0")") {
+        return QStringLiteral(R"("%1","%2","%3","%4","5","5","%5",%6)").arg(loop, address, zone, type, location, rest);
     };
     QStringList tooMany = good.mid(0, good.indexOf(QStringLiteral("\"RINGING MODE\"")) + 2);
     tooMany << QStringLiteral("201");
@@ -167,6 +166,17 @@ TEST(ConfigFileReader, RefusesBadFilesAndChangesNothing)
          "Line 7: the zone of device record 2 is \" 40000\", which does not fit a 16-bit field."},
         {"type not a number", edited({{5, record(" 1", " 1", {}, " 0", " X")}}),
          "Line 6: the field \"Type\" of device record 1 is \" X\", which is not a number."},
+        // The fields after the location are numbers too, quoted or not.
+        {"bypass not a number", edited({{5, record(" 1", " 1", {}, " 0", " 0", R"("yes","0",0,0,"0")")}}),
+         "Line 6: the field \"ByPass\" of device record 1 is \"yes\", which is not a number."},
+        {"event not a number", edited({{5, record(" 1", " 1", {}, " 0", " 0", R"(" 0","Fire",0,0,"0")")}}),
+         "the field \"Event type\" of device record 1 is \"Fire\""},
+        {"output delay not a number", edited({{5, record(" 1", " 1", {}, " 0", " 0", R"(" 0","0",30s,0,"0")")}}),
+         "the field \"Delay\" of device record 1 is \"30s\""},
+        {"fire zone not a number", edited({{5, record(" 1", " 1", {}, " 0", " 0", R"(" 0","0",0,"",0)")}}),
+         "the field \"Output event fire\" of device record 1 is \"\""},
+        {"fault zone not a number", edited({{5, record(" 1", " 1", {}, " 0", " 0", R"(" 0","0",0,0,"1 2")")}}),
+         "the field \"Output event fault\" of device record 1 is \"1 2\""},
         {"delay not a number", edited({{delays + 1, QStringLiteral("10,20,3O,40,50,60,70")}}),
          "panel delay 3 is \"3O\", which is not a number."},
         {"NUL in a text", edited({{5, record(" 1", " 1", QString::fromLatin1("a\0b", 3))}}),

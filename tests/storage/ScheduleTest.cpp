@@ -263,6 +263,13 @@ TEST(Schedule, NamesEveryProblemByRowAndColumn)
                           "Loop 1 address 002 is missing, but cause-effect 'Rule1' uses it: it cannot be removed"}));
     EXPECT_EQ(lines(planSchedule(c, {{"Loop", "Adres"}}).problems),
               lines(QStringList{"Row 1: there is no column Address", "Row 1: there is no column Type"}));
+    // A code that stands for no type is refused as a name would be.
+    Config none;
+    none.CevrimSayisi = 2;
+    for (const std::string code : {"0", "99"})
+        EXPECT_EQ(
+            lines(planSchedule(none, {{"Loop", "Address", "Type"}, {"1", "5", QString::fromStdString(code)}}).problems),
+            "Row 2, Type: '" + code + "' is not a device type");
 
     // Without problems: what changes is counted, and a missing column keeps what is stored.
     SheetRows edited = scheduleSheet(c).rows;
