@@ -3,7 +3,10 @@
 #include "FullConfig.h"
 #include "storage/Schedule.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 #include <benchmark/benchmark.h>
 
@@ -60,5 +63,34 @@ void BM_PlanRemovingEveryDevice(benchmark::State &state)
             state.SkipWithError("not every removal was refused");
 }
 BENCHMARK(BM_PlanRemovingEveryDevice)->Unit(benchmark::kMillisecond);
+
+// The largest schedule the import takes: 8 MB of 10,000 rows with every one
+// of their 64 cells filled, each row a problem. Peak memory is the figure.
+void BM_LargestAcceptedSchedule(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("largest.csv"));
+    QByteArray row = "1,200,Heat det.";
+    while (row.size() < 8 * 1024 * 1024 / 10000 - 12)
+        row += ",note " + QByteArray::number(row.size() % 97);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("Loop,Address,Type\n");
+    const QList<QByteArray> cells = row.split(',').mid(0, 64);
+    for (int r = 1; r < 10000; ++r)
+        file.write(cells.join(',') + '\n');
+    file.close();
+    const Config c = fullConfig();
+    for (auto _ : state) {
+        const TableRead read = readSheetFile(path);
+        if (!read.error.isEmpty() || planSchedule(c, read.rows).problems.size() < 9999)
+            state.SkipWithError("the schedule was not taken or its problems were not found");
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = double(usage.ru_maxrss) / 1024;
+    state.counters["file_MB"] = double(QFileInfo(path).size()) / (1024 * 1024);
+}
+BENCHMARK(BM_LargestAcceptedSchedule)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
