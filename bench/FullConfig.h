@@ -3,7 +3,7 @@
 // The largest configuration the tool can hold: 508 devices with 40-character
 // locations and 200 rules whose lists name 127 devices each.
 
-#include "model/Config.h"
+#include "core/model/Config.h"
 
 namespace vaz::bench {
 

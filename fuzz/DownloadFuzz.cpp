@@ -1,6 +1,6 @@
 // Arbitrary bytes as what a panel sends during a download or a comparison: the
 // engine must end, take all of it or none of it, and say why when it takes none.
-#include "comm/PanelLink.h"
+#include "core/comm/PanelLink.h"
 
 #include <QCoreApplication>
 

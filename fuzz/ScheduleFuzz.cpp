@@ -1,7 +1,7 @@
 // Arbitrary bytes as a device schedule: a CSV file, a whole workbook, or the
 // sheet and shared strings of one. Whatever is refused changes nothing; what
 // is taken, exported again and imported again, changes nothing more.
-#include "storage/Schedule.h"
+#include "core/storage/Schedule.h"
 
 #include <cstddef>
 #include <cstdint>

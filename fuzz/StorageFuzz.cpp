@@ -1,7 +1,7 @@
 // Arbitrary bytes as a configuration file: the reader and the report must
 // either take them or refuse them with a message, never crash or misbehave.
-#include "storage/ConfigFile.h"
-#include "storage/Report.h"
+#include "core/storage/ConfigFile.h"
+#include "core/storage/Report.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The rule editor's lists and the rule viewer on the largest configurations:
 // every address of four loops in use.
-#include "causeeffect/CauseEffectMatrix.h"
-#include "causeeffect/SSicerik.h"
-#include "causeeffect/SebepSonuc.h"
-#include "shell/App.h"
+#include "ui/causeeffect/CauseEffectMatrix.h"
+#include "ui/causeeffect/SSicerik.h"
+#include "ui/causeeffect/SebepSonuc.h"
+#include "ui/shell/App.h"
 
 #include <QApplication>
 #include <QAbstractItemModel>

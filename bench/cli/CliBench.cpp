@@ -2,7 +2,7 @@
 // script pays for each call.
 
 #include "FullConfig.h"
-#include "storage/ConfigFile.h"
+#include "core/storage/ConfigFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

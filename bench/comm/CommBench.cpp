@@ -1,13 +1,13 @@
 // Transfers through a pseudo-terminal against panel-sim: the engine alone, and
 // the whole tool driven through its windows.
 
-#include "comm/PanelLink.h"
-#include "comm/ProgBarIslem.h"
-#include "comm/SerialBytePort.h"
-#include "model/Prompts.h"
-#include "shell/App.h"
-#include "shell/lintor1.h"
-#include "shell/mcuV.h"
+#include "core/comm/PanelLink.h"
+#include "ui/comm/ProgBarIslem.h"
+#include "adapters/serial/SerialBytePort.h"
+#include "core/model/Prompts.h"
+#include "ui/shell/App.h"
+#include "ui/shell/lintor1.h"
+#include "ui/shell/mcuV.h"
 
 #include <QAbstractButton>
 #include <QAction>

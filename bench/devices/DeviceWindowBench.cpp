@@ -4,10 +4,10 @@
 // and the worst of several runs in milliseconds.
 
 #include "FullConfig.h"
-#include "devices/AddRangeDialog.h"
-#include "devices/Fcihazverileri.h"
-#include "model/Prompts.h"
-#include "shell/App.h"
+#include "ui/devices/AddRangeDialog.h"
+#include "ui/devices/Fcihazverileri.h"
+#include "core/model/Prompts.h"
+#include "ui/shell/App.h"
 
 #include <QApplication>
 #include <QComboBox>

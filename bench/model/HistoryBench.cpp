@@ -2,7 +2,7 @@
 // to undo and to redo, and what 100 steps hold in memory.
 
 #include "FullConfig.h"
-#include "model/History.h"
+#include "core/model/History.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,9 @@
 // naming 127 devices each) laid out and written as a PDF file.
 #include "FullConfig.h"
 #include "WindowBenchMain.h"
-#include "storage/Commissioning.h"
-#include "storage/ConfigFile.h"
-#include "storage/ReportPrinter.h"
+#include "core/storage/Commissioning.h"
+#include "core/storage/ConfigFile.h"
+#include "adapters/printer/ReportPrinter.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Exporting and importing the schedule of a full configuration (508 devices
 // with 40-character locations), as CSV and as an Excel workbook.
 #include "FullConfig.h"
-#include "storage/Schedule.h"
+#include "core/storage/Schedule.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Writing and reading a full V2 configuration file: 508 devices with
 // 40-character locations and 200 rules with long lists.
 #include "FullConfig.h"
-#include "storage/ConfigFile.h"
+#include "core/storage/ConfigFile.h"
 
 #include <QTemporaryDir>
 

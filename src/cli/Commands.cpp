@@ -1,15 +1,15 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "comm/PanelCompare.h"
-#include "comm/PanelLink.h"
-#include "comm/PreUploadCheck.h"
-#include "comm/SerialBytePort.h"
-#include "storage/ConfigFile.h"
-#include "storage/FieldReader.h"
-#include "storage/SafeFile.h"
-#include "storage/Report.h"
-#include "storage/ReportPrinter.h"
-#include "storage/Schedule.h"
+#include "core/comm/PanelCompare.h"
+#include "core/comm/PanelLink.h"
+#include "core/comm/PreUploadCheck.h"
+#include "adapters/serial/SerialBytePort.h"
+#include "core/storage/ConfigFile.h"
+#include "core/storage/FieldReader.h"
+#include "core/storage/SafeFile.h"
+#include "core/storage/Report.h"
+#include "adapters/printer/ReportPrinter.h"
+#include "core/storage/Schedule.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

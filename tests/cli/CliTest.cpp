@@ -2,9 +2,9 @@
 // on a pseudo-terminal as the panel, no display.
 
 #include "cli/Args.h"
-#include "model/Version.h"
-#include "storage/ConfigFile.h"
-#include "storage/Spreadsheet.h"
+#include "core/model/Version.h"
+#include "core/storage/ConfigFile.h"
+#include "core/storage/Spreadsheet.h"
 #include "support/ExampleConfig.h"
 #include "support/HostileFiles.h"
 

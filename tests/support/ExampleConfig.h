@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Config.h"
+#include "core/model/Config.h"
 
 #include <QDir>
 #include <QFile>

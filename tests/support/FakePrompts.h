@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Prompts.h"
+#include "core/model/Prompts.h"
 
 #include <QStringList>
 

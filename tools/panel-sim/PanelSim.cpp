@@ -1,6 +1,6 @@
 #include "PanelSim.h"
 
-#include "model/Codepage.h"
+#include "core/model/Codepage.h"
 
 namespace vaz::sim {
 

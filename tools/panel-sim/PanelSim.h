@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comm/PanelFields.h"
-#include "model/Installation.h"
+#include "core/comm/PanelFields.h"
+#include "core/model/Installation.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,8 +2,8 @@
 
 #include "PanelSim.h"
 
-#include "model/Version.h"
-#include "storage/ConfigFile.h"
+#include "core/model/Version.h"
+#include "core/storage/ConfigFile.h"
 
 #include <QByteArray>
 #include <QString>

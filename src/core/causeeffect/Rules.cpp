@@ -1,0 +1,119 @@
+#include "core/causeeffect/Rules.h"
+
+#include "core/model/Conversions.h"
+
+namespace vaz {
+
+bool SSyerAl(Config &cfg, const QString &name)
+{
+    if (cfg.SSsayisi >= kMaxRules)
+        return false;
+    cfg.SSsayisi = cfg.SSsayisi + 1;
+    cfg.SSismi(cfg.SSsayisi) = name.trimmed();
+    return true;
+}
+
+void SSyerBirak(Config &cfg)
+{
+    if (cfg.SSsayisi < 1)
+        return;
+    cfg.SSismi(cfg.SSsayisi) = QString();
+    cfg.SSsayisi = cfg.SSsayisi - 1;
+}
+
+namespace {
+void emptySlot(Config &cfg, int r)
+{
+    cfg.SSismi(r) = QString();
+    cfg.SSgirisler(r) = QString();
+    cfg.SScikislar(r) = QString();
+    cfg.SSkosul(r) = 0;
+}
+}  // namespace
+
+void SSsil(Config &cfg, int r)
+{
+    if (r < 1 || r > cfg.SSsayisi)
+        throw RangeError("rule " + std::to_string(r) + " does not exist (1 to " + std::to_string(cfg.SSsayisi) + ")");
+    for (int i = r; i < cfg.SSsayisi; ++i) {
+        cfg.SSismi(i) = cfg.SSismi(i + 1);
+        cfg.SSgirisler(i) = cfg.SSgirisler(i + 1);
+        cfg.SScikislar(i) = cfg.SScikislar(i + 1);
+        cfg.SSkosul(i) = cfg.SSkosul(i + 1);
+    }
+    emptySlot(cfg, cfg.SSsayisi);
+    cfg.SSsayisi = cfg.SSsayisi - 1;
+}
+
+int SSbul(const Config &cfg, const QString &name)
+{
+    int last = qMin<int>(cfg.SSsayisi, kMaxRules);
+    for (int r = 1; r <= last; ++r)
+        if (cfg.SSismi(r) == name)
+            return r;
+    return 0;
+}
+
+QList<ListItem> DizidenListeyeCevir(const QString &list)
+{
+    QList<ListItem> items;
+    QString buffers[2];
+    int field = 0;  // 0 loop, 1 address
+    qsizetype pos = 0;
+    while (pos < list.size() && list[pos] != u':') {
+        while (pos < list.size() && list[pos] != u',' && list[pos] != u'.')
+            buffers[field] += list[pos++];
+        if (field == 1) {
+            items.append({buffers[0], buffers[1], textValue(buffers[0]), textValue(buffers[1])});
+            buffers[0].clear();
+            buffers[1].clear();
+        }
+        field ^= 1;
+        ++pos;
+    }
+    return items;
+}
+
+bool listContains(const QString &list, int loop, int address)
+{
+    for (const ListItem &item : DizidenListeyeCevir(list))
+        if (item.loop == loop && item.address == address)
+            return true;
+    return false;
+}
+
+bool CihazSSdurumunaBak(const Config &cfg, int loop, int address)
+{
+    int last = qMin<int>(cfg.SSsayisi, kMaxRules);
+    for (int r = 1; r <= last; ++r)
+        if (listContains(cfg.SSgirisler(r), loop, address) || listContains(cfg.SScikislar(r), loop, address))
+            return true;
+    return false;
+}
+
+namespace {
+QString item(int loop, int address) { return QString::number(loop) + u',' + QString::number(address) + u'.'; }
+
+QString markedDevices(const Grid<Int16, 4, 200> &marks, int r)
+{
+    QString text;
+    for (int loop = 1; loop <= kLoops; ++loop)
+        for (int address = 1; address <= kAddresses; ++address)
+            if (marks(loop, address) == r)
+                text += item(loop, address);
+    return text;
+}
+}  // namespace
+
+QString SSgirisListesi(const Config &cfg, int r) { return markedDevices(cfg.GirisIsareti, r) + u':'; }
+
+QString SScikisListesi(const Config &cfg, int r)
+{
+    QString text = markedDevices(cfg.CikisIsareti, r);
+    for (int k = 0; k < kPanelOutputs; ++k)
+        if (cfg.PanelCikisSecimi(k) == 1)
+            text += item(kPanelOutputLoop, k + 1);
+    return text + u':';
+}
+
+}  // namespace vaz

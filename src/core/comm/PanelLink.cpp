@@ -1,0 +1,574 @@
+#include "core/comm/PanelLink.h"
+
+#include "core/comm/PanelCompare.h"
+#include "core/comm/PanelFields.h"
+#include "core/model/Codepage.h"
+#include "core/model/Conversions.h"
+
+#include <QEventLoop>
+#include <QLocale>
+
+namespace vaz::comm {
+
+namespace {
+
+const QByteArray kAck = QByteArrayLiteral("O~");
+
+const QString kPassTexts[kDevicePasses] = {
+    QStringLiteral("Receiving Zone Numbers..."),         QStringLiteral("Receiving Types..."),
+    QStringLiteral("Receiving Day Thresholds..."),       QStringLiteral("Receiving Night Thresholds..."),
+    QStringLiteral("Receiving Output ByPass Status..."), QStringLiteral("Receiving Controller Actions..."),
+    QStringLiteral("Receiving Controller Actions..."),   QStringLiteral("Receiving Location Texts..."),
+};
+
+// The counter wraps so that the bar sweeps again instead of overflowing.
+int advance(int counter)
+{
+    ++counter;
+    return counter > kRecords ? 1 : counter;
+}
+
+}  // namespace
+
+PanelLink::PanelLink(Config &cfg, BytePort &port, Messages &messages, QObject *parent)
+    : QObject(parent), cfg_(cfg), port_(port), messages_(messages)
+{
+    // A coarse timer may fire up to 5% early; the panel is owed its full time.
+    timer1_.setTimerType(Qt::PreciseTimer);
+    idle_.setTimerType(Qt::PreciseTimer);
+    timer1_.setSingleShot(false);
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        ZamanAsimi_ = 1;
+        wake();
+    });
+    idle_.setSingleShot(true);
+    connect(&idle_, &QTimer::timeout, this, [this] {
+        idleExpired_ = true;
+        wake();
+    });
+    connect(&port_, &BytePort::readyRead, this, &PanelLink::wake);
+    connect(&port_, &BytePort::lostDevice, this, &PanelLink::wake);
+}
+
+PanelLink::~PanelLink() = default;
+
+void PanelLink::wake()
+{
+    if (loop_)
+        loop_->quit();
+}
+
+void PanelLink::abort()
+{
+    if (!running_)
+        return;
+    aborted_ = true;
+    wake();
+}
+
+void PanelLink::setStatus(const QString &text)
+{
+    status_ = text;
+    emit statusChanged(text);
+}
+
+void PanelLink::setBar(int value)
+{
+    bar_ = value;
+    emit progressChanged(value);
+}
+
+void PanelLink::setOk(bool enabled)
+{
+    if (okEnabled_ == enabled)
+        return;
+    okEnabled_ = enabled;
+    emit okEnabledChanged(enabled);
+}
+
+void PanelLink::begin(Transfer kind)
+{
+    running_ = true;
+    aborted_ = failed_ = idleExpired_ = succeeded_ = started_ = false;
+    ended_ = Wake::Byte;
+    kind_ = kind;
+    ZamanAsimi_ = 0;
+    progress_ = 0;
+    fieldNo_ = 0;
+    fieldTotal_ = kRecords * kRecordFields + kSettings;
+    if (cfg_.McuVersiyon >= 20 && cfg_.SSsayisi > 0)
+        fieldTotal_ += 1 + kRuleSections * (cfg_.SSsayisi + 1);
+    setOk(false);
+}
+
+QString PanelLink::breakOffMessage() const
+{
+    const QLocale english(QLocale::English);
+    QString text = ended_ == Wake::Lost
+                       ? QStringLiteral("The serial adapter (%1) was disconnected").arg(port_.deviceName())
+                       : QStringLiteral("No answer from the panel for %1 s")
+                             .arg((ended_ == Wake::Idle ? idleBoundMs_ : timeoutMs_) / 1000.0);
+    const bool upload = kind_ == Transfer::Upload;
+    if (!started_)
+        text += QStringLiteral(" at the start of the %1.")
+                    .arg(upload                        ? QStringLiteral("upload")
+                         : kind_ == Transfer::Download ? QStringLiteral("download")
+                                                       : QStringLiteral("comparison"));
+    else if (upload)
+        text += QStringLiteral(" while sending %1 (field %2 of %3).")
+                    .arg(place_, english.toString(fieldNo_), english.toString(fieldTotal_));
+    else
+        text += QStringLiteral(" while receiving %1 (field %2).")
+                    .arg(fieldBeingReceived(), english.toString(received_.size() + 1));
+    if (upload && !started_)
+        text += QStringLiteral(" Nothing was sent.");
+    else if (upload)
+        text += QStringLiteral(" The panel may now hold part of the new configuration: upload again before leaving "
+                               "the site.");
+    else if (kind_ == Transfer::Compare)
+        text += QStringLiteral(" The comparison did not finish; the configuration in the tool is unchanged.");
+    else
+        text += QStringLiteral(" The configuration in the tool is unchanged.");
+    if (ended_ == Wake::Lost)
+        text += deviceChoice_ == DeviceChoice::OptionsWindow
+                    ? QStringLiteral(" Plug the adapter in again and check its device under File > Options.")
+                    : QStringLiteral(" Plug the adapter in again and use --port with its device.");
+    else if (!started_)
+        text += QStringLiteral(" Check the cable, the port and that the panel is on.");
+    return text;
+}
+
+bool PanelLink::openPort()
+{
+    if (port_.isOpen() || port_.open())
+        return true;
+    failed_ = true;
+    messages_.message(openFailureMessage(port_, deviceChoice_));
+    return false;
+}
+
+void PanelLink::prepare()
+{
+    if (cfg_.SeciliPort >= 1 && cfg_.SeciliPort <= 4)
+        port_.setPortNumber(cfg_.SeciliPort);
+    setOk(false);
+}
+
+void PanelLink::runTransfer(Transfer transfer)
+{
+    if (running_)
+        return;
+    prepare();
+    switch (transfer) {
+    case Transfer::Upload: return PaneleGonder();
+    case Transfer::Download: return PaneldenAl();
+    case Transfer::Compare: return PaneliKarsilastir();
+    }
+}
+
+PanelLink::Wake PanelLink::nextByte(char &c, bool watchTimeout, bool bounded)
+{
+    for (;;) {
+        if (aborted_)
+            return Wake::Aborted;
+        if (port_.bytesAvailable() > 0) {
+            const QByteArray b = port_.read(1);
+            if (!b.isEmpty()) {
+                c = b.front();
+                // The line is alive: a bound that ran out while a dialog held the tool no longer counts.
+                idle_.stop();
+                idleExpired_ = false;
+                return Wake::Byte;
+            }
+        }
+        if (port_.lost())
+            return Wake::Lost;
+        if (watchTimeout && ZamanAsimi_ == 1)
+            return Wake::TimedOut;
+        if (bounded) {
+            if (idleExpired_)
+                return Wake::Idle;
+            if (!idle_.isActive())
+                idle_.start(idleBoundMs_);
+        }
+        QEventLoop loop;
+        loop_ = &loop;
+        loop.exec();
+        loop_ = nullptr;
+    }
+}
+
+void PanelLink::write(QByteArrayView bytes) { port_.write(bytes); }
+
+void PanelLink::sendField(QByteArrayView field)
+{
+    QByteArray bytes = field.toByteArray();
+    bytes.append(kSeparator);
+    write(bytes);
+}
+
+void PanelLink::armTimer()
+{
+    timer1_.start(timeoutMs_);  // (re)starting restarts the count
+}
+
+void PanelLink::disarmTimer() { timer1_.stop(); }
+
+bool PanelLink::handshake(char letter)
+{
+    const char bytes[] = {letter, kSeparator, 'A', kSeparator};
+    write(QByteArrayView(bytes, 4));
+    armTimer();
+    return waitForByte('B');
+}
+
+bool PanelLink::OnayBekle() { return waitForByte('O'); }
+
+bool PanelLink::waitForByte(char wanted)
+{
+    ZamanAsimi_ = 0;
+    char c = 0;
+    for (;;) {
+        const Wake w = nextByte(c, true, false);
+        if (w != Wake::Byte) {
+            ended_ = w;
+            failed_ = true;
+            return false;
+        }
+        if (c == wanted)
+            return true;
+        // anything else is dropped
+    }
+}
+
+bool PanelLink::acknowledgedSend(QByteArrayView bytes)
+{
+    ++fieldNo_;
+    write(bytes);
+    armTimer();
+    if (!OnayBekle())
+        return false;
+    disarmTimer();
+    return true;
+}
+
+// ---------------------------------------------------------------- upload
+
+void PanelLink::PaneleGonder()
+{
+    if (running_)
+        return;
+    begin(Transfer::Upload);
+
+    const QString refusal = uploadRefusal(cfg_);
+    if (!refusal.isEmpty()) {
+        failed_ = true;
+        messages_.message(refusal);
+        endUpload();
+        return;
+    }
+
+    armTimer();
+    if (openPort() && handshake('S')) {
+        disarmTimer();
+        started_ = true;
+        emit progressBarShown();
+        sendField(toCp1254(cfg_.TedarikciAdi));
+        if (cfg_.McuVersiyon > 14)
+            sendField(toCp1254(cfg_.PanelAdi));
+        // The first field left without its acknowledgement ends the upload: what
+        // follows would only pile further messages on the first one.
+        bool sent = sendRecords();
+        if (sent) {
+            write("E~");
+            sent = GecikmeGonder();
+        }
+        if (sent && cfg_.McuVersiyon >= 20)
+            sent = SebepSonucGonder();
+        if (sent)
+            port_.close();
+    }
+    endUpload();
+}
+
+void PanelLink::endUpload()
+{
+    disarmTimer();
+    if (ended_ == Wake::TimedOut || ended_ == Wake::Lost)
+        messages_.message(breakOffMessage());
+    setOk(true);
+    progress_ = 0;
+    succeeded_ = !failed_;
+    setBar(succeeded_ ? kRecords : 0);  // a full bar until OK says it all went
+    setStatus(succeeded_ ? QStringLiteral("Sending Completed") : QStringLiteral("Sending Not Completed"));
+    cfg_.GonderimModu = 0;
+    running_ = false;
+    emit finished(succeeded_);
+}
+
+bool PanelLink::sendRecords()
+{
+    for (int l = 1; l <= kLoops; ++l) {
+        for (int a = 1; a <= kAddresses; ++a) {
+            place_ = devicePlace(l, a);
+            ++progress_;
+            for (const QByteArray &field : recordFields(cfg_, l, a)) {
+                QByteArray bytes = field;
+                bytes.append(kSeparator);
+                if (!acknowledgedSend(bytes))
+                    return false;
+            }
+            if (l == kLoops && a == kAddresses)
+                break;
+            write("N~");
+            progress_ = advance(progress_);
+            setBar(progress_);
+            setStatus(QStringLiteral("Sending Panel Data..."));
+        }
+    }
+    return true;
+}
+
+bool PanelLink::GecikmeGonder()
+{
+    place_ = QStringLiteral("the panel settings");
+    for (const QByteArray &field : settingsFields(cfg_)) {
+        QByteArray bytes = field;
+        bytes.append(kSeparator);
+        if (!acknowledgedSend(bytes))
+            return false;
+    }
+    return true;
+}
+
+bool PanelLink::SebepSonucGonder()
+{
+    const int count = cfg_.SSsayisi;
+    if (count == 0) {
+        write("N~");
+        return true;
+    }
+    place_ = QStringLiteral("the cause-effect rules");
+    bool ok = acknowledgedSend("Y~");
+    for (int s = 0; ok && s < kRuleSections; ++s) {
+        for (int r = 1; ok && r <= count; ++r) {
+            place_ = QStringLiteral("cause-effect rule %1").arg(r);
+            QByteArray bytes = ruleField(cfg_, s, r);
+            bytes.append(kSeparator);
+            ok = acknowledgedSend(bytes);
+        }
+        place_ = QStringLiteral("the cause-effect rules");
+        if (ok)
+            ok = acknowledgedSend(QByteArrayView("}", 1));
+    }
+    return ok;
+}
+
+// ---------------------------------------------------------------- download
+
+void PanelLink::PaneldenAl() { download(false); }
+
+void PanelLink::PaneliKarsilastir() { download(true); }
+
+void PanelLink::download(bool compareOnly)
+{
+    if (running_)
+        return;
+    begin(compareOnly ? Transfer::Compare : Transfer::Download);
+    compareOnly_ = compareOnly;
+    received_.clear();
+    caption_ = compareOnly ? kComparingCaption : kReceivingCaption;
+    emit captionChanged(caption_);
+    disarmTimer();
+
+    bool complete = false;
+    if (openPort()) {
+        if (handshake('R')) {
+            // Only the handshake is timed by Timer1; from here the idle bound guards the waits.
+            disarmTimer();
+            started_ = true;
+            stage_ = std::make_unique<Installation>(cfg_);
+            complete = BaslangicBekle();
+            for (int pass = 0; complete && pass < kDevicePasses; ++pass)
+                complete = devicePass(pass);
+            DownloadStore store(*stage_);
+            QByteArray field;
+            if (complete) {  // TedarikciAl
+                write(kAck);
+                complete = receiveField(field);
+                if (complete)
+                    store.supplier(field);
+            }
+            if (complete && cfg_.McuVersiyon > 14) {  // PanelAdiAl
+                write(kAck);
+                complete = receiveField(field);
+                if (complete)
+                    store.panelName(field);
+            }
+            complete = complete && GecikmeAl();
+            if (complete && cfg_.McuVersiyon >= 20)
+                complete = SSal();
+            if (complete) {  // CevrimSayisiAl
+                write(kAck);
+                complete = receiveField(field) && (store.loopCount(field) || refuse(store.refusal()));
+                if (complete)
+                    write(kAck);
+            }
+            if (complete)
+                ZamanAsimi_ = 0;
+        }
+    }
+    endDownload(complete);
+}
+
+void PanelLink::endDownload(bool complete)
+{
+    disarmTimer();
+    idle_.stop();
+    if (ended_ == Wake::TimedOut || ended_ == Wake::Idle || ended_ == Wake::Lost)
+        messages_.message(breakOffMessage());
+    setOk(true);
+    succeeded_ = complete;
+    if (complete)
+        setBar(kRecords);
+    else
+        setStatus(compareOnly_ ? QStringLiteral("Comparison Not Completed")
+                               : QStringLiteral("Receiving Data Not Completed"));
+    if (complete && compareOnly_) {
+        setStatus(QStringLiteral("Comparison Completed"));
+    } else if (complete) {
+        static_cast<Installation &>(cfg_) = std::move(*stage_);
+        setStatus(QStringLiteral("Receiving Data Completed"));
+        cfg_.AdresTablosuHazir = 0;
+    }
+    stage_.reset();
+    if (!compareOnly_)
+        cfg_.AlmaModu = 0;
+    running_ = false;
+    emit finished(complete);
+}
+
+bool PanelLink::downloadFailed(Wake why)
+{
+    failed_ = true;
+    ended_ = why;
+    return false;
+}
+
+bool PanelLink::refuse(const QString &reason)
+{
+    failed_ = true;
+    messages_.message((compareOnly_ ? QStringLiteral("Comparison refused: ") : QStringLiteral("Download refused: ")) +
+                      reason + QStringLiteral(" The configuration was not changed."));
+    return false;
+}
+
+QString PanelLink::fieldBeingReceived() const
+{
+    QList<QByteArray> upToIt = received_;
+    upToIt.append(QByteArray());
+    const PanelField f = nameDownload(upToIt, cfg_.McuVersiyon).constLast();
+    // A device as the upload's messages name it.
+    const qsizetype i = received_.size();
+    const QString where = i < qsizetype(kDevicePasses) * kRecords
+                              ? devicePlace(int(i % kRecords) / kAddresses + 1, int(i % kRecords) % kAddresses + 1)
+                              : f.where;
+    return where + QStringLiteral(", ") + f.field;
+}
+
+bool PanelLink::receiveField(QByteArray &field)
+{
+    field.clear();
+    // The opening separator (anything before it is dropped), then the field up to the closing one.
+    if (!readToSeparator(nullptr) || !readToSeparator(&field))
+        return false;
+    received_.append(field);
+    return true;
+}
+
+bool PanelLink::BaslangicBekle() { return readToSeparator(nullptr); }
+
+bool PanelLink::readToSeparator(QByteArray *into)
+{
+    char c = 0;
+    // Bytes dropped count too: a line that never sends "~" must not hold the transfer.
+    for (int n = 0;; ++n) {
+        const Wake w = nextByte(c, false, true);
+        if (w != Wake::Byte)
+            return downloadFailed(w);
+        if (c == kSeparator)
+            return true;
+        if (n == kMaxFieldBytes)
+            return refuse(QStringLiteral("the panel sent more than %1 characters without a separator for %2; "
+                                         "no field is that long.")
+                              .arg(kMaxFieldBytes)
+                              .arg(fieldBeingReceived()));
+        if (into)
+            into->append(c);
+    }
+}
+
+bool PanelLink::devicePass(int pass)
+{
+    DownloadStore store(*stage_);
+    QByteArray field;
+    write(kAck);
+    for (int l = 1; l <= kLoops; ++l) {
+        for (int a = 1; a <= kAddresses; ++a) {
+            if (!receiveField(field))
+                return false;
+            if (!store.device(pass, l, a, field))
+                return refuse(store.refusal());
+            progress_ = advance(progress_);
+            setBar(progress_);
+            setStatus(kPassTexts[pass]);
+            write(kAck);
+        }
+    }
+    if (pass == kDevicePasses - 1) {
+        progress_ = 0;
+        setBar(0);
+    } else {
+        progress_ = 1;
+    }
+    return true;
+}
+
+bool PanelLink::GecikmeAl()
+{
+    DownloadStore store(*stage_);
+    QByteArray field;
+    write(kAck);
+    for (int i = 0; i < kSettings; ++i) {
+        if (!receiveField(field))
+            return false;
+        if (!store.setting(i, field))
+            return refuse(store.refusal());
+        write(kAck);
+    }
+    return true;
+}
+
+bool PanelLink::SSal()
+{
+    DownloadStore store(*stage_);
+    QByteArray field;
+    write(kAck);
+    if (!receiveField(field))
+        return false;
+    if (!store.ruleCount(field))
+        return refuse(store.refusal());
+    const int count = stage_->SSsayisi;
+    for (int s = 0; s < kRuleSections; ++s) {
+        for (int r = 1; r <= count; ++r) {
+            if (!receiveField(field))
+                return false;
+            if (!store.rule(s, r, field))
+                return refuse(store.refusal());
+            write(kAck);
+        }
+    }
+    return true;
+}
+
+}  // namespace vaz::comm

@@ -1,0 +1,177 @@
+#pragma once
+
+#include "core/comm/BytePort.h"
+#include "core/comm/Transfer.h"
+#include "core/model/Config.h"
+#include "core/model/Prompts.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class QEventLoop;
+
+namespace vaz::comm {
+
+// Runs the transfers between the configuration and the panel over a BytePort:
+// the engine behind the progress window ProgBarIslem.
+//
+// A transfer runs inside the call (runTransfer, PaneleGonder, PaneldenAl) and
+// returns when it has ended. Every wait for the panel runs a nested event loop
+// that wakes on bytes, on the Timer1 tick or on abort(), so the windows stay
+// responsive meanwhile. The engine must outlive a running transfer: to get rid
+// of it, call abort() and let the call return first.
+//
+// What the window shows comes out as signals, each emitted at the moment the
+// window would change: captionChanged, statusChanged (first panel of
+// GondermeDurumu), progressChanged (ProgressBar1 := value), progressBarShown,
+// okEnabledChanged (GonderimOK), finished. Messages for the user (a transfer
+// broken off, with what it was doing and what the panel or the tool now holds;
+// a refused upload or download; a port that would not open) go to the Messages
+// interface, synchronously, when the transfer ends; an abort shows none.
+//
+// After finished(true) of a download the window closes the device window; after
+// every download it enables the main toolbar when CevrimSayisi is not 0.
+class PanelLink : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kTimeoutMs = 5000;     // Timer1: the panel's time to acknowledge
+    static constexpr int kIdleBoundMs = 10000;  // a download gives up after this long without a byte
+
+    PanelLink(Config &cfg, BytePort &port, Messages &messages, QObject *parent = nullptr);
+    ~PanelLink() override;
+
+    // Tests shorten the waits; the product keeps the defaults.
+    void setTimeoutInterval(int ms) { timeoutMs_ = ms; }
+    void setIdleBound(int ms) { idleBoundMs_ = ms; }
+    // Where the messages send the user to name the port's device.
+    void setDeviceChoice(DeviceChoice choice) { deviceChoice_ = choice; }
+
+    // What loading the progress window does before any transfer: port number
+    // from SeciliPort (when 1..4), OK disabled.
+    void prepare();
+    // The progress window's load: prepare(), then the transfer asked for.
+    void runTransfer(Transfer transfer);
+
+    // Upload of the whole configuration; clears GonderimModu at its end.
+    void PaneleGonder();
+    // Download into a copy of the configuration, committed only when it
+    // completed; clears AlmaModu at its end.
+    void PaneldenAl();
+    // The same exchange as the download, but what the panel sends only ends up
+    // in receivedFields(): the configuration stays as it is.
+    void PaneliKarsilastir();
+
+    // Abandons the running transfer at its current or next wait.
+    void abort();
+
+    bool running() const { return running_; }
+    bool succeeded() const { return succeeded_; }
+    QString caption() const { return caption_; }
+    QString statusText() const { return status_; }
+    int IlerlemeSayac() const { return progress_; }
+    int progressBarValue() const { return bar_; }
+    bool okEnabled() const { return okEnabled_; }
+    // Every field of the last download or comparison, in the order it came.
+    const QList<QByteArray> &receivedFields() const { return received_; }
+
+    inline static const QString kSendingCaption = QStringLiteral("Sending...");
+    inline static const QString kReceivingCaption = QStringLiteral("Receiving Data...");
+    inline static const QString kComparingCaption = QStringLiteral("Comparing...");
+    inline static const QString kInitialStatus = QStringLiteral("Waiting for the panel...");
+
+signals:
+    void captionChanged(const QString &caption);
+    void statusChanged(const QString &text);
+    void progressChanged(int value);
+    void progressBarShown();
+    void okEnabledChanged(bool enabled);
+    void finished(bool ok);
+
+private:
+    enum class Wake { Byte, TimedOut, Idle, Lost, Aborted };
+
+    void begin(Transfer kind);
+    // Why and where the transfer broke off, and what the panel or the tool holds now.
+    QString breakOffMessage() const;
+    void setStatus(const QString &text);
+    void setBar(int value);
+    void setOk(bool enabled);
+    bool openPort();
+
+    // One byte from the panel, or why the wait ended without one. watchTimeout:
+    // Timer1's tick ends the wait; bounded: so does the download's idle bound.
+    Wake nextByte(char &c, bool watchTimeout, bool bounded);
+    void wake();
+
+    void write(QByteArrayView bytes);
+    void sendField(QByteArrayView field);  // field then "~"
+    void armTimer();
+    void disarmTimer();
+    bool handshake(char letter);
+    bool OnayBekle();
+    // Resets ZamanAsimi, then drops bytes until `wanted`: false on Timer1's tick or abort.
+    bool waitForByte(char wanted);
+    // Send, arm Timer1, wait for "O", disarm: false on time-out or abort.
+    bool acknowledgedSend(QByteArrayView bytes);
+
+    // Upload steps; each returns false when the upload must end at once.
+    bool sendRecords();
+    bool GecikmeGonder();
+    bool SebepSonucGonder();
+
+    void download(bool compareOnly);
+    // Download steps; each returns false when the download must end.
+    bool receiveField(QByteArray &field);  // MetinAl/SayiAl framing
+    bool BaslangicBekle();
+    // Bytes up to the next "~", kept in *into when given; false when the download must end.
+    bool readToSeparator(QByteArray *into);
+    bool devicePass(int pass);
+    bool GecikmeAl();
+    bool SSal();
+    // Ends the download or comparison with "... refused: " and reason.
+    bool refuse(const QString &reason);
+    // "Loop 1 address 4, Location": where the field now arriving belongs.
+    QString fieldBeingReceived() const;
+    bool downloadFailed(Wake why);
+    void endUpload();
+    void endDownload(bool complete);
+
+    Config &cfg_;
+    BytePort &port_;
+    Messages &messages_;
+
+    QTimer timer1_;
+    QTimer idle_;
+    QEventLoop *loop_ = nullptr;
+    int timeoutMs_ = kTimeoutMs;
+    int idleBoundMs_ = kIdleBoundMs;
+    DeviceChoice deviceChoice_ = DeviceChoice::OptionsWindow;
+
+    bool running_ = false;
+    bool aborted_ = false;
+    bool failed_ = false;  // ended for a reason other than Timer1
+    bool idleExpired_ = false;
+    bool succeeded_ = false;
+    Wake ended_ = Wake::Byte;  // what broke the transfer off; Byte while it has not
+    Transfer kind_ = Transfer::Upload;
+    bool started_ = false;  // the panel answered the handshake
+    int fieldNo_ = 0;       // of the upload's acknowledged fields
+    int fieldTotal_ = 0;
+    QString place_;  // what the upload is sending
+    int ZamanAsimi_ = 0;
+    int progress_ = 0;
+    int bar_ = 0;
+    bool okEnabled_ = true;
+    QString caption_ = kSendingCaption;
+    QString status_ = kInitialStatus;
+
+    std::unique_ptr<Installation> stage_;  // the download's copy
+    bool compareOnly_ = false;
+    QList<QByteArray> received_;
+};
+
+}  // namespace vaz::comm

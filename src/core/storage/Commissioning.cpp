@@ -1,0 +1,255 @@
+#include "core/storage/Commissioning.h"
+
+#include "core/storage/ConfigFile.h"
+#include "core/storage/Schedule.h"
+#include "core/causeeffect/RuleLists.h"
+#include "core/causeeffect/Rules.h"
+#include "core/devices/DeviceCatalog.h"
+#include "core/model/Conversions.h"
+
+#include <QCryptographicHash>
+
+#include <algorithm>
+
+namespace vaz::storage {
+
+namespace {
+
+// Lines wider than this make the printer shrink its font.
+constexpr int kWidth = 150;
+const QString kLine = QStringLiteral("________________________________");
+
+QString itemInWords(const Installation &inst, const ListItem &item)
+{
+    const int L = int(item.loop), A = int(item.address);
+    const bool whole = L == item.loop && A == item.address;
+    if (whole && L == kPanelOutputLoop && A >= 1 && A <= kPanelOutputs)
+        return panelOutputName(A - 1);
+    if (!whole || L < 1 || L > kLoops || A < 1 || A > kAddresses)
+        return QStringLiteral("list item %1,%2").arg(item.loopDigits, item.addressDigits);
+    const int type = inst.CihazTipi(L, A);
+    QString text = devicePlace(L, A) + u' ' +
+                   (devices::isValidCode(type) ? devices::shortName(type)
+                    : type == 0                ? QStringLiteral("(no device)")
+                                               : QStringLiteral("(unknown type %1)").arg(type));
+    if (const QString where = inst.MahalText(L, A).trimmed(); !where.isEmpty())
+        text += QStringLiteral(" '%1'").arg(where);
+    return text;
+}
+
+QString listInWords(const Installation &inst, const QString &list, const QString &none)
+{
+    QStringList items;
+    for (const ListItem &item : DizidenListeyeCevir(list))
+        items << itemInWords(inst, item);
+    return items.isEmpty() ? none : items.join(QStringLiteral(", "));
+}
+
+QStringList rowLines(const QList<QStringList> &rows, const QList<int> &widths)
+{
+    QStringList out;
+    for (const QStringList &r : rows)
+        out << tableLine(r, widths);
+    return out;
+}
+
+QList<QStringList> oneLineRows(const QStringList &lines)
+{
+    QList<QStringList> rows;
+    for (const QString &l : lines)
+        rows << QStringList{l};
+    return rows;
+}
+
+DocumentSection coverSection(const Installation &inst, const CommissioningSource &source, qsizetype devices)
+{
+    const QString sha = QString::fromLatin1(QCryptographicHash::hash(source.bytes, QCryptographicHash::Sha256).toHex());
+    const QString mode = inst.CalmaModu == 1 ? QStringLiteral("Cause-effect") : QStringLiteral("Common");
+    const QList<QStringList> fields{
+        {QStringLiteral("Supplier:"), inst.TedarikciAdi.trimmed()},
+        {QStringLiteral("Panel name:"), inst.PanelAdi.trimmed()},
+        {QStringLiteral("Firmware (MCU version):"), versionName(inst.McuVersiyon)},
+        {QStringLiteral("Loop count:"), numberText(inst.CevrimSayisi)},
+        {QStringLiteral("Devices:"), QString::number(devices)},
+        {QStringLiteral("Cause-effect rules:"), QString::number(std::clamp<int>(inst.SSsayisi, 0, kMaxRules))},
+        {QStringLiteral("Operation mode:"), mode},
+        {QStringLiteral("File:"), source.fileName},
+        {QStringLiteral("Date and time:"), printDate(source.printed)},
+        {QStringLiteral("SHA-256:"), sha},
+        {QString(), source.onDisk ? QStringLiteral("of the file as saved on disk")
+                                  : QStringLiteral("of the bytes a save would write: the configuration on screen "
+                                                   "is not saved as it is")},
+        {},
+        {},
+        {QStringLiteral("Commissioning engineer:"), kLine},
+        {QStringLiteral("Company:"), kLine},
+        {},
+        {QStringLiteral("Signature:"), kLine + QStringLiteral("    Date: ") + kLine.left(12)},
+    };
+    return {{QStringLiteral("COMMISSIONING REPORT"), QString()}, {rowLines(fields, columnWidths(fields))}, false};
+}
+
+// A section for each run of rows with the same key; the first opens a page when asked.
+template <typename Key>
+void groupSections(Document &doc, const QList<QStringList> &rows, Key key, const QStringList &header,
+                   const QList<int> &widths, const QString &title, bool first = true)
+{
+    for (qsizetype i = 0; i < rows.size();) {
+        const QString k = key(rows[i]);
+        QList<QStringList> group;
+        for (; i < rows.size() && key(rows[i]) == k; ++i)
+            group << QStringList{tableLine(rows[i], widths)};
+        doc.sections << DocumentSection{
+            {title.arg(k,
+                       group.size() == 1 ? QStringLiteral("1 device") : QStringLiteral("%1 devices").arg(group.size())),
+             tableLine(header, widths)},
+            group,
+            first};
+        first = false;
+    }
+}
+
+QString zoneName(const QString &zone)
+{
+    return zone.isEmpty() ? QStringLiteral("no zone") : QStringLiteral("zone ") + zone;
+}
+
+// "Kat 9" before "Kat 10" and case aside, as people sort, in any locale.
+bool naturalLess(const QString &a, const QString &b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            qsizetype ei = i, ej = j;
+            while (ei < a.size() && a[ei].isDigit())
+                ++ei;
+            while (ej < b.size() && b[ej].isDigit())
+                ++ej;
+            const QString na = a.mid(i, ei - i), nb = b.mid(j, ej - j);
+            if (na.size() != nb.size())
+                return na.size() < nb.size();
+            if (const int c = na.compare(nb); c != 0)
+                return c < 0;
+            i = ei, j = ej;
+        } else {
+            if (const int c = QString::compare(a.mid(i, 1), b.mid(j, 1), Qt::CaseInsensitive); c != 0)
+                return c < 0;
+            ++i, ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
+// Zone by number, devices without one last; then location; then place.
+void sortByZoneAndLocation(QList<QStringList> &rows, int zoneColumn, int locationColumn)
+{
+    std::stable_sort(rows.begin(), rows.end(), [&](const QStringList &a, const QStringList &b) {
+        const int za = a[zoneColumn].isEmpty() ? kZones + 1 : a[zoneColumn].toInt();
+        const int zb = b[zoneColumn].isEmpty() ? kZones + 1 : b[zoneColumn].toInt();
+        if (za != zb)
+            return za < zb;
+        return naturalLess(a[locationColumn], b[locationColumn]);
+    });
+}
+
+void matrixSections(Document &doc, const Installation &inst)
+{
+    const Sheet matrix = causeEffectMatrix(inst);
+    const int rules = int(matrix.rows[0].size()) - kBypassColumn;
+    if (rules <= 0)
+        return;
+    QList<QStringList> identity;
+    for (const QStringList &r : matrix.rows)
+        identity << r.mid(0, kBypassColumn);
+    QList<int> widths = columnWidths(identity);
+    int used = 0;
+    for (int w : widths)
+        used += w + 2;
+    const int cell = std::max(3, int(QString::number(rules).size()));
+    const int perChunk = std::max(1, (kWidth - used) / (cell + 2));
+    for (int from = 0; from < rules; from += perChunk) {
+        const int to = std::min(rules, from + perChunk);
+        QList<int> w = widths;
+        QStringList header = identity[0];
+        for (int r = from; r < to; ++r) {
+            w << cell;
+            header << QString::number(r + 1);
+        }
+        QList<QStringList> rows;
+        for (qsizetype i = 1; i < matrix.rows.size(); ++i)
+            rows << QStringList{tableLine(identity[i] + matrix.rows[i].mid(kBypassColumn + from, to - from), w)};
+        doc.sections << DocumentSection{
+            {QStringLiteral("CAUSE-EFFECT MATRIX, rules %1 to %2 of %3 (I: input, O: output; the rules are "
+                            "spelled out after the matrix)")
+                 .arg(from + 1)
+                 .arg(to)
+                 .arg(rules),
+             tableLine(header, w)},
+            rows,
+            from == 0};
+    }
+    QList<QStringList> words;
+    for (int r = 1; r <= rules; ++r)
+        words << wrapText(QStringLiteral("%1. ").arg(r) + ruleInWords(inst, inst.SSismi(r), inst.SSkosul(r),
+                                                                      inst.SSgirisler(r), inst.SScikislar(r)),
+                          kWidth, 4);
+    doc.sections << DocumentSection{{QStringLiteral("CAUSE-EFFECT RULES IN WORDS")}, words, true};
+}
+
+}  // namespace
+
+QString ruleInWords(const Installation &inst, const QString &name, int condition, const QString &inputs,
+                    const QString &outputs)
+{
+    const QString how = conditionText(condition);
+    return QStringLiteral("%1: %2 of %3 → %4")
+        .arg(name.trimmed(), how.isEmpty() ? QStringLiteral("no condition") : how,
+             listInWords(inst, inputs, QStringLiteral("no inputs")),
+             listInWords(inst, outputs, QStringLiteral("no outputs")));
+}
+
+QString printDate(const QDateTime &when) { return when.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
+
+Document commissioningReport(const Installation &inst, const CommissioningSource &source)
+{
+    Document doc;
+    doc.title = QStringLiteral("Commissioning report %1").arg(source.fileName);
+    doc.date = printDate(source.printed);
+
+    const Sheet schedule = scheduleSheet(inst);
+    const QStringList header = schedule.rows[0];
+    QList<QStringList> devices = schedule.rows.mid(1);
+    doc.sections << coverSection(inst, source, devices.size());
+
+    const QList<int> widths = columnWidths(schedule.rows);
+    groupSections(
+        doc, devices, [](const QStringList &r) { return r[kLoopColumn]; }, header, widths,
+        QStringLiteral("DEVICE SCHEDULE BY LOOP: loop %1, %2"));
+    sortByZoneAndLocation(devices, kZoneColumn, kLocationColumn);
+    groupSections(
+        doc, devices, [](const QStringList &r) { return zoneName(r[kZoneColumn]); }, header, widths,
+        QStringLiteral("DEVICE SCHEDULE BY ZONE: %1, %2"));
+
+    matrixSections(doc, inst);
+
+    // The walk test: a box to tick a device, found by zone and location.
+    const QStringList walkHeader{QStringLiteral("Tested"), QStringLiteral("Zone"), QStringLiteral("Location"),
+                                 QStringLiteral("Device"), QStringLiteral("Type"), QStringLiteral("Result, remarks")};
+    QList<QStringList> walk{walkHeader};
+    for (const QStringList &d : devices)
+        walk << QStringList{QStringLiteral("[ ]"), d[kZoneColumn],
+                            d[kLocationColumn],    devicePlace(d[kLoopColumn].toInt(), d[kAddressColumn].toInt()),
+                            d[kTypeColumn],        kLine};
+    doc.sections << DocumentSection{
+        {QStringLiteral("WALK-TEST SHEET")},
+        oneLineRows({QStringLiteral("Tick each device once it has been operated and "
+                                    "its zone and outputs were seen at the panel."),
+                     QStringLiteral("Tested by: ") + kLine + QStringLiteral("    Date: ") + kLine.left(12)}),
+        true};
+    groupSections(
+        doc, walk.mid(1), [](const QStringList &r) { return zoneName(r[1]); }, walkHeader, columnWidths(walk),
+        QStringLiteral("WALK TEST: %1, %2"), false);
+    return doc;
+}
+
+}  // namespace vaz::storage

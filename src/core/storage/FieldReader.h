@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/storage/SafeFile.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+namespace vaz::storage {
+
+// One field of a configuration file as the reader takes it.
+struct Field {
+    QString text;
+    int line = 0;  // line on which the field starts, from 1
+};
+
+struct FieldList {
+    QList<Field> fields;
+    // Set when the fields stop early because a quoted text is never closed.
+    QString error;
+};
+
+// Splits decoded file text into fields: a field ends at a comma or a line end
+// (CR LF, CR or LF); a quoted field is the text between its quotes, commas and
+// line ends included, and anything after the closing quote up to the next
+// comma or line end is dropped; leading blanks of a field are skipped. Blanks
+// and line ends at the very end of the text hold no field.
+FieldList splitFields(QStringView text);
+
+// The bytes of a file that should be a configuration file. Read with a bound,
+// so that a device file that never ends cannot hang the tool; a pipe only
+// where allowed (the command line's <(...)).
+struct FileBytes {
+    QByteArray bytes;
+    QString name;       // the file's name for messages
+    QString openError;  // why it could not be opened or read; empty when it was
+    bool tooLarge = false;
+};
+FileBytes readFileBytes(const QString &path, PipeInput pipes = PipeInput::Refused);
+
+}  // namespace vaz::storage

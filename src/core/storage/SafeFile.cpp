@@ -1,0 +1,254 @@
+#include "core/storage/SafeFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace vaz::storage {
+
+namespace {
+
+std::atomic<qint64> diskFullAfter{-1};
+
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QString kindProblem(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return QStringLiteral("it is a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("it is a pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("it is a device");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("it is a socket");
+    return QStringLiteral("it is not a regular file");
+}
+
+// Root may write anything; a file nobody may write is still meant to stay.
+bool readOnly(const QByteArray &path, const struct stat &st)
+{
+    if (geteuid() == 0)
+        return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    return access(path.constData(), W_OK) != 0;
+}
+
+struct Target {
+    QByteArray path;  // the file that gets replaced: a link's target
+    bool exists = false;
+    struct stat st {};
+    QString problem;
+};
+
+Target resolve(const QString &path)
+{
+    Target t;
+    const QByteArray given = QFile::encodeName(path);
+    struct stat link {};
+    if (lstat(given.constData(), &link) != 0) {
+        if (errno != ENOENT)
+            t.problem = systemError(errno);
+        t.path = given;
+        return t;
+    }
+    t.path = given;
+    if (S_ISLNK(link.st_mode)) {
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        if (canonical.isEmpty()) {
+            t.problem = QStringLiteral("it is a link to nothing");
+            return t;
+        }
+        t.path = QFile::encodeName(canonical);
+    }
+    if (stat(t.path.constData(), &t.st) != 0) {
+        t.problem = systemError(errno);
+        return t;
+    }
+    t.exists = true;
+    if (QString kind = kindProblem(t.st.st_mode); !kind.isEmpty())
+        t.problem = S_ISLNK(link.st_mode) ? QStringLiteral("it is a link to something that is not a file") : kind;
+    else if (readOnly(t.path, t.st))
+        t.problem = QStringLiteral("it is read-only");
+    return t;
+}
+
+mode_t umaskNow()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return mask;
+}
+
+QString folderOf(const QByteArray &path) { return QFileInfo(QFile::decodeName(path)).absolutePath(); }
+
+qint64 freeBytes(const QByteArray &path)
+{
+    struct statvfs fs {};
+    const QByteArray folder = QFile::encodeName(folderOf(path));
+    return statvfs(folder.constData(), &fs) == 0 ? qint64(fs.f_bavail) * qint64(fs.f_frsize) : -1;
+}
+
+}  // namespace
+
+void simulateDiskFullAfter(qint64 bytes) { diskFullAfter = bytes; }
+
+QString saveFailureReason(const QString &error, qint64 needed, qint64 available)
+{
+    if (available < 0 || available >= needed)
+        return error;
+    const QLocale c = QLocale::c();
+    return QStringLiteral("the disk is full (the file needs %1, %2 are free)")
+        .arg(c.formattedDataSize(needed, 1, QLocale::DataSizeTraditionalFormat),
+             c.formattedDataSize(available, 1, QLocale::DataSizeTraditionalFormat));
+}
+
+QString outputProblem(const QString &path) { return resolve(path).problem; }
+
+QString writeWhole(const QString &path, const Producer &produce)
+{
+    const Target target = resolve(path);
+    if (!target.problem.isEmpty())
+        return target.problem;
+    const QString name = QFileInfo(QFile::decodeName(target.path)).fileName();
+    QByteArray temporary = QFile::encodeName(folderOf(target.path) + QStringLiteral("/.") + name) + ".XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return systemError(errno);
+    const QString temporaryPath = QFile::decodeName(temporary);
+    auto fail = [&](const QString &reason, int descriptor = -1) {
+        if (descriptor >= 0)
+            close(descriptor);
+        unlink(temporary.constData());
+        return reason;
+    };
+    QString why = produce(fd, temporaryPath);
+    if (close(fd) != 0 && why.isEmpty())
+        why = systemError(errno);
+    if (!why.isEmpty())
+        return fail(why);
+
+    // Some writers replace the file they were given: check what is there now.
+    const int written = open(temporary.constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (written < 0 || fstat(written, &st) != 0)
+        return fail(systemError(errno), written);
+    const qint64 limit = diskFullAfter;
+    if (limit >= 0 && st.st_size > limit)
+        return fail(saveFailureReason(systemError(ENOSPC), st.st_size, limit), written);
+    if (fsync(written) != 0) {
+        const int error = errno;
+        return fail(saveFailureReason(systemError(error), st.st_size, freeBytes(target.path)), written);
+    }
+    if (target.exists) {
+        fchmod(written, target.st.st_mode & 07777);
+        // Only root may give a file away; the group alone may still be kept.
+        if (fchown(written, target.st.st_uid, target.st.st_gid) != 0)
+            (void)!fchown(written, uid_t(-1), target.st.st_gid);
+    } else {
+        fchmod(written, 0666 & ~umaskNow());
+    }
+    close(written);
+    if (rename(temporary.constData(), target.path.constData()) != 0)
+        return fail(systemError(errno));
+    return {};
+}
+
+QString writeWhole(const QString &path, QByteArrayView bytes)
+{
+    return writeWhole(path, [&](int fd, const QString &) -> QString {
+        qint64 done = 0;
+        const qint64 limit = diskFullAfter;
+        while (done < bytes.size()) {
+            qint64 chunk = bytes.size() - done;
+            if (limit >= 0)
+                chunk = std::min(chunk, std::max<qint64>(0, limit - done));
+            const ssize_t n = chunk > 0 ? write(fd, bytes.data() + done, size_t(chunk)) : (errno = ENOSPC, -1);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                const int error = n < 0 ? errno : ENOSPC;
+                const qint64 available = limit >= 0 ? limit : freeBytes(QFile::encodeName(path)) + done;
+                return saveFailureReason(systemError(error), bytes.size(), error == ENOSPC ? available : -1);
+            }
+            done += n;
+        }
+        return {};
+    });
+}
+
+InputBytes readBounded(const QString &path, qint64 limit, PipeInput pipes)
+{
+    InputBytes in;
+    const QFileInfo info(path);
+    in.name = info.fileName().isEmpty() ? path : info.fileName();
+    const QByteArray local = QFile::encodeName(path);
+    struct stat st {};
+    if (stat(local.constData(), &st) != 0) {
+        in.error = systemError(errno);
+        return in;
+    }
+    const bool pipe = S_ISFIFO(st.st_mode) && pipes == PipeInput::Allowed;
+    if (!pipe) {
+        if (QString kind = kindProblem(st.st_mode); !kind.isEmpty()) {
+            in.error = kind;
+            return in;
+        }
+    }
+    // Never blocks on a pipe that slipped in between the look and the open.
+    const int fd = open(local.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (pipe ? 0 : O_NONBLOCK));
+    if (fd < 0) {
+        in.error = systemError(errno);
+        return in;
+    }
+    if (fstat(fd, &st) != 0 || (!pipe && !S_ISREG(st.st_mode)) || (pipe && !S_ISFIFO(st.st_mode))) {
+        in.error = S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) ? QStringLiteral("it changed while it was opened")
+                                                               : kindProblem(st.st_mode);
+        close(fd);
+        return in;
+    }
+    if (!pipe && st.st_size > limit) {
+        in.tooLarge = true;
+        close(fd);
+        return in;
+    }
+    QByteArray bytes(qsizetype(std::min<qint64>(pipe ? 65536 : st.st_size + 1, limit + 1)), Qt::Uninitialized);
+    qint64 done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            if (done > limit)
+                break;
+            bytes.resize(qsizetype(std::min<qint64>(qint64(bytes.size()) * 2, limit + 1)));
+        }
+        const ssize_t n = read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            in.error = systemError(errno);
+            close(fd);
+            return in;
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    close(fd);
+    if (done > limit) {
+        in.tooLarge = true;
+        return in;
+    }
+    bytes.truncate(qsizetype(done));
+    in.bytes = bytes;
+    return in;
+}
+
+}  // namespace vaz::storage

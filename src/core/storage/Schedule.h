@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/storage/Spreadsheet.h"
+#include "core/devices/DeviceAddress.h"
+#include "core/model/Installation.h"
+
+#include <QList>
+#include <QString>
+
+// The device schedule: one spreadsheet row a device, for designers and
+// installers to exchange. What an import would change is worked out first as a
+// plan, so that nothing changes while a row has a problem.
+namespace vaz::storage {
+
+enum ScheduleColumn {
+    kLoopColumn,
+    kAddressColumn,
+    kTypeColumn,
+    kZoneColumn,
+    kLocationColumn,
+    kBypassColumn,
+    kInputEventColumn,
+    kOutputEventColumn,
+    kOutputDelayColumn,
+    // The zones an output event reacts to, which need not be the device's
+    // own zone: without them a round trip would lose them.
+    kFireZoneColumn,
+    kFaultZoneColumn,
+    kScheduleColumns
+};
+
+QStringList scheduleHeader();
+
+// The header, a row a device of the loops the configuration has (in loop then
+// address order; none when empty is set), and the drop-down lists.
+Sheet scheduleSheet(const Installation &inst, bool empty = false);
+
+struct ScheduleProblem {
+    int row = 0;     // as the spreadsheet program counts, header = 1; 0: no row
+    QString column;  // empty: the row as a whole
+    QString text;
+    // "Row 14, Zone: 49 is above 48", "Row 20: address 45 of loop 1 appears twice"
+    QString line() const;
+};
+
+struct SchedulePlan {
+    struct Change {
+        DeviceAddress at;
+        Installation::Device device;
+    };
+    QList<Change> changes;  // added and changed devices
+    QList<DeviceAddress> removed;
+    int added = 0, changed = 0;
+    QList<ScheduleProblem> problems;
+    bool ok() const { return problems.isEmpty(); }
+    bool changesNothing() const { return changes.isEmpty() && removed.isEmpty(); }
+};
+
+// The first hundred problems' lines, then "and N more" when there are more.
+QStringList problemLines(const QList<ScheduleProblem> &problems);
+
+// What importing the rows would do to inst. A cell that says what the export
+// of the device says keeps the stored value as it is, so that an unchanged
+// schedule changes nothing. Devices of the configuration's loops that no row
+// names are removed. The apostrophe of a guarded cell (see guardedCell) goes,
+// from a workbook too: a spreadsheet program that saves the CSV export as a
+// workbook keeps it as text.
+SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows);
+void applySchedule(Installation &inst, const SchedulePlan &plan);
+
+// The problems as a sheet: Row, Column, Problem.
+SheetRows problemTable(const QList<ScheduleProblem> &problems);
+
+// "3 devices will be added, 1 changed and 2 removed."
+QString planSummary(const SchedulePlan &plan);
+
+// The rules as a grid to check a site against: a row a device that any rule
+// names (loop, address, type, zone, location), then a row a panel output; a
+// column a rule, headed by its name and condition; "I" where the row is an
+// input of the rule, "O" where it is an output.
+Sheet causeEffectMatrix(const Installation &inst);
+
+}  // namespace vaz::storage

@@ -1,0 +1,426 @@
+#include "ui/causeeffect/SebepSonuc.h"
+
+#include "core/causeeffect/RuleLists.h"
+#include "core/model/Config.h"
+#include "core/model/Session.h"
+#include "ui/widgets/TextCheck.h"
+#include "ui/widgets/ScreenFit.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vaz {
+
+namespace {
+
+QPushButton *button(QWidget *parent, const char *name, const char *caption)
+{
+    // Captions come marked with QT_TRANSLATE_NOOP("vaz::SebepSonuc", ...).
+    auto *b = new QPushButton(QCoreApplication::translate("vaz::SebepSonuc", caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QGroupBox *countFrame(QWidget *parent, const char *caption, const char *labelName, QLabel **label)
+{
+    auto *frame = new QGroupBox(QCoreApplication::translate("vaz::SebepSonuc", caption), parent);
+    *label = new QLabel(frame);
+    (*label)->setObjectName(QString::fromLatin1(labelName));
+    (*label)->setAccessibleDescription(frame->title().trimmed());  // the count stays its name
+    (new QHBoxLayout(frame))->addWidget(*label);
+    return frame;
+}
+
+QList<int> selectedRows(const QListWidget *list)
+{
+    QList<int> rows;
+    for (const QModelIndex &i : list->selectionModel()->selectedIndexes())
+        rows << i.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// Space toggles the entry under the cursor and nothing else. Qt would also
+// take the blank as a search and move on to the next entry, since every entry
+// starts with one.
+class ChoiceList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if (e->key() != Qt::Key_Space || e->modifiers() != Qt::NoModifier) {
+            QListWidget::keyPressEvent(e);
+            return;
+        }
+        if (currentIndex().isValid())
+            selectionModel()->select(currentIndex(), QItemSelectionModel::Toggle);
+        e->accept();
+    }
+};
+
+// Clears a list without its selection handling: the window decides what follows.
+void emptyList(QListWidget *list)
+{
+    const QSignalBlocker quiet(list);
+    list->clear();
+}
+
+}  // namespace
+
+SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), session_(session)
+{
+    setObjectName(QStringLiteral("SebepSonuc"));
+    setWindowTitle(tr("Cause-effect"));
+    // The blank runs of the entries assume a blank half as wide as a digit.
+    const QFont listFont(QStringLiteral("DejaVu Sans"));
+
+    auto *nameLabel = new QLabel(tr("Name"), this);
+    nameLabel->setObjectName(QStringLiteral("LabelIsim"));
+    name_ = new QLineEdit(this);
+    name_->setObjectName(QStringLiteral("SSismiText"));
+    name_->setMaxLength(kRuleNameLength);
+    name_->setPlaceholderText(tr("Max. 10 characters"));
+    nameLabel->setBuddy(name_);
+    ok_ = button(this, "SSonay", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "OK"));
+
+    auto *conditionFrame = new QGroupBox(tr("Condition"), this);
+    conditionFrame->setObjectName(QStringLiteral("FrameKosul"));
+    auto *conditionLayout = new QHBoxLayout(conditionFrame);
+    condition_ = new QButtonGroup(this);
+    const struct {
+        const char *name;
+        const char *caption;
+        int code;
+    } options[] = {{"SSve", QT_TR_NOOP("AND"), kConditionAnd},
+                   {"SSveya", QT_TR_NOOP("OR"), kConditionOr},
+                   {"SSikili", QT_TR_NOOP("COINCIDENCE"), kConditionCoincidence}};
+    for (const auto &o : options) {
+        auto *b = new QRadioButton(tr(o.caption), conditionFrame);
+        b->setObjectName(QString::fromLatin1(o.name));
+        condition_->addButton(b, o.code);
+        conditionLayout->addWidget(b);
+    }
+
+    //: Blanks put each word over its column of the list entries, in DejaVu Sans.
+    auto *heading = new QLabel(tr("Loop       Address       Zone               Type"), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setFont(listFont);
+    auto list = [&](const char *objectName, const char *accessible) {
+        auto *l = new ChoiceList(this);
+        l->setObjectName(QString::fromLatin1(objectName));
+        l->setAccessibleName(tr(accessible));
+        l->setSelectionMode(QAbstractItemView::MultiSelection);
+        l->setFont(listFont);
+        l->setUniformItemSizes(true);
+        l->setMinimumSize(QFontMetrics(listFont).horizontalAdvance(GirisSatiri(4, 127, 48, 2)) + 40, 280);
+        return l;
+    };
+    inputs_ = list("SSliste", QT_TR_NOOP("Input devices"));
+    outputs_ = list("CikisListe", QT_TR_NOOP("Outputs"));
+
+    checkAll_ = button(this, "CheckAll", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Select all"));
+    clearAll_ = button(this, "ClearAll", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Clear all"));
+    back_ = button(this, "geri", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "< Back"));
+    forward_ = button(this, "devam", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Forward >"));
+    cancel_ = button(this, "iptal", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Cancel"));
+
+    status_ = new QStatusBar(this);
+    status_->setObjectName(QStringLiteral("StatusBar1"));
+    status_->setSizeGripEnabled(false);
+    guardTextBox(name_, ruleNameProblem, [this](const QString &why) { status_->showMessage(why); });
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(nameLabel);
+    top->addWidget(name_);
+    top->addWidget(ok_);
+    top->addStretch();
+    auto *lists = new QGridLayout;
+    lists->addWidget(heading, 0, 0);
+    lists->addWidget(inputs_, 1, 0);
+    lists->addWidget(outputs_, 1, 0);
+    auto *counts = new QHBoxLayout;
+    counts->addWidget(checkAll_);
+    counts->addWidget(clearAll_);
+    counts->addStretch();
+    counts->addWidget(
+        countFrame(this, QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Input count "), "girisAdet", &inputCount_));
+    counts->addWidget(
+        countFrame(this, QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Output count "), "cikisAdet", &outputCount_));
+    auto *steps = new QHBoxLayout;
+    steps->addStretch();
+    steps->addWidget(back_);
+    steps->addWidget(forward_);
+    steps->addWidget(cancel_);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(conditionFrame);
+    layout->addLayout(lists);
+    layout->addLayout(counts);
+    layout->addLayout(steps);
+    layout->addWidget(status_);
+
+    auto guarded = [this](void (SebepSonuc::*handler)()) {
+        return [this, handler] { session_.guarded([&] { (this->*handler)(); }); };
+    };
+    connect(name_, &QLineEdit::textChanged, ok_, [this] { ok_->setEnabled(true); });
+    connect(ok_, &QPushButton::clicked, this, guarded(&SebepSonuc::SSonay_Click));
+    connect(forward_, &QPushButton::clicked, this, guarded(&SebepSonuc::devam_Click));
+    connect(back_, &QPushButton::clicked, this, guarded(&SebepSonuc::geri_Click));
+    connect(cancel_, &QPushButton::clicked, this, guarded(&SebepSonuc::iptal_Click));
+    connect(checkAll_, &QPushButton::clicked, this, guarded(&SebepSonuc::CheckAll_Click));
+    connect(clearAll_, &QPushButton::clicked, this, guarded(&SebepSonuc::ClearAll_Click));
+    connect(inputs_, &QListWidget::itemSelectionChanged, this,
+            [this] { session_.guarded([this] { SSliste_Click(); }); });
+    connect(outputs_, &QListWidget::itemSelectionChanged, this,
+            [this] { session_.guarded([this] { CikisListe_Click(); }); });
+    connect(condition_, &QButtonGroup::idToggled, this, [this](int code, bool on) {
+        if (on)
+            session_.guarded([&] { conditionChosen(code); });
+    });
+    fitToScreen(this);
+}
+
+void SebepSonuc::openWindow()
+{
+    Form_Load();
+    show();
+    raise();
+    activateWindow();
+}
+
+void SebepSonuc::Form_Load()
+{
+    Config &cfg = session_.config();
+    cfg.SSadim = 0;
+    cfg.GirisSecildi = 0;
+    cfg.GirisSecimSayisi = 0;
+    cfg.SSyerAyrildi = 0;
+
+    emptyList(inputs_);
+    emptyList(outputs_);
+    inputs_->show();
+    inputs_->setEnabled(false);
+    outputs_->hide();
+    cancel_->setEnabled(true);
+    for (QWidget *w :
+         {static_cast<QWidget *>(ok_), static_cast<QWidget *>(checkAll_), static_cast<QWidget *>(clearAll_),
+          static_cast<QWidget *>(back_), static_cast<QWidget *>(forward_)})
+        w->setEnabled(false);
+    setConditionsEnabled(true);
+    SecimiSil();
+    {
+        const QSignalBlocker quiet(name_);  // a fresh window: no change has been typed
+        name_->clear();
+    }
+    name_->setEnabled(true);
+    name_->setToolTip(QString());
+    status_->clearMessage();
+    inputCount_->clear();
+    outputCount_->clear();
+    inputs_->addItems(GirisCihazAl(cfg));
+    name_->setFocus();
+}
+
+void SebepSonuc::SSonay_Click()
+{
+    Config &cfg = session_.config();
+    const QString name = name_->text().trimmed();
+    // Names pick rules in the tree and the lookup, so a second one would hide the first.
+    if (!name.isEmpty() && SSbul(cfg, name) != 0) {
+        session_.messages().message(QCoreApplication::translate("vaz", kDuplicateNameMessage));
+        name_->setFocus();
+        name_->selectAll();
+        return;
+    }
+    if (cfg.SSsayisi >= kMaxRules) {
+        session_.messages().message(QCoreApplication::translate("vaz", kRuleLimitMessage));
+        return;
+    }
+    cfg.SSyeniIsim = name;
+    name_->setEnabled(false);
+    ok_->setEnabled(false);
+    SSyerAl(cfg, name);
+    inputs_->setEnabled(true);
+    cfg.SSyerAyrildi = 1;
+    checkAll_->setEnabled(true);
+    clearAll_->setEnabled(true);
+    inputs_->setFocus();
+}
+
+void SebepSonuc::SSliste_Click(bool limitToldAlready)
+{
+    Config &cfg = session_.config();
+    SecimiSil();
+    const QList<int> rows = selectedRows(inputs_);
+    const ListClick click = SSlisteSecimi(cfg, rows);
+    if (click.showCount)
+        inputCount_->setText(QString::number(rows.size()));
+    if (click.overLimit && !limitToldAlready)
+        session_.messages().message(QCoreApplication::translate("vaz", kListLimitMessage));
+    if (cfg.GirisSecildi == 0) {
+        cfg.GirisSecimSayisi = 0;
+        SecimiSil();
+    }
+}
+
+void SebepSonuc::CikisListe_Click(bool limitToldAlready)
+{
+    forward_->setEnabled(false);
+    const QList<int> rows = selectedRows(outputs_);
+    const ListClick click = CikisListeSecimi(session_.config(), rows);
+    outputCount_->setText(QString::number(rows.size()));
+    if (click.overLimit && !limitToldAlready)
+        session_.messages().message(QCoreApplication::translate("vaz", kListLimitMessage));
+    forward_->setEnabled(click.forward);
+}
+
+void SebepSonuc::listClicked(QListWidget *list, bool limitToldAlready)
+{
+    if (list == inputs_)
+        SSliste_Click(limitToldAlready);
+    else
+        CikisListe_Click(limitToldAlready);
+}
+
+void SebepSonuc::conditionChosen(int code)
+{
+    Config &cfg = session_.config();
+    // Before OK no slot is ours, and no input can be recorded yet.
+    if (cfg.SSyerAyrildi != 1) {
+        SecimiSil();
+        return;
+    }
+    cfg.SSkosul(cfg.SSsayisi) = code;
+    const bool enough = cfg.GirisSecildi == 1 && (code == kConditionOr || cfg.GirisSecimSayisi >= 2);
+    if (enough)
+        forward_->setEnabled(true);
+    else
+        SecimiSil();
+}
+
+void SebepSonuc::SecimiSil()
+{
+    forward_->setEnabled(false);
+    condition_->setExclusive(false);
+    for (QAbstractButton *b : condition_->buttons())
+        b->setChecked(false);
+    condition_->setExclusive(true);
+}
+
+void SebepSonuc::setConditionsEnabled(bool on)
+{
+    for (QAbstractButton *b : condition_->buttons())
+        b->setEnabled(on);
+}
+
+QListWidget *SebepSonuc::visibleList() const { return session_.config().SSadim == 0 ? inputs_ : outputs_; }
+
+void SebepSonuc::CheckAll_Click()
+{
+    QListWidget *list = visibleList();
+    std::vector<bool> selected(list->count(), false);
+    for (int row : selectedRows(list))
+        selected[row] = true;
+    const SelectAll all = selectAllPrefix(selected);
+    if (all.leading > 0) {
+        // One selection change, handled once below with the final selection.
+        const QSignalBlocker quiet(list);
+        QAbstractItemModel *m = list->model();
+        list->selectionModel()->select(QItemSelection(m->index(0, 0), m->index(all.leading - 1, 0)),
+                                       QItemSelectionModel::Select);
+    }
+    if (all.overLimit)
+        session_.messages().message(QCoreApplication::translate("vaz", kListLimitMessage));
+    session_.config().SeciliSayisi = 0;
+    listClicked(list, all.overLimit);
+}
+
+void SebepSonuc::ClearAll_Click()
+{
+    QListWidget *list = visibleList();
+    {
+        const QSignalBlocker quiet(list);
+        list->clearSelection();
+    }
+    listClicked(list, false);
+}
+
+void SebepSonuc::devam_Click()
+{
+    Config &cfg = session_.config();
+    setConditionsEnabled(false);
+    if (cfg.SSadim == 0) {
+        outputs_->addItems(CikisCihazAl(cfg));
+        cfg.SSadim = 1;
+        back_->setEnabled(true);
+        inputs_->hide();
+        outputs_->show();
+        forward_->setEnabled(false);
+        outputs_->setFocus();
+        return;
+    }
+    KayitlariDuzenle();
+    cfg.SSyerAyrildi = 0;
+    hide();
+    QDialog::accept();
+    leave();
+}
+
+void SebepSonuc::geri_Click()
+{
+    Config &cfg = session_.config();
+    back_->setEnabled(false);
+    forward_->setEnabled(true);
+    inputs_->show();
+    emptyList(outputs_);
+    outputs_->hide();
+    // The output list starts over, so its count does too.
+    outputCount_->clear();
+    cfg.SSadim = 0;
+    setConditionsEnabled(true);
+    inputs_->setFocus();
+}
+
+void SebepSonuc::iptal_Click() { reject(); }
+
+void SebepSonuc::reject()
+{
+    session_.guarded([this] {
+        Config &cfg = session_.config();
+        if (cfg.SSyerAyrildi == 1 && cfg.SSsayisi >= 1)
+            SSyerBirak(cfg);
+        // Not ours any more: a later Cancel must not give back another rule's slot.
+        cfg.SSyerAyrildi = 0;
+    });
+    hide();
+    QDialog::reject();
+    leave();
+}
+
+void SebepSonuc::KayitlariDuzenle()
+{
+    Config &cfg = session_.config();
+    vaz::KayitlariDuzenle(cfg);
+    emit ruleStored(cfg.SSyeniIsim);
+}
+
+void SebepSonuc::leave() { emit left(); }
+
+}  // namespace vaz

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/comm/PanelCompare.h"
+#include "core/comm/Retest.h"
+#include "core/model/Prompts.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace vaz {
+
+namespace storage {
+class ReportOutput;
+}
+
+// What "Compare with panel" found: one row a differing field, sortable, and
+// the list can be kept as a CSV file.
+class KarsilastirmaSonucu : public QDialog {
+    Q_OBJECT
+
+public:
+    KarsilastirmaSonucu(Messages &messages, FileDialogs &dialogs, QWidget *owner);
+
+    // Fills the window and shows it, not modal.
+    void showDifferences(const QList<comm::FieldDifference> &rows);
+
+    void FarkKaydet_Click();
+
+    // Compare with file: the differences against the file named, and beside
+    // them what to test again, to print or keep as a CSV file.
+    void showFileDifferences(const QList<comm::FieldDifference> &rows, const QList<comm::RetestItem> &retest,
+                             const QString &fileName, storage::ReportOutput &output);
+    void RetestYazdir_Click();
+    void RetestKaydet_Click();
+
+    inline static const QString kSame = comm::kPanelHoldsConfiguration;
+
+private:
+    Messages &messages_;
+    FileDialogs &dialogs_;
+    QList<comm::FieldDifference> rows_;
+    QLabel *summary_ = nullptr;
+    QTableWidget *table_ = nullptr;
+    QPushButton *save_ = nullptr;
+    QString otherSide_ = QStringLiteral("In the panel");
+
+    void buildRetestPane();
+    QList<comm::RetestItem> retest_;
+    QString fileName_;
+    QLabel *retestSummary_ = nullptr;
+    QTableWidget *retestTable_ = nullptr;
+    storage::ReportOutput *output_ = nullptr;
+};
+
+}  // namespace vaz

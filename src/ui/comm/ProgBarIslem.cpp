@@ -1,0 +1,183 @@
+#include "ui/comm/ProgBarIslem.h"
+
+#include "core/comm/PanelCompare.h"
+#include "core/comm/PanelFields.h"
+#include "core/comm/PanelLink.h"
+#include "core/model/Config.h"
+#include "core/model/Session.h"
+#include "ui/widgets/ScreenFit.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace vaz {
+
+namespace {
+
+// The engine's captions and statuses, kept by it as they are and shown translated.
+[[maybe_unused]] const char *const kEngineTexts[] = {
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Sending..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Data..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Comparing..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Sending Panel Data..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Sending Completed"),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Data Completed"),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Comparison Completed"),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Zone Numbers..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Types..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Day Thresholds..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Night Thresholds..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Output ByPass Status..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Controller Actions..."),
+    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Location Texts..."),
+};
+
+QString shown(const QString &engineText)
+{
+    return QCoreApplication::translate("vaz::ProgBarIslem", engineText.toUtf8().constData());
+}
+
+}  // namespace
+
+ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> port, QWidget *owner)
+    : QDialog(owner), session_(session), port_(std::move(port))
+{
+    setObjectName(QStringLiteral("ProgBarIslem"));
+    link_ = new comm::PanelLink(session_.config(), *port_, session_.messages(), this);
+    setWindowTitle(shown(link_->caption()));
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    bar_ = new QProgressBar(frame);
+    bar_->setObjectName(QStringLiteral("ProgressBar1"));
+    bar_->setRange(0, kRecords);
+    bar_->setValue(0);
+    bar_->setTextVisible(false);
+    bar_->setAccessibleName(tr("Progress"));
+    bar_->setMinimumWidth(360);
+    ok_ = new QPushButton(tr("OK"), frame);
+    ok_->setObjectName(QStringLiteral("GonderimOK"));
+    stop_ = new QPushButton(tr("Stop"), frame);
+    stop_->setObjectName(QStringLiteral("GonderimDur"));
+    stop_->setEnabled(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(stop_);
+    buttons->addWidget(ok_);
+    auto *inner = new QVBoxLayout(frame);
+    inner->addWidget(bar_);
+    inner->addLayout(buttons);
+
+    auto *statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("GondermeDurumu"));
+    statusBar->setSizeGripEnabled(false);
+    // A label, not a status message: hovering a control must not wipe it.
+    status_ = new QLabel(shown(link_->statusText()), statusBar);
+    status_->setObjectName(QStringLiteral("Panel1"));
+    statusBar->addWidget(status_, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(statusBar);
+
+    connect(link_, &comm::PanelLink::captionChanged, this, [this](const QString &t) { setWindowTitle(shown(t)); });
+    connect(link_, &comm::PanelLink::statusChanged, status_, [this](const QString &t) { status_->setText(shown(t)); });
+    connect(link_, &comm::PanelLink::progressChanged, bar_, &QProgressBar::setValue);
+    connect(link_, &comm::PanelLink::progressBarShown, bar_, &QWidget::show);
+    connect(link_, &comm::PanelLink::okEnabledChanged, ok_, &QWidget::setEnabled);
+    connect(link_, &comm::PanelLink::finished, this, &ProgBarIslem::transferEnded);
+    connect(ok_, &QPushButton::clicked, this, &ProgBarIslem::GonderimOK_Click);
+    connect(stop_, &QPushButton::clicked, this, &ProgBarIslem::Stop_Click);
+    fitToScreen(this);
+}
+
+ProgBarIslem::~ProgBarIslem()
+{
+    // The engine goes before the port it talks through.
+    delete link_;
+}
+
+QString ProgBarIslem::statusText() const { return status_->text(); }
+
+void ProgBarIslem::Form_Load(std::optional<comm::Transfer> transfer)
+{
+    const bool compareOnly = transfer == comm::Transfer::Compare;
+    Config &cfg = session_.config();
+    if (cfg.PortAyarAcik == 0) {
+        show();
+        raise();
+        activateWindow();
+    }
+    compare_ = compareOnly;
+    // A result left open from an earlier comparison must not pass for this one's.
+    if (compareOnly)
+        emit comparisonStarted();
+    download_ = transfer == comm::Transfer::Download;
+    stopped_ = false;
+    stop_->setEnabled(transfer.has_value());
+    if (transfer)
+        link_->runTransfer(*transfer);
+    else
+        link_->prepare();
+}
+
+void ProgBarIslem::transferEnded(bool ok)
+{
+    stop_->setEnabled(false);
+    if (stopped_)
+        status_->setText(tr("Transfer stopped"));
+    if (compare_ && ok) {
+        const Config &cfg = session_.config();
+        emit compared(comm::compareDownload(comm::expectedDownload(cfg),
+                                            comm::nameDownload(link_->receivedFields(), cfg.McuVersiyon)));
+    }
+    if (download_)
+        emit downloadEnded(ok);
+}
+
+void ProgBarIslem::Stop_Click()
+{
+    if (!link_->running())
+        return;
+    stopped_ = true;
+    link_->abort();
+}
+
+void ProgBarIslem::GonderimOK_Click() { Form_Unload(); }
+
+void ProgBarIslem::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Stop_Click();  // a transfer can only be running here when the tool is ending
+    hide();
+    session_.config().GonderimModu = 0;
+    port_->close();
+    emit left();
+    emit unloaded();
+    deleteLater();
+}
+
+void ProgBarIslem::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (!link_->running()) {
+        Form_Unload();
+        return;
+    }
+    if (session_.messages().yesNo(tr("Stop the transfer?"), tr("Stop")) == Answer::Yes)
+        Stop_Click();
+}
+
+void ProgBarIslem::reject() { close(); }
+
+}  // namespace vaz

@@ -1,0 +1,95 @@
+#include "core/storage/Commissioning.h"
+#include "support/ExampleConfig.h"
+
+#include <gtest/gtest.h>
+
+using namespace vaz;
+using namespace vaz::storage;
+
+namespace {
+
+const QDateTime kPrinted(QDate(2026, 12, 7), QTime(10, 30));
+
+// Zone 3 holds three devices whose locations sort by number; one device has no zone.
+Config site()
+{
+    Config c = test::exampleConfig(20, 2);
+    test::addDevices(c, {{2, 7, 1, 3}, {2, 8, 1, 3}, {3, 9, 4, 0}});
+    c.MahalText(1, 1) = QStringLiteral("Kat 10");
+    c.MahalText(2, 7) = QStringLiteral("kat 9");
+    c.MahalText(2, 8) = QStringLiteral("Giris");
+    return c;
+}
+
+}  // namespace
+
+TEST(Document, PagesKeepRowsWithTheirHeadingAndNumberThemNofM)
+{
+    const struct {
+        const char *name;
+        QList<DocumentSection> sections;
+        QList<QStringList> pages;
+    } cases[] = {
+        {"a row that does not fit goes to the next page, heading again",
+         {{{"H"}, {{"a1", "a2"}, {"b1", "b2", "b3"}}, false}, {{"T", "cols"}, {{"c"}}, false}},
+         {{"H", "a1", "a2"}, {"H", "b1", "b2", "b3"}, {"T", "cols", "c"}}},
+        {"sections fit with a blank between; a new page is asked for",
+         {{{"H"}, {{"a"}}, false}, {{"T"}, {{"b"}}, false}, {{"U"}, {{"c"}}, true}},
+         {{"H", "a", "", "T", "b"}, {"U", "c"}}},
+        {"a row longer than a page is cut, the heading on each page",
+         {{{"H"}, {{"x"}}, false}, {{"T"}, {{"1", "2", "3", "4", "5", "6"}}, false}},
+         {{"H", "x"}, {"T", "1", "2", "3", "4"}, {"T", "5", "6"}}},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.name);
+        const QList<DocumentPage> pages = paginate({QStringLiteral("Doc"), QStringLiteral("today"), k.sections}, 5);
+        QList<QStringList> lines;
+        for (const DocumentPage &p : pages)
+            lines << p.lines;
+        EXPECT_EQ(lines, k.pages);
+        EXPECT_EQ(pages.last().foot, QStringLiteral("Doc    page %1 of %1    today").arg(k.pages.size()));
+    }
+    EXPECT_EQ(wrapText(QStringLiteral("aa bb cc dddddddd"), 5, 1), (QStringList{"aa bb", " cc", " dddd", " dddd"}));
+}
+
+TEST(Commissioning, CoverRulesInWordsAndWalkTestOrder)
+{
+    const Config c = site();
+    const Document doc = commissioningReport(c, {QStringLiteral("site.dvk"), "abc", true, kPrinted});
+    const QStringList lines = doc.lines();
+    for (const char *field :
+         {"Supplier:                ACME Yangin", "Panel name:              Blok Ç", "Firmware (MCU version):  V2.0",
+          "Loop count:              4", "Devices:                 8", "File:                    site.dvk",
+          "Date and time:           2026-12-07 10:30",
+          "SHA-256:                 ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad",
+          "                         of the file as saved on disk"})
+        EXPECT_TRUE(lines.contains(QString::fromUtf8(field))) << field;
+    EXPECT_EQ(lines.filter(QStringLiteral("Signature:")).size(), 1);
+
+    const QString text = lines.join(u' ').simplified();
+    EXPECT_TRUE(text.contains(
+        "1. Rule1: Coincidence of Loop 1 address 001 Photo-elec. smoke det. 'Kat 10', Loop 2 address 005 Switch mon. → "
+        "Loop 1 address 002 Relay controller, Sounder 1, Fault relay"));
+    EXPECT_TRUE(text.contains("2. Rule2: AND of Loop 1 address 001 Photo-elec. smoke det. 'Kat 10', Loop 2 address "
+                              "005 Switch mon. → no outputs"));
+
+    // Zone by zone, locations as people count; the device without a zone last.
+    QStringList walked;
+    for (const QString &l : lines.filter(QStringLiteral("[ ]")))
+        walked << l.mid(l.indexOf(QStringLiteral("Loop ")), 18);
+    EXPECT_EQ(walked,
+              (QStringList{"Loop 2 address 008", "Loop 2 address 007", "Loop 1 address 001", "Loop 1 address 002",
+                           "Loop 2 address 005", "Loop 3 address 001", "Loop 4 address 127", "Loop 3 address 009"}));
+
+    // Every page numbered and dated; no page ends on a heading, whatever the page length.
+    for (int perPage : {12, 20, 40}) {
+        const QList<DocumentPage> pages = paginate(doc, perPage);
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            EXPECT_EQ(pages[p].foot,
+                      QStringLiteral("Commissioning report site.dvk    page %1 of %2    2026-12-07 10:30")
+                          .arg(p + 1)
+                          .arg(pages.size()));
+            EXPECT_FALSE(pages[p].headingLines.contains(int(pages[p].lines.size()) - 1)) << perPage << " " << p;
+        }
+    }
+}

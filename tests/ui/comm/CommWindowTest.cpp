@@ -1,0 +1,391 @@
+// The communication and port settings windows, driven from the main window,
+// against panel-sim on a pseudo-terminal or a scripted line.
+
+#include "ui/comm/KarsilastirmaSonucu.h"
+#include "core/comm/PanelLink.h"
+#include "ui/comm/PortAyar.h"
+#include "ui/comm/ProgBarIslem.h"
+#include "core/storage/ConfigFile.h"
+
+#include "core/comm/CommTestSupport.h"
+#include "ui/shell/ShellFixture.h"
+
+#include <QFileInfo>
+#include <QComboBox>
+#include <QProcess>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace vaz::test {
+namespace {
+
+// A panel-sim reached as COM1; it traces the line and keeps what it receives.
+struct Sim {
+    explicit Sim(const QStringList &args)
+    {
+        process.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"),
+                      QStringList{"--link", link, "--trace", dir.filePath("trace"), "--save", saved} + args);
+        EXPECT_TRUE(process.waitForStarted() && process.waitForReadyRead(10000));
+        qputenv("VAZ_COM1", link.toLocal8Bit());
+    }
+    ~Sim() { process.terminate(), process.waitForFinished(5000), qunsetenv("VAZ_COM1"); }
+    QTemporaryDir dir;
+    QString link = dir.filePath(QStringLiteral("panel"));
+    QString saved = dir.filePath(QStringLiteral("saved.dvk"));
+    QProcess process;
+};
+
+class CommWindowTest : public ShellTest {
+protected:
+    // A fresh run of the tool at a version; with rules >= 0 also a configuration in memory.
+    void restart(const char *version, int rules = -1)
+    {
+        ShellTest::SetUp();
+        messages = {};
+        app->setLinkSetup([this](comm::PanelLink &link) {
+            // Short enough for a silent panel, long enough for a busy machine.
+            link.setTimeoutInterval(1500);
+            if (onLink)
+                onLink(link);
+        });
+        confirmVersion(version);
+        if (rules >= 0) {
+            newConfiguration(4);
+            cfg() = exampleConfig(cfg().McuVersiyon, rules);
+        }
+    }
+    ProgBarIslem *run(const char *command)
+    {
+        act(command)->trigger();
+        return app->loadedProgressWindow();
+    }
+    QAbstractButton *button(QWidget *w, const char *name) { return child<QAbstractButton>(w, name); }
+
+    std::function<void(comm::PanelLink &)> onLink;
+};
+
+TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
+{
+    for (const auto &[version, mcu, rules] : {std::tuple{"v12", "12", 0}, {"v15", "15", 0}, {"v2", "20", 30}}) {
+        SCOPED_TRACE(version);
+        Sim sim({"--mcu", mcu});
+        restart(version, rules);
+        // The last version with every address in use and locations at full length.
+        if (rules)
+            cfg() = filledConfig(cfg().McuVersiyon, rules, 1);
+        const Config sent = cfg();
+        ProgBarIslem *w = run("BtGonder");
+        EXPECT_FALSE(app->mainWindow()->isVisible());
+        EXPECT_EQ(w->statusText(), "Sending Completed");
+        button(w, "GonderimOK")->click();
+        EXPECT_TRUE(app->mainWindow()->isVisible());
+
+        restart(version);
+        int closes = 0;
+        app->mainWindow()->closeDeviceWindow = [&] { ++closes; };
+        cfg().AdresTablosuHazir = 1;
+        w = run("MnPaneldenAlma");
+        EXPECT_EQ(w->statusText(), "Receiving Data Completed");
+        button(w, "GonderimOK")->click();
+        expectCarriedEqual(sent, cfg());
+        EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
+        EXPECT_TRUE(cfg().CevrimSayisi == 4 && closes == 1 && cfg().AdresTablosuHazir == 0 &&
+                    act("BtKaydet")->isEnabled());
+        EXPECT_TRUE(act("MnKarsilastir")->isEnabled() && app->saveBaseline().unsaved(cfg()))
+            << "compare is available as Upload is; the download is not saved yet";
+        if (!rules)
+            continue;
+
+        // The simulator ends cleanly, has traced the line, and what it kept starts another panel.
+        sim.process.terminate();
+        ASSERT_TRUE(sim.process.waitForFinished(5000));
+        EXPECT_TRUE(sim.process.exitStatus() == QProcess::NormalExit && sim.process.exitCode() == 0);
+        EXPECT_FALSE(QFileInfo::exists(sim.link));
+        EXPECT_TRUE(fileBytes(sim.dir.filePath("trace")).split('\n').value(0).contains("tool>panel 53 S"));
+        Sim second({"--mcu", mcu, "--loops", "2", "--load", sim.saved});
+        restart(version);
+        button(run("MnPaneldenAlma"), "GonderimOK")->click();
+        expectCarriedEqual(sent, cfg());
+        EXPECT_EQ(cfg().CevrimSayisi, 2);
+    }
+}
+
+TEST_F(CommWindowTest, MissingPort)
+{
+    qputenv("VAZ_COM1", "/nonexistent/ttyUSB9");
+    restart("v15", 0);
+    button(run("BtGonder"), "GonderimOK")->click();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].startsWith("Cannot open port COM1 (/nonexistent/ttyUSB9): "));
+    EXPECT_TRUE(messages.messages[0].contains("unset it")) << "the variable, not the window, names the device";
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+    qunsetenv("VAZ_COM1");
+}
+
+TEST_F(CommWindowTest, StopLeavesTheConfigurationAsItWas)
+{
+    // Upload: the Stop button. Download: closing by the frame, No first, then Yes.
+    for (const auto &[command, byFrame] : {std::pair{"BtGonder", false}, {"BtAl", true}}) {
+        Sim sim({});
+        restart("v2", 3);
+        app->saveBaseline().mark(cfg());  // as if just saved: nothing to ask before the download
+        const Config before = cfg();
+        messages.answers = {Answer::No, Answer::Yes};
+        onLink = [&, byFrame = byFrame](comm::PanelLink &link) {
+            QObject::connect(&link, &comm::PanelLink::progressChanged, [&, byFrame](int v) {
+                if (v == 50 || v == 200)
+                    byFrame ? (void)app->loadedProgressWindow()->close()
+                            : button(app->loadedProgressWindow(), "GonderimDur")->click();
+            });
+        };
+        ProgBarIslem *w = run(command);
+        onLink = nullptr;
+        EXPECT_EQ(w->statusText(), "Transfer stopped");
+        EXPECT_TRUE(button(w, "GonderimOK")->isEnabled() && !button(w, "GonderimDur")->isEnabled() && cfg() == before);
+        EXPECT_EQ(messages.questions, QStringList(byFrame ? 2 : 0, "Stop the transfer?"));
+        button(w, "GonderimOK")->click();
+    }
+}
+
+TEST_F(CommWindowTest, PortSettings)
+{
+    FakePort *line = nullptr;
+    sim::PanelSim panel(15, 4);
+    bool fail = false;
+    app->setPortFactory([&] {
+        auto port = attached(panel);
+        line = port.get();
+        port->failure = fail ? comm::BytePort::OpenError::NotFound : comm::BytePort::OpenError::None;
+        return port;
+    });
+    confirmVersion("v15");
+    newConfiguration(2);
+    // Options, an option, then OK, Cancel or (none) the frame: the port chosen after.
+    auto choose = [&](const char *option, const char *close) {
+        act("MnSeçenekler")->trigger();
+        PortAyar *w = app->loadedPortSettings();
+        EXPECT_FALSE(act("BtGonder")->isEnabled() || act("MnPaneldenAlma")->isEnabled());
+        if (option)
+            button(w, option)->click();
+        close ? button(w, close)->click() : (void)w->close();
+        return int(cfg().SeciliPort);
+    };
+    EXPECT_EQ((QList<int>{choose(nullptr, "OptComTamam"), choose("OptCom4", "OptComTamam"),
+                          choose("OptCom2", "OptComIptal"), choose("OptCom3", nullptr), cfg().PortAyarAcik}),
+              (QList<int>{1, 4, 4, 4, 0}));
+    EXPECT_TRUE(act("BtGonder")->isEnabled() && act("BtAl")->isEnabled());
+
+    button(run("BtGonder"), "GonderimOK")->click();
+    EXPECT_EQ(std::pair(line->opens, line->number), std::pair(1, 4));
+
+    // A port that will not open: said at opening and at OK; the window stays until Cancel.
+    fail = true;
+    act("MnSeçenekler")->trigger();
+    button(app->loadedPortSettings(), "OptComTamam")->click();
+    EXPECT_EQ(messages.messages.size(), 2);
+    EXPECT_TRUE(messages.messages.constLast().startsWith("Cannot open port COM4 (/dev/fake4)"));
+    button(app->loadedPortSettings(), "OptComIptal")->click();
+    EXPECT_EQ(cfg().PortAyarAcik, 0);
+}
+
+TEST_F(CommWindowTest, BreakOffSaysWhereItStoppedAndARetrySucceeds)
+{
+    const char *kUnchanged = "The configuration in the tool is unchanged.";
+    const struct {
+        const char *command;
+        bool unplug;                           // else the panel falls silent
+        const char *says, *endsWith, *status;  // the status of a retry lacks " Not"
+    } cases[] = {
+        {"BtGonder", false,
+         "No answer from the panel for 1.5 s while sending Loop 1 address 122 (field 1,214 of 5,101).",
+         "upload again before leaving the site.", "Sending Not Completed"},
+        {"BtGonder", true, "was disconnected while sending Loop 1 address 051 (field 501 of 5,101). The panel may now",
+         "check its device under File > Options.", "Sending Not Completed"},
+        {"MnPaneldenAlma", false, "No answer from the panel for 1.5 s while receiving Loop 2 address 071", kUnchanged,
+         "Receiving Data Not Completed"},
+        {"MnPaneldenAlma", true, "was disconnected while receiving Loop 1 address 101, Zone (field 101). The config",
+         "File > Options.", "Receiving Data Not Completed"},
+        {"MnKarsilastir", false, "(field 1,214). The comparison did not finish", "the tool is unchanged.",
+         "Comparison Not Completed"},
+        {"MnKarsilastir", true, "was disconnected while receiving", "File > Options.", "Comparison Not Completed"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.command) + (c.unplug ? " unplugged" : " silent"));
+        auto sim = std::make_unique<Sim>(c.unplug ? QStringList{} : QStringList{"--silent-after", "1213"});
+        restart("v2", 2);
+        app->saveBaseline().mark(cfg());
+        const Config before = cfg();
+        onLink = [&](comm::PanelLink &link) {
+            link.setIdleBound(1500);
+            if (c.unplug)
+                QObject::connect(&link, &comm::PanelLink::progressChanged, [&](int v) {
+                    if (v == 100)
+                        sim->process.kill();
+                });
+        };
+        ProgBarIslem *w = run(c.command);
+        const QString said = messages.messages.join('|');
+        EXPECT_TRUE(said.contains(c.says) && said.endsWith(c.endsWith) && !said.contains('|')) << said.toStdString();
+        EXPECT_EQ(w->statusText(), c.status);
+        EXPECT_TRUE(std::string(c.command) == "BtGonder" || cfg() == before);
+        button(w, "GonderimOK")->click();
+
+        onLink = nullptr;
+        sim.reset(), sim = std::make_unique<Sim>(QStringList{});  // the old one unsets VAZ_COM1 as it goes
+        w = run(c.command);
+        EXPECT_EQ(w->statusText(), QString(c.status).remove(" Not"));
+        button(w, "GonderimOK")->click();
+    }
+}
+
+struct FakeLister : comm::PortLister {
+    QList<comm::SerialDevice> devices() const override { return list; }
+    QList<comm::SerialDevice> list;
+};
+
+TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
+{
+    QTemporaryDir home;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+    const comm::SerialDevice builtIn{"/dev/ttyS0", {}, {}, {}, -1, -1},
+        adapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_X-port0", "USB Serial", "FTDI", 0x0403, 0x6001},
+        modem{"/dev/ttyACM0", {}, "CDC", {}, 0x2341, 0x43};
+    FakeLister lister;
+    lister.list = {builtIn, adapter};
+    auto open = [&] {
+        restart("v15");
+        app->setPortLister(&lister);
+        app->setPortFactory([] { return std::make_unique<FakePort>(); });
+        act("MnSeçenekler")->trigger();
+        return app->loadedPortSettings();
+    };
+    auto items = [](PortAyar *w) {
+        QStringList l;
+        auto *box = child<QComboBox>(w, "ComboCihaz");
+        for (int i = 0; i < box->count(); ++i)
+            l << (i == box->currentIndex() ? "*" : "") + box->itemText(i);
+        return l;
+    };
+    PortAyar *w = open();
+    EXPECT_TRUE(child<QTimer>(w, "DeviceRefresh")->isActive());
+    EXPECT_EQ(items(w), (QStringList{"*/dev/ttyS0",
+                                     "/dev/serial/by-id/usb-FTDI_X-port0 (ttyUSB0; USB Serial; FTDI; USB 0403:6001)",
+                                     "Other device..."}));
+    EXPECT_EQ(comm::rememberedDevice(1), "") << "showing the list chooses nothing";
+    child<QComboBox>(w, "ComboCihaz")->activated(1);
+    button(w, "OptComTamam")->click();
+    // A later run starts at COM1 again, which still stands for the adapter; unplugged, it says so.
+    w = open();
+    EXPECT_EQ(cfg().SeciliPort, 0);
+    lister.list = {builtIn};
+    w->refreshDevices();
+    EXPECT_EQ(items(w),
+              (QStringList{"/dev/ttyS0", "*/dev/serial/by-id/usb-FTDI_X-port0 (not connected)", "Other device..."}));
+    // A device plugged in appears; one typed by hand is taken for COM2; Cancel forgets both.
+    lister.list << modem;
+    w->refreshDevices();
+    EXPECT_EQ(items(w).size(), 4);
+    button(w, "OptCom2")->click();
+    dialogs.paths = {"/dev/ttyS7"};
+    child<QComboBox>(w, "ComboCihaz")->activated(3);
+    EXPECT_EQ(comm::portDevice(2), "/dev/ttyS7");
+    button(w, "OptComIptal")->click();
+    EXPECT_EQ((QStringList{comm::portDevice(1), comm::portDevice(2)}), (QStringList{adapter.stableName, "/dev/ttyS1"}));
+
+    // The environment wins and the window says so.
+    qputenv("VAZ_COM1", "/tmp/elsewhere");
+    w = open();
+    EXPECT_FALSE(child<QComboBox>(w, "ComboCihaz")->isEnabled());
+    EXPECT_TRUE(child<QLabel>(w, "LabelCihaz")->text().startsWith("VAZ_COM1 is set: COM1 is /tmp/elsewhere"));
+    qunsetenv("VAZ_COM1");
+    button(w, "OptComTamam")->click();
+}
+
+TEST_F(CommWindowTest, DownloadOffersToSaveUnsavedWorkFirst)
+{
+    // The panel has two loops, so the example's devices on loops 3 and 4 are beyond its count.
+    sim::PanelSim panel(20, 2);
+    Config inPanel = exampleConfig(20, 1);
+    inPanel.CihazTipi(1, 5) = 77;
+    panel.memory() = sim::memoryFromConfig(inPanel);
+    restart("v2", 0);
+    app->setPortFactory([&] { return attached(panel); });
+    const Config mine = cfg();
+    QTemporaryDir dir;
+    // Cancel, and Yes with the save dialog cancelled: nothing happens.
+    messages.answers = {Answer::Cancel, Answer::Yes, Answer::Yes};
+    EXPECT_TRUE(run("BtAl") == nullptr && run("BtAl") == nullptr && cfg() == mine);
+    dialogs.paths = {dir.filePath("mine.dvk")};
+    button(run("BtAl"), "GonderimOK")->click();
+    EXPECT_TRUE(fileBytes(dir.filePath("mine.dvk")) == storage::configFileBytes(mine) && cfg().CihazTipi(1, 5) == 77);
+    EXPECT_EQ(messages.messages, QStringList{"3 devices have an unknown type or lie on a loop beyond the loop count. "
+                                             "The device window shows them; they are saved and uploaded unless you "
+                                             "delete them."});
+    // The download itself is unsaved: No replaces it without a file.
+    messages.answers = {Answer::No};
+    button(run("MnPaneldenAlma"), "GonderimOK")->click();
+    EXPECT_EQ(messages.questions + messages.questionTitles,
+              QStringList(4, "Save configuration?") + QStringList(4, "Download"));
+    EXPECT_EQ(dialogs.titles.size(), 2);
+}
+
+TEST_F(CommWindowTest, UploadAsksFirstWhenTheCheckFindsSomething)
+{
+    sim::PanelSim panel(20, 4);
+    int lines = 0;
+    restart("v2", 1);
+    app->setPortFactory([&] { return ++lines, attached(panel); });
+    // A clean configuration goes without a question; then Cancel, then Upload anyway.
+    button(run("BtGonder"), "GonderimOK")->click();
+    cfg().BolgeNo(4, 127) = 0;
+    messages.proceedAnswers = {false, true};
+    act("BtGonder")->trigger();
+    EXPECT_TRUE(lines == 1 && app->mainWindow()->isVisible() && cfg().GonderimModu == 0) << "Cancel sends nothing";
+    button(run("BtGonder"), "GonderimOK")->click();
+    EXPECT_TRUE(lines == 2 && panel.memory().records == sim::memoryFromConfig(cfg()).records);
+    EXPECT_EQ(messages.reasonLists, (QList<QStringList>(2, {"Loop 4 address 127: has no zone"})));
+}
+
+TEST_F(CommWindowTest, CompareWithPanel)
+{
+    Sim sim({});
+    restart("v2", 2);
+    button(run("BtGonder"), "GonderimOK")->click();
+    auto compare = [&] {
+        ProgBarIslem *w = run("MnKarsilastir");
+        button(w, "GonderimOK")->click();
+        return app->comparisonWindow();
+    };
+    KarsilastirmaSonucu *result = compare();
+    EXPECT_TRUE(result->isVisible());
+    EXPECT_EQ(child<QLabel>(result, "KarsilastirmaOzeti")->text(), "The panel holds this configuration.");
+
+    cfg().BolgeNo(4, 127) = 12;
+    cfg().MahalText(1, 1) = "Lobby";
+    cfg().SScikislar(2) = "5,1.:";
+    const Config before = cfg();
+    QTableWidget *rows = child<QTableWidget>(compare(), "FarkListesi");
+    QStringList found;
+    for (int r = 0; r < rows->rowCount(); ++r)
+        found << rows->item(r, 0)->text() + " / " + rows->item(r, 1)->text();
+    // Sorted as an installer counts, and kept as CSV.
+    EXPECT_EQ(found,
+              (QStringList{"Cause-effect 2 / Outputs", "Loop 1 address 1 / Location", "Loop 4 address 127 / Zone"}));
+    EXPECT_TRUE(cfg() == before);
+    QTemporaryDir dir;
+    dialogs.paths = {dir.filePath("diff.csv")};
+    button(result, "FarkKaydet")->click();
+    EXPECT_EQ(fileBytes(dir.filePath("diff.csv")).count("\r\n"), 4);
+
+    // A silent panel: the message, no result (not even the last one), nothing changed.
+    Sim silent({"--silent-after", "0"});
+    onLink = [](comm::PanelLink &link) { link.setIdleBound(1500); };
+    messages = {};
+    compare();
+    EXPECT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(!result->isVisible() && cfg() == before);
+}
+
+}  // namespace
+}  // namespace vaz::test

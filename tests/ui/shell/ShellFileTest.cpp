@@ -1,0 +1,374 @@
+#include "ui/shell/ShellFixture.h"
+
+#include "core/comm/Retest.h"
+#include "adapters/dialogs/QtPrompts.h"
+#include "ui/devices/Fcihazverileri.h"
+#include "ui/devices/SchedulePreview.h"
+#include "core/storage/ConfigFile.h"
+#include "core/storage/FieldReader.h"
+#include "support/HostileFiles.h"
+#include "core/model/Settings.h"
+
+#include <QCryptographicHash>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QMenu>
+#include <QTreeWidget>
+
+#include <QProcess>
+
+namespace vaz::test {
+namespace {
+
+class ShellFileTest : public ShellTest {
+protected:
+    QString path(const char *name) const { return dir.filePath(QString::fromUtf8(name)); }
+    QTemporaryDir dir;
+};
+
+TEST_F(ShellFileTest, ExitAsksWhileChangesWouldBeLost)
+{
+    int quit = 0;
+    QObject::connect(app.get(), &App::quitRequested, [&] { ++quit; });
+    lintor1 *main = confirmVersion();
+    newConfiguration(2);
+
+    messages.answers = {Answer::Cancel};
+    EXPECT_FALSE(main->close());
+    EXPECT_EQ(messages.questions + messages.questionTitles, (QStringList{"Save configuration?", "Exit"}));
+
+    // Yes stays until the configuration is in a file.
+    messages.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_FALSE(main->close()) << "save dialog cancelled";
+    dialogs.paths = {path("missing/a.dvk")};
+    EXPECT_FALSE(main->close()) << "save failed";
+    EXPECT_TRUE(messages.messages.size() == 1 && quit == 0);
+
+    messages.answers = {Answer::Yes};
+    dialogs.paths = {path("a.dvk")};
+    EXPECT_TRUE(main->close() && QFile::exists(path("a.dvk")) && quit == 1);
+    EXPECT_EQ(dialogs.titles.constLast(), "Save configuration");
+
+    // Saved and unchanged, then a transfer under way: never asked. Edited: No leaves without saving.
+    for (bool edited : {false, true}) {
+        messages.questions.clear();
+        cfg().TedarikciAdi = edited ? QStringLiteral("Acme") : QString();
+        messages.answers = {Answer::No};
+        main->show();
+        EXPECT_TRUE(main->close());
+        EXPECT_EQ(messages.questions.size(), edited ? 1 : 0);
+    }
+    cfg().GonderimModu = 1;
+    main->show();
+    EXPECT_TRUE(main->close() && messages.questions.size() == 1);
+}
+
+TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
+{
+    lintor1 *main = confirmVersion("v2");
+    // A file of another kind: said, and only the display lines change.
+    QFile note(path("note.dvk"));
+    ASSERT_TRUE(note.open(QIODevice::WriteOnly));
+    note.write("\"rendon elektronik\"\r\n");
+    note.close();
+    cfg().TedarikciAdi = QStringLiteral("Acme");
+    dialogs.paths = {path("note.dvk")};
+    act("MnAç")->trigger();
+    EXPECT_EQ(messages.questions + messages.messages, QStringList{"Wrong file type"});
+    EXPECT_EQ((QStringList{line("LCDsatir1"), line("LCDsatir2")}),
+              (QStringList{"Status - Normal         Access level 1", "Acme"}));
+    EXPECT_TRUE(child(main, "Devrede")->isVisible() && !act("BtKaydet")->isEnabled()) << "no loop count";
+
+    newConfiguration(4);
+    cfg().TedarikciAdi = QStringLiteral("Acme");
+    cfg().CihazTipi(1, 1) = 2;
+    dialogs.paths = {path("a.dvk")};
+    act("BtKaydet")->trigger();
+    ASSERT_TRUE(QFile::exists(path("a.dvk")));
+
+    cfg().CihazTipi(2, 3) = 5;
+    cfg().TedarikciAdi = QStringLiteral("Other");
+    messages.answers = {Answer::No};
+    act("MnAç")->trigger();
+    EXPECT_EQ(messages.questions + messages.questionTitles, (QStringList{"Delete configuration data?", "Open"}));
+    EXPECT_EQ(dialogs.titles.size(), 2) << "no dialog after No";
+    messages.answers = {Answer::Yes};
+    act("BtAc")->trigger();  // dialog cancelled
+    EXPECT_EQ(cfg().CihazTipi(2, 3), 5);
+
+    int closed = 0;
+    main->closeDeviceWindow = [&] { ++closed; };
+    messages.answers = {Answer::Yes};
+    dialogs.paths = {path("a.dvk")};
+    act("BtAc")->trigger();
+    EXPECT_EQ((QList<int>{cfg().CihazTipi(2, 3), cfg().CihazTipi(1, 1), closed}), (QList<int>{0, 2, 1}));
+    EXPECT_EQ(line("LCDsatir2"), "Acme");
+    EXPECT_TRUE(act("BtSebepSonuc")->isEnabled());
+    EXPECT_EQ(dialogs.titles,
+              (QStringList{"Open configuration", "Save configuration", "Open configuration", "Open configuration"}));
+    EXPECT_EQ(dialogs.filters, QStringList(4, "*.dvk"));
+    messages.questions.clear();
+    EXPECT_TRUE(main->close() && messages.questions.isEmpty()) << "just opened, nothing to lose";
+
+    // Another file than the one last saved, with devices the tree would not show by type or loop count.
+    Config other = exampleConfig(20, 0);
+    other.CevrimSayisi = 2, other.CihazTipi(2, 9) = -7;
+    ASSERT_TRUE(storage::GirisVerileriniKaydet(other, path("b.dvk")).ok);
+    messages = {};
+    dialogs.paths = {path("b.dvk")};
+    act("MnAç")->trigger();
+    EXPECT_TRUE(messages.messages.size() == 1 && messages.messages[0].startsWith("3 devices have an unknown type"));
+    EXPECT_TRUE(main->close() && messages.questions.isEmpty()) << "just opened, nothing to lose";
+}
+
+TEST_F(ShellFileTest, SaveWritesToTheCurrentFileTheCaptionNamesIt)
+{
+    lintor1 *main = confirmVersion("v2");
+    newConfiguration(2);
+    const QString caption = QStringLiteral("VAZ Communication Protocol - MCU Version : V2.0 — ");
+    auto edit = [&] { app->guarded([&] { cfg().TedarikciAdi += u'x'; }); };
+    auto asked = [&] { return dialogs.titles.size(); };
+    // Action, file the dialog answers, dialogs asked so far, caption after it.
+    const struct {
+        const char *action;
+        const char *answer;
+        qsizetype dialogs;
+        const char *file;
+    } steps[] = {
+        {nullptr, nullptr, 0, "Untitled*"}, {"BtKaydet", "a.dvk", 1, "a.dvk"}, {nullptr, nullptr, 1, "a.dvk*"},
+        {"MnKaydet", nullptr, 1, "a.dvk"},  {nullptr, nullptr, 1, "a.dvk*"},   {"MnFarkliKaydet", "b.dvk", 2, "b.dvk"},
+        {nullptr, nullptr, 2, "b.dvk*"},    {"BtKaydet", nullptr, 2, "b.dvk"},
+    };
+    for (const auto &step : steps) {
+        if (step.answer)
+            dialogs.paths = {path(step.answer)};
+        if (step.action)
+            act(step.action)->trigger();
+        else if (asked() > 0)
+            edit();
+        EXPECT_EQ(asked(), step.dialogs) << step.file;
+        EXPECT_EQ(main->windowTitle(), caption + QString::fromLatin1(step.file));
+    }
+    EXPECT_EQ(storage::readFileBytes(path("b.dvk")).bytes, storage::configFileBytes(cfg()));
+
+    // Recent files: the last saved first; one gone from disk is shown but cannot be chosen.
+    QFile::remove(path("b.dvk"));
+    auto *recent = child<QMenu>(main, "MnRecentFiles");
+    emit recent->aboutToShow();
+    EXPECT_EQ(child<QAction>(recent, "MnRecent1")->text(), "&1 b.dvk");
+    EXPECT_FALSE(child<QAction>(recent, "MnRecent1")->isEnabled());
+    edit();
+    messages.answers = {Answer::Yes};
+    child<QAction>(recent, "MnRecent2")->trigger();
+    EXPECT_EQ(asked(), 2) << "opened without a dialog";
+    EXPECT_EQ(main->windowTitle(), caption + "a.dvk");
+    newConfiguration(2);
+    EXPECT_FALSE(main->windowTitle().contains("a.dvk")) << "New has no file";
+}
+
+TEST_F(ShellFileTest, StartsWithAFileGiven)
+{
+    Config file = exampleConfig(15);
+    ASSERT_TRUE(storage::GirisVerileriniKaydet(file, path("a.dvk")).ok);
+    // The version the file shows is offered; another one confirmed gets Open's refusal.
+    for (const char *chosen : {"v2", "v15"}) {
+        SCOPED_TRACE(chosen);
+        messages = {};
+        app->start(path("a.dvk"));
+        EXPECT_TRUE(child<QAbstractButton>(app->versionWindow(), "v15")->isChecked());
+        confirmVersion(chosen);
+        const bool same = QByteArray(chosen) == "v15";
+        EXPECT_EQ(cfg().TedarikciAdi == "ACME Yangin", same);
+        EXPECT_EQ(messages.messages.value(0).startsWith("This file was written for MCU version V1.5."), !same);
+    }
+}
+
+TEST_F(ShellFileTest, PrintReportsTheConfigurationOnScreenOrAChosenFile)
+{
+    confirmVersion("v15");
+    Config saved = exampleConfig(15, 0);
+    ASSERT_TRUE(storage::GirisVerileriniKaydet(saved, path("Okul binası.dvk")).ok);
+
+    act("MnPrintFile")->trigger();  // cancelled
+    EXPECT_TRUE(output.printed.isEmpty());
+    dialogs.paths = {path("none.dvk"), path("Okul binası.dvk")};
+    act("MnPrintFile")->trigger();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].contains("\"none.dvk\" cannot be opened")) << messages.messages[0].toStdString();
+    act("MnKonfigurasyonuYazdir")->trigger();  // nothing on screen yet: a file is asked for
+    EXPECT_EQ(dialogs.titles.constLast(), "PRINT");
+    ASSERT_EQ(output.printed.size(), 1);
+    EXPECT_EQ(output.printed[0].mid(0, 2), (QStringList{"File name: Okul binası.dvk", "Supplier's name: ACME Yangin"}));
+    EXPECT_EQ(cfg().TedarikciAdi, "") << "the report prints a file, not the configuration";
+
+    // Opened and changed: the changes are printed, no dialog, a PDF proposed beside the file.
+    dialogs.paths = {path("Okul binası.dvk")};
+    act("MnAç")->trigger();
+    cfg().TedarikciAdi = QStringLiteral("Yeni");
+    act("MnKonfigurasyonuYazdir")->trigger();
+    ASSERT_EQ(output.printed.size(), 2);
+    EXPECT_EQ(output.printed[1].mid(0, 2), (QStringList{"File name: Okul binası.dvk", "Supplier's name: Yeni"}));
+    EXPECT_EQ(output.pdfName, path("Okul binası.pdf"));
+    EXPECT_EQ(dialogs.titles.size(), 4);
+}
+
+TEST(FileDialogs, TheNameChosenLastIsProposedWithTheFiltersExtension)
+{
+    const QStringList got{nameForFilter("/a/site.dvk", "*.pdf"), nameForFilter("/a.b/site", "*.pdf"),
+                          nameForFilter("/a/site.PDF", "*.pdf"), nameForFilter("/a/site.pdf", "*.dvk"),
+                          nameForFilter("/a/site.dvk", "Excel workbook (*.xlsx)")};
+    EXPECT_EQ(got, (QStringList{"/a/site.pdf", "/a.b/site.pdf", "/a/site.PDF", "/a/site.dvk", "/a/site.xlsx"}));
+}
+
+TEST_F(ShellFileTest, ScheduleImportShowsWhatItDoesAndIsOneUndoStep)
+{
+    confirmVersion("v2");
+    newConfiguration(2);
+    addDevices(cfg(), {{1, 1, 2, 3}, {1, 2, 5, 4}});
+    // The template is the header alone; the matrix without rules, the panel outputs.
+    dialogs.paths = {path("empty.csv"), path("matrix.csv")};
+    act("MnExportEmptySchedule")->trigger();
+    act("MnExportMatrix")->trigger();
+    EXPECT_EQ(fileBytes(path("empty.csv")), "\xEF\xBB\xBF" + storage::scheduleHeader().join(u',').toUtf8() + "\r\n");
+    EXPECT_EQ(fileBytes(path("matrix.csv")).count("Panel output"), 7);
+    act("MnCihazlar")->trigger();  // the device window open, shown the devices as they are
+    const Installation before = cfg();
+    auto import = [&](const char *rows) {
+        QFile f(path("s.csv"));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray("Loop;Address;Type;Zone\r\n") + rows) > 0);
+        f.close();
+        dialogs.paths = {path("s.csv")};
+        act("MnImportSchedule")->trigger();
+        auto *preview = app->mainWindow()->findChild<SchedulePreview *>();
+        EXPECT_TRUE(preview && preview->isVisible());
+        return preview;
+    };
+
+    // A problem keeps OK off and can be kept as CSV; Cancel changes nothing.
+    SchedulePreview *preview = import("1;1;Photo-elec. smoke det.;3\r\n1;3;Heat det.;49\r\n");
+    EXPECT_EQ(child<QListWidget>(preview, "ScheduleProblems")->item(0)->text(), "Row 3, Zone: 49 is above 48");
+    EXPECT_FALSE(child(preview, "ScheduleOK")->isEnabled());
+    dialogs.paths = {path("problems.csv")};
+    child<QAbstractButton>(preview, "ScheduleSaveProblems")->click();
+    EXPECT_TRUE(fileBytes(path("problems.csv")).contains("3,Zone,49 is above 48"));
+    child<QAbstractButton>(preview, "ScheduleCancel")->click();
+    delete preview;
+    EXPECT_TRUE(static_cast<Installation &>(cfg()) == before);
+
+    // OK: one step, and the device window shows the devices the schedule has.
+    preview = import("1;1;Photo-elec. smoke det.;3\r\n1;3;Heat det.;5\r\n");
+    EXPECT_EQ(child<QLabel>(preview, "ScheduleSummary")->text(), "1 device will be added, 0 changed and 1 removed.");
+    child<QAbstractButton>(preview, "ScheduleOK")->click();
+    delete preview;
+    EXPECT_EQ(cfg().device(1, 3).type, 4);
+    EXPECT_EQ(cfg().CihazTipi(1, 2), 0);
+    QTreeWidget *tree = app->loadedDeviceWindow()->tree();
+    EXPECT_EQ(tree->findItems("003", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
+    EXPECT_TRUE(tree->findItems("002", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    EXPECT_EQ(act("MnUndo")->text(), "&Undo Import device schedule");
+    act("MnUndo")->trigger();
+    EXPECT_TRUE(static_cast<Installation &>(cfg()) == before);
+}
+
+TEST(Startup, TheProgramShowsTheVersionWindow)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("VAZ_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VAZ_BINARY_DIR "/vazconfig"), {});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(p.readAllStandardOutput().contains("version window shown: yes"));
+}
+
+TEST_F(ShellFileTest, CommissioningReportAndCompareWithFile)
+{
+    confirmVersion("v2");
+    act("MnCompareWithFile")->trigger();  // nothing on screen to compare
+    ASSERT_EQ(messages.messages.size(), 1);
+    ASSERT_TRUE(storage::GirisVerileriniKaydet(*std::make_unique<Config>(exampleConfig(20, 1)), path("Site.dvk")).ok);
+    dialogs.paths = {path("Site.dvk")};
+    act("MnAç")->trigger();
+
+    // As saved: the cover carries the file's SHA-256; changed: that of what a save would write.
+    const QString onDisk = QCryptographicHash::hash(fileBytes(path("Site.dvk")), QCryptographicHash::Sha256).toHex();
+    act("MnCommissioningReport")->trigger();
+    cfg().BolgeNo(1, 1) = 5;
+    act("MnCommissioningReport")->trigger();
+    ASSERT_EQ(output.printed.size(), 2);
+    EXPECT_EQ(output.printed[0].filter(onDisk).size(), 1);
+    EXPECT_EQ(output.printed[1].filter(onDisk).size(), 0);
+    EXPECT_EQ(output.printed[1].filter(QStringLiteral("of the bytes a save would write")).size(), 1);
+    EXPECT_EQ(output.pdfName, path("Site commissioning.pdf"));
+
+    dialogs.paths = {path("Site.dvk")};
+    act("MnCompareWithFile")->trigger();
+    auto *window = app->mainWindow()->findChild<QWidget *>(QStringLiteral("CompareWithFile"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    auto cells = [&](const char *table) {
+        QList<QStringList> rows;
+        auto *t = child<QTableWidget>(window, table);
+        for (int r = 0; r < t->rowCount(); ++r) {
+            rows << QStringList();
+            for (int c = 0; c < t->columnCount(); ++c)
+                rows.last() << t->item(r, c)->text();
+        }
+        return rows;
+    };
+    EXPECT_EQ(cells("FarkListesi"), (QList<QStringList>{{"Loop 1 address 1", "Zone", "5", "3"}}));
+    const QList<QStringList> retest = cells("RetestListesi");
+    ASSERT_EQ(retest.size(), 6);  // the rule, the device, the rule's three outputs, one sampled input
+    EXPECT_EQ(retest[1],
+              (QStringList{"Loop 1 address 001", "Photo-elec. smoke det.", "5", "Hall", "its fields differ"}));
+    EXPECT_EQ(retest[5][4], comm::kSampleReason);
+    child<QAbstractButton>(window, "RetestYazdir")->click();
+    ASSERT_EQ(output.documents.size(), 3);
+    EXPECT_TRUE(output.printed[2][2].startsWith("[ ]  Cause-effect 1 'Rule1'")) << output.printed[2][2].toStdString();
+}
+
+}  // namespace
+}  // namespace vaz::test
+
+namespace vaz::test {
+namespace {
+
+TEST_F(ShellFileTest, WhatIsNoFileIsRefusedAtOnce)
+{
+    confirmVersion("v2");
+    newConfiguration(2);
+    const HostileFiles hostile(dir.path());
+    QStringList targets{hostile.pipe, hostile.folder};
+    if (hostile.haveDevices)
+        targets << hostile.zero;
+    toolSettings()->setValue(QStringLiteral("recentFiles"), targets);
+    auto *recent = child<QMenu>(app->mainWindow(), "MnRecentFiles");
+    emit recent->aboutToShow();
+    const QByteArray before = storage::configFileBytes(cfg());
+    // A read that waited on a pipe or a device would hang here.
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        const QString why = HostileFiles::kind(targets[i]) == S_IFIFO   ? "it is a pipe"
+                            : HostileFiles::kind(targets[i]) == S_IFDIR ? "it is a folder"
+                                                                        : "it is a device";
+        SCOPED_TRACE(targets[i].toStdString());
+        for (const char *command :
+             {"MnAç", "MnImportSchedule", "MnCompareWithFile", "MnExportSchedule", "MnFarkliKaydet", "recent"}) {
+            messages = {};
+            messages.answers = {Answer::Yes};
+            dialogs.paths = {targets[i]};
+            if (command == QLatin1String("recent"))
+                child<QAction>(recent, QStringLiteral("MnRecent%1").arg(i + 1).toLatin1())->trigger();
+            else
+                act(command)->trigger();
+            ASSERT_EQ(messages.messages.size(), 1) << command;
+            EXPECT_TRUE(messages.messages.first().contains(why)) << messages.messages.first().toStdString();
+        }
+    }
+    EXPECT_EQ(storage::configFileBytes(cfg()), before);
+    EXPECT_EQ(HostileFiles::kind(hostile.pipe), S_IFIFO);
+}
+
+}  // namespace
+}  // namespace vaz::test
