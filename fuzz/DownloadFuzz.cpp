@@ -1,6 +1,7 @@
 // Arbitrary bytes as what a panel sends during a download or a comparison: the
 // engine must end, take all of it or none of it, and say why when it takes none.
 #include "core/comm/PanelLink.h"
+#include "core/comm/TransferWords.h"
 
 #include <QCoreApplication>
 
@@ -63,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const Config before = cfg;
             Line line(bytes);
             Counted messages;
-            PanelLink link(cfg, line, messages);
+            PanelLink link(cfg, line);
+            tellFailures(link, messages);
             // The bytes are all there: any wait beyond them ends at once.
             link.setTimeoutInterval(0);
             link.setIdleBound(0);

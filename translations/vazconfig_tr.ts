@@ -699,62 +699,6 @@
         <source>Stop the transfer?</source>
         <translation>Aktarım durdurulsun mu?</translation>
     </message>
-    <message>
-        <source>Sending...</source>
-        <translation>Gönderiliyor...</translation>
-    </message>
-    <message>
-        <source>Receiving Data...</source>
-        <translation>Veri alınıyor...</translation>
-    </message>
-    <message>
-        <source>Comparing...</source>
-        <translation>Karşılaştırılıyor...</translation>
-    </message>
-    <message>
-        <source>Sending Panel Data...</source>
-        <translation>Panel verileri gönderiliyor...</translation>
-    </message>
-    <message>
-        <source>Sending Completed</source>
-        <translation>Gönderim tamamlandı</translation>
-    </message>
-    <message>
-        <source>Receiving Data Completed</source>
-        <translation>Veri alımı tamamlandı</translation>
-    </message>
-    <message>
-        <source>Comparison Completed</source>
-        <translation>Karşılaştırma tamamlandı</translation>
-    </message>
-    <message>
-        <source>Receiving Zone Numbers...</source>
-        <translation>Bölge numaraları alınıyor...</translation>
-    </message>
-    <message>
-        <source>Receiving Types...</source>
-        <translation>Tipler alınıyor...</translation>
-    </message>
-    <message>
-        <source>Receiving Day Thresholds...</source>
-        <translation>Gündüz eşikleri alınıyor...</translation>
-    </message>
-    <message>
-        <source>Receiving Night Thresholds...</source>
-        <translation>Gece eşikleri alınıyor...</translation>
-    </message>
-    <message>
-        <source>Receiving Output ByPass Status...</source>
-        <translation>Çıkış gecikme atlama durumları alınıyor...</translation>
-    </message>
-    <message>
-        <source>Receiving Controller Actions...</source>
-        <translation>Kontrol modülü eylemleri alınıyor...</translation>
-    </message>
-    <message>
-        <source>Receiving Location Texts...</source>
-        <translation>Mahal metinleri alınıyor...</translation>
-    </message>
 </context>
 <context>
     <name>vaz::PropertyPanel</name>
@@ -1190,6 +1134,203 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::comm::TransferWords</name>
+    <message>
+        <source>Sending...</source>
+        <translation>Gönderiliyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Data...</source>
+        <translation>Veri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Comparing...</source>
+        <translation>Karşılaştırılıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Zone Numbers...</source>
+        <translation>Bölge numaraları alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Types...</source>
+        <translation>Tipler alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Day Thresholds...</source>
+        <translation>Gündüz eşikleri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Night Thresholds...</source>
+        <translation>Gece eşikleri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Output ByPass Status...</source>
+        <translation>Çıkış gecikme atlama durumları alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Controller Actions...</source>
+        <translation>Kontrol modülü eylemleri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Receiving Location Texts...</source>
+        <translation>Mahal metinleri alınıyor...</translation>
+    </message>
+    <message>
+        <source>Waiting for the panel...</source>
+        <translation>Panel bekleniyor...</translation>
+    </message>
+    <message>
+        <source>Sending Panel Data...</source>
+        <translation>Panel verileri gönderiliyor...</translation>
+    </message>
+    <message>
+        <source>Sending Completed</source>
+        <translation>Gönderim tamamlandı</translation>
+    </message>
+    <message>
+        <source>Sending Not Completed</source>
+        <translation>Gönderim tamamlanmadı</translation>
+    </message>
+    <message>
+        <source>Receiving Data Completed</source>
+        <translation>Veri alımı tamamlandı</translation>
+    </message>
+    <message>
+        <source>Receiving Data Not Completed</source>
+        <translation>Veri alımı tamamlanmadı</translation>
+    </message>
+    <message>
+        <source>Comparison Completed</source>
+        <translation>Karşılaştırma tamamlandı</translation>
+    </message>
+    <message>
+        <source>Comparison Not Completed</source>
+        <translation>Karşılaştırma tamamlanmadı</translation>
+    </message>
+    <message>
+        <source>the panel settings</source>
+        <translation>panel ayarları</translation>
+    </message>
+    <message>
+        <source>the cause-effect rules</source>
+        <translation>sebep-sonuç kuralları</translation>
+    </message>
+    <message>
+        <source>cause-effect rule %1</source>
+        <translation>sebep-sonuç kuralı %1</translation>
+    </message>
+    <message>
+        <source>Cannot open port %1 (%2): %3.</source>
+        <translation>%1 portu (%2) açılamıyor: %3.</translation>
+    </message>
+    <message>
+        <source>Cannot open port %1: %2.</source>
+        <translation>%1 portu açılamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>Your user may not be allowed to use serial ports: add it to the dialout group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>Kullanıcınızın seri portları kullanma izni olmayabilir: kullanıcıyı dialout grubuna ekleyin (sudo usermod -aG dialout $USER) ve yeniden oturum açın.</translation>
+    </message>
+    <message>
+        <source>
+VAZ_COM%1 names this device; unset it to choose one under File &gt; Options.</source>
+        <translation>
+Bu cihazı VAZ_COM%1 belirliyor; Dosya &gt; Seçenekler altında bir cihaz seçmek için onu kaldırın.</translation>
+    </message>
+    <message>
+        <source>
+VAZ_COM%1 names this device; correct it or use --port.</source>
+        <translation>
+Bu cihazı VAZ_COM%1 belirliyor; onu düzeltin ya da --port kullanın.</translation>
+    </message>
+    <message>
+        <source>
+For a USB serial adapter, plug it in and choose its device for %1 under File &gt; Options.</source>
+        <translation>
+USB seri adaptör için adaptörü takın ve Dosya &gt; Seçenekler altında %1 için cihazını seçin.</translation>
+    </message>
+    <message>
+        <source>
+For a USB serial adapter, plug it in and use --port with its device.</source>
+        <translation>
+USB seri adaptör için adaptörü takın ve cihazıyla --port kullanın.</translation>
+    </message>
+    <message>
+        <source>
+Another program may be using the port.</source>
+        <translation>
+Portu başka bir program kullanıyor olabilir.</translation>
+    </message>
+    <message>
+        <source>The serial adapter (%1) was disconnected</source>
+        <translation>Seri adaptörün (%1) bağlantısı kesildi</translation>
+    </message>
+    <message>
+        <source>No answer from the panel for %1 s</source>
+        <translation>Panel %1 sn yanıt vermedi</translation>
+    </message>
+    <message>
+        <source> at the start of the upload.</source>
+        <translation> (gönderimin başında).</translation>
+    </message>
+    <message>
+        <source> at the start of the download.</source>
+        <translation> (alımın başında).</translation>
+    </message>
+    <message>
+        <source> at the start of the comparison.</source>
+        <translation> (karşılaştırmanın başında).</translation>
+    </message>
+    <message>
+        <source> while sending %1 (field %2 of %3).</source>
+        <translation> (%1 gönderilirken, alan %2 / %3).</translation>
+    </message>
+    <message>
+        <source> while receiving %1 (field %2).</source>
+        <translation> (%1 alınırken, alan %2).</translation>
+    </message>
+    <message>
+        <source> Nothing was sent.</source>
+        <translation> Hiçbir şey gönderilmedi.</translation>
+    </message>
+    <message>
+        <source> The panel may now hold part of the new configuration: upload again before leaving the site.</source>
+        <translation> Panel şimdi yeni yapılandırmanın yalnızca bir kısmını tutuyor olabilir: sahadan ayrılmadan önce yeniden gönderin.</translation>
+    </message>
+    <message>
+        <source> The comparison did not finish; the configuration in the tool is unchanged.</source>
+        <translation> Karşılaştırma bitmedi; programdaki yapılandırma değişmedi.</translation>
+    </message>
+    <message>
+        <source> The configuration in the tool is unchanged.</source>
+        <translation> Programdaki yapılandırma değişmedi.</translation>
+    </message>
+    <message>
+        <source> Plug the adapter in again and check its device under File &gt; Options.</source>
+        <translation> Adaptörü yeniden takın ve Dosya &gt; Seçenekler altında cihazını denetleyin.</translation>
+    </message>
+    <message>
+        <source> Plug the adapter in again and use --port with its device.</source>
+        <translation> Adaptörü yeniden takın ve cihazıyla --port kullanın.</translation>
+    </message>
+    <message>
+        <source> Check the cable, the port and that the panel is on.</source>
+        <translation> Kabloyu, portu ve panelin açık olduğunu denetleyin.</translation>
+    </message>
+    <message>
+        <source>the panel sent more than %1 characters without a separator for %2; no field is that long.</source>
+        <translation>panel %2 için ayırıcısız %1 karakterden fazlasını gönderdi; hiçbir alan bu kadar uzun değildir.</translation>
+    </message>
+    <message>
+        <source>Download refused: %1 The configuration was not changed.</source>
+        <translation>Alım reddedildi: %1 Yapılandırma değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>Comparison refused: %1 The configuration was not changed.</source>
+        <translation>Karşılaştırma reddedildi: %1 Yapılandırma değiştirilmedi.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // the whole tool driven through its windows.
 
 #include "core/comm/PanelLink.h"
+#include "core/comm/TransferWords.h"
 #include "ui/comm/ProgBarIslem.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "core/model/Prompts.h"
@@ -102,10 +103,12 @@ void FullV2Transfer(benchmark::State &state)
     for (auto _ : state) {
         Config cfg = upload ? sent : Config{};
         cfg.McuVersiyon = 20;
-        comm::PanelLink engine(cfg, port, messages);
+        comm::PanelLink engine(cfg, port);
+        comm::tellFailures(engine, messages);
         if (!upload) {  // the panel must hold the configuration first
             Config seed = sent;
-            comm::PanelLink seeder(seed, port, messages);
+            comm::PanelLink seeder(seed, port);
+            comm::tellFailures(seeder, messages);
             state.PauseTiming();
             seeder.PaneleGonder();
             state.ResumeTiming();
@@ -158,7 +161,8 @@ void SilentPanelWait(benchmark::State &state)
     double cpu = 0, wall = 0;
     for (auto _ : state) {
         Config cfg = fullV2();
-        comm::PanelLink engine(cfg, port, messages);
+        comm::PanelLink engine(cfg, port);
+        comm::tellFailures(engine, messages);
         const double c0 = cpuSeconds();
         const auto w0 = std::chrono::steady_clock::now();
         engine.PaneleGonder();

@@ -3,6 +3,7 @@
 #include "core/comm/PanelCompare.h"
 #include "core/comm/PanelLink.h"
 #include "core/comm/PreUploadCheck.h"
+#include "core/comm/TransferWords.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/FieldReader.h"
@@ -157,8 +158,8 @@ bool transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &conso
         port.setDevice(args.port);
     }
     PortMessages messages(console, port.deviceName());
-    comm::PanelLink link(cfg, port, messages);
-    link.setDeviceChoice(comm::DeviceChoice::PortOption);
+    comm::PanelLink link(cfg, port);
+    comm::tellFailures(link, messages, comm::DeviceChoice::PortOption);
     InterruptWatch interrupt;
     QObject::connect(&interrupt, &InterruptWatch::interrupt, &link, &comm::PanelLink::abort);
 

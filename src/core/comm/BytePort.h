@@ -52,12 +52,4 @@ QString portLabel(int n);
 // for it in the port window, else "COMn" on Windows and /dev/ttyS(n-1) elsewhere.
 QString portDevice(int n);
 
-// Where the user names the device behind a port, which messages send them to:
-// File > Options in the windows, --port on the command line.
-enum class DeviceChoice { OptionsWindow, PortOption };
-
-// The message for a port that would not open: port, device, the system's reason
-// and, where it helps, what the installer can do about it.
-QString openFailureMessage(const BytePort &port, DeviceChoice choice = DeviceChoice::OptionsWindow);
-
 }  // namespace vaz::comm

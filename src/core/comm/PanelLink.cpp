@@ -14,13 +14,6 @@ namespace {
 
 const QByteArray kAck = QByteArrayLiteral("O~");
 
-const QString kPassTexts[kDevicePasses] = {
-    QStringLiteral("Receiving Zone Numbers..."),         QStringLiteral("Receiving Types..."),
-    QStringLiteral("Receiving Day Thresholds..."),       QStringLiteral("Receiving Night Thresholds..."),
-    QStringLiteral("Receiving Output ByPass Status..."), QStringLiteral("Receiving Controller Actions..."),
-    QStringLiteral("Receiving Controller Actions..."),   QStringLiteral("Receiving Location Texts..."),
-};
-
 // The counter wraps so that the bar sweeps again instead of overflowing.
 int advance(int counter)
 {
@@ -30,9 +23,10 @@ int advance(int counter)
 
 }  // namespace
 
-PanelLink::PanelLink(Config &cfg, BytePort &port, Messages &messages, QObject *parent)
-    : QObject(parent), cfg_(cfg), port_(port), messages_(messages)
+PanelLink::PanelLink(Config &cfg, BytePort &port, QObject *parent) : QObject(parent), cfg_(cfg), port_(port)
 {
+    qRegisterMetaType<TransferStatus>();
+    qRegisterMetaType<TransferFailure>();
     // A coarse timer may fire up to 5% early; the panel is owed its full time.
     timer1_.setTimerType(Qt::PreciseTimer);
     idle_.setTimerType(Qt::PreciseTimer);
@@ -66,10 +60,13 @@ void PanelLink::abort()
     wake();
 }
 
-void PanelLink::setStatus(const QString &text)
+void PanelLink::setStatus(TransferStage stage, int pass)
 {
-    status_ = text;
-    emit statusChanged(text);
+    const TransferStatus status{stage, pass};
+    if (status == status_)
+        return;
+    status_ = status;
+    emit statusChanged(status);
 }
 
 void PanelLink::setBar(int value)
@@ -101,49 +98,40 @@ void PanelLink::begin(Transfer kind)
     setOk(false);
 }
 
-QString PanelLink::breakOffMessage() const
+TransferFailure PanelLink::breakOff() const
 {
-    const QLocale english(QLocale::English);
-    QString text = ended_ == Wake::Lost
-                       ? QStringLiteral("The serial adapter (%1) was disconnected").arg(port_.deviceName())
-                       : QStringLiteral("No answer from the panel for %1 s")
-                             .arg((ended_ == Wake::Idle ? idleBoundMs_ : timeoutMs_) / 1000.0);
-    const bool upload = kind_ == Transfer::Upload;
-    if (!started_)
-        text += QStringLiteral(" at the start of the %1.")
-                    .arg(upload                        ? QStringLiteral("upload")
-                         : kind_ == Transfer::Download ? QStringLiteral("download")
-                                                       : QStringLiteral("comparison"));
-    else if (upload)
-        text += QStringLiteral(" while sending %1 (field %2 of %3).")
-                    .arg(place_, english.toString(fieldNo_), english.toString(fieldTotal_));
-    else
-        text += QStringLiteral(" while receiving %1 (field %2).")
-                    .arg(fieldBeingReceived(), english.toString(received_.size() + 1));
-    if (upload && !started_)
-        text += QStringLiteral(" Nothing was sent.");
-    else if (upload)
-        text += QStringLiteral(" The panel may now hold part of the new configuration: upload again before leaving "
-                               "the site.");
-    else if (kind_ == Transfer::Compare)
-        text += QStringLiteral(" The comparison did not finish; the configuration in the tool is unchanged.");
-    else
-        text += QStringLiteral(" The configuration in the tool is unchanged.");
-    if (ended_ == Wake::Lost)
-        text += deviceChoice_ == DeviceChoice::OptionsWindow
-                    ? QStringLiteral(" Plug the adapter in again and check its device under File > Options.")
-                    : QStringLiteral(" Plug the adapter in again and use --port with its device.");
-    else if (!started_)
-        text += QStringLiteral(" Check the cable, the port and that the panel is on.");
-    return text;
+    TransferFailure f;
+    f.kind = ended_ == Wake::Lost ? TransferFailure::Kind::Unplugged : TransferFailure::Kind::NoAnswer;
+    f.transfer = kind_;
+    f.port.device = port_.deviceName();
+    f.waitedMs = ended_ == Wake::Idle ? idleBoundMs_ : timeoutMs_;
+    f.started = started_;
+    if (kind_ == Transfer::Upload) {
+        f.place = place_;
+        f.field = fieldNo_;
+        f.total = fieldTotal_;
+    } else {
+        f.place = fieldBeingReceived();
+        f.field = int(received_.size()) + 1;
+    }
+    return f;
+}
+
+void PanelLink::fail(const TransferFailure &failure)
+{
+    failed_ = true;
+    emit failed(failure);
 }
 
 bool PanelLink::openPort()
 {
     if (port_.isOpen() || port_.open())
         return true;
-    failed_ = true;
-    messages_.message(openFailureMessage(port_, deviceChoice_));
+    TransferFailure f;
+    f.kind = TransferFailure::Kind::PortNotOpened;
+    f.transfer = kind_;
+    f.port = portProblem(port_);
+    fail(f);
     return false;
 }
 
@@ -260,10 +248,11 @@ void PanelLink::PaneleGonder()
         return;
     begin(Transfer::Upload);
 
-    const QString refusal = uploadRefusal(cfg_);
-    if (!refusal.isEmpty()) {
-        failed_ = true;
-        messages_.message(refusal);
+    if (const QString refusal = uploadRefusal(cfg_); !refusal.isEmpty()) {
+        TransferFailure f;
+        f.kind = TransferFailure::Kind::Refused;
+        f.reason = refusal;
+        fail(f);
         endUpload();
         return;
     }
@@ -295,12 +284,12 @@ void PanelLink::endUpload()
 {
     disarmTimer();
     if (ended_ == Wake::TimedOut || ended_ == Wake::Lost)
-        messages_.message(breakOffMessage());
+        emit failed(breakOff());
     setOk(true);
     progress_ = 0;
     succeeded_ = !failed_;
     setBar(succeeded_ ? kRecords : 0);  // a full bar until OK says it all went
-    setStatus(succeeded_ ? QStringLiteral("Sending Completed") : QStringLiteral("Sending Not Completed"));
+    setStatus(succeeded_ ? TransferStage::Completed : TransferStage::NotCompleted);
     cfg_.GonderimModu = 0;
     running_ = false;
     emit finished(succeeded_);
@@ -310,7 +299,7 @@ bool PanelLink::sendRecords()
 {
     for (int l = 1; l <= kLoops; ++l) {
         for (int a = 1; a <= kAddresses; ++a) {
-            place_ = devicePlace(l, a);
+            place_ = TransferPlace::device(l, a);
             ++progress_;
             for (const QByteArray &field : recordFields(cfg_, l, a)) {
                 QByteArray bytes = field;
@@ -323,7 +312,7 @@ bool PanelLink::sendRecords()
             write("N~");
             progress_ = advance(progress_);
             setBar(progress_);
-            setStatus(QStringLiteral("Sending Panel Data..."));
+            setStatus(TransferStage::SendingPanelData);
         }
     }
     return true;
@@ -331,7 +320,7 @@ bool PanelLink::sendRecords()
 
 bool PanelLink::GecikmeGonder()
 {
-    place_ = QStringLiteral("the panel settings");
+    place_ = TransferPlace::of(TransferPlace::Kind::PanelSettings);
     for (const QByteArray &field : settingsFields(cfg_)) {
         QByteArray bytes = field;
         bytes.append(kSeparator);
@@ -348,16 +337,16 @@ bool PanelLink::SebepSonucGonder()
         write("N~");
         return true;
     }
-    place_ = QStringLiteral("the cause-effect rules");
+    place_ = TransferPlace::of(TransferPlace::Kind::Rules);
     bool ok = acknowledgedSend("Y~");
     for (int s = 0; ok && s < kRuleSections; ++s) {
         for (int r = 1; ok && r <= count; ++r) {
-            place_ = QStringLiteral("cause-effect rule %1").arg(r);
+            place_ = TransferPlace::of(TransferPlace::Kind::Rule, r);
             QByteArray bytes = ruleField(cfg_, s, r);
             bytes.append(kSeparator);
             ok = acknowledgedSend(bytes);
         }
-        place_ = QStringLiteral("the cause-effect rules");
+        place_ = TransferPlace::of(TransferPlace::Kind::Rules);
         if (ok)
             ok = acknowledgedSend(QByteArrayView("}", 1));
     }
@@ -377,8 +366,6 @@ void PanelLink::download(bool compareOnly)
     begin(compareOnly ? Transfer::Compare : Transfer::Download);
     compareOnly_ = compareOnly;
     received_.clear();
-    caption_ = compareOnly ? kComparingCaption : kReceivingCaption;
-    emit captionChanged(caption_);
     disarmTimer();
 
     bool complete = false;
@@ -426,19 +413,18 @@ void PanelLink::endDownload(bool complete)
     disarmTimer();
     idle_.stop();
     if (ended_ == Wake::TimedOut || ended_ == Wake::Idle || ended_ == Wake::Lost)
-        messages_.message(breakOffMessage());
+        emit failed(breakOff());
     setOk(true);
     succeeded_ = complete;
     if (complete)
         setBar(kRecords);
     else
-        setStatus(compareOnly_ ? QStringLiteral("Comparison Not Completed")
-                               : QStringLiteral("Receiving Data Not Completed"));
+        setStatus(TransferStage::NotCompleted);
     if (complete && compareOnly_) {
-        setStatus(QStringLiteral("Comparison Completed"));
+        setStatus(TransferStage::Completed);
     } else if (complete) {
         static_cast<Installation &>(cfg_) = std::move(*stage_);
-        setStatus(QStringLiteral("Receiving Data Completed"));
+        setStatus(TransferStage::Completed);
         cfg_.AdresTablosuHazir = 0;
     }
     stage_.reset();
@@ -457,23 +443,27 @@ bool PanelLink::downloadFailed(Wake why)
 
 bool PanelLink::refuse(const QString &reason)
 {
-    failed_ = true;
-    messages_.message((compareOnly_ ? QStringLiteral("Comparison refused: ") : QStringLiteral("Download refused: ")) +
-                      reason + QStringLiteral(" The configuration was not changed."));
+    TransferFailure f;
+    f.kind = TransferFailure::Kind::Refused;
+    f.transfer = kind_;
+    f.reason = reason;
+    fail(f);
     return false;
 }
 
-QString PanelLink::fieldBeingReceived() const
+TransferPlace PanelLink::fieldBeingReceived() const
 {
     QList<QByteArray> upToIt = received_;
     upToIt.append(QByteArray());
     const PanelField f = nameDownload(upToIt, cfg_.McuVersiyon).constLast();
     // A device as the upload's messages name it.
     const qsizetype i = received_.size();
-    const QString where = i < qsizetype(kDevicePasses) * kRecords
-                              ? devicePlace(int(i % kRecords) / kAddresses + 1, int(i % kRecords) % kAddresses + 1)
-                              : f.where;
-    return where + QStringLiteral(", ") + f.field;
+    TransferPlace place = TransferPlace::of(TransferPlace::Kind::Named);
+    place.named = f.where;
+    if (i < qsizetype(kDevicePasses) * kRecords)
+        place = TransferPlace::device(int(i % kRecords) / kAddresses + 1, int(i % kRecords) % kAddresses + 1);
+    place.field = f.field;
+    return place;
 }
 
 bool PanelLink::receiveField(QByteArray &field)
@@ -498,11 +488,15 @@ bool PanelLink::readToSeparator(QByteArray *into)
             return downloadFailed(w);
         if (c == kSeparator)
             return true;
-        if (n == kMaxFieldBytes)
-            return refuse(QStringLiteral("the panel sent more than %1 characters without a separator for %2; "
-                                         "no field is that long.")
-                              .arg(kMaxFieldBytes)
-                              .arg(fieldBeingReceived()));
+        if (n == kMaxFieldBytes) {
+            TransferFailure f;
+            f.kind = TransferFailure::Kind::TooLong;
+            f.transfer = kind_;
+            f.place = fieldBeingReceived();
+            f.total = kMaxFieldBytes;
+            fail(f);
+            return false;
+        }
         if (into)
             into->append(c);
     }
@@ -521,7 +515,7 @@ bool PanelLink::devicePass(int pass)
                 return refuse(store.refusal());
             progress_ = advance(progress_);
             setBar(progress_);
-            setStatus(kPassTexts[pass]);
+            setStatus(TransferStage::Receiving, pass);
             write(kAck);
         }
     }

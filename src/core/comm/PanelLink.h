@@ -2,8 +2,8 @@
 
 #include "core/comm/BytePort.h"
 #include "core/comm/Transfer.h"
+#include "core/comm/TransferFacts.h"
 #include "core/model/Config.h"
-#include "core/model/Prompts.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -25,13 +25,13 @@ namespace vaz::comm {
 // responsive meanwhile. The engine must outlive a running transfer: to get rid
 // of it, call abort() and let the call return first.
 //
-// What the window shows comes out as signals, each emitted at the moment the
-// window would change: captionChanged, statusChanged (first panel of
-// GondermeDurumu), progressChanged (ProgressBar1 := value), progressBarShown,
-// okEnabledChanged (GonderimOK), finished. Messages for the user (a transfer
-// broken off, with what it was doing and what the panel or the tool now holds;
-// a refused upload or download; a port that would not open) go to the Messages
-// interface, synchronously, when the transfer ends; an abort shows none.
+// What happens comes out as signals of values, never sentences (the windows
+// and the command line word them, see TransferWords): statusChanged (the
+// stage, or the pass of a download), progressChanged (ProgressBar1 := value),
+// progressBarShown, okEnabledChanged (GonderimOK), failed (a transfer broken
+// off, with what it was doing and where; a refused upload or download; a port
+// that would not open; emitted synchronously when it happens, none for an
+// abort), finished.
 //
 // After finished(true) of a download the window closes the device window; after
 // every download it enables the main toolbar when CevrimSayisi is not 0.
@@ -41,14 +41,12 @@ public:
     static constexpr int kTimeoutMs = 5000;     // Timer1: the panel's time to acknowledge
     static constexpr int kIdleBoundMs = 10000;  // a download gives up after this long without a byte
 
-    PanelLink(Config &cfg, BytePort &port, Messages &messages, QObject *parent = nullptr);
+    PanelLink(Config &cfg, BytePort &port, QObject *parent = nullptr);
     ~PanelLink() override;
 
     // Tests shorten the waits; the product keeps the defaults.
     void setTimeoutInterval(int ms) { timeoutMs_ = ms; }
     void setIdleBound(int ms) { idleBoundMs_ = ms; }
-    // Where the messages send the user to name the port's device.
-    void setDeviceChoice(DeviceChoice choice) { deviceChoice_ = choice; }
 
     // What loading the progress window does before any transfer: port number
     // from SeciliPort (when 1..4), OK disabled.
@@ -70,22 +68,18 @@ public:
 
     bool running() const { return running_; }
     bool succeeded() const { return succeeded_; }
-    QString caption() const { return caption_; }
-    QString statusText() const { return status_; }
+    // The transfer running or run last.
+    Transfer transfer() const { return kind_; }
+    TransferStatus status() const { return status_; }
     int IlerlemeSayac() const { return progress_; }
     int progressBarValue() const { return bar_; }
     bool okEnabled() const { return okEnabled_; }
     // Every field of the last download or comparison, in the order it came.
     const QList<QByteArray> &receivedFields() const { return received_; }
 
-    inline static const QString kSendingCaption = QStringLiteral("Sending...");
-    inline static const QString kReceivingCaption = QStringLiteral("Receiving Data...");
-    inline static const QString kComparingCaption = QStringLiteral("Comparing...");
-    inline static const QString kInitialStatus = QStringLiteral("Waiting for the panel...");
-
 signals:
-    void captionChanged(const QString &caption);
-    void statusChanged(const QString &text);
+    void statusChanged(const vaz::comm::TransferStatus &status);
+    void failed(const vaz::comm::TransferFailure &failure);
     void progressChanged(int value);
     void progressBarShown();
     void okEnabledChanged(bool enabled);
@@ -95,9 +89,10 @@ private:
     enum class Wake { Byte, TimedOut, Idle, Lost, Aborted };
 
     void begin(Transfer kind);
-    // Why and where the transfer broke off, and what the panel or the tool holds now.
-    QString breakOffMessage() const;
-    void setStatus(const QString &text);
+    // Why and where the transfer broke off.
+    TransferFailure breakOff() const;
+    void fail(const TransferFailure &failure);
+    void setStatus(TransferStage stage, int pass = 0);
     void setBar(int value);
     void setOk(bool enabled);
     bool openPort();
@@ -132,24 +127,22 @@ private:
     bool devicePass(int pass);
     bool GecikmeAl();
     bool SSal();
-    // Ends the download or comparison with "... refused: " and reason.
+    // Ends the download or comparison, refused for reason.
     bool refuse(const QString &reason);
-    // "Loop 1 address 4, Location": where the field now arriving belongs.
-    QString fieldBeingReceived() const;
+    // Loop 1 address 4, Location: where the field now arriving belongs.
+    TransferPlace fieldBeingReceived() const;
     bool downloadFailed(Wake why);
     void endUpload();
     void endDownload(bool complete);
 
     Config &cfg_;
     BytePort &port_;
-    Messages &messages_;
 
     QTimer timer1_;
     QTimer idle_;
     QEventLoop *loop_ = nullptr;
     int timeoutMs_ = kTimeoutMs;
     int idleBoundMs_ = kIdleBoundMs;
-    DeviceChoice deviceChoice_ = DeviceChoice::OptionsWindow;
 
     bool running_ = false;
     bool aborted_ = false;
@@ -161,13 +154,12 @@ private:
     bool started_ = false;  // the panel answered the handshake
     int fieldNo_ = 0;       // of the upload's acknowledged fields
     int fieldTotal_ = 0;
-    QString place_;  // what the upload is sending
+    TransferPlace place_;  // what the upload is sending
     int ZamanAsimi_ = 0;
     int progress_ = 0;
     int bar_ = 0;
     bool okEnabled_ = true;
-    QString caption_ = kSendingCaption;
-    QString status_ = kInitialStatus;
+    TransferStatus status_;
 
     std::unique_ptr<Installation> stage_;  // the download's copy
     bool compareOnly_ = false;

@@ -1,6 +1,7 @@
 #include "ui/comm/PortAyar.h"
 
 #include "ui/comm/ProgBarIslem.h"
+#include "core/comm/TransferWords.h"
 #include "core/model/Config.h"
 #include "core/model/Session.h"
 #include "ui/widgets/ScreenFit.h"

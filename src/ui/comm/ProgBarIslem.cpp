@@ -3,12 +3,12 @@
 #include "core/comm/PanelCompare.h"
 #include "core/comm/PanelFields.h"
 #include "core/comm/PanelLink.h"
+#include "core/comm/TransferWords.h"
 #include "core/model/Config.h"
 #include "core/model/Session.h"
 #include "ui/widgets/ScreenFit.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,39 +19,13 @@
 
 namespace vaz {
 
-namespace {
-
-// The engine's captions and statuses, kept by it as they are and shown translated.
-[[maybe_unused]] const char *const kEngineTexts[] = {
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Sending..."),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Data..."),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Comparing..."),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Sending Panel Data..."),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Sending Completed"),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Data Completed"),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Comparison Completed"),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Zone Numbers..."),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Types..."),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Day Thresholds..."),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Night Thresholds..."),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Output ByPass Status..."),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Controller Actions..."),
-    QT_TRANSLATE_NOOP("vaz::ProgBarIslem", "Receiving Location Texts..."),
-};
-
-QString shown(const QString &engineText)
-{
-    return QCoreApplication::translate("vaz::ProgBarIslem", engineText.toUtf8().constData());
-}
-
-}  // namespace
-
 ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> port, QWidget *owner)
     : QDialog(owner), session_(session), port_(std::move(port))
 {
     setObjectName(QStringLiteral("ProgBarIslem"));
-    link_ = new comm::PanelLink(session_.config(), *port_, session_.messages(), this);
-    setWindowTitle(shown(link_->caption()));
+    link_ = new comm::PanelLink(session_.config(), *port_, this);
+    comm::tellFailures(*link_, session_.messages());
+    setWindowTitle(comm::captionText(comm::Transfer::Upload));
 
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -80,7 +54,7 @@ ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> por
     statusBar->setObjectName(QStringLiteral("GondermeDurumu"));
     statusBar->setSizeGripEnabled(false);
     // A label, not a status message: hovering a control must not wipe it.
-    status_ = new QLabel(shown(link_->statusText()), statusBar);
+    status_ = new QLabel(comm::statusText(link_->transfer(), link_->status()), statusBar);
     status_->setObjectName(QStringLiteral("Panel1"));
     statusBar->addWidget(status_, 1);
 
@@ -88,8 +62,8 @@ ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> por
     layout->addWidget(frame);
     layout->addWidget(statusBar);
 
-    connect(link_, &comm::PanelLink::captionChanged, this, [this](const QString &t) { setWindowTitle(shown(t)); });
-    connect(link_, &comm::PanelLink::statusChanged, status_, [this](const QString &t) { status_->setText(shown(t)); });
+    connect(link_, &comm::PanelLink::statusChanged, status_,
+            [this](const comm::TransferStatus &s) { status_->setText(comm::statusText(link_->transfer(), s)); });
     connect(link_, &comm::PanelLink::progressChanged, bar_, &QProgressBar::setValue);
     connect(link_, &comm::PanelLink::progressBarShown, bar_, &QWidget::show);
     connect(link_, &comm::PanelLink::okEnabledChanged, ok_, &QWidget::setEnabled);
@@ -123,9 +97,10 @@ void ProgBarIslem::Form_Load(std::optional<comm::Transfer> transfer)
     download_ = transfer == comm::Transfer::Download;
     stopped_ = false;
     stop_->setEnabled(transfer.has_value());
-    if (transfer)
+    if (transfer) {
+        setWindowTitle(comm::captionText(*transfer));
         link_->runTransfer(*transfer);
-    else
+    } else
         link_->prepare();
 }
 

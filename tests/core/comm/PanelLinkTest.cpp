@@ -1,4 +1,5 @@
 #include "core/comm/PanelLink.h"
+#include "core/comm/TransferWords.h"
 #include "core/model/Codepage.h"
 
 #include "core/comm/CommTestSupport.h"
@@ -22,6 +23,8 @@ struct Rig {
             link.setIdleBound(200);
         }
         test::attach(port, panel);
+        QObject::connect(&link, &PanelLink::failed,
+                         [this](const TransferFailure &f) { messages.message(failureText(f, choice)); });
     }
     // Every answer of the panel goes through `pass`, which may hold it back.
     void filter(std::function<void(const QByteArray &)> pass)
@@ -36,7 +39,8 @@ struct Rig {
     test::FakePort port;
     PanelSim panel;
     test::FakeMessages messages;
-    PanelLink link{cfg, port, messages};
+    DeviceChoice choice = DeviceChoice::OptionsWindow;
+    PanelLink link{cfg, port};
 };
 
 QByteArray record(int l, int a, const char *rest)
@@ -139,7 +143,8 @@ TEST(Upload, TheFirstTimeOutEndsTheUploadWithWhereItStopped)
                               : said.contains(c.message) && !said.contains('|') &&
                                     (said.contains("Nothing was sent") || said.endsWith(kPartial)))
             << said.toStdString();
-        EXPECT_EQ(rig.link.statusText(), completed ? "Sending Completed" : "Sending Not Completed");
+        EXPECT_EQ(statusText(Transfer::Upload, rig.link.status()),
+                  completed ? "Sending Completed" : "Sending Not Completed");
         EXPECT_EQ((QList<int>{rig.port.closes, rig.link.succeeded(), rig.link.okEnabled(), rig.link.IlerlemeSayac()}),
                   (QList<int>{completed, completed, true, 0}));
         EXPECT_TRUE(rig.port.written.endsWith(c.writtenEnd)) << rig.port.written.right(40).toStdString();
@@ -160,8 +165,8 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
         rig.cfg.AdresTablosuHazir = 1;
         QStringList texts;
         QList<int> bar;
-        QObject::connect(&rig.link, &PanelLink::statusChanged, [&](const QString &t) {
-            if (texts.isEmpty() || texts.last() != t)
+        QObject::connect(&rig.link, &PanelLink::statusChanged, [&](const TransferStatus &s) {
+            if (const QString t = statusText(Transfer::Download, s); texts.isEmpty() || texts.last() != t)
                 texts << t;
         });
         QObject::connect(&rig.link, &PanelLink::progressChanged, [&](int v) { bar << v; });
@@ -233,13 +238,13 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
         {"device missing, command line",
          [](Rig &r) {
              r.port.failure = BytePort::OpenError::NotFound;
-             r.link.setDeviceChoice(DeviceChoice::PortOption);
+             r.choice = DeviceChoice::PortOption;
          },
          QStringLiteral("plug it in and use --port with its device.")},
         {"adapter unplugged, command line",
          [](Rig &r) {
              r.port.gone = true;
-             r.link.setDeviceChoice(DeviceChoice::PortOption);
+             r.choice = DeviceChoice::PortOption;
          },
          QStringLiteral("disconnected at the start of the download. The configuration in the tool is unchanged. Plug "
                         "the adapter in again and use --port with its device.")},

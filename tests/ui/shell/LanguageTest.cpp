@@ -1,6 +1,7 @@
 #include "ui/shell/ShellFixture.h"
 
 #include "ui/causeeffect/SebepSonuc.h"
+#include "core/comm/TransferWords.h"
 #include "core/devices/DeviceCatalog.h"
 #include "ui/devices/Fcihazverileri.h"
 #include "ui/panel/Fpanelverileri.h"
@@ -74,6 +75,35 @@ TEST_F(LanguageTest, TurkishLeavesNoEnglishCaptionAndWritesTheSameFile)
     for (int code = 1; code <= devices::kTypeCount; ++code)
         EXPECT_EQ(devices::codeOfListText(devices::listText(code)), code);
     EXPECT_EQ(storage::configFileBytes(exampleConfig(20)), file);
+}
+
+TEST_F(LanguageTest, ATransferFailureReadsInTheUsersLanguageWithItsPlace)
+{
+    comm::TransferFailure silent;
+    silent.transfer = comm::Transfer::Upload;
+    silent.waitedMs = 5000;
+    silent.started = true;
+    silent.place = comm::TransferPlace::device(2, 45);
+    silent.field = 1214;
+    silent.total = 5106;
+    comm::TransferFailure refused = silent;
+    refused.kind = comm::TransferFailure::Kind::TooLong;
+    refused.transfer = comm::Transfer::Compare;
+    refused.place.field = QStringLiteral("Location");
+    refused.total = 4096;
+    const std::pair<comm::TransferFailure, const char *> said[] = {
+        {silent, "(Çevrim 2 adres 045 gönderilirken, alan 1,214 / 5,106)."},
+        {refused, "Karşılaştırma reddedildi: panel Çevrim 2 adres 045, Location için ayırıcısız 4096"},
+    };
+    for (const auto &[failure, turkish] : said) {
+        const QString english = comm::failureText(failure);
+        EXPECT_TRUE(english.contains("Loop 2 address 045")) << english.toStdString();
+        ASSERT_TRUE(useLanguage(QStringLiteral("tr")));
+        EXPECT_TRUE(comm::failureText(failure).contains(QString::fromUtf8(turkish)))
+            << comm::failureText(failure).toStdString();
+        useLanguage(QStringLiteral("en"));
+        EXPECT_EQ(comm::failureText(failure), english) << "the command line's English is the windows' own";
+    }
 }
 
 }  // namespace

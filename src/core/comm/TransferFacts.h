@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/comm/BytePort.h"
+#include "core/comm/Transfer.h"
+
+#include <QMetaType>
+#include <QString>
+
+// What a transfer reports, as values: the engine states what happened and
+// where, the windows and the command line word it (core/comm/TransferWords).
+namespace vaz::comm {
+
+// Where a transfer was. On a download the field's name comes with it.
+struct TransferPlace {
+    enum class Kind { None, Device, PanelSettings, Rules, Rule, Named };
+    Kind kind = Kind::None;
+    int loop = 0, address = 0;
+    int rule = 0;
+    QString named;  // Named: as the panel's fields are named ("Panel", "Cause-effect 3")
+    QString field;  // download: "Zone", "Location", ...
+
+    static TransferPlace of(Kind kind, int number = 0)
+    {
+        TransferPlace p;
+        p.kind = kind;
+        p.rule = number;
+        return p;
+    }
+    static TransferPlace device(int loop, int address)
+    {
+        TransferPlace p = of(Kind::Device);
+        p.loop = loop;
+        p.address = address;
+        return p;
+    }
+};
+
+enum class TransferStage { Waiting, SendingPanelData, Receiving, Completed, NotCompleted };
+
+struct TransferStatus {
+    TransferStage stage = TransferStage::Waiting;
+    int pass = 0;  // Receiving: which of the download's device passes
+    bool operator==(const TransferStatus &) const = default;
+};
+
+// A port that would not open, as the system and the tool's settings tell it.
+struct PortProblem {
+    int number = 0;  // COMn, 0 for a device named directly
+    QString device;  // what was opened
+    QString error;   // the system's text
+    BytePort::OpenError kind = BytePort::OpenError::Other;
+    bool fromEnvironment = false;  // VAZ_COMn names the device
+    QString access;                // why the user may not open it, when known
+};
+
+struct TransferFailure {
+    enum class Kind {
+        PortNotOpened,  // port
+        NoAnswer,       // the panel was silent for waitedMs
+        Unplugged,      // the adapter (port.device) went away
+        Refused,        // reason: what the data checks found; nothing was sent or changed
+        TooLong,        // a download's field at place ran past total bytes without a separator
+    };
+    Kind kind = Kind::NoAnswer;
+    Transfer transfer = Transfer::Upload;
+    PortProblem port;
+    int waitedMs = 0;
+    bool started = false;  // the panel had answered the handshake
+    TransferPlace place;
+    int field = 0;  // upload: of total; download: the field arriving
+    int total = 0;
+    QString reason;
+};
+
+// The facts of a port that would not open.
+PortProblem portProblem(const BytePort &port);
+
+}  // namespace vaz::comm
+
+Q_DECLARE_METATYPE(vaz::comm::TransferStatus)
+Q_DECLARE_METATYPE(vaz::comm::TransferFailure)
