@@ -151,10 +151,8 @@ bool transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &conso
     comm::SerialBytePort port;
     static const QRegularExpression numbered(QStringLiteral("^COM([1-4])$"), QRegularExpression::CaseInsensitiveOption);
     if (const QRegularExpressionMatch m = numbered.match(args.port); m.hasMatch()) {
-        cfg.SeciliPort = m.captured(1).toInt();
-        port.setPortNumber(cfg.SeciliPort);
+        port.setPortNumber(m.captured(1).toInt());
     } else {
-        cfg.SeciliPort = 0;
         port.setDevice(args.port);
     }
     PortMessages messages(console, port.deviceName());
@@ -216,7 +214,6 @@ int upload(const Args &args, Console &console)
     Config cfg;
     if (!readFile(cfg, args.files[0], args.mcu, console, true))
         return Failure;
-    cfg.GonderimModu = 1;
     return transfer(cfg, comm::Transfer::Upload, args, console) ? Success : Failure;
 }
 
@@ -224,7 +221,6 @@ int download(const Args &args, Console &console)
 {
     Config cfg;
     cfg.McuVersiyon = args.mcu;
-    cfg.AlmaModu = 1;
     if (outputRefused(args.output, console) || !transfer(cfg, comm::Transfer::Download, args, console))
         return Failure;
     const storage::SaveResult saved = storage::GirisVerileriniKaydet(cfg, args.output);

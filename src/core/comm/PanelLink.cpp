@@ -135,18 +135,18 @@ bool PanelLink::openPort()
     return false;
 }
 
-void PanelLink::prepare()
+void PanelLink::prepare(int port)
 {
-    if (cfg_.SeciliPort >= 1 && cfg_.SeciliPort <= 4)
-        port_.setPortNumber(cfg_.SeciliPort);
+    if (port >= 1 && port <= 4)
+        port_.setPortNumber(port);
     setOk(false);
 }
 
-void PanelLink::runTransfer(Transfer transfer)
+void PanelLink::runTransfer(Transfer transfer, int port)
 {
     if (running_)
         return;
-    prepare();
+    prepare(port);
     switch (transfer) {
     case Transfer::Upload: return PaneleGonder();
     case Transfer::Download: return PaneldenAl();
@@ -290,7 +290,6 @@ void PanelLink::endUpload()
     succeeded_ = !failed_;
     setBar(succeeded_ ? kRecords : 0);  // a full bar until OK says it all went
     setStatus(succeeded_ ? TransferStage::Completed : TransferStage::NotCompleted);
-    cfg_.GonderimModu = 0;
     running_ = false;
     emit finished(succeeded_);
 }
@@ -428,8 +427,6 @@ void PanelLink::endDownload(bool complete)
         cfg_.AdresTablosuHazir = 0;
     }
     stage_.reset();
-    if (!compareOnly_)
-        cfg_.AlmaModu = 0;
     running_ = false;
     emit finished(complete);
 }

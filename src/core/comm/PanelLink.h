@@ -48,16 +48,16 @@ public:
     void setTimeoutInterval(int ms) { timeoutMs_ = ms; }
     void setIdleBound(int ms) { idleBoundMs_ = ms; }
 
-    // What loading the progress window does before any transfer: port number
-    // from SeciliPort (when 1..4), OK disabled.
-    void prepare();
-    // The progress window's load: prepare(), then the transfer asked for.
-    void runTransfer(Transfer transfer);
+    // What loading the progress window does before any transfer: the port
+    // number (COM1..COM4; any other leaves the port as it is), OK disabled.
+    void prepare(int port);
+    // The progress window's load: prepare(port), then the transfer asked for.
+    void runTransfer(Transfer transfer, int port = 0);
 
-    // Upload of the whole configuration; clears GonderimModu at its end.
+    // Upload of the whole configuration.
     void PaneleGonder();
     // Download into a copy of the configuration, committed only when it
-    // completed; clears AlmaModu at its end.
+    // completed.
     void PaneldenAl();
     // The same exchange as the download, but what the panel sends only ends up
     // in receivedFields(): the configuration stays as it is.

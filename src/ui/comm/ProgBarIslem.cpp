@@ -99,18 +99,24 @@ void ProgBarIslem::Form_Load(std::optional<comm::Transfer> transfer)
     stop_->setEnabled(transfer.has_value());
     if (transfer) {
         setWindowTitle(comm::captionText(*transfer));
-        link_->runTransfer(*transfer);
-    } else
-        link_->prepare();
+        link_->runTransfer(*transfer, cfg.SeciliPort);
+    } else {
+        link_->prepare(cfg.SeciliPort);
+    }
 }
 
 void ProgBarIslem::transferEnded(bool ok)
 {
+    // The main window's hand-over flags end with the transfer.
+    Config &cfg = session_.config();
+    if (download_)
+        cfg.AlmaModu = 0;
+    else if (!compare_)
+        cfg.GonderimModu = 0;
     stop_->setEnabled(false);
     if (stopped_)
         status_->setText(tr("Transfer stopped"));
     if (compare_ && ok) {
-        const Config &cfg = session_.config();
         emit compared(comm::compareDownload(comm::expectedDownload(cfg),
                                             comm::nameDownload(link_->receivedFields(), cfg.McuVersiyon)));
     }

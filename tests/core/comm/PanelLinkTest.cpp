@@ -82,7 +82,6 @@ TEST(Upload, ExactStreamsPerVersion)
     for (auto [mcu, rules] : cases) {
         SCOPED_TRACE(testing::Message() << "MCU " << mcu << ", rules " << rules);
         Rig rig(exampleConfig(mcu, rules), mcu);
-        rig.cfg.GonderimModu = 1;
         QList<int> bar;
         QObject::connect(&rig.link, &PanelLink::progressChanged, [&](int v) { bar << v; });
         rig.link.PaneleGonder();
@@ -90,8 +89,8 @@ TEST(Upload, ExactStreamsPerVersion)
         EXPECT_EQ(rig.port.written, expectedUpload(mcu, rules));
         // Every acknowledgement was awaited in turn: the panel is idle.
         EXPECT_EQ((QList<bool>{rig.messages.messages.isEmpty(), rig.link.succeeded(), rig.link.okEnabled(),
-                               rig.cfg.GonderimModu == 0, rig.port.isOpen(), rig.panel.idle()}),
-                  (QList<bool>{true, true, true, true, false, true}));
+                               rig.port.isOpen(), rig.panel.idle()}),
+                  (QList<bool>{true, true, true, false, true}));
         // The bar sweeps twice over the 507 records, then stays full until OK.
         ASSERT_EQ(bar.size(), 508);
         EXPECT_EQ((QList<int>{bar[0], bar[253], bar[254], bar[255], bar[506], bar[507]}),
@@ -161,7 +160,6 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
         rig.panel.memory() = sim::memoryFromConfig(sent);
         test::attach(rig.port, rig.panel, chunking);
         rig.cfg.McuVersiyon = 20;
-        rig.cfg.AlmaModu = 1;
         rig.cfg.AdresTablosuHazir = 1;
         QStringList texts;
         QList<int> bar;
@@ -174,8 +172,7 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
 
         EXPECT_TRUE(rig.messages.messages.isEmpty() && rig.link.succeeded());
         test::expectCarriedEqual(sent, rig.cfg);
-        EXPECT_EQ((QList<int>{int(rig.cfg.CevrimSayisi), rig.cfg.AlmaModu, rig.cfg.AdresTablosuHazir}),
-                  (QList<int>{4, 0, 0}));
+        EXPECT_EQ((QList<int>{int(rig.cfg.CevrimSayisi), rig.cfg.AdresTablosuHazir}), (QList<int>{4, 0}));
         EXPECT_EQ(texts, (QStringList{"Receiving Zone Numbers...", "Receiving Types...", "Receiving Day Thresholds...",
                                       "Receiving Night Thresholds...", "Receiving Output ByPass Status...",
                                       "Receiving Controller Actions...", "Receiving Location Texts...",
@@ -278,15 +275,12 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
         SCOPED_TRACE(k.name);
         Config start = exampleConfig(20, 2);
         start.AdresTablosuHazir = 1;
-        start.SeciliPort = 3;
         Rig rig(start);
         rig.panel.memory() = sim::memoryFromConfig(exampleConfig(20, 1));
         rig.panel.memory().supplier = "Changed";
         k.spoil(rig);
         const Config before = rig.cfg;
-        rig.cfg.AlmaModu = k.transfer == Transfer::Download;
-        rig.cfg.GonderimModu = k.transfer == Transfer::Upload;
-        rig.link.runTransfer(k.transfer);
+        rig.link.runTransfer(k.transfer, 3);
 
         ASSERT_EQ(rig.messages.messages.size(), 1);
         EXPECT_TRUE(rig.messages.messages[0].contains(k.message)) << rig.messages.messages[0].toStdString();
