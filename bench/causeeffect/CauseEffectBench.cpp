@@ -96,10 +96,9 @@ void BM_ViewerOn254(benchmark::State &state)
     c.SSgirisler(1) = inputs + u':';
     c.SScikislar(1) = outputs.section(u'.', 0, 246) + QStringLiteral(".5,1.5,2.5,3.5,4.5,5.5,6.5,7.:");
     c.SSkosul(1) = 3;
-    c.SSsecili = 1;
     SSicerik *v = app->ruleViewer();
     for (auto _ : state) {
-        v->openForRule();
+        v->openForRule(1);
         QApplication::processEvents();
         state.PauseTiming();
         v->close();

@@ -19,7 +19,6 @@ struct Config : Installation {
     QString SeciliDugum;
     Int16 SeciliCevrim;
     Int16 SeciliTip;
-    Int16 SSsecili;
     Grid<Int16, 5> BosAdres{"BosAdres"};
     Int16 AdresTablosuHazir;
     Grid<Int16, 4> ListeSirasi{"ListeSirasi"};

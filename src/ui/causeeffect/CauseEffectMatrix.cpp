@@ -77,10 +77,7 @@ CauseEffectMatrix::CauseEffectMatrix(Session &session, QWidget *owner) : QDialog
     connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         if (column < kDeviceColumns)
             return;
-        session_.guarded([&] {
-            session_.config().SSsecili = column - kDeviceColumns + 1;
-            emit ruleViewerRequested();
-        });
+        session_.guarded([&] { emit ruleViewerRequested(column - kDeviceColumns + 1); });
     });
 
     auto button = [this](const char *name, const char *caption) {

@@ -28,8 +28,8 @@ public:
     static storage::Document printDocument(const storage::Sheet &matrix);
 
 signals:
-    // A rule's column was clicked; SSsecili names the rule.
-    void ruleViewerRequested();
+    // A rule's column was clicked.
+    void ruleViewerRequested(int rule);
     void printRequested(const storage::Document &doc);
     void exportRequested();
 

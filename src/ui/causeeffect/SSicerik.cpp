@@ -95,7 +95,7 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
     fitToScreen(this);
 }
 
-void SSicerik::openForRule()
+void SSicerik::openForRule(int rule)
 {
     if (isVisible()) {
         raise();
@@ -104,8 +104,9 @@ void SSicerik::openForRule()
     }
     const Config &cfg = session_.config();
     // Only rules that exist can be shown; anything else leaves the viewer shut.
-    if (cfg.SSsecili < 1 || cfg.SSsecili > cfg.SSsayisi)
+    if (rule < 1 || rule > cfg.SSsayisi)
         return;
+    rule_ = rule;
     Form_Load();
     show();
     raise();
@@ -115,7 +116,7 @@ void SSicerik::openForRule()
 void SSicerik::Form_Load()
 {
     const Config &cfg = session_.config();
-    const int r = cfg.SSsecili;
+    const int r = rule_;
     findChild<QPushButton *>(QStringLiteral("SSicerikKapat"))->setEnabled(true);
     name_->clear();
     name_->addItem(cfg.SSismi(r));

@@ -17,9 +17,9 @@ class SSicerik : public QDialog {
 public:
     SSicerik(Session &session, QWidget *owner);
 
-    // Shows rule SSsecili, not modal. While the viewer is open it only comes
-    // to the front and keeps the rule it was opened with.
-    void openForRule();
+    // Shows the rule, not modal. While the viewer is open it only comes to the
+    // front and keeps the rule it was opened with.
+    void openForRule(int rule);
     void Form_Load();
     void SSicerikGoruntule(int r);
 
@@ -29,6 +29,7 @@ protected:
 
 private:
     Session &session_;
+    int rule_ = 0;
     QListWidget *name_ = nullptr;
     QLabel *condition_ = nullptr;
     QListWidget *inputs_ = nullptr;

@@ -611,17 +611,17 @@ void Fcihazverileri::CihVerTreeView_MouseDown(Qt::MouseButton mouseButton, const
     if (mouseButton != Qt::RightButton || c.SSsayisi < 1)
         return;
     if (const int r = SSbul(c, c.SeciliDugum)) {
-        c.SSsecili = r;
+        popupRule_ = r;
         popup_->popup(globalPos);
     }
 }
 
-void Fcihazverileri::MnSSicerik_Click() { emit ruleViewerRequested(); }
+void Fcihazverileri::MnSSicerik_Click() { emit ruleViewerRequested(popupRule_); }
 
 void Fcihazverileri::SSsil_Click()
 {
     Config &c = session_.config();
-    const int k = c.SSsecili;
+    const int k = popupRule_;
     if (k < 1 || k > c.SSsayisi)
         return;
     // The rule's own node, the first of equal names as the lookup finds the first rule.

@@ -86,8 +86,8 @@ signals:
     void unloaded();
     // Left by Exit or by its frame: the main window comes back.
     void left();
-    // "Show" in a rule's popup; SSsecili names the rule.
-    void ruleViewerRequested();
+    // "Show" in a rule's popup.
+    void ruleViewerRequested(int rule);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -158,6 +158,7 @@ private:
     QTreeWidgetItem *panelNode_ = nullptr;
     std::array<QTreeWidgetItem *, 5> loops_{};
     QTreeWidgetItem *causeEffectNode_ = nullptr;
+    int popupRule_ = 0;  // the rule whose popup is open
     bool built_ = false;
     bool gone_ = false;
     bool quiet_ = false;

@@ -148,7 +148,7 @@ CauseEffectMatrix *App::causeEffectMatrix()
     if (auto *w = main->findChild<CauseEffectMatrix *>(QString(), Qt::FindDirectChildrenOnly))
         return w;
     auto *w = new CauseEffectMatrix(*this, main);
-    connect(w, &CauseEffectMatrix::ruleViewerRequested, this, [this] { ruleViewer()->openForRule(); });
+    connect(w, &CauseEffectMatrix::ruleViewerRequested, this, [this](int rule) { ruleViewer()->openForRule(rule); });
     connect(w, &CauseEffectMatrix::printRequested, main,
             [this, main](const storage::Document &doc) { guarded([&] { main->printDocument(doc); }); });
     connect(w, &CauseEffectMatrix::exportRequested, main,
@@ -169,7 +169,7 @@ Fcihazverileri *App::deviceWindow()
         auto *w = track(this, devices_, new Fcihazverileri(*this, mainWindow()));
         connect(w, &Fcihazverileri::left, mainWindow(), &QWidget::show);
         connect(w, &Fcihazverileri::ruleViewerRequested, this,
-                [this] { guarded([this] { ruleViewer()->openForRule(); }); });
+                [this](int rule) { guarded([this, rule] { ruleViewer()->openForRule(rule); }); });
         connect(w, &Fcihazverileri::undoRequested, this, &App::undo);
         connect(w, &Fcihazverileri::redoRequested, this, &App::redo);
         showUndoState();

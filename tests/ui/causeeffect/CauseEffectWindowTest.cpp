@@ -216,14 +216,12 @@ TEST_F(CauseEffectTest, ViewerShowsTheRuleItWasOpenedWith)
     };
     const QStringList one{"One", "OR", "2 device(s)", "2 device(s)", "2"};
 
-    cfg().SSsecili = 1;
-    viewer->openForRule();
+    viewer->openForRule(1);
     EXPECT_EQ(shown(), one);
-    cfg().SSsecili = 2;
-    viewer->openForRule();
+    viewer->openForRule(2);
     EXPECT_EQ(shown(), one);
     viewer->close();
-    viewer->openForRule();
+    viewer->openForRule(2);
     EXPECT_EQ(shown(), (QStringList{"Two", "", "0 device(s)", "0 device(s)", "0"}));
 }
 
