@@ -22,17 +22,11 @@ inline void attach(FakePort &port, sim::PanelSim &panel, Chunking chunking = Chu
                 port.push(answer);
                 continue;
             }
-            QByteArray run;
-            for (char a : answer) {
-                if (chunking == Chunking::Bytes || a == '~') {
-                    port.push(run);
-                    run.clear();
-                    port.push(QByteArray(1, a));
-                } else {
-                    run.append(a);
-                }
-            }
-            port.push(run);
+            qsizetype from = 0;  // the run not pushed yet
+            for (qsizetype i = 0; i < answer.size(); ++i)
+                if (chunking == Chunking::Bytes || answer[i] == '~')
+                    port.push(answer.mid(from, i - from)), port.push(answer.mid(i, 1)), from = i + 1;
+            port.push(answer.mid(from));
         }
     };
 }
