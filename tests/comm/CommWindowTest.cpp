@@ -9,10 +9,10 @@
 
 #include "CommTestSupport.h"
 #include "shell/ShellFixture.h"
+#include "support/SimProcess.h"
 
 #include <QFileInfo>
 #include <QComboBox>
-#include <QProcess>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
@@ -20,20 +20,10 @@
 namespace vaz::test {
 namespace {
 
-// A panel-sim reached as COM1; it traces the line and keeps what it receives.
-struct Sim {
-    explicit Sim(const QStringList &args)
-    {
-        process.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"),
-                      QStringList{"--link", link, "--trace", dir.filePath("trace"), "--save", saved} + args);
-        EXPECT_TRUE(process.waitForStarted() && process.waitForReadyRead(10000));
-        qputenv("VAZ_COM1", link.toLocal8Bit());
-    }
-    ~Sim() { process.terminate(), process.waitForFinished(5000), qunsetenv("VAZ_COM1"); }
-    QTemporaryDir dir;
-    QString link = dir.filePath(QStringLiteral("panel"));
-    QString saved = dir.filePath(QStringLiteral("saved.dvk"));
-    QProcess process;
+// A panel-sim reached as COM1.
+struct Sim : SimProcess {
+    explicit Sim(const QStringList &args) : SimProcess(args) { qputenv("VAZ_COM1", link.toLocal8Bit()); }
+    ~Sim() { qunsetenv("VAZ_COM1"); }
 };
 
 class CommWindowTest : public ShellTest {
@@ -76,8 +66,8 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
             cfg() = filledConfig(cfg().McuVersiyon, rules, 1);
         const Config sent = cfg();
         ProgBarIslem *w = run("BtGonder");
-        EXPECT_FALSE(app->mainWindow()->isVisible());
-        EXPECT_EQ(w->statusText(), "Sending Completed");
+        EXPECT_TRUE(w->statusText() == "Sending Completed" && !app->mainWindow()->isVisible())
+            << w->statusText().toStdString();
         button(w, "GonderimOK")->click();
         EXPECT_TRUE(app->mainWindow()->isVisible());
 
@@ -102,7 +92,7 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         ASSERT_TRUE(sim.process.waitForFinished(5000));
         EXPECT_TRUE(sim.process.exitStatus() == QProcess::NormalExit && sim.process.exitCode() == 0);
         EXPECT_FALSE(QFileInfo::exists(sim.link));
-        EXPECT_TRUE(fileBytes(sim.dir.filePath("trace")).split('\n').value(0).contains("tool>panel 53 S"));
+        EXPECT_TRUE(fileBytes(sim.trace).split('\n').value(0).contains("tool>panel 53 S"));
         Sim second({"--mcu", mcu, "--loops", "2", "--load", sim.saved});
         restart(version);
         button(run("MnPaneldenAlma"), "GonderimOK")->click();
@@ -116,10 +106,10 @@ TEST_F(CommWindowTest, MissingPort)
     qputenv("VAZ_COM1", "/nonexistent/ttyUSB9");
     restart("v15", 0);
     button(run("BtGonder"), "GonderimOK")->click();
+    // The variable, not the window, names the device.
     ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].startsWith("Cannot open port COM1 (/nonexistent/ttyUSB9): "));
-    EXPECT_TRUE(messages.messages[0].contains("unset it")) << "the variable, not the window, names the device";
-    EXPECT_TRUE(app->mainWindow()->isVisible());
+    EXPECT_TRUE(messages.messages[0].startsWith("Cannot open port COM1 (/nonexistent/ttyUSB9): ") &&
+                messages.messages[0].contains("unset it") && app->mainWindow()->isVisible());
     qunsetenv("VAZ_COM1");
 }
 
@@ -180,11 +170,10 @@ TEST_F(CommWindowTest, PortSettings)
     EXPECT_EQ(std::pair(line->opens, line->number), std::pair(1, 4));
 
     // A port that will not open: said at opening and at OK; the window stays until Cancel.
-    fail = true;
-    act("MnSeçenekler")->trigger();
+    fail = true, act("MnSeçenekler")->trigger();
     button(app->loadedPortSettings(), "OptComTamam")->click();
-    EXPECT_EQ(messages.messages.size(), 2);
-    EXPECT_TRUE(messages.messages.constLast().startsWith("Cannot open port COM4 (/dev/fake4)"));
+    EXPECT_TRUE(messages.messages.size() == 2 &&
+                messages.messages.constLast().startsWith("Cannot open port COM4 (/dev/fake4)"));
     button(app->loadedPortSettings(), "OptComIptal")->click();
     EXPECT_EQ(cfg().PortAyarAcik, 0);
 }
@@ -278,16 +267,13 @@ TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
     // A later run starts at COM1 again, which still stands for the adapter; unplugged, it says so.
     w = open();
     EXPECT_EQ(cfg().SeciliPort, 0);
-    lister.list = {builtIn};
-    w->refreshDevices();
+    lister.list = {builtIn}, w->refreshDevices();
     EXPECT_EQ(items(w),
               (QStringList{"/dev/ttyS0", "*/dev/serial/by-id/usb-FTDI_X-port0 (not connected)", "Other device..."}));
     // A device plugged in appears; one typed by hand is taken for COM2; Cancel forgets both.
-    lister.list << modem;
-    w->refreshDevices();
+    lister.list << modem, w->refreshDevices();
     EXPECT_EQ(items(w).size(), 4);
-    button(w, "OptCom2")->click();
-    dialogs.paths = {"/dev/ttyS7"};
+    button(w, "OptCom2")->click(), dialogs.paths = {"/dev/ttyS7"};
     child<QComboBox>(w, "ComboCihaz")->activated(3);
     EXPECT_EQ(comm::portDevice(2), "/dev/ttyS7");
     button(w, "OptComIptal")->click();
@@ -296,10 +282,9 @@ TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
     // The environment wins and the window says so.
     qputenv("VAZ_COM1", "/tmp/elsewhere");
     w = open();
-    EXPECT_FALSE(child<QComboBox>(w, "ComboCihaz")->isEnabled());
-    EXPECT_TRUE(child<QLabel>(w, "LabelCihaz")->text().startsWith("VAZ_COM1 is set: COM1 is /tmp/elsewhere"));
-    qunsetenv("VAZ_COM1");
-    button(w, "OptComTamam")->click();
+    EXPECT_TRUE(!child<QComboBox>(w, "ComboCihaz")->isEnabled() &&
+                child<QLabel>(w, "LabelCihaz")->text().startsWith("VAZ_COM1 is set: COM1 is /tmp/elsewhere"));
+    qunsetenv("VAZ_COM1"), button(w, "OptComTamam")->click();
 }
 
 TEST_F(CommWindowTest, DownloadOffersToSaveUnsavedWorkFirst)
@@ -307,8 +292,7 @@ TEST_F(CommWindowTest, DownloadOffersToSaveUnsavedWorkFirst)
     // The panel has two loops, so the example's devices on loops 3 and 4 are beyond its count.
     sim::PanelSim panel(20, 2);
     Config inPanel = exampleConfig(20, 1);
-    inPanel.CihazTipi(1, 5) = 77;
-    panel.memory() = sim::memoryFromConfig(inPanel);
+    inPanel.CihazTipi(1, 5) = 77, panel.memory() = sim::memoryFromConfig(inPanel);
     restart("v2", 0);
     app->setPortFactory([&] { return attached(panel); });
     const Config mine = cfg();
@@ -338,8 +322,7 @@ TEST_F(CommWindowTest, UploadAsksFirstWhenTheCheckFindsSomething)
     app->setPortFactory([&] { return ++lines, attached(panel); });
     // A clean configuration goes without a question; then Cancel, then Upload anyway.
     button(run("BtGonder"), "GonderimOK")->click();
-    cfg().BolgeNo(4, 127) = 0;
-    messages.proceedAnswers = {false, true};
+    cfg().BolgeNo(4, 127) = 0, messages.proceedAnswers = {false, true};
     act("BtGonder")->trigger();
     EXPECT_TRUE(lines == 1 && app->mainWindow()->isVisible() && cfg().GonderimModu == 0) << "Cancel sends nothing";
     button(run("BtGonder"), "GonderimOK")->click();
@@ -352,18 +335,12 @@ TEST_F(CommWindowTest, CompareWithPanel)
     Sim sim({});
     restart("v2", 2);
     button(run("BtGonder"), "GonderimOK")->click();
-    auto compare = [&] {
-        ProgBarIslem *w = run("MnKarsilastir");
-        button(w, "GonderimOK")->click();
-        return app->comparisonWindow();
-    };
+    auto compare = [&] { return button(run("MnKarsilastir"), "GonderimOK")->click(), app->comparisonWindow(); };
     KarsilastirmaSonucu *result = compare();
-    EXPECT_TRUE(result->isVisible());
-    EXPECT_EQ(child<QLabel>(result, "KarsilastirmaOzeti")->text(), "The panel holds this configuration.");
+    EXPECT_TRUE(result->isVisible() &&
+                child<QLabel>(result, "KarsilastirmaOzeti")->text() == "The panel holds this configuration.");
 
-    cfg().BolgeNo(4, 127) = 12;
-    cfg().MahalText(1, 1) = "Lobby";
-    cfg().SScikislar(2) = "5,1.:";
+    cfg().BolgeNo(4, 127) = 12, cfg().MahalText(1, 1) = "Lobby", cfg().SScikislar(2) = "5,1.:";
     const Config before = cfg();
     QTableWidget *rows = child<QTableWidget>(compare(), "FarkListesi");
     QStringList found;
