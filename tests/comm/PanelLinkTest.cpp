@@ -72,10 +72,7 @@ QByteArray expectedUpload(int mcu, int rules)
 
 TEST(Upload, ExactStreamsPerVersion)
 {
-    const struct {
-        int mcu, rules;
-    } cases[] = {{12, 0}, {14, 0}, {15, 0}, {20, 0}, {20, 1}, {20, 2}};
-    for (auto [mcu, rules] : cases) {
+    for (auto [mcu, rules] : {std::pair{12, 0}, {14, 0}, {15, 0}, {20, 0}, {20, 1}, {20, 2}}) {
         SCOPED_TRACE(testing::Message() << "MCU " << mcu << ", rules " << rules);
         Rig rig(exampleConfig(mcu, rules), mcu);
         rig.cfg.GonderimModu = 1;
@@ -98,17 +95,11 @@ TEST(Upload, ExactStreamsPerVersion)
 TEST(Upload, TheFirstTimeOutEndsTheUploadWithWhereItStopped)
 {
     constexpr int kRecordAcks = 5080;
-    struct Case {
-        const char *name;
-        int mcu, rules;
-        long silentAfter;     // acknowledgements the panel gives
-        long dropAck;         // one acknowledgement lost, the panel goes on
-        const char *message;  // "" when it completes
-        const char *writtenEnd;
-    };
     const char *kPartial =
         ". The panel may now hold part of the new configuration: upload again before leaving the site.";
-    const Case cases[] = {
+    // Version and rules; acknowledgements the panel gives; one acknowledgement lost, the panel going on; what
+    // the message holds ("" when it completes); how the stream ends.
+    const std::tuple<const char *, int, int, long, long, const char *, const char *> cases[] = {
         {"handshake", 20, 2, 0, -1,
          "No answer from the panel for 0.03 s at the start of the upload. Nothing was sent. Check the cable, the "
          "port and that the panel is on.",
@@ -121,28 +112,28 @@ TEST(Upload, TheFirstTimeOutEndsTheUploadWithWhereItStopped)
          "Y~1,1,2,5,:~1,1,2,5,:~}"},
         {"complete", 20, 2, -1, -1, "", "Rule2~}"},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        Rig rig(exampleConfig(c.mcu, c.rules), c.mcu);
-        rig.panel.setSilentAfter(c.silentAfter);
+    for (auto [name, mcu, rules, silentAfter, dropAck, message, writtenEnd] : cases) {
+        SCOPED_TRACE(name);
+        Rig rig(exampleConfig(mcu, rules), mcu);
+        rig.panel.setSilentAfter(silentAfter);
         long acks = 0;
-        if (c.dropAck >= 0)
-            rig.filter([&rig, &acks, drop = c.dropAck](const QByteArray &a) {
+        if (dropAck >= 0)
+            rig.filter([&rig, &acks, drop = dropAck](const QByteArray &a) {
                 if (!(a == "O" && acks++ == drop))
                     rig.port.push(a);
             });
         rig.link.PaneleGonder();
 
-        const bool completed = !*c.message;
+        const bool completed = !*message;
         const QString said = rig.messages.messages.join('|');
         EXPECT_TRUE(completed ? said.isEmpty()
-                              : said.contains(c.message) && !said.contains('|') &&
+                              : said.contains(message) && !said.contains('|') &&
                                     (said.contains("Nothing was sent") || said.endsWith(kPartial)))
             << said.toStdString();
         EXPECT_EQ(rig.link.statusText(), completed ? "Sending Completed" : "Sending Not Completed");
         EXPECT_EQ((QList<int>{rig.port.closes, rig.link.succeeded(), rig.link.okEnabled(), rig.link.IlerlemeSayac()}),
                   (QList<int>{completed, completed, true, 0}));
-        EXPECT_TRUE(rig.port.written.endsWith(c.writtenEnd)) << rig.port.written.right(40).toStdString();
+        EXPECT_TRUE(rig.port.written.endsWith(writtenEnd)) << rig.port.written.right(40).toStdString();
     }
 }
 
@@ -155,9 +146,7 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
         Rig rig(Config{});
         rig.panel.memory() = sim::memoryFromConfig(sent);
         test::attach(rig.port, rig.panel, chunking);
-        rig.cfg.McuVersiyon = 20;
-        rig.cfg.AlmaModu = 1;
-        rig.cfg.AdresTablosuHazir = 1;
+        rig.cfg.McuVersiyon = 20, rig.cfg.AlmaModu = 1, rig.cfg.AdresTablosuHazir = 1;
         QStringList texts;
         QList<int> bar;
         QObject::connect(&rig.link, &PanelLink::statusChanged, [&](const QString &t) {
@@ -199,10 +188,8 @@ TEST(Download, StoresByTheRulesOfEachField)
     rec(4, 127)[3] = "9", rec(4, 127)[9] = "Last";
     m.panelName = "Other";
     Config &c = rig.cfg;
-    c.McuVersiyon = 12;
-    c.CikisHata(1, 1) = 9, c.CikisYangin(1, 2) = 3, c.OlayTipi(1, 4) = 7, c.BolgeNo(1, 5) = 7;
-    c.CikisYangin(1, 6) = 3;
-    c.PanelAdi = QStringLiteral("Keep");
+    c.McuVersiyon = 12, c.PanelAdi = QStringLiteral("Keep");
+    c.CikisHata(1, 1) = 9, c.CikisYangin(1, 2) = 3, c.OlayTipi(1, 4) = 7, c.BolgeNo(1, 5) = 7, c.CikisYangin(1, 6) = 3;
     c.SSsayisi = 1, c.SSismi(1) = QStringLiteral("R");
     rig.link.PaneldenAl();
 
@@ -232,15 +219,11 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
          QStringLiteral("plug it in and choose its device for COM3 under File > Options.")},
         {"device missing, command line",
          [](Rig &r) {
-             r.port.failure = BytePort::OpenError::NotFound;
-             r.link.setDeviceChoice(DeviceChoice::PortOption);
+             r.port.failure = BytePort::OpenError::NotFound, r.link.setDeviceChoice(DeviceChoice::PortOption);
          },
          QStringLiteral("plug it in and use --port with its device.")},
         {"adapter unplugged, command line",
-         [](Rig &r) {
-             r.port.gone = true;
-             r.link.setDeviceChoice(DeviceChoice::PortOption);
-         },
+         [](Rig &r) { r.port.gone = true, r.link.setDeviceChoice(DeviceChoice::PortOption); },
          QStringLiteral("disconnected at the start of the download. The configuration in the tool is unchanged. Plug "
                         "the adapter in again and use --port with its device.")},
         {"handshake", [](Rig &r) { r.panel.setSilentAfter(0); },
@@ -253,11 +236,7 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
          QStringLiteral("\"70000\" as the zone number of loop 3, address 047")},
         {"last device out of range", [](Rig &r) { r.panel.memory().records[507][2] = "32768"; },
          QStringLiteral("\"32768\" as the zone number of loop 4, address 127")},
-        {"too many rules",
-         [](Rig &r) {
-             for (auto &s : r.panel.memory().rules)
-                 s = QList<QByteArray>(201, "1");
-         },
+        {"too many rules", [](Rig &r) { r.panel.memory().rules.fill(QList<QByteArray>(201, "1")); },
          QStringLiteral("\"201\" as the number of cause-effect rules")},
         {"endless field", [](Rig &r) { r.panel.memory().records[3][9] = QByteArray(5000, 'x'); },
          QStringLiteral("more than 4096 characters without a separator for Loop 1 address 004, Location")},
@@ -272,8 +251,7 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
     for (const auto &k : cases) {
         SCOPED_TRACE(k.name);
         Config start = exampleConfig(20, 2);
-        start.AdresTablosuHazir = 1;
-        start.SeciliPort = 3;
+        start.AdresTablosuHazir = 1, start.SeciliPort = 3;
         Rig rig(start);
         rig.panel.memory() = sim::memoryFromConfig(exampleConfig(20, 1));
         rig.panel.memory().supplier = "Changed";
@@ -285,8 +263,7 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
 
         ASSERT_EQ(rig.messages.messages.size(), 1);
         EXPECT_TRUE(rig.messages.messages[0].contains(k.message)) << rig.messages.messages[0].toStdString();
-        EXPECT_TRUE(rig.cfg == before);
-        EXPECT_TRUE(!rig.link.succeeded() && rig.link.okEnabled());
+        EXPECT_TRUE(rig.cfg == before && !rig.link.succeeded() && rig.link.okEnabled());
         EXPECT_EQ(rig.port.opens, k.transfer == Transfer::Upload ? 0 : 1);
     }
 }
@@ -303,8 +280,7 @@ TEST(Transfers, AbortEndsAnyWaitAndTheDefaultWaitsOutlastASlowPanel)
         QTimer::singleShot(50, &aborted.link, [&] { aborted.link.abort(); });
         upload ? aborted.link.PaneleGonder() : aborted.link.PaneldenAl();
         EXPECT_FALSE(finished || aborted.link.running());
-        EXPECT_TRUE(aborted.messages.messages.isEmpty() && aborted.link.okEnabled());
-        EXPECT_TRUE(aborted.cfg == start);
+        EXPECT_TRUE(aborted.messages.messages.isEmpty() && aborted.link.okEnabled() && aborted.cfg == start);
 
         // One answer late, 4 s on upload and 6 s on download: each default wait is longer.
         Rig slow(exampleConfig(20, 1), 20, false);
