@@ -72,29 +72,22 @@ TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
     button("iptal")->click();
     EXPECT_TRUE(cfg().SSsayisi == 1 && cfg().SSismi(1) == "Old" && backInDevices());
 
-    const struct {
-        const char *option;
-        int inputs;
-        bool forward;
-        int code;
-    } cases[] = {{"SSveya", 1, true, 1},
-                 {"SSve", 1, false, 3},
-                 {"SSikili", 1, false, 2},
-                 {"SSve", 2, true, 3},
-                 {"SSikili", 2, true, 2}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.option + std::to_string(c.inputs));
+    // A condition, the inputs chosen, whether it holds and the code stored.
+    const std::tuple<const char *, int, bool, int> cases[] = {
+        {"SSveya", 1, true, 1}, {"SSve", 1, false, 3},   {"SSikili", 1, false, 2},
+        {"SSve", 2, true, 3},   {"SSikili", 2, true, 2},
+    };
+    for (auto [option, inputs, forward, code] : cases) {
+        SCOPED_TRACE(option + std::to_string(inputs));
         open();
         confirmName("New");
-        toggle("SSliste", {0});
-        if (c.inputs == 2)
-            toggle("SSliste", {2});
-        button(c.option)->click();
-        EXPECT_EQ((QList<int>{button("devam")->isEnabled(), button(c.option)->isChecked(), cfg().SSkosul(2)}),
-                  (QList<int>{c.forward, c.forward, c.code}));
+        toggle("SSliste", inputs == 2 ? std::initializer_list<int>{0, 2} : std::initializer_list<int>{0});
+        button(option)->click();
+        EXPECT_EQ((QList<int>{button("devam")->isEnabled(), button(option)->isChecked(), cfg().SSkosul(2)}),
+                  (QList<int>{forward, forward, code}));
         // Choosing inputs again asks for the condition again.
         toggle("SSliste", {1});
-        EXPECT_FALSE(button(c.option)->isChecked() || button("devam")->isEnabled());
+        EXPECT_FALSE(button(option)->isChecked() || button("devam")->isEnabled());
         editor->close();  // by its frame: as Cancel
         EXPECT_TRUE(backInDevices() && cfg().SSsayisi == 1 && cfg().SSismi(2).isEmpty());
     }
@@ -107,8 +100,7 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
     EXPECT_FALSE(main->isVisible());
     confirmName(QStringLiteral(" Kat ğ "));
     toggle("SSliste", {2, 0, 1, 1});
-    button("SSve")->click();
-    button("devam")->click();
+    button("SSve")->click(), button("devam")->click();
     ASSERT_EQ(list("CikisListe")->count(), 9);
     EXPECT_FALSE(list("SSliste")->isVisible() || button("devam")->isEnabled());
     toggle("CikisListe", {7, 4});
@@ -118,8 +110,7 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
         << "earlier inputs and condition still hold";
     button("devam")->click();
     EXPECT_TRUE(list("CikisListe")->selectedItems().isEmpty() && !button("devam")->isEnabled());
-    toggle("CikisListe", {8, 4});
-    button("devam")->click();
+    toggle("CikisListe", {8, 4}), button("devam")->click();
 
     EXPECT_TRUE(backInDevices());
     const auto found = app->deviceWindow()->tree()->findItems(QStringLiteral("Kat ğ"), Qt::MatchRecursive);
@@ -164,9 +155,8 @@ TEST_F(CauseEffectTest, RefusedNamesAndTheRuleLimit)
     button("iptal")->click();
 
     // At 200 rules the editor does not open at all.
-    cfg().SSsayisi = kMaxRules;
+    cfg().SSsayisi = kMaxRules, messages.messages.clear();
     main->show();
-    messages.messages.clear();
     const Config before = cfg();
     open();
     EXPECT_EQ(messages.messages, QStringList{kRuleLimitMessage});
@@ -191,12 +181,9 @@ TEST_F(CauseEffectTest, SelectAllAndClearAllHandleTheFinalSelection)
     EXPECT_TRUE(button("devam")->isEnabled());
 
     button("ClearAll")->click();
-    EXPECT_EQ(label("girisAdet"), "0");
-    EXPECT_FALSE(button("SSveya")->isChecked() || button("devam")->isEnabled());
+    EXPECT_TRUE(label("girisAdet") == "0" && !button("SSveya")->isChecked() && !button("devam")->isEnabled());
 
-    toggle("SSliste", {0});
-    button("SSveya")->click();
-    button("devam")->click();
+    toggle("SSliste", {0}), button("SSveya")->click(), button("devam")->click();
     button("CheckAll")->click();
     EXPECT_TRUE(label("cikisAdet") == "9" && button("devam")->isEnabled());
 }
@@ -216,14 +203,11 @@ TEST_F(CauseEffectTest, ViewerShowsTheRuleItWasOpenedWith)
     };
     const QStringList one{"One", "OR", "2 device(s)", "2 device(s)", "2"};
 
-    cfg().SSsecili = 1;
-    viewer->openForRule();
+    cfg().SSsecili = 1, viewer->openForRule();
     EXPECT_EQ(shown(), one);
-    cfg().SSsecili = 2;
-    viewer->openForRule();
+    cfg().SSsecili = 2, viewer->openForRule();
     EXPECT_EQ(shown(), one);
-    viewer->close();
-    viewer->openForRule();
+    viewer->close(), viewer->openForRule();
     EXPECT_EQ(shown(), (QStringList{"Two", "", "0 device(s)", "0 device(s)", "0"}));
 }
 
