@@ -88,11 +88,8 @@ TEST(PanelFields, NumbersAndListsOnTheWire)
 
 TEST(PanelFields, UploadRefusesTextsThatBreakTheFraming)
 {
-    const struct {
-        int mcu;
-        std::function<void(Config &)> edit;
-        const char *said;  // nullptr: accepted
-    } cases[] = {
+    // Version, change, what the refusal says (nullptr: accepted).
+    const std::tuple<int, std::function<void(Config &)>, const char *> cases[] = {
         {20, [](Config &) {}, nullptr},
         {20, [](Config &c) { c.MahalText(2, 7) = QStringLiteral("Stair~B"); },
          "loop 2, address 007 holds the character \"~\""},
@@ -107,16 +104,12 @@ TEST(PanelFields, UploadRefusesTextsThatBreakTheFraming)
         {20, [](Config &c) { c.SSismi(2) = QStringLiteral("Stairs}"); }, nullptr},  // only a leading one ends a section
         {15, [](Config &c) { c.SSismi(2) = QStringLiteral("}x"); }, nullptr},       // no rules below V2
     };
-    for (const auto &k : cases) {
+    for (const auto &[mcu, edit, said] : cases) {
         Config c;
-        c.McuVersiyon = k.mcu;
-        c.SSsayisi = 2;
-        k.edit(c);
+        c.McuVersiyon = mcu, c.SSsayisi = 2;
+        edit(c);
         const QString m = uploadRefusal(c);
-        if (!k.said)
-            EXPECT_EQ(m, QString());
-        else
-            EXPECT_TRUE(m.contains(QString::fromUtf8(k.said))) << m.toStdString();
+        EXPECT_TRUE(said ? m.contains(QString::fromUtf8(said)) : m.isEmpty()) << m.toStdString();
     }
 }
 
@@ -143,8 +136,7 @@ TEST(PortNames, AnEmptyOrMissingVariableMeansTheStandardDevice)
     // An adapter's latency timer, read through the name its device resolves to.
     QTemporaryDir sys;
     for (const auto &[path, text] : {std::pair{"ttyUSB3/device/latency_timer", "16\n"}, {"dev/ttyUSB3", ""}}) {
-        QFile f(sys.filePath(path));
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly) && f.write(text) >= 0);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(sys.filePath(path)).path()) && test::writeBytes(sys.filePath(path), text));
     }
     QFile::link(sys.filePath("dev/ttyUSB3"), sys.filePath("dev/by-id-adapter"));
     EXPECT_EQ(latencyTimer(sys.filePath("dev/by-id-adapter"), sys.path()), 16);
