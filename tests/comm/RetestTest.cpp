@@ -47,18 +47,14 @@ TEST(Retest, ListsWhatAChangeTouchesAndASpreadSample)
          5},
         {"a rule added",
          [](Config &c) {
-             c.SSsayisi = 3;
-             c.SSismi(3) = QStringLiteral("Kat3"), c.SSgirisler(3) = QStringLiteral("2,5.:");
+             c.SSsayisi = 3, c.SSismi(3) = QStringLiteral("Kat3"), c.SSgirisler(3) = QStringLiteral("2,5.:");
              c.SScikislar(3) = QStringLiteral("5,1.:"), c.SSkosul(3) = 1;
          },
          {"Cause-effect 3 'Kat3': the rule differs", "Loop 2 address 005: in cause-effect 3, which differs",
           "Sounder 1: in cause-effect 3, which differs"},
          5},
         {"a device in the zone a relay reacts to",
-         [](Config &c) {
-             c.MahalText(1, 10) = QStringLiteral("Depo");
-             c.BolgeNo(1, 10) = 4;
-         },
+         [](Config &c) { c.MahalText(1, 10) = QStringLiteral("Depo"), c.BolgeNo(1, 10) = 4; },
          {"Loop 1 address 010: its fields differ", "Loop 1 address 002: reacts to zone 4"},
          5},
         {"at most 50 sampled",
