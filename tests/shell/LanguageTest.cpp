@@ -27,9 +27,8 @@ protected:
         app->mainWindow()->afterFileRead(true);
         app->deviceWindow()->openWindow();
         QStringList out;
-        for (QObject *window :
-             {static_cast<QObject *>(app->mainWindow()), static_cast<QObject *>(app->deviceWindow()),
-              static_cast<QObject *>(app->panelWindow()), static_cast<QObject *>(app->causeEffectEditor())})
+        for (QObject *window : std::initializer_list<QObject *>{app->mainWindow(), app->deviceWindow(),
+                                                                app->panelWindow(), app->causeEffectEditor()})
             for (QList<QObject *> all = window->findChildren<QObject *>(); QObject * o : all << window) {
                 QStringList t;
                 for (const char *property : {"text", "toolTip", "title", "placeholderText"})
