@@ -21,13 +21,11 @@ class CauseEffectTest : public ShellTest {
 protected:
     void SetUp() override
     {
-        ShellTest::SetUp();
-        main = confirmVersion("v2");
+        ShellTest::SetUp(), main = confirmVersion("v2");
         newConfiguration(4);
         // Inputs in list order (1,5) (1,7) (2,17); outputs after the seven panel ones (1,9) (2,100).
         addDevices(cfg(), {{1, 5, 2, 3}, {1, 7, 4, 1}, {2, 17, 1, 0}, {1, 9, 5, 2}, {2, 100, 8, 12}});
-        main->setCauseEffectButton(true);
-        editor = app->causeEffectEditor();
+        main->setCauseEffectButton(true), editor = app->causeEffectEditor();
     }
 
     void open() { act("BtSebepSonuc")->trigger(); }
@@ -36,8 +34,7 @@ protected:
     QString label(const char *name) { return child<QLabel>(editor, name)->text(); }
     void confirmName(const QString &name)
     {
-        child<QLineEdit>(editor, "SSismiText")->insert(name);
-        button("SSonay")->click();
+        child<QLineEdit>(editor, "SSismiText")->insert(name), button("SSonay")->click();
     }
     // As the user's Space on each entry in turn: each toggles that entry alone.
     void toggle(const char *name, std::initializer_list<int> rows)
@@ -59,13 +56,11 @@ TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
 {
     // The very first rule, given up after OK, leaves nothing behind.
     const QByteArray none = storage::configFileBytes(cfg());
-    open();
-    confirmName("First");
+    open(), confirmName("First");
     button("iptal")->click();
     EXPECT_EQ(storage::configFileBytes(cfg()), none);
 
-    setRules(cfg(), {"Old"});
-    open();
+    setRules(cfg(), {"Old"}), open();
     // Before OK: no slot is ours.
     button("SSve")->click();
     EXPECT_TRUE(!button("SSve")->isChecked() && cfg().SSkosul(1) == 1);
@@ -79,8 +74,7 @@ TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
     };
     for (auto [option, inputs, forward, code] : cases) {
         SCOPED_TRACE(option + std::to_string(inputs));
-        open();
-        confirmName("New");
+        open(), confirmName("New");
         toggle("SSliste", inputs == 2 ? std::initializer_list<int>{0, 2} : std::initializer_list<int>{0});
         button(option)->click();
         EXPECT_EQ((QList<int>{button("devam")->isEnabled(), button(option)->isChecked(), cfg().SSkosul(2)}),
@@ -98,8 +92,7 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
 {
     open();
     EXPECT_FALSE(main->isVisible());
-    confirmName(QStringLiteral(" Kat ğ "));
-    toggle("SSliste", {2, 0, 1, 1});
+    confirmName(QStringLiteral(" Kat ğ ")), toggle("SSliste", {2, 0, 1, 1});
     button("SSve")->click(), button("devam")->click();
     ASSERT_EQ(list("CikisListe")->count(), 9);
     EXPECT_FALSE(list("SSliste")->isVisible() || button("devam")->isEnabled());
@@ -122,8 +115,7 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
     // A new rule starts without inputs: AND is taken back at once.
     open();
     EXPECT_TRUE(label("girisAdet").isEmpty());
-    confirmName("Next");
-    button("SSve")->click();
+    confirmName("Next"), button("SSve")->click();
     EXPECT_FALSE(button("SSve")->isChecked() || button("devam")->isEnabled());
     button("iptal")->click();
     EXPECT_EQ(cfg().SSsayisi, 1);
@@ -131,13 +123,11 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
 
 TEST_F(CauseEffectTest, RefusedNamesAndTheRuleLimit)
 {
-    setRules(cfg(), {"Hall"});
-    open();
+    setRules(cfg(), {"Hall"}), open();
     auto *name = child<QLineEdit>(editor, "SSismiText");
     auto *status = child<QStatusBar>(editor, "StatusBar1");
     for (const char *bad : {"}", " }", "\"", "~", "北"}) {
-        status->clearMessage();
-        name->insert(QString::fromUtf8(bad));
+        status->clearMessage(), name->insert(QString::fromUtf8(bad));
         EXPECT_TRUE(name->text().isEmpty()) << bad;
         EXPECT_FALSE(status->currentMessage().isEmpty()) << bad;
     }
@@ -146,8 +136,7 @@ TEST_F(CauseEffectTest, RefusedNamesAndTheRuleLimit)
     name->insert(QStringLiteral("x"));
     EXPECT_EQ((QStringList{name->text(), status->currentMessage()}),
               (QStringList{"Kat 2 Dogu", "A name holds at most 10 characters."}));
-    name->clear();
-    confirmName(" Hall");
+    name->clear(), confirmName(" Hall");
     EXPECT_TRUE(messages.messages == QStringList{kDuplicateNameMessage} && name->isEnabled() && cfg().SSsayisi == 1);
     name->setText("hall");  // names differ by case
     button("SSonay")->click();
@@ -168,8 +157,7 @@ TEST_F(CauseEffectTest, SelectAllAndClearAllHandleTheFinalSelection)
     for (int loop = 3; loop <= 4; ++loop)
         for (int a = 1; a <= kAddresses; ++a)
             cfg().CihazTipi(loop, a) = 9;
-    open();
-    confirmName("All");
+    open(), confirmName("All");
     button("CheckAll")->click();
     EXPECT_EQ(messages.messages, QStringList{kListLimitMessage}) << "said once";
     EXPECT_EQ(std::pair(int(list("SSliste")->selectedItems().size()), label("girisAdet")),
@@ -190,8 +178,7 @@ TEST_F(CauseEffectTest, SelectAllAndClearAllHandleTheFinalSelection)
 
 TEST_F(CauseEffectTest, ViewerShowsTheRuleItWasOpenedWith)
 {
-    setRules(cfg(), {"One", "Two"});
-    cfg().SSgirisler(1) = "1,5,2,17,:";
+    setRules(cfg(), {"One", "Two"}), cfg().SSgirisler(1) = "1,5,2,17,:";
     cfg().SScikislar(1) = "5,1.5,7.:";
     cfg().SSkosul(2) = 0;  // never finished
     SSicerik *viewer = app->ruleViewer();
@@ -213,8 +200,7 @@ TEST_F(CauseEffectTest, ViewerShowsTheRuleItWasOpenedWith)
 
 TEST_F(CauseEffectTest, TheMatrixShowsEveryRuleAndOpensTheOneClicked)
 {
-    setRules(cfg(), {"One", "Two"});
-    cfg().SSgirisler(1) = "1,5.2,17.:";
+    setRules(cfg(), {"One", "Two"}), cfg().SSgirisler(1) = "1,5.2,17.:";
     cfg().SScikislar(1) = "1,9.5,1.:";
     cfg().SSgirisler(2) = "1,9.:";  // an output of One, an input of Two
     const QByteArray before = storage::configFileBytes(cfg());
