@@ -15,8 +15,7 @@ std::unique_ptr<Config> withRules(int n)
     auto cfg = std::make_unique<Config>();
     for (int r = 1; r <= n; ++r) {
         EXPECT_TRUE(SSyerAl(*cfg, " R" + QString::number(r) + " "));
-        cfg->SSgirisler(r) = QString("1,%1.:").arg(r % 127 + 1);
-        cfg->SScikislar(r) = "5,1.:";
+        cfg->SSgirisler(r) = QString("1,%1.:").arg(r % 127 + 1), cfg->SScikislar(r) = "5,1.:";
         cfg->SSkosul(r) = 1 + r % 3;
     }
     return cfg;
@@ -30,14 +29,11 @@ std::unique_ptr<Config> manyDevices()
 {
     auto cfg = std::make_unique<Config>();
     for (int loop = 1; loop <= 3; ++loop)
-        for (int a = 1; a <= kAddresses; ++a) {
-            cfg->CihazTipi(loop, a) = 2;
-            cfg->BolgeNo(loop, a) = 1 + a % 48;
-        }
+        for (int a = 1; a <= kAddresses; ++a)
+            cfg->CihazTipi(loop, a) = 2, cfg->BolgeNo(loop, a) = 1 + a % 48;
     for (int a = 1; a <= 3; ++a)
         cfg->CihazTipi(4, a) = 8;
-    cfg->CihazTipi(4, 100) = 4;
-    cfg->SSyeniIsim = QStringLiteral("R");
+    cfg->CihazTipi(4, 100) = 4, cfg->SSyeniIsim = QStringLiteral("R");
     SSyerAl(*cfg, cfg->SSyeniIsim);
     return cfg;
 }
@@ -67,8 +63,7 @@ TEST(Rules, TakeGiveBackDeleteAndFind)
     EXPECT_THROW(SSsil(*full, 198), RangeError);
     EXPECT_EQ(full->SSsayisi, 197);  // three deleted, none by the refused numbers
 
-    cfg = withRules(3);
-    cfg->SSismi(3) = "R1";
+    cfg = withRules(3), cfg->SSismi(3) = "R1";
     cfg->SSismi(4) = "Stale";  // above the count: never read
     // R1: the lower of equal names.
     for (auto [name, found] : {std::pair{"R2", 2}, {"R1", 1}, {"r2", 0}, {"R2 ", 0}, {"Stale", 0}})
@@ -100,14 +95,12 @@ TEST(Rules, ListTextsReadBuiltAndSearched)
                                {"5,1.:", false}})
         EXPECT_EQ(listContains(list, 1, 5), holds) << list;
     auto cfg = withRules(1);
-    cfg->SSgirisler(1) = "2,9.:";
-    cfg->SScikislar(1) = "4,127.5,5.:";
+    cfg->SSgirisler(1) = "2,9.:", cfg->SScikislar(1) = "4,127.5,5.:";
     cfg->SSgirisler(2) = "1,5.:";  // slot above the count is ignored
     EXPECT_TRUE(CihazSSdurumunaBak(*cfg, 2, 9) && CihazSSdurumunaBak(*cfg, 4, 127) && !CihazSSdurumunaBak(*cfg, 1, 5));
 
     // Built back from the marks.
-    cfg = withRules(0);
-    cfg->GirisIsareti(2, 17) = cfg->GirisIsareti(1, 5) = 1;
+    cfg = withRules(0), cfg->GirisIsareti(2, 17) = cfg->GirisIsareti(1, 5) = 1;
     cfg->GirisIsareti(1, 6) = 2;  // marked for another rule
     EXPECT_EQ((QStringList{SSgirisListesi(*cfg, 1), SScikisListesi(*cfg, 1)}), (QStringList{"1,5.2,17.:", ":"}));
     cfg->CikisIsareti(4, 127) = 1, cfg->PanelCikisSecimi(4) = 1;
@@ -134,8 +127,7 @@ TEST(RuleLists, EntryTexts)
     EXPECT_TRUE(GirisCihazAl(*cfg).contains(GirisSatiri(1, 9, 10, 2) + "   Giris kati"));
     cfg->CihazTipi(2, 17) = 0;  // deleted after it was used: listed without a type
     cfg->SSgirisler(1) = "1,5.1,9.1,10.1,99.2,17.4,100.:";
-    cfg->SScikislar(1) = "4,2.5,1.5,7.5,9.6,1.99999999999999999999,1.:";
-    cfg->SSkosul(1) = 2;
+    cfg->SScikislar(1) = "4,2.5,1.5,7.5,9.6,1.99999999999999999999,1.:", cfg->SSkosul(1) = 2;
     const RuleView v = SSicerikGoruntule(*cfg, 1);
     EXPECT_EQ((QStringList{v.name, v.condition}), (QStringList{"R", "Coincidence"}));
     EXPECT_EQ(v.inputs,
