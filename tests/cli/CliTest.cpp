@@ -76,8 +76,7 @@ TEST(Cli, UploadDownloadCompareAtEveryVersion)
         EXPECT_EQ(vazconfig({"compare", file, "--port", sim.link}).out,
                   QStringList{"The panel holds this configuration."});
 
-        cfg.BolgeNo(1, 1) = 12;
-        writeFile(dir, "site.dvk", cfg);
+        cfg.BolgeNo(1, 1) = 12, writeFile(dir, "site.dvk", cfg);
         EXPECT_EQ(vazconfig({"compare", file, "--port", sim.link, "--mcu", mcu}, 1).out,
                   QStringList{R"(Loop 1 address 1, Zone: "12" in the file, "3" in the panel)"});
     }
@@ -168,8 +167,7 @@ TEST(Cli, DeviceScheduleOutAndBackIn)
         schedules << "s.xlsx";
     for (const QString &name : schedules) {
         const QString schedule = dir.filePath(name);
-        vazconfig({"export-devices", file, "-o", schedule});
-        vazconfig({"import-devices", file, schedule, "-o", out});
+        vazconfig({"export-devices", file, "-o", schedule}), vazconfig({"import-devices", file, schedule, "-o", out});
         EXPECT_EQ(test::fileBytes(out), test::fileBytes(file)) << name.toStdString();
         QFile::remove(out);
     }
