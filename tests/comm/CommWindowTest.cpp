@@ -40,10 +40,8 @@ protected:
                 onLink(link);
         });
         confirmVersion(version);
-        if (rules >= 0) {
-            newConfiguration(4);
-            cfg() = exampleConfig(cfg().McuVersiyon, rules);
-        }
+        if (rules >= 0)
+            newConfiguration(4), cfg() = exampleConfig(cfg().McuVersiyon, rules);
     }
     ProgBarIslem *run(const char *command)
     {
@@ -74,8 +72,7 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         restart(version);
         int closes = 0;
         app->mainWindow()->closeDeviceWindow = [&] { ++closes; };
-        cfg().AdresTablosuHazir = 1;
-        w = run("MnPaneldenAlma");
+        cfg().AdresTablosuHazir = 1, w = run("MnPaneldenAlma");
         EXPECT_EQ(w->statusText(), "Receiving Data Completed");
         button(w, "GonderimOK")->click();
         expectCarriedEqual(sent, cfg());
@@ -94,8 +91,7 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         EXPECT_FALSE(QFileInfo::exists(sim.link));
         EXPECT_TRUE(fileBytes(sim.trace).split('\n').value(0).contains("tool>panel 53 S"));
         Sim second({"--mcu", mcu, "--loops", "2", "--load", sim.saved});
-        restart(version);
-        button(run("MnPaneldenAlma"), "GonderimOK")->click();
+        restart(version), button(run("MnPaneldenAlma"), "GonderimOK")->click();
         expectCarriedEqual(sent, cfg());
         EXPECT_EQ(cfg().CevrimSayisi, 2);
     }
@@ -103,8 +99,7 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
 
 TEST_F(CommWindowTest, MissingPort)
 {
-    qputenv("VAZ_COM1", "/nonexistent/ttyUSB9");
-    restart("v15", 0);
+    qputenv("VAZ_COM1", "/nonexistent/ttyUSB9"), restart("v15", 0);
     button(run("BtGonder"), "GonderimOK")->click();
     // The variable, not the window, names the device.
     ASSERT_EQ(messages.messages.size(), 1);
@@ -149,8 +144,7 @@ TEST_F(CommWindowTest, PortSettings)
         port->failure = fail ? comm::BytePort::OpenError::NotFound : comm::BytePort::OpenError::None;
         return port;
     });
-    confirmVersion("v15");
-    newConfiguration(2);
+    confirmVersion("v15"), newConfiguration(2);
     // Options, an option, then OK, Cancel or (none) the frame: the port chosen after.
     auto choose = [&](const char *option, const char *close) {
         act("MnSeçenekler")->trigger();
@@ -202,8 +196,7 @@ TEST_F(CommWindowTest, BreakOffSaysWhereItStoppedAndARetrySucceeds)
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.command) + (c.unplug ? " unplugged" : " silent"));
         auto sim = std::make_unique<Sim>(c.unplug ? QStringList{} : QStringList{"--silent-after", "1213"});
-        restart("v2", 2);
-        app->saveBaseline().mark(cfg());
+        restart("v2", 2), app->saveBaseline().mark(cfg());
         const Config before = cfg();
         onLink = [&](comm::PanelLink &link) {
             link.setIdleBound(1500);
@@ -243,10 +236,8 @@ TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
     FakeLister lister;
     lister.list = {builtIn, adapter};
     auto open = [&] {
-        restart("v15");
-        app->setPortLister(&lister);
-        app->setPortFactory([] { return std::make_unique<FakePort>(); });
-        act("MnSeçenekler")->trigger();
+        restart("v15"), app->setPortLister(&lister);
+        app->setPortFactory([] { return std::make_unique<FakePort>(); }), act("MnSeçenekler")->trigger();
         return app->loadedPortSettings();
     };
     auto items = [](PortAyar *w) {
@@ -262,8 +253,7 @@ TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
                                      "/dev/serial/by-id/usb-FTDI_X-port0 (ttyUSB0; USB Serial; FTDI; USB 0403:6001)",
                                      "Other device..."}));
     EXPECT_EQ(comm::rememberedDevice(1), "") << "showing the list chooses nothing";
-    child<QComboBox>(w, "ComboCihaz")->activated(1);
-    button(w, "OptComTamam")->click();
+    child<QComboBox>(w, "ComboCihaz")->activated(1), button(w, "OptComTamam")->click();
     // A later run starts at COM1 again, which still stands for the adapter; unplugged, it says so.
     w = open();
     EXPECT_EQ(cfg().SeciliPort, 0);
@@ -280,8 +270,7 @@ TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
     EXPECT_EQ((QStringList{comm::portDevice(1), comm::portDevice(2)}), (QStringList{adapter.stableName, "/dev/ttyS1"}));
 
     // The environment wins and the window says so.
-    qputenv("VAZ_COM1", "/tmp/elsewhere");
-    w = open();
+    qputenv("VAZ_COM1", "/tmp/elsewhere"), w = open();
     EXPECT_TRUE(!child<QComboBox>(w, "ComboCihaz")->isEnabled() &&
                 child<QLabel>(w, "LabelCihaz")->text().startsWith("VAZ_COM1 is set: COM1 is /tmp/elsewhere"));
     qunsetenv("VAZ_COM1"), button(w, "OptComTamam")->click();
@@ -318,8 +307,7 @@ TEST_F(CommWindowTest, UploadAsksFirstWhenTheCheckFindsSomething)
 {
     sim::PanelSim panel(20, 4);
     int lines = 0;
-    restart("v2", 1);
-    app->setPortFactory([&] { return ++lines, attached(panel); });
+    restart("v2", 1), app->setPortFactory([&] { return ++lines, attached(panel); });
     // A clean configuration goes without a question; then Cancel, then Upload anyway.
     button(run("BtGonder"), "GonderimOK")->click();
     cfg().BolgeNo(4, 127) = 0, messages.proceedAnswers = {false, true};
@@ -333,8 +321,7 @@ TEST_F(CommWindowTest, UploadAsksFirstWhenTheCheckFindsSomething)
 TEST_F(CommWindowTest, CompareWithPanel)
 {
     Sim sim({});
-    restart("v2", 2);
-    button(run("BtGonder"), "GonderimOK")->click();
+    restart("v2", 2), button(run("BtGonder"), "GonderimOK")->click();
     auto compare = [&] { return button(run("MnKarsilastir"), "GonderimOK")->click(), app->comparisonWindow(); };
     KarsilastirmaSonucu *result = compare();
     EXPECT_TRUE(result->isVisible() &&
