@@ -17,10 +17,8 @@ namespace {
 struct Rig {
     explicit Rig(const Config &c, int mcu = 20, bool shortWaits = true) : cfg(c), panel(mcu, 4)
     {
-        if (shortWaits) {
-            link.setTimeoutInterval(30);
-            link.setIdleBound(200);
-        }
+        if (shortWaits)
+            link.setTimeoutInterval(30), link.setIdleBound(200);
         test::attach(port, panel);
     }
     // Every answer of the panel goes through `pass`, which may hold it back.
@@ -144,8 +142,7 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
         SCOPED_TRACE(rules);
         const Config sent = exampleConfig(20, rules);
         Rig rig(Config{});
-        rig.panel.memory() = sim::memoryFromConfig(sent);
-        test::attach(rig.port, rig.panel, chunking);
+        rig.panel.memory() = sim::memoryFromConfig(sent), test::attach(rig.port, rig.panel, chunking);
         rig.cfg.McuVersiyon = 20, rig.cfg.AlmaModu = 1, rig.cfg.AdresTablosuHazir = 1;
         QStringList texts;
         QList<int> bar;
@@ -185,8 +182,7 @@ TEST(Download, StoresByTheRulesOfEachField)
     rec(1, 4)[3] = "1", rec(1, 4)[6] = "64", rec(1, 4)[7] = "64";   // detector: event not kept
     rec(1, 5)[2] = "", rec(1, 5)[9] = "  two  blanks ";             // empty number is 0
     rec(1, 6)[2] = "2.5", rec(1, 6)[3] = "5", rec(1, 6)[7] = "16";  // neither fire nor fault
-    rec(4, 127)[3] = "9", rec(4, 127)[9] = "Last";
-    m.panelName = "Other";
+    rec(4, 127)[3] = "9", rec(4, 127)[9] = "Last", m.panelName = "Other";
     Config &c = rig.cfg;
     c.McuVersiyon = 12, c.PanelAdi = QStringLiteral("Keep");
     c.CikisHata(1, 1) = 9, c.CikisYangin(1, 2) = 3, c.OlayTipi(1, 4) = 7, c.BolgeNo(1, 5) = 7, c.CikisYangin(1, 6) = 3;
@@ -253,12 +249,10 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
         Config start = exampleConfig(20, 2);
         start.AdresTablosuHazir = 1, start.SeciliPort = 3;
         Rig rig(start);
-        rig.panel.memory() = sim::memoryFromConfig(exampleConfig(20, 1));
-        rig.panel.memory().supplier = "Changed";
+        rig.panel.memory() = sim::memoryFromConfig(exampleConfig(20, 1)), rig.panel.memory().supplier = "Changed";
         k.spoil(rig);
         const Config before = rig.cfg;
-        rig.cfg.AlmaModu = k.transfer == Transfer::Download;
-        rig.cfg.GonderimModu = k.transfer == Transfer::Upload;
+        rig.cfg.AlmaModu = k.transfer == Transfer::Download, rig.cfg.GonderimModu = k.transfer == Transfer::Upload;
         rig.link.runTransfer(k.transfer);
 
         ASSERT_EQ(rig.messages.messages.size(), 1);
