@@ -26,8 +26,7 @@ class DeviceWindowTest : public ShellTest {
 protected:
     void SetUp() override
     {
-        ShellTest::SetUp();
-        confirmVersion("v2");
+        ShellTest::SetUp(), confirmVersion("v2");
         newConfiguration(2);
     }
     void open() { act("BtCihazKonfig")->trigger(); }
@@ -72,8 +71,7 @@ protected:
     // New device on a loop, taking the address label given (or the first offered).
     void newDevice(int loop, const QString &label = {})
     {
-        click({QStringLiteral("Loop %1").arg(loop)});
-        press("BtYeniCihaz");
+        click({QStringLiteral("Loop %1").arg(loop)}), press("BtYeniCihaz");
         YeniCihazSecimi *w = win()->addressWindow();
         ASSERT_NE(w, nullptr);
         if (!label.isEmpty())
@@ -82,8 +80,7 @@ protected:
     }
     QStringList offered(int loop)
     {
-        click({QStringLiteral("Loop %1").arg(loop)});
-        press("BtYeniCihaz");
+        click({QStringLiteral("Loop %1").arg(loop)}), press("BtYeniCihaz");
         QStringList labels;
         for (int i = 0; i < win()->addressWindow()->list()->count(); ++i)
             labels << win()->addressWindow()->list()->item(i)->text();
@@ -96,10 +93,8 @@ protected:
 TEST_F(DeviceWindowTest, TheTreeShowsPanelLoopsDevicesAndRules)
 {
     for (int loops : {2, 4}) {
-        newConfiguration(loops);
-        addDevices(cfg(), {{1, 127, 7, 3}, {1, 7, 4, 1}, {1, 45, 8, 2}});
-        cfg().PanelAdi = QStringLiteral("Main");
-        open();
+        newConfiguration(loops), addDevices(cfg(), {{1, 127, 7, 3}, {1, 7, 4, 1}, {1, 45, 8, 2}});
+        cfg().PanelAdi = QStringLiteral("Main"), open();
         EXPECT_EQ(node()->text(0), "Main");
         EXPECT_EQ(children({}), (QStringList{"Loop 1", "Loop 2", "Loop 3", "Loop 4"}.mid(0, loops) << "Cause-effect"));
         EXPECT_EQ(children({"Loop 1"}), (QStringList{"007", "045", "127"}));
@@ -113,10 +108,8 @@ TEST_F(DeviceWindowTest, TheTreeShowsPanelLoopsDevicesAndRules)
 
 TEST_F(DeviceWindowTest, ButtonsFollowTheSelection)
 {
-    addDevices(cfg(), {{2, 5, 1, 1}});
-    setRules(cfg(), {"Alpha", "100"});
-    cfg().PanelAdi = QStringLiteral("112");
-    open();
+    addDevices(cfg(), {{2, 5, 1, 1}}), setRules(cfg(), {"Alpha", "100"});
+    cfg().PanelAdi = QStringLiteral("112"), open();
     // New device, edit, delete, then the loop chosen; help is always on, confirm off. A rule named by digits
     // only is taken for a device label.
     for (auto [path, newDevice, edit, del, loop] : {std::tuple{QStringList{"Loop 2"}, true, false, false, 2},
@@ -139,18 +132,14 @@ TEST_F(DeviceWindowTest, ButtonsFollowTheSelection)
 
 TEST_F(DeviceWindowTest, ADeviceARuleUsesIsNotDeleted)
 {
-    addDevices(cfg(), {{2, 5, 5, 3}, {2, 6, 4, 3}});
-    setRules(cfg(), {"R"}, "1,2.2,5.5,1.:");
-    cfg().GecikmeIptal(2, 6) = 64;
-    open();
-    click({"Loop 2", "005"});
-    press("BtCihazSil");
+    addDevices(cfg(), {{2, 5, 5, 3}, {2, 6, 4, 3}}), setRules(cfg(), {"R"}, "1,2.2,5.5,1.:");
+    cfg().GecikmeIptal(2, 6) = 64, open();
+    click({"Loop 2", "005"}), press("BtCihazSil");
     EXPECT_EQ(messages.messages, QStringList{"Unable to delete because the device is included in a cause-effect"});
     EXPECT_TRUE(cfg().CihazTipi(2, 5) == 5 && node({"Loop 2", "005"}));
 
     EXPECT_FALSE(offered(2).contains("006"));
-    click({"Loop 2", "006"});
-    press("BtCihazSil");
+    click({"Loop 2", "006"}), press("BtCihazSil");
     EXPECT_EQ(children({"Loop 2"}), QStringList{"005"});
     EXPECT_EQ(cfg().device(2, 6), (Installation::Device{0, 0, {}, 64, 0, 0, 0, 0})) << "the other values stay";
     EXPECT_EQ(offered(2).value(4), "006");
@@ -163,16 +152,14 @@ TEST_F(DeviceWindowTest, RulesAreShownAndDeletedFromTheirPopup)
         QStringList names;
         for (int r = count; r >= 1; --r)
             names << QStringLiteral("R%1").arg(r, 3, 10, QLatin1Char('0'));
-        setRules(cfg(), names);
-        open();
+        setRules(cfg(), names), open();
         const QString name = names[victim - 1];
         click({"Cause-effect", name});
         emit win()->tree()->customContextMenuRequested({5, 5});
         EXPECT_TRUE(cfg().SSsecili == victim && win()->popupMenu()->isVisible());
         child<QAction>(win(), "MnSSicerik")->trigger();
         EXPECT_EQ(child<QListWidget>(app->ruleViewer(), "SSicerikSira")->item(0)->text(), name);
-        app->ruleViewer()->close();
-        win()->popupMenu()->hide();
+        app->ruleViewer()->close(), win()->popupMenu()->hide();
         child<QAction>(win(), "SSsil")->trigger();
         names.removeAt(victim - 1), names.sort();
         EXPECT_EQ(children({"Cause-effect"}), names);
@@ -180,27 +167,22 @@ TEST_F(DeviceWindowTest, RulesAreShownAndDeletedFromTheirPopup)
         win()->close();
     }
     // With no rule the popup never opens.
-    setRules(cfg(), {});
-    open();
+    setRules(cfg(), {}), open();
     click({"Cause-effect"});
     emit win()->tree()->customContextMenuRequested({5, 5});
     EXPECT_FALSE(win()->popupMenu()->isVisible());
-    setRules(cfg(), {"Zeta", "Beta"});
-    win()->addRuleNode("Beta");
+    setRules(cfg(), {"Zeta", "Beta"}), win()->addRuleNode("Beta");
     EXPECT_EQ(children({"Cause-effect"}), QStringList{"Beta"}) << "the tree was built before the rules came";
 
     // A rule stored before the tree is built appears once.
-    win()->close();
-    setRules(cfg(), {"Zeta", "Beta", "Gamma"});
-    app->deviceWindow()->addRuleNode("Gamma");
-    open();
+    win()->close(), setRules(cfg(), {"Zeta", "Beta", "Gamma"});
+    app->deviceWindow()->addRuleNode("Gamma"), open();
     EXPECT_EQ(children({"Cause-effect"}), (QStringList{"Beta", "Gamma", "Zeta"}));
 }
 
 TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
 {
-    addDevices(cfg(), {{1, 1, 1, 1}, {1, 2, 1, 1}, {1, 100, 1, 1}});
-    open();
+    addDevices(cfg(), {{1, 1, 1, 1}, {1, 2, 1, 1}, {1, 100, 1, 1}}), open();
     const QStringList free = offered(1);
     EXPECT_TRUE(free.size() == 124 && !free.contains("100"));
     EXPECT_EQ((QStringList{free.value(0), free.constLast()}), (QStringList{"003", "127"}));
@@ -255,8 +237,7 @@ TEST_F(DeviceWindowTest, PropertiesAreWrittenAsTheyAreChosenAndReachTheFile)
     EXPECT_FALSE(control("OpCihVerYangin")->isEnabled() || control("CikisGecikmeIptal")->isEnabled());
     control<QRadioButton>("ModOutputFire")->click();
     EXPECT_FALSE(control<QRadioButton>("ModOutputFire")->isChecked());
-    control<QComboBox>("ComboBolgeNo")->setCurrentText("12");
-    control<QRadioButton>("ModOutputFault")->click();
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("12"), control<QRadioButton>("ModOutputFault")->click();
     EXPECT_EQ(std::pair(int(cfg().CikisYangin(2, 12)), int(cfg().CikisHata(2, 12))), std::pair(0, 12));
     control<QRadioButton>("ModOutputFire")->click();  // the file below shows fire 12, fault 0
 
@@ -280,8 +261,7 @@ TEST_F(DeviceWindowTest, PropertiesAreWrittenAsTheyAreChosenAndReachTheFile)
     EXPECT_TRUE(savedFile("MnKaydet").contains(expected));
     EXPECT_EQ(messages.messages.size(), 3);
 
-    messages.messages.clear();
-    open(), newDevice(2, "013"), chooseType("QF-5020 Switch monitor");
+    messages.messages.clear(), open(), newDevice(2, "013"), chooseType("QF-5020 Switch monitor");
     EXPECT_TRUE(control("OpCihVerYangin")->isEnabled() && control("CikisGecikmeIptal")->isEnabled());
     EXPECT_FALSE(control("ModOutputFire")->isEnabled() || control("ModuleDelay")->isEnabled());
     control<QRadioButton>("OpCihVerYangin")->click();
@@ -300,15 +280,13 @@ TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
 {
     addDevices(cfg(), {{1, 3, 6, 4}, {1, 4, 5, 4}});
     cfg().MahalText(1, 3) = QStringLiteral("Boiler room") + QString(40000, u' ');  // more than a line edit takes
-    cfg().OlayTipi(1, 3) = 32, cfg().GecikmeIptal(1, 3) = 64;
-    open();
+    cfg().OlayTipi(1, 3) = 32, cfg().GecikmeIptal(1, 3) = 64, open();
     click({"Loop 1", "003"});
     const QByteArray before = storage::configFileBytes(cfg());
     EXPECT_EQ(control<QLineEdit>("CihVerMahal")->text().size(), 40011) << "shown whole";
 
     press("BtEditCihaz"), chooseType("QF-5030 Sounder controller");
-    control<QComboBox>("ComboBolgeNo")->setCurrentText("9");
-    control<QLineEdit>("CihVerMahal")->setText("Other");
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("9"), control<QLineEdit>("CihVerMahal")->setText("Other");
     control<QLineEdit>("ModuleDelay")->setText("77");
     press("BtEditCihaz"), press("BtCihazIptal");
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
@@ -348,8 +326,7 @@ TEST_F(DeviceWindowTest, EveryDeviceOfAFileShowsAndShowingStoresNothing)
         messages.answers = {Answer::Yes}, dialogs.paths = {path};
         act("BtAc")->trigger(), open();
     };
-    openFileAndWindow();
-    click({"Loop 1", "001"}), click({"Loop 1", "045"});
+    openFileAndWindow(), click({"Loop 1", "001"}), click({"Loop 1", "045"});
     EXPECT_EQ((QStringList{node({"Loop 1", "045"})->text(1), node({"Loop 4", "009"})->text(1),
                            control<QComboBox>("ComboCihazTipi")->currentText()}),
               (QStringList{"Unknown type 77  Z3", "Unknown type -7", "Select device type..."}));
@@ -357,8 +334,7 @@ TEST_F(DeviceWindowTest, EveryDeviceOfAFileShowsAndShowingStoresNothing)
     // The window built anew still finds device 006 selected from before.
     openFileAndWindow();
     EXPECT_EQ(savedFile("MnFarkliKaydet"), fileBytes(path));
-    click({"Loop 4", "009"});
-    press("BtCihazSil");
+    click({"Loop 4", "009"}), press("BtCihazSil");
     EXPECT_TRUE(cfg().CihazTipi(4, 9) == 0 && children({"Loop 4"}).isEmpty());
 }
 
@@ -409,8 +385,7 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
     EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "QF-5010 Relay controller");
 
     // A loop shows no device, and stores nothing doing so.
-    control<QTabWidget>("DeviceViews")->setCurrentIndex(0);
-    click({"Loop 1"});
+    control<QTabWidget>("DeviceViews")->setCurrentIndex(0), click({"Loop 1"});
     EXPECT_EQ((QList<int>{control<QComboBox>("ComboCihazTipi")->currentIndex(),
                           control<QComboBox>("ComboBolgeNo")->currentIndex(),
                           int(control<QLineEdit>("CihVerMahal")->text().size()),
@@ -427,8 +402,7 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
 TEST_F(DeviceWindowTest, PasteTakesFreeAddressesOnlyAndUndoesInOneStep)
 {
     addDevices(cfg(), {{2, 1, 2, 3}, {2, 2, 5, 4}, {2, 4, 1, 1}, {1, 126, 1, 1}});
-    cfg().setDevice(2, 2, {5, 4, QStringLiteral("Kazan"), 0, 0, 30, 4, 0});
-    app->startHistory();
+    cfg().setDevice(2, 2, {5, 4, QStringLiteral("Kazan"), 0, 0, 30, 4, 0}), app->startHistory();
     open();
     EXPECT_FALSE(on("MnDeviceCopy") || on("MnDevicePaste"));
     EXPECT_FALSE(offered(2).contains("001")) << "the free table is built";
@@ -465,10 +439,8 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
 {
     // Detector, switch monitor, relay controller; the second relay is in a rule.
     addDevices(cfg(), {{2, 1, 2, 3}, {2, 2, 6, 4}, {2, 3, 5, 5}, {2, 5, 5, 3}, {1, 1, 2, 3}});
-    setRules(cfg(), {"R"}, "1,2.2,5.5,1.:");
-    app->startHistory();
-    open();
-    click({"Loop 2", "001"}), click({"Loop 2", "003"}, Qt::ControlModifier);
+    setRules(cfg(), {"R"}, "1,2.2,5.5,1.:"), app->startHistory();
+    open(), click({"Loop 2", "001"}), click({"Loop 2", "003"}, Qt::ControlModifier);
     click({"Loop 2", "002"}, Qt::ControlModifier);
     // Types and zones differ: blank; the location is shared.
     EXPECT_EQ((QStringList{QString::number(win()->tree()->selectedItems().size()),
@@ -479,13 +451,11 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
     EXPECT_FALSE(control<QAction>("MnDeviceUndo")->isEnabled()) << "showing stores nothing";
 
     // Cancel puts every one of them back.
-    press("BtEditCihaz");
-    control<QComboBox>("ComboBolgeNo")->setCurrentText("12");
+    press("BtEditCihaz"), control<QComboBox>("ComboBolgeNo")->setCurrentText("12");
     control<QCheckBox>("CikisGecikmeIptal")->click(), press("BtCihazIptal");
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
 
-    press("BtEditCihaz");
-    control<QComboBox>("ComboBolgeNo")->setCurrentText("9");
+    press("BtEditCihaz"), control<QComboBox>("ComboBolgeNo")->setCurrentText("9");
     control<QCheckBox>("CikisGecikmeIptal")->click();
     EXPECT_EQ(control<QAction>("MnDeviceUndo")->text(), "&Undo Change 2 devices");
     control<QRadioButton>("OpCihVerYangin")->click(), press("BtCihazOnay");
@@ -500,8 +470,7 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
 
     // Two relay controllers on two loops share a type, which changes for both.
-    cfg().CihazTipi(1, 1) = 5;
-    click({"Loop 2", "003"}), click({"Loop 1", "001"}, Qt::ControlModifier);
+    cfg().CihazTipi(1, 1) = 5, click({"Loop 2", "003"}), click({"Loop 1", "001"}, Qt::ControlModifier);
     EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "QF-5010 Relay controller");
     press("BtEditCihaz"), chooseType("QF-5030 Sounder controller");
     control<QLineEdit>("CihVerMahal")->setText("Stair"), press("BtCihazOnay");
@@ -527,8 +496,7 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
 
 TEST_F(DeviceWindowTest, ARangeFillsFreeAddressesOnlyAsOneUndoStep)
 {
-    addDevices(cfg(), {{1, 5, 2, 3}, {1, 7, 5, 3}});
-    cfg().MahalText(1, 5) = QStringLiteral("Old");
+    addDevices(cfg(), {{1, 5, 2, 3}, {1, 7, 5, 3}}), cfg().MahalText(1, 5) = QStringLiteral("Old");
     app->startHistory();
     const QByteArray before = savedFile("MnFarkliKaydet");
     open();
