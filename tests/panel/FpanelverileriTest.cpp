@@ -12,8 +12,7 @@ class PanelWindowTest : public ShellTest {
 protected:
     void SetUp() override
     {
-        ShellTest::SetUp();
-        confirmVersion("v15");
+        ShellTest::SetUp(), confirmVersion("v15");
         newConfiguration(2);
     }
     Fpanelverileri *open()
@@ -61,8 +60,7 @@ TEST_F(PanelWindowTest, ShowsTheStoredValuesAndSwitchesTheCauseEffectButton)
 
 TEST_F(PanelWindowTest, DelaysAreCheckedAndStoredOnEveryChange)
 {
-    open();
-    child<QCheckBox>(app->panelWindow(), "Check1")->click();
+    open(), child<QCheckBox>(app->panelWindow(), "Check1")->click();
     // The box, the delay it stands for, what is typed and what is stored.
     const std::tuple<const char *, int, const char *, int> typed[] = {
         {"TxtSiren2", 1, "abc", 0},   {"TxtSiren2", 1, "1000", 999}, {"TxtHataRol", 6, "-1", 999},
@@ -81,8 +79,7 @@ TEST_F(PanelWindowTest, DelaysAreCheckedAndStoredOnEveryChange)
 
 TEST_F(PanelWindowTest, NamesAreCheckedAndTakenOverOnlyBySave)
 {
-    cfg().TedarikciAdi = QStringLiteral("Old");
-    open();
+    cfg().TedarikciAdi = QStringLiteral("Old"), open();
     box("TextTedarikci")->setText(QStringLiteral("New")), press("BtIptal");
     EXPECT_EQ(cfg().TedarikciAdi, "Old");
     open();
@@ -90,10 +87,8 @@ TEST_F(PanelWindowTest, NamesAreCheckedAndTakenOverOnlyBySave)
     app->panelWindow()->close();  // the frame's close is a Cancel
     EXPECT_TRUE(app->mainWindow()->isVisible());
 
-    open();
-    box("TextTedarikci")->setText(QStringLiteral("Şişli Güvenlik Çözüm"));
-    box("TextPanel")->setText(QStringLiteral("Kat Ğ"));
-    press("BtOnay");
+    open(), box("TextTedarikci")->setText(QStringLiteral("Şişli Güvenlik Çözüm"));
+    box("TextPanel")->setText(QStringLiteral("Kat Ğ")), press("BtOnay");
     EXPECT_EQ((QStringList{cfg().TedarikciAdi, line("LCDsatir2")}), QStringList(2, "Sisli Guvenlik Cozum"));
     EXPECT_EQ(cfg().PanelAdi, QStringLiteral("Kat Ğ")) << "the panel name is not reduced";
     EXPECT_TRUE(!app->panelWindow()->isVisible() && app->mainWindow()->isVisible());
