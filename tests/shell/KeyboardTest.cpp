@@ -76,28 +76,22 @@ TEST_F(KeyboardTest, ASmallJobByKeysAlone)
     ASSERT_EQ(cfg().CevrimSayisi, 2);
 
     // Panel data: a name and the cause-effect ringing mode, Return saves.
-    activate(main);
-    keys(buttonOf(main, "BtPanelKonfig"), {Qt::Key_Space});
+    activate(main), keys(buttonOf(main, "BtPanelKonfig"), {Qt::Key_Space});
     Fpanelverileri *panel = app->panelWindow();
-    activate(panel);
-    tabTo(child(panel, "TextTedarikci"));
+    activate(panel), tabTo(child(panel, "TextTedarikci"));
     type("Acme");
     keys(child(panel, "DefRingMode_Common"), {Qt::Key_Right, Qt::Key_Return});
     EXPECT_EQ(cfg().TedarikciAdi.trimmed(), "Acme");
 
     // Two devices on loop 1: Insert, Return on the address, type and zone by arrows, Ctrl+Return.
-    activate(main);
-    keys(buttonOf(main, "BtCihazKonfig"), {Qt::Key_Space});
+    activate(main), keys(buttonOf(main, "BtCihazKonfig"), {Qt::Key_Space});
     Fcihazverileri *devices = app->loadedDeviceWindow();
-    activate(devices);
-    tabTo(devices->tree());
+    activate(devices), tabTo(devices->tree());
     for (int n = 0; n < 2; ++n) {
         devices->tree()->setFocus();
         keys(nullptr, {Qt::Key_Home, Qt::Key_Down, Qt::Key_Insert});  // on Loop 1
-        activate(devices->addressWindow());
-        key(Qt::Key_Return);
-        activate(devices);
-        keys(child(devices, "ComboCihazTipi"), {Qt::Key_Home, Qt::Key_Down});
+        activate(devices->addressWindow()), key(Qt::Key_Return);
+        activate(devices), keys(child(devices, "ComboCihazTipi"), {Qt::Key_Home, Qt::Key_Down});
         keys(child(devices, "ComboBolgeNo"), {Qt::Key_Down, Qt::ControlModifier | Qt::Key_Return});
     }
     EXPECT_EQ((QList<int>{cfg().CihazTipi(1, 1), cfg().BolgeNo(1, 1), cfg().CihazTipi(1, 2)}), (QList<int>{2, 1, 2}));
@@ -105,12 +99,10 @@ TEST_F(KeyboardTest, ASmallJobByKeysAlone)
 
     // One rule: name, OK, an input, OR, Forward, an output, Forward. After OK and Forward the list has the
     // focus; the conditions are one Tab stop, with arrows between them.
-    activate(main);
-    keys(buttonOf(main, "BtSebepSonuc"), {Qt::Key_Space});
+    activate(main), keys(buttonOf(main, "BtSebepSonuc"), {Qt::Key_Space});
     SebepSonuc *editor = main->findChild<SebepSonuc *>();
     ASSERT_NE(editor, nullptr);
-    activate(editor);
-    tabTo(child(editor, "SSismiText"));
+    activate(editor), tabTo(child(editor, "SSismiText"));
     type("Kat1");
     keys(child(editor, "SSonay"), {Qt::Key_Space, Qt::Key_Down, Qt::Key_Space});
     keys(child(editor, "SSve"), {Qt::Key_Right, Qt::Key_Space});
@@ -121,12 +113,10 @@ TEST_F(KeyboardTest, ASmallJobByKeysAlone)
                 cfg().SScikislar(1).size() > 1);
 
     // Back from the device window the editor leaves to, then Save.
-    activate(app->loadedDeviceWindow());
-    key(Qt::Key_W, Qt::ControlModifier);
+    activate(app->loadedDeviceWindow()), key(Qt::Key_W, Qt::ControlModifier);
     QTemporaryDir dir;
     dialogs.paths = {dir.filePath("job.dvk")};
-    activate(main);
-    key(Qt::Key_S, Qt::ControlModifier);
+    activate(main), key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(fileBytes(dir.filePath("job.dvk")), storage::configFileBytes(cfg()));
 }
 
@@ -134,8 +124,7 @@ TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
 {
     lintor1 *main = confirmVersion("v2");
     newConfiguration(2);
-    activate(main);
-    key(Qt::Key_F1);
+    activate(main), key(Qt::Key_F1);
     QWidget *help = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == u"HelpWindow" && w->isVisible())
@@ -143,8 +132,7 @@ TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
     ASSERT_NE(help, nullptr);
     auto *guide = child<QTextBrowser>(help, "HelpText");
     EXPECT_TRUE(guide->toPlainText().contains("Getting started"));
-    act("BtCihazKonfig")->trigger();
-    child<QAction>(app->loadedDeviceWindow(), "BtCihazYardim")->trigger();
+    act("BtCihazKonfig")->trigger(), child<QAction>(app->loadedDeviceWindow(), "BtCihazYardim")->trigger();
     EXPECT_EQ(guide->source().fragment(), "devices");
     help->close();
 }
@@ -153,8 +141,7 @@ TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
 // shrunk that far, and disabled values stay readable on light and dark palettes.
 TEST_F(KeyboardTest, WindowsFitASmallScreenAtTwiceTheScaleAndStayReadable)
 {
-    confirmVersion("v2");
-    newConfiguration(4);
+    confirmVersion("v2"), newConfiguration(4);
     act("BtCihazKonfig")->trigger();
     const QSize screen(683, 360);
     for (QWidget *w : std::initializer_list<QWidget *>{
@@ -183,8 +170,7 @@ TEST_F(KeyboardTest, WindowsFitASmallScreenAtTwiceTheScaleAndStayReadable)
 // Alt+letter must open one menu and name one item in each menu.
 TEST_F(KeyboardTest, MnemonicsAreUniqueInEveryMenu)
 {
-    confirmVersion("v2");
-    newConfiguration(2);
+    confirmVersion("v2"), newConfiguration(2);
     act("BtCihazKonfig")->trigger();
     for (QMainWindow *w : std::initializer_list<QMainWindow *>{app->mainWindow(), app->loadedDeviceWindow()}) {
         QList<QList<QAction *>> menus{w->menuBar()->actions()};
