@@ -22,10 +22,8 @@ protected:
     // configuration, each text led by its object's name, in walking order.
     QStringList shownTexts()
     {
-        confirmVersion("v2");
-        cfg() = exampleConfig(20);
-        app->mainWindow()->afterFileRead(true);
-        app->deviceWindow()->openWindow();
+        confirmVersion("v2"), cfg() = exampleConfig(20);
+        app->mainWindow()->afterFileRead(true), app->deviceWindow()->openWindow();
         QStringList out;
         for (QObject *window : std::initializer_list<QObject *>{app->mainWindow(), app->deviceWindow(),
                                                                 app->panelWindow(), app->causeEffectEditor()})
