@@ -71,8 +71,7 @@ TEST_F(ShellFileTest, OpenReadsAndNeverLosesDataOnTheWay)
               (QStringList{"Status - Normal         Access level 1", "Acme"}));
     EXPECT_TRUE(child(main, "Devrede")->isVisible() && !act("BtKaydet")->isEnabled()) << "no loop count";
 
-    newConfiguration(4);
-    cfg().TedarikciAdi = QStringLiteral("Acme"), cfg().CihazTipi(1, 1) = 2;
+    newConfiguration(4), cfg().TedarikciAdi = QStringLiteral("Acme"), cfg().CihazTipi(1, 1) = 2;
     dialogs.paths = {path("a.dvk")}, act("BtKaydet")->trigger();
     ASSERT_TRUE(QFile::exists(path("a.dvk")));
 
@@ -195,8 +194,7 @@ TEST(FileDialogs, TheNameChosenLastIsProposedWithTheFiltersExtension)
 
 TEST_F(ShellFileTest, ScheduleImportShowsWhatItDoesAndIsOneUndoStep)
 {
-    confirmVersion("v2");
-    newConfiguration(2);
+    confirmVersion("v2"), newConfiguration(2);
     addDevices(cfg(), {{1, 1, 2, 3}, {1, 2, 5, 4}});
     // The template is the header alone; the matrix without rules, the panel outputs.
     dialogs.paths = {path("empty.csv"), path("matrix.csv")};
@@ -288,8 +286,7 @@ TEST_F(ShellFileTest, CommissioningReportAndCompareWithFile)
 
 TEST_F(ShellFileTest, WhatIsNoFileIsRefusedAtOnce)
 {
-    confirmVersion("v2");
-    newConfiguration(2);
+    confirmVersion("v2"), newConfiguration(2);
     const HostileFiles hostile(dir.path());
     QStringList targets{hostile.pipe, hostile.folder};
     if (hostile.haveDevices)
