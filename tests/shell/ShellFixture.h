@@ -30,8 +30,7 @@ class RecordingOutput : public storage::ReportOutput {
 public:
     bool print(const storage::Document &doc, QString *) override
     {
-        printed << doc.lines();
-        documents << doc;
+        printed << doc.lines(), documents << doc;
         return true;
     }
     void setPdfName(const QString &path) override { pdfName = path; }
@@ -45,10 +44,8 @@ class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app = std::make_unique<App>();
-        app->setMessages(&messages);
-        app->setFileDialogs(&dialogs);
-        app->setReportOutput(&output);
+        app = std::make_unique<App>(), app->setMessages(&messages);
+        app->setFileDialogs(&dialogs), app->setReportOutput(&output);
         app->start();
     }
 
