@@ -41,14 +41,12 @@ TEST_F(ShellTest, VersionWindowAndMainWindowAtLoad)
     EXPECT_EQ(messages.aboutTitles, QStringList{"About VAZ Configuration"});
 
     // Closed without a choice once the run is under way: it goes on with no version.
-    newConfiguration(2);
-    act("version")->trigger();
+    newConfiguration(2), act("version")->trigger();
     EXPECT_EQ(cfg().McuVersiyon, 0);
     EXPECT_EQ(checked(), QList<bool>(4, false));
     v->close();
     // Chosen again: the main window stays as it is.
-    act("version")->trigger();
-    child<QAbstractButton>(v, "v15")->click();
+    act("version")->trigger(), child<QAbstractButton>(v, "v15")->click();
     cfg().McuVersiyon = 14;  // never chosen here, but stands for V1.2 as well
     child<QAbstractButton>(v, "V_ok")->click();
     EXPECT_EQ(main->windowTitle(), "VAZ Communication Protocol - MCU Version : V1.2 — Untitled*");
@@ -64,8 +62,7 @@ TEST_F(ShellTest, VersionWindowAndMainWindowAtLoad)
 
 TEST_F(ShellTest, NewConfiguration)
 {
-    confirmVersion();
-    newConfiguration(4);
+    confirmVersion(), newConfiguration(4);
     EXPECT_TRUE(messages.questions.isEmpty() && app->newConfigWindow() == nullptr && cfg().CevrimSayisi == 4);
     for (const char *a : {"MnFarkliKaydet", "MnKaydet", "MnKonfigurasyonuGoster", "MnKonfigüreEt", "MnPaneleGonder",
                           "BtKaydet", "BtGonder", "BtPanelKonfig", "BtCihazKonfig", "BtNetwork"})
@@ -93,13 +90,11 @@ TEST_F(ShellTest, NewConfiguration)
         << "loop 4's branch was never built";
 
     // 2 to 4: nothing asked, nothing cleared, even on a built loop.
-    messages.questions.clear(), cfg().Cevrim4Eklendi = 1;
-    newConfiguration(4);
+    messages.questions.clear(), cfg().Cevrim4Eklendi = 1, newConfiguration(4);
     EXPECT_TRUE(messages.questions.isEmpty() && cfg().CihazTipi(4, 127) == 1 && cfg().Cevrim4Eklendi == 1);
 
     // Cancel and the frame's close leave everything.
-    cfg().AdresTablosuHazir = 1;
-    act("MnYeni")->trigger();
+    cfg().AdresTablosuHazir = 1, act("MnYeni")->trigger();
     child<QAbstractButton>(app->newConfigWindow(), "CevSec2")->click();
     child<QAction>(app->newConfigWindow(), "BtCevSayIptal")->trigger();
     EXPECT_EQ(cfg().AdresTablosuHazir, 0);
