@@ -14,10 +14,8 @@ const QDateTime kPrinted(QDate(2026, 12, 7), QTime(10, 30));
 Config site()
 {
     Config c = test::exampleConfig(20, 2);
-    test::addDevices(c, {{2, 7, 1, 3}, {2, 8, 1, 3}, {3, 9, 4, 0}});
-    c.MahalText(1, 1) = QStringLiteral("Kat 10");
-    c.MahalText(2, 7) = QStringLiteral("kat 9");
-    c.MahalText(2, 8) = QStringLiteral("Giris");
+    test::addDevices(c, {{2, 7, 1, 3}, {2, 8, 1, 3}, {3, 9, 4, 0}}), c.MahalText(1, 1) = QStringLiteral("Kat 10");
+    c.MahalText(2, 7) = QStringLiteral("kat 9"), c.MahalText(2, 8) = QStringLiteral("Giris");
     return c;
 }
 
