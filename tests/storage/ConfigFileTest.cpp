@@ -65,8 +65,7 @@ TEST(ConfigFileWriter, WritesTheFormatByteForByte)
 TEST(ConfigFileWriter, WritesOneRuleTextsAndNumbersAsHeldAndReadsThemBack)
 {
     Config c = exampleConfig(20, 1);
-    c.CevrimSayisi = 2.5;
-    c.setDevice(3, 9, {6, -4, QStringLiteral("Şişli, \"B\"\x01Güneş İĞÖÜÇı"), 0, 32, 0, 0, 7});
+    c.CevrimSayisi = 2.5, c.setDevice(3, 9, {6, -4, QStringLiteral("Şişli, \"B\"\x01Güneş İĞÖÜÇı"), 0, 32, 0, 0, 7});
     const QByteArray bytes = configFileBytes(c);
     keepSeed(QStringLiteral("example20.dvk"), bytes);
 
