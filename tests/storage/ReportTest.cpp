@@ -88,8 +88,7 @@ TEST(Report, NoDeviceModesConditionsAndTheChosenVersion)
     c = exampleConfig(20, 4);
     for (int r = 1; r <= 4; ++r) {
         c.SSgirisler(r) = r < 4 ? chars.left(QList<int>{150, 151, 271}[r - 1]) : QStringLiteral(":");
-        c.SScikislar(r) = QStringLiteral(":");
-        c.SSkosul(r) = r + 1;
+        c.SScikislar(r) = QStringLiteral(":"), c.SSkosul(r) = r + 1;
     }
     keepSeed(QStringLiteral("long-lists.dvk"), configFileBytes(c));
     l = report(c, 20);
