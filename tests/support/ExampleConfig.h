@@ -14,10 +14,8 @@ namespace vaz::test {
 inline Config exampleConfig(int mcu, int rules = 2)
 {
     Config c;
-    c.McuVersiyon = mcu;
-    c.CevrimSayisi = 4;
-    c.TedarikciAdi = QStringLiteral("ACME Yangin");
-    c.PanelAdi = QStringLiteral("Blok Ç");
+    c.McuVersiyon = mcu, c.CevrimSayisi = 4;
+    c.TedarikciAdi = QStringLiteral("ACME Yangin"), c.PanelAdi = QStringLiteral("Blok Ç");
     for (int i = 0; i < 7; ++i)
         c.Gecikmeler(i) = 10 * (i + 1);
     c.CalmaModu = 1;
@@ -29,10 +27,8 @@ inline Config exampleConfig(int mcu, int rules = 2)
     c.setDevice(4, 127, {9, 48, QStringLiteral("Roof"), 0, 0, 0, 0, 0});
     c.SSsayisi = rules;
     for (int r = 1; r <= rules; ++r) {
-        c.SSismi(r) = QStringLiteral("Rule%1").arg(r);
-        c.SSgirisler(r) = QStringLiteral("1,1.2,5.:");
-        c.SScikislar(r) = r % 2 ? QStringLiteral("1,2.5,1.5,7.:") : QStringLiteral(":");
-        c.SSkosul(r) = r % 3 + 1;
+        c.SSismi(r) = QStringLiteral("Rule%1").arg(r), c.SSgirisler(r) = QStringLiteral("1,1.2,5.:");
+        c.SScikislar(r) = r % 2 ? QStringLiteral("1,2.5,1.5,7.:") : QStringLiteral(":"), c.SSkosul(r) = r % 3 + 1;
     }
     return c;
 }
@@ -57,10 +53,8 @@ inline Config filledConfig(int mcu, int rules = 3, int every = 3)
 // Devices as loop, address, type, zone.
 inline void addDevices(Config &c, std::initializer_list<std::array<int, 4>> devices)
 {
-    for (auto [loop, address, type, zone] : devices) {
-        c.CihazTipi(loop, address) = type;
-        c.BolgeNo(loop, address) = zone;
-    }
+    for (auto [loop, address, type, zone] : devices)
+        c.CihazTipi(loop, address) = type, c.BolgeNo(loop, address) = zone;
 }
 
 // Rules named as given, all with the same lists and condition.
@@ -68,10 +62,8 @@ inline void setRules(Config &c, const QStringList &names, const QString &outputs
 {
     c.SSsayisi = int(names.size());
     for (int r = 1; r <= names.size(); ++r) {
-        c.SSismi(r) = names[r - 1];
-        c.SSgirisler(r) = QStringLiteral(":");
-        c.SScikislar(r) = outputs;
-        c.SSkosul(r) = 1;
+        c.SSismi(r) = names[r - 1], c.SSgirisler(r) = QStringLiteral(":");
+        c.SScikislar(r) = outputs, c.SSkosul(r) = 1;
     }
 }
 
