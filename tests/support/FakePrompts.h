@@ -23,11 +23,7 @@ T take(std::deque<T> &queue, T otherwise)
 class FakeMessages : public Messages {
 public:
     void message(const QString &text) override { messages << text; }
-    void about(const QString &text, const QString &title) override
-    {
-        messages << text;
-        aboutTitles << title;
-    }
+    void about(const QString &text, const QString &title) override { messages << text, aboutTitles << title; }
     Answer question(const QString &text, const QString &title) override
     {
         questions << text, questionTitles << title;
