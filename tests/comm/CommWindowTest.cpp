@@ -31,8 +31,7 @@ protected:
     // A fresh run of the tool at a version; with rules >= 0 also a configuration in memory.
     void restart(const char *version, int rules = -1)
     {
-        ShellTest::SetUp();
-        messages = {};
+        ShellTest::SetUp(), messages = {};
         app->setLinkSetup([this](comm::PanelLink &link) {
             // Short enough for a silent panel, long enough for a busy machine.
             link.setTimeoutInterval(1500);
@@ -43,11 +42,7 @@ protected:
         if (rules >= 0)
             newConfiguration(4), cfg() = exampleConfig(cfg().McuVersiyon, rules);
     }
-    ProgBarIslem *run(const char *command)
-    {
-        act(command)->trigger();
-        return app->loadedProgressWindow();
-    }
+    ProgBarIslem *run(const char *command) { return act(command)->trigger(), app->loadedProgressWindow(); }
     QAbstractButton *button(QWidget *w, const char *name) { return child<QAbstractButton>(w, name); }
 
     std::function<void(comm::PanelLink &)> onLink;
@@ -99,8 +94,7 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
 
 TEST_F(CommWindowTest, MissingPort)
 {
-    qputenv("VAZ_COM1", "/nonexistent/ttyUSB9"), restart("v15", 0);
-    button(run("BtGonder"), "GonderimOK")->click();
+    qputenv("VAZ_COM1", "/nonexistent/ttyUSB9"), restart("v15", 0), button(run("BtGonder"), "GonderimOK")->click();
     // The variable, not the window, names the device.
     ASSERT_EQ(messages.messages.size(), 1);
     EXPECT_TRUE(messages.messages[0].startsWith("Cannot open port COM1 (/nonexistent/ttyUSB9): ") &&
@@ -140,8 +134,7 @@ TEST_F(CommWindowTest, PortSettings)
     bool fail = false;
     app->setPortFactory([&] {
         auto port = attached(panel);
-        line = port.get();
-        port->failure = fail ? comm::BytePort::OpenError::NotFound : comm::BytePort::OpenError::None;
+        line = port.get(), port->failure = fail ? comm::BytePort::OpenError::NotFound : comm::BytePort::OpenError::None;
         return port;
     });
     confirmVersion("v15"), newConfiguration(2);
@@ -175,11 +168,9 @@ TEST_F(CommWindowTest, PortSettings)
 TEST_F(CommWindowTest, BreakOffSaysWhereItStoppedAndARetrySucceeds)
 {
     const char *kUnchanged = "The configuration in the tool is unchanged.";
-    const struct {
-        const char *command;
-        bool unplug;                           // else the panel falls silent
-        const char *says, *endsWith, *status;  // the status of a retry lacks " Not"
-    } cases[] = {
+    // The command; unplugged, or else the panel falls silent; what the message holds and ends with; the status,
+    // which a retry's lacks " Not".
+    const std::tuple<const char *, bool, const char *, const char *, const char *> cases[] = {
         {"BtGonder", false,
          "No answer from the panel for 1.5 s while sending Loop 1 address 122 (field 1,214 of 5,101).",
          "upload again before leaving the site.", "Sending Not Completed"},
@@ -193,30 +184,30 @@ TEST_F(CommWindowTest, BreakOffSaysWhereItStoppedAndARetrySucceeds)
          "Comparison Not Completed"},
         {"MnKarsilastir", true, "was disconnected while receiving", "File > Options.", "Comparison Not Completed"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.command) + (c.unplug ? " unplugged" : " silent"));
-        auto sim = std::make_unique<Sim>(c.unplug ? QStringList{} : QStringList{"--silent-after", "1213"});
+    for (const auto &[command, unplug, says, endsWith, status] : cases) {
+        SCOPED_TRACE(std::string(command) + (unplug ? " unplugged" : " silent"));
+        auto sim = std::make_unique<Sim>(unplug ? QStringList{} : QStringList{"--silent-after", "1213"});
         restart("v2", 2), app->saveBaseline().mark(cfg());
         const Config before = cfg();
         onLink = [&](comm::PanelLink &link) {
             link.setIdleBound(1500);
-            if (c.unplug)
+            if (unplug)
                 QObject::connect(&link, &comm::PanelLink::progressChanged, [&](int v) {
                     if (v == 100)
                         sim->process.kill();
                 });
         };
-        ProgBarIslem *w = run(c.command);
+        ProgBarIslem *w = run(command);
         const QString said = messages.messages.join('|');
-        EXPECT_TRUE(said.contains(c.says) && said.endsWith(c.endsWith) && !said.contains('|')) << said.toStdString();
-        EXPECT_EQ(w->statusText(), c.status);
-        EXPECT_TRUE(std::string(c.command) == "BtGonder" || cfg() == before);
+        EXPECT_TRUE(said.contains(says) && said.endsWith(endsWith) && !said.contains('|')) << said.toStdString();
+        EXPECT_EQ(w->statusText(), status);
+        EXPECT_TRUE(std::string(command) == "BtGonder" || cfg() == before);
         button(w, "GonderimOK")->click();
 
         onLink = nullptr;
         sim.reset(), sim = std::make_unique<Sim>(QStringList{});  // the old one unsets VAZ_COM1 as it goes
-        w = run(c.command);
-        EXPECT_EQ(w->statusText(), QString(c.status).remove(" Not"));
+        w = run(command);
+        EXPECT_EQ(w->statusText(), QString(status).remove(" Not"));
         button(w, "GonderimOK")->click();
     }
 }
@@ -281,8 +272,7 @@ TEST_F(CommWindowTest, DownloadOffersToSaveUnsavedWorkFirst)
     // The panel has two loops, so the example's devices on loops 3 and 4 are beyond its count.
     sim::PanelSim panel(20, 2);
     Config inPanel = exampleConfig(20, 1);
-    inPanel.CihazTipi(1, 5) = 77, panel.memory() = sim::memoryFromConfig(inPanel);
-    restart("v2", 0);
+    inPanel.CihazTipi(1, 5) = 77, panel.memory() = sim::memoryFromConfig(inPanel), restart("v2", 0);
     app->setPortFactory([&] { return attached(panel); });
     const Config mine = cfg();
     QTemporaryDir dir;
@@ -347,8 +337,7 @@ TEST_F(CommWindowTest, CompareWithPanel)
     onLink = [](comm::PanelLink &link) { link.setIdleBound(1500); };
     messages = {};
     compare();
-    EXPECT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(!result->isVisible() && cfg() == before);
+    EXPECT_TRUE(messages.messages.size() == 1 && !result->isVisible() && cfg() == before);
 }
 
 }  // namespace
