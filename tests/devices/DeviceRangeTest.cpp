@@ -7,14 +7,6 @@
 namespace vaz::test {
 namespace {
 
-// Loop 1 holds devices at 5 and 7; the other loops are empty.
-Config site()
-{
-    Config c;
-    addDevices(c, {{1, 5, 2, 1}, {1, 7, 4, 1}});
-    return c;
-}
-
 TEST(DeviceRange, FreeAddressesGetDevicesAndThePatternIsCheckedAsTheLocationBoxDoes)
 {
     const QString x37(37, u'x'), quote = "Address 001: The characters \" and ~ cannot be part of a name.";
@@ -30,7 +22,8 @@ TEST(DeviceRange, FreeAddressesGetDevicesAndThePatternIsCheckedAsTheLocationBoxD
         {3, 1, 2, "Room \"{i}\"", {}, {}, {}, quote},
         {3, 1, 2, "Комната {i}", {}, {}, {}, "Address 001: This character cannot be stored in a configuration file."},
     };
-    const Config c = site();
+    Config c;
+    addDevices(c, {{1, 5, 2, 1}, {1, 7, 4, 1}});
     for (const auto &[loop, from, to, pattern, addresses, taken, locations, problem] : cases) {
         const RangePlan p = planRange(c, loop, from, to, 1, 2, pattern);
         SCOPED_TRACE(pattern.toStdString());
@@ -45,8 +38,8 @@ TEST(DeviceRange, FreeAddressesGetDevicesAndThePatternIsCheckedAsTheLocationBoxD
 
 TEST(DeviceRange, AddedDevicesAreStoredAsSaveStoresThem)
 {
-    Config c = site();
-    c.GecikmeIptal(1, 3) = 64;  // left by a device deleted before
+    Config c;
+    addDevices(c, {{1, 5, 2, 1}, {1, 7, 4, 1}}), c.GecikmeIptal(1, 3) = 64;  // left by a device deleted before
     const Config before = c;
     addRange(c, planRange(c, 1, 3, 5, 8, 12, "Şişli {n}"));
     const Installation::Device three = c.device(1, 3);
