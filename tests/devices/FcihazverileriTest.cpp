@@ -24,33 +24,25 @@ namespace {
 
 class DeviceWindowTest : public ShellTest {
 protected:
-    void SetUp() override
-    {
-        ShellTest::SetUp(), confirmVersion("v2");
-        newConfiguration(2);
-    }
+    void SetUp() override { ShellTest::SetUp(), confirmVersion("v2"), newConfiguration(2); }
     void open() { act("BtCihazKonfig")->trigger(); }
     Fcihazverileri *win() { return app->loadedDeviceWindow(); }
+    static QStringList texts(QTreeWidgetItem *n)
+    {
+        QStringList t;
+        for (int i = 0; n && i < n->childCount(); ++i)
+            t << n->child(i)->text(0);
+        return t;
+    }
+    // The node at the path of texts from the panel's; null if there is none.
     QTreeWidgetItem *node(const QStringList &path = {})
     {
         QTreeWidgetItem *n = win()->tree()->topLevelItem(0);
-        for (const QString &text : path) {
-            QTreeWidgetItem *next = nullptr;
-            for (int i = 0; n && i < n->childCount() && !next; ++i)
-                if (n->child(i)->text(0) == text)
-                    next = n->child(i);
-            n = next;
-        }
+        for (qsizetype i = 0; n && i < path.size(); ++i)
+            n = n->child(int(texts(n).indexOf(path[i])));
         return n;
     }
-    QStringList children(const QStringList &path)
-    {
-        QStringList texts;
-        QTreeWidgetItem *n = node(path);
-        for (int i = 0; n && i < n->childCount(); ++i)
-            texts << n->child(i)->text(0);
-        return texts;
-    }
+    QStringList children(const QStringList &path) { return texts(node(path)); }
     // A real left click on the node.
     void click(const QStringList &path, Qt::KeyboardModifiers keys = {})
     {
@@ -133,8 +125,7 @@ TEST_F(DeviceWindowTest, ButtonsFollowTheSelection)
 TEST_F(DeviceWindowTest, ADeviceARuleUsesIsNotDeleted)
 {
     addDevices(cfg(), {{2, 5, 5, 3}, {2, 6, 4, 3}}), setRules(cfg(), {"R"}, "1,2.2,5.5,1.:");
-    cfg().GecikmeIptal(2, 6) = 64, open();
-    click({"Loop 2", "005"}), press("BtCihazSil");
+    cfg().GecikmeIptal(2, 6) = 64, open(), click({"Loop 2", "005"}), press("BtCihazSil");
     EXPECT_EQ(messages.messages, QStringList{"Unable to delete because the device is included in a cause-effect"});
     EXPECT_TRUE(cfg().CihazTipi(2, 5) == 5 && node({"Loop 2", "005"}));
 
@@ -162,21 +153,18 @@ TEST_F(DeviceWindowTest, RulesAreShownAndDeletedFromTheirPopup)
         app->ruleViewer()->close(), win()->popupMenu()->hide();
         child<QAction>(win(), "SSsil")->trigger();
         names.removeAt(victim - 1), names.sort();
-        EXPECT_EQ(children({"Cause-effect"}), names);
-        EXPECT_EQ(cfg().SSsayisi, count - 1);
+        EXPECT_EQ(std::pair(children({"Cause-effect"}), int(cfg().SSsayisi)), std::pair(names, count - 1));
         win()->close();
     }
     // With no rule the popup never opens.
-    setRules(cfg(), {}), open();
-    click({"Cause-effect"});
+    setRules(cfg(), {}), open(), click({"Cause-effect"});
     emit win()->tree()->customContextMenuRequested({5, 5});
     EXPECT_FALSE(win()->popupMenu()->isVisible());
     setRules(cfg(), {"Zeta", "Beta"}), win()->addRuleNode("Beta");
     EXPECT_EQ(children({"Cause-effect"}), QStringList{"Beta"}) << "the tree was built before the rules came";
 
     // A rule stored before the tree is built appears once.
-    win()->close(), setRules(cfg(), {"Zeta", "Beta", "Gamma"});
-    app->deviceWindow()->addRuleNode("Gamma"), open();
+    win()->close(), setRules(cfg(), {"Zeta", "Beta", "Gamma"}), app->deviceWindow()->addRuleNode("Gamma"), open();
     EXPECT_EQ(children({"Cause-effect"}), (QStringList{"Beta", "Gamma", "Zeta"}));
 }
 
@@ -258,8 +246,7 @@ TEST_F(DeviceWindowTest, PropertiesAreWrittenAsTheyAreChosenAndReachTheFile)
     EXPECT_TRUE(app->mainWindow()->isVisible());
     const QByteArray expected = "\" 2\",\" 12\",\" 12\",\" 5\",\"5\",\"5\",\"Kazan Dairesi Cikis" +
                                 QByteArray(40, ' ') + "\",\" 0\",\"0\",30,12,\"0\"\r\n";
-    EXPECT_TRUE(savedFile("MnKaydet").contains(expected));
-    EXPECT_EQ(messages.messages.size(), 3);
+    EXPECT_TRUE(savedFile("MnKaydet").contains(expected) && messages.messages.size() == 3);
 
     messages.messages.clear(), open(), newDevice(2, "013"), chooseType("QF-5020 Switch monitor");
     EXPECT_TRUE(control("OpCihVerYangin")->isEnabled() && control("CikisGecikmeIptal")->isEnabled());
@@ -280,15 +267,13 @@ TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
 {
     addDevices(cfg(), {{1, 3, 6, 4}, {1, 4, 5, 4}});
     cfg().MahalText(1, 3) = QStringLiteral("Boiler room") + QString(40000, u' ');  // more than a line edit takes
-    cfg().OlayTipi(1, 3) = 32, cfg().GecikmeIptal(1, 3) = 64, open();
-    click({"Loop 1", "003"});
+    cfg().OlayTipi(1, 3) = 32, cfg().GecikmeIptal(1, 3) = 64, open(), click({"Loop 1", "003"});
     const QByteArray before = storage::configFileBytes(cfg());
     EXPECT_EQ(control<QLineEdit>("CihVerMahal")->text().size(), 40011) << "shown whole";
 
     press("BtEditCihaz"), chooseType("QF-5030 Sounder controller");
     control<QComboBox>("ComboBolgeNo")->setCurrentText("9"), control<QLineEdit>("CihVerMahal")->setText("Other");
-    control<QLineEdit>("ModuleDelay")->setText("77");
-    press("BtEditCihaz"), press("BtCihazIptal");
+    control<QLineEdit>("ModuleDelay")->setText("77"), press("BtEditCihaz"), press("BtCihazIptal");
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
     EXPECT_EQ(node({"Loop 1", "003"})->icon(0).cacheKey(), devices::nodeIcon(7).cacheKey());
     EXPECT_FALSE(on("BtCihazOnay"));
@@ -402,8 +387,7 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
 TEST_F(DeviceWindowTest, PasteTakesFreeAddressesOnlyAndUndoesInOneStep)
 {
     addDevices(cfg(), {{2, 1, 2, 3}, {2, 2, 5, 4}, {2, 4, 1, 1}, {1, 126, 1, 1}});
-    cfg().setDevice(2, 2, {5, 4, QStringLiteral("Kazan"), 0, 0, 30, 4, 0}), app->startHistory();
-    open();
+    cfg().setDevice(2, 2, {5, 4, QStringLiteral("Kazan"), 0, 0, 30, 4, 0}), app->startHistory(), open();
     EXPECT_FALSE(on("MnDeviceCopy") || on("MnDevicePaste"));
     EXPECT_FALSE(offered(2).contains("001")) << "the free table is built";
     click({"Loop 2", "002"}), press("MnDeviceCopy"), press("BtEditCihaz");
@@ -496,8 +480,7 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
 
 TEST_F(DeviceWindowTest, ARangeFillsFreeAddressesOnlyAsOneUndoStep)
 {
-    addDevices(cfg(), {{1, 5, 2, 3}, {1, 7, 5, 3}}), cfg().MahalText(1, 5) = QStringLiteral("Old");
-    app->startHistory();
+    addDevices(cfg(), {{1, 5, 2, 3}, {1, 7, 5, 3}}), cfg().MahalText(1, 5) = QStringLiteral("Old"), app->startHistory();
     const QByteArray before = savedFile("MnFarkliKaydet");
     open();
     EXPECT_FALSE(on("BtAddRange"));
@@ -549,10 +532,9 @@ TEST_F(DeviceWindowTest, A250DeviceSiteTakesFewerThan150Actions)
         press("BtAddRange");
         AddRangeDialog *d = win()->rangeDialog();
         child<QSpinBox>(d, "RangeFrom")->setValue(from), child<QSpinBox>(d, "RangeTo")->setValue(to);
-        child<QComboBox>(d, "RangeType")->setCurrentText(QString::fromLatin1(type));
+        child<QComboBox>(d, "RangeType")->setCurrentText(type);
         child<QComboBox>(d, "RangeZone")->setCurrentIndex((from - 1) / 25);
-        child<QLineEdit>(d, "RangePattern")->setText(QString::fromUtf8(pattern));
-        child<QPushButton>(d, "RangeOK")->click();
+        child<QLineEdit>(d, "RangePattern")->setText(pattern), child<QPushButton>(d, "RangeOK")->click();
         actions += 7;
     };
     for (const char *loop : {"Loop 1", "Loop 2"}) {
