@@ -10,16 +10,8 @@ namespace {
 
 class PanelWindowTest : public ShellTest {
 protected:
-    void SetUp() override
-    {
-        ShellTest::SetUp(), confirmVersion("v15");
-        newConfiguration(2);
-    }
-    Fpanelverileri *open()
-    {
-        act("MnPanelVerisi")->trigger();
-        return app->panelWindow();
-    }
+    void SetUp() override { ShellTest::SetUp(), confirmVersion("v15"), newConfiguration(2); }
+    Fpanelverileri *open() { return act("MnPanelVerisi")->trigger(), app->panelWindow(); }
     QLineEdit *box(const char *name) { return child<QLineEdit>(app->panelWindow(), name); }
     void press(const char *key) { child<QAction>(app->panelWindow(), key)->trigger(); }
 };
@@ -67,8 +59,7 @@ TEST_F(PanelWindowTest, DelaysAreCheckedAndStoredOnEveryChange)
         {"TxtSiren1", 0, "0.5", 0},   {"TxtSiren3", 2, "1.5", 2},    {"TxtSiren4", 3, "7 sec", 7},
         {"TxtAlarmRol", 4, "12", 12}, {"TxtYanginRol", 5, "30", 30}};
     for (auto [field, slot, text, stored] : typed) {
-        cfg().Gecikmeler(slot) = 555;
-        box(field)->setText(text);
+        cfg().Gecikmeler(slot) = 555, box(field)->setText(text);
         EXPECT_EQ(cfg().Gecikmeler(slot), stored) << field;
     }
     EXPECT_EQ(box("TxtSiren2")->text(), "999");
@@ -94,8 +85,7 @@ TEST_F(PanelWindowTest, NamesAreCheckedAndTakenOverOnlyBySave)
     EXPECT_TRUE(!app->panelWindow()->isVisible() && app->mainWindow()->isVisible());
 
     // Untouched empty boxes stay empty names.
-    cfg().TedarikciAdi.clear(), cfg().PanelAdi.clear();
-    open(), press("BtOnay");
+    cfg().TedarikciAdi.clear(), cfg().PanelAdi.clear(), open(), press("BtOnay");
     EXPECT_EQ(cfg().TedarikciAdi + cfg().PanelAdi, "");
 
     // The boxes refuse what the file cannot carry.
