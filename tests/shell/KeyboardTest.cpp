@@ -24,7 +24,6 @@ namespace {
 
 class KeyboardTest : public ShellTest {
 protected:
-    // Keys go where the focus is, as typed.
     void key(int k, Qt::KeyboardModifiers mods = {})
     {
         QWidget *window = QApplication::activeWindow();
@@ -123,8 +122,7 @@ TEST_F(KeyboardTest, ASmallJobByKeysAlone)
 TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
 {
     lintor1 *main = confirmVersion("v2");
-    newConfiguration(2);
-    activate(main), key(Qt::Key_F1);
+    newConfiguration(2), activate(main), key(Qt::Key_F1);
     QWidget *help = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == u"HelpWindow" && w->isVisible())
@@ -141,8 +139,7 @@ TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
 // shrunk that far, and disabled values stay readable on light and dark palettes.
 TEST_F(KeyboardTest, WindowsFitASmallScreenAtTwiceTheScaleAndStayReadable)
 {
-    confirmVersion("v2"), newConfiguration(4);
-    act("BtCihazKonfig")->trigger();
+    confirmVersion("v2"), newConfiguration(4), act("BtCihazKonfig")->trigger();
     const QSize screen(683, 360);
     for (QWidget *w : std::initializer_list<QWidget *>{
              app->mainWindow(), app->loadedDeviceWindow(), app->panelWindow(), app->causeEffectEditor(),
@@ -170,8 +167,7 @@ TEST_F(KeyboardTest, WindowsFitASmallScreenAtTwiceTheScaleAndStayReadable)
 // Alt+letter must open one menu and name one item in each menu.
 TEST_F(KeyboardTest, MnemonicsAreUniqueInEveryMenu)
 {
-    confirmVersion("v2"), newConfiguration(2);
-    act("BtCihazKonfig")->trigger();
+    confirmVersion("v2"), newConfiguration(2), act("BtCihazKonfig")->trigger();
     for (QMainWindow *w : std::initializer_list<QMainWindow *>{app->mainWindow(), app->loadedDeviceWindow()}) {
         QList<QList<QAction *>> menus{w->menuBar()->actions()};
         for (QAction *m : w->menuBar()->actions())
