@@ -194,8 +194,7 @@ TEST(FileDialogs, TheNameChosenLastIsProposedWithTheFiltersExtension)
 
 TEST_F(ShellFileTest, ScheduleImportShowsWhatItDoesAndIsOneUndoStep)
 {
-    confirmVersion("v2"), newConfiguration(2);
-    addDevices(cfg(), {{1, 1, 2, 3}, {1, 2, 5, 4}});
+    confirmVersion("v2"), newConfiguration(2), addDevices(cfg(), {{1, 1, 2, 3}, {1, 2, 5, 4}});
     // The template is the header alone; the matrix without rules, the panel outputs.
     dialogs.paths = {path("empty.csv"), path("matrix.csv")};
     act("MnExportEmptySchedule")->trigger(), act("MnExportMatrix")->trigger();
