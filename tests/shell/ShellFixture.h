@@ -45,8 +45,7 @@ protected:
     void SetUp() override
     {
         app = std::make_unique<App>(), app->setMessages(&messages);
-        app->setFileDialogs(&dialogs), app->setReportOutput(&output);
-        app->start();
+        app->setFileDialogs(&dialogs), app->setReportOutput(&output), app->start();
     }
 
     Config &cfg() { return app->config(); }
@@ -59,7 +58,6 @@ protected:
         return found;
     }
 
-    // Chooses a version in the version window and confirms it.
     lintor1 *confirmVersion(const char *option = "v15")
     {
         child<QAbstractButton>(app->versionWindow(), option)->click();
@@ -85,8 +83,7 @@ protected:
     QByteArray savedFile(const char *command)
     {
         QTemporaryDir dir;
-        dialogs.paths = {dir.filePath("saved.dvk")};
-        act(command)->trigger();
+        dialogs.paths = {dir.filePath("saved.dvk")}, act(command)->trigger();
         return fileBytes(dir.filePath("saved.dvk"));
     }
 
