@@ -10,15 +10,6 @@ namespace {
 
 const QDateTime kPrinted(QDate(2026, 12, 7), QTime(10, 30));
 
-// Zone 3 holds three devices whose locations sort by number; one device has no zone.
-Config site()
-{
-    Config c = test::exampleConfig(20, 2);
-    test::addDevices(c, {{2, 7, 1, 3}, {2, 8, 1, 3}, {3, 9, 4, 0}}), c.MahalText(1, 1) = QStringLiteral("Kat 10");
-    c.MahalText(2, 7) = QStringLiteral("kat 9"), c.MahalText(2, 8) = QStringLiteral("Giris");
-    return c;
-}
-
 }  // namespace
 
 TEST(Document, PagesKeepRowsWithTheirHeadingAndNumberThemNofM)
@@ -48,7 +39,10 @@ TEST(Document, PagesKeepRowsWithTheirHeadingAndNumberThemNofM)
 
 TEST(Commissioning, CoverRulesInWordsAndWalkTestOrder)
 {
-    const Config c = site();
+    // Zone 3 holds three devices whose locations sort by number; one device has no zone.
+    Config c = test::exampleConfig(20, 2);
+    test::addDevices(c, {{2, 7, 1, 3}, {2, 8, 1, 3}, {3, 9, 4, 0}}), c.MahalText(1, 1) = QStringLiteral("Kat 10");
+    c.MahalText(2, 7) = QStringLiteral("kat 9"), c.MahalText(2, 8) = QStringLiteral("Giris");
     const Document doc = commissioningReport(c, {QStringLiteral("site.dvk"), "abc", true, kPrinted});
     const QStringList lines = doc.lines();
     for (const char *field :
