@@ -242,8 +242,7 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
     const QString path = dir.filePath(QStringLiteral("site.dvk"));
     Config c = filledConfig(20);
     SaveResult s = GirisVerileriniKaydet(c, path);
-    ASSERT_TRUE(s.ok) << s.message.toStdString();
-    EXPECT_EQ(c.DosyaKaydedildi, 1);
+    ASSERT_TRUE(s.ok && c.DosyaKaydedildi == 1) << s.message.toStdString();
     const QByteArray saved = test::fileBytes(path);
     EXPECT_EQ(saved, configFileBytes(c));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("site.dvk")});
@@ -273,6 +272,5 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
     const ReadResult r = DosyadanVerileriOku(c, dir.filePath(QStringLiteral("nothing.dvk")));
     EXPECT_TRUE(r.status == ReadStatus::CannotOpen &&
                 r.message.startsWith(QStringLiteral("The file \"nothing.dvk\" cannot be opened: ")));
-    EXPECT_EQ(DosyadanVerileriOku(c, dir.path()).status, ReadStatus::CannotOpen);
-    EXPECT_TRUE(c == before);
+    EXPECT_TRUE(DosyadanVerileriOku(c, dir.path()).status == ReadStatus::CannotOpen && c == before);
 }
