@@ -4,7 +4,6 @@
 #include "storage/Schedule.h"
 #include "support/ExampleConfig.h"
 
-#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -43,15 +42,8 @@ QString save(const QTemporaryDir &dir, const char *name, const Sheet &sheet, QCh
 }
 
 // One problem a line, readable when a comparison fails.
-std::string lines(const QList<ScheduleProblem> &problems)
-{
-    QStringList l;
-    for (const ScheduleProblem &p : problems)
-        l << p.line();
-    return l.join(u'\n').toStdString();
-}
-
 std::string lines(const QStringList &l) { return l.join(u'\n').toStdString(); }
+std::string lines(const QList<ScheduleProblem> &problems) { return lines(problemLines(problems)); }
 
 std::string text(const SheetRows &table)
 {
