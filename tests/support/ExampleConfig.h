@@ -61,10 +61,8 @@ inline void addDevices(Config &c, std::initializer_list<std::array<int, 4>> devi
 inline void setRules(Config &c, const QStringList &names, const QString &outputs = QStringLiteral(":"))
 {
     c.SSsayisi = int(names.size());
-    for (int r = 1; r <= names.size(); ++r) {
-        c.SSismi(r) = names[r - 1], c.SSgirisler(r) = QStringLiteral(":");
-        c.SScikislar(r) = outputs, c.SSkosul(r) = 1;
-    }
+    for (int r = 1; r <= names.size(); ++r)
+        c.SSismi(r) = names[r - 1], c.SSgirisler(r) = QStringLiteral(":"), c.SScikislar(r) = outputs, c.SSkosul(r) = 1;
 }
 
 // Each kind of pre-upload finding once (version 20), with the lines the check
