@@ -18,7 +18,6 @@ struct SimProcess {
         process.setReadChannel(QProcess::StandardError);
     }
     ~SimProcess() { process.terminate(), process.waitForFinished(5000); }
-    // Waits for the simulator to say that it has kept an upload.
     void waitForUpload()
     {
         for (QByteArray log; !log.contains("upload 1 received") && process.waitForReadyRead(10000);)
