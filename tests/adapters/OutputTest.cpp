@@ -58,12 +58,6 @@ const Output kOutputs[] = {
 
 const QByteArray kOld = "%PDF-1.4 what was there\n";
 
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
-
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -79,7 +73,7 @@ TEST(Output, AFailedWriteLeavesTheOldFileAndNoTrace)
         SCOPED_TRACE(o.file);
         QTemporaryDir dir;
         const QString path = dir.filePath(o.file);
-        put(path, kOld);
+        ASSERT_TRUE(writeBytes(path, kOld));
         simulateDiskFullAfter(1000);
         const QString why = o.write(path);
         simulateDiskFullAfter(-1);
@@ -92,7 +86,7 @@ TEST(Output, AFailedWriteLeavesTheOldFileAndNoTrace)
         const SmallDisk disk(dir.path(), 8);
         if (!disk.mounted())
             continue;
-        put(disk.filePath(o.file), kOld);
+        ASSERT_TRUE(writeBytes(disk.filePath(o.file), kOld));
         EXPECT_NE(o.write(disk.filePath(o.file)), QString());
         EXPECT_EQ(fileBytes(disk.filePath(o.file)), kOld);
         EXPECT_EQ(entries(disk.path()), QStringList{o.file});
@@ -127,7 +121,7 @@ TEST(Output, OnlyARegularFileIsWrittenAndItKeepsItsMode)
 
         // A link is followed: the file it names is replaced, mode and all.
         const QString file = dir.filePath(QStringLiteral("real-") + o.file), link = dir.filePath(o.file);
-        put(file, kOld);
+        ASSERT_TRUE(writeBytes(file, kOld));
         chmod(local(file).constData(), 0640);
         // Root may hand the file to somebody else, whom it must stay with.
         const bool given = chown(local(file).constData(), 4321, 4321) == 0;

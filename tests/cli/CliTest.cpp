@@ -7,6 +7,7 @@
 #include "core/storage/Spreadsheet.h"
 #include "support/ExampleConfig.h"
 #include "support/HostileFiles.h"
+#include "support/SimProcess.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -27,7 +28,8 @@ struct Outcome {
     QString err;
 };
 
-Outcome vazconfig(const QStringList &args)
+// The program run with args, which is expected to end with `status`.
+Outcome vazconfig(const QStringList &args, int status = 0)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -37,38 +39,17 @@ Outcome vazconfig(const QStringList &args)
     p.start(QStringLiteral(VAZ_BINARY_DIR "/vazconfig"), args);
     EXPECT_TRUE(p.waitForFinished(120000));
     const QString out = QString::fromUtf8(p.readAllStandardOutput());
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, out.split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(p.readAllStandardError())};
+    const Outcome r{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, out.split(u'\n', Qt::SkipEmptyParts),
+                    QString::fromUtf8(p.readAllStandardError())};
+    EXPECT_EQ(r.status, status) << args.join(u' ').toStdString() << ": " << r.err.toStdString();
+    return r;
 }
-
-// The simulator plays a panel at mcu and keeps what it receives in `saved`.
-struct Sim {
-    explicit Sim(const char *mcu, QStringList more = {})
-    {
-        process.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"),
-                      QStringList{"--link", link, "--save", saved, "--mcu", mcu} + more);
-        EXPECT_TRUE(process.waitForStarted() && process.waitForReadyRead(10000));
-        process.setReadChannel(QProcess::StandardError);
-    }
-    ~Sim() { process.terminate(), process.waitForFinished(5000); }
-    // Waits for the simulator to say that it has kept an upload.
-    void waitForUpload()
-    {
-        while (!log.contains("upload 1 received") && process.waitForReadyRead(10000))
-            log += process.readAll();
-    }
-    QTemporaryDir dir;
-    QString link = dir.filePath(QStringLiteral("panel"));
-    QString saved = dir.filePath(QStringLiteral("saved.dvk"));
-    QProcess process;
-    QByteArray log;
-};
 
 QString writeFile(const QTemporaryDir &dir, const char *name, const Config &cfg)
 {
-    QFile f(dir.filePath(QString::fromLatin1(name)));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(storage::configFileBytes(cfg)) > 0);
-    return f.fileName();
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(test::writeBytes(path, storage::configFileBytes(cfg)));
+    return path;
 }
 
 }  // namespace
@@ -82,28 +63,22 @@ TEST(Cli, UploadDownloadCompareAtEveryVersion)
         // Rule lists as the panel keeps them, so that what it saves can equal the input.
         test::setRules(cfg, QStringList{"Kat1", "Kat2", "Kat3"}.mid(0, rules));
         const QString file = writeFile(dir, "site.dvk", cfg);
-        Sim sim(mcu);
+        test::SimProcess sim({"--mcu", mcu});
 
         Outcome r = vazconfig({"upload", file, "--port", sim.link});
-        EXPECT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QStringLiteral("MCU version %1").arg(version))) << "says which version it took";
         sim.waitForUpload();
         EXPECT_EQ(test::fileBytes(sim.saved), test::fileBytes(file));
 
         const QString back = dir.filePath("back.dvk");
-        r = vazconfig({"download", "--port", sim.link, "--mcu", mcu, "-o", back});
-        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        vazconfig({"download", "--port", sim.link, "--mcu", mcu, "-o", back});
         EXPECT_EQ(test::fileBytes(back), test::fileBytes(file));
+        EXPECT_EQ(vazconfig({"compare", file, "--port", sim.link}).out,
+                  QStringList{"The panel holds this configuration."});
 
-        r = vazconfig({"compare", file, "--port", sim.link});
-        EXPECT_EQ(r.status, 0) << r.err.toStdString();
-        EXPECT_EQ(r.out, QStringList{"The panel holds this configuration."});
-
-        cfg.BolgeNo(1, 1) = 12;
-        writeFile(dir, "site.dvk", cfg);
-        r = vazconfig({"compare", file, "--port", sim.link, "--mcu", mcu});
-        EXPECT_EQ(r.status, 1) << r.err.toStdString();
-        EXPECT_EQ(r.out, QStringList{R"(Loop 1 address 1, Zone: "12" in the file, "3" in the panel)"});
+        cfg.BolgeNo(1, 1) = 12, writeFile(dir, "site.dvk", cfg);
+        EXPECT_EQ(vazconfig({"compare", file, "--port", sim.link, "--mcu", mcu}, 1).out,
+                  QStringList{R"(Loop 1 address 1, Zone: "12" in the file, "3" in the panel)"});
     }
 }
 
@@ -112,12 +87,9 @@ TEST(Cli, FailuresExitTwoAndNameWhatFailed)
     QTemporaryDir dir;
     const QString file = writeFile(dir, "site.dvk", test::exampleConfig(15));
     const QString out = dir.filePath("out.dvk");
-    struct Case {
-        QStringList args;
-        QString message;
-    };
     qputenv("VAZ_COM3", "/nonexistent/ttyUSB9");
-    const Case cases[] = {
+    // Each exits 2 with the message holding the text given.
+    const std::pair<QStringList, QString> cases[] = {
         {{"download", "--port", "/nonexistent/ttyUSB9", "--mcu", "15", "-o", out}, "/nonexistent/ttyUSB9"},
         {{"download", "--port", "COM3", "--mcu", "15", "-o", out},
          "VAZ_COM3 names this device; correct it or use --port."},
@@ -128,10 +100,9 @@ TEST(Cli, FailuresExitTwoAndNameWhatFailed)
         {{"check", file, file}, "check takes one configuration file"},
         {{"frobnicate"}, "unknown command"},
     };
-    for (const Case &c : cases) {
-        const Outcome r = vazconfig(c.args);
-        EXPECT_EQ(r.status, 2) << c.args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+    for (const auto &[args, message] : cases) {
+        const Outcome r = vazconfig(args, 2);
+        EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(out));
     qunsetenv("VAZ_COM3");
@@ -140,16 +111,14 @@ TEST(Cli, FailuresExitTwoAndNameWhatFailed)
 TEST(Cli, StopOnSignalWritesNothing)
 {
     QTemporaryDir dir;
-    Sim sim("15", {"--silent-after", "0"});
+    test::SimProcess sim({"--mcu", "15", "--silent-after", "0"});
     QProcess p;
     const QString out = dir.filePath("out.dvk");
     p.start(QStringLiteral(VAZ_BINARY_DIR "/vazconfig"), {"download", "--port", sim.link, "--mcu", "15", "-o", out});
     ASSERT_FALSE(p.waitForFinished(1000)) << "a silent panel holds it for its time-out";
     p.terminate();
     ASSERT_TRUE(p.waitForFinished(5000));
-    EXPECT_EQ(p.exitCode(), 2);
-    EXPECT_TRUE(p.readAllStandardError().contains("Transfer stopped"));
-    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_TRUE(p.exitCode() == 2 && p.readAllStandardError().contains("Transfer stopped") && !QFile::exists(out));
 }
 
 TEST(Cli, DiffCheckReportAndHelp)
@@ -157,39 +126,31 @@ TEST(Cli, DiffCheckReportAndHelp)
     QTemporaryDir dir;
     Config a = test::exampleConfig(20, 2);
     const QString fileA = writeFile(dir, "a.dvk", a);
-    a.MahalText(1, 1) = QStringLiteral("Lobby");
-    a.BolgeNo(2, 5) = 8;
-    a.SSismi(2) = QStringLiteral("Other");
+    a.MahalText(1, 1) = QStringLiteral("Lobby"), a.BolgeNo(2, 5) = 8, a.SSismi(2) = QStringLiteral("Other");
     const QString fileB = writeFile(dir, "b.dvk", a);
 
-    Outcome r = vazconfig({"diff", fileA, fileB, "--csv", dir.filePath("d.csv")});
-    EXPECT_EQ(r.status, 1) << r.err.toStdString();
+    Outcome r = vazconfig({"diff", fileA, fileB, "--csv", dir.filePath("d.csv")}, 1);
     EXPECT_EQ(r.out.size(), 3) << r.out.join('\n').toStdString();
     EXPECT_EQ(test::fileBytes(dir.filePath("d.csv")).count("\r\n"), 4) << "heading and three rows";
-    r = vazconfig({"diff", fileA, fileB, "--json"});
+    r = vazconfig({"diff", fileA, fileB, "--json"}, 1);
     const QJsonArray rows = QJsonDocument::fromJson(r.out.join('\n').toUtf8()).array();
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0].toObject().keys(), (QStringList{"field", "fileA", "fileB", "where"}));
-    EXPECT_EQ(vazconfig({"diff", fileA, fileA}).status, 0);
+    vazconfig({"diff", fileA, fileA});
 
     // Each kind of finding once; a clean file has none.
     const test::FindingsExample e = test::findingsExample();
     const QString doubtful = writeFile(dir, "doubtful.dvk", e.config);
-    r = vazconfig({"check", doubtful});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, e.devices + e.rules);
-    r = vazconfig({"check", doubtful, "--json"});
+    EXPECT_EQ(vazconfig({"check", doubtful}, 1).out, e.devices + e.rules);
+    r = vazconfig({"check", doubtful, "--json"}, 1);
     EXPECT_EQ(QJsonDocument::fromJson(r.out.join('\n').toUtf8()).array().size(), e.devices.size() + e.rules.size());
     const QString clean = writeFile(dir, "clean.dvk", test::exampleConfig(20, 1));
     EXPECT_EQ(vazconfig({"check", clean, "--json"}).out, (QStringList{"[", "]"}));
 
     const QString pdf = dir.filePath("r.pdf");
-    r = vazconfig({"report", fileA, "-o", pdf});
-    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    vazconfig({"report", fileA, "-o", pdf});
     EXPECT_TRUE(test::fileBytes(pdf).startsWith("%PDF"));
-
-    r = vazconfig({"--help"});
-    EXPECT_TRUE(r.status == 0 && r.out.first().startsWith("usage: vazconfig")) << r.err.toStdString();
+    EXPECT_TRUE(vazconfig({"--help"}).out.value(0).startsWith("usage: vazconfig"));
     EXPECT_EQ(vazconfig({"compare", "--help"}).out.first(), cli::usageLine(cli::Command::Compare));
     EXPECT_EQ(vazconfig({"--version"}).out.first(), "vazconfig " + kToolVersion);
 }
@@ -204,21 +165,14 @@ TEST(Cli, DeviceScheduleOutAndBackIn)
         schedules << "s.xlsx";
     for (const QString &name : schedules) {
         const QString schedule = dir.filePath(name);
-        Outcome r = vazconfig({"export-devices", file, "-o", schedule});
-        EXPECT_EQ(r.status, 0) << r.err.toStdString();
-        r = vazconfig({"import-devices", file, schedule, "-o", out});
-        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        vazconfig({"export-devices", file, "-o", schedule}), vazconfig({"import-devices", file, schedule, "-o", out});
         EXPECT_EQ(test::fileBytes(out), test::fileBytes(file)) << name.toStdString();
         QFile::remove(out);
     }
     // A problem is named by row and column, and nothing is written.
-    QFile bad(dir.filePath("bad.csv"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write("Loop,Address,Type,Zone\r\n1,3,Heat det.,49\r\n") > 0);
-    bad.close();
-    const Outcome r = vazconfig({"import-devices", file, bad.fileName(), "-o", out});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains("bad.csv: Row 2, Zone: 49 is above 48")) << r.err.toStdString();
-    EXPECT_FALSE(QFile::exists(out));
+    ASSERT_TRUE(test::writeBytes(dir.filePath("bad.csv"), "Loop,Address,Type,Zone\r\n1,3,Heat det.,49\r\n"));
+    const Outcome r = vazconfig({"import-devices", file, dir.filePath("bad.csv"), "-o", out}, 1);
+    EXPECT_TRUE(r.err.contains("bad.csv: Row 2, Zone: 49 is above 48") && !QFile::exists(out)) << r.err.toStdString();
 }
 
 TEST(Cli, StandardOutputPipesAndWhatIsNoFile)
@@ -267,16 +221,14 @@ TEST(Cli, StandardOutputPipesAndWhatIsNoFile)
 
     // "-" is standard output for a schedule and a comparison; a schedule may come from a pipe.
     Outcome r = vazconfig({"export-devices", file, "-o", "-"});
-    EXPECT_EQ(r.status, 0);
     const QString csv = dir.filePath("s.csv");
-    EXPECT_EQ(vazconfig({"export-devices", file, "-o", csv}).status, 0);
+    vazconfig({"export-devices", file, "-o", csv});
     EXPECT_EQ(r.out.join('\n'), QString::fromUtf8(test::fileBytes(csv)).split(u'\n', Qt::SkipEmptyParts).join('\n'));
     QProcess p;
     p.start("bash", {"-c", vaz + " import-devices " + file + " <(cat " + csv + ") -o " + dir.filePath("o.dvk")});
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     EXPECT_EQ(QString::fromLatin1(test::fileBytes(dir.filePath("o.dvk"))), before);
-    r = vazconfig({"diff", file, writeFile(dir, "other.dvk", test::exampleConfig(20)), "--csv", "-"});
-    EXPECT_EQ(r.status, 1);
+    r = vazconfig({"diff", file, writeFile(dir, "other.dvk", test::exampleConfig(20)), "--csv", "-"}, 1);
     EXPECT_TRUE(r.out.first().contains("Where")) << r.out.first().toStdString();
 }

@@ -14,28 +14,21 @@ namespace vaz::test {
 inline Config exampleConfig(int mcu, int rules = 2)
 {
     Config c;
-    c.McuVersiyon = mcu;
-    c.CevrimSayisi = 4;
-    c.TedarikciAdi = QStringLiteral("ACME Yangin");
-    c.PanelAdi = QStringLiteral("Blok Ç");
+    c.McuVersiyon = mcu, c.CevrimSayisi = 4;
+    c.TedarikciAdi = QStringLiteral("ACME Yangin"), c.PanelAdi = QStringLiteral("Blok Ç");
     for (int i = 0; i < 7; ++i)
         c.Gecikmeler(i) = 10 * (i + 1);
     c.CalmaModu = 1;
-    // detector with bypass
-    c.CihazTipi(1, 1) = 2, c.BolgeNo(1, 1) = 3, c.GecikmeIptal(1, 1) = 64, c.MahalText(1, 1) = QStringLiteral(" Hall ");
-    // relay controller on fire
-    c.CihazTipi(1, 2) = 5, c.BolgeNo(1, 2) = 4, c.CikisYangin(1, 2) = 4, c.Gecikme(1, 2) = 30;
-    // switch monitor, fire
-    c.CihazTipi(2, 5) = 6, c.BolgeNo(2, 5) = 7, c.OlayTipi(2, 5) = 32, c.GecikmeIptal(2, 5) = 64;
-    // sounder controller on fault
-    c.CihazTipi(3, 1) = 8, c.BolgeNo(3, 1) = 9, c.CikisHata(3, 1) = 9, c.Gecikme(3, 1) = 250;
-    c.CihazTipi(4, 127) = 9, c.BolgeNo(4, 127) = 48, c.MahalText(4, 127) = QStringLiteral("Roof");
+    // type, zone, location, bypass, event, delay, fire, fault
+    c.setDevice(1, 1, {2, 3, QStringLiteral(" Hall "), 64, 0, 0, 0, 0});  // detector with bypass
+    c.setDevice(1, 2, {5, 4, {}, 0, 0, 30, 4, 0});                        // relay controller on fire
+    c.setDevice(2, 5, {6, 7, {}, 64, 32, 0, 0, 0});                       // switch monitor, fire
+    c.setDevice(3, 1, {8, 9, {}, 0, 0, 250, 0, 9});                       // sounder controller on fault
+    c.setDevice(4, 127, {9, 48, QStringLiteral("Roof"), 0, 0, 0, 0, 0});
     c.SSsayisi = rules;
     for (int r = 1; r <= rules; ++r) {
-        c.SSismi(r) = QStringLiteral("Rule%1").arg(r);
-        c.SSgirisler(r) = QStringLiteral("1,1.2,5.:");
-        c.SScikislar(r) = r % 2 ? QStringLiteral("1,2.5,1.5,7.:") : QStringLiteral(":");
-        c.SSkosul(r) = r % 3 + 1;
+        c.SSismi(r) = QStringLiteral("Rule%1").arg(r), c.SSgirisler(r) = QStringLiteral("1,1.2,5.:");
+        c.SScikislar(r) = r % 2 ? QStringLiteral("1,2.5,1.5,7.:") : QStringLiteral(":"), c.SSkosul(r) = r % 3 + 1;
     }
     return c;
 }
@@ -48,15 +41,11 @@ inline Config filledConfig(int mcu, int rules = 3, int every = 3)
     c.TedarikciAdi = QStringLiteral("Güven Yangın, Ltd.");
     for (int L = 1; L <= kLoops; ++L)
         for (int A = 1; A < kAddresses; A += every) {
-            const int type = (L + A) % 9 + 1;
-            c.CihazTipi(L, A) = type;
-            c.BolgeNo(L, A) = (A % 48) + 1;
-            c.MahalText(L, A) = QStringLiteral("Kat %1, oda %2 Şişli Çığ").arg(L).arg(A).leftJustified(40, u'x');
-            c.GecikmeIptal(L, A) = A % 2 ? 64 : 0;
-            c.OlayTipi(L, A) = type == 6 ? 32 : 0;
-            c.Gecikme(L, A) = type == 8 ? 250 : 0;
-            c.CikisYangin(L, A) = type == 8 ? c.BolgeNo(L, A) : Int16(0);
-            c.CikisHata(L, A) = type == 5 ? c.BolgeNo(L, A) : Int16(0);
+            const int type = (L + A) % 9 + 1, zone = A % 48 + 1;
+            c.setDevice(L, A,
+                        {type, zone, QStringLiteral("Kat %1, oda %2 Şişli Çığ").arg(L).arg(A).leftJustified(40, u'x'),
+                         A % 2 ? 64 : 0, type == 6 ? 32 : 0, type == 8 ? 250 : 0, type == 8 ? zone : 0,
+                         type == 5 ? zone : 0});
         }
     return c;
 }
@@ -64,22 +53,16 @@ inline Config filledConfig(int mcu, int rules = 3, int every = 3)
 // Devices as loop, address, type, zone.
 inline void addDevices(Config &c, std::initializer_list<std::array<int, 4>> devices)
 {
-    for (auto [loop, address, type, zone] : devices) {
-        c.CihazTipi(loop, address) = type;
-        c.BolgeNo(loop, address) = zone;
-    }
+    for (auto [loop, address, type, zone] : devices)
+        c.CihazTipi(loop, address) = type, c.BolgeNo(loop, address) = zone;
 }
 
 // Rules named as given, all with the same lists and condition.
 inline void setRules(Config &c, const QStringList &names, const QString &outputs = QStringLiteral(":"))
 {
     c.SSsayisi = int(names.size());
-    for (int r = 1; r <= names.size(); ++r) {
-        c.SSismi(r) = names[r - 1];
-        c.SSgirisler(r) = QStringLiteral(":");
-        c.SScikislar(r) = outputs;
-        c.SSkosul(r) = 1;
-    }
+    for (int r = 1; r <= names.size(); ++r)
+        c.SSismi(r) = names[r - 1], c.SSgirisler(r) = QStringLiteral(":"), c.SScikislar(r) = outputs, c.SSkosul(r) = 1;
 }
 
 // Each kind of pre-upload finding once (version 20), with the lines the check
@@ -124,17 +107,18 @@ inline QByteArray fileBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 // When VAZ_FUZZ_SEEDS names a folder, the file is also kept there as a seed
 // for the fuzz target.
 inline void keepSeed(const QString &name, const QByteArray &bytes)
 {
-    const QString dir = qEnvironmentVariable("VAZ_FUZZ_SEEDS");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    QFile f(QDir(dir).filePath(name));
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
+    if (const QString dir = qEnvironmentVariable("VAZ_FUZZ_SEEDS"); !dir.isEmpty())
+        QDir().mkpath(dir), writeBytes(QDir(dir).filePath(name), bytes);
 }
 
 }  // namespace vaz::test

@@ -8,24 +8,26 @@
 
 namespace vaz::test {
 
+// The front of a queue, taken off it; `otherwise` when it is empty.
+template <typename T>
+T take(std::deque<T> &queue, T otherwise)
+{
+    if (queue.empty())
+        return otherwise;
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+}
+
 // Records every message and question and answers from a queue.
 class FakeMessages : public Messages {
 public:
     void message(const QString &text) override { messages << text; }
-    void about(const QString &text, const QString &title) override
-    {
-        messages << text;
-        aboutTitles << title;
-    }
+    void about(const QString &text, const QString &title) override { messages << text, aboutTitles << title; }
     Answer question(const QString &text, const QString &title) override
     {
-        questions << text;
-        questionTitles << title;
-        if (answers.empty())
-            return Answer::Cancel;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
+        questions << text, questionTitles << title;
+        return take(answers, Answer::Cancel);
     }
     // Same queue; an empty one answers No.
     Answer yesNo(const QString &text, const QString &title) override
@@ -37,10 +39,7 @@ public:
     bool proceedDespite(const QString &, const QStringList &reasons, const QString &, const QString &) override
     {
         reasonLists << reasons;
-        const bool go = proceedAnswers.empty() || proceedAnswers.front();
-        if (!proceedAnswers.empty())
-            proceedAnswers.pop_front();
-        return go;
+        return take(proceedAnswers, true);
     }
 
     QStringList messages, questions, questionTitles, aboutTitles;
@@ -61,13 +60,8 @@ public:
 private:
     QString next(const QString &title, const QString &filter)
     {
-        titles << title;
-        filters << filter;
-        if (paths.empty())
-            return QString();
-        const QString p = paths.front();
-        paths.pop_front();
-        return p;
+        titles << title, filters << filter;
+        return take(paths, QString());
     }
 };
 

@@ -3,6 +3,8 @@
 // What a careless or hostile user may hand the tool instead of a file, made in
 // a temporary folder, never in system paths.
 
+#include "support/ExampleConfig.h"
+
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -32,10 +34,7 @@ struct HostileFiles {
         haveDevices = mknod(local(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
                       mknod(local(zero).constData(), S_IFCHR | 0666, makedev(1, 5)) == 0;
         dir.mkdir("folder" + suffix);
-        QFile f(readOnly);
-        f.open(QIODevice::WriteOnly);
-        f.write("old");
-        f.close();
+        writeBytes(readOnly, "old");
         chmod(local(readOnly).constData(), 0444);
         symlink(local(dir.filePath("nowhere")).constData(), local(dangling).constData());
         symlink(local(pipe).constData(), local(linkToPipe).constData());

@@ -15,8 +15,7 @@ std::unique_ptr<Config> withRules(int n)
     auto cfg = std::make_unique<Config>();
     for (int r = 1; r <= n; ++r) {
         EXPECT_TRUE(SSyerAl(*cfg, " R" + QString::number(r) + " "));
-        cfg->SSgirisler(r) = QString("1,%1.:").arg(r % 127 + 1);
-        cfg->SScikislar(r) = "5,1.:";
+        cfg->SSgirisler(r) = QString("1,%1.:").arg(r % 127 + 1), cfg->SScikislar(r) = "5,1.:";
         cfg->SSkosul(r) = 1 + r % 3;
     }
     return cfg;
@@ -30,14 +29,11 @@ std::unique_ptr<Config> manyDevices()
 {
     auto cfg = std::make_unique<Config>();
     for (int loop = 1; loop <= 3; ++loop)
-        for (int a = 1; a <= kAddresses; ++a) {
-            cfg->CihazTipi(loop, a) = 2;
-            cfg->BolgeNo(loop, a) = 1 + a % 48;
-        }
+        for (int a = 1; a <= kAddresses; ++a)
+            cfg->CihazTipi(loop, a) = 2, cfg->BolgeNo(loop, a) = 1 + a % 48;
     for (int a = 1; a <= 3; ++a)
         cfg->CihazTipi(4, a) = 8;
-    cfg->CihazTipi(4, 100) = 4;
-    cfg->SSyeniIsim = QStringLiteral("R");
+    cfg->CihazTipi(4, 100) = 4, cfg->SSyeniIsim = QStringLiteral("R");
     SSyerAl(*cfg, cfg->SSyeniIsim);
     return cfg;
 }
@@ -54,13 +50,11 @@ TEST(Rules, TakeGiveBackDeleteAndFind)
 
     auto full = withRules(200);
     const Config before = *full;
-    EXPECT_FALSE(SSyerAl(*full, "R201"));
-    EXPECT_EQ(*full, before);
+    EXPECT_TRUE(!SSyerAl(*full, "R201") && *full == before);
     // Deleting moves the later rules down, from either end and the middle.
     SSsil(*full, 200);
     EXPECT_TRUE(full->SSismi(200).isEmpty() && full->SSgirisler(200).isEmpty() && full->SSkosul(200) == 0);
-    SSsil(*full, 100);
-    SSsil(*full, 1);
+    SSsil(*full, 100), SSsil(*full, 1);
     EXPECT_EQ((QStringList{full->SSismi(1), full->SSismi(99), full->SSismi(197), full->SSgirisler(197)}),
               (QStringList{"R2", "R101", "R199", "1,73.:"}));
     EXPECT_EQ(full->SSkosul(1), 3);
@@ -68,13 +62,11 @@ TEST(Rules, TakeGiveBackDeleteAndFind)
     EXPECT_THROW(SSsil(*full, 198), RangeError);
     EXPECT_EQ(full->SSsayisi, 197);  // three deleted, none by the refused numbers
 
-    cfg = withRules(3);
-    cfg->SSismi(3) = "R1";
+    cfg = withRules(3), cfg->SSismi(3) = "R1";
     cfg->SSismi(4) = "Stale";  // above the count: never read
-    EXPECT_EQ(SSbul(*cfg, "R2"), 2);
-    EXPECT_EQ(SSbul(*cfg, "R1"), 1);  // the lower of equal names
-    for (const char *none : {"r2", "R2 ", "Stale"})
-        EXPECT_EQ(SSbul(*cfg, none), 0) << none;
+    // R1: the lower of equal names.
+    for (auto [name, found] : {std::pair{"R2", 2}, {"R1", 1}, {"r2", 0}, {"R2 ", 0}, {"Stale", 0}})
+        EXPECT_EQ(SSbul(*cfg, name), found) << name;
 }
 
 TEST(Rules, ListTextsReadBuiltAndSearched)
@@ -94,32 +86,29 @@ TEST(Rules, ListTextsReadBuiltAndSearched)
         (QList<qsizetype>{1, 1, 2}));
     EXPECT_EQ(DizidenListeyeCevir("99999999999,1.")[0].loop, 99999999999.0);
 
-    for (const char *yes : {"1,5.", "2,3,1,5,:", "01,005.:"})
-        EXPECT_TRUE(listContains(yes, 1, 5)) << yes;
-    for (const char *no : {"1,50.", "11,5.", "5,1.:"})
-        EXPECT_FALSE(listContains(no, 1, 5)) << no;
+    for (auto [list, holds] : {std::pair{"1,5.", true},
+                               {"2,3,1,5,:", true},
+                               {"01,005.:", true},
+                               {"1,50.", false},
+                               {"11,5.", false},
+                               {"5,1.:", false}})
+        EXPECT_EQ(listContains(list, 1, 5), holds) << list;
     auto cfg = withRules(1);
-    cfg->SSgirisler(1) = "2,9.:";
-    cfg->SScikislar(1) = "4,127.5,5.:";
+    cfg->SSgirisler(1) = "2,9.:", cfg->SScikislar(1) = "4,127.5,5.:";
     cfg->SSgirisler(2) = "1,5.:";  // slot above the count is ignored
     EXPECT_TRUE(CihazSSdurumunaBak(*cfg, 2, 9) && CihazSSdurumunaBak(*cfg, 4, 127) && !CihazSSdurumunaBak(*cfg, 1, 5));
 
     // Built back from the marks.
-    cfg = withRules(0);
-    cfg->GirisIsareti(2, 17) = cfg->GirisIsareti(1, 5) = 1;
+    cfg = withRules(0), cfg->GirisIsareti(2, 17) = cfg->GirisIsareti(1, 5) = 1;
     cfg->GirisIsareti(1, 6) = 2;  // marked for another rule
     EXPECT_EQ((QStringList{SSgirisListesi(*cfg, 1), SScikisListesi(*cfg, 1)}), (QStringList{"1,5.2,17.:", ":"}));
-    cfg->CikisIsareti(4, 127) = 1;
-    cfg->PanelCikisSecimi(4) = 1;
+    cfg->CikisIsareti(4, 127) = 1, cfg->PanelCikisSecimi(4) = 1;
     EXPECT_EQ(SScikisListesi(*cfg, 1), "4,127.5,5.:");
 }
 
 TEST(RuleLists, EntryTexts)
 {
-    const struct {
-        int loop, address, zone, type;
-        QString text;
-    } cases[] = {
+    const std::tuple<int, int, int, int, QString> cases[] = {
         {2, 100, 12, 8, " 2" + b(17) + " 100" + b(18) + " 12" + b(29) + "Sounder controller"},
         {1, 5, 3, 2, " 1" + b(21) + " 5" + b(20) + " 3" + b(29) + "Photo-elec. smoke det."},
         {4, 45, 0, 9, " 4" + b(19) + " 45" + b(23) + b(29) + "Multisensor"},
@@ -127,19 +116,17 @@ TEST(RuleLists, EntryTexts)
         {1, 10, 9, 1, " 1" + b(19) + " 10" + b(20) + " 9" + b(29) + "Manual call point"},
         {1, 99, 48, 1, " 1" + b(19) + " 99" + b(18) + " 48" + b(29) + "Manual call point"},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(GirisSatiri(c.loop, c.address, c.zone, c.type), c.text) << c.text.toStdString();
+    for (const auto &[loop, address, zone, type, text] : cases)
+        EXPECT_EQ(GirisSatiri(loop, address, zone, type), text) << text.toStdString();
 
     auto cfg = manyDevices();
-    cfg->BolgeNo(1, 5) = 3;
-    cfg->BolgeNo(4, 2) = 0;
+    cfg->BolgeNo(1, 5) = 3, cfg->BolgeNo(4, 2) = 0;
     // A location follows the fixed columns, in the editor's lists and in the viewer.
     cfg->MahalText(1, 9) = QStringLiteral("Giris kati   ");
     EXPECT_TRUE(GirisCihazAl(*cfg).contains(GirisSatiri(1, 9, 10, 2) + "   Giris kati"));
     cfg->CihazTipi(2, 17) = 0;  // deleted after it was used: listed without a type
     cfg->SSgirisler(1) = "1,5.1,9.1,10.1,99.2,17.4,100.:";
-    cfg->SScikislar(1) = "4,2.5,1.5,7.5,9.6,1.99999999999999999999,1.:";
-    cfg->SSkosul(1) = 2;
+    cfg->SScikislar(1) = "4,2.5,1.5,7.5,9.6,1.99999999999999999999,1.:", cfg->SSkosul(1) = 2;
     const RuleView v = SSicerikGoruntule(*cfg, 1);
     EXPECT_EQ((QStringList{v.name, v.condition}), (QStringList{"R", "Coincidence"}));
     EXPECT_EQ(v.inputs,
@@ -170,8 +157,7 @@ TEST(RuleLists, ClicksMapEntriesToTheirDevices)
     QList<int> all(255);
     std::iota(all.begin(), all.end(), 0);
     const ListClick c = CikisListeSecimi(*cfg, all);
-    EXPECT_TRUE(c.overLimit && c.forward);
-    EXPECT_EQ(SScikisListesi(*cfg, 1), "5,1.5,2.5,3.5,4.5,5.5,6.5,7.:");
+    EXPECT_TRUE(c.overLimit && c.forward && SScikisListesi(*cfg, 1) == "5,1.5,2.5,3.5,4.5,5.5,6.5,7.:");
 
     // Without a name nothing is recorded and the count stays.
     cfg->SSyeniIsim.clear();

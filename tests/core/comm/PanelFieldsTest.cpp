@@ -77,9 +77,8 @@ TEST(PanelFields, NumbersAndListsOnTheWire)
         {"1E3", 1},  {"", 0},      {"-", 0},   {"x5", 0}};
     for (const auto &[text, value] : numbers)
         EXPECT_EQ(fieldNumber(text), value) << text;
-    EXPECT_EQ(SSpcTOdorvekc(QStringLiteral("1,5.2,17.:")), QStringLiteral("1,5,2,17,:"));
-    EXPECT_EQ(SSpcTOdorvekc(QStringLiteral(":")), QStringLiteral(":"));
-    EXPECT_EQ(numberField(-5), "-5");
+    EXPECT_EQ((QStringList{SSpcTOdorvekc("1,5.2,17.:"), SSpcTOdorvekc(":"), QString::fromLatin1(numberField(-5))}),
+              (QStringList{"1,5,2,17,:", ":", "-5"}));
 
     Config c;
     c.SSsayisi = 1;  // a rule the editor never finished still travels
@@ -88,11 +87,8 @@ TEST(PanelFields, NumbersAndListsOnTheWire)
 
 TEST(PanelFields, UploadRefusesTextsThatBreakTheFraming)
 {
-    const struct {
-        int mcu;
-        std::function<void(Config &)> edit;
-        const char *said;  // nullptr: accepted
-    } cases[] = {
+    // Version, change, what the refusal says (nullptr: accepted).
+    const std::tuple<int, std::function<void(Config &)>, const char *> cases[] = {
         {20, [](Config &) {}, nullptr},
         {20, [](Config &c) { c.MahalText(2, 7) = QStringLiteral("Stair~B"); },
          "loop 2, address 007 holds the character \"~\""},
@@ -107,16 +103,11 @@ TEST(PanelFields, UploadRefusesTextsThatBreakTheFraming)
         {20, [](Config &c) { c.SSismi(2) = QStringLiteral("Stairs}"); }, nullptr},  // only a leading one ends a section
         {15, [](Config &c) { c.SSismi(2) = QStringLiteral("}x"); }, nullptr},       // no rules below V2
     };
-    for (const auto &k : cases) {
+    for (const auto &[mcu, edit, said] : cases) {
         Config c;
-        c.McuVersiyon = k.mcu;
-        c.SSsayisi = 2;
-        k.edit(c);
+        c.McuVersiyon = mcu, c.SSsayisi = 2, edit(c);
         const QString m = uploadRefusal(c);
-        if (!k.said)
-            EXPECT_EQ(m, QString());
-        else
-            EXPECT_TRUE(m.contains(QString::fromUtf8(k.said))) << m.toStdString();
+        EXPECT_TRUE(said ? m.contains(QString::fromUtf8(said)) : m.isEmpty()) << m.toStdString();
     }
 }
 
@@ -126,10 +117,8 @@ TEST(PanelFields, DownloadStoreRefusesSettingsAndCountsItCannotHold)
 {
     Config c;
     DownloadStore s(c);
-    EXPECT_TRUE(s.ruleCount("200"));
-    EXPECT_FALSE(s.setting(7, "-40000"));
-    EXPECT_TRUE(s.refusal().contains(QStringLiteral("ringing mode")));
-    EXPECT_FALSE(s.ruleCount("-1"));
+    EXPECT_TRUE(s.ruleCount("200") && !s.setting(7, "-40000") && s.refusal().contains(QStringLiteral("ringing mode")) &&
+                !s.ruleCount("-1"));
 }
 
 // A device set in the environment is used through the comm window's missing-port test.
@@ -142,10 +131,8 @@ TEST(PortNames, AnEmptyOrMissingVariableMeansTheStandardDevice)
     EXPECT_EQ((QStringList{empty, portDevice(2)}), QStringList(2, "/dev/ttyS1"));
     // An adapter's latency timer, read through the name its device resolves to.
     QTemporaryDir sys;
-    for (const auto &[path, text] : {std::pair{"ttyUSB3/device/latency_timer", "16\n"}, {"dev/ttyUSB3", ""}}) {
-        QFile f(sys.filePath(path));
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(f).path()) && f.open(QIODevice::WriteOnly) && f.write(text) >= 0);
-    }
+    for (const auto &[path, text] : {std::pair{"ttyUSB3/device/latency_timer", "16\n"}, {"dev/ttyUSB3", ""}})
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(sys.filePath(path)).path()) && test::writeBytes(sys.filePath(path), text));
     QFile::link(sys.filePath("dev/ttyUSB3"), sys.filePath("dev/by-id-adapter"));
     EXPECT_EQ(latencyTimer(sys.filePath("dev/by-id-adapter"), sys.path()), 16);
     EXPECT_EQ(latencyTimer(sys.filePath("dev/none"), sys.path()), std::nullopt);

@@ -18,10 +18,8 @@ namespace {
 struct Rig {
     explicit Rig(const Config &c, int mcu = 20, bool shortWaits = true) : cfg(c), panel(mcu, 4)
     {
-        if (shortWaits) {
-            link.setTimeoutInterval(30);
-            link.setIdleBound(200);
-        }
+        if (shortWaits)
+            link.setTimeoutInterval(30), link.setIdleBound(200);
         test::attach(port, panel);
         QObject::connect(&link, &PanelLink::failed,
                          [this](const TransferFailure &f) { messages.message(failureText(f, choice)); });
@@ -76,10 +74,7 @@ QByteArray expectedUpload(int mcu, int rules)
 
 TEST(Upload, ExactStreamsPerVersion)
 {
-    const struct {
-        int mcu, rules;
-    } cases[] = {{12, 0}, {14, 0}, {15, 0}, {20, 0}, {20, 1}, {20, 2}};
-    for (auto [mcu, rules] : cases) {
+    for (auto [mcu, rules] : {std::pair{12, 0}, {14, 0}, {15, 0}, {20, 0}, {20, 1}, {20, 2}}) {
         SCOPED_TRACE(testing::Message() << "MCU " << mcu << ", rules " << rules);
         Rig rig(exampleConfig(mcu, rules), mcu);
         QList<int> bar;
@@ -101,17 +96,11 @@ TEST(Upload, ExactStreamsPerVersion)
 TEST(Upload, TheFirstTimeOutEndsTheUploadWithWhereItStopped)
 {
     constexpr int kRecordAcks = 5080;
-    struct Case {
-        const char *name;
-        int mcu, rules;
-        long silentAfter;     // acknowledgements the panel gives
-        long dropAck;         // one acknowledgement lost, the panel goes on
-        const char *message;  // "" when it completes
-        const char *writtenEnd;
-    };
     const char *kPartial =
         ". The panel may now hold part of the new configuration: upload again before leaving the site.";
-    const Case cases[] = {
+    // Version and rules; acknowledgements the panel gives; one acknowledgement lost, the panel going on; what
+    // the message holds ("" when it completes); how the stream ends.
+    const std::tuple<const char *, int, int, long, long, const char *, const char *> cases[] = {
         {"handshake", 20, 2, 0, -1,
          "No answer from the panel for 0.03 s at the start of the upload. Nothing was sent. Check the cable, the "
          "port and that the panel is on.",
@@ -124,29 +113,29 @@ TEST(Upload, TheFirstTimeOutEndsTheUploadWithWhereItStopped)
          "Y~1,1,2,5,:~1,1,2,5,:~}"},
         {"complete", 20, 2, -1, -1, "", "Rule2~}"},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        Rig rig(exampleConfig(c.mcu, c.rules), c.mcu);
-        rig.panel.setSilentAfter(c.silentAfter);
+    for (auto [name, mcu, rules, silentAfter, dropAck, message, writtenEnd] : cases) {
+        SCOPED_TRACE(name);
+        Rig rig(exampleConfig(mcu, rules), mcu);
+        rig.panel.setSilentAfter(silentAfter);
         long acks = 0;
-        if (c.dropAck >= 0)
-            rig.filter([&rig, &acks, drop = c.dropAck](const QByteArray &a) {
+        if (dropAck >= 0)
+            rig.filter([&rig, &acks, drop = dropAck](const QByteArray &a) {
                 if (!(a == "O" && acks++ == drop))
                     rig.port.push(a);
             });
         rig.link.PaneleGonder();
 
-        const bool completed = !*c.message;
+        const bool completed = !*message;
         const QString said = rig.messages.messages.join('|');
         EXPECT_TRUE(completed ? said.isEmpty()
-                              : said.contains(c.message) && !said.contains('|') &&
+                              : said.contains(message) && !said.contains('|') &&
                                     (said.contains("Nothing was sent") || said.endsWith(kPartial)))
             << said.toStdString();
         EXPECT_EQ(statusText(Transfer::Upload, rig.link.status()),
                   completed ? "Sending Completed" : "Sending Not Completed");
         EXPECT_EQ((QList<int>{rig.port.closes, rig.link.succeeded(), rig.link.okEnabled(), rig.link.IlerlemeSayac()}),
                   (QList<int>{completed, completed, true, 0}));
-        EXPECT_TRUE(rig.port.written.endsWith(c.writtenEnd)) << rig.port.written.right(40).toStdString();
+        EXPECT_TRUE(rig.port.written.endsWith(writtenEnd)) << rig.port.written.right(40).toStdString();
     }
 }
 
@@ -198,13 +187,10 @@ TEST(Download, StoresByTheRulesOfEachField)
     rec(1, 4)[3] = "1", rec(1, 4)[6] = "64", rec(1, 4)[7] = "64";   // detector: event not kept
     rec(1, 5)[2] = "", rec(1, 5)[9] = "  two  blanks ";             // empty number is 0
     rec(1, 6)[2] = "2.5", rec(1, 6)[3] = "5", rec(1, 6)[7] = "16";  // neither fire nor fault
-    rec(4, 127)[3] = "9", rec(4, 127)[9] = "Last";
-    m.panelName = "Other";
+    rec(4, 127)[3] = "9", rec(4, 127)[9] = "Last", m.panelName = "Other";
     Config &c = rig.cfg;
-    c.McuVersiyon = 12;
-    c.CikisHata(1, 1) = 9, c.CikisYangin(1, 2) = 3, c.OlayTipi(1, 4) = 7, c.BolgeNo(1, 5) = 7;
-    c.CikisYangin(1, 6) = 3;
-    c.PanelAdi = QStringLiteral("Keep");
+    c.McuVersiyon = 12, c.PanelAdi = QStringLiteral("Keep");
+    c.CikisHata(1, 1) = 9, c.CikisYangin(1, 2) = 3, c.OlayTipi(1, 4) = 7, c.BolgeNo(1, 5) = 7, c.CikisYangin(1, 6) = 3;
     c.SSsayisi = 1, c.SSismi(1) = QStringLiteral("R");
     rig.link.PaneldenAl();
 
@@ -255,11 +241,7 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
          QStringLiteral("\"70000\" as the zone number of loop 3, address 047")},
         {"last device out of range", [](Rig &r) { r.panel.memory().records[507][2] = "32768"; },
          QStringLiteral("\"32768\" as the zone number of loop 4, address 127")},
-        {"too many rules",
-         [](Rig &r) {
-             for (auto &s : r.panel.memory().rules)
-                 s = QList<QByteArray>(201, "1");
-         },
+        {"too many rules", [](Rig &r) { r.panel.memory().rules.fill(QList<QByteArray>(201, "1")); },
          QStringLiteral("\"201\" as the number of cause-effect rules")},
         {"endless field", [](Rig &r) { r.panel.memory().records[3][9] = QByteArray(5000, 'x'); },
          QStringLiteral("more than 4096 characters without a separator for Loop 1 address 004, Location")},
@@ -276,16 +258,14 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
         Config start = exampleConfig(20, 2);
         start.AdresTablosuHazir = 1;
         Rig rig(start);
-        rig.panel.memory() = sim::memoryFromConfig(exampleConfig(20, 1));
-        rig.panel.memory().supplier = "Changed";
+        rig.panel.memory() = sim::memoryFromConfig(exampleConfig(20, 1)), rig.panel.memory().supplier = "Changed";
         k.spoil(rig);
         const Config before = rig.cfg;
         rig.link.runTransfer(k.transfer, 3);
 
         ASSERT_EQ(rig.messages.messages.size(), 1);
         EXPECT_TRUE(rig.messages.messages[0].contains(k.message)) << rig.messages.messages[0].toStdString();
-        EXPECT_TRUE(rig.cfg == before);
-        EXPECT_TRUE(!rig.link.succeeded() && rig.link.okEnabled());
+        EXPECT_TRUE(rig.cfg == before && !rig.link.succeeded() && rig.link.okEnabled());
         EXPECT_EQ(rig.port.opens, k.transfer == Transfer::Upload ? 0 : 1);
     }
 }
@@ -302,8 +282,7 @@ TEST(Transfers, AbortEndsAnyWaitAndTheDefaultWaitsOutlastASlowPanel)
         QTimer::singleShot(50, &aborted.link, [&] { aborted.link.abort(); });
         upload ? aborted.link.PaneleGonder() : aborted.link.PaneldenAl();
         EXPECT_FALSE(finished || aborted.link.running());
-        EXPECT_TRUE(aborted.messages.messages.isEmpty() && aborted.link.okEnabled());
-        EXPECT_TRUE(aborted.cfg == start);
+        EXPECT_TRUE(aborted.messages.messages.isEmpty() && aborted.link.okEnabled() && aborted.cfg == start);
 
         // One answer late, 4 s on upload and 6 s on download: each default wait is longer.
         Rig slow(exampleConfig(20, 1), 20, false);

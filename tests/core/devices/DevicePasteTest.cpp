@@ -18,23 +18,19 @@ Installation loopWith(const QList<int> &taken)
 
 TEST(DevicePaste, CopiesLandAtTheFreeAddressesKeepingOrderAndGaps)
 {
-    const struct {
-        QList<int> taken;
-        int from;
-        QList<int> offsets;
-        std::optional<QList<int>> placed;
-    } cases[] = {
+    // Addresses taken, where the paste starts, the copies' offsets, where they land (nullopt: nowhere).
+    const std::tuple<QList<int>, int, QList<int>, std::optional<QList<int>>> cases[] = {
         {{}, 1, {0, 1, 4}, QList<int>{1, 2, 5}}, {{6, 7, 8}, 4, {0, 1, 2}, QList<int>{4, 5, 9}},
         {{1, 2, 3}, 1, {0}, QList<int>{4}},      {{2}, 1, {0, 1, 2}, QList<int>{1, 3, 4}},
         {{5}, 1, {0, 10}, QList<int>{1, 11}},    {{}, 126, {0, 1}, QList<int>{126, 127}},
         {{}, 126, {0, 1, 2}, std::nullopt},      {{127}, 126, {0, 1}, std::nullopt},
         {{}, 120, {0, 8}, std::nullopt},         {{}, 128, {0}, std::nullopt},
     };
-    for (const auto &c : cases) {
+    for (const auto &[taken, from, offsets, placed] : cases) {
         QList<CopiedDevice> copies;
-        for (int offset : c.offsets)
+        for (int offset : offsets)
             copies.append(CopiedDevice{offset, {}});
-        EXPECT_EQ(pasteAddresses(loopWith(c.taken), 2, c.from, copies), c.placed) << c.from << " " << c.taken.size();
+        EXPECT_EQ(pasteAddresses(loopWith(taken), 2, from, copies), placed) << from << " " << taken.size();
     }
 }
 

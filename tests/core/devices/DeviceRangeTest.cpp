@@ -7,24 +7,11 @@
 namespace vaz::test {
 namespace {
 
-// Loop 1 holds devices at 5 and 7; the other loops are empty.
-Config site()
-{
-    Config c;
-    addDevices(c, {{1, 5, 2, 1}, {1, 7, 4, 1}});
-    return c;
-}
-
 TEST(DeviceRange, FreeAddressesGetDevicesAndThePatternIsCheckedAsTheLocationBoxDoes)
 {
     const QString x37(37, u'x'), quote = "Address 001: The characters \" and ~ cannot be part of a name.";
-    const struct {
-        int loop, from, to;
-        QString pattern;
-        QList<int> addresses, taken;
-        QStringList locations;  // empty: not checked
-        QString problem;
-    } cases[] = {
+    // Loop, from, to, pattern; the addresses given, those taken, the locations (empty: not checked), the problem.
+    const std::tuple<int, int, int, QString, QList<int>, QList<int>, QStringList, QString> cases[] = {
         {1, 3, 8, "R{i}-{n}", {3, 4, 6, 8}, {5, 7}, {"R1-003", "R2-004", "R3-006", "R4-008"}, ""},
         {1, 8, 3, "{n}", {3, 4, 6, 8}, {5, 7}, {"003", "004", "006", "008"}, ""},
         {1, 5, 5, "", {}, {5}, {}, ""},
@@ -35,14 +22,15 @@ TEST(DeviceRange, FreeAddressesGetDevicesAndThePatternIsCheckedAsTheLocationBoxD
         {3, 1, 2, "Room \"{i}\"", {}, {}, {}, quote},
         {3, 1, 2, "Комната {i}", {}, {}, {}, "Address 001: This character cannot be stored in a configuration file."},
     };
-    const Config c = site();
-    for (const auto &t : cases) {
-        const RangePlan p = planRange(c, t.loop, t.from, t.to, 1, 2, t.pattern);
-        SCOPED_TRACE(t.pattern.toStdString());
+    Config c;
+    addDevices(c, {{1, 5, 2, 1}, {1, 7, 4, 1}});
+    for (const auto &[loop, from, to, pattern, addresses, taken, locations, problem] : cases) {
+        const RangePlan p = planRange(c, loop, from, to, 1, 2, pattern);
+        SCOPED_TRACE(pattern.toStdString());
         EXPECT_EQ(std::tuple(p.problem, p.taken, p.canAdd()),
-                  std::tuple(t.problem, t.taken, t.problem.isEmpty() && !p.addresses.isEmpty()));
-        EXPECT_TRUE((t.addresses.isEmpty() || p.addresses == t.addresses) &&
-                    (t.locations.isEmpty() || p.locations == t.locations));
+                  std::tuple(problem, taken, problem.isEmpty() && !p.addresses.isEmpty()));
+        EXPECT_TRUE((addresses.isEmpty() || p.addresses == addresses) &&
+                    (locations.isEmpty() || p.locations == locations));
     }
     EXPECT_EQ(planRange(c, 2, 1, 127, 9, 48, "").addresses.size(), 127);
     EXPECT_EQ(planRange(c, 2, 1, 2, 0, 1, "").problem, "Choose a device type.");
@@ -50,8 +38,8 @@ TEST(DeviceRange, FreeAddressesGetDevicesAndThePatternIsCheckedAsTheLocationBoxD
 
 TEST(DeviceRange, AddedDevicesAreStoredAsSaveStoresThem)
 {
-    Config c = site();
-    c.GecikmeIptal(1, 3) = 64;  // left by a device deleted before
+    Config c;
+    addDevices(c, {{1, 5, 2, 1}, {1, 7, 4, 1}}), c.GecikmeIptal(1, 3) = 64;  // left by a device deleted before
     const Config before = c;
     addRange(c, planRange(c, 1, 3, 5, 8, 12, "Şişli {n}"));
     const Installation::Device three = c.device(1, 3);

@@ -64,10 +64,7 @@ TEST(Config, StartsEmptyAndChecksItsBoundsPerField)
             ASSERT_TRUE(cfg->CihazTipi(l, a) == 0 && cfg->MahalText(l, a).isEmpty()) << l << "," << a;
     EXPECT_TRUE(cfg->Gecikmeler(7) == 0 && cfg->SSismi(200).isEmpty() && cfg->CevrimSayisi == 0);
 
-    cfg->CihazTipi(5, 128) = 9;
-    cfg->OlayTipi(5, 1) = 32;
-    cfg->GecikmeIptal(5, 1) = 64;
-    cfg->Gecikmeler(7) = 5;
+    cfg->CihazTipi(5, 128) = 9, cfg->OlayTipi(5, 1) = 32, cfg->GecikmeIptal(5, 1) = 64, cfg->Gecikmeler(7) = 5;
     cfg->GirisIsareti(4, 200) = 1;
     for (auto bad : std::initializer_list<std::function<void()>>{
              [&] { cfg->Gecikme(5, 1) = 1; }, [&] { cfg->CikisHata(5, 1) = 1; }, [&] { cfg->CihazTipi(6, 1); },

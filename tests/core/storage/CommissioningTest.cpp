@@ -10,26 +10,11 @@ namespace {
 
 const QDateTime kPrinted(QDate(2026, 12, 7), QTime(10, 30));
 
-// Zone 3 holds three devices whose locations sort by number; one device has no zone.
-Config site()
-{
-    Config c = test::exampleConfig(20, 2);
-    test::addDevices(c, {{2, 7, 1, 3}, {2, 8, 1, 3}, {3, 9, 4, 0}});
-    c.MahalText(1, 1) = QStringLiteral("Kat 10");
-    c.MahalText(2, 7) = QStringLiteral("kat 9");
-    c.MahalText(2, 8) = QStringLiteral("Giris");
-    return c;
-}
-
 }  // namespace
 
 TEST(Document, PagesKeepRowsWithTheirHeadingAndNumberThemNofM)
 {
-    const struct {
-        const char *name;
-        QList<DocumentSection> sections;
-        QList<QStringList> pages;
-    } cases[] = {
+    const std::tuple<const char *, QList<DocumentSection>, QList<QStringList>> cases[] = {
         {"a row that does not fit goes to the next page, heading again",
          {{{"H"}, {{"a1", "a2"}, {"b1", "b2", "b3"}}, false}, {{"T", "cols"}, {{"c"}}, false}},
          {{"H", "a1", "a2"}, {"H", "b1", "b2", "b3"}, {"T", "cols", "c"}}},
@@ -40,21 +25,24 @@ TEST(Document, PagesKeepRowsWithTheirHeadingAndNumberThemNofM)
          {{{"H"}, {{"x"}}, false}, {{"T"}, {{"1", "2", "3", "4", "5", "6"}}, false}},
          {{"H", "x"}, {"T", "1", "2", "3", "4"}, {"T", "5", "6"}}},
     };
-    for (const auto &k : cases) {
-        SCOPED_TRACE(k.name);
-        const QList<DocumentPage> pages = paginate({QStringLiteral("Doc"), QStringLiteral("today"), k.sections}, 5);
+    for (const auto &[name, sections, expected] : cases) {
+        SCOPED_TRACE(name);
+        const QList<DocumentPage> pages = paginate({QStringLiteral("Doc"), QStringLiteral("today"), sections}, 5);
         QList<QStringList> lines;
         for (const DocumentPage &p : pages)
             lines << p.lines;
-        EXPECT_EQ(lines, k.pages);
-        EXPECT_EQ(pages.last().foot, QStringLiteral("Doc    page %1 of %1    today").arg(k.pages.size()));
+        EXPECT_EQ(lines, expected);
+        EXPECT_EQ(pages.last().foot, QStringLiteral("Doc    page %1 of %1    today").arg(expected.size()));
     }
     EXPECT_EQ(wrapText(QStringLiteral("aa bb cc dddddddd"), 5, 1), (QStringList{"aa bb", " cc", " dddd", " dddd"}));
 }
 
 TEST(Commissioning, CoverRulesInWordsAndWalkTestOrder)
 {
-    const Config c = site();
+    // Zone 3 holds three devices whose locations sort by number; one device has no zone.
+    Config c = test::exampleConfig(20, 2);
+    test::addDevices(c, {{2, 7, 1, 3}, {2, 8, 1, 3}, {3, 9, 4, 0}}), c.MahalText(1, 1) = QStringLiteral("Kat 10");
+    c.MahalText(2, 7) = QStringLiteral("kat 9"), c.MahalText(2, 8) = QStringLiteral("Giris");
     const Document doc = commissioningReport(c, {QStringLiteral("site.dvk"), "abc", true, kPrinted});
     const QStringList lines = doc.lines();
     for (const char *field :

@@ -22,8 +22,7 @@ QString at(std::initializer_list<std::pair<int, QString>> items)
 QStringList report(const Config &written, int version)
 {
     const ReportResult r = reportFromBytes(configFileBytes(written), QStringLiteral("site.dvk"), version);
-    EXPECT_TRUE(r.ok) << r.message.toStdString();
-    EXPECT_TRUE(r.message.isEmpty());
+    EXPECT_TRUE(r.ok && r.message.isEmpty()) << r.message.toStdString();
     return layoutReport(r.lines);
 }
 
@@ -34,37 +33,36 @@ TEST(Report, PrintsEveryPartAtItsPrintZone)
     Config c = exampleConfig(20, 1);
     c.Gecikmeler(6) = -5;
     const QStringList expected{
-        QStringLiteral("File name: site.dvk"),
-        QStringLiteral("Supplier's name: ACME Yangin"),
-        QStringLiteral("Panel name: Blok Ç"),
-        QStringLiteral("Loop count:  4"),
+        "File name: site.dvk",
+        "Supplier's name: ACME Yangin",
+        "Panel name: Blok Ç",
+        "Loop count:  4",
         at({{1, "Loop"}, {15, "Address"}, {29, "Zone"}, {43, "Type"}, {85, "Location"}}),
         at({{1, " 1"}, {15, " 1"}, {29, " 3"}, {43, "Photo-elec. smoke det."}, {85, " Hall "}}),
         at({{1, " 1"}, {15, " 2"}, {29, " 4"}, {43, "Relay controller"}, {85, ""}}),
         at({{1, " 2"}, {15, " 5"}, {29, " 7"}, {43, "Switch mon."}, {85, ""}}),
         at({{1, " 3"}, {15, " 1"}, {29, " 9"}, {43, "Sounder controller"}, {85, ""}}),
         at({{1, " 4"}, {15, " 127"}, {29, " 48"}, {43, "Multisensor"}, {85, "Roof"}}),
-        QStringLiteral(" "),
-        QStringLiteral("Device count:  5"),
-        QStringLiteral(" "),
-        QStringLiteral(" "),
+        " ",
+        "Device count:  5",
+        " ",
+        " ",
         at({{1, "Delays"}, {15, "Sounder1, Sounder2, Sounder3, Sounder4, Alarm R., Fire R., Fault R."}}),
         at({{1, " 10 "}, {15, " 20 "}, {29, " 30 "}, {43, " 40 "}, {57, " 50 "}, {71, " 60 "}, {85, "-5 "}}),
-        QStringLiteral(" "),
-        QStringLiteral("System operation mode: Cause-effect"),
-        QStringLiteral(" "),
-        QStringLiteral("Cause-effect count:  1"),
-        QStringLiteral(" "),
-        QStringLiteral("Cause-effect name: Rule1"),
-        QStringLiteral("Inputs:"),
-        QStringLiteral("1,1.2,5.:"),
-        QStringLiteral("Outputs:"),
-        QStringLiteral("1,2.5,1.5,7.:"),
-        QStringLiteral("Condition: COINCIDENCE"),
+        " ",
+        "System operation mode: Cause-effect",
+        " ",
+        "Cause-effect count:  1",
+        " ",
+        "Cause-effect name: Rule1",
+        "Inputs:",
+        "1,1.2,5.:",
+        "Outputs:",
+        "1,2.5,1.5,7.:",
+        "Condition: COINCIDENCE",
         QStringLiteral("In words: Rule1: Coincidence of Loop 1 address 001 Photo-elec. smoke det. 'Hall', Loop 2 "
                        "address 005 Switch mon. → Loop 1"),
-        QStringLiteral("  address 002 Relay controller, Sounder 1, Fault relay"),
-    };
+        "  address 002 Relay controller, Sounder 1, Fault relay"};
     EXPECT_EQ(report(c, 20), expected);
     // On paper a rule's lines are one row, which a page never splits.
     const Document doc = reportDocument(reportFromBytes(configFileBytes(c), QStringLiteral("site.dvk"), 20),
@@ -77,9 +75,7 @@ TEST(Report, PrintsEveryPartAtItsPrintZone)
 TEST(Report, NoDeviceModesConditionsAndTheChosenVersion)
 {
     Config c;
-    c.McuVersiyon = 12;
-    c.CevrimSayisi = 2;
-    c.TedarikciAdi = QStringLiteral("ACME");
+    c.McuVersiyon = 12, c.CevrimSayisi = 2, c.TedarikciAdi = QStringLiteral("ACME");
     QStringList l = report(c, 12);
     ASSERT_EQ(l.size(), 12);
     EXPECT_EQ((QStringList{l[2], l[4], l[5], l[11]}),
@@ -92,8 +88,7 @@ TEST(Report, NoDeviceModesConditionsAndTheChosenVersion)
     c = exampleConfig(20, 4);
     for (int r = 1; r <= 4; ++r) {
         c.SSgirisler(r) = r < 4 ? chars.left(QList<int>{150, 151, 271}[r - 1]) : QStringLiteral(":");
-        c.SScikislar(r) = QStringLiteral(":");
-        c.SSkosul(r) = r + 1;
+        c.SScikislar(r) = QStringLiteral(":"), c.SSkosul(r) = r + 1;
     }
     keepSeed(QStringLiteral("long-lists.dvk"), configFileBytes(c));
     l = report(c, 20);
@@ -123,10 +118,8 @@ TEST(Report, NoDeviceModesConditionsAndTheChosenVersion)
 TEST(Report, EveryTypeNamePutsTheLocationAt85AndZonesFollowTheItems)
 {
     Config c = exampleConfig(12, 0);
-    for (int code = 1; code <= 12; ++code) {
-        c.CihazTipi(2, code) = code;
-        c.MahalText(2, code) = QStringLiteral("yer %1.").arg(code);
-    }
+    for (int code = 1; code <= 12; ++code)
+        c.CihazTipi(2, code) = code, c.MahalText(2, code) = QStringLiteral("yer %1.").arg(code);
     const QStringList l = report(c, 12);
     for (int code = 1; code <= 12; ++code) {
         const QString location = QStringLiteral("yer %1.").arg(code);
@@ -148,11 +141,7 @@ TEST(Report, StopsWithAMessageOnFilesItCannotUse)
     badType.replace(R"(" 1"," 1"," 3"," 2")", R"(" 1"," 1"," 3","99999")");
     QByteArray tooMany = good;
     tooMany.replace("\"RINGING MODE\"\r\n1\r\n1\r\n", "\"RINGING MODE\"\r\n1\r\n201\r\n");
-    const struct {
-        const char *name;
-        QByteArray bytes;
-        QString message;
-    } cases[] = {
+    const std::tuple<const char *, QByteArray, QString> cases[] = {
         {"empty", QByteArray(), QStringLiteral("the identification line is missing")},
         {"cut in the records", good.left(good.size() / 3), QStringLiteral("The file ends too early: device record")},
         {"cut in the rules", good.left(good.size() - 5), QStringLiteral("cause-effect 1 is missing")},
@@ -161,12 +150,13 @@ TEST(Report, StopsWithAMessageOnFilesItCannotUse)
         {"too many rules", tooMany, QStringLiteral("The cause-effect count 201 is not 0 to 200.")},
         {"quote never closed", good.left(good.size() - 9), QStringLiteral("never closed")},
     };
-    for (const auto &k : cases) {
-        SCOPED_TRACE(k.name);
-        keepSeed(QStringLiteral("report-%1.dvk").arg(QString::fromLatin1(k.name).replace(u' ', u'-')), k.bytes);
-        const ReportResult r = reportFromBytes(k.bytes, QStringLiteral("x.dvk"), 20);
+    for (const auto &[name, bytes, message] : cases) {
+        SCOPED_TRACE(name);
+        keepSeed(QStringLiteral("report-%1.dvk").arg(QString::fromLatin1(name).replace(u' ', u'-')), bytes);
+        const ReportResult r = reportFromBytes(bytes, QStringLiteral("x.dvk"), 20);
         EXPECT_TRUE(!r.ok && r.lines.isEmpty());
-        EXPECT_TRUE(r.message.startsWith(QStringLiteral("The configuration report was not printed. ")));
-        EXPECT_TRUE(r.message.contains(k.message)) << r.message.toStdString();
+        EXPECT_TRUE(r.message.startsWith(QStringLiteral("The configuration report was not printed. ")) &&
+                    r.message.contains(message))
+            << r.message.toStdString();
     }
 }

@@ -4,7 +4,6 @@
 #include "core/storage/Schedule.h"
 #include "support/ExampleConfig.h"
 
-#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -43,15 +42,8 @@ QString save(const QTemporaryDir &dir, const char *name, const Sheet &sheet, QCh
 }
 
 // One problem a line, readable when a comparison fails.
-std::string lines(const QList<ScheduleProblem> &problems)
-{
-    QStringList l;
-    for (const ScheduleProblem &p : problems)
-        l << p.line();
-    return l.join(u'\n').toStdString();
-}
-
 std::string lines(const QStringList &l) { return l.join(u'\n').toStdString(); }
+std::string lines(const QList<ScheduleProblem> &problems) { return lines(problemLines(problems)); }
 
 std::string text(const SheetRows &table)
 {
@@ -94,9 +86,8 @@ TEST(Schedule, ExportThenImportChangesNothing)
             EXPECT_EQ(fresh.added, sheet.rows.size() - 1);
             applySchedule(empty, fresh);
             SheetRows expected = sheet.rows;
-            for (QStringList &row : expected)
-                if (&row != &expected.first())
-                    row[kLocationColumn] = normaliseDisplayText(row[kLocationColumn]);
+            for (qsizetype r = 1; r < expected.size(); ++r)
+                expected[r][kLocationColumn] = normaliseDisplayText(expected[r][kLocationColumn]);
             EXPECT_EQ(text(scheduleSheet(empty).rows), text(expected));
         }
     }
@@ -166,11 +157,7 @@ TEST(Schedule, ReadsWhatSpreadsheetProgramsSave)
                                           "2;9;\"Relay \"\"A\"\"\";\"Çatı\r\nkatı\"\r\n");
     auto with = [&](QChar separator) { return QString(source).replace(u';', separator); };
     const QString tabs = with(u'\t');
-    const struct {
-        QByteArray bytes;
-        QChar separator;
-        QString eol;
-    } files[] = {
+    const std::tuple<QByteArray, QChar, QString> files[] = {
         {"\xEF\xBB\xBF" + with(u';').toUtf8(), u';', "\r\n"},
         {with(u',').toUtf8(), u',', "\r\n"},
         {toCp1254(with(u';')), u';', "\r\n"},
@@ -215,52 +202,43 @@ TEST(Schedule, NamesEveryProblemByRowAndColumn)
     Config c = exampleConfig(20, 2);
     c.CevrimSayisi = 2;
     const QString longText(41, u'x');
-    const SheetRows rows{
-        {"Loop", "Address", "Type", "Zone", "Location", "Bypass", "Input event", "Output event", "Output delay"},
-        {"1", "3", "Heat det.", "49"},
-        {"1", "45", "Manual call point", "2"},
-        {"1", "45", "MCP", "2"},
-        {"1", "46", "mcp", "2", "Kat~1"},
-        {"3", "1", "Heat det."},
-        {"1", "x", "Heat det."},
-        {"1", "128", "Heat det."},
-        {"1", "12.5", "Heat det."},
-        {"1", "47", "Smoke"},
-        {"1", "48", "Relay controller", "3", "", "yes"},
-        {"1", "49", "5", "", "", "", "", "Fire"},
-        {"1", "50", "QF-5010 Relay controller", "3", "", "", "", "", "300"},
-        {"1", "51", "Switch mon.", "3", "", "", "maybe"},
-        {"1", "52", "Switch mon.", "", "", "", "Fire"},
-        {"1", "53", "Heat det.", "1", "", "perhaps"},
-        {"1", "54", "Heat det.", "1", longText},
-        {"", "", "", ""},
-        {"2", "5", "Relay controller", "7", "", "yes", "Fire"},
-        {"1", "55", "Heat det.", "1", QStringLiteral("Kat") + QChar(0) + QStringLiteral("1")},
-        {"1", "56", "Heat det.", "1", QStringLiteral("Kat") + QChar(1)},
+    // Each row and what is said of it.
+    const std::pair<QStringList, const char *> rows[] = {
+        {{"1", "3", "Heat det.", "49"}, "Row 2, Zone: 49 is above 48"},
+        {{"1", "45", "Manual call point", "2"}, nullptr},
+        {{"1", "45", "MCP", "2"}, "Row 4: address 45 of loop 1 appears twice"},
+        {{"1", "46", "mcp", "2", "Kat~1"}, "Row 5, Location: '~' cannot be sent to the panel"},
+        {{"3", "1", "Heat det."}, "Row 6: loop 3 but the configuration has 2 loops"},
+        {{"1", "x", "Heat det."}, "Row 7, Address: 'x' is not a number"},
+        {{"1", "128", "Heat det."}, "Row 8, Address: 128 is above 127"},
+        {{"1", "12.5", "Heat det."}, "Row 9, Address: 12.5 is not a whole number"},
+        {{"1", "47", "Smoke"}, "Row 10, Type: 'Smoke' is not a device type"},
+        {{"1", "48", "Relay controller", "3", "", "yes"}, "Row 11, Bypass: does not apply to a Relay controller"},
+        {{"1", "49", "5", "", "", "", "", "Fire"}, "Row 12, Output event: Fire needs a zone"},
+        {{"1", "50", "QF-5010 Relay controller", "3", "", "", "", "", "300"}, "Row 13, Output delay: 300 is above 250"},
+        {{"1", "51", "Switch mon.", "3", "", "", "maybe"}, "Row 14, Input event: 'maybe' is not Fire or Fault"},
+        {{"1", "52", "Switch mon.", "", "", "", "Fire"}, "Row 15, Input event: Fire needs a zone"},
+        {{"1", "53", "Heat det.", "1", "", "perhaps"}, "Row 16, Bypass: 'perhaps' is not yes or no"},
+        {{"1", "54", "Heat det.", "1", longText}, "Row 17, Location: 41 characters, at most 40 fit"},
+        {{"", "", "", ""}, nullptr},
+        {{"2", "5", "Relay controller", "7", "", "yes", "Fire"},
+         "Row 19, Type: cause-effect 'Rule1', 'Rule2' uses it as an input"},
+        {{"1", "55", "Heat det.", "1", QStringLiteral("Kat") + QChar(0) + QStringLiteral("1")},
+         "Row 20, Location: a NUL character cannot be sent to the panel"},
+        {{"1", "56", "Heat det.", "1", QStringLiteral("Kat") + QChar(1)},
+         "Row 21, Location: a control character cannot be sent to the panel"},
     };
-    EXPECT_EQ(
-        lines(planSchedule(c, rows).problems),
-        lines(QStringList{"Row 2, Zone: 49 is above 48",
-                          "Row 4: address 45 of loop 1 appears twice",
-                          "Row 5, Location: '~' cannot be sent to the panel",
-                          "Row 6: loop 3 but the configuration has 2 loops",
-                          "Row 7, Address: 'x' is not a number",
-                          "Row 8, Address: 128 is above 127",
-                          "Row 9, Address: 12.5 is not a whole number",
-                          "Row 10, Type: 'Smoke' is not a device type",
-                          "Row 11, Bypass: does not apply to a Relay controller",
-                          "Row 12, Output event: Fire needs a zone",
-                          "Row 13, Output delay: 300 is above 250",
-                          "Row 14, Input event: 'maybe' is not Fire or Fault",
-                          "Row 15, Input event: Fire needs a zone",
-                          "Row 16, Bypass: 'perhaps' is not yes or no",
-                          "Row 17, Location: 41 characters, at most 40 fit",
-                          "Row 19, Type: cause-effect 'Rule1', 'Rule2' uses it as an input",
-                          "Row 20, Location: a NUL character cannot be sent to the panel",
-                          "Row 21, Location: a control character cannot be sent to the panel",
-                          "Loop 1 address 001 is missing, but cause-effect 'Rule1', 'Rule2' uses it: it cannot be "
-                          "removed",
-                          "Loop 1 address 002 is missing, but cause-effect 'Rule1' uses it: it cannot be removed"}));
+    SheetRows sheet{
+        {"Loop", "Address", "Type", "Zone", "Location", "Bypass", "Input event", "Output event", "Output delay"}};
+    QStringList said;
+    for (const auto &[row, problem] : rows) {
+        sheet << row;
+        if (problem)
+            said << problem;
+    }
+    said << "Loop 1 address 001 is missing, but cause-effect 'Rule1', 'Rule2' uses it: it cannot be removed"
+         << "Loop 1 address 002 is missing, but cause-effect 'Rule1' uses it: it cannot be removed";
+    EXPECT_EQ(lines(planSchedule(c, sheet).problems), lines(said));
     EXPECT_EQ(lines(planSchedule(c, {{"Loop", "Adres"}}).problems),
               lines(QStringList{"Row 1: there is no column Address", "Row 1: there is no column Type"}));
     // A code that stands for no type is refused as a name would be.

@@ -21,13 +21,10 @@ class CauseEffectTest : public ShellTest {
 protected:
     void SetUp() override
     {
-        ShellTest::SetUp();
-        main = confirmVersion("v2");
-        newConfiguration(4);
+        ShellTest::SetUp(), main = confirmVersion("v2"), newConfiguration(4);
         // Inputs in list order (1,5) (1,7) (2,17); outputs after the seven panel ones (1,9) (2,100).
         addDevices(cfg(), {{1, 5, 2, 3}, {1, 7, 4, 1}, {2, 17, 1, 0}, {1, 9, 5, 2}, {2, 100, 8, 12}});
-        main->setCauseEffectButton(true);
-        editor = app->causeEffectEditor();
+        main->setCauseEffectButton(true), editor = app->causeEffectEditor();
     }
 
     void open() { act("BtSebepSonuc")->trigger(); }
@@ -36,8 +33,7 @@ protected:
     QString label(const char *name) { return child<QLabel>(editor, name)->text(); }
     void confirmName(const QString &name)
     {
-        child<QLineEdit>(editor, "SSismiText")->insert(name);
-        button("SSonay")->click();
+        child<QLineEdit>(editor, "SSismiText")->insert(name), button("SSonay")->click();
     }
     // As the user's Space on each entry in turn: each toggles that entry alone.
     void toggle(const char *name, std::initializer_list<int> rows)
@@ -59,42 +55,32 @@ TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
 {
     // The very first rule, given up after OK, leaves nothing behind.
     const QByteArray none = storage::configFileBytes(cfg());
-    open();
-    confirmName("First");
+    open(), confirmName("First");
     button("iptal")->click();
     EXPECT_EQ(storage::configFileBytes(cfg()), none);
 
-    setRules(cfg(), {"Old"});
-    open();
+    setRules(cfg(), {"Old"}), open();
     // Before OK: no slot is ours.
     button("SSve")->click();
     EXPECT_TRUE(!button("SSve")->isChecked() && cfg().SSkosul(1) == 1);
     button("iptal")->click();
     EXPECT_TRUE(cfg().SSsayisi == 1 && cfg().SSismi(1) == "Old" && backInDevices());
 
-    const struct {
-        const char *option;
-        int inputs;
-        bool forward;
-        int code;
-    } cases[] = {{"SSveya", 1, true, 1},
-                 {"SSve", 1, false, 3},
-                 {"SSikili", 1, false, 2},
-                 {"SSve", 2, true, 3},
-                 {"SSikili", 2, true, 2}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.option + std::to_string(c.inputs));
-        open();
-        confirmName("New");
-        toggle("SSliste", {0});
-        if (c.inputs == 2)
-            toggle("SSliste", {2});
-        button(c.option)->click();
-        EXPECT_EQ((QList<int>{button("devam")->isEnabled(), button(c.option)->isChecked(), cfg().SSkosul(2)}),
-                  (QList<int>{c.forward, c.forward, c.code}));
+    // A condition, the inputs chosen, whether it holds and the code stored.
+    const std::tuple<const char *, int, bool, int> cases[] = {
+        {"SSveya", 1, true, 1}, {"SSve", 1, false, 3},   {"SSikili", 1, false, 2},
+        {"SSve", 2, true, 3},   {"SSikili", 2, true, 2},
+    };
+    for (auto [option, inputs, forward, code] : cases) {
+        SCOPED_TRACE(option + std::to_string(inputs));
+        open(), confirmName("New");
+        toggle("SSliste", inputs == 2 ? std::initializer_list<int>{0, 2} : std::initializer_list<int>{0});
+        button(option)->click();
+        EXPECT_EQ((QList<int>{button("devam")->isEnabled(), button(option)->isChecked(), cfg().SSkosul(2)}),
+                  (QList<int>{forward, forward, code}));
         // Choosing inputs again asks for the condition again.
         toggle("SSliste", {1});
-        EXPECT_FALSE(button(c.option)->isChecked() || button("devam")->isEnabled());
+        EXPECT_FALSE(button(option)->isChecked() || button("devam")->isEnabled());
         editor->close();  // by its frame: as Cancel
         EXPECT_TRUE(backInDevices() && cfg().SSsayisi == 1 && cfg().SSismi(2).isEmpty());
     }
@@ -105,10 +91,8 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
 {
     open();
     EXPECT_FALSE(main->isVisible());
-    confirmName(QStringLiteral(" Kat ğ "));
-    toggle("SSliste", {2, 0, 1, 1});
-    button("SSve")->click();
-    button("devam")->click();
+    confirmName(QStringLiteral(" Kat ğ ")), toggle("SSliste", {2, 0, 1, 1});
+    button("SSve")->click(), button("devam")->click();
     ASSERT_EQ(list("CikisListe")->count(), 9);
     EXPECT_FALSE(list("SSliste")->isVisible() || button("devam")->isEnabled());
     toggle("CikisListe", {7, 4});
@@ -118,8 +102,7 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
         << "earlier inputs and condition still hold";
     button("devam")->click();
     EXPECT_TRUE(list("CikisListe")->selectedItems().isEmpty() && !button("devam")->isEnabled());
-    toggle("CikisListe", {8, 4});
-    button("devam")->click();
+    toggle("CikisListe", {8, 4}), button("devam")->click();
 
     EXPECT_TRUE(backInDevices());
     const auto found = app->deviceWindow()->tree()->findItems(QStringLiteral("Kat ğ"), Qt::MatchRecursive);
@@ -131,8 +114,7 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
     // A new rule starts without inputs: AND is taken back at once.
     open();
     EXPECT_TRUE(label("girisAdet").isEmpty());
-    confirmName("Next");
-    button("SSve")->click();
+    confirmName("Next"), button("SSve")->click();
     EXPECT_FALSE(button("SSve")->isChecked() || button("devam")->isEnabled());
     button("iptal")->click();
     EXPECT_EQ(cfg().SSsayisi, 1);
@@ -140,13 +122,11 @@ TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesT
 
 TEST_F(CauseEffectTest, RefusedNamesAndTheRuleLimit)
 {
-    setRules(cfg(), {"Hall"});
-    open();
+    setRules(cfg(), {"Hall"}), open();
     auto *name = child<QLineEdit>(editor, "SSismiText");
     auto *status = child<QStatusBar>(editor, "StatusBar1");
     for (const char *bad : {"}", " }", "\"", "~", "北"}) {
-        status->clearMessage();
-        name->insert(QString::fromUtf8(bad));
+        status->clearMessage(), name->insert(QString::fromUtf8(bad));
         EXPECT_TRUE(name->text().isEmpty()) << bad;
         EXPECT_FALSE(status->currentMessage().isEmpty()) << bad;
     }
@@ -155,8 +135,7 @@ TEST_F(CauseEffectTest, RefusedNamesAndTheRuleLimit)
     name->insert(QStringLiteral("x"));
     EXPECT_EQ((QStringList{name->text(), status->currentMessage()}),
               (QStringList{"Kat 2 Dogu", "A name holds at most 10 characters."}));
-    name->clear();
-    confirmName(" Hall");
+    name->clear(), confirmName(" Hall");
     EXPECT_TRUE(messages.messages == QStringList{kDuplicateNameMessage} && name->isEnabled() && cfg().SSsayisi == 1);
     name->setText("hall");  // names differ by case
     button("SSonay")->click();
@@ -164,9 +143,8 @@ TEST_F(CauseEffectTest, RefusedNamesAndTheRuleLimit)
     button("iptal")->click();
 
     // At 200 rules the editor does not open at all.
-    cfg().SSsayisi = kMaxRules;
+    cfg().SSsayisi = kMaxRules, messages.messages.clear();
     main->show();
-    messages.messages.clear();
     const Config before = cfg();
     open();
     EXPECT_EQ(messages.messages, QStringList{kRuleLimitMessage});
@@ -178,9 +156,7 @@ TEST_F(CauseEffectTest, SelectAllAndClearAllHandleTheFinalSelection)
     for (int loop = 3; loop <= 4; ++loop)
         for (int a = 1; a <= kAddresses; ++a)
             cfg().CihazTipi(loop, a) = 9;
-    open();
-    confirmName("All");
-    button("CheckAll")->click();
+    open(), confirmName("All"), button("CheckAll")->click();
     EXPECT_EQ(messages.messages, QStringList{kListLimitMessage}) << "said once";
     EXPECT_EQ(std::pair(int(list("SSliste")->selectedItems().size()), label("girisAdet")),
               std::pair(255, QStringLiteral("255")));
@@ -191,21 +167,16 @@ TEST_F(CauseEffectTest, SelectAllAndClearAllHandleTheFinalSelection)
     EXPECT_TRUE(button("devam")->isEnabled());
 
     button("ClearAll")->click();
-    EXPECT_EQ(label("girisAdet"), "0");
-    EXPECT_FALSE(button("SSveya")->isChecked() || button("devam")->isEnabled());
+    EXPECT_TRUE(label("girisAdet") == "0" && !button("SSveya")->isChecked() && !button("devam")->isEnabled());
 
-    toggle("SSliste", {0});
-    button("SSveya")->click();
-    button("devam")->click();
+    toggle("SSliste", {0}), button("SSveya")->click(), button("devam")->click();
     button("CheckAll")->click();
     EXPECT_TRUE(label("cikisAdet") == "9" && button("devam")->isEnabled());
 }
 
 TEST_F(CauseEffectTest, ViewerShowsTheRuleItWasOpenedWith)
 {
-    setRules(cfg(), {"One", "Two"});
-    cfg().SSgirisler(1) = "1,5,2,17,:";
-    cfg().SScikislar(1) = "5,1.5,7.:";
+    setRules(cfg(), {"One", "Two"}), cfg().SSgirisler(1) = "1,5,2,17,:", cfg().SScikislar(1) = "5,1.5,7.:";
     cfg().SSkosul(2) = 0;  // never finished
     SSicerik *viewer = app->ruleViewer();
     auto shown = [&] {
@@ -227,9 +198,7 @@ TEST_F(CauseEffectTest, ViewerShowsTheRuleItWasOpenedWith)
 
 TEST_F(CauseEffectTest, TheMatrixShowsEveryRuleAndOpensTheOneClicked)
 {
-    setRules(cfg(), {"One", "Two"});
-    cfg().SSgirisler(1) = "1,5.2,17.:";
-    cfg().SScikislar(1) = "1,9.5,1.:";
+    setRules(cfg(), {"One", "Two"}), cfg().SSgirisler(1) = "1,5.2,17.:", cfg().SScikislar(1) = "1,9.5,1.:";
     cfg().SSgirisler(2) = "1,9.:";  // an output of One, an input of Two
     const QByteArray before = storage::configFileBytes(cfg());
     act("MnMatrix")->trigger();
@@ -242,8 +211,7 @@ TEST_F(CauseEffectTest, TheMatrixShowsEveryRuleAndOpensTheOneClicked)
         return QStringList{m->index(row, 0).data().toString() + u'/' + m->index(row, 1).data().toString(),
                            m->index(row, 5).data().toString(), m->index(row, 6).data().toString()};
     };
-    EXPECT_EQ(cells(1), (QStringList{"1/9", "O", "I"}));
-    EXPECT_EQ(m->headerData(5, Qt::Horizontal).toString(), "One (OR)");
+    EXPECT_EQ(cells(1) << m->headerData(5, Qt::Horizontal).toString(), (QStringList{"1/9", "O", "I", "One (OR)"}));
 
     emit matrix->table()->horizontalHeader()->sectionClicked(6);
     EXPECT_EQ(child<QListWidget>(app->ruleViewer(), "SSicerikSira")->item(0)->text(), "Two");

@@ -9,10 +9,10 @@
 
 #include "core/comm/CommTestSupport.h"
 #include "ui/shell/ShellFixture.h"
+#include "support/SimProcess.h"
 
 #include <QFileInfo>
 #include <QComboBox>
-#include <QProcess>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
@@ -20,20 +20,10 @@
 namespace vaz::test {
 namespace {
 
-// A panel-sim reached as COM1; it traces the line and keeps what it receives.
-struct Sim {
-    explicit Sim(const QStringList &args)
-    {
-        process.start(QStringLiteral(VAZ_BINARY_DIR "/panel-sim"),
-                      QStringList{"--link", link, "--trace", dir.filePath("trace"), "--save", saved} + args);
-        EXPECT_TRUE(process.waitForStarted() && process.waitForReadyRead(10000));
-        qputenv("VAZ_COM1", link.toLocal8Bit());
-    }
-    ~Sim() { process.terminate(), process.waitForFinished(5000), qunsetenv("VAZ_COM1"); }
-    QTemporaryDir dir;
-    QString link = dir.filePath(QStringLiteral("panel"));
-    QString saved = dir.filePath(QStringLiteral("saved.dvk"));
-    QProcess process;
+// A panel-sim reached as COM1.
+struct Sim : SimProcess {
+    explicit Sim(const QStringList &args) : SimProcess(args) { qputenv("VAZ_COM1", link.toLocal8Bit()); }
+    ~Sim() { qunsetenv("VAZ_COM1"); }
 };
 
 class CommWindowTest : public ShellTest {
@@ -41,8 +31,7 @@ protected:
     // A fresh run of the tool at a version; with rules >= 0 also a configuration in memory.
     void restart(const char *version, int rules = -1)
     {
-        ShellTest::SetUp();
-        messages = {};
+        ShellTest::SetUp(), messages = {};
         app->setLinkSetup([this](comm::PanelLink &link) {
             // Short enough for a silent panel, long enough for a busy machine.
             link.setTimeoutInterval(1500);
@@ -50,16 +39,10 @@ protected:
                 onLink(link);
         });
         confirmVersion(version);
-        if (rules >= 0) {
-            newConfiguration(4);
-            cfg() = exampleConfig(cfg().McuVersiyon, rules);
-        }
+        if (rules >= 0)
+            newConfiguration(4), cfg() = exampleConfig(cfg().McuVersiyon, rules);
     }
-    ProgBarIslem *run(const char *command)
-    {
-        act(command)->trigger();
-        return app->loadedProgressWindow();
-    }
+    ProgBarIslem *run(const char *command) { return act(command)->trigger(), app->loadedProgressWindow(); }
     QAbstractButton *button(QWidget *w, const char *name) { return child<QAbstractButton>(w, name); }
 
     std::function<void(comm::PanelLink &)> onLink;
@@ -76,16 +59,15 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
             cfg() = filledConfig(cfg().McuVersiyon, rules, 1);
         const Config sent = cfg();
         ProgBarIslem *w = run("BtGonder");
-        EXPECT_FALSE(app->mainWindow()->isVisible());
-        EXPECT_EQ(w->statusText(), "Sending Completed");
+        EXPECT_TRUE(w->statusText() == "Sending Completed" && !app->mainWindow()->isVisible())
+            << w->statusText().toStdString();
         button(w, "GonderimOK")->click();
         EXPECT_TRUE(app->mainWindow()->isVisible());
 
         restart(version);
         int closes = 0;
         app->mainWindow()->closeDeviceWindow = [&] { ++closes; };
-        cfg().AdresTablosuHazir = 1;
-        w = run("MnPaneldenAlma");
+        cfg().AdresTablosuHazir = 1, w = run("MnPaneldenAlma");
         EXPECT_EQ(w->statusText(), "Receiving Data Completed");
         button(w, "GonderimOK")->click();
         expectCarriedEqual(sent, cfg());
@@ -102,10 +84,9 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         ASSERT_TRUE(sim.process.waitForFinished(5000));
         EXPECT_TRUE(sim.process.exitStatus() == QProcess::NormalExit && sim.process.exitCode() == 0);
         EXPECT_FALSE(QFileInfo::exists(sim.link));
-        EXPECT_TRUE(fileBytes(sim.dir.filePath("trace")).split('\n').value(0).contains("tool>panel 53 S"));
+        EXPECT_TRUE(fileBytes(sim.trace).split('\n').value(0).contains("tool>panel 53 S"));
         Sim second({"--mcu", mcu, "--loops", "2", "--load", sim.saved});
-        restart(version);
-        button(run("MnPaneldenAlma"), "GonderimOK")->click();
+        restart(version), button(run("MnPaneldenAlma"), "GonderimOK")->click();
         expectCarriedEqual(sent, cfg());
         EXPECT_EQ(cfg().CevrimSayisi, 2);
     }
@@ -113,13 +94,11 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
 
 TEST_F(CommWindowTest, MissingPort)
 {
-    qputenv("VAZ_COM1", "/nonexistent/ttyUSB9");
-    restart("v15", 0);
-    button(run("BtGonder"), "GonderimOK")->click();
+    qputenv("VAZ_COM1", "/nonexistent/ttyUSB9"), restart("v15", 0), button(run("BtGonder"), "GonderimOK")->click();
+    // The variable, not the window, names the device.
     ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].startsWith("Cannot open port COM1 (/nonexistent/ttyUSB9): "));
-    EXPECT_TRUE(messages.messages[0].contains("unset it")) << "the variable, not the window, names the device";
-    EXPECT_TRUE(app->mainWindow()->isVisible());
+    EXPECT_TRUE(messages.messages[0].startsWith("Cannot open port COM1 (/nonexistent/ttyUSB9): ") &&
+                messages.messages[0].contains("unset it") && app->mainWindow()->isVisible());
     qunsetenv("VAZ_COM1");
 }
 
@@ -155,12 +134,10 @@ TEST_F(CommWindowTest, PortSettings)
     bool fail = false;
     app->setPortFactory([&] {
         auto port = attached(panel);
-        line = port.get();
-        port->failure = fail ? comm::BytePort::OpenError::NotFound : comm::BytePort::OpenError::None;
+        line = port.get(), port->failure = fail ? comm::BytePort::OpenError::NotFound : comm::BytePort::OpenError::None;
         return port;
     });
-    confirmVersion("v15");
-    newConfiguration(2);
+    confirmVersion("v15"), newConfiguration(2);
     // Options, an option, then OK, Cancel or (none) the frame: the port chosen after.
     auto choose = [&](const char *option, const char *close) {
         act("MnSeçenekler")->trigger();
@@ -180,11 +157,10 @@ TEST_F(CommWindowTest, PortSettings)
     EXPECT_EQ(std::pair(line->opens, line->number), std::pair(1, 4));
 
     // A port that will not open: said at opening and at OK; the window stays until Cancel.
-    fail = true;
-    act("MnSeçenekler")->trigger();
+    fail = true, act("MnSeçenekler")->trigger();
     button(app->loadedPortSettings(), "OptComTamam")->click();
-    EXPECT_EQ(messages.messages.size(), 2);
-    EXPECT_TRUE(messages.messages.constLast().startsWith("Cannot open port COM4 (/dev/fake4)"));
+    EXPECT_TRUE(messages.messages.size() == 2 &&
+                messages.messages.constLast().startsWith("Cannot open port COM4 (/dev/fake4)"));
     button(app->loadedPortSettings(), "OptComIptal")->click();
     EXPECT_EQ(cfg().PortAyarAcik, 0);
 }
@@ -192,11 +168,9 @@ TEST_F(CommWindowTest, PortSettings)
 TEST_F(CommWindowTest, BreakOffSaysWhereItStoppedAndARetrySucceeds)
 {
     const char *kUnchanged = "The configuration in the tool is unchanged.";
-    const struct {
-        const char *command;
-        bool unplug;                           // else the panel falls silent
-        const char *says, *endsWith, *status;  // the status of a retry lacks " Not"
-    } cases[] = {
+    // The command; unplugged, or else the panel falls silent; what the message holds and ends with; the status,
+    // which a retry's lacks " Not".
+    const std::tuple<const char *, bool, const char *, const char *, const char *> cases[] = {
         {"BtGonder", false,
          "No answer from the panel for 1.5 s while sending Loop 1 address 122 (field 1,214 of 5,101).",
          "upload again before leaving the site.", "Sending Not Completed"},
@@ -210,31 +184,30 @@ TEST_F(CommWindowTest, BreakOffSaysWhereItStoppedAndARetrySucceeds)
          "Comparison Not Completed"},
         {"MnKarsilastir", true, "was disconnected while receiving", "File > Options.", "Comparison Not Completed"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.command) + (c.unplug ? " unplugged" : " silent"));
-        auto sim = std::make_unique<Sim>(c.unplug ? QStringList{} : QStringList{"--silent-after", "1213"});
-        restart("v2", 2);
-        app->saveBaseline().mark(cfg());
+    for (const auto &[command, unplug, says, endsWith, status] : cases) {
+        SCOPED_TRACE(std::string(command) + (unplug ? " unplugged" : " silent"));
+        auto sim = std::make_unique<Sim>(unplug ? QStringList{} : QStringList{"--silent-after", "1213"});
+        restart("v2", 2), app->saveBaseline().mark(cfg());
         const Config before = cfg();
         onLink = [&](comm::PanelLink &link) {
             link.setIdleBound(1500);
-            if (c.unplug)
+            if (unplug)
                 QObject::connect(&link, &comm::PanelLink::progressChanged, [&](int v) {
                     if (v == 100)
                         sim->process.kill();
                 });
         };
-        ProgBarIslem *w = run(c.command);
+        ProgBarIslem *w = run(command);
         const QString said = messages.messages.join('|');
-        EXPECT_TRUE(said.contains(c.says) && said.endsWith(c.endsWith) && !said.contains('|')) << said.toStdString();
-        EXPECT_EQ(w->statusText(), c.status);
-        EXPECT_TRUE(std::string(c.command) == "BtGonder" || cfg() == before);
+        EXPECT_TRUE(said.contains(says) && said.endsWith(endsWith) && !said.contains('|')) << said.toStdString();
+        EXPECT_EQ(w->statusText(), status);
+        EXPECT_TRUE(std::string(command) == "BtGonder" || cfg() == before);
         button(w, "GonderimOK")->click();
 
         onLink = nullptr;
         sim.reset(), sim = std::make_unique<Sim>(QStringList{});  // the old one unsets VAZ_COM1 as it goes
-        w = run(c.command);
-        EXPECT_EQ(w->statusText(), QString(c.status).remove(" Not"));
+        w = run(command);
+        EXPECT_EQ(w->statusText(), QString(status).remove(" Not"));
         button(w, "GonderimOK")->click();
     }
 }
@@ -254,10 +227,8 @@ TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
     FakeLister lister;
     lister.list = {builtIn, adapter};
     auto open = [&] {
-        restart("v15");
-        app->setPortLister(&lister);
-        app->setPortFactory([] { return std::make_unique<FakePort>(); });
-        act("MnSeçenekler")->trigger();
+        restart("v15"), app->setPortLister(&lister);
+        app->setPortFactory([] { return std::make_unique<FakePort>(); }), act("MnSeçenekler")->trigger();
         return app->loadedPortSettings();
     };
     auto items = [](PortAyar *w) {
@@ -273,33 +244,27 @@ TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
                                      "/dev/serial/by-id/usb-FTDI_X-port0 (ttyUSB0; USB Serial; FTDI; USB 0403:6001)",
                                      "Other device..."}));
     EXPECT_EQ(comm::rememberedDevice(1), "") << "showing the list chooses nothing";
-    child<QComboBox>(w, "ComboCihaz")->activated(1);
-    button(w, "OptComTamam")->click();
+    child<QComboBox>(w, "ComboCihaz")->activated(1), button(w, "OptComTamam")->click();
     // A later run starts at COM1 again, which still stands for the adapter; unplugged, it says so.
     w = open();
     EXPECT_EQ(cfg().SeciliPort, 0);
-    lister.list = {builtIn};
-    w->refreshDevices();
+    lister.list = {builtIn}, w->refreshDevices();
     EXPECT_EQ(items(w),
               (QStringList{"/dev/ttyS0", "*/dev/serial/by-id/usb-FTDI_X-port0 (not connected)", "Other device..."}));
     // A device plugged in appears; one typed by hand is taken for COM2; Cancel forgets both.
-    lister.list << modem;
-    w->refreshDevices();
+    lister.list << modem, w->refreshDevices();
     EXPECT_EQ(items(w).size(), 4);
-    button(w, "OptCom2")->click();
-    dialogs.paths = {"/dev/ttyS7"};
+    button(w, "OptCom2")->click(), dialogs.paths = {"/dev/ttyS7"};
     child<QComboBox>(w, "ComboCihaz")->activated(3);
     EXPECT_EQ(comm::portDevice(2), "/dev/ttyS7");
     button(w, "OptComIptal")->click();
     EXPECT_EQ((QStringList{comm::portDevice(1), comm::portDevice(2)}), (QStringList{adapter.stableName, "/dev/ttyS1"}));
 
     // The environment wins and the window says so.
-    qputenv("VAZ_COM1", "/tmp/elsewhere");
-    w = open();
-    EXPECT_FALSE(child<QComboBox>(w, "ComboCihaz")->isEnabled());
-    EXPECT_TRUE(child<QLabel>(w, "LabelCihaz")->text().startsWith("VAZ_COM1 is set: COM1 is /tmp/elsewhere"));
-    qunsetenv("VAZ_COM1");
-    button(w, "OptComTamam")->click();
+    qputenv("VAZ_COM1", "/tmp/elsewhere"), w = open();
+    EXPECT_TRUE(!child<QComboBox>(w, "ComboCihaz")->isEnabled() &&
+                child<QLabel>(w, "LabelCihaz")->text().startsWith("VAZ_COM1 is set: COM1 is /tmp/elsewhere"));
+    qunsetenv("VAZ_COM1"), button(w, "OptComTamam")->click();
 }
 
 TEST_F(CommWindowTest, DownloadOffersToSaveUnsavedWorkFirst)
@@ -307,9 +272,7 @@ TEST_F(CommWindowTest, DownloadOffersToSaveUnsavedWorkFirst)
     // The panel has two loops, so the example's devices on loops 3 and 4 are beyond its count.
     sim::PanelSim panel(20, 2);
     Config inPanel = exampleConfig(20, 1);
-    inPanel.CihazTipi(1, 5) = 77;
-    panel.memory() = sim::memoryFromConfig(inPanel);
-    restart("v2", 0);
+    inPanel.CihazTipi(1, 5) = 77, panel.memory() = sim::memoryFromConfig(inPanel), restart("v2", 0);
     app->setPortFactory([&] { return attached(panel); });
     const Config mine = cfg();
     QTemporaryDir dir;
@@ -334,12 +297,10 @@ TEST_F(CommWindowTest, UploadAsksFirstWhenTheCheckFindsSomething)
 {
     sim::PanelSim panel(20, 4);
     int lines = 0;
-    restart("v2", 1);
-    app->setPortFactory([&] { return ++lines, attached(panel); });
+    restart("v2", 1), app->setPortFactory([&] { return ++lines, attached(panel); });
     // A clean configuration goes without a question; then Cancel, then Upload anyway.
     button(run("BtGonder"), "GonderimOK")->click();
-    cfg().BolgeNo(4, 127) = 0;
-    messages.proceedAnswers = {false, true};
+    cfg().BolgeNo(4, 127) = 0, messages.proceedAnswers = {false, true};
     act("BtGonder")->trigger();
     EXPECT_TRUE(lines == 1 && app->mainWindow()->isVisible() && cfg().GonderimModu == 0) << "Cancel sends nothing";
     button(run("BtGonder"), "GonderimOK")->click();
@@ -350,20 +311,13 @@ TEST_F(CommWindowTest, UploadAsksFirstWhenTheCheckFindsSomething)
 TEST_F(CommWindowTest, CompareWithPanel)
 {
     Sim sim({});
-    restart("v2", 2);
-    button(run("BtGonder"), "GonderimOK")->click();
-    auto compare = [&] {
-        ProgBarIslem *w = run("MnKarsilastir");
-        button(w, "GonderimOK")->click();
-        return app->comparisonWindow();
-    };
+    restart("v2", 2), button(run("BtGonder"), "GonderimOK")->click();
+    auto compare = [&] { return button(run("MnKarsilastir"), "GonderimOK")->click(), app->comparisonWindow(); };
     KarsilastirmaSonucu *result = compare();
-    EXPECT_TRUE(result->isVisible());
-    EXPECT_EQ(child<QLabel>(result, "KarsilastirmaOzeti")->text(), "The panel holds this configuration.");
+    EXPECT_TRUE(result->isVisible() &&
+                child<QLabel>(result, "KarsilastirmaOzeti")->text() == "The panel holds this configuration.");
 
-    cfg().BolgeNo(4, 127) = 12;
-    cfg().MahalText(1, 1) = "Lobby";
-    cfg().SScikislar(2) = "5,1.:";
+    cfg().BolgeNo(4, 127) = 12, cfg().MahalText(1, 1) = "Lobby", cfg().SScikislar(2) = "5,1.:";
     const Config before = cfg();
     QTableWidget *rows = child<QTableWidget>(compare(), "FarkListesi");
     QStringList found;
@@ -383,8 +337,7 @@ TEST_F(CommWindowTest, CompareWithPanel)
     onLink = [](comm::PanelLink &link) { link.setIdleBound(1500); };
     messages = {};
     compare();
-    EXPECT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(!result->isVisible() && cfg() == before);
+    EXPECT_TRUE(messages.messages.size() == 1 && !result->isVisible() && cfg() == before);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -17,7 +16,6 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -26,34 +24,25 @@ namespace {
 
 class DeviceWindowTest : public ShellTest {
 protected:
-    void SetUp() override
-    {
-        ShellTest::SetUp();
-        confirmVersion("v2");
-        newConfiguration(2);
-    }
+    void SetUp() override { ShellTest::SetUp(), confirmVersion("v2"), newConfiguration(2); }
     void open() { act("BtCihazKonfig")->trigger(); }
     Fcihazverileri *win() { return app->loadedDeviceWindow(); }
+    static QStringList texts(QTreeWidgetItem *n)
+    {
+        QStringList t;
+        for (int i = 0; n && i < n->childCount(); ++i)
+            t << n->child(i)->text(0);
+        return t;
+    }
+    // The node at the path of texts from the panel's; null if there is none.
     QTreeWidgetItem *node(const QStringList &path = {})
     {
         QTreeWidgetItem *n = win()->tree()->topLevelItem(0);
-        for (const QString &text : path) {
-            QTreeWidgetItem *next = nullptr;
-            for (int i = 0; n && i < n->childCount() && !next; ++i)
-                if (n->child(i)->text(0) == text)
-                    next = n->child(i);
-            n = next;
-        }
+        for (qsizetype i = 0; n && i < path.size(); ++i)
+            n = n->child(int(texts(n).indexOf(path[i])));
         return n;
     }
-    QStringList children(const QStringList &path)
-    {
-        QStringList texts;
-        QTreeWidgetItem *n = node(path);
-        for (int i = 0; n && i < n->childCount(); ++i)
-            texts << n->child(i)->text(0);
-        return texts;
-    }
+    QStringList children(const QStringList &path) { return texts(node(path)); }
     // A real left click on the node.
     void click(const QStringList &path, Qt::KeyboardModifiers keys = {})
     {
@@ -70,15 +59,11 @@ protected:
     {
         return child<T>(win(), name);
     }
-    void chooseType(const char *text)
-    {
-        control<QComboBox>("ComboCihazTipi")->setCurrentText(QString::fromLatin1(text));
-    }
+    void chooseType(const char *text) { control<QComboBox>("ComboCihazTipi")->setCurrentText(text); }
     // New device on a loop, taking the address label given (or the first offered).
     void newDevice(int loop, const QString &label = {})
     {
-        click({QStringLiteral("Loop %1").arg(loop)});
-        press("BtYeniCihaz");
+        click({QStringLiteral("Loop %1").arg(loop)}), press("BtYeniCihaz");
         YeniCihazSecimi *w = win()->addressWindow();
         ASSERT_NE(w, nullptr);
         if (!label.isEmpty())
@@ -87,8 +72,7 @@ protected:
     }
     QStringList offered(int loop)
     {
-        click({QStringLiteral("Loop %1").arg(loop)});
-        press("BtYeniCihaz");
+        click({QStringLiteral("Loop %1").arg(loop)}), press("BtYeniCihaz");
         QStringList labels;
         for (int i = 0; i < win()->addressWindow()->list()->count(); ++i)
             labels << win()->addressWindow()->list()->item(i)->text();
@@ -101,14 +85,10 @@ protected:
 TEST_F(DeviceWindowTest, TheTreeShowsPanelLoopsDevicesAndRules)
 {
     for (int loops : {2, 4}) {
-        newConfiguration(loops);
-        addDevices(cfg(), {{1, 127, 7, 3}, {1, 7, 4, 1}, {1, 45, 8, 2}});
-        cfg().PanelAdi = QStringLiteral("Main");
-        open();
+        newConfiguration(loops), addDevices(cfg(), {{1, 127, 7, 3}, {1, 7, 4, 1}, {1, 45, 8, 2}});
+        cfg().PanelAdi = QStringLiteral("Main"), open();
         EXPECT_EQ(node()->text(0), "Main");
-        const QStringList branches = loops == 2 ? QStringList{"Loop 1", "Loop 2", "Cause-effect"}
-                                                : QStringList{"Loop 1", "Loop 2", "Loop 3", "Loop 4", "Cause-effect"};
-        EXPECT_EQ(children({}), branches);
+        EXPECT_EQ(children({}), (QStringList{"Loop 1", "Loop 2", "Loop 3", "Loop 4"}.mid(0, loops) << "Cause-effect"));
         EXPECT_EQ(children({"Loop 1"}), (QStringList{"007", "045", "127"}));
         for (auto [label, icon] : {std::pair{"007", 5}, {"045", 8}, {"127", 9}})
             EXPECT_EQ(node({"Loop 1", label})->icon(0).cacheKey(), devices::nodeIcon(icon).cacheKey()) << label;
@@ -120,57 +100,39 @@ TEST_F(DeviceWindowTest, TheTreeShowsPanelLoopsDevicesAndRules)
 
 TEST_F(DeviceWindowTest, ButtonsFollowTheSelection)
 {
-    addDevices(cfg(), {{2, 5, 1, 1}});
-    setRules(cfg(), {"Alpha", "100"});
-    cfg().PanelAdi = QStringLiteral("112");
-    open();
-    const struct {
-        QStringList path;
-        bool newDevice, edit, del;
-        int loop;
-    } cases[] = {
-        {{"Loop 2"}, true, false, false, 2},
-        {{"Loop 2", "005"}, true, true, true, 2},
-        {{}, false, true, true, 0},
-        {{"Loop 1"}, true, false, false, 1},
-        {{"Cause-effect"}, false, false, false, 0},
-        {{"Cause-effect", "Alpha"}, false, false, false, 0},
-        {{"Cause-effect", "100"}, false, true, true, 0},  // digits only: taken for a device label
-    };
-    for (const auto &c : cases) {
-        click(c.path);
-        const std::string where = c.path.join(u'/').toStdString();
-        EXPECT_EQ((QList<int>{on("BtYeniCihaz"), on("BtEditCihaz"), on("BtCihazSil"), cfg().SeciliCevrim}),
-                  (QList<int>{c.newDevice, c.edit, c.del, c.loop}))
-            << where;
-        EXPECT_TRUE(on("BtCihazYardim") && !on("BtCihazOnay")) << where;
+    addDevices(cfg(), {{2, 5, 1, 1}}), setRules(cfg(), {"Alpha", "100"});
+    cfg().PanelAdi = QStringLiteral("112"), open();
+    // New device, edit, delete, then the loop chosen; help is always on, confirm off. A rule named by digits
+    // only is taken for a device label.
+    for (auto [path, newDevice, edit, del, loop] : {std::tuple{QStringList{"Loop 2"}, true, false, false, 2},
+                                                    {{"Loop 2", "005"}, true, true, true, 2},
+                                                    {{}, false, true, true, 0},
+                                                    {{"Loop 1"}, true, false, false, 1},
+                                                    {{"Cause-effect"}, false, false, false, 0},
+                                                    {{"Cause-effect", "Alpha"}, false, false, false, 0},
+                                                    {{"Cause-effect", "100"}, false, true, true, 0}}) {
+        click(path);
+        EXPECT_EQ((QList<int>{on("BtYeniCihaz"), on("BtEditCihaz"), on("BtCihazSil"), on("BtCihazYardim"),
+                              on("BtCihazOnay"), cfg().SeciliCevrim}),
+                  (QList<int>{newDevice, edit, del, true, false, loop}))
+            << path.join(u'/').toStdString();
     }
     // On the rule "100": neither deletes nor edits anything.
-    press("BtCihazSil");
-    press("BtEditCihaz");
-    EXPECT_FALSE(on("BtCihazOnay"));
-    EXPECT_EQ(cfg().SSsayisi, 2);
-    EXPECT_TRUE(messages.messages.isEmpty());
+    press("BtCihazSil"), press("BtEditCihaz");
+    EXPECT_TRUE(!on("BtCihazOnay") && cfg().SSsayisi == 2 && messages.messages.isEmpty());
 }
 
 TEST_F(DeviceWindowTest, ADeviceARuleUsesIsNotDeleted)
 {
-    addDevices(cfg(), {{2, 5, 5, 3}, {2, 6, 4, 3}});
-    setRules(cfg(), {"R"}, "1,2.2,5.5,1.:");
-    cfg().GecikmeIptal(2, 6) = 64;
-    open();
-    click({"Loop 2", "005"});
-    press("BtCihazSil");
+    addDevices(cfg(), {{2, 5, 5, 3}, {2, 6, 4, 3}}), setRules(cfg(), {"R"}, "1,2.2,5.5,1.:");
+    cfg().GecikmeIptal(2, 6) = 64, open(), click({"Loop 2", "005"}), press("BtCihazSil");
     EXPECT_EQ(messages.messages, QStringList{"Unable to delete because the device is included in a cause-effect"});
     EXPECT_TRUE(cfg().CihazTipi(2, 5) == 5 && node({"Loop 2", "005"}));
 
     EXPECT_FALSE(offered(2).contains("006"));
-    click({"Loop 2", "006"});
-    press("BtCihazSil");
+    click({"Loop 2", "006"}), press("BtCihazSil");
     EXPECT_EQ(children({"Loop 2"}), QStringList{"005"});
-    EXPECT_EQ((QList<int>{cfg().CihazTipi(2, 6), cfg().BolgeNo(2, 6), int(cfg().MahalText(2, 6).size())}),
-              (QList<int>{0, 0, 0}));
-    EXPECT_EQ(cfg().GecikmeIptal(2, 6), 64) << "the other values stay";
+    EXPECT_EQ(cfg().device(2, 6), (Installation::Device{0, 0, {}, 64, 0, 0, 0, 0})) << "the other values stay";
     EXPECT_EQ(offered(2).value(4), "006");
 }
 
@@ -181,93 +143,70 @@ TEST_F(DeviceWindowTest, RulesAreShownAndDeletedFromTheirPopup)
         QStringList names;
         for (int r = count; r >= 1; --r)
             names << QStringLiteral("R%1").arg(r, 3, 10, QLatin1Char('0'));
-        setRules(cfg(), names);
-        open();
+        setRules(cfg(), names), open();
         const QString name = names[victim - 1];
         click({"Cause-effect", name});
         emit win()->tree()->customContextMenuRequested({5, 5});
         EXPECT_TRUE(win()->popupMenu()->isVisible());
         child<QAction>(win(), "MnSSicerik")->trigger();
         EXPECT_EQ(child<QListWidget>(app->ruleViewer(), "SSicerikSira")->item(0)->text(), name);
-        app->ruleViewer()->close();
-        win()->popupMenu()->hide();
+        app->ruleViewer()->close(), win()->popupMenu()->hide();
         child<QAction>(win(), "SSsil")->trigger();
-        names.removeAt(victim - 1);
-        EXPECT_EQ(cfg().SSsayisi, count - 1);
-        names.sort();
-        EXPECT_EQ(children({"Cause-effect"}), names);
+        names.removeAt(victim - 1), names.sort();
+        EXPECT_EQ(std::pair(children({"Cause-effect"}), int(cfg().SSsayisi)), std::pair(names, count - 1));
         win()->close();
     }
     // With no rule the popup never opens.
-    setRules(cfg(), {});
-    open();
-    click({"Cause-effect"});
+    setRules(cfg(), {}), open(), click({"Cause-effect"});
     emit win()->tree()->customContextMenuRequested({5, 5});
     EXPECT_FALSE(win()->popupMenu()->isVisible());
-    setRules(cfg(), {"Zeta", "Beta"});
-    win()->addRuleNode("Beta");
+    setRules(cfg(), {"Zeta", "Beta"}), win()->addRuleNode("Beta");
     EXPECT_EQ(children({"Cause-effect"}), QStringList{"Beta"}) << "the tree was built before the rules came";
 
     // A rule stored before the tree is built appears once.
-    win()->close();
-    setRules(cfg(), {"Zeta", "Beta", "Gamma"});
-    app->deviceWindow()->addRuleNode("Gamma");
-    open();
+    win()->close(), setRules(cfg(), {"Zeta", "Beta", "Gamma"}), app->deviceWindow()->addRuleNode("Gamma"), open();
     EXPECT_EQ(children({"Cause-effect"}), (QStringList{"Beta", "Gamma", "Zeta"}));
 }
 
 TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
 {
-    addDevices(cfg(), {{1, 1, 1, 1}, {1, 2, 1, 1}, {1, 100, 1, 1}});
-    open();
+    addDevices(cfg(), {{1, 1, 1, 1}, {1, 2, 1, 1}, {1, 100, 1, 1}}), open();
     const QStringList free = offered(1);
     EXPECT_TRUE(free.size() == 124 && !free.contains("100"));
     EXPECT_EQ((QStringList{free.value(0), free.constLast()}), (QStringList{"003", "127"}));
-    EXPECT_TRUE(on("BtEditCihaz")) << "Cancel in the address window";
-    EXPECT_EQ(children({"Loop 1"}).size(), 3);
+    EXPECT_TRUE(on("BtEditCihaz") && children({"Loop 1"}).size() == 3) << "Cancel in the address window";
 
     newDevice(1, "045");
     EXPECT_TRUE(win()->tree()->currentItem() == node({"Loop 1", "045"}) && cfg().BosAdres(1, 45) == 0);
     EXPECT_TRUE(on("BtCihazOnay") && on("BtCihazIptal") && !on("BtYeniCihaz"));
     press("BtCihazIptal");
-    EXPECT_EQ(node({"Loop 1", "045"}), nullptr);
-    EXPECT_TRUE(offered(1).contains("045"));
+    EXPECT_TRUE(!node({"Loop 1", "045"}) && offered(1).contains("045"));
 
     // Save without a type, also by Yes on closing, stores nothing; entry goes on.
-    click({"Loop 1", "100"});
-    newDevice(1);
+    click({"Loop 1", "100"}), newDevice(1);
     EXPECT_EQ(control<QComboBox>("ComboBolgeNo")->currentIndex(), -1) << "zone 1 was the shown device's";
     control<QComboBox>("ComboBolgeNo")->setCurrentText("5");
     messages.answers = {Answer::Yes, Answer::Cancel};
     EXPECT_FALSE(win()->close() || win()->close());
     // Nor does a second New device take over the entry: a loop click enables it again.
-    click({"Loop 1"});
-    press("BtYeniCihaz");
+    click({"Loop 1"}), press("BtYeniCihaz");
     EXPECT_EQ(messages.questions + messages.questionTitles + messages.messages,
               (QStringList{"Save the device?", "Save the device?", "Device configuration", "Device configuration",
                            "Select a device type first.", "Save or cancel the device being entered first."}));
     EXPECT_TRUE(win()->addressWindow() == nullptr && cfg().CihazTipi(1, 3) == 0 && on("BtCihazOnay"));
-    click({"Loop 1", "003"});
-    chooseType("QF-3030 Heat detector");
-    press("BtCihazOnay");
+    click({"Loop 1", "003"}), chooseType("QF-3030 Heat detector"), press("BtCihazOnay");
     EXPECT_EQ(std::pair(int(cfg().CihazTipi(1, 3)), int(cfg().BolgeNo(1, 3))), std::pair(4, 5));
 
     // Exit only hides, an open address choice included: the tree comes back as it was left.
-    press("BtYeniCihaz");
-    press("BtCihazCikis");
+    press("BtYeniCihaz"), press("BtCihazCikis");
     EXPECT_TRUE(!win()->isVisible() && app->mainWindow()->isVisible() && !win()->addressWindow());
     open();
     EXPECT_EQ(win()->tree()->currentItem(), node({"Loop 1", "003"}));
 
     // Closed by its frame during entry: Yes saves, No gives the entry up as Cancel does.
-    newDevice(1, "050");
-    chooseType("QF-3030 Heat detector");
+    newDevice(1, "050"), chooseType("QF-3030 Heat detector");
     messages.answers = {Answer::Yes, Answer::No};
-    win()->close();
-    open();
-    newDevice(1, "051");
-    win()->close();
-    open();
+    win()->close(), open(), newDevice(1, "051"), win()->close(), open();
     EXPECT_TRUE(cfg().CihazTipi(1, 50) == 4 && offered(1).contains("051"));
 
     // A new configuration closes the window; its next opening builds anew.
@@ -281,43 +220,35 @@ TEST_F(DeviceWindowTest, PropertiesAreWrittenAsTheyAreChosenAndReachTheFile)
 {
     act("MnCihazlar")->trigger();
     EXPECT_FALSE(app->mainWindow()->isVisible());
-    newDevice(2, "012");
-    chooseType("QF-5010 Relay controller");
+    newDevice(2, "012"), chooseType("QF-5010 Relay controller");
     EXPECT_TRUE(control("ModOutputFire")->isEnabled() && control("ModuleDelay")->isEnabled());
     EXPECT_FALSE(control("OpCihVerYangin")->isEnabled() || control("CikisGecikmeIptal")->isEnabled());
     control<QRadioButton>("ModOutputFire")->click();
     EXPECT_FALSE(control<QRadioButton>("ModOutputFire")->isChecked());
-    control<QComboBox>("ComboBolgeNo")->setCurrentText("12");
-    control<QRadioButton>("ModOutputFault")->click();
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("12"), control<QRadioButton>("ModOutputFault")->click();
     EXPECT_EQ(std::pair(int(cfg().CikisYangin(2, 12)), int(cfg().CikisHata(2, 12))), std::pair(0, 12));
     control<QRadioButton>("ModOutputFire")->click();  // the file below shows fire 12, fault 0
 
-    const struct {
-        const char *text;
-        int stored;
-        const char *shown;
-    } delays[] = {{"300", 250, "250"},  {"-5", 250, "250"}, {"12.5", 12, "12.5"},
-                  {"13.5", 14, "13.5"}, {"", 0, ""},        {"30", 30, "30"}};
-    for (const auto &d : delays) {
-        control<QLineEdit>("ModuleDelay")->setText(QString::fromLatin1(d.text));
-        EXPECT_EQ(cfg().Gecikme(2, 12), d.stored) << d.text;
-        EXPECT_EQ(control<QLineEdit>("ModuleDelay")->text(), d.shown) << d.text;
+    // Typed, stored, shown.
+    const std::tuple<const char *, int, const char *> delays[] = {{"300", 250, "250"},  {"-5", 250, "250"},
+                                                                  {"12.5", 12, "12.5"}, {"13.5", 14, "13.5"},
+                                                                  {"", 0, ""},          {"30", 30, "30"}};
+    for (auto [text, stored, shown] : delays) {
+        control<QLineEdit>("ModuleDelay")->setText(text);
+        EXPECT_EQ(std::pair(int(cfg().Gecikme(2, 12)), control<QLineEdit>("ModuleDelay")->text()),
+                  std::pair(stored, QString(shown)))
+            << text;
     }
     EXPECT_EQ(messages.messages,
               (QStringList{"Enter zone number !", "Inappropriate value !", "Inappropriate value !"}));
     control<QLineEdit>("CihVerMahal")->insert(QStringLiteral("Kazan Dairesi Çıkış"));
-    press("BtCihazOnay");
-    press("BtCihazCikis");
+    press("BtCihazOnay"), press("BtCihazCikis");
     EXPECT_TRUE(app->mainWindow()->isVisible());
     const QByteArray expected = "\" 2\",\" 12\",\" 12\",\" 5\",\"5\",\"5\",\"Kazan Dairesi Cikis" +
                                 QByteArray(40, ' ') + "\",\" 0\",\"0\",30,12,\"0\"\r\n";
-    EXPECT_TRUE(savedFile("MnKaydet").contains(expected));
-    EXPECT_EQ(messages.messages.size(), 3);
+    EXPECT_TRUE(savedFile("MnKaydet").contains(expected) && messages.messages.size() == 3);
 
-    messages.messages.clear();
-    open();
-    newDevice(2, "013");
-    chooseType("QF-5020 Switch monitor");
+    messages.messages.clear(), open(), newDevice(2, "013"), chooseType("QF-5020 Switch monitor");
     EXPECT_TRUE(control("OpCihVerYangin")->isEnabled() && control("CikisGecikmeIptal")->isEnabled());
     EXPECT_FALSE(control("ModOutputFire")->isEnabled() || control("ModuleDelay")->isEnabled());
     control<QRadioButton>("OpCihVerYangin")->click();
@@ -325,61 +256,46 @@ TEST_F(DeviceWindowTest, PropertiesAreWrittenAsTheyAreChosenAndReachTheFile)
     EXPECT_FALSE(control<QRadioButton>("OpCihVerYangin")->isChecked());
 
     // Stored values the lists cannot show: shown as nothing or as the limit, never spread.
-    cfg().BolgeNo(2, 12) = 60;
-    cfg().Gecikme(2, 12) = 300;
-    press("BtCihazOnay");
-    click({"Loop 2", "012"});
-    EXPECT_EQ(control<QComboBox>("ComboBolgeNo")->currentIndex(), -1);
-    EXPECT_EQ((QList<int>{cfg().BolgeNo(2, 12), cfg().Gecikme(2, 12), cfg().Gecikme(2, 13)}), (QList<int>{60, 250, 0}));
+    cfg().BolgeNo(2, 12) = 60, cfg().Gecikme(2, 12) = 300;
+    press("BtCihazOnay"), click({"Loop 2", "012"});
+    EXPECT_EQ((QList<int>{control<QComboBox>("ComboBolgeNo")->currentIndex(), cfg().BolgeNo(2, 12),
+                          cfg().Gecikme(2, 12), cfg().Gecikme(2, 13)}),
+              (QList<int>{-1, 60, 250, 0}));
 }
 
 TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
 {
     addDevices(cfg(), {{1, 3, 6, 4}, {1, 4, 5, 4}});
     cfg().MahalText(1, 3) = QStringLiteral("Boiler room") + QString(40000, u' ');  // more than a line edit takes
-    cfg().OlayTipi(1, 3) = 32;
-    cfg().GecikmeIptal(1, 3) = 64;
-    open();
-    click({"Loop 1", "003"});
+    cfg().OlayTipi(1, 3) = 32, cfg().GecikmeIptal(1, 3) = 64, open(), click({"Loop 1", "003"});
     const QByteArray before = storage::configFileBytes(cfg());
     EXPECT_EQ(control<QLineEdit>("CihVerMahal")->text().size(), 40011) << "shown whole";
 
-    press("BtEditCihaz");
-    chooseType("QF-5030 Sounder controller");
-    control<QComboBox>("ComboBolgeNo")->setCurrentText("9");
-    control<QLineEdit>("CihVerMahal")->setText("Other");
-    control<QLineEdit>("ModuleDelay")->setText("77");
-    press("BtEditCihaz");
-    press("BtCihazIptal");
+    press("BtEditCihaz"), chooseType("QF-5030 Sounder controller");
+    control<QComboBox>("ComboBolgeNo")->setCurrentText("9"), control<QLineEdit>("CihVerMahal")->setText("Other");
+    control<QLineEdit>("ModuleDelay")->setText("77"), press("BtEditCihaz"), press("BtCihazIptal");
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
     EXPECT_EQ(node({"Loop 1", "003"})->icon(0).cacheKey(), devices::nodeIcon(7).cacheKey());
     EXPECT_FALSE(on("BtCihazOnay"));
 
     // Saved untouched: not a byte changes.
-    press("BtEditCihaz");
-    press("BtCihazOnay");
+    press("BtEditCihaz"), press("BtCihazOnay");
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
 
     // Typing stops at 40, but the long stored text can still be shortened.
     press("BtEditCihaz");
     auto *box = control<QLineEdit>("CihVerMahal");
-    box->end(false);
-    box->insert("x");
+    box->end(false), box->insert("x");
     EXPECT_EQ(box->text().size(), 40011);
     EXPECT_EQ(control<QStatusBar>("StatusBar1")->currentMessage(), "A name holds at most 40 characters.");
-    box->backspace();
-    box->insert("~");
+    box->backspace(), box->insert("~");
     EXPECT_EQ(box->text().size(), 40010);
-    box->setText(QStringLiteral("Kat 2"));
-    press("BtCihazOnay");
+    box->setText(QStringLiteral("Kat 2")), press("BtCihazOnay");
     EXPECT_EQ(cfg().MahalText(1, 3), QStringLiteral("Kat 2") + QString(40, u' '));
 
     // The relay controller shown is saved as one, whatever was chosen before.
-    press("BtEditCihaz");
-    click({"Loop 1"});
-    chooseType("QF-5010 Relay controller");
-    click({"Loop 1", "004"});
-    press("BtCihazOnay");
+    press("BtEditCihaz"), click({"Loop 1"}), chooseType("QF-5010 Relay controller");
+    click({"Loop 1", "004"}), press("BtCihazOnay");
     EXPECT_EQ(cfg().CihazTipi(1, 4), 5);
 }
 
@@ -392,24 +308,18 @@ TEST_F(DeviceWindowTest, EveryDeviceOfAFileShowsAndShowingStoresNothing)
     dialogs.paths = {path};
     act("MnFarkliKaydet")->trigger();
     auto openFileAndWindow = [&] {
-        messages.answers = {Answer::Yes};
-        dialogs.paths = {path};
-        act("BtAc")->trigger();
-        open();
+        messages.answers = {Answer::Yes}, dialogs.paths = {path};
+        act("BtAc")->trigger(), open();
     };
-    openFileAndWindow();
-    click({"Loop 1", "001"});
-    click({"Loop 1", "045"});
+    openFileAndWindow(), click({"Loop 1", "001"}), click({"Loop 1", "045"});
     EXPECT_EQ((QStringList{node({"Loop 1", "045"})->text(1), node({"Loop 4", "009"})->text(1),
                            control<QComboBox>("ComboCihazTipi")->currentText()}),
               (QStringList{"Unknown type 77  Z3", "Unknown type -7", "Select device type..."}));
-    click({"Loop 2", "006"});
-    press("BtCihazCikis");
+    click({"Loop 2", "006"}), press("BtCihazCikis");
     // The window built anew still finds device 006 selected from before.
     openFileAndWindow();
     EXPECT_EQ(savedFile("MnFarkliKaydet"), fileBytes(path));
-    click({"Loop 4", "009"});
-    press("BtCihazSil");
+    click({"Loop 4", "009"}), press("BtCihazSil");
     EXPECT_TRUE(cfg().CihazTipi(4, 9) == 0 && children({"Loop 4"}).isEmpty());
 }
 
@@ -437,20 +347,16 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
     EXPECT_EQ(node({"Loop 1", "001"})->text(1), "Photo-elec. smoke det.  Z3  Kat 2 Koridor");
     EXPECT_NE(node({"Loop 1", "001"})->icon(0).cacheKey(), node({"Loop 1", "002"})->icon(0).cacheKey());
 
-    // Filter text, and the shown devices of each (Z3 is zone 3, not 30).
-    const struct {
-        const char *filter;
-        QList<bool> shown;  // 1/001, 1/002, 2/045
-    } filters[] = {{"z3", {true, true, false}},
-                   {"relay", {false, false, true}},
-                   {"KAT 2", {true, false, false}},
-                   {"", {true, true, true}}};
-    for (const auto &f : filters) {
-        control<QLineEdit>("TreeFilter")->setText(QString::fromLatin1(f.filter));
+    // Filter text, and whether 1/001, 1/002 and 2/045 show (Z3 is zone 3, not 30).
+    for (auto [filter, shown] : {std::pair{"z3", QList<bool>{true, true, false}},
+                                 {"relay", {false, false, true}},
+                                 {"KAT 2", {true, false, false}},
+                                 {"", {true, true, true}}}) {
+        control<QLineEdit>("TreeFilter")->setText(filter);
         EXPECT_EQ((QList<bool>{!node({"Loop 1", "001"})->isHidden(), !node({"Loop 1", "002"})->isHidden(),
                                !node({"Loop 2", "045"})->isHidden()}),
-                  f.shown)
-            << f.filter;
+                  shown)
+            << filter;
     }
 
     // By zone: only zones with devices; a device picked there is shown.
@@ -464,8 +370,7 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
     EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "QF-5010 Relay controller");
 
     // A loop shows no device, and stores nothing doing so.
-    control<QTabWidget>("DeviceViews")->setCurrentIndex(0);
-    click({"Loop 1"});
+    control<QTabWidget>("DeviceViews")->setCurrentIndex(0), click({"Loop 1"});
     EXPECT_EQ((QList<int>{control<QComboBox>("ComboCihazTipi")->currentIndex(),
                           control<QComboBox>("ComboBolgeNo")->currentIndex(),
                           int(control<QLineEdit>("CihVerMahal")->text().size()),
@@ -474,8 +379,7 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
 
     // The text follows a zone chosen.
-    click({"Loop 1", "002"});
-    press("BtEditCihaz");
+    click({"Loop 1", "002"}), press("BtEditCihaz");
     control<QComboBox>("ComboBolgeNo")->setCurrentText("5");
     EXPECT_EQ(node({"Loop 1", "002"})->text(1), "Ionis. smoke det.  Z5");
 }
@@ -483,25 +387,19 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
 TEST_F(DeviceWindowTest, PasteTakesFreeAddressesOnlyAndUndoesInOneStep)
 {
     addDevices(cfg(), {{2, 1, 2, 3}, {2, 2, 5, 4}, {2, 4, 1, 1}, {1, 126, 1, 1}});
-    cfg().setDevice(2, 2, {5, 4, QStringLiteral("Kazan"), 0, 0, 30, 4, 0});
-    app->startHistory();
-    open();
+    cfg().setDevice(2, 2, {5, 4, QStringLiteral("Kazan"), 0, 0, 30, 4, 0}), app->startHistory(), open();
     EXPECT_FALSE(on("MnDeviceCopy") || on("MnDevicePaste"));
     EXPECT_FALSE(offered(2).contains("001")) << "the free table is built";
-    click({"Loop 2", "002"});
-    press("MnDeviceCopy");
-    press("BtEditCihaz");
+    click({"Loop 2", "002"}), press("MnDeviceCopy"), press("BtEditCihaz");
     EXPECT_FALSE(on("MnDeviceCopy") || on("MnDevicePaste")) << "not during an entry";
     press("BtCihazIptal");
 
     Config expected = cfg();
     for (int A : {3, 5})
         expected.setDevice(2, A, cfg().device(2, 2));
-    click({"Loop 2"});
-    press("MnDevicePaste");
+    click({"Loop 2"}), press("MnDevicePaste");
     const QByteArray afterFirst = storage::configFileBytes(cfg());
-    click({"Loop 2", "004"});
-    press("MnDevicePaste");
+    click({"Loop 2", "004"}), press("MnDevicePaste");
     EXPECT_EQ(control<QStatusBar>("StatusBar1")->currentMessage(), "Pasted 1 device at Loop 2 address 005");
     EXPECT_EQ(children({"Loop 2"}), (QStringList{"001", "002", "003", "004", "005"}));
     EXPECT_EQ(node({"Loop 2", "005"})->icon(0).cacheKey(), node({"Loop 2", "002"})->icon(0).cacheKey());
@@ -509,17 +407,15 @@ TEST_F(DeviceWindowTest, PasteTakesFreeAddressesOnlyAndUndoesInOneStep)
     EXPECT_EQ(savedFile("MnFarkliKaydet"), storage::configFileBytes(expected));
 
     // No room after the last device of the loop: nothing is pasted.
-    click({"Loop 1", "126"});
-    press("MnDevicePaste");
-    press("MnDevicePaste");
+    click({"Loop 1", "126"}), press("MnDevicePaste"), press("MnDevicePaste");
     EXPECT_EQ(messages.messages,
               QStringList{"Loop 1 has no room for 1 device from address 127 on; nothing was pasted."});
     EXPECT_EQ(children({"Loop 1"}), (QStringList{"126", "127"}));
 
-    control<QAction>("MnDeviceUndo")->trigger();
+    press("MnDeviceUndo");
     EXPECT_EQ(children({"Loop 1"}), QStringList{"126"});
     EXPECT_EQ(control<QAction>("MnDeviceUndo")->text(), "&Undo Save Loop 2 address 005");
-    control<QAction>("MnDeviceUndo")->trigger();
+    press("MnDeviceUndo");
     EXPECT_EQ(storage::configFileBytes(cfg()), afterFirst);
 }
 
@@ -527,72 +423,56 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
 {
     // Detector, switch monitor, relay controller; the second relay is in a rule.
     addDevices(cfg(), {{2, 1, 2, 3}, {2, 2, 6, 4}, {2, 3, 5, 5}, {2, 5, 5, 3}, {1, 1, 2, 3}});
-    setRules(cfg(), {"R"}, "1,2.2,5.5,1.:");
-    app->startHistory();
-    open();
-    click({"Loop 2", "001"});
-    click({"Loop 2", "003"}, Qt::ControlModifier);
+    setRules(cfg(), {"R"}, "1,2.2,5.5,1.:"), app->startHistory();
+    open(), click({"Loop 2", "001"}), click({"Loop 2", "003"}, Qt::ControlModifier);
     click({"Loop 2", "002"}, Qt::ControlModifier);
-    EXPECT_EQ(win()->tree()->selectedItems().size(), 3);
     // Types and zones differ: blank; the location is shared.
-    EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "Select device type...");
-    EXPECT_EQ(control<QComboBox>("ComboBolgeNo")->currentIndex(), -1);
+    EXPECT_EQ((QStringList{QString::number(win()->tree()->selectedItems().size()),
+                           control<QComboBox>("ComboCihazTipi")->currentText(),
+                           QString::number(control<QComboBox>("ComboBolgeNo")->currentIndex())}),
+              (QStringList{"3", "Select device type...", "-1"}));
     const QByteArray before = storage::configFileBytes(cfg());
     EXPECT_FALSE(control<QAction>("MnDeviceUndo")->isEnabled()) << "showing stores nothing";
 
     // Cancel puts every one of them back.
-    press("BtEditCihaz");
-    control<QComboBox>("ComboBolgeNo")->setCurrentText("12");
-    control<QCheckBox>("CikisGecikmeIptal")->click();
-    press("BtCihazIptal");
+    press("BtEditCihaz"), control<QComboBox>("ComboBolgeNo")->setCurrentText("12");
+    control<QCheckBox>("CikisGecikmeIptal")->click(), press("BtCihazIptal");
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
 
-    press("BtEditCihaz");
-    control<QComboBox>("ComboBolgeNo")->setCurrentText("9");
+    press("BtEditCihaz"), control<QComboBox>("ComboBolgeNo")->setCurrentText("9");
     control<QCheckBox>("CikisGecikmeIptal")->click();
     EXPECT_EQ(control<QAction>("MnDeviceUndo")->text(), "&Undo Change 2 devices");
-    control<QRadioButton>("OpCihVerYangin")->click();
-    press("BtCihazOnay");
+    control<QRadioButton>("OpCihVerYangin")->click(), press("BtCihazOnay");
     auto values = [&](int A) {
         const Installation::Device d = cfg().device(2, A);
         return QList<int>{d.zone, d.bypass, d.event};
     };
     EXPECT_EQ((QList<QList<int>>{values(1), values(2), values(3), values(5)}),
               (QList<QList<int>>{{9, 64, 0}, {9, 64, 32}, {9, 0, 0}, {3, 0, 0}}));
-    EXPECT_EQ(cfg().BolgeNo(1, 1), 3);
-    EXPECT_EQ(cfg().CihazTipi(2, 2), 6) << "mixed groups keep their types";
-    for (int step = 0; step < 3; ++step)
-        control<QAction>("MnDeviceUndo")->trigger();
+    EXPECT_TRUE(cfg().CihazTipi(2, 2) == 6 && cfg().BolgeNo(1, 1) == 3) << "mixed groups keep their types";
+    press("MnDeviceUndo"), press("MnDeviceUndo"), press("MnDeviceUndo");
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
 
     // Two relay controllers on two loops share a type, which changes for both.
-    cfg().CihazTipi(1, 1) = 5;
-    click({"Loop 2", "003"});
-    click({"Loop 1", "001"}, Qt::ControlModifier);
+    cfg().CihazTipi(1, 1) = 5, click({"Loop 2", "003"}), click({"Loop 1", "001"}, Qt::ControlModifier);
     EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "QF-5010 Relay controller");
-    press("BtEditCihaz");
-    chooseType("QF-5030 Sounder controller");
-    control<QLineEdit>("CihVerMahal")->setText("Stair");
-    press("BtCihazOnay");
+    press("BtEditCihaz"), chooseType("QF-5030 Sounder controller");
+    control<QLineEdit>("CihVerMahal")->setText("Stair"), press("BtCihazOnay");
     const Installation::Device one = cfg().device(1, 1), two = cfg().device(2, 3);
     EXPECT_EQ((QStringList{one.location.trimmed(), two.location}), (QStringList{"Stair", one.location}));
     EXPECT_EQ((QList<int>{one.type, two.type, one.zone, two.zone}), (QList<int>{8, 8, 3, 5})) << "zones stay";
-    control<QAction>("MnDeviceUndo")->trigger();
-    cfg().CihazTipi(1, 1) = 2;
+    press("MnDeviceUndo"), cfg().CihazTipi(1, 1) = 2;
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
 
     // The relay controller a rule uses stays, and is named.
-    click({"Loop 2"});
-    press("MnSelectLoop");
+    click({"Loop 2"}), press("MnSelectLoop");
     EXPECT_EQ(win()->tree()->selectedItems().size(), 4);
-    press("MnDeviceCopy");
-    press("BtCihazSil");
+    press("MnDeviceCopy"), press("BtCihazSil");
     EXPECT_EQ(children({"Loop 2"}), QStringList{"005"});
     EXPECT_EQ(messages.messages, QStringList{"Not deleted, as a cause-effect includes them: Loop 2 address 005"});
 
     // Their copies keep their order and go around the device on Loop 1.
-    click({"Loop 1"});
-    press("MnDevicePaste");
+    click({"Loop 1"}), press("MnDevicePaste");
     EXPECT_EQ(control<QStatusBar>("StatusBar1")->currentMessage(),
               "Pasted 4 devices at Loop 1 addresses 002, 003, 004, 005");
     EXPECT_TRUE(cfg().device(1, 5) == cfg().device(2, 5) && cfg().CihazTipi(1, 3) == 6);
@@ -600,18 +480,14 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
 
 TEST_F(DeviceWindowTest, ARangeFillsFreeAddressesOnlyAsOneUndoStep)
 {
-    addDevices(cfg(), {{1, 5, 2, 3}, {1, 7, 5, 3}});
-    cfg().MahalText(1, 5) = QStringLiteral("Old");
-    app->startHistory();
+    addDevices(cfg(), {{1, 5, 2, 3}, {1, 7, 5, 3}}), cfg().MahalText(1, 5) = QStringLiteral("Old"), app->startHistory();
     const QByteArray before = savedFile("MnFarkliKaydet");
     open();
     EXPECT_FALSE(on("BtAddRange"));
-    offered(1);  // the free-address table is built
-    press("BtAddRange");
+    offered(1), press("BtAddRange");  // once the free-address table is built
     AddRangeDialog *d = win()->rangeDialog();
     ASSERT_NE(d, nullptr);
-    child<QSpinBox>(d, "RangeFrom")->setValue(9);  // from above to: the same run
-    child<QSpinBox>(d, "RangeTo")->setValue(3);
+    child<QSpinBox>(d, "RangeFrom")->setValue(9), child<QSpinBox>(d, "RangeTo")->setValue(3);  // the same run
     child<QComboBox>(d, "RangeType")->setCurrentText("QF-3030 Heat detector");
     child<QComboBox>(d, "RangeZone")->setCurrentText("4");
     auto *ok = child<QPushButton>(d, "RangeOK");
@@ -634,17 +510,12 @@ TEST_F(DeviceWindowTest, ARangeFillsFreeAddressesOnlyAsOneUndoStep)
     EXPECT_EQ(children({"Loop 1"}), (QStringList{"005", "007"}));
 
     // The same devices entered directly give the same file.
-    int i = 0;
-    for (int A : {3, 4, 6, 8, 9}) {
-        addDevices(cfg(), {{1, A, 4, 4}});
-        cfg().MahalText(1, A) = QStringLiteral("Kat 2 Oda %1 Cikis").arg(++i) + QString(40, u' ');
-    }
+    for (int i = 1; int A : {3, 4, 6, 8, 9})
+        cfg().setDevice(1, A, {4, 4, QStringLiteral("Kat 2 Oda %1 Cikis").arg(i++) + QString(40, u' '), 0, 0, 0, 0, 0});
     EXPECT_EQ(savedFile("MnFarkliKaydet"), added);
 
     // Not while a new device is being entered.
-    newDevice(1, "050");
-    click({"Loop 1"});
-    press("BtAddRange");
+    newDevice(1, "050"), click({"Loop 1"}), press("BtAddRange");
     EXPECT_EQ(messages.messages, QStringList{"Save or cancel the device being entered first."});
     EXPECT_FALSE(undo->isEnabled() || control<QAction>("MnDeviceRedo")->isEnabled()) << "not during an entry";
     EXPECT_FALSE(win()->rangeDialog() && win()->rangeDialog()->isVisible());
@@ -661,10 +532,9 @@ TEST_F(DeviceWindowTest, A250DeviceSiteTakesFewerThan150Actions)
         press("BtAddRange");
         AddRangeDialog *d = win()->rangeDialog();
         child<QSpinBox>(d, "RangeFrom")->setValue(from), child<QSpinBox>(d, "RangeTo")->setValue(to);
-        child<QComboBox>(d, "RangeType")->setCurrentText(QString::fromLatin1(type));
+        child<QComboBox>(d, "RangeType")->setCurrentText(type);
         child<QComboBox>(d, "RangeZone")->setCurrentIndex((from - 1) / 25);
-        child<QLineEdit>(d, "RangePattern")->setText(QString::fromUtf8(pattern));
-        child<QPushButton>(d, "RangeOK")->click();
+        child<QLineEdit>(d, "RangePattern")->setText(pattern), child<QPushButton>(d, "RangeOK")->click();
         actions += 7;
     };
     for (const char *loop : {"Loop 1", "Loop 2"}) {

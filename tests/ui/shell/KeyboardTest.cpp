@@ -24,7 +24,6 @@ namespace {
 
 class KeyboardTest : public ShellTest {
 protected:
-    // Keys go where the focus is, as typed.
     void key(int k, Qt::KeyboardModifiers mods = {})
     {
         QWidget *window = QApplication::activeWindow();
@@ -48,6 +47,14 @@ protected:
         ASSERT_EQ(f, target) << target->objectName().toStdString() << " focus: "
                              << (f ? f->metaObject()->className() + (" " + f->objectName().toStdString()) : "none");
     }
+    // Tab to the target (none: stay), then the keys.
+    void keys(QWidget *target, std::initializer_list<QKeyCombination> typed)
+    {
+        if (target)
+            tabTo(target);
+        for (QKeyCombination k : typed)
+            key(k.key(), k.keyboardModifiers());
+    }
     QWidget *buttonOf(QWidget *window, const char *action)
     {
         for (QToolBar *bar : window->findChildren<QToolBar *>())
@@ -62,94 +69,60 @@ TEST_F(KeyboardTest, ASmallJobByKeysAlone)
     lintor1 *main = confirmVersion("v2");
     activate(main);
     key(Qt::Key_N, Qt::ControlModifier);
-    Fyeni *fyeni = app->newConfigWindow();
-    ASSERT_NE(fyeni, nullptr);
-    activate(fyeni);
-    tabTo(child(fyeni, "CevSec2"));
-    key(Qt::Key_Space);
-    key(Qt::Key_Return);
+    ASSERT_NE(app->newConfigWindow(), nullptr);
+    activate(app->newConfigWindow());
+    keys(child(app->newConfigWindow(), "CevSec2"), {Qt::Key_Space, Qt::Key_Return});
     ASSERT_EQ(cfg().CevrimSayisi, 2);
 
     // Panel data: a name and the cause-effect ringing mode, Return saves.
-    activate(main);
-    tabTo(buttonOf(main, "BtPanelKonfig"));
-    key(Qt::Key_Space);
+    activate(main), keys(buttonOf(main, "BtPanelKonfig"), {Qt::Key_Space});
     Fpanelverileri *panel = app->panelWindow();
-    activate(panel);
-    tabTo(child(panel, "TextTedarikci"));
+    activate(panel), tabTo(child(panel, "TextTedarikci"));
     type("Acme");
-    tabTo(child(panel, "DefRingMode_Common"));
-    key(Qt::Key_Right);
-    key(Qt::Key_Return);
+    keys(child(panel, "DefRingMode_Common"), {Qt::Key_Right, Qt::Key_Return});
     EXPECT_EQ(cfg().TedarikciAdi.trimmed(), "Acme");
 
     // Two devices on loop 1: Insert, Return on the address, type and zone by arrows, Ctrl+Return.
-    activate(main);
-    tabTo(buttonOf(main, "BtCihazKonfig"));
-    key(Qt::Key_Space);
+    activate(main), keys(buttonOf(main, "BtCihazKonfig"), {Qt::Key_Space});
     Fcihazverileri *devices = app->loadedDeviceWindow();
-    activate(devices);
-    tabTo(devices->tree());
+    activate(devices), tabTo(devices->tree());
     for (int n = 0; n < 2; ++n) {
         devices->tree()->setFocus();
-        key(Qt::Key_Home);
-        key(Qt::Key_Down);  // Loop 1
-        key(Qt::Key_Insert);
-        activate(devices->addressWindow());
-        key(Qt::Key_Return);
-        activate(devices);
-        tabTo(child(devices, "ComboCihazTipi"));
-        key(Qt::Key_Home);
-        key(Qt::Key_Down);
-        tabTo(child(devices, "ComboBolgeNo"));
-        key(Qt::Key_Down);
-        key(Qt::Key_Return, Qt::ControlModifier);
+        keys(nullptr, {Qt::Key_Home, Qt::Key_Down, Qt::Key_Insert});  // on Loop 1
+        activate(devices->addressWindow()), key(Qt::Key_Return);
+        activate(devices), keys(child(devices, "ComboCihazTipi"), {Qt::Key_Home, Qt::Key_Down});
+        keys(child(devices, "ComboBolgeNo"), {Qt::Key_Down, Qt::ControlModifier | Qt::Key_Return});
     }
     EXPECT_EQ((QList<int>{cfg().CihazTipi(1, 1), cfg().BolgeNo(1, 1), cfg().CihazTipi(1, 2)}), (QList<int>{2, 1, 2}));
     key(Qt::Key_W, Qt::ControlModifier);
 
-    // One rule: name, OK, an input, OR, Forward, an output, Forward.
-    activate(main);
-    tabTo(buttonOf(main, "BtSebepSonuc"));
-    key(Qt::Key_Space);
+    // One rule: name, OK, an input, OR, Forward, an output, Forward. After OK and Forward the list has the
+    // focus; the conditions are one Tab stop, with arrows between them.
+    activate(main), keys(buttonOf(main, "BtSebepSonuc"), {Qt::Key_Space});
     SebepSonuc *editor = main->findChild<SebepSonuc *>();
     ASSERT_NE(editor, nullptr);
-    activate(editor);
-    tabTo(child(editor, "SSismiText"));
+    activate(editor), tabTo(child(editor, "SSismiText"));
     type("Kat1");
-    tabTo(child(editor, "SSonay"));
-    key(Qt::Key_Space);
-    key(Qt::Key_Down);  // the inputs have the focus
-    key(Qt::Key_Space);
-    tabTo(child(editor, "SSve"));  // one Tab stop for the conditions, arrows between them
-    key(Qt::Key_Right);
-    key(Qt::Key_Space);
-    tabTo(child(editor, "devam"));
-    key(Qt::Key_Space);
-    key(Qt::Key_Down);  // the outputs have the focus
-    key(Qt::Key_Space);
-    tabTo(child(editor, "devam"));
-    key(Qt::Key_Space);
+    keys(child(editor, "SSonay"), {Qt::Key_Space, Qt::Key_Down, Qt::Key_Space});
+    keys(child(editor, "SSve"), {Qt::Key_Right, Qt::Key_Space});
+    keys(child(editor, "devam"), {Qt::Key_Space, Qt::Key_Down, Qt::Key_Space});
+    keys(child(editor, "devam"), {Qt::Key_Space});
     ASSERT_EQ(cfg().SSsayisi, 1);
     EXPECT_TRUE(cfg().SSismi(1) == "Kat1" && cfg().SSkosul(1) == kConditionOr && cfg().SSgirisler(1).size() > 1 &&
                 cfg().SScikislar(1).size() > 1);
 
     // Back from the device window the editor leaves to, then Save.
-    activate(app->loadedDeviceWindow());
-    key(Qt::Key_W, Qt::ControlModifier);
+    activate(app->loadedDeviceWindow()), key(Qt::Key_W, Qt::ControlModifier);
     QTemporaryDir dir;
     dialogs.paths = {dir.filePath("job.dvk")};
-    activate(main);
-    key(Qt::Key_S, Qt::ControlModifier);
+    activate(main), key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(fileBytes(dir.filePath("job.dvk")), storage::configFileBytes(cfg()));
 }
 
 TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
 {
     lintor1 *main = confirmVersion("v2");
-    newConfiguration(2);
-    activate(main);
-    key(Qt::Key_F1);
+    newConfiguration(2), activate(main), key(Qt::Key_F1);
     QWidget *help = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == u"HelpWindow" && w->isVisible())
@@ -157,8 +130,7 @@ TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
     ASSERT_NE(help, nullptr);
     auto *guide = child<QTextBrowser>(help, "HelpText");
     EXPECT_TRUE(guide->toPlainText().contains("Getting started"));
-    act("BtCihazKonfig")->trigger();
-    child<QAction>(app->loadedDeviceWindow(), "BtCihazYardim")->trigger();
+    act("BtCihazKonfig")->trigger(), child<QAction>(app->loadedDeviceWindow(), "BtCihazYardim")->trigger();
     EXPECT_EQ(guide->source().fragment(), "devices");
     help->close();
 }
@@ -167,9 +139,7 @@ TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
 // shrunk that far, and disabled values stay readable on light and dark palettes.
 TEST_F(KeyboardTest, WindowsFitASmallScreenAtTwiceTheScaleAndStayReadable)
 {
-    confirmVersion("v2");
-    newConfiguration(4);
-    act("BtCihazKonfig")->trigger();
+    confirmVersion("v2"), newConfiguration(4), act("BtCihazKonfig")->trigger();
     const QSize screen(683, 360);
     for (QWidget *w : std::initializer_list<QWidget *>{
              app->mainWindow(), app->loadedDeviceWindow(), app->panelWindow(), app->causeEffectEditor(),
@@ -197,9 +167,7 @@ TEST_F(KeyboardTest, WindowsFitASmallScreenAtTwiceTheScaleAndStayReadable)
 // Alt+letter must open one menu and name one item in each menu.
 TEST_F(KeyboardTest, MnemonicsAreUniqueInEveryMenu)
 {
-    confirmVersion("v2");
-    newConfiguration(2);
-    act("BtCihazKonfig")->trigger();
+    confirmVersion("v2"), newConfiguration(2), act("BtCihazKonfig")->trigger();
     for (QMainWindow *w : std::initializer_list<QMainWindow *>{app->mainWindow(), app->loadedDeviceWindow()}) {
         QList<QList<QAction *>> menus{w->menuBar()->actions()};
         for (QAction *m : w->menuBar()->actions())

@@ -23,14 +23,11 @@ protected:
     // configuration, each text led by its object's name, in walking order.
     QStringList shownTexts()
     {
-        confirmVersion("v2");
-        cfg() = exampleConfig(20);
-        app->mainWindow()->afterFileRead(true);
-        app->deviceWindow()->openWindow();
+        confirmVersion("v2"), cfg() = exampleConfig(20);
+        app->mainWindow()->afterFileRead(true), app->deviceWindow()->openWindow();
         QStringList out;
-        for (QObject *window :
-             {static_cast<QObject *>(app->mainWindow()), static_cast<QObject *>(app->deviceWindow()),
-              static_cast<QObject *>(app->panelWindow()), static_cast<QObject *>(app->causeEffectEditor())})
+        for (QObject *window : std::initializer_list<QObject *>{app->mainWindow(), app->deviceWindow(),
+                                                                app->panelWindow(), app->causeEffectEditor()})
             for (QList<QObject *> all = window->findChildren<QObject *>(); QObject * o : all << window) {
                 QStringList t;
                 for (const char *property : {"text", "toolTip", "title", "placeholderText"})

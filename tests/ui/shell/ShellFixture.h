@@ -30,8 +30,7 @@ class RecordingOutput : public storage::ReportOutput {
 public:
     bool print(const storage::Document &doc, QString *) override
     {
-        printed << doc.lines();
-        documents << doc;
+        printed << doc.lines(), documents << doc;
         return true;
     }
     void setPdfName(const QString &path) override { pdfName = path; }
@@ -45,11 +44,8 @@ class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app = std::make_unique<App>();
-        app->setMessages(&messages);
-        app->setFileDialogs(&dialogs);
-        app->setReportOutput(&output);
-        app->start();
+        app = std::make_unique<App>(), app->setMessages(&messages);
+        app->setFileDialogs(&dialogs), app->setReportOutput(&output), app->start();
     }
 
     Config &cfg() { return app->config(); }
@@ -62,7 +58,6 @@ protected:
         return found;
     }
 
-    // Chooses a version in the version window and confirms it.
     lintor1 *confirmVersion(const char *option = "v15")
     {
         child<QAbstractButton>(app->versionWindow(), option)->click();
@@ -88,8 +83,7 @@ protected:
     QByteArray savedFile(const char *command)
     {
         QTemporaryDir dir;
-        dialogs.paths = {dir.filePath("saved.dvk")};
-        act(command)->trigger();
+        dialogs.paths = {dir.filePath("saved.dvk")}, act(command)->trigger();
         return fileBytes(dir.filePath("saved.dvk"));
     }
 

@@ -41,14 +41,12 @@ TEST_F(ShellTest, VersionWindowAndMainWindowAtLoad)
     EXPECT_EQ(messages.aboutTitles, QStringList{"About VAZ Configuration"});
 
     // Closed without a choice once the run is under way: it goes on with no version.
-    newConfiguration(2);
-    act("version")->trigger();
+    newConfiguration(2), act("version")->trigger();
     EXPECT_EQ(cfg().McuVersiyon, 0);
     EXPECT_EQ(checked(), QList<bool>(4, false));
     v->close();
     // Chosen again: the main window stays as it is.
-    act("version")->trigger();
-    child<QAbstractButton>(v, "v15")->click();
+    act("version")->trigger(), child<QAbstractButton>(v, "v15")->click();
     cfg().McuVersiyon = 14;  // never chosen here, but stands for V1.2 as well
     child<QAbstractButton>(v, "V_ok")->click();
     EXPECT_EQ(main->windowTitle(), "VAZ Communication Protocol - MCU Version : V1.2 — Untitled*");
@@ -64,8 +62,7 @@ TEST_F(ShellTest, VersionWindowAndMainWindowAtLoad)
 
 TEST_F(ShellTest, NewConfiguration)
 {
-    confirmVersion();
-    newConfiguration(4);
+    confirmVersion(), newConfiguration(4);
     EXPECT_TRUE(messages.questions.isEmpty() && app->newConfigWindow() == nullptr && cfg().CevrimSayisi == 4);
     for (const char *a : {"MnFarkliKaydet", "MnKaydet", "MnKonfigurasyonuGoster", "MnKonfigüreEt", "MnPaneleGonder",
                           "BtKaydet", "BtGonder", "BtPanelKonfig", "BtCihazKonfig", "BtNetwork"})
@@ -74,9 +71,7 @@ TEST_F(ShellTest, NewConfiguration)
     EXPECT_EQ(line("LCDsatir1"), "Status - Normal         Access level 1");
 
     addDevices(cfg(), {{3, 127, 1, 7}, {4, 127, 1, 7}});
-    cfg().MahalText(3, 127) = QStringLiteral("Hall");
-    cfg().GecikmeIptal(3, 127) = 64;
-    cfg().Cevrim3Eklendi = 1;
+    cfg().MahalText(3, 127) = QStringLiteral("Hall"), cfg().GecikmeIptal(3, 127) = 64, cfg().Cevrim3Eklendi = 1;
     int closed = 0;
     app->mainWindow()->closeDeviceWindow = [&] { ++closed; };
 
@@ -89,33 +84,28 @@ TEST_F(ShellTest, NewConfiguration)
     messages.answers = {Answer::Yes};
     child<QAction>(app->newConfigWindow(), "BtCevSayOnay")->trigger();
     // Only type, zone and location go.
-    EXPECT_EQ((QList<int>{int(cfg().CevrimSayisi), cfg().CihazTipi(3, 127), cfg().BolgeNo(3, 127),
-                          int(cfg().MahalText(3, 127).size()), cfg().GecikmeIptal(3, 127)}),
-              (QList<int>{2, 0, 0, 0, 64}));
+    EXPECT_EQ(cfg().CevrimSayisi, 2);
+    EXPECT_EQ(cfg().device(3, 127), (Installation::Device{0, 0, {}, 64, 0, 0, 0, 0}));
     EXPECT_TRUE(cfg().Cevrim3Eklendi == 0 && closed == 1 && cfg().CihazTipi(4, 127) == 1)
         << "loop 4's branch was never built";
 
     // 2 to 4: nothing asked, nothing cleared, even on a built loop.
-    messages.questions.clear();
-    cfg().Cevrim4Eklendi = 1;
-    newConfiguration(4);
+    messages.questions.clear(), cfg().Cevrim4Eklendi = 1, newConfiguration(4);
     EXPECT_TRUE(messages.questions.isEmpty() && cfg().CihazTipi(4, 127) == 1 && cfg().Cevrim4Eklendi == 1);
 
     // Cancel and the frame's close leave everything.
-    cfg().AdresTablosuHazir = 1;
-    act("MnYeni")->trigger();
+    cfg().AdresTablosuHazir = 1, act("MnYeni")->trigger();
     child<QAbstractButton>(app->newConfigWindow(), "CevSec2")->click();
     child<QAction>(app->newConfigWindow(), "BtCevSayIptal")->trigger();
     EXPECT_EQ(cfg().AdresTablosuHazir, 0);
-    act("MnYeni")->trigger();
-    app->newConfigWindow()->close();
+    act("MnYeni")->trigger(), app->newConfigWindow()->close();
     EXPECT_TRUE(app->newConfigWindow() == nullptr && cfg().CevrimSayisi == 4);
 
     // Confirmed without a choice: asked, then no loop count.
     messages.answers = {Answer::Yes};
     newConfiguration(0);
-    EXPECT_TRUE(cfg().CevrimSayisi == 0 && cfg().CihazTipi(4, 127) == 0) << "a built loop 4 is cleared";
-    EXPECT_TRUE(act("BtPanelKonfig")->isEnabled());
+    EXPECT_TRUE(cfg().CevrimSayisi == 0 && act("BtPanelKonfig")->isEnabled());
+    EXPECT_EQ(cfg().CihazTipi(4, 127), 0) << "a built loop 4 is cleared";
 
     // Once the oldest steps are dropped the Edit menu says how far undo goes, until the next New.
     for (std::size_t n = 0; n <= History::kMaxSteps; ++n)

@@ -1,14 +1,22 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
+#ifdef VAZ_UI_TEST
+#include <QApplication>
+#endif
 
 #include <gtest/gtest.h>
 
-// The transfers wait in event loops, which need an application object.
+// Windows, and transfers that wait in event loops, need an application object.
 int main(int argc, char **argv)
 {
+#ifdef VAZ_UI_TEST
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+#else
     QCoreApplication app(argc, argv);
-    // The ports remembered by the tests, not the user's.
+#endif
+    // Recent files, folders and ports of the tests, not the user's.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
