@@ -234,10 +234,6 @@
         <translation>Sil</translation>
     </message>
     <message>
-        <source>Unknown type %1</source>
-        <translation>Bilinmeyen tip %1</translation>
-    </message>
-    <message>
         <source>Unable to delete because the device is included in a cause-effect</source>
         <translation>Cihaz bir sebep-sonuçta yer aldığı için silinemiyor</translation>
     </message>
@@ -1410,6 +1406,10 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>Select device type...</source>
         <translation>Cihaz tipini seçin...</translation>
+    </message>
+    <message>
+        <source>Unknown type %1</source>
+        <translation>Bilinmeyen tip %1</translation>
     </message>
 </context>
 <context>

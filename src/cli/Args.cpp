@@ -34,9 +34,9 @@ const QString kScheduleHelp =
                    "the columns Loop, Address, Type, Zone, Location, Bypass, Input event, Output event, Output\n"
                    "delay, Fire zone, Fault zone.\n\n");
 
-const std::array<CommandForm, 8> &forms()
+const auto &forms()
 {
-    static const std::array<CommandForm, 8> table{{
+    static const auto table = std::to_array<CommandForm>({
         {Command::Upload,
          QStringLiteral("upload"),
          1,
@@ -116,9 +116,15 @@ const std::array<CommandForm, 8> &forms()
                         "and, for devices no row names, removed. Problems go to standard error by row and column;\n"
                         "with any, exit status 1 and nothing is written.\n\n") +
              kScheduleHelp + kMcuHelp + QStringLiteral("  -o OUT.dvk       the configuration to write\n")},
-    }};
+    });
     return table;
 }
+
+// The options that take no value, and what each sets.
+const auto kFlags = std::to_array<std::pair<QLatin1String, bool Args::*>>({
+    {QLatin1String("--json"), &Args::json},
+    {QLatin1String("--quiet"), &Args::quiet},
+});
 
 const CommandForm *findForm(Command command)
 {
@@ -194,7 +200,9 @@ Parsed parseArgs(const QStringList &args)
             inlineValue = true;
         }
         if (form->flags.contains(arg) && !inlineValue) {
-            (arg == QLatin1String("--json") ? a.json : a.quiet) = true;
+            for (const auto &[flag, member] : kFlags)
+                if (arg == flag)
+                    a.*member = true;
             continue;
         }
         if (!form->valueOptions.contains(arg)) {

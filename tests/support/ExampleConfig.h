@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/Config.h"
+#include "support/Printers.h"
 
 #include <QDir>
 #include <QFile>

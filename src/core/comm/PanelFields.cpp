@@ -1,5 +1,6 @@
 #include "core/comm/PanelFields.h"
 
+#include "core/devices/DeviceCatalog.h"
 #include "core/model/Codepage.h"
 #include "core/model/Conversions.h"
 
@@ -21,10 +22,10 @@ QByteArray numberField(long long v) { return QByteArray::number(v); }
 int recordEventField(const Installation &cfg, int loop, int address)
 {
     switch (cfg.CihazTipi(loop, address)) {
-    case 6:
-    case 7: return cfg.OlayTipi(loop, address);
-    case 5:
-    case 8: return cfg.CikisYangin(loop, address) == 0 ? 0 : 32;
+    case devices::kSwitchMonitor:
+    case devices::kZoneMonitor: return cfg.OlayTipi(loop, address);
+    case devices::kRelayController:
+    case devices::kSounderController: return cfg.CikisYangin(loop, address) == 0 ? 0 : 32;
     default: return cfg.GecikmeIptal(loop, address);
     }
 }
@@ -215,10 +216,11 @@ bool DownloadStore::device(int pass, int loop, int address, QByteArrayView field
     case 5: {
         const double v = fieldNumber(field);
         switch (cfg_.CihazTipi(loop, address)) {
-        case 6:
-        case 7: return store(cfg_.OlayTipi(loop, address), field, QStringLiteral("the event type of ") + at);
-        case 5:
-        case 8:
+        case devices::kSwitchMonitor:
+        case devices::kZoneMonitor:
+            return store(cfg_.OlayTipi(loop, address), field, QStringLiteral("the event type of ") + at);
+        case devices::kRelayController:
+        case devices::kSounderController:
             if (v == 0)
                 cfg_.CikisHata(loop, address) = cfg_.BolgeNo(loop, address);
             else if (v == 32)

@@ -54,10 +54,7 @@ public:
         // A device gone from the configuration is described as it was.
         const Installation &from = now_.CihazTipi(L, A) != 0 ? now_ : before_;
         const int type = from.CihazTipi(L, A);
-        items << RetestItem{devicePlace(L, A),
-                            devices::isValidCode(type) ? devices::shortName(type)
-                            : type == 0                ? QStringLiteral("(no device)")
-                                                       : QStringLiteral("Unknown type %1").arg(type),
+        items << RetestItem{devicePlace(L, A), type == 0 ? QStringLiteral("(no device)") : devices::typeName(type),
                             from.BolgeNo(L, A) == 0 ? QString() : QString::number(from.BolgeNo(L, A)),
                             from.MahalText(L, A).trimmed(), why};
     }

@@ -40,6 +40,10 @@ const std::array<Entry, kTypeCount> kTable{{
 
 const Entry *entry(long long code) { return isValidCode(code) ? &kTable[static_cast<std::size_t>(code - 1)] : nullptr; }
 
+constexpr char kUnknownType[] = QT_TRANSLATE_NOOP("vaz::devices", "Unknown type %1");
+// The report's type column: the location after it starts at column 85.
+constexpr int kReportNameWidth = 18;
+
 }  // namespace
 
 bool isValidCode(long long code) { return code >= 1 && code <= kTypeCount; }
@@ -75,6 +79,16 @@ QString reportName(long long code)
 {
     const Entry *e = entry(code);
     return e ? QString::fromLatin1(e->reportName) : QString();
+}
+
+QString typeName(long long code, Naming naming)
+{
+    if (isValidCode(code))
+        return naming == Naming::Report ? reportName(code) : shortName(code);
+    if (naming == Naming::Translated)
+        return QCoreApplication::translate("vaz::devices", kUnknownType).arg(code);
+    const QString unknown = QString::fromLatin1(kUnknownType).arg(code);
+    return naming == Naming::Report ? unknown.leftJustified(kReportNameWidth, u' ') : unknown;
 }
 
 int treeIcon(long long code)

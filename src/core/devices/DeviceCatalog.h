@@ -10,6 +10,19 @@
 // every conversion between them goes through the one table here.
 namespace vaz::devices {
 
+// The codes as files and the panel carry them.
+enum TypeCode : int {
+    kManualCallPoint = 1,
+    kPhotoSmokeDetector = 2,
+    kIonisationSmokeDetector = 3,
+    kHeatDetector = 4,
+    kRelayController = 5,
+    kSwitchMonitor = 6,
+    kZoneMonitor = 7,
+    kSounderController = 8,
+    kMultisensor = 9,
+};
+
 enum class Group { None, Detector, InputModule, OutputModule };
 
 inline constexpr int kTypeCount = 9;
@@ -27,6 +40,15 @@ std::optional<int> codeOfListPosition(long long position);
 QString listText(long long code);
 QString shortName(long long code);
 QString reportName(long long code);
+
+enum class Naming {
+    Short,       // the short name, translated; an unknown code in English
+    Translated,  // the short name and an unknown code, both translated
+    Report,      // the report name; an unknown code padded to the report names' width
+};
+// The one name of any code: "Unknown type 77" for a code outside 1..9, which
+// files and the panel carry all the same.
+QString typeName(long long code, Naming naming = Naming::Short);
 
 // 0 for a code outside 1..9.
 int treeIcon(long long code);

@@ -70,15 +70,6 @@ QString blankLedNumber(double v) { return v < 0 ? numberText(v) : u' ' + numberT
 // A whole number printed as a number: sign place in front, a blank after.
 QString printedNumber(int v) { return blankLed(v) + u' '; }
 
-QString typeName(int code)
-{
-    const QString name = devices::reportName(code);
-    if (!name.isEmpty())
-        return name;
-    // Padded like the catalogue's names so that the location still starts at column 85.
-    return QStringLiteral("Unknown type %1").arg(code).leftJustified(18, u' ');
-}
-
 void addList(QList<PrintLine> &lines, const QString &heading, const QString &list)
 {
     lines << PrintLine{heading};
@@ -146,7 +137,8 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
             named.MahalText(int(L), int(A)) = record[6];
         }
         ++devices;
-        lines << PrintLine{record[0], record[1], record[2], typeName(type), QString(), record[6]};
+        lines << PrintLine{record[0], record[1], record[2], devices::typeName(type, devices::Naming::Report),
+                           QString(), record[6]};
     }
     lines << blank << PrintLine{QCoreApplication::translate("vaz::Report", "Device count: ") + blankLed(devices)}
           << blank;

@@ -45,11 +45,11 @@ QPixmap picture(int cell)
 QIcon typeIcon(long long code)
 {
     // Photo-electric and ionisation detectors: their pictures, drawn small.
-    if (code == 2 || code == 3) {
+    if (code == kPhotoSmokeDetector || code == kIonisationSmokeDetector) {
         static auto &smoke = *new std::array<QIcon, 2>;
-        QIcon &icon = smoke[code - 2];
+        QIcon &icon = smoke[code - kPhotoSmokeDetector];
         if (icon.isNull())
-            icon = QIcon(file(code == 2 ? "smoke-photo" : "smoke-ion"));
+            icon = QIcon(file(code == kPhotoSmokeDetector ? "smoke-photo" : "smoke-ion"));
         return icon;
     }
     return nodeIcon(treeIcon(code));

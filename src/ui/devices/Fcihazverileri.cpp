@@ -404,7 +404,8 @@ void Fcihazverileri::addDeviceNode(int L, int A, int type)
 void Fcihazverileri::showType(QTreeWidgetItem *node, int type)
 {
     node->setIcon(0, devices::typeIcon(type));
-    const QString unknown = devices::isValidCode(type) ? QString() : tr("Unknown type %1").arg(type);
+    const QString unknown =
+        devices::isValidCode(type) ? QString() : devices::typeName(type, devices::Naming::Translated);
     node->setToolTip(0, unknown);
     node->setToolTip(1, unknown);
     describe(node, type);
@@ -416,8 +417,7 @@ void Fcihazverileri::describe(QTreeWidgetItem *node, int type)
     if (!at)
         return;
     const Config &c = session_.config();
-    QStringList parts{devices::isValidCode(type) ? devices::shortName(type)
-                                                 : QStringLiteral("Unknown type %1").arg(type)};
+    QStringList parts{devices::typeName(type)};
     if (const int zone = c.BolgeNo(at->loop, at->address); zone > 0)
         parts << QStringLiteral("Z%1").arg(zone);
     if (const QString location = c.MahalText(at->loop, at->address).trimmed(); !location.isEmpty())

@@ -6,9 +6,10 @@ class QWidget;
 
 namespace vaz {
 
-// The user guide shipped with the tool, in one window for the whole run,
-// opened at a section ("devices", "panel", "adapter"...) or at the top.
-// Returns the window, whose text browser is named "HelpText".
+// The user guide (docs/user-guide.md, built in), in one window for the whole
+// run, opened at a section or at the top. A section is a heading's anchor as
+// GitHub makes it: "devices" for "## Devices". Returns the window, whose text
+// browser is named "HelpText".
 QWidget *showHelp(const QString &section = QString());
 
 }  // namespace vaz

@@ -1,5 +1,6 @@
 #include "core/causeeffect/RuleLists.h"
 #include "core/causeeffect/Rules.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 

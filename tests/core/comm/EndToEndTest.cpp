@@ -1,5 +1,7 @@
 // The simulator on a pseudo-terminal, spoken to directly.
 
+#include "support/Printers.h"
+
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSerialPort>

@@ -1,4 +1,5 @@
 #include "core/devices/DevicePaste.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "core/model/Codepage.h"
 #include "core/model/Config.h"
 #include "core/model/Conversions.h"
+#include "support/Printers.h"
 
 #include <gmock/gmock.h>
 

@@ -1,4 +1,5 @@
 #include "core/panel/DisplayText.h"
+#include "support/Printers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "core/model/NameCheck.h"
 #include "core/panel/PanelDelays.h"
 #include "core/shell/ShellLogic.h"
+#include "support/Printers.h"
 
 #include <QStringList>
 

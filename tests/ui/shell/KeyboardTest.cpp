@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -130,8 +131,28 @@ TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
     ASSERT_NE(help, nullptr);
     auto *guide = child<QTextBrowser>(help, "HelpText");
     EXPECT_TRUE(guide->toPlainText().contains("Getting started"));
-    act("BtCihazKonfig")->trigger(), child<QAction>(app->loadedDeviceWindow(), "BtCihazYardim")->trigger();
-    EXPECT_EQ(guide->source().fragment(), "devices");
+    // Every link of the guide leads to a heading: anchors are made from the headings' texts.
+    QStringList anchors, links;
+    for (QTextBlock b = guide->document()->begin(); b.isValid(); b = b.next())
+        for (auto f = b.begin(); !f.atEnd(); ++f) {
+            anchors << f.fragment().charFormat().anchorNames();
+            if (const QString href = f.fragment().charFormat().anchorHref(); !href.isEmpty())
+                links << href;
+        }
+    EXPECT_FALSE(links.isEmpty());
+    for (const QString &link : links)
+        EXPECT_TRUE(link.startsWith(u'#') && anchors.contains(link.mid(1))) << link.toStdString();
+
+    // Each Help button shows its section's heading at the top.
+    auto shownAt = [&](QAction *button, const char *anchor) {
+        button->trigger();
+        EXPECT_EQ(guide->source().fragment(), anchor);
+        return guide->cursorForPosition(QPoint(0, 0)).block().text();
+    };
+    act("BtCihazKonfig")->trigger();
+    EXPECT_EQ(shownAt(child<QAction>(app->loadedDeviceWindow(), "BtCihazYardim"), "devices"), "Devices");
+    act("BtPanelKonfig")->trigger();
+    EXPECT_EQ(shownAt(child<QAction>(app->panelWindow(), "BtPanelVeriYardim"), "panel"), "Panel");
     help->close();
 }
 

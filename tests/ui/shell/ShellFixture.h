@@ -16,12 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
-
-QT_BEGIN_NAMESPACE
-// Readable texts in failure messages.
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace vaz::test {
 
