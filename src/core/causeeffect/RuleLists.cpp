@@ -29,13 +29,13 @@ struct DeviceAt {
 };
 
 template <typename Role>
-std::vector<DeviceAt> devicesByPosition(const Config &cfg, Role isRole)
+std::vector<DeviceAt> devicesByPosition(const Installation &inst, const RuleDraft &draft, Role isRole)
 {
     std::vector<DeviceAt> at;
     for (int loop = 1; loop <= kLoops; ++loop)
         for (int address = 1; address <= kAddresses; ++address) {
-            const int pos = cfg.ListeSirasi(loop, address);
-            if (pos < 1 || !isRole(cfg.CihazTipi(loop, address)))
+            const int pos = draft.ListeSirasi(loop, address);
+            if (pos < 1 || !isRole(inst.CihazTipi(loop, address)))
                 continue;
             if (at.size() <= std::size_t(pos))
                 at.resize(pos + 1);
@@ -62,26 +62,26 @@ QString withLocation(const QString &entry, const QString &location)
 }
 
 template <typename Role>
-QStringList fillList(Config &cfg, QStringList entries, Role isRole)
+QStringList fillList(const Installation &inst, RuleDraft &draft, QStringList entries, Role isRole)
 {
     for (int loop = 1; loop <= kLoops; ++loop)
         for (int address = 1; address <= kAddresses; ++address) {
-            const int type = cfg.CihazTipi(loop, address);
+            const int type = inst.CihazTipi(loop, address);
             if (type == 0 || !isRole(type))
                 continue;
-            entries << withLocation(GirisSatiri(loop, address, cfg.BolgeNo(loop, address), type),
-                                    cfg.MahalText(loop, address));
-            cfg.ListeSirasi(loop, address) = int(entries.size());
+            entries << withLocation(GirisSatiri(loop, address, inst.BolgeNo(loop, address), type),
+                                    inst.MahalText(loop, address));
+            draft.ListeSirasi(loop, address) = int(entries.size());
         }
     return entries;
 }
 
 // Marks the devices behind the selected rows; false when none was found.
 template <typename Role>
-bool markSelected(Config &cfg, const QList<int> &rows, int firstRow, Grid<Int16, 4, 200> &marks, Role isRole,
-                  int *count)
+bool markSelected(const Installation &inst, const RuleDraft &draft, const QList<int> &rows, int firstRow,
+                  Grid<Int16, 4, 200> &marks, Role isRole, int *count)
 {
-    const std::vector<DeviceAt> at = devicesByPosition(cfg, isRole);
+    const std::vector<DeviceAt> at = devicesByPosition(inst, draft, isRole);
     bool any = false;
     for (int row : rows) {
         if (row < firstRow)
@@ -89,7 +89,7 @@ bool markSelected(Config &cfg, const QList<int> &rows, int firstRow, Grid<Int16,
         const std::size_t pos = std::size_t(row) + 1;
         if (pos >= at.size() || at[pos].loop == 0)
             continue;  // no device holds that position
-        marks(at[pos].loop, at[pos].address) = cfg.SSsayisi;
+        marks(at[pos].loop, at[pos].address) = inst.SSsayisi;
         any = true;
         if (count)
             ++*count;
@@ -115,59 +115,62 @@ QString GirisSatiri(int loop, int address, int zone, int type)
     return s + blanks(29) + devices::shortName(type);
 }
 
-QStringList GirisCihazAl(Config &cfg) { return fillList(cfg, {}, devices::isRuleInput); }
+QStringList GirisCihazAl(const Installation &inst, RuleDraft &draft)
+{
+    return fillList(inst, draft, {}, devices::isRuleInput);
+}
 
-QStringList CikisCihazAl(Config &cfg)
+QStringList CikisCihazAl(const Installation &inst, RuleDraft &draft)
 {
     QStringList outputs;
     for (int k = 0; k < kPanelOutputs; ++k)
         outputs << panelOutputName(k);
-    return fillList(cfg, outputs, devices::isRuleOutput);
+    return fillList(inst, draft, outputs, devices::isRuleOutput);
 }
 
-ListClick SSlisteSecimi(Config &cfg, const QList<int> &selectedRows)
+ListClick SSlisteSecimi(const Installation &inst, RuleDraft &draft, const QList<int> &selectedRows)
 {
     ListClick click;
-    cfg.GirisSecildi = 0;
-    cfg.GirisSecimSayisi = 0;
-    cfg.SeciliSayisi = 0;
+    draft.GirisSecildi = 0;
+    draft.GirisSecimSayisi = 0;
+    draft.SeciliSayisi = 0;
     // Without a name nothing is recorded; the label stays as it was.
-    if (cfg.SSyeniIsim.trimmed().isEmpty()) {
+    if (draft.SSyeniIsim.trimmed().isEmpty()) {
         click.showCount = false;
         return click;
     }
-    clearMarks(cfg.GirisIsareti);
-    cfg.SeciliSayisi = int(selectedRows.size());
+    clearMarks(draft.GirisIsareti);
+    draft.SeciliSayisi = int(selectedRows.size());
     if (selectedRows.size() > kMaxListChoice) {
         click.overLimit = true;
         return click;
     }
     int count = 0;
-    if (markSelected(cfg, selectedRows, 0, cfg.GirisIsareti, devices::isRuleInput, &count))
-        cfg.GirisSecildi = 1;
-    cfg.GirisSecimSayisi = count;
+    if (markSelected(inst, draft, selectedRows, 0, draft.GirisIsareti, devices::isRuleInput, &count))
+        draft.GirisSecildi = 1;
+    draft.GirisSecimSayisi = count;
     return click;
 }
 
-ListClick CikisListeSecimi(Config &cfg, const QList<int> &selectedRows)
+ListClick CikisListeSecimi(const Installation &inst, RuleDraft &draft, const QList<int> &selectedRows)
 {
     ListClick click;
-    cfg.SeciliSayisi = 0;
-    clearMarks(cfg.CikisIsareti);
+    draft.SeciliSayisi = 0;
+    clearMarks(draft.CikisIsareti);
     for (int k = 0; k < kPanelOutputs; ++k)
-        cfg.PanelCikisSecimi(k) = 0;
+        draft.PanelCikisSecimi(k) = 0;
     for (int row : selectedRows)
         if (row >= 0 && row < kPanelOutputs) {
-            cfg.PanelCikisSecimi(row) = 1;
+            draft.PanelCikisSecimi(row) = 1;
             click.forward = true;
         }
-    cfg.SeciliSayisi = int(selectedRows.size());
+    draft.SeciliSayisi = int(selectedRows.size());
     // Panel outputs count even beyond the limit; devices do not.
     if (selectedRows.size() > kMaxListChoice) {
         click.overLimit = true;
         return click;
     }
-    if (markSelected(cfg, selectedRows, kPanelOutputs, cfg.CikisIsareti, devices::isRuleOutput, nullptr))
+    if (markSelected(inst, draft, selectedRows, kPanelOutputs, draft.CikisIsareti, devices::isRuleOutput, nullptr))
         click.forward = true;
     return click;
 }
@@ -186,11 +189,11 @@ SelectAll selectAllPrefix(const std::vector<bool> &selected)
     return {int(selected.size()), false};
 }
 
-void KayitlariDuzenle(Config &cfg)
+void KayitlariDuzenle(Installation &inst, const RuleDraft &draft)
 {
-    const int r = cfg.SSsayisi;
-    cfg.SSgirisler(r) = SSgirisListesi(cfg, r);
-    cfg.SScikislar(r) = SScikisListesi(cfg, r);
+    const int r = inst.SSsayisi;
+    inst.SSgirisler(r) = SSgirisListesi(draft, r);
+    inst.SScikislar(r) = SScikisListesi(draft, r);
 }
 
 QString ruleNameProblem(const QString &text)

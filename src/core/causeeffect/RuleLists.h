@@ -33,8 +33,8 @@ QString GirisSatiri(int loop, int address, int zone, int type);
 // Fill the input (output) list: the entry texts in list order, and ListeSirasi
 // of every listed device set to its position + 1. The output list starts with
 // the seven panel outputs.
-QStringList GirisCihazAl(Config &cfg);
-QStringList CikisCihazAl(Config &cfg);
+QStringList GirisCihazAl(const Installation &inst, RuleDraft &draft);
+QStringList CikisCihazAl(const Installation &inst, RuleDraft &draft);
 
 // What a click on a list leaves for the window to show.
 struct ListClick {
@@ -46,8 +46,8 @@ struct ListClick {
 // Rebuild the record of the rule being made (slot SSsayisi) from the list's
 // selected rows (ascending): input marks, GirisSecildi, GirisSecimSayisi; or
 // output marks and PanelCikisSecimi.
-ListClick SSlisteSecimi(Config &cfg, const QList<int> &selectedRows);
-ListClick CikisListeSecimi(Config &cfg, const QList<int> &selectedRows);
+ListClick SSlisteSecimi(const Installation &inst, RuleDraft &draft, const QList<int> &selectedRows);
+ListClick CikisListeSecimi(const Installation &inst, RuleDraft &draft, const QList<int> &selectedRows);
 
 // "Select all" selects from the first entry on until more than 254 would be
 // selected. Returns how many leading entries to select; overLimit when it
@@ -59,7 +59,7 @@ struct SelectAll {
 SelectAll selectAllPrefix(const std::vector<bool> &selected);
 
 // Stores both list texts of the rule in slot SSsayisi from the recorded marks.
-void KayitlariDuzenle(Config &cfg);
+void KayitlariDuzenle(Installation &inst, const RuleDraft &draft);
 
 // Why a rule name cannot take this text; empty when it can.
 QString ruleNameProblem(const QString &text);

@@ -105,13 +105,13 @@ QString markedDevices(const Grid<Int16, 4, 200> &marks, int r)
 }
 }  // namespace
 
-QString SSgirisListesi(const Config &cfg, int r) { return markedDevices(cfg.GirisIsareti, r) + u':'; }
+QString SSgirisListesi(const RuleDraft &draft, int r) { return markedDevices(draft.GirisIsareti, r) + u':'; }
 
-QString SScikisListesi(const Config &cfg, int r)
+QString SScikisListesi(const RuleDraft &draft, int r)
 {
-    QString text = markedDevices(cfg.CikisIsareti, r);
+    QString text = markedDevices(draft.CikisIsareti, r);
     for (int k = 0; k < kPanelOutputs; ++k)
-        if (cfg.PanelCikisSecimi(k) == 1)
+        if (draft.PanelCikisSecimi(k) == 1)
             text += item(kPanelOutputLoop, k + 1);
     return text + u':';
 }

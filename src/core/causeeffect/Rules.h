@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/causeeffect/RuleDraft.h"
 #include "core/model/Config.h"
 
 #include <QList>
@@ -50,10 +51,10 @@ bool CihazSSdurumunaBak(const Config &cfg, int loop, int address);
 
 // The input list text of rule r: devices whose input mark is r, in loop then
 // address order.
-QString SSgirisListesi(const Config &cfg, int r);
+QString SSgirisListesi(const RuleDraft &draft, int r);
 
 // The output list text of rule r: devices whose output mark is r, then each
 // chosen panel output k (0..6) as "5,k+1.".
-QString SScikisListesi(const Config &cfg, int r);
+QString SScikisListesi(const RuleDraft &draft, int r);
 
 }  // namespace vaz

@@ -21,16 +21,6 @@ struct Config : Installation {
     Int16 SeciliTip;
     Grid<Int16, 5> BosAdres{"BosAdres"};
     Int16 AdresTablosuHazir;
-    Grid<Int16, 4> ListeSirasi{"ListeSirasi"};
-    Grid<Int16, 4, 200> GirisIsareti{"GirisIsareti"};
-    Grid<Int16, 4, 200> CikisIsareti{"CikisIsareti"};
-    Table<Int16, 7> PanelCikisSecimi{"PanelCikisSecimi"};
-    Int16 SSadim;
-    QString SSyeniIsim;
-    Int16 SSyerAyrildi;
-    Int16 GirisSecildi;
-    Int16 GirisSecimSayisi;
-    Int16 SeciliSayisi;
     Int16 PortAyarAcik;
     Int16 SeciliPort;
 

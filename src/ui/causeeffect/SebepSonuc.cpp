@@ -208,10 +208,10 @@ void SebepSonuc::openWindow()
 void SebepSonuc::Form_Load()
 {
     Config &cfg = session_.config();
-    cfg.SSadim = 0;
-    cfg.GirisSecildi = 0;
-    cfg.GirisSecimSayisi = 0;
-    cfg.SSyerAyrildi = 0;
+    draft_.SSadim = 0;
+    draft_.GirisSecildi = 0;
+    draft_.GirisSecimSayisi = 0;
+    draft_.SSyerAyrildi = 0;
 
     emptyList(inputs_);
     emptyList(outputs_);
@@ -234,7 +234,7 @@ void SebepSonuc::Form_Load()
     status_->clearMessage();
     inputCount_->clear();
     outputCount_->clear();
-    inputs_->addItems(GirisCihazAl(cfg));
+    inputs_->addItems(GirisCihazAl(cfg, draft_));
     name_->setFocus();
 }
 
@@ -253,12 +253,12 @@ void SebepSonuc::SSonay_Click()
         session_.messages().message(QCoreApplication::translate("vaz", kRuleLimitMessage));
         return;
     }
-    cfg.SSyeniIsim = name;
+    draft_.SSyeniIsim = name;
     name_->setEnabled(false);
     ok_->setEnabled(false);
     SSyerAl(cfg, name);
     inputs_->setEnabled(true);
-    cfg.SSyerAyrildi = 1;
+    draft_.SSyerAyrildi = 1;
     checkAll_->setEnabled(true);
     clearAll_->setEnabled(true);
     inputs_->setFocus();
@@ -269,13 +269,13 @@ void SebepSonuc::SSliste_Click(bool limitToldAlready)
     Config &cfg = session_.config();
     SecimiSil();
     const QList<int> rows = selectedRows(inputs_);
-    const ListClick click = SSlisteSecimi(cfg, rows);
+    const ListClick click = SSlisteSecimi(cfg, draft_, rows);
     if (click.showCount)
         inputCount_->setText(QString::number(rows.size()));
     if (click.overLimit && !limitToldAlready)
         session_.messages().message(QCoreApplication::translate("vaz", kListLimitMessage));
-    if (cfg.GirisSecildi == 0) {
-        cfg.GirisSecimSayisi = 0;
+    if (draft_.GirisSecildi == 0) {
+        draft_.GirisSecimSayisi = 0;
         SecimiSil();
     }
 }
@@ -284,7 +284,7 @@ void SebepSonuc::CikisListe_Click(bool limitToldAlready)
 {
     forward_->setEnabled(false);
     const QList<int> rows = selectedRows(outputs_);
-    const ListClick click = CikisListeSecimi(session_.config(), rows);
+    const ListClick click = CikisListeSecimi(session_.config(), draft_, rows);
     outputCount_->setText(QString::number(rows.size()));
     if (click.overLimit && !limitToldAlready)
         session_.messages().message(QCoreApplication::translate("vaz", kListLimitMessage));
@@ -303,12 +303,12 @@ void SebepSonuc::conditionChosen(int code)
 {
     Config &cfg = session_.config();
     // Before OK no slot is ours, and no input can be recorded yet.
-    if (cfg.SSyerAyrildi != 1) {
+    if (draft_.SSyerAyrildi != 1) {
         SecimiSil();
         return;
     }
     cfg.SSkosul(cfg.SSsayisi) = code;
-    const bool enough = cfg.GirisSecildi == 1 && (code == kConditionOr || cfg.GirisSecimSayisi >= 2);
+    const bool enough = draft_.GirisSecildi == 1 && (code == kConditionOr || draft_.GirisSecimSayisi >= 2);
     if (enough)
         forward_->setEnabled(true);
     else
@@ -330,7 +330,7 @@ void SebepSonuc::setConditionsEnabled(bool on)
         b->setEnabled(on);
 }
 
-QListWidget *SebepSonuc::visibleList() const { return session_.config().SSadim == 0 ? inputs_ : outputs_; }
+QListWidget *SebepSonuc::visibleList() const { return draft_.SSadim == 0 ? inputs_ : outputs_; }
 
 void SebepSonuc::CheckAll_Click()
 {
@@ -348,7 +348,7 @@ void SebepSonuc::CheckAll_Click()
     }
     if (all.overLimit)
         session_.messages().message(QCoreApplication::translate("vaz", kListLimitMessage));
-    session_.config().SeciliSayisi = 0;
+    draft_.SeciliSayisi = 0;
     listClicked(list, all.overLimit);
 }
 
@@ -366,9 +366,9 @@ void SebepSonuc::devam_Click()
 {
     Config &cfg = session_.config();
     setConditionsEnabled(false);
-    if (cfg.SSadim == 0) {
-        outputs_->addItems(CikisCihazAl(cfg));
-        cfg.SSadim = 1;
+    if (draft_.SSadim == 0) {
+        outputs_->addItems(CikisCihazAl(cfg, draft_));
+        draft_.SSadim = 1;
         back_->setEnabled(true);
         inputs_->hide();
         outputs_->show();
@@ -377,7 +377,7 @@ void SebepSonuc::devam_Click()
         return;
     }
     KayitlariDuzenle();
-    cfg.SSyerAyrildi = 0;
+    draft_.SSyerAyrildi = 0;
     hide();
     QDialog::accept();
     leave();
@@ -385,7 +385,6 @@ void SebepSonuc::devam_Click()
 
 void SebepSonuc::geri_Click()
 {
-    Config &cfg = session_.config();
     back_->setEnabled(false);
     forward_->setEnabled(true);
     inputs_->show();
@@ -393,7 +392,7 @@ void SebepSonuc::geri_Click()
     outputs_->hide();
     // The output list starts over, so its count does too.
     outputCount_->clear();
-    cfg.SSadim = 0;
+    draft_.SSadim = 0;
     setConditionsEnabled(true);
     inputs_->setFocus();
 }
@@ -404,10 +403,10 @@ void SebepSonuc::reject()
 {
     session_.guarded([this] {
         Config &cfg = session_.config();
-        if (cfg.SSyerAyrildi == 1 && cfg.SSsayisi >= 1)
+        if (draft_.SSyerAyrildi == 1 && cfg.SSsayisi >= 1)
             SSyerBirak(cfg);
         // Not ours any more: a later Cancel must not give back another rule's slot.
-        cfg.SSyerAyrildi = 0;
+        draft_.SSyerAyrildi = 0;
     });
     hide();
     QDialog::reject();
@@ -417,8 +416,8 @@ void SebepSonuc::reject()
 void SebepSonuc::KayitlariDuzenle()
 {
     Config &cfg = session_.config();
-    vaz::KayitlariDuzenle(cfg);
-    emit ruleStored(cfg.SSyeniIsim);
+    vaz::KayitlariDuzenle(cfg, draft_);
+    emit ruleStored(draft_.SSyeniIsim);
 }
 
 void SebepSonuc::leave() { emit left(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/causeeffect/RuleDraft.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -36,6 +38,8 @@ public:
     void CheckAll_Click();
     void ClearAll_Click();
     void KayitlariDuzenle();
+    // The rule being made.
+    const RuleDraft &draft() const { return draft_; }
 
 signals:
     // A rule was stored under this name.
@@ -58,6 +62,7 @@ private:
     void listClicked(QListWidget *list, bool limitToldAlready);
 
     Session &session_;
+    RuleDraft draft_;
     QLineEdit *name_ = nullptr;
     QPushButton *ok_ = nullptr;
     QButtonGroup *condition_ = nullptr;

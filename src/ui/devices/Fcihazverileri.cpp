@@ -371,7 +371,6 @@ void Fcihazverileri::forgetDevice(int L, int A)
     Config &c = session_.config();
     c.removeDevice(L, A);
     c.BosAdres(L, A) = A;
-    c.ListeSirasi(L, A) = 0;
 }
 
 std::optional<DeviceAddress> Fcihazverileri::addressOf(const QTreeWidgetItem *node)

@@ -57,7 +57,6 @@ void App::start(const QString &file)
 {
     config_.CalmaModu = 0;
     config_.CevrimSayisi = 0;
-    config_.SSyerAyrildi = 0;
     config_.McuVersiyon = 0;
     fileAtStart_ = file;
     const QList<int> fits =

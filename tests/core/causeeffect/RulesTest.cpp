@@ -34,8 +34,8 @@ std::unique_ptr<Config> manyDevices()
             cfg->CihazTipi(loop, a) = 2, cfg->BolgeNo(loop, a) = 1 + a % 48;
     for (int a = 1; a <= 3; ++a)
         cfg->CihazTipi(4, a) = 8;
-    cfg->CihazTipi(4, 100) = 4, cfg->SSyeniIsim = QStringLiteral("R");
-    SSyerAl(*cfg, cfg->SSyeniIsim);
+    cfg->CihazTipi(4, 100) = 4;
+    SSyerAl(*cfg, QStringLiteral("R"));
     return cfg;
 }
 
@@ -100,11 +100,12 @@ TEST(Rules, ListTextsReadBuiltAndSearched)
     EXPECT_TRUE(CihazSSdurumunaBak(*cfg, 2, 9) && CihazSSdurumunaBak(*cfg, 4, 127) && !CihazSSdurumunaBak(*cfg, 1, 5));
 
     // Built back from the marks.
-    cfg = withRules(0), cfg->GirisIsareti(2, 17) = cfg->GirisIsareti(1, 5) = 1;
-    cfg->GirisIsareti(1, 6) = 2;  // marked for another rule
-    EXPECT_EQ((QStringList{SSgirisListesi(*cfg, 1), SScikisListesi(*cfg, 1)}), (QStringList{"1,5.2,17.:", ":"}));
-    cfg->CikisIsareti(4, 127) = 1, cfg->PanelCikisSecimi(4) = 1;
-    EXPECT_EQ(SScikisListesi(*cfg, 1), "4,127.5,5.:");
+    auto draft = std::make_unique<RuleDraft>();
+    draft->GirisIsareti(2, 17) = draft->GirisIsareti(1, 5) = 1;
+    draft->GirisIsareti(1, 6) = 2;  // marked for another rule
+    EXPECT_EQ((QStringList{SSgirisListesi(*draft, 1), SScikisListesi(*draft, 1)}), (QStringList{"1,5.2,17.:", ":"}));
+    draft->CikisIsareti(4, 127) = 1, draft->PanelCikisSecimi(4) = 1;
+    EXPECT_EQ(SScikisListesi(*draft, 1), "4,127.5,5.:");
 }
 
 TEST(RuleLists, EntryTexts)
@@ -124,7 +125,8 @@ TEST(RuleLists, EntryTexts)
     cfg->BolgeNo(1, 5) = 3, cfg->BolgeNo(4, 2) = 0;
     // A location follows the fixed columns, in the editor's lists and in the viewer.
     cfg->MahalText(1, 9) = QStringLiteral("Giris kati   ");
-    EXPECT_TRUE(GirisCihazAl(*cfg).contains(GirisSatiri(1, 9, 10, 2) + "   Giris kati"));
+    auto draft = std::make_unique<RuleDraft>();
+    EXPECT_TRUE(GirisCihazAl(*cfg, *draft).contains(GirisSatiri(1, 9, 10, 2) + "   Giris kati"));
     cfg->CihazTipi(2, 17) = 0;  // deleted after it was used: listed without a type
     cfg->SSgirisler(1) = "1,5.1,9.1,10.1,99.2,17.4,100.:";
     cfg->SScikislar(1) = "4,2.5,1.5,7.5,9.6,1.99999999999999999999,1.:", cfg->SSkosul(1) = 2;
@@ -144,25 +146,27 @@ TEST(RuleLists, EntryTexts)
 TEST(RuleLists, ClicksMapEntriesToTheirDevices)
 {
     auto cfg = manyDevices();
-    GirisCihazAl(*cfg);
+    auto draft = std::make_unique<RuleDraft>();
+    draft->SSyeniIsim = QStringLiteral("R");
+    GirisCihazAl(*cfg, *draft);
     // Entry 300 is the 300th input in order: loop 3, address 46.
-    SSlisteSecimi(*cfg, {299, 4});
-    EXPECT_EQ(SSgirisListesi(*cfg, 1), "1,5.3,46.:");
-    EXPECT_EQ(cfg->GirisSecimSayisi, 2);
+    SSlisteSecimi(*cfg, *draft, {299, 4});
+    EXPECT_EQ(SSgirisListesi(*draft, 1), "1,5.3,46.:");
+    EXPECT_EQ(draft->GirisSecimSayisi, 2);
 
     // Outputs: devices first, then panel outputs; beyond the limit only panel outputs count.
-    CikisCihazAl(*cfg);
-    EXPECT_TRUE(CikisListeSecimi(*cfg, {0, 6, 8}).forward);
-    KayitlariDuzenle(*cfg);
+    CikisCihazAl(*cfg, *draft);
+    EXPECT_TRUE(CikisListeSecimi(*cfg, *draft, {0, 6, 8}).forward);
+    KayitlariDuzenle(*cfg, *draft);
     EXPECT_EQ(cfg->SScikislar(1), "4,2.5,1.5,7.:");
     QList<int> all(255);
     std::iota(all.begin(), all.end(), 0);
-    const ListClick c = CikisListeSecimi(*cfg, all);
-    EXPECT_TRUE(c.overLimit && c.forward && SScikisListesi(*cfg, 1) == "5,1.5,2.5,3.5,4.5,5.5,6.5,7.:");
+    const ListClick c = CikisListeSecimi(*cfg, *draft, all);
+    EXPECT_TRUE(c.overLimit && c.forward && SScikisListesi(*draft, 1) == "5,1.5,2.5,3.5,4.5,5.5,6.5,7.:");
 
     // Without a name nothing is recorded and the count stays.
-    cfg->SSyeniIsim.clear();
-    EXPECT_TRUE(!SSlisteSecimi(*cfg, {0}).showCount && cfg->GirisSecildi == 0);
+    draft->SSyeniIsim.clear();
+    EXPECT_TRUE(!SSlisteSecimi(*cfg, *draft, {0}).showCount && draft->GirisSecildi == 0);
 }
 
 TEST(RuleLists, SelectAllStopsPastTheLimit)

@@ -160,9 +160,10 @@ TEST_F(CauseEffectTest, SelectAllAndClearAllHandleTheFinalSelection)
     EXPECT_EQ(messages.messages, QStringList{kListLimitMessage}) << "said once";
     EXPECT_EQ(std::pair(int(list("SSliste")->selectedItems().size()), label("girisAdet")),
               std::pair(255, QStringLiteral("255")));
-    EXPECT_EQ(cfg().GirisSecildi, 0);
+    EXPECT_EQ(editor->draft().GirisSecildi, 0);
     toggle("SSliste", {0});
-    EXPECT_EQ(std::pair(int(cfg().GirisSecimSayisi), label("girisAdet")), std::pair(254, QStringLiteral("254")));
+    EXPECT_EQ(std::pair(int(editor->draft().GirisSecimSayisi), label("girisAdet")),
+              std::pair(254, QStringLiteral("254")));
     button("SSveya")->click();
     EXPECT_TRUE(button("devam")->isEnabled());
 
