@@ -9,7 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 namespace {
 
@@ -79,7 +79,5 @@ BENCHMARK(UploadFullFile)->Iterations(3)->Unit(benchmark::kMillisecond)->UseReal
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return vaz::bench::runBenchmarks(argc, argv);
 }
