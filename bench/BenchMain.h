@@ -6,9 +6,18 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace vaz::bench {
+
+// The iterations a benchmark takes for its figures, or one when VAZ_BENCH_ONCE
+// is set: the tests run every benchmark once, and --benchmark_min_time leaves
+// a count set here as it is.
+inline benchmark::IterationCount iterations(benchmark::IterationCount forFigures)
+{
+    return std::getenv("VAZ_BENCH_ONCE") ? 1 : forFigures;
+}
 
 class FailureCountingReporter : public benchmark::BenchmarkReporter {
 public:

@@ -72,7 +72,7 @@ void UploadFullFile(benchmark::State &state)
     sim.terminate();
     sim.waitForFinished(5000);
 }
-BENCHMARK(UploadFullFile)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(UploadFullFile)->Iterations(bench::iterations(3))->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

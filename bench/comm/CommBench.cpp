@@ -1,6 +1,7 @@
 // Transfers through a pseudo-terminal against panel-sim: the engine alone, and
 // the whole tool driven through its windows.
 
+#include "BenchMain.h"
 #include "core/comm/PanelLink.h"
 #include "core/devices/DeviceCatalog.h"
 #include "ui/comm/ProgBarIslem.h"
@@ -16,8 +17,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
 
 #include <ctime>
 
@@ -152,7 +151,7 @@ BENCHMARK(FullV2Transfer)
     ->Args({1, -1})
     ->Args({0, -1})
     ->ArgNames({"upload", "latency_ms"})
-    ->Iterations(3)
+    ->Iterations(bench::iterations(3))
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 // The cost of an adapter's latency timer on the paced full upload: about a minute each.
