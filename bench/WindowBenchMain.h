@@ -4,15 +4,12 @@
 
 #include <QApplication>
 
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vaz::bench::runBenchmarks(argc, argv);
 }

@@ -9,7 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 namespace {
 
@@ -72,14 +72,12 @@ void UploadFullFile(benchmark::State &state)
     sim.terminate();
     sim.waitForFinished(5000);
 }
-BENCHMARK(UploadFullFile)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(UploadFullFile)->Iterations(bench::iterations(3))->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return vaz::bench::runBenchmarks(argc, argv);
 }

@@ -1,7 +1,7 @@
 // Opening the device window on the largest configuration, a node click until
 // the property panel shows the device, and a range of 127 devices added to an
 // empty loop until the tree shows them, undone and redone. Prints the median
-// and the worst of several runs in milliseconds.
+// and the worst of several runs in milliseconds; --runs=N sets how many.
 
 #include "FullConfig.h"
 #include "ui/devices/AddRangeDialog.h"
@@ -27,10 +27,16 @@ using namespace vaz;
 
 class SilentMessages : public Messages {
 public:
-    void message(const QString &) override { ++count; }
+    void message(const QString &text) override { last = text; }
     Answer question(const QString &, const QString &) override { return Answer::Cancel; }
-    int count = 0;
+    QString last;
 };
+
+int fail(const QString &why)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(why));
+    return 1;
+}
 
 void report(const char *what, std::vector<double> ms, double target)
 {
@@ -45,10 +51,17 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication qapp(argc, argv);
+    int runs = 15;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        runs = arg.startsWith("--runs=") ? arg.mid(7).toInt() : 0;
+        if (runs < 1)
+            return fail(QStringLiteral("usage: devices_bench [--runs=N]"));
+    }
     SilentMessages messages;
     std::vector<double> open, click, filter, range, undo, redo, shared, multi;
 
-    for (int run = 0; run < 15; ++run) {
+    for (int run = 0; run < runs; ++run) {
         App app;
         app.setMessages(&messages);
         app.config() = bench::fullConfig();
@@ -100,7 +113,7 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         range.push_back(t.nsecsElapsed() / 1e6);
         if (loop4->childCount() != kAddresses)
-            return 1;
+            return fail(QStringLiteral("the range added %1 devices").arg(loop4->childCount()));
         t.restart();
         app.undo();
         QApplication::processEvents();
@@ -127,7 +140,7 @@ int main(int argc, char **argv)
         multi.push_back(t.nsecsElapsed() / 1e6);
         for (int L = 1; L <= 4; ++L)
             if (app.config().BolgeNo(L, kAddresses) != 8)
-                return 1;
+                return fail(QStringLiteral("loop %1 did not take the zone chosen for all").arg(L));
         w->findChild<QAction *>(QStringLiteral("BtCihazOnay"))->trigger();
     }
     report("open device window", open, 300);
@@ -138,5 +151,5 @@ int main(int argc, char **argv)
     report("redo of the range", redo, 50);
     report("show 508 selected devices", shared, 100);
     report("zone of 508 selected devices", multi, 100);
-    return messages.count == 0 ? 0 : 1;
+    return messages.last.isEmpty() ? 0 : fail(QStringLiteral("a message was shown: ") + messages.last);
 }

@@ -4,7 +4,7 @@
 #include "FullConfig.h"
 #include "core/model/History.h"
 
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 #include <malloc.h>
 
@@ -54,4 +54,4 @@ BENCHMARK(MemoryOf100Steps)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv) { return vaz::bench::runBenchmarks(argc, argv); }

@@ -26,7 +26,7 @@ void BM_CommissioningReportPdf(benchmark::State &state)
     }
     state.counters["pdf_kB"] = double(QFileInfo(path).size()) / 1024;
 }
-BENCHMARK(BM_CommissioningReportPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_CommissioningReportPdf)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(3));
 
 // The document and its pages alone, without drawing.
 void BM_CommissioningReportLayout(benchmark::State &state)

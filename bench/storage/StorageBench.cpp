@@ -5,7 +5,7 @@
 
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 using namespace vaz;
 using namespace vaz::storage;
@@ -46,4 +46,4 @@ BENCHMARK(BM_ReadFullV2File)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv) { return vaz::bench::runBenchmarks(argc, argv); }
