@@ -77,7 +77,7 @@ void BM_SelectAll(benchmark::State &state)
         e->CheckAll_Click();
         QApplication::processEvents();
     }
-    state.counters["recorded"] = double(app->config().GirisSecimSayisi.value());
+    state.counters["recorded"] = double(e->draft().GirisSecimSayisi.value());
 }
 BENCHMARK(BM_SelectAll)->Arg(4)->Arg(2)->Unit(benchmark::kMillisecond);
 
