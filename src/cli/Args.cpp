@@ -246,6 +246,10 @@ Parsed parseArgs(const QStringList &args)
             return p;
         }
     }
+    if (a.json && a.csv == kStandardOutput) {
+        p.error = QStringLiteral("--json and --csv - both take standard output");
+        return p;
+    }
     for (const QString &option : form->required)
         if (!seen.contains(option)) {
             p.error = QStringLiteral("%1 needs %2").arg(form->name, option);

@@ -194,7 +194,9 @@ int showDifferences(const QList<comm::FieldDifference> &rows, const Args &args, 
 {
     if (!args.csv.isEmpty() && !writeOutput(args.csv, comm::differencesCsv(rows), console))
         return Failure;
-    if (args.json) {
+    // A CSV on standard output is the whole of it, for whatever reads it.
+    if (args.csv == kStandardOutput) {
+    } else if (args.json) {
         QJsonArray array;
         for (const comm::FieldDifference &d : rows)
             array.append(QJsonObject{{"where", d.where}, {"field", d.field}, {aKey, d.tool}, {bKey, d.panel}});
