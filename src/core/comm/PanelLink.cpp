@@ -25,8 +25,6 @@ int advance(int counter)
 
 PanelLink::PanelLink(Config &cfg, BytePort &port, QObject *parent) : QObject(parent), cfg_(cfg), port_(port)
 {
-    qRegisterMetaType<TransferStatus>();
-    qRegisterMetaType<TransferFailure>();
     // A coarse timer may fire up to 5% early; the panel is owed its full time.
     timer1_.setTimerType(Qt::PreciseTimer);
     idle_.setTimerType(Qt::PreciseTimer);

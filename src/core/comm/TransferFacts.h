@@ -3,7 +3,6 @@
 #include "core/comm/BytePort.h"
 #include "core/comm/Transfer.h"
 
-#include <QMetaType>
 #include <QString>
 
 // What a transfer reports, as values: the engine states what happened and
@@ -76,6 +75,3 @@ struct TransferFailure {
 PortProblem portProblem(const BytePort &port);
 
 }  // namespace vaz::comm
-
-Q_DECLARE_METATYPE(vaz::comm::TransferStatus)
-Q_DECLARE_METATYPE(vaz::comm::TransferFailure)

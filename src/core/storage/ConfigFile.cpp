@@ -449,10 +449,10 @@ ReadResult DosyadanVerileriOku(Config &cfg, const QString &path) { return readCo
 
 ReadResult readConfigFile(Config &cfg, const FileBytes &file)
 {
-    if (!file.openError.isEmpty())
+    if (!file.error.isEmpty())
         return {ReadStatus::CannotOpen,
                 QCoreApplication::translate("vaz::ConfigFile", "The file \"%1\" cannot be opened: %2.")
-                    .arg(file.name, file.openError)};
+                    .arg(file.name, file.error)};
     if (file.tooLarge)
         return {ReadStatus::Damaged,
                 damaged(file.name, QCoreApplication::translate("vaz::ConfigFile",

@@ -119,8 +119,7 @@ TableRead readCsvTable(const QByteArray &bytes)
             continue;
         }
         if (!rowStarted && rows.size() == kMaxSheetRows) {
-            read = {{}, QStringLiteral("it has more than 10,000 rows")};
-            return read;
+            return {{}, kTooManyRows};
         }
         rowStarted = true;
         if (c == u'"' && field.isEmpty())

@@ -16,6 +16,9 @@ using SheetRows = QList<QStringList>;
 constexpr qsizetype kMaxSheetRows = 10000;
 constexpr qsizetype kMaxSheetColumns = 64;
 
+// Why a sheet of more than kMaxSheetRows rows is refused.
+inline const QString kTooManyRows = QStringLiteral("it has more than 10,000 rows");
+
 struct TableRead {
     SheetRows rows;
     QString error;  // for the user; empty when read

@@ -1,8 +1,5 @@
 #include "core/storage/FieldReader.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace vaz::storage {
 
 namespace {
@@ -67,10 +64,6 @@ FieldList splitFields(QStringView text)
     return out;
 }
 
-FileBytes readFileBytes(const QString &path, PipeInput pipes)
-{
-    const InputBytes in = readBounded(path, kMaxFileSize, pipes);
-    return {in.bytes, in.name, in.error, in.tooLarge};
-}
+FileBytes readFileBytes(const QString &path, PipeInput pipes) { return readBounded(path, kMaxFileSize, pipes); }
 
 }  // namespace vaz::storage

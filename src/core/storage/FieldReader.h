@@ -31,12 +31,7 @@ FieldList splitFields(QStringView text);
 // The bytes of a file that should be a configuration file. Read with a bound,
 // so that a device file that never ends cannot hang the tool; a pipe only
 // where allowed (the command line's <(...)).
-struct FileBytes {
-    QByteArray bytes;
-    QString name;       // the file's name for messages
-    QString openError;  // why it could not be opened or read; empty when it was
-    bool tooLarge = false;
-};
+using FileBytes = InputBytes;
 FileBytes readFileBytes(const QString &path, PipeInput pipes = PipeInput::Refused);
 
 }  // namespace vaz::storage

@@ -213,11 +213,9 @@ ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int 
 ReportResult RaporYazdir(const QString &path, int mcuVersion)
 {
     const FileBytes file = readFileBytes(path);
-    if (!file.openError.isEmpty())
-        return {false,
-                failure(QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(file.name, file.openError)),
-                {},
-                {}};
+    if (!file.error.isEmpty())
+        return {
+            false, failure(QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(file.name, file.error)), {}, {}};
     if (file.tooLarge)
         return {false,
                 failure(QStringLiteral("The file \"%1\" is far too large to be a configuration file.").arg(file.name)),

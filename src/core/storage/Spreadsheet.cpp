@@ -127,7 +127,7 @@ TableRead sheetRows(const QByteArray &bytes, const std::optional<QStringList> &s
             const int r = xml.attributes().value(QLatin1String("r")).toInt(&ok);
             row = ok && r >= 1 ? r - 1 : row + 1;
             if (row >= kMaxSheetRows)
-                return {{}, QStringLiteral("it has more than 10,000 rows")};
+                return {{}, kTooManyRows};
             column = -1;
             continue;
         }

@@ -640,7 +640,7 @@ void lintor1::commissioningReport()
     // The saved file is what the panel's configuration can be traced back to.
     if (!file.isEmpty() && !app_.saveBaseline().unsaved(cfg)) {
         const storage::FileBytes saved = storage::readFileBytes(file);
-        source.onDisk = saved.openError.isEmpty() && !saved.tooLarge;
+        source.onDisk = saved.error.isEmpty() && !saved.tooLarge;
         source.bytes = saved.bytes;
     }
     if (!source.onDisk)
