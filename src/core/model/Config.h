@@ -11,8 +11,6 @@ namespace vaz {
 struct Config : Installation {
     // Control values
     Int16 DosyaKaydedildi;
-    Int16 GonderimModu;
-    Int16 AlmaModu;
     Int16 Cevrim1Eklendi, Cevrim2Eklendi, Cevrim3Eklendi, Cevrim4Eklendi;
 
     // Working fields shared between windows
@@ -21,8 +19,6 @@ struct Config : Installation {
     Int16 SeciliTip;
     Grid<Int16, 5> BosAdres{"BosAdres"};
     Int16 AdresTablosuHazir;
-    Int16 PortAyarAcik;
-    Int16 SeciliPort;
 
     bool operator==(const Config &) const = default;
 

@@ -2,7 +2,6 @@
 
 #include "ui/comm/ProgBarIslem.h"
 #include "core/comm/TransferWords.h"
-#include "core/model/Config.h"
 #include "core/model/Session.h"
 #include "ui/widgets/ScreenFit.h"
 
@@ -112,7 +111,6 @@ void PortAyar::Form_Load()
     listed_ = lister_.devices();
     refresh_->start();
 
-    session_.config().PortAyarAcik = 1;
     emit portHeld();
     show();
     raise();
@@ -228,7 +226,6 @@ void PortAyar::OptComTamam_Click()
     // A port that will not open is reported and the choice stays open to change.
     if (!openPort())
         return;
-    session_.config().PortAyarAcik = 0;
     Form_Unload();
 }
 
@@ -238,7 +235,6 @@ void PortAyar::OptComIptal_Click()
         comm::rememberDevice(n, rememberedAtOpening_[n - 1]);
     if (IlkPort_ >= 1 && IlkPort_ <= 4)
         portHolder_(true)->port().setPortNumber(IlkPort_);
-    session_.config().PortAyarAcik = 0;
     Form_Unload();
 }
 
@@ -247,18 +243,17 @@ void PortAyar::Form_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    Config &cfg = session_.config();
-    cfg.SeciliPort = 1;
+    int port = 1;
     if (ProgBarIslem *progress = portHolder_(false)) {
         const int n = progress->port().portNumber();
         if (n >= 1 && n <= 4)
-            cfg.SeciliPort = n;
+            port = n;
     }
-    cfg.PortAyarAcik = 0;
     refresh_->stop();
     hide();
     if (ProgBarIslem *progress = portHolder_(false))
         progress->Form_Unload();
+    emit portChosen(port);
     emit unloaded();
     deleteLater();
 }

@@ -35,8 +35,8 @@ public:
     void OptCom_Click(int n);  // 1..4
     void OptComTamam_Click();
     void OptComIptal_Click();
-    // Records the port in SeciliPort and unloads the communication window (and
-    // thereby closes the port) and this window.
+    // Unloads the communication window (and thereby closes the port) and this
+    // window, and says which port later transfers take.
     void Form_Unload();
     void PortKapat();
 
@@ -50,6 +50,8 @@ public:
 signals:
     // From opening until unloaded() the port is held here: no transfer may start.
     void portHeld();
+    // 1..4, whichever way the window closed.
+    void portChosen(int port);
     void unloaded();
 
 protected:

@@ -81,11 +81,11 @@ ProgBarIslem::~ProgBarIslem()
 
 QString ProgBarIslem::statusText() const { return status_->text(); }
 
-void ProgBarIslem::Form_Load(std::optional<comm::Transfer> transfer)
+void ProgBarIslem::Form_Load(std::optional<comm::Transfer> transfer, int port)
 {
     const bool compareOnly = transfer == comm::Transfer::Compare;
-    Config &cfg = session_.config();
-    if (cfg.PortAyarAcik == 0) {
+    // Without a transfer the port settings hold it for its port, unseen.
+    if (transfer) {
         show();
         raise();
         activateWindow();
@@ -99,20 +99,16 @@ void ProgBarIslem::Form_Load(std::optional<comm::Transfer> transfer)
     stop_->setEnabled(transfer.has_value());
     if (transfer) {
         setWindowTitle(comm::captionText(*transfer));
-        link_->runTransfer(*transfer, cfg.SeciliPort);
+        link_->runTransfer(*transfer, port);
     } else {
-        link_->prepare(cfg.SeciliPort);
+        link_->prepare(port);
     }
 }
 
 void ProgBarIslem::transferEnded(bool ok)
 {
-    // The main window's hand-over flags end with the transfer.
-    Config &cfg = session_.config();
-    if (download_)
-        cfg.AlmaModu = 0;
-    else if (!compare_)
-        cfg.GonderimModu = 0;
+    const Config &cfg = session_.config();
+    emit transferDone();
     stop_->setEnabled(false);
     if (stopped_)
         status_->setText(tr("Transfer stopped"));
@@ -141,7 +137,7 @@ void ProgBarIslem::Form_Unload()
     unloaded_ = true;
     Stop_Click();  // a transfer can only be running here when the tool is ending
     hide();
-    session_.config().GonderimModu = 0;
+    emit transferDone();
     port_->close();
     emit left();
     emit unloaded();

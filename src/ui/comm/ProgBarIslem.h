@@ -22,8 +22,8 @@ class PanelLink;
 }
 
 // The communication window: owns the tool's one serial port and shows what the
-// engine reports while it transfers. Loading it runs the transfer that the
-// hand-over flags ask for; unloading it releases the port.
+// engine reports while it transfers. Loading it runs the transfer asked for;
+// unloading it releases the port.
 class ProgBarIslem : public QDialog {
     Q_OBJECT
 
@@ -32,13 +32,13 @@ public:
     ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> port, QWidget *owner);
     ~ProgBarIslem() override;
 
-    // Shows itself unless the port settings hold it, then runs the transfer
-    // and returns when it has ended. A comparison lists what differs from the
+    // Shows itself, runs the transfer through port (1..4; 0 is COM1) and
+    // returns when it has ended. A comparison lists what differs from the
     // configuration and leaves the configuration as it is. Without a transfer
-    // the window is only loaded, for the port it owns.
-    void Form_Load(std::optional<comm::Transfer> transfer);
-    // Hides, clears GonderimModu, brings the main window back, closes the port
-    // and goes (deleted later).
+    // the window is only loaded, unseen, for the port the port settings hold.
+    void Form_Load(std::optional<comm::Transfer> transfer, int port);
+    // Hides, brings the main window back, closes the port and goes (deleted
+    // later).
     void Form_Unload();
 
     void GonderimOK_Click();
@@ -51,6 +51,8 @@ public:
 
 signals:
     void unloaded();
+    // The transfer ended, or the window goes: nothing is under way any more.
+    void transferDone();
     // OK (or the tool ending): the main window comes back.
     void left();
     // A download ended; when ok, what the panel sent is the configuration now.

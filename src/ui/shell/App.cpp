@@ -187,6 +187,7 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
     ProgBarIslem *w = track(this, progress_, new ProgBarIslem(*this, makePort(), main));
     setupLink(w->link());
     connect(w, &ProgBarIslem::left, main, &QWidget::show);
+    connect(w, &ProgBarIslem::transferDone, main, [main] { main->GonderimModu = 0; });
     connect(w, &ProgBarIslem::comparisonStarted, this, [this] { comparisonWindow()->hide(); });
     connect(w, &ProgBarIslem::compared, this,
             [this](const QList<comm::FieldDifference> &rows) { comparisonWindow()->showDifferences(rows); });
@@ -205,7 +206,7 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
         if (ok)
             main->reportUnusualDevices();
     });
-    w->Form_Load(transfer);
+    w->Form_Load(transfer, selectedPort_);
     return w;
 }
 
@@ -227,6 +228,7 @@ PortAyar *App::portSettings()
     auto holder = [this](bool load) { return load ? progressWindow() : loadedProgressWindow(); };
     PortAyar *w = track(this, portAyar_, new PortAyar(*this, holder, *lister_, main));
     connect(w, &PortAyar::portHeld, main, [main] { main->setTransfersAvailable(false); });
+    connect(w, &PortAyar::portChosen, this, [this](int port) { selectedPort_ = port; });
     connect(w, &PortAyar::unloaded, main, [main] { main->setTransfersAvailable(true); });
     w->Form_Load();
     return w;

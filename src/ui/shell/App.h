@@ -109,6 +109,9 @@ public:
     // The port settings window, loaded on first use.
     PortAyar *portSettings();
     PortAyar *loadedPortSettings() const;
+    // The port (1..4) every transfer takes, as the port settings last closed;
+    // 0 until then, which the engine takes as COM1.
+    int selectedPort() const { return selectedPort_; }
 
     // The serial port each loading of the communication window gets; tests
     // put a scripted line or shorter engine waits here.
@@ -165,6 +168,7 @@ private:
     std::unique_ptr<comm::PortLister> ownLister_;
     comm::PortLister *lister_ = nullptr;
     std::function<void(comm::PanelLink &)> linkSetup_;
+    int selectedPort_ = 0;
 };
 
 }  // namespace vaz

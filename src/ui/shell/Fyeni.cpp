@@ -55,7 +55,6 @@ Fyeni::Fyeni(App &app, QWidget *owner) : QDialog(owner), app_(app)
 void Fyeni::BtCevSayOnay_Click()
 {
     Config &cfg = app_.config();
-    cfg.GonderimModu = 0;
     if (secilen_ < cfg.CevrimSayisi &&
         app_.messages().question(tr("Delete configuration data?"), tr("Exit")) != Answer::Yes)
         return;

@@ -248,7 +248,7 @@ void lintor1::buildDisplay()
 void lintor1::load()
 {
     lamp_->hide();
-    if (app_.config().GonderimModu != 0)
+    if (GonderimModu != 0)
         return;
     show();
     for (const char *key : {"MnFarkliKaydet", "MnKaydet", "MnKonfigurasyonuGoster", "MnKonfigüreEt", "MnPaneleGonder",
@@ -496,17 +496,14 @@ void lintor1::transfer(comm::Transfer transfer)
 {
     if (!startTransfer)
         return notAvailable();
-    Config &cfg = app_.config();
-    Int16 *mode = transfer == comm::Transfer::Upload     ? &cfg.GonderimModu
-                  : transfer == comm::Transfer::Download ? &cfg.AlmaModu
-                                                         : nullptr;
-    if (mode)
-        *mode = 1;
+    const bool upload = transfer == comm::Transfer::Upload;
+    if (upload)
+        GonderimModu = 1;
     try {
         handOver([&] { startTransfer(transfer); });
     } catch (...) {
-        if (mode)
-            *mode = 0;
+        if (upload)
+            GonderimModu = 0;
         throw;
     }
 }
@@ -674,7 +671,7 @@ void lintor1::closeEvent(QCloseEvent *event)
     Config &cfg = app_.config();
     bool leave = true;
     app_.guarded([&] {
-        if (cfg.GonderimModu == 1 || !app_.saveBaseline().unsaved(cfg))
+        if (GonderimModu == 1 || !app_.saveBaseline().unsaved(cfg))
             return;
         const Answer a = app_.messages().question(tr("Save configuration?"), tr("Exit"));
         leave = a == Answer::No;

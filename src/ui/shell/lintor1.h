@@ -39,8 +39,9 @@ public:
     std::function<void()> openDeviceWindow;   // not modal; the main window is hidden first
     std::function<void()> closeDeviceWindow;  // so that it rebuilds its tree next time
     std::function<void()> openCauseEffect;    // the main window is hidden first
-    // The main window hidden; GonderimModu is 1 for an upload, AlmaModu for a download.
+    // The main window hidden; GonderimModu is 1 while an upload is under way.
     std::function<void(comm::Transfer)> startTransfer;
+    int GonderimModu = 0;
     std::function<void()> openPortSettings;
 
     // Commands

@@ -55,7 +55,7 @@ TEST_F(ShellFileTest, ExitAsksWhileChangesWouldBeLost)
         main->show();
         EXPECT_TRUE(main->close() && messages.questions.size() == (edited ? 1 : 0));
     }
-    cfg().GonderimModu = 1, main->show();
+    main->GonderimModu = 1, main->show();
     EXPECT_TRUE(main->close() && messages.questions.size() == 1);
 }
 
