@@ -1328,6 +1328,122 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source>Comparison refused: %1 The configuration was not changed.</source>
         <translation>Karşılaştırma reddedildi: %1 Yapılandırma değiştirilmedi.</translation>
     </message>
+    <message>
+        <source>loop %1, address %2</source>
+        <translation>çevrim %1, adres %2</translation>
+    </message>
+    <message>
+        <source>rule %1 (&quot;%2&quot;)</source>
+        <translation>kural %1 (&quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>The supplier&apos;s name</source>
+        <translation>Tedarikçi adı</translation>
+    </message>
+    <message>
+        <source>The panel name</source>
+        <translation>Panel adı</translation>
+    </message>
+    <message>
+        <source>The location text of loop %1, address %2</source>
+        <translation>Çevrim %1, adres %2 mahal metni</translation>
+    </message>
+    <message>
+        <source>The input list of %1</source>
+        <translation>%1 giriş listesi</translation>
+    </message>
+    <message>
+        <source>The output list of %1</source>
+        <translation>%1 çıkış listesi</translation>
+    </message>
+    <message>
+        <source>The name of %1</source>
+        <translation>%1 adı</translation>
+    </message>
+    <message>
+        <source>the zone number of %1</source>
+        <translation>%1 bölge numarası</translation>
+    </message>
+    <message>
+        <source>the device type of %1</source>
+        <translation>%1 cihaz tipi</translation>
+    </message>
+    <message>
+        <source>the bypass of %1</source>
+        <translation>%1 gecikme atlama değeri</translation>
+    </message>
+    <message>
+        <source>the event type of %1</source>
+        <translation>%1 olay tipi</translation>
+    </message>
+    <message>
+        <source>the output delay of %1</source>
+        <translation>%1 çıkış gecikmesi</translation>
+    </message>
+    <message>
+        <source>the Sounder 1 delay</source>
+        <translation>Siren 1 gecikmesi</translation>
+    </message>
+    <message>
+        <source>the Sounder 2 delay</source>
+        <translation>Siren 2 gecikmesi</translation>
+    </message>
+    <message>
+        <source>the Sounder 3 delay</source>
+        <translation>Siren 3 gecikmesi</translation>
+    </message>
+    <message>
+        <source>the Sounder 4 delay</source>
+        <translation>Siren 4 gecikmesi</translation>
+    </message>
+    <message>
+        <source>the Alarm relay delay</source>
+        <translation>Alarm rölesi gecikmesi</translation>
+    </message>
+    <message>
+        <source>the Fire relay delay</source>
+        <translation>Yangın rölesi gecikmesi</translation>
+    </message>
+    <message>
+        <source>the Fault relay delay</source>
+        <translation>Arıza rölesi gecikmesi</translation>
+    </message>
+    <message>
+        <source>the ringing mode</source>
+        <translation>çalışma modu</translation>
+    </message>
+    <message>
+        <source>the condition of rule %1</source>
+        <translation>kural %1 koşulu</translation>
+    </message>
+    <message>
+        <source>%1 holds the character &quot;~&quot;, which the panel takes as the end of a field. Nothing was sent.</source>
+        <translation>%1 &quot;~&quot; karakterini içeriyor; panel bunu alan sonu olarak algılar. Hiçbir şey gönderilmedi.</translation>
+    </message>
+    <message>
+        <source>%1 holds the character &quot;%2&quot;, which the panel cannot show. Nothing was sent.</source>
+        <translation>%1 panelin gösteremeyeceği &quot;%2&quot; karakterini içeriyor. Hiçbir şey gönderilmedi.</translation>
+    </message>
+    <message>
+        <source>%1 begins with &quot;}&quot;, which the panel takes as the end of a cause-effect section. Nothing was sent.</source>
+        <translation>%1 &quot;}&quot; ile başlıyor; panel bunu sebep-sonuç bölümünün sonu olarak algılar. Hiçbir şey gönderilmedi.</translation>
+    </message>
+    <message>
+        <source>The configuration holds %1 cause-effect rules; the panel takes 0 to %2. Nothing was sent.</source>
+        <translation>Yapılandırmada %1 sebep-sonuç kuralı var; panel 0 ile %2 arası kabul eder. Hiçbir şey gönderilmedi.</translation>
+    </message>
+    <message>
+        <source>the panel sent &quot;%1&quot; as %2, which does not fit.</source>
+        <translation>panel %2 olarak &quot;%1&quot; gönderdi; bu değer alana sığmıyor.</translation>
+    </message>
+    <message>
+        <source>the panel sent &quot;%1&quot; as the number of cause-effect rules; the tool holds 0 to %2.</source>
+        <translation>panel sebep-sonuç kuralı sayısı olarak &quot;%1&quot; gönderdi; araç 0 ile %2 arası tutar.</translation>
+    </message>
+    <message>
+        <source>the panel sent &quot;%1&quot; as the number of loops.</source>
+        <translation>panel çevrim sayısı olarak &quot;%1&quot; gönderdi.</translation>
+    </message>
 </context>
 <context>
     <name>vaz::devices</name>

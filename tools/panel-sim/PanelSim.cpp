@@ -1,5 +1,6 @@
 #include "PanelSim.h"
 
+#include "core/comm/TransferWords.h"
 #include "core/model/Codepage.h"
 
 namespace vaz::sim {
@@ -43,7 +44,7 @@ bool configFromMemory(const PanelMemory &memory, int mcu, int loops, Installatio
     DownloadStore store(c);
     auto fail = [&] {
         if (why)
-            *why = store.refusal();
+            *why = refusalText(store.refusal());
         return false;
     };
     for (int pass = 0; pass < kDevicePasses; ++pass)

@@ -65,8 +65,6 @@ QByteArray ruleField(const Installation &cfg, int section, int r)
 
 namespace {
 
-const QString kNothingSent = QStringLiteral(" Nothing was sent.");
-
 // The first character of text that cannot travel to the panel, or an empty text.
 QString badCharacter(const QString &text)
 {
@@ -84,57 +82,62 @@ QString badCharacter(const QString &text)
     return QString();
 }
 
-QString refuseCharacter(const QString &what, const QString &c)
+Refusal refused(Refusal::Kind kind, Refusal::Item item)
 {
-    if (c == QLatin1String("~"))
-        return QStringLiteral("%1 holds the character \"~\", which the panel takes as the end of a field.").arg(what) +
-               kNothingSent;
-    return QStringLiteral("%1 holds the character \"%2\", which the panel cannot show.").arg(what, c) + kNothingSent;
+    Refusal r;
+    r.kind = kind;
+    r.item = item;
+    return r;
 }
 
 }  // namespace
 
-QString uploadRefusal(const Installation &cfg)
+Refusal uploadRefusal(const Installation &cfg)
 {
-    auto check = [](const QString &text, const QString &what) {
-        QString c = badCharacter(text);
-        return c.isEmpty() ? QString() : refuseCharacter(what, c);
+    auto check = [](const QString &text, Refusal what) {
+        const QString c = badCharacter(text);
+        if (!c.isEmpty()) {
+            what.kind = c == QLatin1String("~") ? Refusal::Kind::Separator : Refusal::Kind::Unshowable;
+            what.character = c;
+        }
+        return what;
     };
 
-    QString r = check(cfg.TedarikciAdi, QStringLiteral("The supplier's name"));
-    if (r.isEmpty() && cfg.McuVersiyon > 14)
-        r = check(cfg.PanelAdi, QStringLiteral("The panel name"));
-    for (int l = 1; r.isEmpty() && l <= kLoops; ++l)
-        for (int a = 1; r.isEmpty() && a <= kAddresses; ++a)
-            r = check(cfg.MahalText(l, a),
-                      QStringLiteral("The location text of loop %1, address %2").arg(l).arg(deviceLabel(a)));
-    if (!r.isEmpty() || cfg.McuVersiyon < 20)
+    Refusal r = check(cfg.TedarikciAdi, refused(Refusal::Kind::None, Refusal::Item::Supplier));
+    if (!r && cfg.McuVersiyon > 14)
+        r = check(cfg.PanelAdi, refused(Refusal::Kind::None, Refusal::Item::PanelName));
+    for (int l = 1; !r && l <= kLoops; ++l)
+        for (int a = 1; !r && a <= kAddresses; ++a) {
+            Refusal at = refused(Refusal::Kind::None, Refusal::Item::Location);
+            at.loop = l, at.address = a;
+            r = check(cfg.MahalText(l, a), at);
+        }
+    if (r || cfg.McuVersiyon < 20)
         return r;
 
-    if (cfg.SSsayisi < 0 || cfg.SSsayisi > kMaxRules)
-        return QStringLiteral("The configuration holds %1 cause-effect rules; the panel takes 0 to %2.")
-                   .arg(int(cfg.SSsayisi))
-                   .arg(kMaxRules) +
-               kNothingSent;
+    if (cfg.SSsayisi < 0 || cfg.SSsayisi > kMaxRules) {
+        r.kind = Refusal::Kind::TooManyRules;
+        r.count = cfg.SSsayisi;
+        return r;
+    }
     for (int n = 1; n <= cfg.SSsayisi; ++n) {
-        const QString rule = QStringLiteral("rule %1 (\"%2\")").arg(n).arg(cfg.SSismi(n));
-        const std::array<std::pair<QString, QString>, 3> texts{{
-            {cfg.SSgirisler(n), QStringLiteral("The input list of ") + rule},
-            {cfg.SScikislar(n), QStringLiteral("The output list of ") + rule},
-            {cfg.SSismi(n), QStringLiteral("The name of ") + rule},
+        const std::array<std::pair<QString, Refusal::Item>, 3> texts{{
+            {cfg.SSgirisler(n), Refusal::Item::RuleInputs},
+            {cfg.SScikislar(n), Refusal::Item::RuleOutputs},
+            {cfg.SSismi(n), Refusal::Item::RuleName},
         }};
-        for (const auto &[text, what] : texts) {
-            if (text.startsWith(QLatin1Char(kSectionEnd)))
-                return QStringLiteral("%1 begins with \"}\", which the panel takes as the end of a "
-                                      "cause-effect section.")
-                           .arg(what) +
-                       kNothingSent;
-            r = check(text, what);
-            if (!r.isEmpty())
+        for (const auto &[text, item] : texts) {
+            Refusal what = refused(Refusal::Kind::None, item);
+            what.rule = n, what.ruleName = cfg.SSismi(n);
+            if (text.startsWith(QLatin1Char(kSectionEnd))) {
+                what.kind = Refusal::Kind::SectionEnd;
+                return what;
+            }
+            if ((r = check(text, what)))
                 return r;
         }
     }
-    return QString();
+    return r;
 }
 
 double fieldNumber(QByteArrayView field)
@@ -176,35 +179,34 @@ namespace {
 
 QString shown(QByteArrayView field) { return fromCp1254(field); }
 
-QString where(int loop, int address)
-{
-    return QStringLiteral("loop %1, address %2").arg(loop).arg(deviceLabel(address));
-}
-
-const char *const kSettingNames[kSettings] = {"Sounder 1 delay",   "Sounder 2 delay",   "Sounder 3 delay",
-                                              "Sounder 4 delay",   "Alarm relay delay", "Fire relay delay",
-                                              "Fault relay delay", "ringing mode"};
-
 }  // namespace
 
-bool DownloadStore::store(Int16 &to, QByteArrayView field, const QString &what)
+bool DownloadStore::store(Int16 &to, QByteArrayView field, Refusal what)
 {
     try {
         to = toInt16(fieldNumber(field));
         return true;
     } catch (const RangeError &) {
-        refusal_ = QStringLiteral("the panel sent \"%1\" as %2, which does not fit.").arg(shown(field), what);
+        what.kind = Refusal::Kind::DoesNotFit;
+        what.received = shown(field);
+        refusal_ = what;
         return false;
     }
 }
 
+bool DownloadStore::storeAt(Int16 &to, QByteArrayView field, Refusal::Item item, int loop, int address)
+{
+    Refusal what;
+    what.item = item, what.loop = loop, what.address = address;
+    return store(to, field, what);
+}
+
 bool DownloadStore::device(int pass, int loop, int address, QByteArrayView field)
 {
-    const QString at = where(loop, address);
     switch (pass) {
-    case 0: return store(cfg_.BolgeNo(loop, address), field, QStringLiteral("the zone number of ") + at);
+    case 0: return storeAt(cfg_.BolgeNo(loop, address), field, Refusal::Item::Zone, loop, address);
     case 1: {
-        if (!store(cfg_.CihazTipi(loop, address), field, QStringLiteral("the device type of ") + at))
+        if (!storeAt(cfg_.CihazTipi(loop, address), field, Refusal::Item::Type, loop, address))
             return false;
         if (cfg_.CihazTipi(loop, address) != 0)
             cfg_.CevrimSayisi = loop;
@@ -212,13 +214,13 @@ bool DownloadStore::device(int pass, int loop, int address, QByteArrayView field
     }
     case 2:
     case 3: return true;  // day and night thresholds: the tool keeps none
-    case 4: return store(cfg_.GecikmeIptal(loop, address), field, QStringLiteral("the bypass of ") + at);
+    case 4: return storeAt(cfg_.GecikmeIptal(loop, address), field, Refusal::Item::Bypass, loop, address);
     case 5: {
         const double v = fieldNumber(field);
         switch (cfg_.CihazTipi(loop, address)) {
         case devices::kSwitchMonitor:
         case devices::kZoneMonitor:
-            return store(cfg_.OlayTipi(loop, address), field, QStringLiteral("the event type of ") + at);
+            return storeAt(cfg_.OlayTipi(loop, address), field, Refusal::Item::EventType, loop, address);
         case devices::kRelayController:
         case devices::kSounderController:
             if (v == 0)
@@ -229,7 +231,7 @@ bool DownloadStore::device(int pass, int loop, int address, QByteArrayView field
         default: return true;
         }
     }
-    case 6: return store(cfg_.Gecikme(loop, address), field, QStringLiteral("the output delay of ") + at);
+    case 6: return storeAt(cfg_.Gecikme(loop, address), field, Refusal::Item::OutputDelay, loop, address);
     default: cfg_.MahalText(loop, address) = fromCp1254(field); return true;
     }
 }
@@ -240,7 +242,9 @@ void DownloadStore::panelName(QByteArrayView field) { cfg_.PanelAdi = fromCp1254
 
 bool DownloadStore::setting(int i, QByteArrayView field)
 {
-    const QString what = QStringLiteral("the ") + QLatin1String(kSettingNames[i]);
+    Refusal what;
+    what.item = i < kPanelDelays ? Refusal::Item::Delay : Refusal::Item::RingingMode;
+    what.index = i;
     return i < kPanelDelays ? store(cfg_.Gecikmeler(i), field, what) : store(cfg_.CalmaModu, field, what);
 }
 
@@ -249,9 +253,9 @@ bool DownloadStore::ruleCount(QByteArrayView field)
     const double v = fieldNumber(field);
     const double n = roundHalfEven(v);
     if (!(n >= 0 && n <= kMaxRules)) {
-        refusal_ = QStringLiteral("the panel sent \"%1\" as the number of cause-effect rules; the tool holds 0 to %2.")
-                       .arg(shown(field))
-                       .arg(kMaxRules);
+        refusal_ = Refusal{};
+        refusal_.kind = Refusal::Kind::RuleCount;
+        refusal_.received = shown(field);
         return false;
     }
     cfg_.SSsayisi = static_cast<int>(n);
@@ -263,7 +267,11 @@ bool DownloadStore::rule(int section, int r, QByteArrayView field)
     switch (section) {
     case 0: cfg_.SSgirisler(r) = fromCp1254(field); return true;
     case 1: cfg_.SScikislar(r) = fromCp1254(field); return true;
-    case 2: return store(cfg_.SSkosul(r), field, QStringLiteral("the condition of rule %1").arg(r));
+    case 2: {
+        Refusal what;
+        what.item = Refusal::Item::Condition, what.rule = r;
+        return store(cfg_.SSkosul(r), field, what);
+    }
     default: cfg_.SSismi(r) = fromCp1254(field); return true;
     }
 }
@@ -272,7 +280,9 @@ bool DownloadStore::loopCount(QByteArrayView field)
 {
     const double v = fieldNumber(field);
     if (!std::isfinite(v)) {
-        refusal_ = QStringLiteral("the panel sent \"%1\" as the number of loops.").arg(shown(field));
+        refusal_ = Refusal{};
+        refusal_.kind = Refusal::Kind::LoopCount;
+        refusal_.received = shown(field);
         return false;
     }
     cfg_.CevrimSayisi = v;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/comm/TransferFacts.h"
 #include "core/model/Installation.h"
 
 #include <QByteArray>
@@ -39,9 +40,9 @@ std::array<QByteArray, kSettings> settingsFields(const Installation &cfg);
 // The field of rule r (1..SSsayisi) in section 0..3.
 QByteArray ruleField(const Installation &cfg, int section, int r);
 
-// Empty when every text an upload of cfg sends can travel; otherwise the message
-// that says which text and which character would break the exchange.
-QString uploadRefusal(const Installation &cfg);
+// None when every text an upload of cfg sends can travel; otherwise which text
+// and which character would break the exchange.
+Refusal uploadRefusal(const Installation &cfg);
 
 // The value of a received numeric field: leading blanks, an optional sign,
 // digits with an optional "." fraction, up to the first other character; no
@@ -51,7 +52,7 @@ double fieldNumber(QByteArrayView field);
 // Stores the fields of a download into an installation, one at a time, in the
 // panel's order. A number that does not fit its field (or a rule count outside
 // 0..200) is not stored: the call returns false and refusal() says what arrived
-// where, as a sentence for the message of whatever refused it.
+// where.
 class DownloadStore {
 public:
     explicit DownloadStore(Installation &target) : cfg_(target) {}
@@ -66,13 +67,15 @@ public:
     bool rule(int section, int r, QByteArrayView field);
     bool loopCount(QByteArrayView field);
 
-    const QString &refusal() const { return refusal_; }
+    const Refusal &refusal() const { return refusal_; }
 
 private:
-    bool store(Int16 &to, QByteArrayView field, const QString &what);
+    // What is refused, with its loop and address or rule set.
+    bool store(Int16 &to, QByteArrayView field, Refusal what);
+    bool storeAt(Int16 &to, QByteArrayView field, Refusal::Item item, int loop, int address);
 
     Installation &cfg_;
-    QString refusal_;
+    Refusal refusal_;
 };
 
 }  // namespace vaz::comm

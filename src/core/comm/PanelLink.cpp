@@ -246,10 +246,10 @@ void PanelLink::PaneleGonder()
         return;
     begin(Transfer::Upload);
 
-    if (const QString refusal = uploadRefusal(cfg_); !refusal.isEmpty()) {
+    if (const Refusal refusal = uploadRefusal(cfg_)) {
         TransferFailure f;
         f.kind = TransferFailure::Kind::Refused;
-        f.reason = refusal;
+        f.refusal = refusal;
         fail(f);
         endUpload();
         return;
@@ -436,12 +436,12 @@ bool PanelLink::downloadFailed(Wake why)
     return false;
 }
 
-bool PanelLink::refuse(const QString &reason)
+bool PanelLink::refuse(const Refusal &refusal)
 {
     TransferFailure f;
     f.kind = TransferFailure::Kind::Refused;
     f.transfer = kind_;
-    f.reason = reason;
+    f.refusal = refusal;
     fail(f);
     return false;
 }

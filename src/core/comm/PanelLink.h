@@ -128,7 +128,7 @@ private:
     bool GecikmeAl();
     bool SSal();
     // Ends the download or comparison, refused for reason.
-    bool refuse(const QString &reason);
+    bool refuse(const Refusal &refusal);
     // Loop 1 address 4, Location: where the field now arriving belongs.
     TransferPlace fieldBeingReceived() const;
     bool downloadFailed(Wake why);

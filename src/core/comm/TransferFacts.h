@@ -52,12 +52,55 @@ struct PortProblem {
     QString access;                // why the user may not open it, when known
 };
 
+// Why the data checks stop a transfer: an upload before anything is sent, a
+// download before the configuration changes.
+struct Refusal {
+    enum class Kind {
+        None,
+        Separator,     // the text of item holds "~", the panel's end of a field
+        Unshowable,    // the text of item holds character, which the panel cannot show
+        SectionEnd,    // the text of item begins with "}", the end of a rule section
+        TooManyRules,  // the configuration holds count rules
+        DoesNotFit,    // the panel sent received as item, which its field cannot hold
+        RuleCount,     // the panel sent received as the number of rules
+        LoopCount,     // the panel sent received as the number of loops
+    };
+    // What was refused; loop and address, rule, or index (delays 0..6) say whose.
+    enum class Item {
+        Supplier,
+        PanelName,
+        Location,
+        RuleInputs,
+        RuleOutputs,
+        RuleName,
+        Zone,
+        Type,
+        Bypass,
+        EventType,
+        OutputDelay,
+        Delay,
+        RingingMode,
+        Condition,
+    };
+    Kind kind = Kind::None;
+    Item item = Item::Supplier;
+    int loop = 0, address = 0;
+    int rule = 0;
+    QString ruleName;
+    int index = 0;
+    QString character;
+    QString received;
+    int count = 0;
+
+    explicit operator bool() const { return kind != Kind::None; }
+};
+
 struct TransferFailure {
     enum class Kind {
         PortNotOpened,  // port
         NoAnswer,       // the panel was silent for waitedMs
         Unplugged,      // the adapter (port.device) went away
-        Refused,        // reason: what the data checks found; nothing was sent or changed
+        Refused,        // refusal: what the data checks found; nothing was sent or changed
         TooLong,        // a download's field at place ran past total bytes without a separator
     };
     Kind kind = Kind::NoAnswer;
@@ -68,7 +111,7 @@ struct TransferFailure {
     TransferPlace place;
     int field = 0;  // upload: of total; download: the field arriving
     int total = 0;
-    QString reason;
+    Refusal refusal;
 };
 
 // The facts of a port that would not open.

@@ -137,6 +137,68 @@ public:
         return text;
     }
 
+    static QString item(const Refusal &r)
+    {
+        const QString at = tr("loop %1, address %2").arg(r.loop).arg(deviceLabel(r.address));
+        const QString rule = tr("rule %1 (\"%2\")").arg(r.rule).arg(r.ruleName);
+        switch (r.item) {
+        case Refusal::Item::Supplier: return tr("The supplier's name");
+        case Refusal::Item::PanelName: return tr("The panel name");
+        case Refusal::Item::Location:
+            return tr("The location text of loop %1, address %2").arg(r.loop).arg(deviceLabel(r.address));
+        case Refusal::Item::RuleInputs: return tr("The input list of %1").arg(rule);
+        case Refusal::Item::RuleOutputs: return tr("The output list of %1").arg(rule);
+        case Refusal::Item::RuleName: return tr("The name of %1").arg(rule);
+        case Refusal::Item::Zone: return tr("the zone number of %1").arg(at);
+        case Refusal::Item::Type: return tr("the device type of %1").arg(at);
+        case Refusal::Item::Bypass: return tr("the bypass of %1").arg(at);
+        case Refusal::Item::EventType: return tr("the event type of %1").arg(at);
+        case Refusal::Item::OutputDelay: return tr("the output delay of %1").arg(at);
+        case Refusal::Item::Delay:
+            switch (r.index) {
+            case 0: return tr("the Sounder 1 delay");
+            case 1: return tr("the Sounder 2 delay");
+            case 2: return tr("the Sounder 3 delay");
+            case 3: return tr("the Sounder 4 delay");
+            case 4: return tr("the Alarm relay delay");
+            case 5: return tr("the Fire relay delay");
+            default: return tr("the Fault relay delay");
+            }
+        case Refusal::Item::RingingMode: return tr("the ringing mode");
+        case Refusal::Item::Condition: return tr("the condition of rule %1").arg(r.rule);
+        }
+        return {};
+    }
+
+    static QString refusal(const Refusal &r)
+    {
+        switch (r.kind) {
+        case Refusal::Kind::None: return {};
+        case Refusal::Kind::Separator:
+            return tr("%1 holds the character \"~\", which the panel takes as the end of a field. Nothing was sent.")
+                .arg(item(r));
+        case Refusal::Kind::Unshowable:
+            return tr("%1 holds the character \"%2\", which the panel cannot show. Nothing was sent.")
+                .arg(item(r), r.character);
+        case Refusal::Kind::SectionEnd:
+            return tr("%1 begins with \"}\", which the panel takes as the end of a cause-effect section. Nothing "
+                      "was sent.")
+                .arg(item(r));
+        case Refusal::Kind::TooManyRules:
+            return tr("The configuration holds %1 cause-effect rules; the panel takes 0 to %2. Nothing was sent.")
+                .arg(r.count)
+                .arg(kMaxRules);
+        case Refusal::Kind::DoesNotFit:
+            return tr("the panel sent \"%1\" as %2, which does not fit.").arg(r.received, item(r));
+        case Refusal::Kind::RuleCount:
+            return tr("the panel sent \"%1\" as the number of cause-effect rules; the tool holds 0 to %2.")
+                .arg(r.received)
+                .arg(kMaxRules);
+        case Refusal::Kind::LoopCount: return tr("the panel sent \"%1\" as the number of loops.").arg(r.received);
+        }
+        return {};
+    }
+
     static QString refused(const TransferFailure &f)
     {
         const QString reason =
@@ -144,7 +206,7 @@ public:
                 ? tr("the panel sent more than %1 characters without a separator for %2; no field is that long.")
                       .arg(f.total)
                       .arg(place(f.place))
-                : f.reason;
+                : refusal(f.refusal);
         switch (f.transfer) {
         case Transfer::Upload: return reason;
         case Transfer::Download: return tr("Download refused: %1 The configuration was not changed.").arg(reason);
@@ -176,6 +238,8 @@ QString portProblemText(const PortProblem &problem, DeviceChoice choice)
 {
     return TransferWords::port(problem, choice);
 }
+
+QString refusalText(const Refusal &refusal) { return TransferWords::refusal(refusal); }
 
 QString failureText(const TransferFailure &failure, DeviceChoice choice)
 {

@@ -21,6 +21,8 @@ QString statusText(Transfer transfer, TransferStatus status);
 QString placeText(const TransferPlace &place);
 QString portProblemText(const PortProblem &problem, DeviceChoice choice = DeviceChoice::OptionsWindow);
 QString failureText(const TransferFailure &failure, DeviceChoice choice = DeviceChoice::OptionsWindow);
+// An upload's refusal ends "Nothing was sent."; a download's is a clause for failureText.
+QString refusalText(const Refusal &refusal);
 
 // The message for a port that would not open.
 QString openFailureMessage(const BytePort &port, DeviceChoice choice = DeviceChoice::OptionsWindow);

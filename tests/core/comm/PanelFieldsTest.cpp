@@ -1,6 +1,7 @@
 #include "core/comm/BytePort.h"
 #include "core/comm/PanelCompare.h"
 #include "core/comm/PanelFields.h"
+#include "core/comm/TransferWords.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "core/comm/SerialDevices.h"
 #include "support/ExampleConfig.h"
@@ -106,7 +107,7 @@ TEST(PanelFields, UploadRefusesTextsThatBreakTheFraming)
     for (const auto &[mcu, edit, said] : cases) {
         Config c;
         c.McuVersiyon = mcu, c.SSsayisi = 2, edit(c);
-        const QString m = uploadRefusal(c);
+        const QString m = refusalText(uploadRefusal(c));
         EXPECT_TRUE(said ? m.contains(QString::fromUtf8(said)) : m.isEmpty()) << m.toStdString();
     }
 }
@@ -117,8 +118,8 @@ TEST(PanelFields, DownloadStoreRefusesSettingsAndCountsItCannotHold)
 {
     Config c;
     DownloadStore s(c);
-    EXPECT_TRUE(s.ruleCount("200") && !s.setting(7, "-40000") && s.refusal().contains(QStringLiteral("ringing mode")) &&
-                !s.ruleCount("-1"));
+    EXPECT_TRUE(s.ruleCount("200") && !s.setting(7, "-40000") &&
+                refusalText(s.refusal()).contains(QStringLiteral("ringing mode")) && !s.ruleCount("-1"));
 }
 
 // A device set in the environment is used through the comm window's missing-port test.

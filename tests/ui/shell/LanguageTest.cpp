@@ -88,13 +88,20 @@ TEST_F(LanguageTest, ATransferFailureReadsInTheUsersLanguageWithItsPlace)
     refused.transfer = comm::Transfer::Compare;
     refused.place.field = QStringLiteral("Location");
     refused.total = 4096;
-    const std::pair<comm::TransferFailure, const char *> said[] = {
-        {silent, "(Çevrim 2 adres 045 gönderilirken, alan 1,214 / 5,106)."},
-        {refused, "Karşılaştırma reddedildi: panel Çevrim 2 adres 045, Location için ayırıcısız 4096"},
+    comm::TransferFailure unfit = refused;
+    unfit.kind = comm::TransferFailure::Kind::Refused, unfit.transfer = comm::Transfer::Download;
+    unfit.refusal.kind = comm::Refusal::Kind::DoesNotFit, unfit.refusal.item = comm::Refusal::Item::Zone;
+    unfit.refusal.loop = 2, unfit.refusal.address = 45, unfit.refusal.received = QStringLiteral("70000");
+    const std::tuple<comm::TransferFailure, const char *, const char *> said[] = {
+        {silent, "Loop 2 address 045", "(Çevrim 2 adres 045 gönderilirken, alan 1,214 / 5,106)."},
+        {refused, "Loop 2 address 045",
+         "Karşılaştırma reddedildi: panel Çevrim 2 adres 045, Location için ayırıcısız 4096"},
+        {unfit, "the panel sent \"70000\" as the zone number of loop 2, address 045, which does not fit.",
+         "Alım reddedildi: panel çevrim 2, adres 045 bölge numarası olarak \"70000\" gönderdi"},
     };
-    for (const auto &[failure, turkish] : said) {
+    for (const auto &[failure, place, turkish] : said) {
         const QString english = comm::failureText(failure);
-        EXPECT_TRUE(english.contains("Loop 2 address 045")) << english.toStdString();
+        EXPECT_TRUE(english.contains(QString::fromUtf8(place))) << english.toStdString();
         ASSERT_TRUE(useLanguage(QStringLiteral("tr")));
         EXPECT_TRUE(comm::failureText(failure).contains(QString::fromUtf8(turkish)))
             << comm::failureText(failure).toStdString();
