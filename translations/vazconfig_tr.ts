@@ -672,6 +672,26 @@
         <source>has the same name as cause-effect %1</source>
         <translation>%1. sebep-sonuçla aynı ada sahip</translation>
     </message>
+    <message>
+        <source>sets off nothing</source>
+        <translation>hiçbir şeyi çalıştırmıyor</translation>
+    </message>
+    <message>
+        <source>names %1, an output module, among its inputs</source>
+        <translation>girişleri arasında bir çıkış modülü olan %1 konumunu içeriyor</translation>
+    </message>
+    <message>
+        <source>names %1, an input device, among its outputs</source>
+        <translation>çıkışları arasında bir giriş cihazı olan %1 konumunu içeriyor</translation>
+    </message>
+    <message>
+        <source>1 cause-effect rule will not be used: the ringing mode is Common</source>
+        <translation>1 sebep-sonuç kuralı kullanılmayacak: çalışma modu Genel</translation>
+    </message>
+    <message>
+        <source>%1 cause-effect rules will not be used: the ringing mode is Common</source>
+        <translation>%1 sebep-sonuç kuralı kullanılmayacak: çalışma modu Genel</translation>
+    </message>
 </context>
 <context>
     <name>vaz::ProgBarIslem</name>

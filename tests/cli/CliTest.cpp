@@ -144,7 +144,7 @@ TEST(Cli, DiffCheckReportAndHelp)
     EXPECT_EQ(vazconfig({"check", doubtful}, 1).out, e.devices + e.rules);
     r = vazconfig({"check", doubtful, "--json"}, 1);
     EXPECT_EQ(QJsonDocument::fromJson(r.out.join('\n').toUtf8()).array().size(), e.devices.size() + e.rules.size());
-    const QString clean = writeFile(dir, "clean.dvk", test::exampleConfig(20, 1));
+    const QString clean = writeFile(dir, "clean.dvk", test::cleanExample(20, 1));
     EXPECT_EQ(vazconfig({"check", clean, "--json"}).out, (QStringList{"[", "]"}));
 
     const QString pdf = dir.filePath("r.pdf");
@@ -181,7 +181,7 @@ TEST(Cli, StandardOutputPipesAndWhatIsNoFile)
     const test::HostileFiles hostile(dir.path());
     const QString file = writeFile(dir, "site.dvk", test::filledConfig(20));
     const QString before = QString::fromLatin1(test::fileBytes(file));
-    const QString clean = writeFile(dir, "clean.dvk", test::exampleConfig(20, 1));
+    const QString clean = writeFile(dir, "clean.dvk", test::cleanExample(20, 1));
     const QString vaz = QStringLiteral(VAZ_BINARY_DIR "/vazconfig");
     const QString full = dir.filePath("full");
     const bool devices =

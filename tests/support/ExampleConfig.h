@@ -51,6 +51,15 @@ inline Config filledConfig(int mcu, int rules = 3, int every = 3)
     return c;
 }
 
+// The example as the check finds nothing in it: in cause-effect mode its roof
+// device (zone 48, in no rule) would set off nothing, so a relay follows zone 48.
+inline Config cleanExample(int mcu, int rules = 1)
+{
+    Config c = exampleConfig(mcu, rules);
+    c.setDevice(4, 126, {5, 48, {}, 0, 0, 0, 48, 0});
+    return c;
+}
+
 // Devices as loop, address, type, zone.
 inline void addDevices(Config &c, std::initializer_list<std::array<int, 4>> devices)
 {
@@ -74,17 +83,29 @@ struct FindingsExample {
 };
 inline FindingsExample findingsExample()
 {
-    FindingsExample e{exampleConfig(20, 1), {}, {}};
+    FindingsExample e{cleanExample(20, 1), {}, {}};
     Config &c = e.config;
     c.CevrimSayisi = 2;  // loops beyond the count are uploaded all the same
-    addDevices(c, {{1, 4, 1, 2}, {1, 9, 4, 2}, {1, 45, 2, 0}, {2, 4, 1, 9}, {3, 7, 1, 9}, {3, 8, 1, 9}, {4, 10, 8, 5}});
+    addDevices(c, {{1, 4, 1, 2},
+                   {1, 9, 4, 2},
+                   {1, 45, 2, 0},
+                   {2, 4, 1, 9},
+                   {2, 6, 1, 7},
+                   {3, 7, 1, 9},
+                   {3, 8, 1, 9},
+                   {4, 10, 8, 5},
+                   {4, 11, 8, 2},
+                   {4, 12, 8, 9}});
+    // Sounders follow zones 2 and 9; nothing sets off zone 7 but the rules, which leave out 2.006.
+    c.CikisYangin(4, 11) = 2, c.CikisYangin(4, 12) = 9;
     // Only the first pair meets on the panel: the others are on two loops or were written alike.
     for (auto [l, a, text] :
          {std::tuple{1, 4, "Şişli"}, {1, 9, "Sisli  "}, {2, 4, "Şişli"}, {3, 7, "Çay"}, {3, 8, "Çay"}})
         c.MahalText(l, a) = QString::fromUtf8(text);
     e.devices =
         QStringList{"Loop 1 address 004: location \"Şişli\" becomes \"Sisli\" on the panel, like Loop 1 address 009",
-                    "Loop 1 address 045: has no zone", "Loop 4 address 010: is an output module with no output event"};
+                    "Loop 1 address 045: has no zone", "Loop 2 address 006: sets off nothing",
+                    "Loop 4 address 010: is an output module with no output event"};
     const std::tuple<const char *, const char *, const char *, int, const char *> rules[] = {
         {"Empty", ":", "5,1.:", 1, "Cause-effect 2 'Empty': has no inputs"},
         {"Mute", "1,1.:", ":", 1, "Cause-effect 3 'Mute': has no outputs"},
@@ -93,11 +114,14 @@ inline FindingsExample findingsExample()
         {"Ghost", "1,8.1,1.:", "1,8.:", 1, "Cause-effect 6 'Ghost': names Loop 1 address 008, which holds no device"},
         {"Rule1", "1,1.:", "1,2.:", 1, "Cause-effect 7 'Rule1': has the same name as cause-effect 1"},
         {"Unset", "1,1.:", "1,2.:", 0, "Cause-effect 8 'Unset': has no condition (code 0)"},
+        {"Swap", "1,2.1,1.:", "2,5.1,2.:", 1,
+         "Cause-effect 9 'Swap': names Loop 1 address 002, an output module, among its inputs\n"
+         "Cause-effect 9 'Swap': names Loop 2 address 005, an input device, among its outputs"},
     };
     for (auto [name, inputs, outputs, condition, finding] : rules) {
         const int n = c.SSsayisi = c.SSsayisi + 1;
         c.SSismi(n) = name, c.SSgirisler(n) = inputs, c.SScikislar(n) = outputs, c.SSkosul(n) = condition;
-        e.rules << QString::fromUtf8(finding);
+        e.rules << QString::fromUtf8(finding).split(u'\n');
     }
     return e;
 }

@@ -22,7 +22,33 @@ bool holdsDevice(const Installation &inst, double loop, double address)
            inst.CihazTipi(int(loop), int(address)) != 0;
 }
 
-void deviceFindings(const Installation &inst, int loop, QList<Finding> &out)
+// In cause-effect mode only the rules and the output modules that follow a
+// zone on fire are operated: an input device that neither names is not heard.
+// One without a zone is left to its own finding.
+QSet<int> silentInputs(const Installation &inst, int rules)
+{
+    QSet<int> followed;
+    for (int loop = 1; loop <= kLoops; ++loop)
+        for (int a = 1; a <= kAddresses; ++a)
+            if (devices::isRuleOutput(inst.CihazTipi(loop, a)) && inst.CikisYangin(loop, a) != 0)
+                followed.insert(inst.BolgeNo(loop, a));
+    QSet<int> named;
+    for (int r = 1; r <= rules; ++r)
+        for (const ListItem &item : DizidenListeyeCevir(inst.SSgirisler(r)))
+            if (holdsDevice(inst, item.loop, item.address))
+                named.insert(int(item.loop) * 1000 + int(item.address));
+    QSet<int> silent;
+    for (int loop = 1; loop <= kLoops; ++loop)
+        for (int a = 1; a <= kAddresses; ++a) {
+            const int type = inst.CihazTipi(loop, a);
+            if (type != 0 && devices::isRuleInput(type) && inst.BolgeNo(loop, a) != 0 &&
+                !named.contains(loop * 1000 + a) && !followed.contains(inst.BolgeNo(loop, a)))
+                silent.insert(loop * 1000 + a);
+        }
+    return silent;
+}
+
+void deviceFindings(const Installation &inst, int loop, const QSet<int> &silent, QList<Finding> &out)
 {
     // The device window pads locations with blanks; only what was written counts.
     auto written = [&](int a) { return inst.MahalText(loop, a).trimmed(); };
@@ -42,6 +68,8 @@ void deviceFindings(const Installation &inst, int loop, QList<Finding> &out)
         if (devices::outputEventApplies(type) && inst.CikisYangin(loop, a) == 0 && inst.CikisHata(loop, a) == 0)
             out.append({where, QCoreApplication::translate("vaz::PreUploadCheck",
                                                            "is an output module with no output event")});
+        if (silent.contains(loop * 1000 + a))
+            out.append({where, QCoreApplication::translate("vaz::PreUploadCheck", "sets off nothing")});
         if (written(a) == shown(a))
             continue;
         const QList<int> &same = byShown.value(shown(a));
@@ -73,6 +101,23 @@ void ruleFindings(const Installation &inst, int r, QList<Finding> &out)
                 .arg(condition == kConditionAnd ? QCoreApplication::translate("vaz::PreUploadCheck", "AND")
                                                 : QCoreApplication::translate("vaz::PreUploadCheck", "COINCIDENCE")));
 
+    // A device in the wrong list: the panel never operates an input nor is set off by an output.
+    for (const auto &[items, wrongRole, text] :
+         {std::tuple{&inputs, &devices::isRuleOutput,
+                     QT_TRANSLATE_NOOP("vaz::PreUploadCheck", "names %1, an output module, among its inputs")},
+          std::tuple{&outputs, &devices::isRuleInput,
+                     QT_TRANSLATE_NOOP("vaz::PreUploadCheck", "names %1, an input device, among its outputs")}}) {
+        QSet<QString> said;
+        for (const ListItem &item : *items)
+            if (holdsDevice(inst, item.loop, item.address) &&
+                wrongRole(inst.CihazTipi(int(item.loop), int(item.address)))) {
+                const QString at = devicePlace(int(item.loop), int(item.address));
+                if (!said.contains(at))
+                    add(QCoreApplication::translate("vaz::PreUploadCheck", text).arg(at));
+                said.insert(at);
+            }
+    }
+
     QSet<QString> named;
     for (const ListItem &item : inputs + outputs) {
         if (item.loop == kPanelOutputLoop && item.address >= 1 && item.address <= kPanelOutputs)
@@ -99,15 +144,28 @@ void ruleFindings(const Installation &inst, int r, QList<Finding> &out)
 QList<Finding> preUploadFindings(const Installation &inst)
 {
     QList<Finding> out;
-    for (int loop = 1; loop <= kLoops; ++loop)
-        deviceFindings(inst, loop, out);
     // Versions before 20 carry no rules, whatever the tables hold.
-    if (inst.McuVersiyon >= 20)
-        for (int r = 1; r <= std::min<int>(inst.SSsayisi, kMaxRules); ++r)
-            ruleFindings(inst, r, out);
+    const bool ruled = inst.McuVersiyon >= 20;
+    const int rules = ruled ? std::clamp<int>(inst.SSsayisi, 0, kMaxRules) : 0;
+    const QSet<int> silent = ruled && inst.CalmaModu == 1 ? silentInputs(inst, rules) : QSet<int>();
+    for (int loop = 1; loop <= kLoops; ++loop)
+        deviceFindings(inst, loop, silent, out);
+    if (!ruled)
+        return out;
+    if (inst.CalmaModu == 0 && rules > 0)
+        out.append(
+            {QString(),
+             rules == 1
+                 ? QCoreApplication::translate("vaz::PreUploadCheck",
+                                               "1 cause-effect rule will not be used: the ringing mode is Common")
+                 : QCoreApplication::translate("vaz::PreUploadCheck",
+                                               "%1 cause-effect rules will not be used: the ringing mode is Common")
+                       .arg(rules)});
+    for (int r = 1; r <= rules; ++r)
+        ruleFindings(inst, r, out);
     return out;
 }
 
-QString findingLine(const Finding &f) { return f.place + QStringLiteral(": ") + f.text; }
+QString findingLine(const Finding &f) { return f.place.isEmpty() ? f.text : f.place + QStringLiteral(": ") + f.text; }
 
 }  // namespace vaz::comm

@@ -297,7 +297,7 @@ TEST_F(CommWindowTest, UploadAsksFirstWhenTheCheckFindsSomething)
 {
     sim::PanelSim panel(20, 4);
     int lines = 0;
-    restart("v2", 1), app->setPortFactory([&] { return ++lines, attached(panel); });
+    restart("v2", 1), cfg() = cleanExample(20, 1), app->setPortFactory([&] { return ++lines, attached(panel); });
     // A clean configuration goes without a question; then Cancel, then Upload anyway.
     button(run("BtGonder"), "GonderimOK")->click();
     cfg().BolgeNo(4, 127) = 0, messages.proceedAnswers = {false, true};
