@@ -1119,6 +1119,109 @@
     </message>
 </context>
 <context>
+    <name>vaz::Trace</name>
+    <message>
+        <source>OR</source>
+        <translation>VEYA</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>VE</translation>
+    </message>
+    <message>
+        <source>COINCIDENCE</source>
+        <translation>ÇAKIŞMA</translation>
+    </message>
+    <message>
+        <source>no condition (code %1)</source>
+        <translation>koşul yok (kod %1)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Loop %1 address %2, which holds no device</source>
+        <translation>Çevrim %1 adres %2 (cihaz yok)</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>hiçbir şey</translation>
+    </message>
+    <message>
+        <source>Cause-effect %1 &apos;%2&apos;</source>
+        <translation>Sebep-sonuç %1 &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1 (%2): on a fire at %3</source>
+        <translation>%1 (%2): %3 yangınında</translation>
+    </message>
+    <message>
+        <source>AND, together with %1</source>
+        <translation>VE, birlikte: %1</translation>
+    </message>
+    <message>
+        <source>COINCIDENCE with %1, as the panel evaluates COINCIDENCE</source>
+        <translation>ÇAKIŞMA, %1 ile, panelin ÇAKIŞMA değerlendirmesine göre</translation>
+    </message>
+    <message>
+        <source>%1 (%2) operates %3</source>
+        <translation>%1 (%2) şunları çalıştırır: %3</translation>
+    </message>
+    <message>
+        <source>1 cause-effect rule names it, but the ringing mode is Common: the panel does not use it.</source>
+        <translation>1 sebep-sonuç kuralı onu içeriyor, ancak çalışma modu Genel: panel bu kuralı kullanmaz.</translation>
+    </message>
+    <message>
+        <source>%1 cause-effect rules name it, but the ringing mode is Common: the panel does not use them.</source>
+        <translation>%1 sebep-sonuç kuralı onu içeriyor, ancak çalışma modu Genel: panel bu kuralları kullanmaz.</translation>
+    </message>
+    <message>
+        <source>The ringing mode is Common: the panel&apos;s common outputs ring.</source>
+        <translation>Çalışma modu Genel: panelin genel çıkışları çalar.</translation>
+    </message>
+    <message>
+        <source>%1 follows zone %2 on fire</source>
+        <translation>%1, bölge %2 yangınını izler</translation>
+    </message>
+    <message>
+        <source>It sets off nothing.</source>
+        <translation>Hiçbir şeyi çalıştırmaz.</translation>
+    </message>
+    <message>
+        <source>A fire in zone %1, which it follows</source>
+        <translation>İzlediği bölge %1 içinde bir yangın</translation>
+    </message>
+    <message>
+        <source>A fault in zone %1, which it follows (its output event is Fault)</source>
+        <translation>İzlediği bölge %1 içinde bir arıza (çıkış olayı Arıza)</translation>
+    </message>
+    <message>
+        <source>Nothing sets it off.</source>
+        <translation>Onu hiçbir şey çalıştırmaz.</translation>
+    </message>
+    <message>
+        <source>%1 is set off by:</source>
+        <translation>%1 şunlarla çalışır:</translation>
+    </message>
+    <message>
+        <source>%1 holds no device.</source>
+        <translation>%1 adresinde cihaz yok.</translation>
+    </message>
+    <message>
+        <source>%1, %2, zone %3</source>
+        <translation>%1, %2, bölge %3</translation>
+    </message>
+    <message>
+        <source>%1, is set off by:</source>
+        <translation>%1, şunlarla çalışır:</translation>
+    </message>
+    <message>
+        <source>%1, on a fire:</source>
+        <translation>%1, yangında:</translation>
+    </message>
+</context>
+<context>
     <name>vaz::UndoActions</name>
     <message>
         <source>&amp;Undo</source>

@@ -85,6 +85,17 @@ const auto &forms()
          QStringLiteral("The check made before an upload, one line a finding.\n"
                         "Exit status 1 when there is a finding.\n\n") +
              kMcuHelp + kJsonHelp},
+        {Command::Trace,
+         QStringLiteral("trace"),
+         2,
+         {"--mcu"},
+         {},
+         {},
+         QStringLiteral("trace FILE.dvk LOOP.ADDRESS [--mcu 12|15|20]"),
+         QStringLiteral("What the configuration says a device sets off on a fire, or what sets an output off.\n"
+                        "LOOP.ADDRESS: 2.45 is loop 2 address 45; 5.1 to 5.7 are the panel's Sounder 1 to 4, Fire\n"
+                        "relay, Alarm relay and Fault relay.\n\n") +
+             kMcuHelp},
         {Command::Report,
          QStringLiteral("report"),
          1,
@@ -260,6 +271,8 @@ Parsed parseArgs(const QStringList &args)
                   : form->files == 1 ? QStringLiteral("%1 takes one configuration file").arg(form->name)
                   : a.command == Command::ImportDevices
                       ? QStringLiteral("%1 takes a configuration file and a schedule").arg(form->name)
+                  : a.command == Command::Trace
+                      ? QStringLiteral("%1 takes a configuration file and a device address").arg(form->name)
                       : QStringLiteral("%1 takes two configuration files").arg(form->name);
     return p;
 }

@@ -5,7 +5,7 @@
 
 namespace vaz::cli {
 
-enum class Command { None, Upload, Download, Compare, Diff, Check, Report, ExportDevices, ImportDevices };
+enum class Command { None, Upload, Download, Compare, Diff, Check, Trace, Report, ExportDevices, ImportDevices };
 
 // "-" as -o of export-devices or as --csv: standard output.
 inline const QString kStandardOutput = QStringLiteral("-");

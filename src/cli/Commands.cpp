@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "core/causeeffect/Trace.h"
 #include "core/comm/PanelCompare.h"
 #include "core/comm/PanelLink.h"
 #include "core/comm/PreUploadCheck.h"
@@ -276,6 +277,29 @@ int check(const Args &args, Console &console)
     return findings.isEmpty() ? Success : Differences;
 }
 
+int trace(const Args &args, Console &console)
+{
+    const std::optional<TraceTarget> target = parseTraceTarget(args.files[1]);
+    if (!target) {
+        console.err(QStringLiteral("\"%1\" is no device address: give LOOP.ADDRESS, such as 2.45 (loop 1 to 4, "
+                                   "address 1 to 127), or 5.1 to 5.7 for a panel output.")
+                        .arg(args.files[1]));
+        return Failure;
+    }
+    Config cfg;
+    if (!readFile(cfg, args.files[0], args.mcu, console))
+        return Failure;
+    const QStringList lines = traceLines(cfg, *target);
+    if (!target->panelOutput() && cfg.CihazTipi(target->at.loop, target->at.address) == 0) {
+        console.err(lines.first());
+        return Failure;
+    }
+    console.out(lines.first());
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        console.out(QStringLiteral("  ") + lines[i]);
+    return Success;
+}
+
 int report(const Args &args, Console &console)
 {
     Config cfg;
@@ -350,6 +374,7 @@ int run(const Args &args, Console &console)
     case Command::Compare: return compare(args, console);
     case Command::Diff: return diff(args, console);
     case Command::Check: return check(args, console);
+    case Command::Trace: return trace(args, console);
     case Command::Report: return report(args, console);
     case Command::ExportDevices: return exportDevices(args, console);
     case Command::ImportDevices: return importDevices(args, console);

@@ -98,6 +98,9 @@ TEST(Cli, FailuresExitTwoAndNameWhatFailed)
         {{"upload", file}, "usage: vazconfig upload FILE.dvk --port DEVICE"},
         {{"diff", file, "--mcu", "13"}, "usage: vazconfig diff"},
         {{"check", file, file}, "check takes one configuration file"},
+        {{"trace", file}, "trace takes a configuration file and a device address"},
+        {{"trace", file, "5.8"}, "\"5.8\" is no device address"},
+        {{"trace", file, "2.1"}, "Loop 2 address 001 holds no device."},
         {{"frobnicate"}, "unknown command"},
     };
     for (const auto &[args, message] : cases) {
@@ -146,6 +149,9 @@ TEST(Cli, DiffCheckReportAndHelp)
     EXPECT_EQ(QJsonDocument::fromJson(r.out.join('\n').toUtf8()).array().size(), e.devices.size() + e.rules.size());
     const QString clean = writeFile(dir, "clean.dvk", test::cleanExample(20, 1));
     EXPECT_EQ(vazconfig({"check", clean, "--json"}).out, (QStringList{"[", "]"}));
+    EXPECT_EQ(vazconfig({"trace", clean, "4.127"}).out,
+              (QStringList{"Loop 4 address 127, Multisensor, zone 48, on a fire:",
+                           "  Loop 4 address 126 (Relay controller) follows zone 48 on fire"}));
 
     const QString pdf = dir.filePath("r.pdf");
     vazconfig({"report", fileA, "-o", pdf});
