@@ -105,6 +105,18 @@
         <source>Untitled</source>
         <translation>Adsız</translation>
     </message>
+    <message>
+        <source>Duplicate cause-effect</source>
+        <translation>Sebep-sonucu çoğalt</translation>
+    </message>
+    <message>
+        <source>Name of the copy of &apos;%1&apos;:</source>
+        <translation>&apos;%1&apos; kopyasının adı:</translation>
+    </message>
+    <message>
+        <source>Duplicate cause-effect &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; sebep-sonuç çoğaltması</translation>
+    </message>
 </context>
 <context>
     <name>vaz::CauseEffectMatrix</name>
@@ -488,6 +500,10 @@
     <message>
         <source>%1 of %2</source>
         <translation>%2: %1</translation>
+    </message>
+    <message>
+        <source>Edit cause-effect &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; sebep-sonuç düzenlemesi</translation>
     </message>
 </context>
 <context>
@@ -903,6 +919,10 @@
         <source>AND</source>
         <translation>VE</translation>
     </message>
+    <message>
+        <source>A rule needs a name.</source>
+        <translation>Bir kuralın adı olmalıdır.</translation>
+    </message>
 </context>
 <context>
     <name>vaz::SSicerik</name>
@@ -942,6 +962,14 @@
         <source>Loop   Address   Zone   Type</source>
         <extracomment>Blanks put each word over its column of the list entries, in DejaVu Sans.</extracomment>
         <translation>Çevrim Adres     Bölge  Tip</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Düzenle...</translation>
+    </message>
+    <message>
+        <source>Duplicate...</source>
+        <translation>Çoğalt...</translation>
     </message>
 </context>
 <context>

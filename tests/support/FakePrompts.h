@@ -42,7 +42,15 @@ public:
         return take(proceedAnswers, true);
     }
 
-    QStringList messages, questions, questionTitles, aboutTitles;
+    // Its own queue; an empty one is cancelled.
+    QString askText(const QString &label, const QString &, const QString &text, int) override
+    {
+        questions << label, offered << text;
+        return take(texts, QString());
+    }
+
+    QStringList messages, questions, questionTitles, aboutTitles, offered;
+    std::deque<QString> texts;
     QList<QStringList> reasonLists;
     std::deque<Answer> answers;
     std::deque<bool> proceedAnswers;

@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -30,6 +32,17 @@ Answer QtMessages::question(const QString &text, const QString &title)
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
     }
+}
+
+QString QtMessages::askText(const QString &label, const QString &title, const QString &text, int maxLength)
+{
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(text);
+    if (auto *edit = dialog.findChild<QLineEdit *>())
+        edit->setMaxLength(maxLength);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 Answer QtMessages::yesNo(const QString &text, const QString &title)

@@ -20,6 +20,7 @@ public:
     Answer yesNo(const QString &text, const QString &title) override;
     bool proceedDespite(const QString &text, const QStringList &reasons, const QString &proceed,
                         const QString &title) override;
+    QString askText(const QString &label, const QString &title, const QString &text, int maxLength) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -21,6 +21,14 @@ struct RuleDraft {
     Int16 GirisSecildi;                                    // 1: an input device is selected
     Int16 GirisSecimSayisi;                                // how many
     Int16 SeciliSayisi;                                    // entries selected in the visible list
+    int editing = 0;                                       // the stored rule being changed; 0: a new one
+
+    // The slot the draft is written to: the rule being changed, or the last.
+    template <typename Tables>
+    int slot(const Tables &inst) const
+    {
+        return editing > 0 ? editing : int(inst.SSsayisi);
+    }
 };
 
 }  // namespace vaz

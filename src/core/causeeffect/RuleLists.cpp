@@ -89,7 +89,7 @@ bool markSelected(const Installation &inst, const RuleDraft &draft, const QList<
         const std::size_t pos = std::size_t(row) + 1;
         if (pos >= at.size() || at[pos].loop == 0)
             continue;  // no device holds that position
-        marks(at[pos].loop, at[pos].address) = inst.SSsayisi;
+        marks(at[pos].loop, at[pos].address) = draft.slot(inst);
         any = true;
         if (count)
             ++*count;
@@ -191,9 +191,42 @@ SelectAll selectAllPrefix(const std::vector<bool> &selected)
 
 void KayitlariDuzenle(Installation &inst, const RuleDraft &draft)
 {
-    const int r = inst.SSsayisi;
+    const int r = draft.slot(inst);
     inst.SSgirisler(r) = SSgirisListesi(draft, r);
     inst.SScikislar(r) = SScikisListesi(draft, r);
+}
+
+QList<int> storedRows(const Installation &inst, const RuleDraft &draft, const QString &list, bool outputs)
+{
+    QList<int> rows;
+    for (const ListItem &item : DizidenListeyeCevir(list)) {
+        if (outputs && item.loop == kPanelOutputLoop && item.address >= 1 && item.address <= kPanelOutputs) {
+            rows << int(item.address) - 1;
+            continue;
+        }
+        if (!(item.loop >= 1 && item.loop <= kLoops && item.address >= 1 && item.address <= kAddresses))
+            continue;
+        const int L = int(item.loop), A = int(item.address), type = inst.CihazTipi(L, A);
+        if (type != 0 && (outputs ? devices::isRuleOutput(type) : devices::isRuleInput(type)) &&
+            draft.ListeSirasi(L, A) > 0)
+            rows << draft.ListeSirasi(L, A) - 1;
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+QString newRuleNameProblem(const Config &cfg, const QString &name)
+{
+    if (const QString problem = ruleNameProblem(name); !problem.isEmpty())
+        return problem;
+    if (name.trimmed().isEmpty())
+        return QCoreApplication::translate("vaz::RuleLists", "A rule needs a name.");
+    if (SSbul(cfg, name.trimmed()) != 0)
+        return QCoreApplication::translate("vaz", kDuplicateNameMessage);
+    if (cfg.SSsayisi >= kMaxRules)
+        return QCoreApplication::translate("vaz", kRuleLimitMessage);
+    return {};
 }
 
 QString ruleNameProblem(const QString &text)

@@ -58,11 +58,18 @@ struct SelectAll {
 };
 SelectAll selectAllPrefix(const std::vector<bool> &selected);
 
-// Stores both list texts of the rule in slot SSsayisi from the recorded marks.
+// Stores both list texts of the draft's rule from the recorded marks.
 void KayitlariDuzenle(Installation &inst, const RuleDraft &draft);
+
+// The rows of the input (outputs false) or output list that a stored list
+// text names, once the list is filled; items the list does not show are left
+// out.
+QList<int> storedRows(const Installation &inst, const RuleDraft &draft, const QString &list, bool outputs);
 
 // Why a rule name cannot take this text; empty when it can.
 QString ruleNameProblem(const QString &text);
+// Why no new rule can be named so, said as the editor says it; empty when one can.
+QString newRuleNameProblem(const Config &cfg, const QString &name);
 
 // The viewer: "OR", "Coincidence", "AND", or nothing.
 QString conditionText(int code);

@@ -45,6 +45,15 @@ void SSsil(Config &cfg, int r)
     cfg.SSsayisi = cfg.SSsayisi - 1;
 }
 
+bool duplicateRule(Config &cfg, int r, const QString &name)
+{
+    if (r < 1 || r > cfg.SSsayisi || !SSyerAl(cfg, name))
+        return false;
+    const int n = cfg.SSsayisi;
+    cfg.SSgirisler(n) = cfg.SSgirisler(r), cfg.SScikislar(n) = cfg.SScikislar(r), cfg.SSkosul(n) = cfg.SSkosul(r);
+    return true;
+}
+
 int SSbul(const Config &cfg, const QString &name)
 {
     int last = qMin<int>(cfg.SSsayisi, kMaxRules);

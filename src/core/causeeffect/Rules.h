@@ -26,6 +26,10 @@ void SSyerBirak(Config &cfg);
 // Deletes rule r (1..SSsayisi) and closes the gap; RangeError otherwise.
 void SSsil(Config &cfg, int r);
 
+// A copy of rule r (1..SSsayisi) as a new last rule named `name` (blanks
+// trimmed). Refused (false, nothing changed) when all 200 slots are in use.
+bool duplicateRule(Config &cfg, int r, const QString &name);
+
 // First rule 1..SSsayisi whose name equals `name` exactly, or 0.
 int SSbul(const Config &cfg, const QString &name);
 

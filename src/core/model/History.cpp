@@ -36,6 +36,11 @@ QString describeChange(const Installation &before, const Installation &after, QS
         return QCoreApplication::translate("vaz::History", "Delete cause-effect '%1'")
             .arg(firstOtherRule(before, after));
 
+    for (int r = 1; r <= after.SSsayisi && r <= kMaxRules; ++r)
+        if (after.SSismi(r) != before.SSismi(r) || after.SSgirisler(r) != before.SSgirisler(r) ||
+            after.SScikislar(r) != before.SScikislar(r) || after.SSkosul(r) != before.SSkosul(r))
+            return QCoreApplication::translate("vaz::History", "Edit cause-effect '%1'").arg(before.SSismi(r));
+
     int added = 0, removed = 0, changed = 0, lastL = 0, lastA = 0;
     for (int L = 1; L <= kLoops; ++L)
         for (int A = 1; A <= kAddresses; ++A) {

@@ -43,6 +43,16 @@ public:
         Q_UNUSED(proceed);
         return yesNo(text + u'\n' + reasons.join(u'\n'), title) == Answer::Yes;
     }
+    // A line of text, offered as `text` and at most maxLength long; a null
+    // text when cancelled. Where no one can answer, it is cancelled.
+    virtual QString askText(const QString &label, const QString &title, const QString &text, int maxLength)
+    {
+        Q_UNUSED(label);
+        Q_UNUSED(title);
+        Q_UNUSED(text);
+        Q_UNUSED(maxLength);
+        return {};
+    }
 };
 
 class FileDialogs {

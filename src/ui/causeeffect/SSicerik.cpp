@@ -84,6 +84,20 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
     close->setObjectName(QStringLiteral("SSicerikKapat"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &SSicerik::reject);
+    // The viewer closes first: what it shows may be about to change.
+    auto action = [this](const char *name, const char *caption, void (SSicerik::*requested)(int)) {
+        auto *b = new QPushButton(tr(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, requested] {
+            const int r = rule_;
+            reject();
+            emit(this->*requested)(r);
+        });
+        return b;
+    };
+    QPushButton *edit = action("MnEditRule", QT_TR_NOOP("Edit..."), &SSicerik::editRequested);
+    QPushButton *duplicate = action("MnDuplicateRule", QT_TR_NOOP("Duplicate..."), &SSicerik::duplicateRequested);
 
     auto *sides = new QHBoxLayout;
     sides->addWidget(in);
@@ -91,7 +105,12 @@ SSicerik::SSicerik(Session &session, QWidget *owner) : QDialog(owner), session_(
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(nameFrame);
     layout->addLayout(sides, 1);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(edit);
+    buttons->addWidget(duplicate);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
     fitToScreen(this);
 }
 

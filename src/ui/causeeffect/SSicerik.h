@@ -23,6 +23,11 @@ public:
     void Form_Load();
     void SSicerikGoruntule(int r);
 
+signals:
+    // Edit... and Duplicate... of the rule shown; the viewer has closed.
+    void editRequested(int rule);
+    void duplicateRequested(int rule);
+
 protected:
     // Every way of closing discards the contents.
     void reject() override;

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace vaz {
 
@@ -205,9 +206,45 @@ void SebepSonuc::openWindow()
     activateWindow();
 }
 
+void SebepSonuc::openForRule(int r)
+{
+    Config &cfg = session_.config();
+    if (r < 1 || r > cfg.SSsayisi)
+        return;
+    openWindow();
+    draft_.editing = r;
+    before_ = {cfg.SSismi(r), cfg.SSgirisler(r), cfg.SScikislar(r), cfg.SSkosul(r)};
+    draft_.SSyeniIsim = before_.name;
+    {
+        const QSignalBlocker quiet(name_);
+        name_->setText(before_.name);
+    }
+    name_->setEnabled(false);
+    draft_.SSyerAyrildi = 1;
+    inputs_->setEnabled(true);
+    checkAll_->setEnabled(true);
+    clearAll_->setEnabled(true);
+    storedInputs_ = storedRows(cfg, draft_, before_.inputs, false);
+    selectRows(inputs_, storedInputs_);
+    SSliste_Click(true);
+    // As chosen by hand, so a condition the inputs do not allow is taken back.
+    if (QAbstractButton *b = condition_->button(before_.condition))
+        b->setChecked(true);
+    inputs_->setFocus();
+}
+
+void SebepSonuc::selectRows(QListWidget *list, const QList<int> &rows)
+{
+    const QSignalBlocker quiet(list);
+    for (int row : rows)
+        if (QListWidgetItem *item = list->item(row))
+            item->setSelected(true);
+}
+
 void SebepSonuc::Form_Load()
 {
     Config &cfg = session_.config();
+    draft_.editing = 0;
     draft_.SSadim = 0;
     draft_.GirisSecildi = 0;
     draft_.GirisSecimSayisi = 0;
@@ -307,7 +344,7 @@ void SebepSonuc::conditionChosen(int code)
         SecimiSil();
         return;
     }
-    cfg.SSkosul(cfg.SSsayisi) = code;
+    cfg.SSkosul(draft_.slot(cfg)) = code;
     const bool enough = draft_.GirisSecildi == 1 && (code == kConditionOr || draft_.GirisSecimSayisi >= 2);
     if (enough)
         forward_->setEnabled(true);
@@ -373,6 +410,11 @@ void SebepSonuc::devam_Click()
         inputs_->hide();
         outputs_->show();
         forward_->setEnabled(false);
+        if (draft_.editing > 0) {
+            storedOutputs_ = storedRows(cfg, draft_, before_.outputs, true);
+            selectRows(outputs_, storedOutputs_);
+            CikisListe_Click(true);
+        }
         outputs_->setFocus();
         return;
     }
@@ -403,8 +445,13 @@ void SebepSonuc::reject()
 {
     session_.guarded([this] {
         Config &cfg = session_.config();
-        if (draft_.SSyerAyrildi == 1 && cfg.SSsayisi >= 1)
+        if (const int r = draft_.editing; r > 0 && r <= cfg.SSsayisi) {
+            cfg.SSismi(r) = before_.name, cfg.SSgirisler(r) = before_.inputs, cfg.SScikislar(r) = before_.outputs;
+            cfg.SSkosul(r) = before_.condition;
+        } else if (draft_.SSyerAyrildi == 1 && cfg.SSsayisi >= 1) {
             SSyerBirak(cfg);
+        }
+        draft_.editing = 0;
         // Not ours any more: a later Cancel must not give back another rule's slot.
         draft_.SSyerAyrildi = 0;
     });
@@ -417,6 +464,14 @@ void SebepSonuc::KayitlariDuzenle()
 {
     Config &cfg = session_.config();
     vaz::KayitlariDuzenle(cfg, draft_);
+    if (const int r = std::exchange(draft_.editing, 0); r > 0) {
+        // Nothing chosen differently: the texts stay byte for byte, in whichever form they came.
+        if (selectedRows(inputs_) == storedInputs_)
+            cfg.SSgirisler(r) = before_.inputs;
+        if (selectedRows(outputs_) == storedOutputs_)
+            cfg.SScikislar(r) = before_.outputs;
+        return;
+    }
     emit ruleStored(draft_.SSyeniIsim);
 }
 

@@ -21,6 +21,7 @@ class Session;
 // Creates one cause-effect rule, step by step: name, inputs and condition,
 // outputs. The rule lives in the last slot from the moment its name is
 // confirmed; every way out either stores it whole or gives the slot back.
+// Opened on a stored rule it changes that one, in its own slot, the same way.
 class SebepSonuc : public QDialog {
     Q_OBJECT
 
@@ -29,6 +30,10 @@ public:
 
     // Starts afresh and shows the window, not modal.
     void openWindow();
+    // Opens on stored rule r (1..SSsayisi), its condition and lists chosen as
+    // stored. Forward stores it in its own slot (a list left as it was keeps
+    // its text); every other way out leaves the rule as it was.
+    void openForRule(int r);
     void Form_Load();
 
     void SSonay_Click();
@@ -60,6 +65,8 @@ private:
     void leave();
     QListWidget *visibleList() const;
     void listClicked(QListWidget *list, bool limitToldAlready);
+    // Selects rows of list as code does: the window records them after.
+    static void selectRows(QListWidget *list, const QList<int> &rows);
 
     Session &session_;
     RuleDraft draft_;
@@ -76,6 +83,12 @@ private:
     QPushButton *forward_ = nullptr;
     QPushButton *cancel_ = nullptr;
     QStatusBar *status_ = nullptr;
+    // The rule being changed as it was, and the rows its lists chose then.
+    struct {
+        QString name, inputs, outputs;
+        int condition = 0;
+    } before_;
+    QList<int> storedInputs_, storedOutputs_;
 };
 
 }  // namespace vaz

@@ -13,6 +13,7 @@
 #include "ui/comm/ProgBarIslem.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "ui/panel/Fpanelverileri.h"
+#include "core/causeeffect/RuleLists.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/FieldReader.h"
 #include "adapters/printer/ReportPrinter.h"
@@ -139,7 +140,50 @@ SebepSonuc *App::causeEffectEditor()
     return editor;
 }
 
-SSicerik *App::ruleViewer() { return windowOf<SSicerik>(mainWindow(), *this); }
+SSicerik *App::ruleViewer()
+{
+    lintor1 *main = mainWindow();
+    if (auto *w = main->findChild<SSicerik *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    auto *w = new SSicerik(*this, main);
+    connect(w, &SSicerik::editRequested, this, &App::editRule);
+    connect(w, &SSicerik::duplicateRequested, this, &App::duplicateRule);
+    return w;
+}
+
+void App::editRule(int rule)
+{
+    guarded([&] {
+        if (rule < 1 || rule > config_.SSsayisi)
+            return;
+        SebepSonuc *editor = causeEffectEditor();
+        mainWindow()->hide();
+        if (Fcihazverileri *w = loadedDeviceWindow())
+            w->hide();
+        editor->openForRule(rule);
+    });
+}
+
+void App::duplicateRule(int rule)
+{
+    guarded([&] {
+        if (rule < 1 || rule > config_.SSsayisi)
+            return;
+        const QString original = config_.SSismi(rule);
+        const QString title = tr("Duplicate cause-effect");
+        QString name =
+            messages().askText(tr("Name of the copy of '%1':").arg(original), title, original, kRuleNameLength);
+        for (QString problem; !name.isNull() && !(problem = newRuleNameProblem(config_, name)).isEmpty();) {
+            messages().message(problem);
+            name = messages().askText(tr("Name of the copy of '%1':").arg(original), title, name, kRuleNameLength);
+        }
+        if (name.isNull() || !vaz::duplicateRule(config_, rule, name))
+            return;
+        if (Fcihazverileri *w = loadedDeviceWindow())
+            w->addRuleNode(config_.SSismi(config_.SSsayisi));
+        recordStep(tr("Duplicate cause-effect '%1'").arg(original));
+    });
+}
 
 CauseEffectMatrix *App::causeEffectMatrix()
 {

@@ -93,6 +93,10 @@ public:
     CauseEffectMatrix *causeEffectMatrix();
     // The editor afresh, not modal, in place of the main and device windows.
     void openCauseEffect();
+    // The editor on stored rule r, in the same place.
+    void editRule(int rule);
+    // Asks for a name and stores a copy of rule r under it, as one step.
+    void duplicateRule(int rule);
     // The new-configuration window while it is open.
     Fyeni *newConfigWindow() const;
 

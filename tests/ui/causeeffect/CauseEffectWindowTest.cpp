@@ -87,6 +87,56 @@ TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
     EXPECT_EQ(app->deviceWindow()->tree()->findItems("New", Qt::MatchRecursive).size(), 0);
 }
 
+// Rule 1 as the panel sends it: AND of 1.005 and 2.017 to 2.100 and the fire relay.
+TEST_F(CauseEffectTest, EditAndDuplicateAStoredRuleEachAsOneStep)
+{
+    setRules(cfg(), {"Kat1", "Kat2"});
+    cfg().SSgirisler(1) = "1,5,2,17,:", cfg().SScikislar(1) = "2,100,5,5,:", cfg().SSkosul(1) = 3, app->startHistory();
+    const QByteArray stored = storage::configFileBytes(cfg());
+    auto viewerButton = [&](int rule, const char *name) {
+        app->ruleViewer()->openForRule(rule), child<QAbstractButton>(app->ruleViewer(), name)->click();
+    };
+    auto selected = [&](const char *name) {
+        QList<int> rows;
+        for (QListWidgetItem *item : list(name)->selectedItems())
+            rows << list(name)->row(item);
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+
+    // Opened as stored; Forward twice changes no byte, nor does Cancel after changes.
+    viewerButton(1, "MnEditRule");
+    EXPECT_TRUE(editor->isVisible() && !main->isVisible() && button("SSve")->isChecked() &&
+                button("devam")->isEnabled() && !child<QLineEdit>(editor, "SSismiText")->isEnabled());
+    EXPECT_EQ(selected("SSliste"), (QList<int>{0, 2}));
+    button("devam")->click();
+    EXPECT_EQ(selected("CikisListe"), (QList<int>{4, 8}));
+    button("devam")->click();
+    EXPECT_TRUE(backInDevices() && storage::configFileBytes(cfg()) == stored && !act("MnUndo")->isEnabled());
+    viewerButton(1, "MnEditRule"), toggle("SSliste", {1}), button("SSveya")->click(), button("iptal")->click();
+    EXPECT_TRUE(backInDevices() && storage::configFileBytes(cfg()) == stored);
+
+    // A third input: the same slot, the changed list in the editor's form, one step to undo.
+    viewerButton(1, "MnEditRule"), toggle("SSliste", {1}), button("SSikili")->click();
+    button("devam")->click(), button("devam")->click();
+    EXPECT_EQ((QStringList{cfg().SSismi(1), cfg().SSgirisler(1), cfg().SScikislar(1), cfg().SSismi(2)}),
+              (QStringList{"Kat1", "1,5.1,7.2,17.:", "2,100,5,5,:", "Kat2"}));
+    EXPECT_EQ(cfg().SSkosul(1), 2);
+    EXPECT_EQ(act("MnUndo")->text(), "&Undo Edit cause-effect 'Kat1'");
+    act("MnUndo")->trigger();
+    EXPECT_EQ(storage::configFileBytes(cfg()), stored);
+
+    // Duplicate: a taken name is said and asked again; Cancel copies nothing.
+    messages.texts = {"Kat2", "Kat3"};
+    viewerButton(1, "MnDuplicateRule");
+    EXPECT_EQ(messages.messages.value(0), "A cause-effect with this name already exists.");
+    EXPECT_EQ((QStringList{cfg().SSismi(3), cfg().SSgirisler(3), cfg().SScikislar(3)}),
+              (QStringList{"Kat3", "1,5,2,17,:", "2,100,5,5,:"}));
+    EXPECT_EQ(act("MnUndo")->text(), "&Undo Duplicate cause-effect 'Kat1'");
+    viewerButton(2, "MnDuplicateRule");
+    EXPECT_EQ(cfg().SSsayisi, 3);
+}
+
 TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesTheFile)
 {
     open();
