@@ -24,6 +24,8 @@ public:
     // A control character shows nothing in a cell.
     QString character(const QString &c) const
     {
+        if (c.isEmpty())
+            return {};
         switch (c[0].unicode()) {
         case u'\r':
         case u'\n': return say(QT_TR_NOOP("a line break"));

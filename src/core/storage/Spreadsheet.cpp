@@ -383,10 +383,11 @@ TableRead readXlsx(const QByteArray &bytes)
     if (!refused.ok())
         return refused;
     // Without the part, cells that name shared strings are damage, found in the sheet.
-    const Part strings = part(QStringLiteral("xl/sharedStrings.xml"), Name::SharedStrings, &problem);
+    SheetProblem stringsProblem;
+    const Part strings = part(QStringLiteral("xl/sharedStrings.xml"), Name::SharedStrings, &stringsProblem);
     const bool missing = strings.problem == Refusal::PartMissing;
-    if (!missing && !refused.ok())
-        return refused;
+    if (!missing && stringsProblem.kind != Refusal::None)
+        return {{}, stringsProblem};
     std::optional<QStringList> shared;
     if (!missing && !(shared = readSharedStrings(strings.bytes)))
         return sharedStringsDamaged();
