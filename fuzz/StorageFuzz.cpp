@@ -1,6 +1,7 @@
 // Arbitrary bytes as a configuration file: the reader and the report must
 // either take them or refuse them with a message, never crash or misbehave.
 #include "core/storage/ConfigFile.h"
+#include "core/storage/FileWords.h"
 #include "core/storage/Report.h"
 
 #include <cstddef>
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // Anything but a clean read must leave the configuration as it was.
         if (read.status != ReadStatus::Ok && !(cfg == before))
             std::abort();
-        if ((read.status == ReadStatus::Ok) != read.message.isEmpty())
+        if ((read.status == ReadStatus::Ok) != readText(read).isEmpty())
             std::abort();
 
         const ReportResult report = reportFromBytes(bytes, QStringLiteral("fuzz.dvk"), version);

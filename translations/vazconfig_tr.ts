@@ -148,36 +148,8 @@
 <context>
     <name>vaz::ConfigFile</name>
     <message>
-        <source>The file cannot be read.</source>
-        <translation>Dosya okunamıyor.</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; cannot be read.</source>
-        <translation>&quot;%1&quot; dosyası okunamıyor.</translation>
-    </message>
-    <message>
-        <source> The configuration was not changed.</source>
-        <translation> Yapılandırma değiştirilmedi.</translation>
-    </message>
-    <message>
-        <source>Wrong file type</source>
-        <translation>Yanlış dosya tipi</translation>
-    </message>
-    <message>
-        <source>This file was written for MCU version %1. Choose that version with File &gt; MCU Version and open it again.</source>
-        <translation>Bu dosya MCU sürümü %1 için yazılmış. Dosya &gt; MCU Sürümü ile o sürümü seçip dosyayı yeniden açın.</translation>
-    </message>
-    <message>
         <source>The configuration was not saved to &quot;%1&quot;: %2. Any file of that name was left as it was.</source>
         <translation>Yapılandırma &quot;%1&quot; dosyasına kaydedilmedi: %2. Bu addaki dosyaya dokunulmadı.</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
-        <translation>&quot;%1&quot; dosyası açılamıyor: %2.</translation>
-    </message>
-    <message>
-        <source>It is far too large to be a configuration file.</source>
-        <translation>Bir yapılandırma dosyası olamayacak kadar büyük.</translation>
     </message>
 </context>
 <context>
@@ -1955,6 +1927,404 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::storage::FileWords</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>bu bir klasör</translation>
+    </message>
+    <message>
+        <source>it is a pipe</source>
+        <translation>bu bir kanal (pipe)</translation>
+    </message>
+    <message>
+        <source>it is a device</source>
+        <translation>bu bir aygıt</translation>
+    </message>
+    <message>
+        <source>it is a socket</source>
+        <translation>bu bir soket</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>bu sıradan bir dosya değil</translation>
+    </message>
+    <message>
+        <source>it changed while it was opened</source>
+        <translation>açılırken değişti</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>&quot;%1&quot; dosyası açılamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>the zone of device record %1</source>
+        <translation>%1. cihaz kaydının bölgesi</translation>
+    </message>
+    <message>
+        <source>the type of device record %1</source>
+        <translation>%1. cihaz kaydının tipi</translation>
+    </message>
+    <message>
+        <source>the bypass of device record %1</source>
+        <translation>%1. cihaz kaydının gecikme atlaması</translation>
+    </message>
+    <message>
+        <source>the event type of device record %1</source>
+        <translation>%1. cihaz kaydının olay tipi</translation>
+    </message>
+    <message>
+        <source>the delay of device record %1</source>
+        <translation>%1. cihaz kaydının gecikmesi</translation>
+    </message>
+    <message>
+        <source>the output event fire of device record %1</source>
+        <translation>%1. cihaz kaydının yangın çıkış olayı</translation>
+    </message>
+    <message>
+        <source>the output event fault of device record %1</source>
+        <translation>%1. cihaz kaydının arıza çıkış olayı</translation>
+    </message>
+    <message>
+        <source>the name of cause-effect %1</source>
+        <translation>%1. sebep-sonucun adı</translation>
+    </message>
+    <message>
+        <source>the inputs of cause-effect %1</source>
+        <translation>%1. sebep-sonucun girişleri</translation>
+    </message>
+    <message>
+        <source>the outputs of cause-effect %1</source>
+        <translation>%1. sebep-sonucun çıkışları</translation>
+    </message>
+    <message>
+        <source>the condition of cause-effect %1</source>
+        <translation>%1. sebep-sonucun koşulu</translation>
+    </message>
+    <message>
+        <source>the identification line</source>
+        <translation>tanıtım satırı</translation>
+    </message>
+    <message>
+        <source>the supplier&apos;s name</source>
+        <translation>tedarikçi adı</translation>
+    </message>
+    <message>
+        <source>the panel name</source>
+        <translation>panel adı</translation>
+    </message>
+    <message>
+        <source>the loop count</source>
+        <translation>çevrim sayısı</translation>
+    </message>
+    <message>
+        <source>the column titles</source>
+        <translation>sütun başlıkları</translation>
+    </message>
+    <message>
+        <source>device record %1 of %2</source>
+        <translation>cihaz kaydı %1 / %2</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; of device record %2</source>
+        <translation>%2. cihaz kaydının &quot;%1&quot; alanı</translation>
+    </message>
+    <message>
+        <source>the title &quot;Delays&quot;</source>
+        <translation>&quot;Delays&quot; başlığı</translation>
+    </message>
+    <message>
+        <source>the panel delays</source>
+        <translation>panel gecikmeleri</translation>
+    </message>
+    <message>
+        <source>panel delay %1</source>
+        <translation>%1. panel gecikmesi</translation>
+    </message>
+    <message>
+        <source>the title &quot;RINGING MODE&quot;</source>
+        <translation>&quot;RINGING MODE&quot; başlığı</translation>
+    </message>
+    <message>
+        <source>the ringing mode</source>
+        <translation>çalma modu</translation>
+    </message>
+    <message>
+        <source>the cause-effect count</source>
+        <translation>sebep-sonuç sayısı</translation>
+    </message>
+    <message>
+        <source>cause-effect %1</source>
+        <translation>%1. sebep-sonuç</translation>
+    </message>
+    <message>
+        <source>It is far too large to be a configuration file.</source>
+        <translation>Bir yapılandırma dosyası olamayacak kadar büyük.</translation>
+    </message>
+    <message>
+        <source>Line %1: a text opens with a double quote that is never closed.</source>
+        <translation>Satır %1: bir metin hiç kapanmayan bir çift tırnakla açılıyor.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 holds the control character 0x%3.</source>
+        <translation>Satır %1: %2, 0x%3 denetim karakterini içeriyor.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is &quot;%3&quot;, which is not a number.</source>
+        <translation>Satır %1: %2 &quot;%3&quot;; bu bir sayı değil.</translation>
+    </message>
+    <message>
+        <source>Line %1: the title &quot;%2&quot; was expected but &quot;%3&quot; was found.</source>
+        <translation>Satır %1: &quot;%2&quot; başlığı bekleniyordu, ama &quot;%3&quot; bulundu.</translation>
+    </message>
+    <message>
+        <source>The file ends too early: %1 is missing (the file stops at line %2).</source>
+        <translation>Dosya çok erken bitiyor: %1 eksik (dosya %2. satırda bitiyor).</translation>
+    </message>
+    <message>
+        <source>Line %1: the file goes on after the end of the configuration.</source>
+        <translation>Satır %1: dosya, yapılandırmanın sonundan sonra da sürüyor.</translation>
+    </message>
+    <message>
+        <source>Line %1: the cause-effect count &quot;%2&quot; is not a count.</source>
+        <translation>Satır %1: sebep-sonuç sayısı &quot;%2&quot; geçerli bir sayı değil.</translation>
+    </message>
+    <message>
+        <source>Line %1: the loop count &quot;%2&quot; is not a number.</source>
+        <translation>Satır %1: çevrim sayısı &quot;%2&quot; bir sayı değil.</translation>
+    </message>
+    <message>
+        <source>Line %1: device record %2 names loop &quot;%3&quot;, address &quot;%4&quot;; loops are 1 to %5 and addresses 1 to %6.</source>
+        <translation>Satır %1: %2. cihaz kaydı çevrim &quot;%3&quot;, adres &quot;%4&quot; gösteriyor; çevrimler 1 ile %5, adresler 1 ile %6 arasındadır.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is &quot;%3&quot;, which does not fit a 16-bit field.</source>
+        <translation>Satır %1: %2 &quot;%3&quot;; bu değer 16 bitlik bir alana sığmıyor.</translation>
+    </message>
+    <message>
+        <source>Line %1: the file holds %2 cause-effect rules; at most %3 are possible.</source>
+        <translation>Satır %1: dosyada %2 sebep-sonuç kuralı var; en çok %3 olabilir.</translation>
+    </message>
+    <message>
+        <source>Wrong file type</source>
+        <translation>Yanlış dosya tipi</translation>
+    </message>
+    <message>
+        <source>This file was written for MCU version %1. Choose that version with File &gt; MCU Version and open it again.</source>
+        <translation>Bu dosya MCU sürümü %1 için yazılmış. Dosya &gt; MCU Sürümü ile o sürümü seçip dosyayı yeniden açın.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Dosya okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read.</source>
+        <translation>&quot;%1&quot; dosyası okunamıyor.</translation>
+    </message>
+    <message>
+        <source> The configuration was not changed.</source>
+        <translation> Yapılandırma değiştirilmedi.</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::storage::ScheduleWords</name>
+    <message>
+        <source>a line break</source>
+        <translation>satır sonu</translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation>sekme</translation>
+    </message>
+    <message>
+        <source>a NUL character</source>
+        <translation>NUL karakteri</translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation>denetim karakteri</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>boş</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; bir sayı değil</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 tam sayı değil</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1, %2 değerinin altında</translation>
+    </message>
+    <message>
+        <source>%1 is above %2</source>
+        <translation>%1, %2 değerinin üstünde</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not yes or no</source>
+        <translation>&apos;%1&apos; geçersiz: yes ya da no olmalı</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not Fire or Fault</source>
+        <translation>&apos;%1&apos; geçersiz: Fire ya da Fault olmalı</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a device type</source>
+        <translation>&apos;%1&apos; bir cihaz tipi değil</translation>
+    </message>
+    <message>
+        <source>does not apply to a %1</source>
+        <translation>%1 için geçerli değil</translation>
+    </message>
+    <message>
+        <source>%1 characters, at most %2 fit</source>
+        <translation>%1 karakter, en çok %2 sığar</translation>
+    </message>
+    <message>
+        <source>%1 cannot be sent to the panel</source>
+        <translation>%1 panele gönderilemez</translation>
+    </message>
+    <message>
+        <source>%1 needs a zone</source>
+        <translation>%1 için bir bölge gerekir</translation>
+    </message>
+    <message>
+        <source>cause-effect %1 uses it as an input</source>
+        <translation>sebep-sonuç %1 onu giriş olarak kullanıyor</translation>
+    </message>
+    <message>
+        <source>cause-effect %1 uses it as an output</source>
+        <translation>sebep-sonuç %1 onu çıkış olarak kullanıyor</translation>
+    </message>
+    <message>
+        <source>there is no column %1</source>
+        <translation>%1 sütunu yok</translation>
+    </message>
+    <message>
+        <source>loop %1 but the configuration has %2 loop</source>
+        <translation>çevrim %1, ama yapılandırmada %2 çevrim var</translation>
+    </message>
+    <message>
+        <source>loop %1 but the configuration has %2 loops</source>
+        <translation>çevrim %1, ama yapılandırmada %2 çevrim var</translation>
+    </message>
+    <message>
+        <source>address %1 of loop %2 appears twice</source>
+        <translation>çevrim %2 adres %1 iki kez geçiyor</translation>
+    </message>
+    <message>
+        <source>%1 is missing, but cause-effect %2 uses it: it cannot be removed</source>
+        <translation>%1 listede yok, ama sebep-sonuç %2 onu kullanıyor: kaldırılamaz</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Satır %1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Satır %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>the workbook part</source>
+        <translation>çalışma kitabı bölümü</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s relationships</source>
+        <translation>çalışma kitabının ilişkileri</translation>
+    </message>
+    <message>
+        <source>the sheet</source>
+        <translation>sayfa</translation>
+    </message>
+    <message>
+        <source>the shared strings</source>
+        <translation>paylaşılan metinler</translation>
+    </message>
+    <message>
+        <source>it has more than 10,000 rows</source>
+        <translation>10.000&apos;den fazla satırı var</translation>
+    </message>
+    <message>
+        <source>row %1 has a filled cell beyond column %2</source>
+        <translation>%1. satırda %2. sütunun ötesinde dolu bir hücre var</translation>
+    </message>
+    <message>
+        <source>it is not an Excel workbook</source>
+        <translation>bu bir Excel çalışma kitabı değil</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 eksik</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 bozuk</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 16 MB</source>
+        <translation>%1 16 MB&apos;tan büyük</translation>
+    </message>
+    <message>
+        <source>%1 are damaged</source>
+        <translation>%1 bozuk</translation>
+    </message>
+    <message>
+        <source>the sheet is damaged before its first row</source>
+        <translation>sayfa ilk satırından önce bozuk</translation>
+    </message>
+    <message>
+        <source>the sheet is damaged after row %1</source>
+        <translation>sayfa %1. satırdan sonra bozuk</translation>
+    </message>
+    <message>
+        <source>: it names shared strings, which the workbook lacks</source>
+        <translation>: çalışma kitabında olmayan paylaşılan metinlere başvuruyor</translation>
+    </message>
+    <message>
+        <source>: it names a shared string that the workbook lacks</source>
+        <translation>: çalışma kitabında olmayan bir paylaşılan metne başvuruyor</translation>
+    </message>
+    <message>
+        <source>This build of the tool cannot handle Excel files; use CSV.</source>
+        <translation>Aracın bu sürümü Excel dosyalarını işleyemiyor; CSV kullanın.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be read: %2</source>
+        <translation>&quot;%1&quot; dosyası okunamadı: %2</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is too large to be a schedule.</source>
+        <translation>&quot;%1&quot; dosyası bir cihaz listesi olamayacak kadar büyük.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be imported: %2.</source>
+        <translation>&quot;%1&quot; dosyası içe aktarılamıyor: %2.</translation>
+    </message>
+    <message>
+        <source>The schedule matches the configuration: nothing will change.</source>
+        <translation>Liste yapılandırmayla aynı: hiçbir şey değişmeyecek.</translation>
+    </message>
+    <message>
+        <source>1 device</source>
+        <translation>1 cihaz</translation>
+    </message>
+    <message>
+        <source>%1 devices</source>
+        <translation>%1 cihaz</translation>
+    </message>
+    <message>
+        <source>%1 will be added, %2 changed and %3 removed.</source>
+        <translation>%1 eklenecek, %2 değiştirilecek ve %3 kaldırılacak.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ve %1 tane daha</translation>
     </message>
 </context>
 </TS>

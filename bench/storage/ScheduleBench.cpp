@@ -91,7 +91,7 @@ void BM_LargestAcceptedSchedule(benchmark::State &state)
     const Config c = fullConfig();
     for (auto _ : state) {
         const TableRead read = readSheetFile(path);
-        if (!read.error.isEmpty() || planSchedule(c, read.rows).problems.size() < 9999)
+        if (!read.ok() || planSchedule(c, read.rows).problems.size() < 9999)
             state.SkipWithError("the schedule was not taken or its problems were not found");
     }
     rusage usage{};

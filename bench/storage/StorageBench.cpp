@@ -2,6 +2,7 @@
 // 40-character locations and 200 rules with long lists.
 #include "FullConfig.h"
 #include "core/storage/ConfigFile.h"
+#include "core/storage/FileWords.h"
 
 #include <QTemporaryDir>
 
@@ -38,7 +39,7 @@ void BM_ReadFullV2File(benchmark::State &state)
     for (auto _ : state) {
         ReadResult r = DosyadanVerileriOku(into, path);
         if (r.status != ReadStatus::Ok)
-            state.SkipWithError(r.message.toStdString().c_str());
+            state.SkipWithError(readText(r).toStdString().c_str());
     }
     state.SetBytesProcessed(state.iterations() * configFileBytes(c).size());
 }

@@ -8,10 +8,12 @@
 #include "adapters/serial/SerialBytePort.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/FieldReader.h"
+#include "core/storage/FileWords.h"
 #include "core/storage/SafeFile.h"
 #include "core/storage/Report.h"
 #include "adapters/printer/ReportPrinter.h"
 #include "core/storage/Schedule.h"
+#include "core/storage/ScheduleWords.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -74,7 +76,7 @@ bool readFile(Config &cfg, const QString &path, int mcu, Console &console, bool 
         console.err(QStringLiteral("The file \"%1\" was written for MCU version %2, not %3: leave out --mcu.")
                         .arg(fileName(path), storage::versionName(fits.value(0)), storage::versionName(mcu)));
         return false;
-    default: console.err(r.message); return false;
+    default: console.err(storage::readText(r)); return false;
     }
 }
 
@@ -345,8 +347,8 @@ int importDevices(const Args &args, Console &console)
     if (outputRefused(args.output, console) || !readFile(cfg, args.files[0], args.mcu, console))
         return Failure;
     const storage::TableRead schedule = storage::readSheetFile(args.files[1], storage::PipeInput::Allowed);
-    if (!schedule.error.isEmpty()) {
-        console.err(schedule.error);
+    if (!schedule.ok()) {
+        console.err(storage::sheetReadText(schedule));
         return Failure;
     }
     const storage::SchedulePlan plan = storage::planSchedule(cfg, schedule.rows);

@@ -4,6 +4,7 @@
 
 #include "core/model/Version.h"
 #include "core/storage/ConfigFile.h"
+#include "core/storage/FileWords.h"
 
 #include <QByteArray>
 #include <QString>
@@ -218,7 +219,8 @@ int main(int argc, char **argv)
         cfg.McuVersiyon = opt.mcu;
         const auto r = vaz::storage::DosyadanVerileriOku(cfg, QString::fromLocal8Bit(opt.load.c_str()));
         if (r.status != vaz::storage::ReadStatus::Ok) {
-            std::fprintf(stderr, "panel-sim: cannot load %s: %s\n", opt.load.c_str(), qPrintable(r.message));
+            std::fprintf(stderr, "panel-sim: cannot load %s: %s\n", opt.load.c_str(),
+                         qPrintable(vaz::storage::readText(r)));
             return 1;
         }
         panel.memory() = vaz::sim::memoryFromConfig(cfg);

@@ -81,52 +81,54 @@ struct Positions {
     qsizetype loopCount, titles, records, delaysTitle, delays, ringingTitle, ringing, ruleCount, rules;
 };
 
+using Place = FilePlace::Kind;
+using Problem = ReadProblem::Kind;
+
+FilePlace placeOf(Place kind, int number = 0, int column = 0) { return {kind, number, column, {}}; }
+
 // What the field at index i is meant to hold, for messages.
-QString partName(qsizetype i, Layout l)
+FilePlace partAt(qsizetype i, Layout l)
 {
     const Positions p(l);
     if (i == 0)
-        return QStringLiteral("the identification line");
+        return placeOf(Place::IdentificationLine);
     if (i == 1)
-        return QStringLiteral("the supplier's name");
+        return placeOf(Place::SupplierName);
     if (i < p.loopCount)
-        return QStringLiteral("the panel name");
+        return placeOf(Place::PanelName);
     if (i == p.loopCount)
-        return QStringLiteral("the loop count");
+        return placeOf(Place::LoopCount);
     if (i < p.records)
-        return QStringLiteral("the column titles");
+        return placeOf(Place::ColumnTitles);
     if (i < p.delaysTitle)
-        return QStringLiteral("device record %1 of %2").arg((i - p.records) / kRecordFields + 1).arg(kRecords);
+        return placeOf(Place::DeviceRecord, int((i - p.records) / kRecordFields + 1));
     if (i == p.delaysTitle)
-        return QStringLiteral("the title \"Delays\"");
+        return placeOf(Place::DelaysTitle);
     if (i < p.ringingTitle)
-        return QStringLiteral("the panel delays");
+        return placeOf(Place::PanelDelays);
     if (i == p.ringingTitle)
-        return QStringLiteral("the title \"RINGING MODE\"");
+        return placeOf(Place::RingingTitle);
     if (i == p.ringing)
-        return QStringLiteral("the ringing mode");
+        return placeOf(Place::RingingMode);
     if (i == p.ruleCount)
-        return QStringLiteral("the cause-effect count");
-    return QStringLiteral("cause-effect %1").arg((i - p.rules) / 4 + 1);
+        return placeOf(Place::RuleCount);
+    return placeOf(Place::Rule, int((i - p.rules) / 4 + 1));
 }
 
-// partName, down to the single field.
-QString fieldName(qsizetype i, Layout l)
+// partAt, down to the single field.
+FilePlace fieldAt(qsizetype i, Layout l)
 {
     const Positions p(l);
-    if (i >= p.records && i < p.delaysTitle)
-        return QStringLiteral("the field \"%1\" of device record %2")
-            .arg(kColumnTitles[(i - p.records) % kRecordFields])
-            .arg((i - p.records) / kRecordFields + 1);
-    if (i >= p.delays && i < p.ringingTitle)
-        return QStringLiteral("panel delay %1").arg(i - p.delays + 1);
-    if (l == Layout::V20 && i >= p.rules) {
-        static const char *const kRuleParts[] = {"name", "inputs", "outputs", "condition"};
-        return QStringLiteral("the %1 of cause-effect %2")
-            .arg(QLatin1String(kRuleParts[(i - p.rules) % 4]))
-            .arg((i - p.rules) / 4 + 1);
+    if (i >= p.records && i < p.delaysTitle) {
+        FilePlace place = placeOf(Place::RecordField, int((i - p.records) / kRecordFields + 1));
+        place.field = kColumnTitles[(i - p.records) % kRecordFields];
+        return place;
     }
-    return partName(i, l);
+    if (i >= p.delays && i < p.ringingTitle)
+        return placeOf(Place::PanelDelay, int(i - p.delays + 1));
+    if (l == Layout::V20 && i >= p.rules)
+        return placeOf(Place::RulePart, int((i - p.rules) / 4 + 1), int((i - p.rules) % 4));
+    return partAt(i, l);
 }
 
 // Day and night (record fields 5 and 6) are not read, so they may hold anything.
@@ -151,52 +153,64 @@ bool isNumberText(const QString &text)
     return number.match(text).hasMatch();
 }
 
-// Empty when every field holds what a writer puts there; otherwise the first
-// that does not, and where.
-QString fieldProblem(const QList<Field> &f, Layout l)
+ReadProblem problemAt(Problem kind, int line, const QString &text = {})
+{
+    ReadProblem p;
+    p.kind = kind;
+    p.line = line;
+    p.text = text;
+    return p;
+}
+
+// Kind None when every field holds what a writer puts there; otherwise the
+// first that does not, and where.
+ReadProblem fieldProblem(const QList<Field> &f, Layout l)
 {
     for (qsizetype i = 0; i < f.size(); ++i) {
         const QString &t = f[i].text;
-        if (const auto c = std::find_if(t.begin(), t.end(), isStrayControl); c != t.end())
-            return QStringLiteral("Line %1: %2 holds the control character 0x%3.")
-                .arg(f[i].line)
-                .arg(fieldName(i, l))
-                .arg(c->unicode(), 2, 16, QLatin1Char('0'));
-        if (holdsNumber(i, l) && !isNumberText(t))
-            return QStringLiteral("Line %1: %2 is \"%3\", which is not a number.")
-                .arg(f[i].line)
-                .arg(fieldName(i, l), t.left(60));
+        if (const auto c = std::find_if(t.begin(), t.end(), isStrayControl); c != t.end()) {
+            ReadProblem p = problemAt(Problem::ControlCharacter, f[i].line);
+            p.place = fieldAt(i, l);
+            p.number = c->unicode();
+            return p;
+        }
+        if (holdsNumber(i, l) && !isNumberText(t)) {
+            ReadProblem p = problemAt(Problem::NotANumber, f[i].line, t.left(60));
+            p.place = fieldAt(i, l);
+            return p;
+        }
     }
     return {};
 }
 
 int lastLine(const QList<Field> &f) { return f.isEmpty() ? 1 : f.last().line; }
 
-QString endsEarly(const QList<Field> &f, qsizetype missing, Layout l)
+ReadProblem endsEarly(const QList<Field> &f, qsizetype missing, Layout l)
 {
-    return QStringLiteral("The file ends too early: %1 is missing (the file stops at line %2).")
-        .arg(partName(missing, l))
-        .arg(lastLine(f));
+    ReadProblem p = problemAt(Problem::EndsEarly, lastLine(f));
+    p.place = partAt(missing, l);
+    return p;
 }
 
-// Empty when the fields have the shape of a file written for layout l: titles
-// where they belong, the rule section present or absent, nothing left over.
-// Otherwise what does not fit, and where.
-QString layoutProblem(const QList<Field> &f, Layout l)
+// Kind None when the fields have the shape of a file written for layout l:
+// titles where they belong, the rule section present or absent, nothing left
+// over. Otherwise what does not fit, and where.
+ReadProblem layoutProblem(const QList<Field> &f, Layout l)
 {
     const Positions p(l);
-    auto title = [&](qsizetype i, const QString &expected) -> QString {
+    auto title = [&](qsizetype i, const QString &expected) -> ReadProblem {
         if (f.size() <= i)
             return endsEarly(f, f.size(), l);
-        if (f[i].text != expected)
-            return QStringLiteral("Line %1: the title \"%2\" was expected but \"%3\" was found.")
-                .arg(f[i].line)
-                .arg(expected, f[i].text.left(60));
+        if (f[i].text != expected) {
+            ReadProblem e = problemAt(Problem::TitleExpected, f[i].line, f[i].text.left(60));
+            e.other = expected;
+            return e;
+        }
         return {};
     };
-    if (QString e = title(p.delaysTitle, kDelaysTitle); !e.isEmpty())
+    if (ReadProblem e = title(p.delaysTitle, kDelaysTitle); e.kind != Problem::None)
         return e;
-    if (QString e = title(p.ringingTitle, kRingingTitle); !e.isEmpty())
+    if (ReadProblem e = title(p.ringingTitle, kRingingTitle); e.kind != Problem::None)
         return e;
     if (f.size() <= p.ringing)
         return endsEarly(f, f.size(), l);
@@ -207,35 +221,30 @@ QString layoutProblem(const QList<Field> &f, Layout l)
             return endsEarly(f, f.size(), l);
         const double n = roundHalfEven(textValue(f[p.ruleCount].text));
         if (!(n >= 0 && n <= 1e6))
-            return QStringLiteral("Line %1: the cause-effect count \"%2\" is not a count.")
-                .arg(f[p.ruleCount].line)
-                .arg(f[p.ruleCount].text.left(60));
+            return problemAt(Problem::NotACount, f[p.ruleCount].line, f[p.ruleCount].text.left(60));
         end = p.rules + 4 * qsizetype(n);
     }
     if (f.size() < end)
         return endsEarly(f, f.size(), l);
     if (f.size() > end)
-        return QStringLiteral("Line %1: the file goes on after the end of the configuration.").arg(f[end].line);
+        return problemAt(Problem::GoesOn, f[end].line);
     return {};
 }
 
-// A read that has to stop; the message says what and where.
+// A read that has to stop, with what and where.
 struct ReadError {
-    QString message;
+    ReadProblem problem;
 };
 
-// what names the field, with %1 for the number n; built only when needed.
-Int16 wholeValue(const Field &f, const char *what, int n = 0)
+// place names the field; the problem is built only when needed.
+Int16 wholeValue(const Field &f, const FilePlace &place)
 {
     try {
         return toInt16(textValue(f.text));
     } catch (const RangeError &) {
-        QString name = QString::fromLatin1(what);
-        if (name.contains(QLatin1String("%1")))
-            name = name.arg(n);
-        throw ReadError{QStringLiteral("Line %1: %2 is \"%3\", which does not fit a 16-bit field.")
-                            .arg(f.line)
-                            .arg(name, f.text.left(60))};
+        ReadProblem p = problemAt(Problem::TooWide, f.line, f.text.left(60));
+        p.place = place;
+        throw ReadError{p};
     }
 }
 
@@ -250,64 +259,59 @@ void storeFields(Installation &c, const QList<Field> &f, Layout l)
     const Field &loops = f[p.loopCount];
     c.CevrimSayisi = textValue(loops.text);
     if (!std::isfinite(c.CevrimSayisi))
-        throw ReadError{
-            QStringLiteral("Line %1: the loop count \"%2\" is not a number.").arg(loops.line).arg(loops.text.left(60))};
+        throw ReadError{problemAt(Problem::LoopCount, loops.line, loops.text.left(60))};
 
     for (int k = 0; k < kRecords; ++k) {
         const Field *r = &f[p.records + qsizetype(k) * kRecordFields];
         const int record = k + 1;
         const double loop = roundHalfEven(textValue(r[0].text));
         const double address = roundHalfEven(textValue(r[1].text));
-        if (!(loop >= 1 && loop <= kLoops && address >= 1 && address <= kAddresses))
-            throw ReadError{
-                QStringLiteral("Line %1: %2 names loop \"%3\", address \"%4\"; loops are 1 to %5 and "
-                               "addresses 1 to %6.")
-                    .arg(r[0].line)
-                    .arg(QStringLiteral("device record %1").arg(record), r[0].text.left(20), r[1].text.left(20))
-                    .arg(kLoops)
-                    .arg(kAddresses)};
+        if (!(loop >= 1 && loop <= kLoops && address >= 1 && address <= kAddresses)) {
+            ReadProblem e = problemAt(Problem::NoSuchPlace, r[0].line, r[0].text.left(20));
+            e.place = placeOf(Place::DeviceRecord, record);
+            e.other = r[1].text.left(20);
+            throw ReadError{e};
+        }
         const int L = int(loop);
         const int A = int(address);
-        c.BolgeNo(L, A) = wholeValue(r[2], "the zone of device record %1", record);
-        c.CihazTipi(L, A) = wholeValue(r[3], "the type of device record %1", record);
+        auto value = [&](int column) { return wholeValue(r[column], placeOf(Place::RecordValue, record, column)); };
+        c.BolgeNo(L, A) = value(2);
+        c.CihazTipi(L, A) = value(3);
         c.MahalText(L, A) = r[6].text;
-        c.GecikmeIptal(L, A) = wholeValue(r[7], "the bypass of device record %1", record);
-        c.OlayTipi(L, A) = wholeValue(r[8], "the event type of device record %1", record);
-        c.Gecikme(L, A) = wholeValue(r[9], "the delay of device record %1", record);
-        c.CikisYangin(L, A) = wholeValue(r[10], "the output event fire of device record %1", record);
-        c.CikisHata(L, A) = wholeValue(r[11], "the output event fault of device record %1", record);
+        c.GecikmeIptal(L, A) = value(7);
+        c.OlayTipi(L, A) = value(8);
+        c.Gecikme(L, A) = value(9);
+        c.CikisYangin(L, A) = value(10);
+        c.CikisHata(L, A) = value(11);
     }
 
     for (int i = 0; i < kPanelDelays; ++i)
-        c.Gecikmeler(i) = wholeValue(f[p.delays + i], "panel delay %1", i + 1);
-    c.CalmaModu = wholeValue(f[p.ringing], "the ringing mode");
+        c.Gecikmeler(i) = wholeValue(f[p.delays + i], placeOf(Place::PanelDelay, i + 1));
+    c.CalmaModu = wholeValue(f[p.ringing], placeOf(Place::RingingMode));
 
     if (l == Layout::V20) {
         const Field &count = f[p.ruleCount];
-        const Int16 n = wholeValue(count, "the cause-effect count");
-        if (n > kMaxRules)
-            throw ReadError{QStringLiteral("Line %1: the file holds %2 cause-effect rules; at most %3 are possible.")
-                                .arg(count.line)
-                                .arg(int(n))
-                                .arg(kMaxRules)};
+        const Int16 n = wholeValue(count, placeOf(Place::RuleCount));
+        if (n > kMaxRules) {
+            ReadProblem e = problemAt(Problem::TooManyRules, count.line);
+            e.number = n;
+            throw ReadError{e};
+        }
         c.SSsayisi = n;
         for (int r = 1; r <= n; ++r) {
             const Field *rule = &f[p.rules + qsizetype(r - 1) * 4];
             c.SSismi(r) = rule[0].text;
             c.SSgirisler(r) = rule[1].text;
             c.SScikislar(r) = rule[2].text;
-            c.SSkosul(r) = wholeValue(rule[3], "the condition of cause-effect %1", r);
+            c.SSkosul(r) = wholeValue(rule[3], placeOf(Place::RulePart, r, 3));
         }
     }
 }
 
-QString damaged(const QString &fileName, const QString &detail)
+ReadResult refused(ReadStatus status, ReadProblem problem, const QString &fileName)
 {
-    const QString head =
-        fileName.isEmpty()
-            ? QCoreApplication::translate("vaz::ConfigFile", "The file cannot be read.")
-            : QCoreApplication::translate("vaz::ConfigFile", "The file \"%1\" cannot be read.").arg(fileName);
-    return head + u' ' + detail + QCoreApplication::translate("vaz::ConfigFile", " The configuration was not changed.");
+    problem.file = fileName;
+    return {status, problem};
 }
 
 ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
@@ -316,23 +320,22 @@ ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
         const FieldList split = splitFields(fromCp1254(bytes));
         const QList<Field> &f = split.fields;
         if (f.isEmpty() || f[0].text != kIdentification)
-            return {ReadStatus::WrongFileType, QCoreApplication::translate("vaz::ConfigFile", "Wrong file type")};
-        if (!split.error.isEmpty())
-            return {ReadStatus::Damaged, damaged(fileName, split.error)};
+            return refused(ReadStatus::WrongFileType, problemAt(Problem::WrongFileType, 0), fileName);
+        if (split.unclosedQuoteLine > 0)
+            return refused(ReadStatus::Damaged, problemAt(Problem::UnclosedQuote, split.unclosedQuoteLine), fileName);
 
         const Layout chosen = layoutOf(cfg.McuVersiyon);
-        if (QString problem = layoutProblem(f, chosen); !problem.isEmpty()) {
-            for (Layout other : {Layout::V12, Layout::V15, Layout::V20})
-                if (other != chosen && layoutProblem(f, other).isEmpty())
-                    return {ReadStatus::VersionMismatch,
-                            QCoreApplication::translate("vaz::ConfigFile",
-                                                        "This file was written for MCU version %1. Choose that version "
-                                                        "with File > MCU Version and open it again.")
-                                .arg(layoutName(other))};
-            return {ReadStatus::Damaged, damaged(fileName, problem)};
+        if (ReadProblem problem = layoutProblem(f, chosen); problem.kind != Problem::None) {
+            for (auto [other, mcu] : {std::pair{Layout::V12, 12}, {Layout::V15, 15}, {Layout::V20, 20}})
+                if (other != chosen && layoutProblem(f, other).kind == Problem::None) {
+                    ReadProblem fits = problemAt(Problem::OtherVersion, 0);
+                    fits.number = mcu;
+                    return refused(ReadStatus::VersionMismatch, fits, fileName);
+                }
+            return refused(ReadStatus::Damaged, problem, fileName);
         }
-        if (QString problem = fieldProblem(f, chosen); !problem.isEmpty())
-            return {ReadStatus::Damaged, damaged(fileName, problem)};
+        if (ReadProblem problem = fieldProblem(f, chosen); problem.kind != Problem::None)
+            return refused(ReadStatus::Damaged, problem, fileName);
 
         Installation staging = cfg;
         storeFields(staging, f, chosen);
@@ -340,9 +343,9 @@ ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
         cfg.AdresTablosuHazir = 0;
         return {ReadStatus::Ok, {}};
     } catch (const ReadError &e) {
-        return {ReadStatus::Damaged, damaged(fileName, e.message)};
+        return refused(ReadStatus::Damaged, e.problem, fileName);
     } catch (const RangeError &e) {
-        return {ReadStatus::Damaged, damaged(fileName, QString::fromStdString(e.what()) + u'.')};
+        return refused(ReadStatus::Damaged, problemAt(Problem::Refused, 0, QString::fromStdString(e.what())), fileName);
     }
 }
 
@@ -433,10 +436,10 @@ QList<int> fittingVersions(QByteArrayView bytes)
     QList<int> versions;
     try {
         const FieldList split = splitFields(fromCp1254(bytes));
-        if (split.fields.isEmpty() || split.fields[0].text != kIdentification || !split.error.isEmpty())
+        if (split.fields.isEmpty() || split.fields[0].text != kIdentification || split.unclosedQuoteLine > 0)
             return versions;
         for (auto [layout, mcu] : {std::pair{Layout::V12, 12}, {Layout::V15, 15}, {Layout::V20, 20}})
-            if (layoutProblem(split.fields, layout).isEmpty())
+            if (layoutProblem(split.fields, layout).kind == Problem::None)
                 versions << mcu;
     } catch (const ReadError &) {
     } catch (const RangeError &) {}
@@ -449,14 +452,13 @@ ReadResult DosyadanVerileriOku(Config &cfg, const QString &path) { return readCo
 
 ReadResult readConfigFile(Config &cfg, const FileBytes &file)
 {
-    if (!file.error.isEmpty())
-        return {ReadStatus::CannotOpen,
-                QCoreApplication::translate("vaz::ConfigFile", "The file \"%1\" cannot be opened: %2.")
-                    .arg(file.name, file.error)};
-    if (file.tooLarge)
-        return {ReadStatus::Damaged,
-                damaged(file.name, QCoreApplication::translate("vaz::ConfigFile",
-                                                               "It is far too large to be a configuration file."))};
+    if (file.problem.kind == InputProblem::Kind::TooLarge)
+        return refused(ReadStatus::Damaged, problemAt(Problem::TooLarge, 0), file.name);
+    if (!file.ok()) {
+        ReadProblem p = problemAt(Problem::CannotOpen, 0);
+        p.input = file.problem;
+        return refused(ReadStatus::CannotOpen, p, file.name);
+    }
     return readBytes(cfg, file.bytes, file.name);
 }
 

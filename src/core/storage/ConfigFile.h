@@ -28,15 +28,72 @@ SaveResult GirisVerileriniKaydet(Config &cfg, const QString &path);
 
 enum class ReadStatus {
     Ok,               // read and committed
-    WrongFileType,    // first field is not kIdentification; message is "Wrong file type"
-    VersionMismatch,  // fits another MCU version's layout; message names it
-    Damaged,          // cannot be read; message says what and where
-    CannotOpen,       // message names the file and the reason
+    WrongFileType,    // first field is not kIdentification
+    VersionMismatch,  // fits another MCU version's layout
+    Damaged,          // cannot be read
+    CannotOpen,
+};
+
+// A part or field of a configuration file, as a message names it.
+struct FilePlace {
+    enum class Kind {
+        IdentificationLine,
+        SupplierName,
+        PanelName,
+        LoopCount,
+        ColumnTitles,
+        DeviceRecord,  // number, of kRecords
+        RecordField,   // the field the file titles `field` of device record number
+        RecordValue,   // the value in column (zone 2, type 3, bypass 7, ...) of device record number
+        DelaysTitle,
+        PanelDelays,
+        PanelDelay,  // number
+        RingingTitle,
+        RingingMode,
+        RuleCount,
+        Rule,      // number
+        RulePart,  // the name, inputs, outputs or condition (column 0 to 3) of rule number
+    };
+    Kind kind = Kind::IdentificationLine;
+    int number = 0;
+    int column = 0;
+    QString field;
+};
+
+// Why a configuration file was not read, as values: the reader states what
+// and where, core/storage/FileWords words it.
+struct ReadProblem {
+    enum class Kind {
+        None,
+        CannotOpen,        // input
+        TooLarge,          // far beyond any configuration file
+        WrongFileType,     // the first field is not kIdentification
+        OtherVersion,      // number: the MCU version whose layout the file fits
+        UnclosedQuote,     // a quoted text opening on line is never closed
+        ControlCharacter,  // place holds the control character number
+        NotANumber,        // place holds text
+        TitleExpected,     // the title other was expected, text was found
+        EndsEarly,         // place is missing; line: where the file stops
+        GoesOn,            // more fields from line on
+        NotACount,         // the cause-effect count text
+        LoopCount,         // the loop count text is not a number
+        NoSuchPlace,       // device record place names loop text, address other
+        TooWide,           // place holds text, beyond a 16-bit field
+        TooManyRules,      // number rules
+        Refused,           // the configuration refused a value; text says why, as it says it
+    };
+    Kind kind = Kind::None;
+    QString file;  // the file's name; empty for bytes read already
+    int line = 0;  // from 1
+    FilePlace place;
+    QString text, other;  // as the file holds them, cut short
+    int number = 0;
+    InputProblem input;  // CannotOpen
 };
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Damaged;
-    QString message;  // empty when Ok
+    ReadProblem problem;  // kind None when Ok
 };
 
 // Reads a configuration file laid out for cfg.McuVersiyon. On Ok every field the

@@ -118,9 +118,8 @@ TableRead readCsvTable(const QByteArray &bytes)
                 quoted = false;
             continue;
         }
-        if (!rowStarted && rows.size() == kMaxSheetRows) {
-            return {{}, kTooManyRows};
-        }
+        if (!rowStarted && rows.size() == kMaxSheetRows)
+            return refusedSheet(SheetProblem::Kind::TooManyRows);
         rowStarted = true;
         if (c == u'"' && field.isEmpty())
             quoted = true;
@@ -136,7 +135,7 @@ TableRead readCsvTable(const QByteArray &bytes)
     if (rowStarted || quoted)
         endRow();
     if (wideRow > 0)
-        return {{}, QStringLiteral("row %1 has a filled cell beyond column %2").arg(wideRow).arg(kMaxSheetColumns)};
+        return refusedSheet(SheetProblem::Kind::WideRow, int(wideRow));
     return read;
 }
 

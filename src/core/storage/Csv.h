@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/storage/SafeFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QLocale>
@@ -16,13 +18,46 @@ using SheetRows = QList<QStringList>;
 constexpr qsizetype kMaxSheetRows = 10000;
 constexpr qsizetype kMaxSheetColumns = 64;
 
-// Why a sheet of more than kMaxSheetRows rows is refused.
-inline const QString kTooManyRows = QStringLiteral("it has more than 10,000 rows");
+// Why a sheet was refused whole, as values; core/storage/ScheduleWords words it.
+struct SheetProblem {
+    enum class Kind {
+        None,
+        CannotRead,      // input
+        TooLarge,        // the file is beyond any schedule
+        TooManyRows,     // more than kMaxSheetRows
+        WideRow,         // row has a filled cell beyond kMaxSheetColumns
+        NotAWorkbook,    // no Excel workbook at all
+        PartMissing,     // part of the workbook
+        PartDamaged,     // part cannot be unpacked
+        PartTooLarge,    // part unpacks to more than 16 MB
+        PartXmlDamaged,  // part's XML cannot be read
+        SheetDamaged,    // after row (0: before the first), as damage says
+        NoExcel,         // this build reads no workbooks
+    };
+    enum class Part { Workbook, Relationships, Sheet, SharedStrings };
+    enum class Damage { Xml, NoSharedStrings, NoSuchSharedString };
+    Kind kind = Kind::None;
+    Part part = Part::Sheet;
+    Damage damage = Damage::Xml;
+    int row = 0;   // from 1, as spreadsheet programs count
+    QString file;  // the path, when a file was read
+    InputProblem input;
+};
 
 struct TableRead {
     SheetRows rows;
-    QString error;  // for the user; empty when read
+    SheetProblem problem;
+    bool ok() const { return problem.kind == SheetProblem::Kind::None; }
 };
+
+// A refused sheet: no rows, and why.
+inline TableRead refusedSheet(SheetProblem::Kind kind, int row = 0)
+{
+    TableRead read;
+    read.problem.kind = kind;
+    read.problem.row = row;
+    return read;
+}
 
 // ";" where the locale writes decimals with a comma, as spreadsheet programs
 // there expect it; "," elsewhere.

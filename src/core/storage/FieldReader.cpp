@@ -28,7 +28,7 @@ FieldList splitFields(QStringView text)
         if (pos < end && text[pos] == u'"') {
             qsizetype close = text.indexOf(u'"', pos + 1);
             if (close < 0) {
-                out.error = QStringLiteral("Line %1: a text opens with a double quote that is never closed.").arg(line);
+                out.unclosedQuoteLine = line;
                 return out;
             }
             field.text = text.sliced(pos + 1, close - pos - 1).toString();

@@ -17,8 +17,9 @@ struct Field {
 
 struct FieldList {
     QList<Field> fields;
-    // Set when the fields stop early because a quoted text is never closed.
-    QString error;
+    // The line of a quoted text that is never closed, where the fields stop
+    // early; 0 when none.
+    int unclosedQuoteLine = 0;
 };
 
 // Splits decoded file text into fields: a field ends at a comma or a line end

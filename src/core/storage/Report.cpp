@@ -2,6 +2,7 @@
 
 #include "core/storage/Commissioning.h"
 #include "core/storage/FieldReader.h"
+#include "core/storage/FileWords.h"
 #include "core/devices/DeviceCatalog.h"
 #include "core/model/Codepage.h"
 #include "core/model/Installation.h"
@@ -204,7 +205,12 @@ ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int 
         return result;
     } catch (const ReportError &e) {
         // An unclosed quote cut the fields short: that is the real cause.
-        return {false, failure(split.error.isEmpty() ? e.message : split.error), {}, {}};
+        if (split.unclosedQuoteLine == 0)
+            return {false, failure(e.message), {}, {}};
+        ReadProblem unclosed;
+        unclosed.kind = ReadProblem::Kind::UnclosedQuote;
+        unclosed.line = split.unclosedQuoteLine;
+        return {false, failure(readProblemDetail(unclosed)), {}, {}};
     } catch (const RangeError &e) {
         return {false, failure(QString::fromStdString(e.what()) + u'.'), {}, {}};
     }
@@ -213,14 +219,13 @@ ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int 
 ReportResult RaporYazdir(const QString &path, int mcuVersion)
 {
     const FileBytes file = readFileBytes(path);
-    if (!file.error.isEmpty())
-        return {
-            false, failure(QStringLiteral("The file \"%1\" cannot be opened: %2.").arg(file.name, file.error)), {}, {}};
-    if (file.tooLarge)
+    if (file.problem.kind == InputProblem::Kind::TooLarge)
         return {false,
                 failure(QStringLiteral("The file \"%1\" is far too large to be a configuration file.").arg(file.name)),
                 {},
                 {}};
+    if (!file.ok())
+        return {false, failure(cannotOpenText(file.name, file.problem)), {}, {}};
     return reportFromBytes(file.bytes, file.name, mcuVersion);
 }
 

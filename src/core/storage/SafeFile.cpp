@@ -20,19 +20,34 @@ std::atomic<qint64> diskFullAfter{-1};
 
 QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-QString kindProblem(mode_t mode)
+using Input = InputProblem::Kind;
+
+Input kindOf(mode_t mode)
 {
     if (S_ISREG(mode))
-        return {};
+        return Input::None;
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder");
+        return Input::Folder;
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a pipe");
+        return Input::Pipe;
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device");
+        return Input::Device;
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket");
-    return QStringLiteral("it is not a regular file");
+        return Input::Socket;
+    return Input::NotAFile;
+}
+
+// The writer's reasons are still worded here, in English.
+QString kindProblem(mode_t mode)
+{
+    switch (kindOf(mode)) {
+    case Input::None: return {};
+    case Input::Folder: return QStringLiteral("it is a folder");
+    case Input::Pipe: return QStringLiteral("it is a pipe");
+    case Input::Device: return QStringLiteral("it is a device");
+    case Input::Socket: return QStringLiteral("it is a socket");
+    default: return QStringLiteral("it is not a regular file");
+    }
 }
 
 // Root may write anything; a file nobody may write is still meant to stay.
@@ -193,33 +208,26 @@ InputBytes readBounded(const QString &path, qint64 limit, PipeInput pipes)
     in.name = info.fileName().isEmpty() ? path : info.fileName();
     const QByteArray local = QFile::encodeName(path);
     struct stat st {};
-    if (stat(local.constData(), &st) != 0) {
-        in.error = systemError(errno);
+    auto failed = [&](Input kind, int error = 0) {
+        in.problem = {kind, kind == Input::System ? systemError(error) : QString()};
         return in;
-    }
+    };
+    if (stat(local.constData(), &st) != 0)
+        return failed(Input::System, errno);
     const bool pipe = S_ISFIFO(st.st_mode) && pipes == PipeInput::Allowed;
-    if (!pipe) {
-        if (QString kind = kindProblem(st.st_mode); !kind.isEmpty()) {
-            in.error = kind;
-            return in;
-        }
-    }
+    if (!pipe && kindOf(st.st_mode) != Input::None)
+        return failed(kindOf(st.st_mode));
     // Never blocks on a pipe that slipped in between the look and the open.
     const int fd = open(local.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (pipe ? 0 : O_NONBLOCK));
-    if (fd < 0) {
-        in.error = systemError(errno);
-        return in;
-    }
+    if (fd < 0)
+        return failed(Input::System, errno);
     if (fstat(fd, &st) != 0 || (!pipe && !S_ISREG(st.st_mode)) || (pipe && !S_ISFIFO(st.st_mode))) {
-        in.error = S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) ? QStringLiteral("it changed while it was opened")
-                                                               : kindProblem(st.st_mode);
         close(fd);
-        return in;
+        return failed(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) ? Input::Changed : kindOf(st.st_mode));
     }
     if (!pipe && st.st_size > limit) {
-        in.tooLarge = true;
         close(fd);
-        return in;
+        return failed(Input::TooLarge);
     }
     QByteArray bytes(qsizetype(std::min<qint64>(pipe ? 65536 : st.st_size + 1, limit + 1)), Qt::Uninitialized);
     qint64 done = 0;
@@ -233,19 +241,17 @@ InputBytes readBounded(const QString &path, qint64 limit, PipeInput pipes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            in.error = systemError(errno);
+            const int error = errno;
             close(fd);
-            return in;
+            return failed(Input::System, error);
         }
         if (n == 0)
             break;
         done += n;
     }
     close(fd);
-    if (done > limit) {
-        in.tooLarge = true;
-        return in;
-    }
+    if (done > limit)
+        return failed(Input::TooLarge);
     bytes.truncate(qsizetype(done));
     in.bytes = bytes;
     return in;

@@ -36,11 +36,18 @@ QString saveFailureReason(const QString &error, qint64 needed, qint64 available)
 
 enum class PipeInput { Refused, Allowed };
 
+// Why a file was not read, as values; core/storage/FileWords words it.
+struct InputProblem {
+    enum class Kind { None, System, Folder, Pipe, Device, Socket, NotAFile, Changed, TooLarge };
+    Kind kind = Kind::None;
+    QString systemError;  // System: as the system gave it
+};
+
 struct InputBytes {
     QByteArray bytes;
-    QString name;   // the file's name for messages
-    QString error;  // why it could not be read ("it is a pipe"); empty when read
-    bool tooLarge = false;
+    QString name;  // the file's name for messages
+    InputProblem problem;
+    bool ok() const { return problem.kind == InputProblem::Kind::None; }
 };
 
 // The bytes of a regular file (or, when allowed, a pipe, read once) of at most

@@ -71,20 +71,6 @@ QStringList rowOf(int L, int A, const Device &d)
     return row;
 }
 
-// How a problem names a character; a control character shows nothing in a cell.
-QString characterName(const QString &c)
-{
-    switch (c[0].unicode()) {
-    case u'\r':
-    case u'\n': return QStringLiteral("a line break");
-    case u'\t': return QStringLiteral("a tab");
-    case 0: return QStringLiteral("a NUL character");
-    default:
-        return c[0] < u' ' || c[0].category() == QChar::Other_Control ? QStringLiteral("a control character")
-                                                                      : u'\'' + c + u'\'';
-    }
-}
-
 std::optional<int> typeCode(const QString &cell)
 {
     // "Photo-elec. smoke det.", "QF-3010 Photo-electric smoke detector", "2"; blanks and case aside.
@@ -104,7 +90,9 @@ std::optional<int> typeCode(const QString &cell)
     return std::nullopt;
 }
 
-// Checks one row's cells and says what is wrong, in the user's words.
+using Problem = ScheduleProblem::Kind;
+
+// Checks one row's cells and says what is wrong.
 // A cell in a message: enough to find it, never a page of text.
 QString echoed(const QString &cell)
 {
@@ -128,9 +116,20 @@ public:
         const QString text = unguardedCell(raw(column));
         return column == kLocationColumn ? trimmedEnd(text) : text.trimmed();
     }
-    void problem(int column, const QString &text)
+    static ScheduleProblem problemAt(int row, int column, Problem kind, const QString &cell = {}, int limit = 0)
     {
-        problems_.append({row_, column < 0 ? QString() : scheduleHeader()[column], text});
+        ScheduleProblem p;
+        p.kind = kind;
+        p.row = row;
+        p.column = column;
+        p.cell = echoed(cell);
+        p.limit = limit;
+        return p;
+    }
+    ScheduleProblem &problem(int column, Problem kind, const QString &cell = {}, int limit = 0)
+    {
+        problems_.append(problemAt(row_, column, kind, cell, limit));
+        return problems_.last();
     }
 
     // A whole number from low to high; empty gives `empty`.
@@ -139,26 +138,26 @@ public:
         const QString text = cell(column);
         if (text.isEmpty()) {
             if (!empty)
-                problem(column, QStringLiteral("empty"));
+                problem(column, Problem::Empty);
             return empty;
         }
         bool ok = false;
         const double v = text.toDouble(&ok);
         if (!ok)
-            problem(column, QStringLiteral("'%1' is not a number").arg(echoed(text)));
+            problem(column, Problem::NotANumber, text);
         else if (std::floor(v) != v)
-            problem(column, QStringLiteral("%1 is not a whole number").arg(echoed(text)));
+            problem(column, Problem::NotWhole, text);
         else if (v < low)
-            problem(column, QStringLiteral("%1 is below %2").arg(echoed(text)).arg(low));
+            problem(column, Problem::Below, text, low);
         else if (v > high)
-            problem(column, QStringLiteral("%1 is above %2").arg(echoed(text)).arg(high));
+            problem(column, Problem::Above, text, high);
         else
             return int(v);
         return std::nullopt;
     }
 
     // One of the texts (compared folded), as its index; empty gives `empty`.
-    std::optional<int> choice(int column, const QStringList &texts, const QString &what, int empty)
+    std::optional<int> choice(int column, const QStringList &texts, Problem otherwise, int empty)
     {
         const QString text = folded(cell(column));
         if (text.isEmpty())
@@ -166,7 +165,7 @@ public:
         for (int i = 0; i < texts.size(); ++i)
             if (folded(texts[i]) == text)
                 return i;
-        problem(column, QStringLiteral("'%1' is not %2").arg(echoed(cell(column)), what));
+        problem(column, otherwise, cell(column));
         return std::nullopt;
     }
 
@@ -204,7 +203,7 @@ struct RowDevice {
     bool applies(int column, bool applies)
     {
         if (!applies && devices::isValidCode(d.type) && !in.cell(column).isEmpty() && !same({column}))
-            in.problem(column, QStringLiteral("does not apply to a %1").arg(devices::shortName(d.type)));
+            in.problem(column, Problem::DoesNotApply).number = d.type;
         return applies && in.given(column) && !same({column});
     }
 
@@ -213,32 +212,31 @@ struct RowDevice {
         if (!same({kTypeColumn})) {
             const QString text = in.cell(kTypeColumn);
             if (text.isEmpty())
-                in.problem(kTypeColumn, QStringLiteral("empty"));
+                in.problem(kTypeColumn, Problem::Empty);
             else if (const std::optional<int> code = typeCode(text))
                 d.type = *code;
             else
-                in.problem(kTypeColumn, QStringLiteral("'%1' is not a device type").arg(echoed(text)));
+                in.problem(kTypeColumn, Problem::NotAType, text);
         }
         if (in.given(kZoneColumn) && !same({kZoneColumn}))
             d.zone = in.whole(kZoneColumn, 1, kZones, 0).value_or(d.zone);
         if (in.given(kLocationColumn) && !same({kLocationColumn})) {
             const QString text = in.cell(kLocationColumn);
             if (text.size() > kNameLength)
-                in.problem(kLocationColumn,
-                           QStringLiteral("%1 characters, at most %2 fit").arg(text.size()).arg(kNameLength));
+                in.problem(kLocationColumn, Problem::TooLong, {}, kNameLength).number = int(text.size());
             else if (const QString c = unsendableCharacter(text); !c.isEmpty())
-                in.problem(kLocationColumn, characterName(c) + QStringLiteral(" cannot be sent to the panel"));
+                in.problem(kLocationColumn, Problem::CannotBeSent, c);
             else
                 d.location = savedLocation(text);
         }
         if (applies(kBypassColumn, bypassApplies(d.type)))
-            if (const auto yes = in.choice(kBypassColumn, {kNo, kYes}, QStringLiteral("yes or no"), 0))
+            if (const auto yes = in.choice(kBypassColumn, {kNo, kYes}, Problem::NotYesOrNo, 0))
                 d.bypass = *yes ? kBypass64 : 0;
         if (applies(kInputEventColumn, inputEventApplies(d.type))) {
-            if (const auto fire = in.choice(kInputEventColumn, {kFault, kFire}, QStringLiteral("Fire or Fault"), 0))
+            if (const auto fire = in.choice(kInputEventColumn, {kFault, kFire}, Problem::NotFireOrFault, 0))
                 d.event = *fire ? kFire32 : 0;
             if (d.event == kFire32 && d.zone == 0)
-                in.problem(kInputEventColumn, QStringLiteral("Fire needs a zone"));
+                in.problem(kInputEventColumn, Problem::NeedsZone, kFire);
         }
         if (applies(kOutputDelayColumn, outputEventApplies(d.type)))
             d.delay = in.whole(kOutputDelayColumn, 0, kMaxDelay, 0).value_or(d.delay);
@@ -254,9 +252,9 @@ struct RowDevice {
         if (!changed)
             return;
         const int stored = d.fault >= 1 ? 2 : d.fire > 0 ? 1 : 0;
-        const auto event = in.given(kOutputEventColumn) ? in.choice(kOutputEventColumn, {QString(), kFire, kFault},
-                                                                    QStringLiteral("Fire or Fault"), 0)
-                                                        : stored;
+        const auto event = in.given(kOutputEventColumn)
+                               ? in.choice(kOutputEventColumn, {QString(), kFire, kFault}, Problem::NotFireOrFault, 0)
+                               : stored;
         const int fire = in.whole(kFireZoneColumn, 1, kZones, 0).value_or(0);
         const int fault = in.whole(kFaultZoneColumn, 1, kZones, 0).value_or(0);
         if (!event)
@@ -264,7 +262,7 @@ struct RowDevice {
         d.fire = *event == 1 ? (fire ? fire : int(d.zone)) : *event == 2 ? fire : 0;
         d.fault = *event == 2 ? (fault ? fault : int(d.zone)) : 0;
         if ((*event == 1 && d.fire == 0) || (*event == 2 && d.fault == 0))
-            in.problem(kOutputEventColumn, QStringLiteral("%1 needs a zone").arg(*event == 1 ? kFire : kFault));
+            in.problem(kOutputEventColumn, Problem::NeedsZone, *event == 1 ? kFire : kFault);
     }
 };
 
@@ -286,8 +284,9 @@ public:
                         if (l != item.loop || a != item.address)
                             continue;
                         // Named once, though it may stand in both lists.
-                        if (QStringList &names = users_[place(l, a)]; names.isEmpty() || names.last() != quoted(r))
-                            names << quoted(r);
+                        if (QStringList &names = users_[place(l, a)];
+                            names.isEmpty() || names.last() != inst_.SSismi(r))
+                            names << inst_.SSismi(r);
                     }
         }
         return users_.value(place(L, A));
@@ -295,7 +294,6 @@ public:
     static int place(int L, int A) { return L * 1000 + A; }
 
 private:
-    QString quoted(int r) const { return QStringLiteral("'%1'").arg(inst_.SSismi(r)); }
     const Installation &inst_;
     bool built_ = false;
     QHash<int, QStringList> users_;
@@ -336,25 +334,6 @@ Sheet scheduleSheet(const Installation &inst, bool empty)
     return sheet;
 }
 
-QString ScheduleProblem::line() const
-{
-    if (row == 0)
-        return text;
-    return column.isEmpty() ? QStringLiteral("Row %1: %2").arg(row).arg(text)
-                            : QStringLiteral("Row %1, %2: %3").arg(row).arg(column, text);
-}
-
-QStringList problemLines(const QList<ScheduleProblem> &problems)
-{
-    constexpr qsizetype kShown = 100;
-    QStringList lines;
-    for (qsizetype i = 0; i < std::min(problems.size(), kShown); ++i)
-        lines << problems[i].line();
-    if (problems.size() > kShown)
-        lines << QStringLiteral("and %1 more").arg(problems.size() - kShown);
-    return lines;
-}
-
 SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows)
 {
     SchedulePlan plan;
@@ -367,7 +346,7 @@ SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows)
                 columnOf[h] = i;
     for (int c : {kLoopColumn, kAddressColumn, kTypeColumn})
         if (columnOf[c] < 0)
-            plan.problems.append({1, QString(), QStringLiteral("there is no column %1").arg(header[c])});
+            plan.problems.append(RowReader::problemAt(1, -1, Problem::NoColumn, header[c]));
     if (!plan.ok())
         return plan;
 
@@ -385,14 +364,11 @@ SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows)
         if (!L || !A)
             continue;
         if (*L > loops) {
-            in.problem(-1, QStringLiteral("loop %1 but the configuration has %2 loop%3")
-                               .arg(*L)
-                               .arg(loops)
-                               .arg(loops == 1 ? "" : "s"));
+            in.problem(-1, Problem::LoopBeyond, {}, loops).number = *L;
             continue;
         }
         if (seen.contains(RuleUsers::place(*L, *A))) {
-            in.problem(-1, QStringLiteral("address %1 of loop %2 appears twice").arg(*A).arg(*L));
+            in.problem(-1, Problem::Twice).at = {*L, *A};
             continue;
         }
         seen.insert(RuleUsers::place(*L, *A));
@@ -406,10 +382,8 @@ SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows)
         if (exists && (isRuleInput(row.d.type) != isRuleInput(stored.type) ||
                        isRuleOutput(row.d.type) != isRuleOutput(stored.type)))
             if (const QStringList rules = users.of(*L, *A); !rules.isEmpty())
-                in.problem(kTypeColumn,
-                           QStringLiteral("cause-effect %1 uses it as an %2")
-                               .arg(rules.join(QStringLiteral(", ")),
-                                    isRuleOutput(stored.type) ? QStringLiteral("output") : QStringLiteral("input")));
+                in.problem(kTypeColumn, isRuleOutput(stored.type) ? Problem::UsedAsOutput : Problem::UsedAsInput)
+                    .rules = rules;
         if (row.d == stored)
             continue;
         plan.changes.append({{*L, *A}, row.d});
@@ -420,10 +394,11 @@ SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows)
             if (inst.CihazTipi(L, A) == 0 || seen.contains(RuleUsers::place(L, A)))
                 continue;
             plan.removed.append({L, A});
-            if (const QStringList rules = users.of(L, A); !rules.isEmpty())
-                plan.problems.append({0, QString(),
-                                      QStringLiteral("%1 is missing, but cause-effect %2 uses it: it cannot be removed")
-                                          .arg(devicePlace(L, A), rules.join(QStringLiteral(", ")))});
+            if (const QStringList rules = users.of(L, A); !rules.isEmpty()) {
+                ScheduleProblem p = RowReader::problemAt(0, -1, Problem::CannotRemove);
+                p.at = {L, A}, p.rules = rules;
+                plan.problems.append(p);
+            }
         }
     return plan;
 }
@@ -434,27 +409,6 @@ void applySchedule(Installation &inst, const SchedulePlan &plan)
         inst.setDevice(c.at.loop, c.at.address, c.device);
     for (const DeviceAddress &at : plan.removed)
         inst.removeDevice(at.loop, at.address);
-}
-
-SheetRows problemTable(const QList<ScheduleProblem> &problems)
-{
-    SheetRows table{{QStringLiteral("Row"), QStringLiteral("Column"), QStringLiteral("Problem")}};
-    for (const ScheduleProblem &p : problems)
-        table << QStringList{p.row ? QString::number(p.row) : QString(), p.column, p.text};
-    return table;
-}
-
-QString planSummary(const SchedulePlan &plan)
-{
-    auto devicesText = [](qsizetype n) {
-        return n == 1 ? QStringLiteral("1 device") : QStringLiteral("%1 devices").arg(n);
-    };
-    if (plan.changesNothing())
-        return QStringLiteral("The schedule matches the configuration: nothing will change.");
-    return QStringLiteral("%1 will be added, %2 changed and %3 removed.")
-        .arg(devicesText(plan.added))
-        .arg(plan.changed)
-        .arg(plan.removed.size());
 }
 
 Sheet causeEffectMatrix(const Installation &inst)

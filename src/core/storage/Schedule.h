@@ -35,12 +35,36 @@ QStringList scheduleHeader();
 // address order; none when empty is set), and the drop-down lists.
 Sheet scheduleSheet(const Installation &inst, bool empty = false);
 
+// What is wrong with a row of a schedule, as values; core/storage/ScheduleWords
+// words it ("Row 14, Zone: 49 is above 48").
 struct ScheduleProblem {
-    int row = 0;     // as the spreadsheet program counts, header = 1; 0: no row
-    QString column;  // empty: the row as a whole
-    QString text;
-    // "Row 14, Zone: 49 is above 48", "Row 20: address 45 of loop 1 appears twice"
-    QString line() const;
+    enum class Kind {
+        Empty,
+        NotANumber,      // cell
+        NotWhole,        // cell
+        Below,           // cell, limit
+        Above,           // cell, limit
+        NotYesOrNo,      // cell
+        NotFireOrFault,  // cell
+        NotAType,        // cell
+        DoesNotApply,    // to a device of type number
+        TooLong,         // number characters, at most limit
+        CannotBeSent,    // cell: the character
+        NeedsZone,       // cell: Fire or Fault, as the sheet says it
+        UsedAsInput,     // rules use the device as an input
+        UsedAsOutput,    // rules use the device as an output
+        NoColumn,        // cell: the column's title
+        LoopBeyond,      // loop number, but the configuration has limit loops
+        Twice,           // at appears twice
+        CannotRemove,    // at is missing from the sheet, but rules use it
+    };
+    Kind kind = Kind::Empty;
+    int row = 0;      // as the spreadsheet program counts, header = 1; 0: no row
+    int column = -1;  // ScheduleColumn; -1: the row as a whole
+    QString cell;     // as the sheet holds it, cut to 80 characters
+    int number = 0, limit = 0;
+    DeviceAddress at;
+    QStringList rules;  // the rules' names
 };
 
 struct SchedulePlan {
@@ -56,9 +80,6 @@ struct SchedulePlan {
     bool changesNothing() const { return changes.isEmpty() && removed.isEmpty(); }
 };
 
-// The first hundred problems' lines, then "and N more" when there are more.
-QStringList problemLines(const QList<ScheduleProblem> &problems);
-
 // What importing the rows would do to inst. A cell that says what the export
 // of the device says keeps the stored value as it is, so that an unchanged
 // schedule changes nothing. Devices of the configuration's loops that no row
@@ -67,12 +88,6 @@ QStringList problemLines(const QList<ScheduleProblem> &problems);
 // workbook keeps it as text.
 SchedulePlan planSchedule(const Installation &inst, const SheetRows &rows);
 void applySchedule(Installation &inst, const SchedulePlan &plan);
-
-// The problems as a sheet: Row, Column, Problem.
-SheetRows problemTable(const QList<ScheduleProblem> &problems);
-
-// "3 devices will be added, 1 changed and 2 removed."
-QString planSummary(const SchedulePlan &plan);
 
 // The rules as a grid to check a site against: a row a device that any rule
 // names (loop, address, type, zone, location), then a row a panel output; a

@@ -103,6 +103,13 @@ QString numberText(const QString &v)
     return QString::number(d, 'g', 15);
 }
 
+TableRead sharedStringsDamaged()
+{
+    TableRead read = refusedSheet(SheetProblem::Kind::PartXmlDamaged);
+    read.problem.part = SheetProblem::Part::SharedStrings;
+    return read;
+}
+
 // shared: nullopt when the workbook has no shared strings, which a cell that
 // names one makes damage.
 TableRead sheetRows(const QByteArray &bytes, const std::optional<QStringList> &shared)
@@ -111,10 +118,10 @@ TableRead sheetRows(const QByteArray &bytes, const std::optional<QStringList> &s
     SheetRows &rows = read.rows;
     QXmlStreamReader xml(bytes);
     int row = -1, column = -1, lastRow = 0;
-    auto damaged = [&](const QString &how) {
-        return TableRead{{},
-                         lastRow == 0 ? QStringLiteral("the sheet is damaged before its first row%1").arg(how)
-                                      : QStringLiteral("the sheet is damaged after row %1%2").arg(lastRow).arg(how)};
+    auto damaged = [&](SheetProblem::Damage how) {
+        TableRead refused = refusedSheet(SheetProblem::Kind::SheetDamaged, lastRow);
+        refused.problem.damage = how;
+        return refused;
     };
     while (!xml.atEnd()) {
         const auto token = xml.readNext();
@@ -127,7 +134,7 @@ TableRead sheetRows(const QByteArray &bytes, const std::optional<QStringList> &s
             const int r = xml.attributes().value(QLatin1String("r")).toInt(&ok);
             row = ok && r >= 1 ? r - 1 : row + 1;
             if (row >= kMaxSheetRows)
-                return {{}, kTooManyRows};
+                return refusedSheet(SheetProblem::Kind::TooManyRows);
             column = -1;
             continue;
         }
@@ -149,9 +156,9 @@ TableRead sheetRows(const QByteArray &bytes, const std::optional<QStringList> &s
             bool ok = false;
             const int index = value.toInt(&ok);
             if (!shared)
-                return damaged(QStringLiteral(": it names shared strings, which the workbook lacks"));
+                return damaged(SheetProblem::Damage::NoSharedStrings);
             if (!ok || index < 0 || index >= shared->size())
-                return damaged(QStringLiteral(": it names a shared string that the workbook lacks"));
+                return damaged(SheetProblem::Damage::NoSuchSharedString);
             value = shared->at(index);
         } else if (type.isEmpty() || type == u"n") {
             value = numberText(value);
@@ -159,7 +166,7 @@ TableRead sheetRows(const QByteArray &bytes, const std::optional<QStringList> &s
         if (value.isEmpty())
             continue;
         if (column > kMaxColumn)
-            return {{}, QStringLiteral("row %1 has a filled cell beyond column %2").arg(row + 1).arg(kMaxSheetColumns)};
+            return refusedSheet(SheetProblem::Kind::WideRow, row + 1);
         while (rows.size() <= row)
             rows.append(QStringList());
         QStringList &cells = rows[row];
@@ -168,7 +175,7 @@ TableRead sheetRows(const QByteArray &bytes, const std::optional<QStringList> &s
         cells[column] = value;
     }
     if (xml.hasError())
-        return damaged(QString());
+        return damaged(SheetProblem::Damage::Xml);
     return read;
 }
 
@@ -241,25 +248,25 @@ QString writeWorkbook(const QString &path, const Sheet &sheet)
 // well under a megabyte.
 constexpr qint64 kMaxPartBytes = 16 * 1024 * 1024;
 
-// One part of the workbook; problem says why it could not be read, missing
-// whether it is not there at all.
+using Refusal = SheetProblem::Kind;
+
+// One part of the workbook; problem says why it could not be read.
 struct Part {
     QByteArray bytes;
-    QString problem;
-    bool missing = false;
+    Refusal problem = Refusal::None;
 };
 
 Part member(unzFile zip, const QString &name)
 {
     if (unzLocateFile(zip, name.toUtf8().constData(), 2) != UNZ_OK)
-        return {{}, QStringLiteral("is missing"), true};
+        return {{}, Refusal::PartMissing};
     unz_file_info64 info{};
     if (unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK ||
         unzOpenCurrentFile(zip) != UNZ_OK)
-        return {{}, QStringLiteral("is damaged")};
+        return {{}, Refusal::PartDamaged};
     if (info.uncompressed_size > quint64(kMaxPartBytes)) {
         unzCloseCurrentFile(zip);
-        return {{}, QStringLiteral("is larger than 16 MB")};
+        return {{}, Refusal::PartTooLarge};
     }
     Part part;
     char buffer[65536];
@@ -269,15 +276,15 @@ Part member(unzFile zip, const QString &name)
     // Closing checks the CRC, which needs the whole member read.
     const bool crc = unzCloseCurrentFile(zip) == UNZ_OK;
     if (part.bytes.size() > kMaxPartBytes)
-        return {{}, QStringLiteral("is larger than 16 MB")};
+        return {{}, Refusal::PartTooLarge};
     if (n != 0 || !crc)
-        return {{}, QStringLiteral("is damaged")};
+        return {{}, Refusal::PartDamaged};
     return part;
 }
 
 // "xl/worksheets/sheet1.xml", or where the workbook says its first sheet is;
-// the reason when the workbook or its relationships cannot say.
-QString firstSheetPath(const QByteArray &workbook, const QByteArray &relations, QString *problem)
+// the part that cannot say when the workbook or its relationships are damaged.
+QString firstSheetPath(const QByteArray &workbook, const QByteArray &relations, SheetProblem *problem)
 {
     QString id;
     QXmlStreamReader book(workbook);
@@ -287,7 +294,7 @@ QString firstSheetPath(const QByteArray &workbook, const QByteArray &relations, 
                 if (a.name() == u"id")
                     id = a.value().toString();
     if (book.hasError()) {
-        *problem = QStringLiteral("the workbook part is damaged");
+        problem->kind = Refusal::PartXmlDamaged, problem->part = SheetProblem::Part::Workbook;
         return {};
     }
     QString target;
@@ -297,7 +304,7 @@ QString firstSheetPath(const QByteArray &workbook, const QByteArray &relations, 
             links.attributes().value(QLatin1String("Id")) == id && target.isEmpty())
             target = links.attributes().value(QLatin1String("Target")).toString();
     if (links.hasError()) {
-        *problem = QStringLiteral("the workbook's relationships are damaged");
+        problem->kind = Refusal::PartXmlDamaged, problem->part = SheetProblem::Part::Relationships;
         return {};
     }
     if (target.isEmpty())
@@ -359,30 +366,31 @@ TableRead readXlsx(const QByteArray &bytes)
     io.opaque = &memory;
     std::unique_ptr<void, int (*)(unzFile)> zip(unzOpen2_64("workbook", &io), unzClose);
     if (!zip)
-        return {{}, QStringLiteral("it is not an Excel workbook")};
-    auto part = [&](const QString &name, const QString &label, QString *problem) {
+        return refusedSheet(Refusal::NotAWorkbook);
+    using Name = SheetProblem::Part;
+    auto part = [&](const QString &name, Name which, SheetProblem *problem) {
         Part p = member(zip.get(), name);
-        if (!p.problem.isEmpty() && problem->isEmpty())
-            *problem = label + u' ' + p.problem;
+        if (p.problem != Refusal::None && problem->kind == Refusal::None)
+            problem->kind = p.problem, problem->part = which;
         return p;
     };
-    QString problem;
-    const Part book = part(QStringLiteral("xl/workbook.xml"), QStringLiteral("the workbook part"), &problem);
-    const Part links =
-        part(QStringLiteral("xl/_rels/workbook.xml.rels"), QStringLiteral("the workbook's relationships"), &problem);
-    const QString sheetPath = problem.isEmpty() ? firstSheetPath(book.bytes, links.bytes, &problem) : QString();
-    const Part sheet = problem.isEmpty() ? part(sheetPath, QStringLiteral("the sheet"), &problem) : Part{};
-    if (!problem.isEmpty())
-        return {{}, problem};
+    TableRead refused;
+    SheetProblem &problem = refused.problem;
+    const Part book = part(QStringLiteral("xl/workbook.xml"), Name::Workbook, &problem);
+    const Part links = part(QStringLiteral("xl/_rels/workbook.xml.rels"), Name::Relationships, &problem);
+    const QString sheetPath = refused.ok() ? firstSheetPath(book.bytes, links.bytes, &problem) : QString();
+    const Part sheet = refused.ok() ? part(sheetPath, Name::Sheet, &problem) : Part{};
+    if (!refused.ok())
+        return refused;
     // Without the part, cells that name shared strings are damage, found in the sheet.
-    QString stringsProblem;
-    const Part strings =
-        part(QStringLiteral("xl/sharedStrings.xml"), QStringLiteral("the shared strings"), &stringsProblem);
-    if (!strings.missing && !stringsProblem.isEmpty())
+    SheetProblem stringsProblem;
+    const Part strings = part(QStringLiteral("xl/sharedStrings.xml"), Name::SharedStrings, &stringsProblem);
+    const bool missing = strings.problem == Refusal::PartMissing;
+    if (!missing && stringsProblem.kind != Refusal::None)
         return {{}, stringsProblem};
     std::optional<QStringList> shared;
-    if (!strings.missing && !(shared = readSharedStrings(strings.bytes)))
-        return {{}, QStringLiteral("the shared strings are damaged")};
+    if (!missing && !(shared = readSharedStrings(strings.bytes)))
+        return sharedStringsDamaged();
     return sheetRows(sheet.bytes, shared);
 }
 
@@ -391,10 +399,12 @@ QString writeXlsx(const QString &path, const Sheet &sheet)
     return writeWhole(path, [&](int, const QString &temporary) { return writeWorkbook(temporary, sheet); });
 }
 #else
-const QString kNoExcel = QStringLiteral("This build of the tool cannot handle Excel files; use CSV.");
 bool excelAvailable() { return false; }
-TableRead readXlsx(const QByteArray &) { return {{}, kNoExcel}; }
-QString writeXlsx(const QString &, const Sheet &) { return kNoExcel; }
+TableRead readXlsx(const QByteArray &) { return refusedSheet(SheetProblem::Kind::NoExcel); }
+QString writeXlsx(const QString &, const Sheet &)
+{
+    return QStringLiteral("This build of the tool cannot handle Excel files; use CSV.");
+}
 #endif
 
 TableRead readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings)
@@ -403,7 +413,7 @@ TableRead readSheetXml(const QByteArray &sheet, const QByteArray &sharedStrings)
         return sheetRows(sheet, std::nullopt);
     const std::optional<QStringList> shared = readSharedStrings(sharedStrings);
     if (!shared)
-        return {{}, QStringLiteral("the shared strings are damaged")};
+        return sharedStringsDamaged();
     return sheetRows(sheet, shared);
 }
 
@@ -419,13 +429,15 @@ QString writeSheetFile(const QString &path, const Sheet &sheet, QChar csvSeparat
 TableRead readSheetFile(const QString &path, PipeInput pipes)
 {
     const InputBytes in = readBounded(path, kMaxScheduleBytes, pipes);
-    if (!in.error.isEmpty())
-        return {{}, QStringLiteral("The file \"%1\" could not be read: %2").arg(path, in.error)};
-    if (in.tooLarge)
-        return {{}, QStringLiteral("The file \"%1\" is too large to be a schedule.").arg(path)};
-    TableRead read = readSheetBytes(in.bytes, isExcelPath(path));
-    if (!read.error.isEmpty())
-        read.error = QStringLiteral("The file \"%1\" cannot be imported: %2.").arg(path, read.error);
+    TableRead read;
+    if (in.problem.kind == InputProblem::Kind::TooLarge)
+        read = refusedSheet(SheetProblem::Kind::TooLarge);
+    else if (!in.ok())
+        read = refusedSheet(SheetProblem::Kind::CannotRead), read.problem.input = in.problem;
+    else
+        read = readSheetBytes(in.bytes, isExcelPath(path));
+    if (!read.ok())
+        read.problem.file = path;
     return read;
 }
 

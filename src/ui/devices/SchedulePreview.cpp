@@ -1,6 +1,7 @@
 #include "ui/devices/SchedulePreview.h"
 
 #include "core/model/Prompts.h"
+#include "core/storage/ScheduleWords.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/ScreenFit.h"
 

@@ -18,10 +18,12 @@
 #include "core/storage/Commissioning.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/FieldReader.h"
+#include "core/storage/FileWords.h"
 #include "core/storage/Report.h"
 #include "adapters/printer/ReportPrinter.h"
 #include "core/model/Settings.h"
 #include "core/storage/Schedule.h"
+#include "core/storage/ScheduleWords.h"
 #include "ui/widgets/ScreenFit.h"
 
 #include <QActionGroup>
@@ -375,7 +377,7 @@ void lintor1::openPath(const QString &path, bool clear)
         reportUnusualDevices();
         return;
     }
-    app_.messages().message(r.message);
+    app_.messages().message(storage::readText(r));
     if (r.status == storage::ReadStatus::WrongFileType)
         afterFileRead(false);
 }
@@ -605,8 +607,8 @@ void lintor1::importSchedule()
     if (path.isEmpty())
         return;
     const storage::TableRead schedule = storage::readSheetFile(path);
-    if (!schedule.error.isEmpty())
-        return app_.messages().message(schedule.error);
+    if (!schedule.ok())
+        return app_.messages().message(storage::sheetReadText(schedule));
     auto *preview = new SchedulePreview(storage::planSchedule(app_.config(), schedule.rows), app_.messages(),
                                         app_.fileDialogs(), this);
     preview->setAttribute(Qt::WA_DeleteOnClose);
@@ -637,7 +639,7 @@ void lintor1::commissioningReport()
     // The saved file is what the panel's configuration can be traced back to.
     if (!file.isEmpty() && !app_.saveBaseline().unsaved(cfg)) {
         const storage::FileBytes saved = storage::readFileBytes(file);
-        source.onDisk = saved.error.isEmpty() && !saved.tooLarge;
+        source.onDisk = saved.ok();
         source.bytes = saved.bytes;
     }
     if (!source.onDisk)
@@ -657,7 +659,7 @@ void lintor1::compareWithFile()
     auto other = std::make_unique<Config>();
     other->McuVersiyon = cfg.McuVersiyon;
     if (const storage::ReadResult r = storage::DosyadanVerileriOku(*other, path); r.status != storage::ReadStatus::Ok)
-        return app_.messages().message(r.message);
+        return app_.messages().message(storage::readText(r));
     const QList<comm::FieldDifference> rows = comm::compareConfigurations(cfg, *other);
     auto *window = new KarsilastirmaSonucu(app_.messages(), app_.fileDialogs(), this);
     window->setObjectName(QStringLiteral("CompareWithFile"));

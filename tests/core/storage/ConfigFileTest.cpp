@@ -1,4 +1,5 @@
 #include "core/storage/ConfigFile.h"
+#include "core/storage/FileWords.h"
 #include "support/ExampleConfig.h"
 
 #include <QTemporaryDir>
@@ -105,7 +106,7 @@ TEST(ConfigFileReader, TakesFieldsAsTheFormatAllows)
     Config c;
     c.McuVersiyon = 12, c.CihazTipi(1, 1) = 5;
     const ReadResult r = readConfigBytes(c, bytes);
-    ASSERT_EQ(r.status, ReadStatus::Ok) << r.message.toStdString();
+    ASSERT_EQ(r.status, ReadStatus::Ok) << readText(r).toStdString();
     EXPECT_EQ(c.CevrimSayisi, 2.5);
     EXPECT_EQ(c.CihazTipi(1, 1), 5);  // no record for (1, 1) any more
     EXPECT_EQ((QList<int>{c.BolgeNo(3, 9), c.CihazTipi(3, 9), c.GecikmeIptal(3, 9), c.OlayTipi(3, 9), c.Gecikme(3, 9),
@@ -189,9 +190,9 @@ TEST(ConfigFileReader, RefusesBadFilesAndChangesNothing)
         const ReadResult r = readConfigBytes(c, bytes);
         const bool wrongType = message == std::string_view("Wrong file type");
         EXPECT_EQ(r.status, wrongType ? ReadStatus::WrongFileType : ReadStatus::Damaged);
-        EXPECT_TRUE(r.message.contains(QString::fromUtf8(message)) &&
-                    (wrongType || r.message.endsWith(QStringLiteral("The configuration was not changed."))))
-            << r.message.toStdString();
+        EXPECT_TRUE(readText(r).contains(QString::fromUtf8(message)) &&
+                    (wrongType || readText(r).endsWith(QStringLiteral("The configuration was not changed."))))
+            << readText(r).toStdString();
         EXPECT_TRUE(c == before);
     }
 }
@@ -207,9 +208,9 @@ TEST(ConfigFileReader, RoundTripsAtItsVersionAndNamesTheVersionOfAnother)
                 Config c = filledConfig(chosen);
                 const Config before = c;
                 const ReadResult r = readConfigBytes(c, bytes);
-                EXPECT_EQ(r.message, QStringLiteral("This file was written for MCU version %1. Choose that version "
-                                                    "with File > MCU Version and open it again.")
-                                         .arg(QLatin1String(name)));
+                EXPECT_EQ(readText(r), QStringLiteral("This file was written for MCU version %1. Choose that version "
+                                                      "with File > MCU Version and open it again.")
+                                           .arg(QLatin1String(name)));
                 EXPECT_TRUE(r.status == ReadStatus::VersionMismatch && c == before);
                 continue;
             }
@@ -218,7 +219,7 @@ TEST(ConfigFileReader, RoundTripsAtItsVersionAndNamesTheVersionOfAnother)
             read.AdresTablosuHazir = read.DosyaKaydedildi = read.Cevrim3Eklendi = 1;
             read.CihazTipi(1, 3) = 1;  // no device there in the file
             const ReadResult r = readConfigBytes(read, bytes);
-            ASSERT_TRUE(r.status == ReadStatus::Ok && r.message.isEmpty()) << r.message.toStdString();
+            ASSERT_TRUE(r.status == ReadStatus::Ok && readText(r).isEmpty()) << readText(r).toStdString();
             EXPECT_EQ((QList<int>{read.AdresTablosuHazir, read.DosyaKaydedildi, read.Cevrim3Eklendi}),
                       (QList<int>{0, 1, 1}));
             // A V1.x file leaves panel name and rules alone; the rest shows in the bytes written again.
@@ -271,6 +272,6 @@ TEST(ConfigFileOnDisk, SavesSafelyAndReadsBack)
     const Config before = c;
     const ReadResult r = DosyadanVerileriOku(c, dir.filePath(QStringLiteral("nothing.dvk")));
     EXPECT_TRUE(r.status == ReadStatus::CannotOpen &&
-                r.message.startsWith(QStringLiteral("The file \"nothing.dvk\" cannot be opened: ")));
+                readText(r).startsWith(QStringLiteral("The file \"nothing.dvk\" cannot be opened: ")));
     EXPECT_TRUE(DosyadanVerileriOku(c, dir.path()).status == ReadStatus::CannotOpen && c == before);
 }

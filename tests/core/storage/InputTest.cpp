@@ -2,7 +2,9 @@
 // or too large, refused whole when an Excel part is damaged.
 
 #include "core/storage/ConfigFile.h"
+#include "core/storage/FileWords.h"
 #include "core/storage/Schedule.h"
+#include "core/storage/ScheduleWords.h"
 #include "support/ExampleConfig.h"
 #include "support/HostileFiles.h"
 
@@ -90,11 +92,11 @@ TEST(Input, NoFileOrTooLargeIsRefusedBeforeReading)
         const TableRead schedule = readSheetFile(c.path);
         const QString big = QString::fromLatin1(c.why);
         if (!c.path.endsWith(".csv")) {
-            EXPECT_TRUE(config.message.contains(big)) << config.message.toStdString();
+            EXPECT_TRUE(readText(config).contains(big)) << readText(config).toStdString();
         }
         if (!c.path.endsWith(".dvk")) {
-            EXPECT_TRUE(schedule.error.contains(big == u"far too large" ? QStringLiteral("too large") : big))
-                << schedule.error.toStdString();
+            EXPECT_TRUE(sheetReadText(schedule).contains(big == u"far too large" ? QStringLiteral("too large") : big))
+                << sheetReadText(schedule).toStdString();
         }
         EXPECT_EQ(configFileBytes(cfg), before);
         EXPECT_TRUE(schedule.rows.isEmpty());
@@ -126,7 +128,7 @@ TEST(Input, SchedulesBeyondTheLimitsAreRefusedWhole)
     };
     for (const Case &c : cases) {
         const TableRead read = readSheetBytes(c.csv, false);
-        EXPECT_EQ(read.error, c.error);
+        EXPECT_EQ(sheetReadText(read), c.error);
         EXPECT_EQ(read.rows.isEmpty(), !c.error.isEmpty());
     }
     for (const auto &[sheetRow, error] :
@@ -135,7 +137,7 @@ TEST(Input, SchedulesBeyondTheLimitsAreRefusedWhole)
           {"<row r=\"10001\"/>", "it has more than 10,000 rows"}}) {
         const TableRead read =
             readSheetXml(QByteArray("<worksheet><sheetData>") + sheetRow + "</sheetData></worksheet>", {});
-        EXPECT_EQ(read.error, error);
+        EXPECT_EQ(sheetReadText(read), error);
     }
     // The problem list names the first hundred and counts the rest; a cell is echoed cut.
     SheetRows rows{{"Loop", "Address", "Type"}};
@@ -178,11 +180,11 @@ TEST(Input, ADamagedWorkbookIsRefusedWhole)
         SCOPED_TRACE(why);
         const TableRead read = readSheetBytes(rezip(good, edit), true);
         EXPECT_TRUE(read.rows.isEmpty());
-        EXPECT_TRUE(read.error.contains(QString::fromLatin1(why))) << read.error.toStdString();
+        EXPECT_TRUE(sheetReadText(read).contains(QString::fromLatin1(why))) << sheetReadText(read).toStdString();
     }
     const TableRead untouched =
         readSheetBytes(rezip(good, [](const QString &, const QByteArray &b) { return b; }), true);
-    EXPECT_EQ(untouched.error, QString());
+    EXPECT_EQ(sheetReadText(untouched), QString());
     EXPECT_EQ(untouched.rows, readSheetFile(good).rows);
     EXPECT_GT(untouched.rows.size(), 500);
 }

@@ -2,6 +2,7 @@
 #include "core/panel/DisplayText.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/Schedule.h"
+#include "core/storage/ScheduleWords.h"
 #include "support/ExampleConfig.h"
 
 #include <QTemporaryDir>
@@ -69,7 +70,7 @@ TEST(Schedule, ExportThenImportChangesNothing)
         for (const QString &file : files) {
             SCOPED_TRACE(file.toStdString() + " " + std::to_string(mcu));
             const TableRead read = readSheetFile(save(dir, file.toLatin1(), sheet, file == u"t.csv" ? u';' : u','));
-            ASSERT_EQ(read.error, QString());
+            ASSERT_EQ(sheetReadText(read), QString());
             const SchedulePlan plan = planSchedule(c, read.rows);
             EXPECT_EQ(lines(plan.problems), "");
             EXPECT_TRUE(plan.changesNothing());

@@ -7,6 +7,8 @@
 #include "ui/panel/Fpanelverileri.h"
 #include "ui/shell/Language.h"
 #include "core/storage/ConfigFile.h"
+#include "core/storage/FileWords.h"
+#include "core/storage/ScheduleWords.h"
 
 #include <QComboBox>
 #include <QRegularExpression>
@@ -108,6 +110,85 @@ TEST_F(LanguageTest, ATransferFailureReadsInTheUsersLanguageWithItsPlace)
         useLanguage(QStringLiteral("en"));
         EXPECT_EQ(comm::failureText(failure), english) << "the command line's English is the windows' own";
     }
+}
+
+// Every kind of problem of the file reader and the schedule, worded as the
+// windows and the command line word them, with the same facts each time.
+QStringList fileAndScheduleProblems()
+{
+    using namespace storage;
+    QStringList out;
+    ReadProblem read;
+    read.file = QStringLiteral("site.dvk"), read.line = 7, read.number = 31;
+    read.text = QStringLiteral("X9"), read.other = QStringLiteral("Y8");
+    read.input = {InputProblem::Kind::System, QStringLiteral("Permission denied")};
+    read.place = {FilePlace::Kind::RecordField, 3, 2, QStringLiteral("Zone")};
+    for (int k = 1; k <= int(ReadProblem::Kind::Refused); ++k)
+        read.kind = ReadProblem::Kind(k), out << readProblemText(read);
+    read.kind = ReadProblem::Kind::NotANumber;
+    for (int k = 0; k <= int(FilePlace::Kind::RulePart); ++k)
+        read.place.kind = FilePlace::Kind(k), out << readProblemDetail(read);
+    for (int k = int(InputProblem::Kind::Folder); k <= int(InputProblem::Kind::Changed); ++k)
+        out << inputProblemText({InputProblem::Kind(k), {}});
+
+    TableRead sheet;
+    sheet.problem.row = 12, sheet.problem.input.kind = InputProblem::Kind::Pipe;
+    for (int k = int(SheetProblem::Kind::TooManyRows); k <= int(SheetProblem::Kind::NoExcel); ++k)
+        for (int part = 0; part <= int(SheetProblem::Part::SharedStrings); ++part)
+            for (int damage = 0; damage <= int(SheetProblem::Damage::NoSuchSharedString); ++damage) {
+                sheet.problem.kind = SheetProblem::Kind(k), sheet.problem.part = SheetProblem::Part(part);
+                sheet.problem.damage = SheetProblem::Damage(damage);
+                out << sheetReadText(sheet);
+            }
+    sheet.problem.file = QStringLiteral("plan.csv");
+    for (auto k : {SheetProblem::Kind::CannotRead, SheetProblem::Kind::TooLarge, SheetProblem::Kind::WideRow})
+        sheet.problem.kind = k, out << sheetReadText(sheet);
+
+    ScheduleProblem problem;
+    problem.row = 14, problem.column = kZoneColumn, problem.cell = QStringLiteral("49");
+    problem.number = 2, problem.limit = 48, problem.at = {2, 45}, problem.rules = {QStringLiteral("Kat1")};
+    QList<ScheduleProblem> problems;
+    for (int k = 0; k <= int(ScheduleProblem::Kind::CannotRemove); ++k)
+        problem.kind = ScheduleProblem::Kind(k), problems << problem, out << problemText(problem);
+    problem.cell = QStringLiteral("\t"), problem.kind = ScheduleProblem::Kind::CannotBeSent;
+    out << problemLines(QList<ScheduleProblem>(101, problem)).mid(99);
+    SchedulePlan plan;
+    plan.added = 3, plan.changed = 1, plan.removed = {{1, 5}, {2, 9}}, plan.changes = {{{1, 5}, {}}};
+    return out << planSummary(plan);
+}
+
+TEST_F(LanguageTest, FileAndScheduleProblemsReadInTheUsersLanguageWithTheirFacts)
+{
+    const QStringList english = fileAndScheduleProblems();
+    const QList<storage::ScheduleProblem> problems{
+        {storage::ScheduleProblem::Kind::Above, 3, storage::kZoneColumn, QStringLiteral("49"), 0, 48, {}, {}}};
+    const storage::SheetRows sheet = storage::problemTable(problems);
+    EXPECT_EQ(sheet.value(1), (QStringList{"3", "Zone", "49 is above 48"}));
+    ASSERT_TRUE(useLanguage(QStringLiteral("tr")));
+    const QStringList turkish = fileAndScheduleProblems();
+    EXPECT_EQ(storage::problemTable(problems), sheet) << "a saved problem sheet stays English";
+    useLanguage(QStringLiteral("en"));
+    EXPECT_EQ(fileAndScheduleProblems(), english) << "the command line's English is the windows' own";
+
+    // The numbers and the quoted names of the file, in any order.
+    auto facts = [](const QString &text) {
+        static const QRegularExpression fact(QStringLiteral("\\d+|\"[^\"]*\""));
+        QStringList found;
+        for (const QRegularExpressionMatch &m : fact.globalMatch(text))
+            found << m.captured();
+        found.sort();
+        return found;
+    };
+    ASSERT_EQ(english.size(), turkish.size());
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        SCOPED_TRACE(english[i].toStdString());
+        EXPECT_FALSE(english[i].isEmpty() || english[i] == turkish[i]) << turkish[i].toStdString();
+        EXPECT_EQ(facts(turkish[i]), facts(english[i])) << turkish[i].toStdString();
+    }
+    EXPECT_TRUE(turkish.contains(QString::fromUtf8("Satır 14, Zone: 49, 48 değerinin üstünde")));
+    EXPECT_TRUE(turkish.contains(QString::fromUtf8("\"site.dvk\" dosyası okunamıyor. Satır 7: 3. cihaz kaydının "
+                                                   "\"Zone\" alanı \"X9\"; bu bir sayı değil. Yapılandırma "
+                                                   "değiştirilmedi.")));
 }
 
 }  // namespace
