@@ -29,13 +29,14 @@ class SilentMessages : public Messages {
 public:
     void message(const QString &text) override { last = text; }
     Answer question(const QString &, const QString &) override { return Answer::Cancel; }
-    // Declined, as Cancel is the default; the reasons tell a failed run why.
+    // Declined, as Cancel is the default, unless told; the reasons tell a failed run why.
     bool proceedDespite(const QString &text, const QStringList &reasons, const QString &, const QString &) override
     {
         last = text + u' ' + reasons.join(u' ');
-        return false;
+        return proceed;
     }
     QString last;
+    bool proceed = false;
 };
 
 // The message a transfer that waited in vain for the panel ends with.
@@ -197,6 +198,8 @@ BENCHMARK(SilentPanelWait)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRea
 struct Tool {
     Tool()
     {
+        // The check finds the benchmark's made-up rules odd; the upload is what is measured.
+        messages.proceed = true;
         app.setMessages(&messages);
         app.start();
         app.versionWindow()->findChild<QAbstractButton *>(QStringLiteral("v2"))->click();
