@@ -13,21 +13,12 @@ struct Config : Installation {
     Int16 DosyaKaydedildi;
     Int16 GonderimModu;
     Int16 AlmaModu;
-    Int16 Cevrim1Eklendi, Cevrim2Eklendi, Cevrim3Eklendi, Cevrim4Eklendi;
 
     // Working fields shared between windows
-    QString SeciliDugum;
-    Int16 SeciliCevrim;
-    Int16 SeciliTip;
-    Grid<Int16, 5> BosAdres{"BosAdres"};
-    Int16 AdresTablosuHazir;
     Int16 PortAyarAcik;
     Int16 SeciliPort;
 
     bool operator==(const Config &) const = default;
-
-    // The tree-branch flag of a loop 1..4 (Cevrim1Eklendi..Cevrim4Eklendi).
-    Int16 &CevrimEklendi(int loop);
 };
 
 }  // namespace vaz
