@@ -75,7 +75,39 @@ void DeviceTreeModel::build()
         }
     }
     rules_ = storedRules();
+    for (int L : std::as_const(loops_))
+        for (int A : std::as_const(addresses_[L]))
+            seen_[L][A] = seen(L, A);
+    seenPanel_ = cfg_.PanelAdi;
     endResetModel();
+}
+
+DeviceTreeModel::Seen DeviceTreeModel::seen(int L, int A) const
+{
+    return {cfg_.CihazTipi(L, A), cfg_.BolgeNo(L, A), cfg_.MahalText(L, A)};
+}
+
+void DeviceTreeModel::announceChanges(int L)
+{
+    const QList<int> &rows = addresses_[L];
+    const QModelIndex parent = loopIndex(L);
+    for (int i = 0; i < rows.size();) {
+        Seen now = seen(L, rows[i]);
+        if (now == seen_[L][rows[i]]) {
+            ++i;
+            continue;
+        }
+        int last = i;
+        seen_[L][rows[i]] = std::move(now);
+        while (last + 1 < rows.size()) {
+            Seen next = seen(L, rows[last + 1]);
+            if (next == seen_[L][rows[last + 1]])
+                break;
+            seen_[L][rows[++last]] = std::move(next);
+        }
+        emit dataChanged(index(i, 0, parent), index(last, 1, parent));
+        i = last + 1;
+    }
 }
 
 void DeviceTreeModel::sync()
@@ -105,11 +137,13 @@ void DeviceTreeModel::sync()
             endInsertRows();
         }
     }
-    // Types, zones and locations may have changed anywhere.
-    emit dataChanged(panelIndex(), panelIndex());
+    if (cfg_.PanelAdi != seenPanel_) {
+        seenPanel_ = cfg_.PanelAdi;
+        emit dataChanged(panelIndex(), panelIndex());
+    }
     for (int L : std::as_const(loops_))
-        if (const int n = int(addresses_[L].size()))
-            emit dataChanged(index(0, 0, loopIndex(L)), index(n - 1, 1, loopIndex(L)));
+        announceChanges(L);
+    emit synced();
 }
 
 void DeviceTreeModel::syncLoop(int L)
@@ -145,8 +179,10 @@ void DeviceTreeModel::syncLoop(int L)
         while (end < target.size() && target[end] < next)
             ++end;
         beginInsertRows(parent, i, end - 1);
-        for (int k = i; k < end; ++k)
+        for (int k = i; k < end; ++k) {
             rows.insert(k, target[k]);
+            seen_[L][target[k]] = seen(L, target[k]);
+        }
         endInsertRows();
         i = end;
     }
@@ -176,12 +212,15 @@ void DeviceTreeModel::setReserved(std::optional<DeviceAddress> at)
 void DeviceTreeModel::setChosenType(std::optional<DeviceAddress> at, int type)
 {
     const std::optional<DeviceAddress> before = chosen_ ? std::optional(chosen_->first) : std::nullopt;
+    if (before == at && (!at || chosen_->second == type))
+        return;
     chosen_.reset();
     if (at)
         chosen_ = std::pair(*at, type);
     for (const std::optional<DeviceAddress> &d : {before, at})
         if (const QModelIndex i = d ? deviceIndex(*d) : QModelIndex(); i.isValid())
             emit dataChanged(i, i, {Qt::DecorationRole, TypeRole});
+    emit synced();
 }
 
 QModelIndex DeviceTreeModel::panelIndex() const { return index(0, 0); }

@@ -62,12 +62,19 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
+signals:
+    // After sync, or a type chosen: what is shown is the installation as it is
+    // now. Once for all the rows a command changed.
+    void synced();
+
 private:
     Kind kind(const QModelIndex &index) const;
     bool needsBranch(int loop) const;
     QList<int> storedAddresses(int loop) const;
     QStringList storedRules() const;
     void syncLoop(int loop);
+    // Tells the views of the devices whose type, zone or location changed since last seen.
+    void announceChanges(int loop);
 
     const Installation &cfg_;
     bool built_ = false;
@@ -76,6 +83,14 @@ private:
     QStringList rules_;
     std::optional<DeviceAddress> reserved_;
     std::optional<std::pair<DeviceAddress, int>> chosen_;
+    struct Seen {
+        int type = 0, zone = 0;
+        QString location;
+        bool operator==(const Seen &) const = default;
+    };
+    Seen seen(int loop, int address) const;
+    std::array<std::array<Seen, kAddresses + 1>, kLoops + 1> seen_;
+    QString seenPanel_;
 };
 
 }  // namespace vaz

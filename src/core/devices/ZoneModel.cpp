@@ -21,24 +21,29 @@ ZoneModel::ZoneModel(const Installation &cfg, DeviceTreeModel &devices, QObject 
     : QAbstractItemModel(parent), cfg_(cfg), devices_(devices)
 {
     connect(&devices_, &QAbstractItemModel::modelReset, this, &ZoneModel::rebuild);
-    connect(&devices_, &QAbstractItemModel::rowsInserted, this, &ZoneModel::rebuild);
-    connect(&devices_, &QAbstractItemModel::rowsRemoved, this, &ZoneModel::rebuild);
-    connect(&devices_, &QAbstractItemModel::dataChanged, this, &ZoneModel::rebuild);
+    connect(&devices_, &DeviceTreeModel::synced, this, &ZoneModel::rebuild);
     rebuild();
 }
 
 void ZoneModel::rebuild()
 {
-    beginResetModel();
     std::array<QList<DeviceAddress>, kZones + 1> byZone;
     for (const DeviceAddress &at : devices_.devices())
         if (const int z = cfg_.BolgeNo(at.loop, at.address); z >= 1 && z <= kZones)
             byZone[z].append(at);
-    zones_.clear();
+    QList<Zone> zones;
     // Empty zones are left out.
     for (int z = 1; z <= kZones; ++z)
         if (!byZone[z].isEmpty())
-            zones_.append({z, byZone[z]});
+            zones.append({z, byZone[z]});
+    if (zones == zones_) {
+        // The same devices in the same zones: only texts or icons may differ.
+        for (int z = 0; z < zones_.size(); ++z)
+            emit dataChanged(index(0, 0, index(z, 0)), index(int(zones_[z].devices.size()) - 1, 1, index(z, 0)));
+        return;
+    }
+    beginResetModel();
+    zones_ = std::move(zones);
     endResetModel();
 }
 

@@ -11,8 +11,8 @@ class DeviceTreeModel;
 
 // The devices of a device tree by zone: the zones that hold any, ascending,
 // each with its devices ("Loop 2 address 045" and the description) in loop
-// and address order. Rows carry the device tree's roles; built anew whenever
-// the tree changes.
+// and address order. Rows carry the device tree's roles; built anew when the
+// tree is, and after its sync when the grouping changed.
 class ZoneModel : public QAbstractItemModel {
     Q_OBJECT
 
@@ -31,6 +31,7 @@ private:
     struct Zone {
         int number;
         QList<DeviceAddress> devices;
+        bool operator==(const Zone &) const = default;
     };
     const Installation &cfg_;
     DeviceTreeModel &devices_;

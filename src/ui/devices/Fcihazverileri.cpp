@@ -245,7 +245,11 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     zoneTree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     zoneTree_->setFont(tree_->font());
     zoneTree_->setUniformRowHeights(true);
-    connect(zonesShown, &QAbstractItemModel::modelReset, zoneTree_, &QTreeView::expandAll);
+    // Opened whole; a hidden view waits until its tab is chosen.
+    connect(zonesShown, &QAbstractItemModel::modelReset, this, [this] {
+        if (zoneTree_->isVisible())
+            zoneTree_->expandAll();
+    });
     // A device picked here is the one of the loop view: the panel shows and edits it.
     connect(zoneTree_, &QAbstractItemView::clicked, this, [this](const QModelIndex &item) {
         if (const std::optional<DeviceAddress> at = DeviceTreeModel::deviceOf(item))
@@ -256,6 +260,10 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     views_->setObjectName(QStringLiteral("DeviceViews"));
     views_->addTab(tree_, tr("&Loops"));
     views_->addTab(zoneTree_, tr("By &zone"));
+    connect(views_, &QTabWidget::currentChanged, this, [this] {
+        if (views_->currentWidget() == zoneTree_)
+            zoneTree_->expandAll();
+    });
 
     // The tree's side and the panel share the width as the user drags it.
     auto *left = new QWidget(this);
