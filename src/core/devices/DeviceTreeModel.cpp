@@ -211,6 +211,9 @@ void DeviceTreeModel::setReserved(std::optional<DeviceAddress> at)
 
 void DeviceTreeModel::setChosenType(std::optional<DeviceAddress> at, int type)
 {
+    // The stored type shows anyway: a device merely shown changes nothing.
+    if (at && cfg_.CihazTipi(at->loop, at->address) == type)
+        at.reset();
     const std::optional<DeviceAddress> before = chosen_ ? std::optional(chosen_->first) : std::nullopt;
     if (before == at && (!at || chosen_->second == type))
         return;

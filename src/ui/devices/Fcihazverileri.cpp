@@ -162,9 +162,9 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     tree_->setAccessibleName(tr("Devices"));
     tree_->setHeaderHidden(true);
     tree_->setModel(shown_);
-    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    // A device's description whole, with a scroll bar where the window is
-    // narrow; widened as longer ones come, not measured over every node.
+    // Labels and a device's description whole, with a scroll bar where the
+    // window is narrow; widened as longer ones come, not measured over every
+    // node at each change. The user may widen them further.
     tree_->header()->setStretchLastSection(false);
     tree_->setFont(QFont(QStringLiteral("DejaVu Sans")));
     tree_->setUniformRowHeights(true);
@@ -197,6 +197,17 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         reloaded();
         widen({}, 0, 0);
+    });
+    // Shown rows: also those the filter lets through again.
+    connect(shown_, &QAbstractItemModel::modelReset, this, [this] {
+        tree_->header()->resizeSection(0, 0);
+        widenLabels({}, 0, shown_->rowCount() - 1);
+    });
+    connect(shown_, &QAbstractItemModel::rowsInserted, this, &Fcihazverileri::widenLabels);
+    connect(shown_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &from, const QModelIndex &to) {
+        // A device's label never changes.
+        if (DeviceTreeModel::kindOf(from) != Kind::Device)
+            widenLabels(from.parent(), from.row(), to.row());
     });
     connect(model_, &QAbstractItemModel::rowsInserted, this, &Fcihazverileri::widen);
     connect(model_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &from, const QModelIndex &to) {
@@ -318,6 +329,8 @@ void Fcihazverileri::unload()
 {
     if (std::exchange(gone_, true))
         return;
+    // What replaces the devices now is for the next window to build.
+    session_.changes().disconnect(model_);
     hide();
     if (address_)
         address_->unload();
@@ -418,6 +431,25 @@ void Fcihazverileri::widen(const QModelIndex &parent, int first, int last)
             const int width = tree_->fontMetrics().horizontalAdvance(text) + tree_->indentation();
             tree_->header()->resizeSection(1, std::max(width, tree_->header()->sectionSize(1)));
         }
+}
+
+void Fcihazverileri::widenLabels(const QModelIndex &parent, int first, int last)
+{
+    int depth = tree_->rootIsDecorated() ? 1 : 0;
+    for (QModelIndex p = parent; p.isValid(); p = p.parent())
+        ++depth;
+    int width = tree_->header()->sectionSize(0);
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex node = shown_->index(row, 0, parent);
+        // Device labels are three digits, all as wide as the first.
+        if (row > first && DeviceTreeModel::kindOf(node) == Kind::Device)
+            break;
+        width = std::max(width, tree_->sizeHintForIndex(node).width() + depth * tree_->indentation());
+        if (const int children = shown_->rowCount(node))
+            widenLabels(node, 0, children - 1);
+    }
+    if (width > tree_->header()->sectionSize(0))
+        tree_->header()->resizeSection(0, width);
 }
 
 void Fcihazverileri::MnSSicerik_Click() { emit ruleViewerRequested(popupRule_); }

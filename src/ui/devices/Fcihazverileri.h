@@ -135,6 +135,9 @@ private:
     // The description column, widened for rows first..last of parent when
     // one is longer than any before.
     void widen(const QModelIndex &parent, int first, int last);
+    // The label column, widened for rows first..last of parent (an index of
+    // the view) and all below them.
+    void widenLabels(const QModelIndex &parent, int first, int last);
     // Runs a command as the session guards it.
     void command(const std::function<void()> &run);
     // Closing during entry: Save, Cancel or neither, as the user answers.

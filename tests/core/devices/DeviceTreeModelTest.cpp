@@ -1,4 +1,5 @@
 #include "core/devices/DeviceFilter.h"
+#include "core/devices/FreeAddresses.h"
 #include "core/devices/DeviceTreeModel.h"
 #include "core/devices/ZoneModel.h"
 #include "core/model/Changes.h"
@@ -72,6 +73,7 @@ TEST(DeviceTreeModel, ShowsTheInstallationAndFollowsCommandsAndReplacements)
     EXPECT_EQ((QList<QVariant>{m.tree.deviceIndex({2, 1}).data(DeviceTreeModel::TypeRole),
                                m.tree.deviceIndex({1, 3}).data(Qt::ToolTipRole)}),
               (QList<QVariant>{4, "Unknown type -7"}));
+    EXPECT_EQ(freeAddressLabels(m.cfg, 2, {*m.tree.reserved()}).mid(0, 2), (QStringList{"002", "003"}));
     m.tree.addRule("Alarm"), m.tree.addRule("Zeta");
     EXPECT_EQ(shown(m.tree, m.tree.causeEffectIndex()), (QStringList{"Alarm", "Rule1", "Zeta"}))
         << "a rule stored once is shown once";
