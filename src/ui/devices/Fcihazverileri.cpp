@@ -28,7 +28,6 @@
 #include <QLineEdit>
 #include <QGridLayout>
 #include <QTabWidget>
-#include <QRegularExpression>
 #include <QItemSelection>
 #include <QLabel>
 #include <QListWidget>
