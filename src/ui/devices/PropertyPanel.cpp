@@ -171,11 +171,8 @@ bool PropertyPanel::deviceSelected() const { return device_.has_value(); }
 int PropertyPanel::loop() const { return device_ ? device_->loop : 0; }
 int PropertyPanel::address() const { return device_ ? device_->address : 0; }
 void PropertyPanel::setDevice(std::optional<DeviceAddress> device) { device_ = device; }
-void PropertyPanel::handle(const std::function<void()> &handler)
-{
-    session_.guarded(handler);
-    emit stored();
-}
+// The session's change signal tells the tree what a handler stored.
+void PropertyPanel::handle(const std::function<void()> &handler) { session_.guarded(handler); }
 void PropertyPanel::setOthers(const QList<DeviceAddress> &others) { others_ = others; }
 
 // Showing a device sets the controls from code; that must not reach the others.

@@ -72,8 +72,6 @@ public:
     void ModuleDelay_Change();
 
 signals:
-    // After a control's handler ran (it may have stored a value).
-    void stored();
     // A type chosen in the list for the device shown, stored only by commit.
     void typePicked(DeviceAddress device, int type);
 
