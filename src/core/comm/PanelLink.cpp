@@ -422,7 +422,6 @@ void PanelLink::endDownload(bool complete)
     } else if (complete) {
         static_cast<Installation &>(cfg_) = std::move(*stage_);
         setStatus(TransferStage::Completed);
-        cfg_.AdresTablosuHazir = 0;
     }
     stage_.reset();
     running_ = false;

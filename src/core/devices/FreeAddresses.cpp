@@ -4,22 +4,14 @@
 
 namespace vaz {
 
-void BaslangicAdresGirisi(Config &cfg)
-{
-    cfg.AdresTablosuHazir = 1;
-    for (int L = 1; L <= cfg.BosAdres.lastLoop(); ++L)
-        for (int A = 1; A <= cfg.BosAdres.lastAddress(); ++A)
-            cfg.BosAdres(L, A) = cfg.CihazTipi(L, A) == 0 ? A : 0;
-}
-
-QStringList freeAddressLabels(const Config &cfg, int loop)
+QStringList freeAddressLabels(const Installation &cfg, int loop, const QList<DeviceAddress> &reserved)
 {
     QStringList labels;
-    if (!cfg.BosAdres.contains(loop, 0))
+    if (loop < 1 || loop > kLoops)
         return labels;
     for (int A = 1; A <= kAddresses; ++A)
-        if (const int v = cfg.BosAdres(loop, A))
-            labels << deviceLabel(v);
+        if (cfg.CihazTipi(loop, A) == 0 && !reserved.contains(DeviceAddress{loop, A}))
+            labels << deviceLabel(A);
     return labels;
 }
 

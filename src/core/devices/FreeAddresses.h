@@ -1,16 +1,16 @@
 #pragma once
 
-#include "core/model/Config.h"
+#include "core/devices/DeviceAddress.h"
+#include "core/model/Installation.h"
 
+#include <QList>
 #include <QStringList>
 
 namespace vaz {
 
-// Builds the free-address table from the configuration: an address is free
-// while no device holds it. Sets AdresTablosuHazir.
-void BaslangicAdresGirisi(Config &cfg);
-
-// The free addresses 1..127 of one loop as device labels, ascending.
-QStringList freeAddressLabels(const Config &cfg, int loop);
+// The addresses 1..127 of one loop that no device holds, ascending, as device
+// labels. `reserved` are taken all the same: a new device being entered holds
+// its address before its type is stored.
+QStringList freeAddressLabels(const Installation &cfg, int loop, const QList<DeviceAddress> &reserved = {});
 
 }  // namespace vaz

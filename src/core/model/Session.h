@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/Changes.h"
 #include "core/model/Prompts.h"
 
 #include <functional>
@@ -21,12 +22,15 @@ public:
 
     // Runs a command; commandDone() follows the outermost one.
     void guarded(const std::function<void()> &command);
+    // Emitted by the shell; views of the configuration listen.
+    Changes &changes() { return changes_; }
 
 protected:
     // After every command the user gave, whatever it changed.
     virtual void commandDone() {}
 
 private:
+    Changes changes_;
     int depth_ = 0;
 };
 

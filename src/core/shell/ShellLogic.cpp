@@ -3,6 +3,8 @@
 #include "core/model/Conversions.h"
 #include "core/storage/ConfigFile.h"
 
+#include <algorithm>
+
 namespace vaz {
 
 QString mcuStatusText(int code)
@@ -22,18 +24,14 @@ void kayitSil(Installation &cfg, int loop)
         cfg.removeDevice(loop, a);
 }
 
-void KontrolCevrimCihaz(Config &cfg)
+void KontrolCevrimCihaz(Installation &cfg, int &branchesBuilt)
 {
     if (cfg.CevrimSayisi >= 4)
         return;
-    for (int loop : {4, 3}) {
-        Int16 &built = cfg.CevrimEklendi(loop);
-        if (built != 1)
-            continue;
-        built = 0;
-        if (cfg.loopHasDevices(loop))
+    for (int loop : {4, 3})
+        if (branchesBuilt >= loop && cfg.loopHasDevices(loop))
             kayitSil(cfg, loop);
-    }
+    branchesBuilt = std::min(branchesBuilt, 2);
 }
 
 void clearAllDevices(Installation &cfg)

@@ -21,8 +21,10 @@ QString mcuStatusText(int code);
 void kayitSil(Installation &cfg, int loop);
 
 // After the loop count has gone below 4: clears loops 4 and 3, but only those
-// whose tree branch the device window has built in this run.
-void KontrolCevrimCihaz(Config &cfg);
+// whose tree branch the device window has built in this run. The device window
+// builds the branches of loops 1 up to the loop count: branchesBuilt is the
+// highest loop count it has built for (0: never), and no more than 2 after.
+void KontrolCevrimCihaz(Installation &cfg, int &branchesBuilt);
 
 // Type, zone and location of every device of loops 1..4.
 void clearAllDevices(Installation &cfg);

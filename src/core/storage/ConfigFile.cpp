@@ -340,7 +340,6 @@ ReadResult readBytes(Config &cfg, QByteArrayView bytes, const QString &fileName)
         Installation staging = cfg;
         storeFields(staging, f, chosen);
         static_cast<Installation &>(cfg) = std::move(staging);
-        cfg.AdresTablosuHazir = 0;
         return {ReadStatus::Ok, {}};
     } catch (const ReadError &e) {
         return refused(ReadStatus::Damaged, e.problem, fileName);

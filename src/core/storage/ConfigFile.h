@@ -97,8 +97,7 @@ struct ReadResult {
 };
 
 // Reads a configuration file laid out for cfg.McuVersiyon. On Ok every field the
-// file carries is replaced and AdresTablosuHazir is set to 0, since the address
-// table no longer matches; on anything else cfg is left exactly as it was.
+// file carries is replaced; on anything else cfg is left exactly as it was.
 ReadResult DosyadanVerileriOku(Config &cfg, const QString &path);
 ReadResult readConfigBytes(Config &cfg, QByteArrayView bytes);
 // The same for bytes read already (the command line reads a pipe only once).

@@ -1,6 +1,7 @@
 #include "ui/devices/DeviceIcons.h"
 
 #include "core/devices/DeviceCatalog.h"
+#include "core/devices/DeviceTreeModel.h"
 
 #include <QString>
 
@@ -56,3 +57,27 @@ QIcon typeIcon(long long code)
 }
 
 }  // namespace vaz::devices
+
+namespace vaz {
+
+QVariant DeviceIconModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DecorationRole || index.column() != 0)
+        return QIdentityProxyModel::data(index, role);
+    using Kind = DeviceTreeModel::Kind;
+    switch (DeviceTreeModel::kindOf(index)) {
+    case Kind::Panel: return devices::nodeIcon(1);
+    case Kind::Loop:
+    case Kind::Zone: return devices::nodeIcon(2);
+    case Kind::Device:
+        if (const int type = index.data(DeviceTreeModel::TypeRole).toInt(); type != 0)
+            return devices::typeIcon(type);
+        return devices::nodeIcon(4);
+    case Kind::CauseEffect:
+    case Kind::Rule: return devices::nodeIcon(11);
+    case Kind::None: break;
+    }
+    return {};
+}
+
+}  // namespace vaz

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QIdentityProxyModel>
 #include <QPixmap>
 
 namespace vaz::devices {
@@ -16,3 +17,18 @@ QPixmap picture(int cell);
 QIcon typeIcon(long long code);
 
 }  // namespace vaz::devices
+
+namespace vaz {
+
+// A device tree or zone model with the tree's icons: panel, loop (and zone),
+// a device's type (a new device's before a type is chosen: the smoke
+// detector's), cause-effect and rule.
+class DeviceIconModel : public QIdentityProxyModel {
+    Q_OBJECT
+
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+};
+
+}  // namespace vaz

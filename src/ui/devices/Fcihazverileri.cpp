@@ -2,7 +2,10 @@
 
 #include "ui/devices/AddRangeDialog.h"
 #include "core/devices/DeviceCatalog.h"
+#include "core/devices/DeviceFilter.h"
 #include "core/devices/DeviceRange.h"
+#include "core/devices/DeviceTreeModel.h"
+#include "core/devices/ZoneModel.h"
 #include "ui/devices/DeviceIcons.h"
 #include "ui/devices/PropertyPanel.h"
 #include "core/devices/UnusualDevices.h"
@@ -12,6 +15,7 @@
 #include "core/panel/DisplayText.h"
 #include "core/model/Config.h"
 #include "core/model/Session.h"
+#include "core/model/Settings.h"
 #include "ui/widgets/HelpWindow.h"
 #include "ui/widgets/ToolButton.h"
 #include "ui/widgets/UndoActions.h"
@@ -24,17 +28,17 @@
 #include <QLineEdit>
 #include <QGridLayout>
 #include <QTabWidget>
-#include <QRegularExpression>
+#include <QItemSelection>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
+#include <QTreeView>
 
 #include <algorithm>
 
@@ -42,18 +46,19 @@ namespace vaz {
 
 namespace {
 
-// Node texts the tree compares by: shown translated, the same all run long.
-QString causeEffectText() { return QCoreApplication::translate("vaz::Fcihazverileri", "Cause-effect"); }
-const QString kCauseEffectKey = QStringLiteral("TVcf");
+using Kind = DeviceTreeModel::Kind;
+
+const QString kSizeKey = QStringLiteral("deviceWindow/size");
+const QString kSplitterKey = QStringLiteral("deviceWindow/splitter");
 
 QString loopText(int loop) { return QCoreApplication::translate("vaz::Fcihazverileri", "Loop %1").arg(loop); }
 
 // A node click runs once per click: on the press when it moves the selection,
 // on the release when the node was already selected. The right button leaves
 // the selection alone; the rule popup works on the node last clicked.
-class DeviceTree : public QTreeWidget {
+class DeviceTree : public QTreeView {
 public:
-    using QTreeWidget::QTreeWidget;
+    using QTreeView::QTreeView;
     bool pressing = false;
     bool changedByPress = false;
     std::function<void()> returnPressed;
@@ -66,7 +71,7 @@ protected:
             returnPressed();
             return;
         }
-        QTreeWidget::keyPressEvent(e);
+        QTreeView::keyPressEvent(e);
     }
     void mousePressEvent(QMouseEvent *e) override
     {
@@ -76,7 +81,7 @@ protected:
         }
         changedByPress = false;
         pressing = true;
-        QTreeWidget::mousePressEvent(e);
+        QTreeView::mousePressEvent(e);
         pressing = false;
     }
 };
@@ -139,6 +144,13 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     for (const auto &s : shortcuts)
         button(s.key)->setShortcuts(s.keys);
 
+    model_ = new DeviceTreeModel(session_.config(), this);
+    model_->listen(session_.changes());
+    filtered_ = new DeviceFilterModel(session_.config(), this);
+    filtered_->setSourceModel(model_);
+    shown_ = new DeviceIconModel(this);
+    shown_->setSourceModel(filtered_);
+
     auto *tree = new DeviceTree(this);
     tree_ = tree;
     tree->returnPressed = [this] {
@@ -148,36 +160,58 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     tree_->setObjectName(QStringLiteral("CihVerTreeView"));
     tree_->setAccessibleName(tr("Devices"));
     tree_->setHeaderHidden(true);
-    // The label stays the node's text, which every command reads as the
-    // address; a type code no type stands for is named beside it.
-    tree_->setColumnCount(2);
-    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    // A device's description whole, with a scroll bar where the window is
-    // narrow; widened as longer ones come, not measured over every node.
+    tree_->setModel(shown_);
+    // Labels and a device's description whole, with a scroll bar where the
+    // window is narrow; widened as longer ones come, not measured over every
+    // node at each change. The user may widen them further.
     tree_->header()->setStretchLastSection(false);
     tree_->setFont(QFont(QStringLiteral("DejaVu Sans")));
     tree_->setUniformRowHeights(true);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
     tree_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    connect(tree_, &QTreeWidget::currentItemChanged, this, [this, tree](QTreeWidgetItem *node) {
-        if (quiet_ || !node)
+    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, tree](const QModelIndex &node) {
+        if (quiet_ > 0 || !node.isValid())
             return;
         if (tree->pressing)
             tree->changedByPress = true;
-        command([&] { CihVerTreeView_NodeClick(node); });
+        command([&] { CihVerTreeView_NodeClick(toModel(node)); });
     });
-    connect(tree_, &QTreeWidget::itemClicked, this, [this, tree](QTreeWidgetItem *node) {
+    connect(tree_, &QAbstractItemView::clicked, this, [this, tree](const QModelIndex &node) {
         if (std::exchange(tree->changedByPress, false))
             return;
-        command([&] { CihVerTreeView_NodeClick(node); });
+        command([&] { CihVerTreeView_NodeClick(toModel(node)); });
     });
     // A click moves the current node before the selection follows.
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] {
+    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         showEditState();
         showSelection();
     });
     connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         command([&] { CihVerTreeView_MouseDown(Qt::RightButton, tree_->viewport()->mapToGlobal(pos)); });
+    });
+    // A node that goes (deleted, or hidden by the filter) moves the current
+    // node to its neighbour; that is no click.
+    connect(shown_, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { ++quiet_; });
+    connect(shown_, &QAbstractItemModel::rowsRemoved, this, [this] { --quiet_; });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        reloaded();
+        widen({}, 0, 0);
+    });
+    // Shown rows: also those the filter lets through again.
+    connect(shown_, &QAbstractItemModel::modelReset, this, [this] {
+        tree_->header()->resizeSection(0, 0);
+        widenLabels({}, 0, shown_->rowCount() - 1);
+    });
+    connect(shown_, &QAbstractItemModel::rowsInserted, this, &Fcihazverileri::widenLabels);
+    connect(shown_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &from, const QModelIndex &to) {
+        // A device's label never changes.
+        if (DeviceTreeModel::kindOf(from) != Kind::Device)
+            widenLabels(from.parent(), from.row(), to.row());
+    });
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &Fcihazverileri::widen);
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &from, const QModelIndex &to) {
+        if (DeviceTreeModel::kindOf(from) == Kind::Device)
+            widen(from.parent(), from.row(), to.row());
     });
 
     popup_ = new QMenu(this);
@@ -193,9 +227,9 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("StatusBar1"));
     panel_ = new PropertyPanel(
-        session_, tree_, [status](const QString &why) { status->showMessage(why); }, this);
-
-    connect(panel_, &PropertyPanel::stored, this, [this] { describeDevices(); });
+        session_, [status](const QString &why) { status->showMessage(why); }, this);
+    connect(panel_, &PropertyPanel::typePicked, this,
+            [this](DeviceAddress device, int type) { model_->setChosenType(device, type); });
 
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("TreeFilter"));
@@ -203,26 +237,34 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     filter_->setClearButtonEnabled(true);
     auto *filterLabel = new QLabel(tr("&Filter:"), this);
     filterLabel->setBuddy(filter_);
-    connect(filter_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
+    connect(filter_, &QLineEdit::textChanged, this, [this](const QString &text) {
+        filtered_->setFilter(text);
+        if (!filtered_->filter().isEmpty())
+            for (int L = 1; L <= kLoops; ++L)
+                expand(model_->loopIndex(L));
+    });
 
-    zoneTree_ = new QTreeWidget(this);
+    zones_ = new ZoneModel(session_.config(), *model_, this);
+    auto *zonesShown = new DeviceIconModel(this);
+    zonesShown->setSourceModel(zones_);
+    zoneTree_ = new QTreeView(this);
     zoneTree_->setObjectName(QStringLiteral("ZoneTree"));
     zoneTree_->setAccessibleName(tr("Devices by zone"));
     zoneTree_->setHeaderHidden(true);
-    zoneTree_->setColumnCount(2);
+    zoneTree_->setModel(zonesShown);
     zoneTree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     zoneTree_->setFont(tree_->font());
     zoneTree_->setUniformRowHeights(true);
+    // Opened whole; a hidden view waits until its tab is chosen.
+    connect(zonesShown, &QAbstractItemModel::modelReset, this, [this] {
+        if (zoneTree_->isVisible())
+            zoneTree_->expandAll();
+    });
     // A device picked here is the one of the loop view: the panel shows and edits it.
-    connect(zoneTree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
-        const QVariant key = item->data(0, Qt::UserRole);
-        if (!key.isValid())
-            return;
-        const DeviceAddress at{key.toInt() / 1000, key.toInt() % 1000};
-        if (QTreeWidgetItem *loop = loopNode(at.loop))
-            for (int i = 0; i < loop->childCount(); ++i)
-                if (addressOf(loop->child(i)) == at)
-                    tree_->setCurrentItem(loop->child(i));
+    connect(zoneTree_, &QAbstractItemView::clicked, this, [this](const QModelIndex &item) {
+        if (const std::optional<DeviceAddress> at = DeviceTreeModel::deviceOf(item))
+            if (const QModelIndex node = toView(model_->deviceIndex(*at)); node.isValid())
+                tree_->setCurrentIndex(node);
     });
     views_ = new QTabWidget(this);
     views_->setObjectName(QStringLiteral("DeviceViews"));
@@ -230,19 +272,29 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     views_->addTab(zoneTree_, tr("By &zone"));
     connect(views_, &QTabWidget::currentChanged, this, [this] {
         if (views_->currentWidget() == zoneTree_)
-            buildZoneView();
+            zoneTree_->expandAll();
     });
 
+    // The tree's side and the panel share the width as the user drags it.
+    auto *left = new QWidget(this);
+    auto *leftLayout = new QGridLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->addWidget(filterLabel, 0, 0);
+    leftLayout->addWidget(filter_, 0, 1);
+    leftLayout->addWidget(views_, 1, 0, 1, 2);
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName(QStringLiteral("DeviceSplitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(left);
+    splitter_->addWidget(panel_);
+    splitter_->setStretchFactor(0, 2);
+    splitter_->setStretchFactor(1, 3);
     auto *central = new QWidget(this);
-    auto *layout = new QHBoxLayout(central);
-    auto *left = new QGridLayout;
-    left->addWidget(filterLabel, 0, 0);
-    left->addWidget(filter_, 0, 1);
-    left->addWidget(views_, 1, 0, 1, 2);
-    layout->addLayout(left, 2);
-    layout->addWidget(panel_, 3);
+    (new QHBoxLayout(central))->addWidget(splitter_);
     setCentralWidget(central);
-    resize(820, 520);
+    const std::unique_ptr<QSettings> settings = toolSettings();
+    resize(settings->value(kSizeKey, QSize(820, 520)).toSize());
+    splitter_->restoreState(settings->value(kSplitterKey).toByteArray());
     fitToScreen(this);
 }
 
@@ -276,6 +328,8 @@ void Fcihazverileri::unload()
 {
     if (std::exchange(gone_, true))
         return;
+    // What replaces the devices now is for the next window to build.
+    session_.changes().disconnect(model_);
     hide();
     if (address_)
         address_->unload();
@@ -310,75 +364,39 @@ bool Fcihazverileri::entryEndedForClosing()
     }
 }
 
-QTreeWidgetItem *Fcihazverileri::addNode(QTreeWidgetItem *parent, const QString &key, const QString &text, int icon)
+void Fcihazverileri::hideEvent(QHideEvent *event)
 {
-    auto *node = new QTreeWidgetItem(QStringList{text});
-    node->setData(0, Qt::UserRole, key);
-    node->setIcon(0, devices::nodeIcon(icon));
-    if (!parent) {
-        tree_->addTopLevelItem(node);
-        return node;
-    }
-    // Loops and the cause-effect branch keep their children sorted by text;
-    // equal texts stay in the order they came.
-    int lo = 0, hi = parent->childCount();
-    if (parent == panelNode_)
-        lo = hi;
-    while (lo < hi) {
-        const int mid = (lo + hi) / 2;
-        if (text < parent->child(mid)->text(0))
-            hi = mid;
-        else
-            lo = mid + 1;
-    }
-    parent->insertChild(lo, node);
-    return node;
+    QMainWindow::hideEvent(event);
+    if (event->spontaneous())
+        return;
+    const std::unique_ptr<QSettings> settings = toolSettings();
+    settings->setValue(kSizeKey, size());
+    settings->setValue(kSplitterKey, splitter_->saveState());
 }
 
-QTreeWidgetItem *Fcihazverileri::loopNode(int loop) const
+QModelIndex Fcihazverileri::toModel(const QModelIndex &view) const
 {
-    return loop >= 1 && loop <= kLoops ? loops_[loop] : nullptr;
+    return filtered_->mapToSource(shown_->mapToSource(view)).siblingAtColumn(0);
 }
 
-int Fcihazverileri::loopOf(const QTreeWidgetItem *node)
+QModelIndex Fcihazverileri::toView(const QModelIndex &node) const
 {
-    const QTreeWidgetItem *parent = node ? node->parent() : nullptr;
-    if (parent)
-        for (int L = 1; L <= kLoops; ++L)
-            if (parent->text(0) == loopText(L))
-                return L;
-    return 0;
+    return shown_->mapFromSource(filtered_->mapFromSource(node));
 }
 
-void Fcihazverileri::selectQuietly(QTreeWidgetItem *node)
+QModelIndex Fcihazverileri::current() const { return toModel(tree_->currentIndex()); }
+
+void Fcihazverileri::expand(const QModelIndex &node)
 {
-    quiet_ = true;
-    tree_->setCurrentItem(node);
-    quiet_ = false;
+    if (const QModelIndex shown = toView(node); shown.isValid())
+        tree_->expand(shown);
 }
 
-void Fcihazverileri::removeNode(QTreeWidgetItem *node)
+void Fcihazverileri::selectQuietly(const QModelIndex &node)
 {
-    if (node == entryNode_)
-        entryNode_ = nullptr;
-    quiet_ = true;
-    delete node;
-    quiet_ = false;
-}
-
-void Fcihazverileri::forgetDevice(int L, int A)
-{
-    Config &c = session_.config();
-    c.removeDevice(L, A);
-    c.BosAdres(L, A) = A;
-}
-
-std::optional<DeviceAddress> Fcihazverileri::addressOf(const QTreeWidgetItem *node)
-{
-    const int L = loopOf(node);
-    if (L == 0 || !isDeviceLabel(node->text(0)))
-        return std::nullopt;
-    return DeviceAddress{L, static_cast<int>(textValue(node->text(0)))};
+    ++quiet_;
+    tree_->setCurrentIndex(toView(node));
+    --quiet_;
 }
 
 void Fcihazverileri::select(std::optional<DeviceAddress> device)
@@ -387,235 +405,64 @@ void Fcihazverileri::select(std::optional<DeviceAddress> device)
     panel_->setDevice(device);
 }
 
-void Fcihazverileri::clickBranch(QTreeWidgetItem *branch)
+void Fcihazverileri::clickBranch(const QModelIndex &branch)
 {
-    if (!branch)
+    if (!branch.isValid())
         return;
     selectQuietly(branch);
     CihVerTreeView_NodeClick(branch);
 }
 
-void Fcihazverileri::addDeviceNode(int L, int A, int type)
+void Fcihazverileri::widen(const QModelIndex &parent, int first, int last)
 {
-    showType(addNode(loopNode(L), QString(), deviceLabel(A), devices::treeIcon(type)), type);
-}
-
-void Fcihazverileri::showType(QTreeWidgetItem *node, int type)
-{
-    node->setIcon(0, devices::typeIcon(type));
-    const QString unknown =
-        devices::isValidCode(type) ? QString() : devices::typeName(type, devices::Naming::Translated);
-    node->setToolTip(0, unknown);
-    node->setToolTip(1, unknown);
-    describe(node, type);
-}
-
-void Fcihazverileri::describe(QTreeWidgetItem *node, int type)
-{
-    const std::optional<DeviceAddress> at = addressOf(node);
-    if (!at)
-        return;
     const Config &c = session_.config();
-    QStringList parts{devices::typeName(type)};
-    if (const int zone = c.BolgeNo(at->loop, at->address); zone > 0)
-        parts << QStringLiteral("Z%1").arg(zone);
-    if (const QString location = c.MahalText(at->loop, at->address).trimmed(); !location.isEmpty())
-        parts << location;
-    if (const QString text = parts.join(QStringLiteral("  ")); node->text(1) != text) {
-        node->setText(1, text);
-        // Measured only when longer than any before: a full tree is 508 of them.
-        if (text.size() > longestDescription_) {
+    QList<DeviceAddress> devices;
+    if (!parent.isValid())
+        devices = model_->devices();
+    else
+        for (int row = first; row <= last; ++row)
+            if (const std::optional<DeviceAddress> at = DeviceTreeModel::deviceOf(model_->index(row, 0, parent)))
+                devices.append(*at);
+    // Measured only when longer than any before: a full tree is 508 of them.
+    for (const DeviceAddress &at : devices)
+        if (const QString text = deviceDescription(c, at); text.size() > longestDescription_) {
             longestDescription_ = text.size();
             const int width = tree_->fontMetrics().horizontalAdvance(text) + tree_->indentation();
             tree_->header()->resizeSection(1, std::max(width, tree_->header()->sectionSize(1)));
         }
-    }
 }
 
-void Fcihazverileri::applyFilter()
+void Fcihazverileri::widenLabels(const QModelIndex &parent, int first, int last)
 {
-    const QString filter = filter_->text().trimmed();
-    // "Z3" is zone 3, not 30 to 39.
-    static const QRegularExpression zoneOnly(QStringLiteral("^[Zz](\\d+)$"));
-    const QRegularExpressionMatch zone = zoneOnly.match(filter);
-    for (int L = 1; L <= kLoops; ++L) {
-        QTreeWidgetItem *loop = loopNode(L);
-        for (int i = 0; loop && i < loop->childCount(); ++i) {
-            QTreeWidgetItem *node = loop->child(i);
-            const std::optional<DeviceAddress> at = addressOf(node);
-            bool shown = filter.isEmpty();
-            if (!shown && zone.hasMatch())
-                shown = at && session_.config().BolgeNo(at->loop, at->address) == zone.captured(1).toInt();
-            else if (!shown)
-                shown = (node->text(0) + u' ' + node->text(1)).contains(filter, Qt::CaseInsensitive);
-            if (node->isHidden() == shown)
-                node->setHidden(!shown);
-        }
-        if (loop && !filter.isEmpty())
-            loop->setExpanded(true);
+    int depth = tree_->rootIsDecorated() ? 1 : 0;
+    for (QModelIndex p = parent; p.isValid(); p = p.parent())
+        ++depth;
+    int width = tree_->header()->sectionSize(0);
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex node = shown_->index(row, 0, parent);
+        // Device labels are three digits, all as wide as the first.
+        if (row > first && DeviceTreeModel::kindOf(node) == Kind::Device)
+            break;
+        width = std::max(width, tree_->sizeHintForIndex(node).width() + depth * tree_->indentation());
+        if (const int children = shown_->rowCount(node))
+            widenLabels(node, 0, children - 1);
     }
+    if (width > tree_->header()->sectionSize(0))
+        tree_->header()->resizeSection(0, width);
 }
 
-void Fcihazverileri::buildZoneView()
-{
-    const Config &c = session_.config();
-    zoneTree_->clear();
-    std::array<QTreeWidgetItem *, kZones + 1> zones{};
-    for (int L = 1; L <= kLoops; ++L) {
-        QTreeWidgetItem *loop = loopNode(L);
-        for (int i = 0; loop && i < loop->childCount(); ++i) {
-            const std::optional<DeviceAddress> at = addressOf(loop->child(i));
-            const int z = at ? int(c.BolgeNo(at->loop, at->address)) : 0;
-            if (z < 1 || z > kZones)
-                continue;
-            if (!zones[z]) {
-                zones[z] = new QTreeWidgetItem(QStringList{tr("Zone %1").arg(z)});
-                zones[z]->setIcon(0, devices::nodeIcon(2));
-            }
-            auto *item =
-                new QTreeWidgetItem(zones[z], QStringList{devicePlace(at->loop, at->address), loop->child(i)->text(1)});
-            item->setIcon(0, loop->child(i)->icon(0));
-            item->setData(0, Qt::UserRole, at->loop * 1000 + at->address);
-        }
-    }
-    // Empty zones are left out.
-    for (QTreeWidgetItem *zone : zones)
-        if (zone) {
-            zoneTree_->addTopLevelItem(zone);
-            zone->setExpanded(true);
-        }
-}
-
-void Fcihazverileri::command(const std::function<void()> &run)
-{
-    session_.guarded(run);
-    describeDevices();
-}
-
-void Fcihazverileri::describeDevices()
-{
-    if (!built_)
-        return;
-    // Only what a command can change: the nodes it worked on. New nodes are
-    // described as they are made, and Undo builds the tree anew.
-    const Config &c = session_.config();
-    QList<QTreeWidgetItem *> nodes = tree_->selectedItems();
-    nodes << tree_->currentItem() << entryNode_;
-    for (QTreeWidgetItem *node : nodes)
-        if (const std::optional<DeviceAddress> at = addressOf(node))
-            describe(node, c.CihazTipi(at->loop, at->address));
-    if (!filter_->text().trimmed().isEmpty())
-        applyFilter();
-    if (views_->currentWidget() == zoneTree_)
-        buildZoneView();
-}
-
-void Fcihazverileri::Form_Load()
-{
-    Config &c = session_.config();
-    enable({"BtEditCihaz", "BtCihazOnay", "BtCihazIptal", "BtCihazSil", "BtYeniCihaz"}, false);
-    quiet_ = true;
-    tree_->clear();
-    quiet_ = false;
-    select(std::nullopt);
-    loops_ = {};
-    panelNode_ = addNode(nullptr, QStringLiteral("TVPanel"), c.PanelAdi, 1);
-    for (int L = 1; L <= kLoops; ++L) {
-        // Devices of a loop the count leaves out (a file's count may be 1 or 3)
-        // are saved and uploaded all the same, so they get their branch too.
-        if (devices::loopBranchByCount(c.CevrimSayisi, L) || c.loopHasDevices(L))
-            loops_[L] = addNode(panelNode_, QStringLiteral("TVCevrim%1").arg(L), loopText(L), 2);
-    }
-    c.Cevrim1Eklendi = 1;
-    if (c.CevrimSayisi > 1)
-        c.Cevrim2Eklendi = 1;
-    if (c.CevrimSayisi > 2)
-        c.Cevrim3Eklendi = 1;
-    if (c.CevrimSayisi == 4)
-        c.Cevrim4Eklendi = 1;
-    causeEffectNode_ = addNode(panelNode_, kCauseEffectKey, causeEffectText(), 11);
-    // Everything after this point sorts into the branches.
-    panelNode_->setExpanded(true);
-    verileriYukle();
-    panel_->load();
-    mode_ = Mode::Browsing;
-    entryNode_ = nullptr;
-    built_ = true;
-    showEditState();
-}
-
-void Fcihazverileri::verileriYukle()
-{
-    const Config &c = session_.config();
-    for (int L = 1; L <= kLoops; ++L) {
-        for (int A = 1; A <= kAddresses; ++A) {
-            const int type = c.CihazTipi(L, A);
-            if (type == 0)
-                continue;
-            button("BtEditCihaz")->setEnabled(true);
-            addDeviceNode(L, A, type);
-        }
-    }
-    for (int r = 1; r <= c.SSsayisi && r <= kMaxRules; ++r)
-        addNode(causeEffectNode_, c.SSismi(r), c.SSismi(r), 11);
-}
-
-void Fcihazverileri::addRuleNode(const QString &name)
-{
-    if (built_)
-        addNode(causeEffectNode_, name, name, 11);
-}
-
-void Fcihazverileri::CihVerTreeView_NodeClick(QTreeWidgetItem *node)
-{
-    Config &c = session_.config();
-    c.SeciliDugum = node->text(0);
-    QString branch = c.SeciliDugum;
-    const bool device = isDeviceLabel(c.SeciliDugum);
-    if (!device) {
-        enable({"BtEditCihaz", "BtYeniCihaz", "BtCihazSil"}, false);
-    } else {
-        // A panel named with digits only is still the panel.
-        branch = node->parent() ? node->parent()->text(0) : node->text(0);
-        enable({"BtCihazSil"}, true);
-    }
-    bool loop = false;
-    for (int L = 1; L <= kLoops && !loop; ++L) {
-        if (branch == loopText(L)) {
-            loop = true;
-            c.SeciliCevrim = L;
-            enable({"BtEditCihaz"}, false);
-            enable({"BtYeniCihaz"}, true);
-        }
-    }
-    if (!loop && (branch == panelNode_->text(0) || branch == causeEffectText())) {
-        c.SeciliCevrim = 0;
-        enable({"BtEditCihaz", "BtYeniCihaz"}, false);
-    }
-    select(addressOf(node));
-    if (device) {
-        if (selected_)
-            panel_->showDevice();
-        enable({"BtEditCihaz"}, true);
-    }
-    // A loop, the panel or a rule: no device's values, not the last one's.
-    if (!selected_ && mode_ == Mode::Browsing)
-        panel_->showNothing();
-    showEditState();
-}
+void Fcihazverileri::MnSSicerik_Click() { emit ruleViewerRequested(popupRule_); }
 
 void Fcihazverileri::CihVerTreeView_MouseDown(Qt::MouseButton mouseButton, const QPoint &globalPos)
 {
-    Config &c = session_.config();
+    const Config &c = session_.config();
     if (mouseButton != Qt::RightButton || c.SSsayisi < 1)
         return;
-    if (const int r = SSbul(c, c.SeciliDugum)) {
+    if (const int r = SSbul(c, SeciliDugum)) {
         popupRule_ = r;
         popup_->popup(globalPos);
     }
 }
-
-void Fcihazverileri::MnSSicerik_Click() { emit ruleViewerRequested(popupRule_); }
 
 void Fcihazverileri::SSsil_Click()
 {
@@ -623,22 +470,16 @@ void Fcihazverileri::SSsil_Click()
     const int k = popupRule_;
     if (k < 1 || k > c.SSsayisi)
         return;
-    // The rule's own node, the first of equal names as the lookup finds the first rule.
-    QTreeWidgetItem *node = nullptr;
-    for (int i = 0; i < causeEffectNode_->childCount() && !node; ++i)
-        if (causeEffectNode_->child(i)->data(0, Qt::UserRole).toString() == c.SSismi(k))
-            node = causeEffectNode_->child(i);
     SSsil(c, k);
-    if (node)
-        removeNode(node);
-    clickBranch(causeEffectNode_);
+    model_->sync();
+    clickBranch(model_->causeEffectIndex());
 }
 
 void Fcihazverileri::deleteSelectedDevice()
 {
     Config &c = session_.config();
-    QTreeWidgetItem *node = tree_->currentItem();
-    const std::optional<DeviceAddress> at = addressOf(node);
+    const QModelIndex node = current();
+    const std::optional<DeviceAddress> at = DeviceTreeModel::deviceOf(node);
     if (!at)
         return;
     if (const QList<DeviceAddress> several = selectedDevices(); several.size() > 1) {
@@ -650,10 +491,9 @@ void Fcihazverileri::deleteSelectedDevice()
         session_.messages().message(tr("Unable to delete because the device is included in a cause-effect"));
         return;
     }
-    QTreeWidgetItem *parent = node->parent();
-    removeNode(node);
-    forgetDevice(L, A);
-    clickBranch(parent);
+    c.removeDevice(L, A);
+    model_->sync();
+    clickBranch(model_->loopIndex(L));
 }
 
 void Fcihazverileri::deleteDevices(const QList<DeviceAddress> &devices)
@@ -661,27 +501,23 @@ void Fcihazverileri::deleteDevices(const QList<DeviceAddress> &devices)
     Config &c = session_.config();
     QStringList kept;
     for (int L = 1; L <= kLoops; ++L) {
-        QTreeWidgetItem *loop = loopNode(L);
         QStringList keptHere;
-        for (int i = loop ? loop->childCount() - 1 : -1; i >= 0; --i) {
-            QTreeWidgetItem *node = loop->child(i);
-            const std::optional<DeviceAddress> at = addressOf(node);
-            if (!at || !devices.contains(*at))
+        for (const DeviceAddress &at : devices) {
+            if (at.loop != L || !model_->deviceIndex(at).isValid())
                 continue;
-            if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, at->address)) {
-                keptHere.prepend(deviceLabel(at->address));
-                continue;
-            }
-            removeNode(node);
-            forgetDevice(L, at->address);
+            if (c.SSsayisi != 0 && CihazSSdurumunaBak(c, L, at.address))
+                keptHere << deviceLabel(at.address);
+            else
+                c.removeDevice(L, at.address);
         }
         if (!keptHere.isEmpty())
             kept << (keptHere.size() == 1 ? tr("%1 address %2") : tr("%1 addresses %2"))
                         .arg(loopText(L), keptHere.join(u", "));
     }
+    model_->sync();
     if (!kept.isEmpty())
         session_.messages().message(tr("Not deleted, as a cause-effect includes them: %1").arg(kept.join(u"; ")));
-    clickBranch(loopNode(devices.value(0).loop));
+    clickBranch(model_->loopIndex(devices.value(0).loop));
 }
 
 void Fcihazverileri::Toolbar3_ButtonClick(QAction *pressed)
@@ -741,8 +577,8 @@ void Fcihazverileri::askForRange()
         session_.messages().message(tr("Save or cancel the device being entered first."));
         return;
     }
-    const int L = session_.config().SeciliCevrim;
-    if (!loopNode(L))
+    const int L = SeciliCevrim;
+    if (!model_->loopIndex(L).isValid())
         return;
     if (range_)
         range_->close();
@@ -756,43 +592,31 @@ void Fcihazverileri::askForRange()
 
 void Fcihazverileri::addRange(const RangePlan &plan)
 {
-    QTreeWidgetItem *loop = loopNode(plan.loop);
-    if (!loop || !plan.canAdd())
+    if (!model_->loopIndex(plan.loop).isValid() || !plan.canAdd())
         return;
-    Config &c = session_.config();
-    vaz::addRange(c, plan);
-    for (int A : plan.addresses) {
-        c.BosAdres(plan.loop, A) = 0;
-        addDeviceNode(plan.loop, A, plan.type);
-    }
-    loop->setExpanded(true);
+    vaz::addRange(session_.config(), plan);
+    model_->sync();
+    expand(model_->loopIndex(plan.loop));
 }
 
-void Fcihazverileri::beginNewDevice()
+void Fcihazverileri::beginNewDevice(DeviceAddress at)
 {
-    Config &c = session_.config();
-    if (!isDeviceLabel(c.SeciliDugum) || c.SeciliCevrim == 0)
+    const auto [L, A] = at;
+    // A taken address would put a second device on top of the first.
+    if (!model_->loopIndex(L).isValid() || A < 1 || A > kAddresses || session_.config().CihazTipi(L, A) != 0 ||
+        model_->reserved())
         return;
-    // The address window hands the chosen address over as its label.
-    const int L = c.SeciliCevrim;
-    const int A = static_cast<int>(textValue(c.SeciliDugum));
-    QTreeWidgetItem *loop = loopNode(L);
-    // A taken address (another device's node was clicked meanwhile) would put
-    // a second device on top of the first.
-    if (!loop || c.BosAdres(L, A) != A)
-        return;
-    c.BosAdres(L, A) = 0;
-    QTreeWidgetItem *node = addNode(loop, QString(), c.SeciliDugum, 4);
-    selectQuietly(node);
-    select(DeviceAddress{L, A});
+    model_->setReserved(at);
+    selectQuietly(model_->deviceIndex(at));
+    select(at);
     panel_->startNewDevice();
     enable({"BtCihazOnay", "BtCihazIptal"}, true);
     enable({"BtYeniCihaz"}, false);
-    loop->setExpanded(true);
+    expand(model_->loopIndex(L));
     mode_ = Mode::NewDevice;
     showUndoState();
-    entry_ = {L, A};
-    entryNode_ = node;
+    entry_ = at;
+    entryNode_ = at;
 }
 
 void Fcihazverileri::addressChoiceCancelled() { enable({"BtEditCihaz"}, true); }
@@ -800,8 +624,7 @@ void Fcihazverileri::addressChoiceCancelled() { enable({"BtEditCihaz"}, true); }
 void Fcihazverileri::editDevice()
 {
     Config &c = session_.config();
-    QTreeWidgetItem *node = tree_->currentItem();
-    if (!selected_ || addressOf(node) != selected_)
+    if (!selected_ || DeviceTreeModel::deviceOf(current()) != selected_)
         return;
     const auto [L, A] = *selected_;
     if (c.CihazTipi(L, A) == 0)
@@ -809,11 +632,11 @@ void Fcihazverileri::editDevice()
     enable({"BtCihazIptal", "BtCihazOnay"}, true);
     enable({"BtCihazSil"}, false);
     // Pressed again on the same device: Cancel still goes back to the first press.
-    if (mode_ != Mode::Editing || !before_ || entryNode_ != node) {
+    if (mode_ != Mode::Editing || !before_ || entryNode_ != selected_) {
         mode_ = Mode::Editing;
         showUndoState();
         entry_ = {L, A};
-        entryNode_ = node;
+        entryNode_ = entry_;
         before_ = std::make_unique<Installation::Device>(c.device(L, A));
         othersBefore_.clear();
         const QList<DeviceAddress> others = otherSelected();
@@ -826,7 +649,6 @@ void Fcihazverileri::editDevice()
 
 void Fcihazverileri::saveDevice()
 {
-    Config &c = session_.config();
     // Several devices of different types keep theirs while none is chosen.
     const bool several = mode_ == Mode::Editing && !othersBefore_.isEmpty();
     if (!panel_->typeChosen() && !several) {
@@ -837,14 +659,8 @@ void Fcihazverileri::saveDevice()
     const bool keep = mode_ == Mode::Editing && selected_ && panel_->location() == panel_->shownLocation();
     if (!keep)
         panel_->setLocation(MahalVerKarakterDuzenle(panel_->location()));
-    if (selected_) {
+    if (selected_)
         panel_->commit(keep);
-        for (int i = 0; i < tree_->topLevelItemCount(); ++i)
-            for (QTreeWidgetItemIterator it(tree_->topLevelItem(i)); *it; ++it)
-                if (const std::optional<DeviceAddress> at = addressOf(*it);
-                    at && (at == selected_ || panel_->others().contains(*at)))
-                    showType(*it, c.CihazTipi(at->loop, at->address));
-    }
     enable({"BtCihazIptal", "BtCihazOnay"}, false);
     enable({"BtEditCihaz", "BtYeniCihaz"}, true);
     backToBrowsing();
@@ -858,16 +674,16 @@ void Fcihazverileri::cancelEntry()
     const Mode mode = std::exchange(mode_, Mode::Browsing);
     if (mode == Mode::NewDevice && entryNode_) {
         // Never stored, so nothing of it may stay; its address is free again.
-        QTreeWidgetItem *loop = entryNode_->parent();
-        removeNode(entryNode_);
-        forgetDevice(entry_.loop, entry_.address);
-        clickBranch(loop);
+        c.removeDevice(entry_.loop, entry_.address);
+        entryNode_.reset();
+        model_->setReserved(std::nullopt);
+        clickBranch(model_->loopIndex(entry_.loop));
     }
     const bool restore = mode == Mode::Editing && before_ && entryNode_;
     if (restore) {
         c.setDevice(entry_.loop, entry_.address, *before_);
-        showType(entryNode_, before_->type);
-        if (addressOf(tree_->currentItem()))
+        model_->setChosenType(std::nullopt);
+        if (DeviceTreeModel::deviceOf(current()))
             panel_->showDevice();
     }
     enable({"BtCihazOnay", "BtCihazIptal"}, false);
@@ -889,11 +705,14 @@ void Fcihazverileri::backToBrowsing()
 {
     panel_->endEditing();
     mode_ = Mode::Browsing;
-    entryNode_ = nullptr;
+    entryNode_.reset();
     before_.reset();
     othersBefore_.clear();
     panel_->setOthers({});
-    enable({"BtCihazSil"}, addressOf(tree_->currentItem()).has_value());
+    // A new device saved holds its address by its type from now on.
+    model_->setReserved(std::nullopt);
+    model_->setChosenType(std::nullopt);
+    enable({"BtCihazSil"}, DeviceTreeModel::deviceOf(current()).has_value());
     showUndoState();
 }
 
@@ -918,24 +737,14 @@ void Fcihazverileri::showEditState()
 {
     const bool browsing = mode_ == Mode::Browsing;
     copy_->setEnabled(browsing && !selectedAddresses().isEmpty());
-    paste_->setEnabled(browsing && !copied_.isEmpty() && loopAt(tree_->currentItem()) != 0);
-}
-
-int Fcihazverileri::loopAt(const QTreeWidgetItem *node) const
-{
-    if (const std::optional<DeviceAddress> at = addressOf(node))
-        return at->loop;
-    for (int L = 1; L <= kLoops; ++L)
-        if (node && loops_[L] == node)
-            return L;
-    return 0;
+    paste_->setEnabled(browsing && !copied_.isEmpty() && DeviceTreeModel::loopOf(current()) != 0);
 }
 
 QList<DeviceAddress> Fcihazverileri::selectedDevices() const
 {
     QList<DeviceAddress> devices;
-    for (const QTreeWidgetItem *node : tree_->selectedItems())
-        if (const std::optional<DeviceAddress> at = addressOf(node))
+    for (const QModelIndex &node : tree_->selectionModel()->selectedRows())
+        if (const std::optional<DeviceAddress> at = DeviceTreeModel::deviceOf(node))
             devices.append(*at);
     std::sort(devices.begin(), devices.end());
     return devices;
@@ -944,7 +753,7 @@ QList<DeviceAddress> Fcihazverileri::selectedDevices() const
 QList<int> Fcihazverileri::selectedAddresses() const
 {
     QList<int> addresses;
-    const int L = loopAt(tree_->currentItem());
+    const int L = DeviceTreeModel::loopOf(current());
     for (const DeviceAddress &at : selectedDevices())
         if (at.loop == L)
             addresses.append(at.address);
@@ -961,7 +770,7 @@ QList<DeviceAddress> Fcihazverileri::otherSelected() const
 
 void Fcihazverileri::showSelection()
 {
-    if (mode_ != Mode::Browsing || !selected_ || addressOf(tree_->currentItem()) != selected_)
+    if (mode_ != Mode::Browsing || !selected_ || DeviceTreeModel::deviceOf(current()) != selected_)
         return;
     const QList<DeviceAddress> others = otherSelected();
     if (others.isEmpty() && !std::exchange(sharedShown_, false))
@@ -978,7 +787,7 @@ void Fcihazverileri::copySelected()
     const QList<int> addresses = selectedAddresses();
     if (mode_ != Mode::Browsing || addresses.isEmpty())
         return;
-    const int L = loopAt(tree_->currentItem());
+    const int L = DeviceTreeModel::loopOf(current());
     copied_ = vaz::copyDevices(session_.config(), L, addresses);
     statusBar()->showMessage((copied_.size() == 1 ? tr("Copied %1 device of %2") : tr("Copied %1 devices of %2"))
                                  .arg(copied_.size())
@@ -988,15 +797,16 @@ void Fcihazverileri::copySelected()
 
 void Fcihazverileri::selectLoop()
 {
-    QTreeWidgetItem *loop = loopNode(loopAt(tree_->currentItem()));
-    if (!loop || loop->childCount() == 0 || mode_ != Mode::Browsing)
+    const QModelIndex loop = toView(model_->loopIndex(DeviceTreeModel::loopOf(current())));
+    const int n = shown_->rowCount(loop);
+    if (!loop.isValid() || n == 0 || mode_ != Mode::Browsing)
         return;
-    clickBranch(loop->child(0));
+    clickBranch(toModel(shown_->index(0, 0, loop)));
     {
         // One showing for the whole loop, not one per device.
-        const QSignalBlocker quiet(tree_);
-        for (int i = 0; i < loop->childCount(); ++i)
-            loop->child(i)->setSelected(true);
+        const QSignalBlocker quiet(tree_->selectionModel());
+        tree_->selectionModel()->select(QItemSelection(shown_->index(0, 0, loop), shown_->index(n - 1, 0, loop)),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
     tree_->viewport()->update();
     showEditState();
@@ -1006,11 +816,11 @@ void Fcihazverileri::selectLoop()
 void Fcihazverileri::pasteCopies()
 {
     Config &c = session_.config();
-    QTreeWidgetItem *node = tree_->currentItem();
-    const int L = loopAt(node);
+    const QModelIndex node = current();
+    const int L = DeviceTreeModel::loopOf(node);
     if (mode_ != Mode::Browsing || copied_.isEmpty() || L == 0)
         return;
-    const std::optional<DeviceAddress> at = addressOf(node);
+    const std::optional<DeviceAddress> at = DeviceTreeModel::deviceOf(node);
     const int from = at ? at->address + 1 : 1;
     const std::optional<QList<int>> placed = pasteAddresses(c, L, from, copied_);
     const QString count = (copied_.size() == 1 ? tr("%1 device") : tr("%1 devices")).arg(copied_.size());
@@ -1021,27 +831,70 @@ void Fcihazverileri::pasteCopies()
     }
     QStringList labels;
     for (qsizetype i = 0; i < placed->size(); ++i) {
-        const int A = placed->at(i);
-        const Installation::Device &d = copied_[i].device;
-        c.setDevice(L, A, d);
-        c.BosAdres(L, A) = 0;
-        addDeviceNode(L, A, d.type);
-        labels << deviceLabel(A);
+        c.setDevice(L, placed->at(i), copied_[i].device);
+        labels << deviceLabel(placed->at(i));
     }
-    loopNode(L)->setExpanded(true);
+    model_->sync();
+    expand(model_->loopIndex(L));
     statusBar()->showMessage(
         (labels.size() == 1 ? tr("Pasted %1 at %2 address %3") : tr("Pasted %1 at %2 addresses %3"))
             .arg(count, loopText(L), labels.join(u", ")));
 }
 
-void Fcihazverileri::refresh()
+void Fcihazverileri::command(const std::function<void()> &run) { session_.guarded(run); }
+
+void Fcihazverileri::Form_Load() { model_->build(); }
+
+void Fcihazverileri::reloaded()
 {
-    if (!built_)
-        return;
     if (address_)
         address_->unload();
-    Form_Load();
+    enable({"BtEditCihaz", "BtCihazOnay", "BtCihazIptal", "BtCihazSil", "BtYeniCihaz"}, false);
+    select(std::nullopt);
+    expand(model_->panelIndex());
+    if (!model_->devices().isEmpty())
+        button("BtEditCihaz")->setEnabled(true);
+    panel_->load();
+    mode_ = Mode::Browsing;
+    entryNode_.reset();
+    built_ = true;
+    emit branchesBuilt(session_.config().CevrimSayisi);
     showUndoState();
+}
+
+void Fcihazverileri::addRuleNode(const QString &name) { model_->addRule(name); }
+
+void Fcihazverileri::CihVerTreeView_NodeClick(const QModelIndex &node)
+{
+    SeciliDugum = node.siblingAtColumn(0).data().toString();
+    // A panel or rule named with digits only is taken for a device label.
+    const bool device = isDeviceLabel(SeciliDugum);
+    QModelIndex branch = node;
+    if (!device) {
+        enable({"BtEditCihaz", "BtYeniCihaz", "BtCihazSil"}, false);
+    } else {
+        if (node.parent().isValid())
+            branch = node.parent();
+        enable({"BtCihazSil"}, true);
+    }
+    if (const Kind kind = DeviceTreeModel::kindOf(branch); kind == Kind::Loop) {
+        SeciliCevrim = DeviceTreeModel::loopOf(branch);
+        enable({"BtEditCihaz"}, false);
+        enable({"BtYeniCihaz"}, true);
+    } else if (kind == Kind::Panel || kind == Kind::CauseEffect) {
+        SeciliCevrim = 0;
+        enable({"BtEditCihaz", "BtYeniCihaz"}, false);
+    }
+    select(DeviceTreeModel::deviceOf(node));
+    if (device) {
+        if (selected_)
+            panel_->showDevice();
+        enable({"BtEditCihaz"}, true);
+    }
+    // A loop, the panel or a rule: no device's values, not the last one's.
+    if (!selected_ && mode_ == Mode::Browsing)
+        panel_->showNothing();
+    showEditState();
 }
 
 }  // namespace vaz

@@ -15,23 +15,29 @@
 
 class QAction;
 class QLineEdit;
+class QModelIndex;
+class QSplitter;
 class QTabWidget;
 class QMenu;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace vaz {
 
 class Session;
 class AddRangeDialog;
+class DeviceFilterModel;
+class DeviceIconModel;
+class DeviceTreeModel;
 class PropertyPanel;
+class ZoneModel;
 struct RangePlan;
 class YeniCihazSecimi;
 
 // The devices of the configuration as a tree (panel, loops, devices, rules)
 // with the property panel of the selected device. Leaving by Exit only hides
 // it; closing it by its frame unloads it, and the next opening builds the tree
-// again from the configuration.
+// again from the configuration. The tree follows the session's changes; when
+// the devices are replaced it is built anew and nothing is selected.
 class Fcihazverileri : public QMainWindow {
     Q_OBJECT
 
@@ -49,19 +55,20 @@ public:
     void addRuleNode(const QString &name);
     // What Edit ▸ Undo and Redo would take back or bring again; empty: nothing.
     void setUndoState(const QString &undo, const QString &redo, bool dropped);
-    // The configuration was put back by Undo or Redo: the tree is built again
-    // and nothing is selected.
-    void refresh();
 
-    QTreeWidget *tree() const { return tree_; }
+    // The view shows the model through the filter box's proxy and the icons.
+    QTreeView *tree() const { return tree_; }
+    DeviceTreeModel *model() const { return model_; }
+    // The loop of the node last clicked; 0 for the panel and cause-effect.
+    int selectedLoop() const { return SeciliCevrim; }
     PropertyPanel *panel() const { return panel_; }
     QMenu *popupMenu() const { return popup_; }
     YeniCihazSecimi *addressWindow() const;
     AddRangeDialog *rangeDialog() const;
 
     void Form_Load();
-    void verileriYukle();
-    void CihVerTreeView_NodeClick(QTreeWidgetItem *node);
+    // node: an index of model().
+    void CihVerTreeView_NodeClick(const QModelIndex &node);
     void CihVerTreeView_MouseDown(Qt::MouseButton button, const QPoint &globalPos);
     void Toolbar3_ButtonClick(QAction *button);
     void deleteSelectedDevice();
@@ -77,7 +84,7 @@ public:
     void SSsil_Click();
 
     // Called by the address selection window.
-    void beginNewDevice();
+    void beginNewDevice(DeviceAddress at);
     void addressChoiceCancelled();
 
 signals:
@@ -88,34 +95,35 @@ signals:
     void left();
     // "Show" in a rule's popup.
     void ruleViewerRequested(int rule);
+    // The tree has branches for loops 1 up to the loop count.
+    void branchesBuilt(int loopCount);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     enum class Mode { Browsing, Editing, NewDevice };
 
     QAction *button(const char *key) const;
     void enable(std::initializer_list<const char *> keys, bool on);
-    QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &key, const QString &text, int icon);
-    QTreeWidgetItem *loopNode(int loop) const;
-    static int loopOf(const QTreeWidgetItem *node);
-    // The device a node stands for: a device label on a loop's branch.
-    static std::optional<DeviceAddress> addressOf(const QTreeWidgetItem *node);
+    // Between the view's indexes and the model's.
+    QModelIndex toModel(const QModelIndex &view) const;
+    QModelIndex toView(const QModelIndex &node) const;
+    // The model's node the view has as current, column 0.
+    QModelIndex current() const;
     // The device the property panel shows and edits; none for other nodes.
     void select(std::optional<DeviceAddress> device);
     // Selects without running the node click, as selecting from code does.
-    void selectQuietly(QTreeWidgetItem *node);
-    void removeNode(QTreeWidgetItem *node);
-    // The address is free again and holds no device.
-    void forgetDevice(int loop, int address);
+    void selectQuietly(const QModelIndex &node);
     // After a removal the selection goes to the branch, as if clicked.
-    void clickBranch(QTreeWidgetItem *branch);
+    void clickBranch(const QModelIndex &branch);
+    void expand(const QModelIndex &node);
+    // The model was built anew: nothing selected, no entry going on.
+    void reloaded();
     void backToBrowsing();
     void showUndoState();
     void showEditState();
-    // The loop a loop node or a device node is on; 0 for any other node.
-    int loopAt(const QTreeWidgetItem *node) const;
     // The selected devices of every loop, loop then address ascending.
     QList<DeviceAddress> selectedDevices() const;
     // Those of them on the current node's loop.
@@ -124,18 +132,14 @@ private:
     QList<DeviceAddress> otherSelected() const;
     // With several selected, what they share; blank where they differ.
     void showSelection();
-    // Icon and, beside the label, type, zone and location.
-    void showType(QTreeWidgetItem *node, int type);
-    void describe(QTreeWidgetItem *node, int type);
-    // Every device node's text as the configuration now has it.
-    void describeDevices();
-    // Runs a command as the session guards it; the tree follows what it changed.
+    // The description column, widened for rows first..last of parent when
+    // one is longer than any before.
+    void widen(const QModelIndex &parent, int first, int last);
+    // The label column, widened for rows first..last of parent (an index of
+    // the view) and all below them.
+    void widenLabels(const QModelIndex &parent, int first, int last);
+    // Runs a command as the session guards it.
     void command(const std::function<void()> &run);
-    // Hides the device nodes the filter box does not match.
-    void applyFilter();
-    void buildZoneView();
-    // The node of a device stored at loop L, address A, sorted into its branch.
-    void addDeviceNode(int L, int A, int type);
     // Closing during entry: Save, Cancel or neither, as the user answers.
     bool entryEndedForClosing();
 
@@ -147,28 +151,34 @@ private:
     void cancelEntry();
 
     Session &session_;
-    QTreeWidget *tree_ = nullptr;
-    QTreeWidget *zoneTree_ = nullptr;
+    DeviceTreeModel *model_ = nullptr;
+    DeviceFilterModel *filtered_ = nullptr;
+    DeviceIconModel *shown_ = nullptr;
+    ZoneModel *zones_ = nullptr;
+    QTreeView *tree_ = nullptr;
+    QTreeView *zoneTree_ = nullptr;
     QTabWidget *views_ = nullptr;
+    QSplitter *splitter_ = nullptr;
     QLineEdit *filter_ = nullptr;
     PropertyPanel *panel_ = nullptr;
     QMenu *popup_ = nullptr;
     QPointer<YeniCihazSecimi> address_;
     QPointer<AddRangeDialog> range_;
-    QTreeWidgetItem *panelNode_ = nullptr;
-    std::array<QTreeWidgetItem *, 5> loops_{};
-    QTreeWidgetItem *causeEffectNode_ = nullptr;
+    // The node last clicked: its label, and the loop it is on or is.
+    QString SeciliDugum;
+    int SeciliCevrim = 0;
     int popupRule_ = 0;  // the rule whose popup is open
     bool built_ = false;
     bool gone_ = false;
-    bool quiet_ = false;
+    int quiet_ = 0;  // while above 0 a new current node runs no node click
     bool sharedShown_ = false;
     qsizetype longestDescription_ = 0;
     Mode mode_ = Mode::Browsing;
     // The device being entered or edited, and what Cancel restores.
     std::optional<DeviceAddress> selected_;
     DeviceAddress entry_;
-    QTreeWidgetItem *entryNode_ = nullptr;
+    // The node of the device entered or edited, while it stands.
+    std::optional<DeviceAddress> entryNode_;
     std::unique_ptr<Installation::Device> before_;
     // The other selected devices an edit also changes, as they were before it.
     QList<std::pair<DeviceAddress, Installation::Device>> othersBefore_;

@@ -22,7 +22,6 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -68,9 +67,8 @@ QString locationProblem(const QString &before, const QString &text)
 
 }  // namespace
 
-PropertyPanel::PropertyPanel(Session &session, QTreeWidget *tree, std::function<void(const QString &)> say,
-                             QWidget *parent)
-    : QWidget(parent), session_(session), tree_(tree)
+PropertyPanel::PropertyPanel(Session &session, std::function<void(const QString &)> say, QWidget *parent)
+    : QWidget(parent), session_(session)
 {
     setObjectName(QStringLiteral("PropertyPanel"));
 
@@ -173,11 +171,8 @@ bool PropertyPanel::deviceSelected() const { return device_.has_value(); }
 int PropertyPanel::loop() const { return device_ ? device_->loop : 0; }
 int PropertyPanel::address() const { return device_ ? device_->address : 0; }
 void PropertyPanel::setDevice(std::optional<DeviceAddress> device) { device_ = device; }
-void PropertyPanel::handle(const std::function<void()> &handler)
-{
-    session_.guarded(handler);
-    emit stored();
-}
+// The session's change signal tells the tree what a handler stored.
+void PropertyPanel::handle(const std::function<void()> &handler) { session_.guarded(handler); }
 void PropertyPanel::setOthers(const QList<DeviceAddress> &others) { others_ = others; }
 
 // Showing a device sets the controls from code; that must not reach the others.
@@ -329,15 +324,14 @@ void PropertyPanel::load()
 void PropertyPanel::ComboCihazTipi_Click()
 {
     picture_->setVisible(true);
-    QTreeWidgetItem *node = tree_->currentItem();
-    if (!device_ || !node)
+    if (!device_)
         return;
     const std::optional<int> code = devices::codeOfListText(type_->currentText());
     if (!code)
         return;
-    cfg().SeciliTip = *code;
+    SeciliTip = *code;
     picture_->setPixmap(devices::picture(devices::pictureCell(*code)));
-    node->setIcon(0, devices::typeIcon(*code));
+    emit typePicked(*device_, *code);
     switch (devices::group(*code)) {
     case devices::Group::Detector:
         DisableInputEventType();
@@ -455,7 +449,7 @@ void PropertyPanel::showDevice()
     // The list may already have shown this type, chosen while no device was
     // selected; Save must not store an older choice.
     if (devices::isValidCode(type))
-        cfg().SeciliTip = type;
+        SeciliTip = type;
     switch (devices::group(type)) {
     case devices::Group::Detector:
         ClearInputEventType();
@@ -546,7 +540,7 @@ void PropertyPanel::commit(bool keepLocation)
         setLocation(savedLocation(location_->text()));
     for (const auto &[L, A] : all) {
         if (type)
-            c.CihazTipi(L, A) = c.SeciliTip;
+            c.CihazTipi(L, A) = SeciliTip;
         if (!keepLocation)
             c.MahalText(L, A) = location_->text();
     }

@@ -14,24 +14,22 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class QTreeWidget;
 
 namespace vaz {
 
 class Session;
 struct Config;
 
-// The right-hand side of the device window: the properties of the device named
-// by SeciliCevrim and SeciliDugum. Zone, bypass, event types and delay are
+// The right-hand side of the device window: the properties of the device set
+// by setDevice. Zone, bypass, event types and delay are
 // written the moment they change, also when code changes a control; type and
 // location only by commit.
 class PropertyPanel : public QWidget {
     Q_OBJECT
 
 public:
-    // tree: its selected node gets the icon of a chosen type. say: shows why
-    // the location box refused a keystroke.
-    PropertyPanel(Session &session, QTreeWidget *tree, std::function<void(const QString &)> say, QWidget *parent);
+    // say: shows why the location box refused a keystroke.
+    PropertyPanel(Session &session, std::function<void(const QString &)> say, QWidget *parent);
 
     // The device whose properties the controls show and store; none while a
     // loop, the panel or a rule is selected.
@@ -54,7 +52,7 @@ public:
     void enableForEditing();
     void prepareNewDevice();
     void startNewDevice();
-    // Stores SeciliTip and the location box's text for the selected device,
+    // Stores the type chosen and the location box's text for the selected device,
     // and for the others too: the type when all are of one group and a type
     // is chosen. keepLocation leaves the stored locations exactly as they are.
     void commit(bool keepLocation);
@@ -74,8 +72,8 @@ public:
     void ModuleDelay_Change();
 
 signals:
-    // After a control's handler ran (it may have stored a value).
-    void stored();
+    // A type chosen in the list for the device shown, stored only by commit.
+    void typePicked(DeviceAddress device, int type);
 
 private:
     void EnableOutputOptions();
@@ -96,7 +94,7 @@ private:
     bool oneGroup() const;
 
     Session &session_;
-    QTreeWidget *tree_;
+    int SeciliTip = 0;  // the type commit stores
     QComboBox *type_ = nullptr;
     QLabel *picture_ = nullptr;
     QLineEdit *location_ = nullptr;

@@ -1,7 +1,9 @@
 #include "ui/devices/YeniCihazSecimi.h"
 
 #include "ui/devices/Fcihazverileri.h"
+#include "core/devices/DeviceTreeModel.h"
 #include "core/devices/FreeAddresses.h"
+#include "core/model/Conversions.h"
 #include "ui/devices/PropertyPanel.h"
 #include "core/model/Config.h"
 #include "core/model/Session.h"
@@ -16,7 +18,7 @@
 namespace vaz {
 
 YeniCihazSecimi::YeniCihazSecimi(Session &session, Fcihazverileri *devices)
-    : QDialog(devices), session_(session), devices_(devices)
+    : QDialog(devices), session_(session), devices_(devices), SeciliCevrim(devices->selectedLoop())
 {
     setObjectName(QStringLiteral("YeniCihazSecimi"));
     setWindowTitle(tr("New device"));
@@ -54,24 +56,23 @@ YeniCihazSecimi::YeniCihazSecimi(Session &session, Fcihazverileri *devices)
     fitToScreen(this);
 }
 
-void YeniCihazSecimi::Form_Load()
-{
-    if (session_.config().AdresTablosuHazir != 1)
-        BaslangicAdresGirisi(session_.config());
-    PrintAdresINListBox();
-}
+void YeniCihazSecimi::Form_Load() { PrintAdresINListBox(); }
 
 void YeniCihazSecimi::PrintAdresINListBox()
 {
-    list_->addItems(freeAddressLabels(session_.config(), session_.config().SeciliCevrim));
+    QList<DeviceAddress> reserved;
+    if (const std::optional<DeviceAddress> entry = devices_->model()->reserved())
+        reserved << *entry;
+    list_->addItems(freeAddressLabels(session_.config(), SeciliCevrim, reserved));
 }
 
-void YeniCihazSecimi::AdresList_Click() { session_.config().SeciliDugum = list_->currentItem()->text(); }
+void YeniCihazSecimi::AdresList_Click() { SeciliDugum = list_->currentItem()->text(); }
 
 void YeniCihazSecimi::AdresSecimOK_Click()
 {
     devices_->panel()->setLocation(QString());
-    devices_->beginNewDevice();
+    if (SeciliCevrim != 0 && isDeviceLabel(SeciliDugum))
+        devices_->beginNewDevice({SeciliCevrim, static_cast<int>(textValue(SeciliDugum))});
     hide();
     devices_->show();
     unload();

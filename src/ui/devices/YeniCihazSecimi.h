@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QListWidget;
 
@@ -9,8 +10,8 @@ namespace vaz {
 class Session;
 class Fcihazverileri;
 
-// The free addresses of the selected loop for a new device. Loaded by each
-// New device command and unloaded by OK and Cancel.
+// The free addresses of the device window's selected loop for a new device.
+// Loaded by each New device command and unloaded by OK and Cancel.
 class YeniCihazSecimi : public QDialog {
     Q_OBJECT
 
@@ -18,6 +19,8 @@ public:
     YeniCihazSecimi(Session &session, Fcihazverileri *devices);
 
     QListWidget *list() const { return list_; }
+    // The address label chosen in the list; OK hands it over.
+    const QString &chosen() const { return SeciliDugum; }
 
     void Form_Load();
     void PrintAdresINListBox();
@@ -37,6 +40,8 @@ private:
     Session &session_;
     Fcihazverileri *devices_;
     QListWidget *list_ = nullptr;
+    int SeciliCevrim = 0;
+    QString SeciliDugum;
     bool gone_ = false;
 };
 

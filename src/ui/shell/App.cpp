@@ -21,6 +21,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 static void initResources()
@@ -215,6 +216,8 @@ Fcihazverileri *App::deviceWindow()
                 [this](int rule) { guarded([this, rule] { ruleViewer()->openForRule(rule); }); });
         connect(w, &Fcihazverileri::undoRequested, this, &App::undo);
         connect(w, &Fcihazverileri::redoRequested, this, &App::redo);
+        connect(w, &Fcihazverileri::branchesBuilt, this,
+                [this](int loops) { branchesBuilt_ = std::max(branchesBuilt_, loops); });
         showUndoState();
     }
     return devices_;
@@ -240,7 +243,6 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
             // The whole configuration was replaced: the device window rebuilds,
             // and nothing of it is in a file yet.
             main->closeDevices();
-            config_.AdresTablosuHazir = 0;
             baseline_.forget();
             // Save must not write the panel's configuration over the file opened before.
             setCurrentFile(QString());
@@ -349,7 +351,11 @@ void App::quit()
 }
 
 // The caption follows too: recording a step shows the undo state and the caption.
-void App::commandDone() { recordStep(); }
+void App::commandDone()
+{
+    recordStep();
+    emit changes().commandDone();
+}
 
 void App::setCurrentFile(const QString &path)
 {
@@ -416,12 +422,7 @@ void App::restore(const Installation &state)
     showUndoState();
 }
 
-void App::devicesReplaced()
-{
-    config_.AdresTablosuHazir = 0;
-    if (Fcihazverileri *w = loadedDeviceWindow())
-        w->refresh();
-}
+void App::devicesReplaced() { emit changes().replaced(); }
 
 void App::showUndoState()
 {

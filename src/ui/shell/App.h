@@ -133,8 +133,11 @@ public:
     // Records what the last command changed, unless a window that is one step
     // as a whole (panel data, cause-effect editor) is still open.
     void recordStep(const QString &label = {});
-    // The devices changed behind the device window's back: it shows them anew.
+    // The devices were replaced as a whole: every view shows them anew.
     void devicesReplaced();
+    // The highest loop count the device window has built its loop branches
+    // for in this run (see KontrolCevrimCihaz).
+    int &branchesBuilt() { return branchesBuilt_; }
 
 signals:
     void quitRequested();
@@ -154,6 +157,7 @@ private:
     Config config_;
     SaveBaseline baseline_;
     History history_;
+    int branchesBuilt_ = 0;
 
     std::unique_ptr<Messages> ownMessages_;
     std::unique_ptr<FileDialogs> ownDialogs_;

@@ -59,11 +59,10 @@ void Fyeni::BtCevSayOnay_Click()
         app_.messages().question(tr("Delete configuration data?"), tr("Exit")) != Answer::Yes)
         return;
     cfg.CevrimSayisi = secilen_;
-    KontrolCevrimCihaz(cfg);
+    KontrolCevrimCihaz(cfg, app_.branchesBuilt());
 
     lintor1 *main = app_.mainWindow();
     main->afterNewConfiguration();
-    cfg.AdresTablosuHazir = 0;
     if (cfg.CevrimSayisi == 2 || cfg.CevrimSayisi == 4)
         main->setDisplayLine1(kStatusNormal);
     main->showLamp();
@@ -78,7 +77,6 @@ void Fyeni::BtCevSayOnay_Click()
 
 void Fyeni::BtCevSayIptal_Click()
 {
-    app_.config().AdresTablosuHazir = 0;
     secilen_ = 0;
     reject();
 }

@@ -308,11 +308,10 @@ void lintor1::showLamp() { lamp_->show(); }
 void lintor1::closeDevices()
 {
     // The selection named a device of the configuration that is gone; the
-    // rebuilt window must not store anything into whatever now sits there.
-    app_.config().SeciliDugum.clear();
-    app_.config().SeciliCevrim = 0;
+    // rebuilt window, selecting nothing, stores nothing into what now sits there.
     if (closeDeviceWindow)
         closeDeviceWindow();
+    app_.devicesReplaced();
 }
 
 void lintor1::reportUnusualDevices()

@@ -149,7 +149,6 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
         rig.panel.memory() = sim::memoryFromConfig(sent);
         test::attach(rig.port, rig.panel, chunking);
         rig.cfg.McuVersiyon = 20;
-        rig.cfg.AdresTablosuHazir = 1;
         QStringList texts;
         QList<int> bar;
         QObject::connect(&rig.link, &PanelLink::statusChanged, [&](const TransferStatus &s) {
@@ -161,7 +160,7 @@ TEST(Download, RoundTripWhateverTheReadsLookLike)
 
         EXPECT_TRUE(rig.messages.messages.isEmpty() && rig.link.succeeded());
         test::expectCarriedEqual(sent, rig.cfg);
-        EXPECT_EQ((QList<int>{int(rig.cfg.CevrimSayisi), rig.cfg.AdresTablosuHazir}), (QList<int>{4, 0}));
+        EXPECT_EQ(rig.cfg.CevrimSayisi, 4);
         EXPECT_EQ(texts, (QStringList{"Receiving Zone Numbers...", "Receiving Types...", "Receiving Day Thresholds...",
                                       "Receiving Night Thresholds...", "Receiving Output ByPass Status...",
                                       "Receiving Controller Actions...", "Receiving Location Texts...",
@@ -255,9 +254,7 @@ TEST(Transfers, FailuresLeaveTheConfigurationAsItWas)
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(k.name);
-        Config start = exampleConfig(20, 2);
-        start.AdresTablosuHazir = 1;
-        Rig rig(start);
+        Rig rig(exampleConfig(20, 2));
         rig.panel.memory() = sim::memoryFromConfig(exampleConfig(20, 1)), rig.panel.memory().supplier = "Changed";
         k.spoil(rig);
         const Config before = rig.cfg;

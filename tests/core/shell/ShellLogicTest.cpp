@@ -48,7 +48,7 @@ TEST(ShellLogic, BaselineTellsUnsavedChanges)
     cfg->TedarikciAdi = QStringLiteral("Acme");
     EXPECT_TRUE(baseline.unsaved(*cfg)) << "edited after the save";
     cfg->TedarikciAdi.clear();
-    cfg->SeciliTip = 3;  // working field, not in the file
+    cfg->DosyaKaydedildi = 1;  // working field, not in the file
     EXPECT_FALSE(baseline.unsaved(*cfg));
     cfg->McuVersiyon = 20;
     cfg->SSsayisi = 300;  // no file can hold it

@@ -4,6 +4,7 @@
 #include "ui/devices/Fcihazverileri.h"
 #include "ui/devices/YeniCihazSecimi.h"
 #include "ui/shell/ShellFixture.h"
+#include "core/devices/DeviceTreeModel.h"
 #include "core/storage/ConfigFile.h"
 
 #include <QCheckBox>
@@ -14,10 +15,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace vaz::test {
 namespace {
@@ -27,30 +29,33 @@ protected:
     void SetUp() override { ShellTest::SetUp(), confirmVersion("v2"), newConfiguration(2); }
     void open() { act("BtCihazKonfig")->trigger(); }
     Fcihazverileri *win() { return app->loadedDeviceWindow(); }
-    static QStringList texts(QTreeWidgetItem *n)
+    static QStringList texts(const QModelIndex &n)
     {
         QStringList t;
-        for (int i = 0; n && i < n->childCount(); ++i)
-            t << n->child(i)->text(0);
+        for (int i = 0; n.isValid() && i < n.model()->rowCount(n); ++i)
+            t << n.model()->index(i, 0, n).data().toString();
         return t;
     }
-    // The node at the path of texts from the panel's; null if there is none.
-    QTreeWidgetItem *node(const QStringList &path = {})
+    // The node of the tree as shown at the path of texts from the panel's; invalid if there is none.
+    QModelIndex node(const QStringList &path = {})
     {
-        QTreeWidgetItem *n = win()->tree()->topLevelItem(0);
-        for (qsizetype i = 0; n && i < path.size(); ++i)
-            n = n->child(int(texts(n).indexOf(path[i])));
+        const QAbstractItemModel *m = win()->tree()->model();
+        QModelIndex n = m->index(0, 0);
+        for (qsizetype i = 0; n.isValid() && i < path.size(); ++i)
+            n = m->index(int(texts(n).indexOf(path[i])), 0, n);
         return n;
     }
     QStringList children(const QStringList &path) { return texts(node(path)); }
+    QString description(const QStringList &path) { return node(path).siblingAtColumn(1).data().toString(); }
+    qint64 icon(const QStringList &path) { return node(path).data(Qt::DecorationRole).value<QIcon>().cacheKey(); }
     // A real left click on the node.
     void click(const QStringList &path, Qt::KeyboardModifiers keys = {})
     {
-        QTreeWidgetItem *n = node(path);
-        ASSERT_NE(n, nullptr) << path.join(u'/').toStdString();
-        QTreeWidget *t = win()->tree();
-        t->scrollToItem(n);
-        QTest::mouseClick(t->viewport(), Qt::LeftButton, keys, t->visualItemRect(n).center());
+        const QModelIndex n = node(path);
+        ASSERT_TRUE(n.isValid()) << path.join(u'/').toStdString();
+        QTreeView *t = win()->tree();
+        t->scrollTo(n);
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, keys, t->visualRect(n).center());
     }
     void press(const char *key) { child<QAction>(win(), key)->trigger(); }
     bool on(const char *key) { return child<QAction>(win(), key)->isEnabled(); }
@@ -76,7 +81,7 @@ protected:
         QStringList labels;
         for (int i = 0; i < win()->addressWindow()->list()->count(); ++i)
             labels << win()->addressWindow()->list()->item(i)->text();
-        EXPECT_EQ(cfg().SeciliDugum, labels.value(0)) << "the first entry is chosen";
+        EXPECT_EQ(win()->addressWindow()->chosen(), labels.value(0)) << "the first entry is chosen";
         child<QAbstractButton>(win()->addressWindow(), "AdresSecimCNCL")->click();
         return labels;
     }
@@ -87,15 +92,21 @@ TEST_F(DeviceWindowTest, TheTreeShowsPanelLoopsDevicesAndRules)
     for (int loops : {2, 4}) {
         newConfiguration(loops), addDevices(cfg(), {{1, 127, 7, 3}, {1, 7, 4, 1}, {1, 45, 8, 2}});
         cfg().PanelAdi = QStringLiteral("Main"), open();
-        EXPECT_EQ(node()->text(0), "Main");
+        EXPECT_EQ(node().data(), "Main");
         EXPECT_EQ(children({}), (QStringList{"Loop 1", "Loop 2", "Loop 3", "Loop 4"}.mid(0, loops) << "Cause-effect"));
         EXPECT_EQ(children({"Loop 1"}), (QStringList{"007", "045", "127"}));
         for (auto [label, icon] : {std::pair{"007", 5}, {"045", 8}, {"127", 9}})
-            EXPECT_EQ(node({"Loop 1", label})->icon(0).cacheKey(), devices::nodeIcon(icon).cacheKey()) << label;
-        EXPECT_EQ(cfg().Cevrim4Eklendi, loops == 4 ? 1 : 0);
+            EXPECT_EQ(this->icon({"Loop 1", label}), devices::nodeIcon(icon).cacheKey()) << label;
+        EXPECT_EQ(app->branchesBuilt() == 4 ? 1 : 0, loops == 4 ? 1 : 0);
         win()->close();
         EXPECT_EQ(app->loadedDeviceWindow(), nullptr) << "closed by its frame: unloaded";
     }
+    // The size and the split between tree and panel come back with the next window.
+    open(), win()->resize(700, 450), control<QSplitter>("DeviceSplitter")->setSizes({420, 260});
+    const QList<int> split = control<QSplitter>("DeviceSplitter")->sizes();
+    win()->close(), open();
+    EXPECT_EQ(std::pair(win()->size(), control<QSplitter>("DeviceSplitter")->sizes()),
+              std::pair(QSize(700, 450), split));
 }
 
 TEST_F(DeviceWindowTest, ButtonsFollowTheSelection)
@@ -113,7 +124,7 @@ TEST_F(DeviceWindowTest, ButtonsFollowTheSelection)
                                                     {{"Cause-effect", "100"}, false, true, true, 0}}) {
         click(path);
         EXPECT_EQ((QList<int>{on("BtYeniCihaz"), on("BtEditCihaz"), on("BtCihazSil"), on("BtCihazYardim"),
-                              on("BtCihazOnay"), cfg().SeciliCevrim}),
+                              on("BtCihazOnay"), win()->selectedLoop()}),
                   (QList<int>{newDevice, edit, del, true, false, loop}))
             << path.join(u'/').toStdString();
     }
@@ -127,7 +138,7 @@ TEST_F(DeviceWindowTest, ADeviceARuleUsesIsNotDeleted)
     addDevices(cfg(), {{2, 5, 5, 3}, {2, 6, 4, 3}}), setRules(cfg(), {"R"}, "1,2.2,5.5,1.:");
     cfg().GecikmeIptal(2, 6) = 64, open(), click({"Loop 2", "005"}), press("BtCihazSil");
     EXPECT_EQ(messages.messages, QStringList{"Unable to delete because the device is included in a cause-effect"});
-    EXPECT_TRUE(cfg().CihazTipi(2, 5) == 5 && node({"Loop 2", "005"}));
+    EXPECT_TRUE(cfg().CihazTipi(2, 5) == 5 && node({"Loop 2", "005"}).isValid());
 
     EXPECT_FALSE(offered(2).contains("006"));
     click({"Loop 2", "006"}), press("BtCihazSil");
@@ -177,10 +188,11 @@ TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
     EXPECT_TRUE(on("BtEditCihaz") && children({"Loop 1"}).size() == 3) << "Cancel in the address window";
 
     newDevice(1, "045");
-    EXPECT_TRUE(win()->tree()->currentItem() == node({"Loop 1", "045"}) && cfg().BosAdres(1, 45) == 0);
+    EXPECT_TRUE(win()->tree()->currentIndex() == node({"Loop 1", "045"}) &&
+                win()->model()->reserved() == DeviceAddress({1, 45}));
     EXPECT_TRUE(on("BtCihazOnay") && on("BtCihazIptal") && !on("BtYeniCihaz"));
     press("BtCihazIptal");
-    EXPECT_TRUE(!node({"Loop 1", "045"}) && offered(1).contains("045"));
+    EXPECT_TRUE(!node({"Loop 1", "045"}).isValid() && offered(1).contains("045"));
 
     // Save without a type, also by Yes on closing, stores nothing; entry goes on.
     click({"Loop 1", "100"}), newDevice(1);
@@ -201,7 +213,7 @@ TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
     press("BtYeniCihaz"), press("BtCihazCikis");
     EXPECT_TRUE(!win()->isVisible() && app->mainWindow()->isVisible() && !win()->addressWindow());
     open();
-    EXPECT_EQ(win()->tree()->currentItem(), node({"Loop 1", "003"}));
+    EXPECT_EQ(win()->tree()->currentIndex(), node({"Loop 1", "003"}));
 
     // Closed by its frame during entry: Yes saves, No gives the entry up as Cancel does.
     newDevice(1, "050"), chooseType("QF-3030 Heat detector");
@@ -211,7 +223,7 @@ TEST_F(DeviceWindowTest, NewDeviceAddressesComeFromTheFreeTable)
 
     // A new configuration closes the window; its next opening builds anew.
     newConfiguration(4);
-    EXPECT_TRUE(app->loadedDeviceWindow() == nullptr && cfg().AdresTablosuHazir == 0);
+    EXPECT_EQ(app->loadedDeviceWindow(), nullptr);
     open();
     EXPECT_EQ(children({}).size(), 5);
 }
@@ -275,7 +287,7 @@ TEST_F(DeviceWindowTest, CancelAfterEditKeepsTheDeviceAsItWas)
     control<QComboBox>("ComboBolgeNo")->setCurrentText("9"), control<QLineEdit>("CihVerMahal")->setText("Other");
     control<QLineEdit>("ModuleDelay")->setText("77"), press("BtEditCihaz"), press("BtCihazIptal");
     EXPECT_EQ(storage::configFileBytes(cfg()), before);
-    EXPECT_EQ(node({"Loop 1", "003"})->icon(0).cacheKey(), devices::nodeIcon(7).cacheKey());
+    EXPECT_EQ(icon({"Loop 1", "003"}), devices::nodeIcon(7).cacheKey());
     EXPECT_FALSE(on("BtCihazOnay"));
 
     // Saved untouched: not a byte changes.
@@ -312,7 +324,7 @@ TEST_F(DeviceWindowTest, EveryDeviceOfAFileShowsAndShowingStoresNothing)
         act("BtAc")->trigger(), open();
     };
     openFileAndWindow(), click({"Loop 1", "001"}), click({"Loop 1", "045"});
-    EXPECT_EQ((QStringList{node({"Loop 1", "045"})->text(1), node({"Loop 4", "009"})->text(1),
+    EXPECT_EQ((QStringList{description({"Loop 1", "045"}), description({"Loop 4", "009"}),
                            control<QComboBox>("ComboCihazTipi")->currentText()}),
               (QStringList{"Unknown type 77  Z3", "Unknown type -7", "Select device type..."}));
     click({"Loop 2", "006"}), press("BtCihazCikis");
@@ -344,8 +356,8 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
     cfg().MahalText(1, 1) = QStringLiteral("Kat 2 Koridor");
     const QByteArray before = storage::configFileBytes(cfg());
     open();
-    EXPECT_EQ(node({"Loop 1", "001"})->text(1), "Photo-elec. smoke det.  Z3  Kat 2 Koridor");
-    EXPECT_NE(node({"Loop 1", "001"})->icon(0).cacheKey(), node({"Loop 1", "002"})->icon(0).cacheKey());
+    EXPECT_EQ(description({"Loop 1", "001"}), "Photo-elec. smoke det.  Z3  Kat 2 Koridor");
+    EXPECT_NE(icon({"Loop 1", "001"}), icon({"Loop 1", "002"}));
 
     // Filter text, and whether 1/001, 1/002 and 2/045 show (Z3 is zone 3, not 30).
     for (auto [filter, shown] : {std::pair{"z3", QList<bool>{true, true, false}},
@@ -353,20 +365,20 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
                                  {"KAT 2", {true, false, false}},
                                  {"", {true, true, true}}}) {
         control<QLineEdit>("TreeFilter")->setText(filter);
-        EXPECT_EQ((QList<bool>{!node({"Loop 1", "001"})->isHidden(), !node({"Loop 1", "002"})->isHidden(),
-                               !node({"Loop 2", "045"})->isHidden()}),
+        EXPECT_EQ((QList<bool>{node({"Loop 1", "001"}).isValid(), node({"Loop 1", "002"}).isValid(),
+                               node({"Loop 2", "045"}).isValid()}),
                   shown)
             << filter;
     }
 
     // By zone: only zones with devices; a device picked there is shown.
     control<QTabWidget>("DeviceViews")->setCurrentIndex(1);
-    auto *zones = control<QTreeWidget>("ZoneTree");
-    ASSERT_EQ(zones->topLevelItemCount(), 2);
-    EXPECT_EQ(zones->topLevelItem(1)->text(0), "Zone 30");
-    QTreeWidgetItem *relay = zones->topLevelItem(1)->child(0);
-    zones->scrollToItem(relay);
-    QTest::mouseClick(zones->viewport(), Qt::LeftButton, {}, zones->visualItemRect(relay).center());
+    auto *zones = control<QTreeView>("ZoneTree");
+    ASSERT_EQ(zones->model()->rowCount(), 2);
+    EXPECT_EQ(zones->model()->index(1, 0).data(), "Zone 30");
+    const QModelIndex relay = zones->model()->index(0, 0, zones->model()->index(1, 0));
+    zones->scrollTo(relay);
+    QTest::mouseClick(zones->viewport(), Qt::LeftButton, {}, zones->visualRect(relay).center());
     EXPECT_EQ(control<QComboBox>("ComboCihazTipi")->currentText(), "QF-5010 Relay controller");
 
     // A loop shows no device, and stores nothing doing so.
@@ -381,7 +393,7 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
     // The text follows a zone chosen.
     click({"Loop 1", "002"}), press("BtEditCihaz");
     control<QComboBox>("ComboBolgeNo")->setCurrentText("5");
-    EXPECT_EQ(node({"Loop 1", "002"})->text(1), "Ionis. smoke det.  Z5");
+    EXPECT_EQ(description({"Loop 1", "002"}), "Ionis. smoke det.  Z5");
 }
 
 TEST_F(DeviceWindowTest, PasteTakesFreeAddressesOnlyAndUndoesInOneStep)
@@ -402,7 +414,7 @@ TEST_F(DeviceWindowTest, PasteTakesFreeAddressesOnlyAndUndoesInOneStep)
     click({"Loop 2", "004"}), press("MnDevicePaste");
     EXPECT_EQ(control<QStatusBar>("StatusBar1")->currentMessage(), "Pasted 1 device at Loop 2 address 005");
     EXPECT_EQ(children({"Loop 2"}), (QStringList{"001", "002", "003", "004", "005"}));
-    EXPECT_EQ(node({"Loop 2", "005"})->icon(0).cacheKey(), node({"Loop 2", "002"})->icon(0).cacheKey());
+    EXPECT_EQ(icon({"Loop 2", "005"}), icon({"Loop 2", "002"}));
     EXPECT_FALSE(offered(2).contains("003") || offered(2).contains("005"));
     EXPECT_EQ(savedFile("MnFarkliKaydet"), storage::configFileBytes(expected));
 
@@ -427,7 +439,7 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
     open(), click({"Loop 2", "001"}), click({"Loop 2", "003"}, Qt::ControlModifier);
     click({"Loop 2", "002"}, Qt::ControlModifier);
     // Types and zones differ: blank; the location is shared.
-    EXPECT_EQ((QStringList{QString::number(win()->tree()->selectedItems().size()),
+    EXPECT_EQ((QStringList{QString::number(win()->tree()->selectionModel()->selectedRows().size()),
                            control<QComboBox>("ComboCihazTipi")->currentText(),
                            QString::number(control<QComboBox>("ComboBolgeNo")->currentIndex())}),
               (QStringList{"3", "Select device type...", "-1"}));
@@ -466,7 +478,7 @@ TEST_F(DeviceWindowTest, SeveralSelectedDevicesTakeWhatAppliesToThemInOneStep)
 
     // The relay controller a rule uses stays, and is named.
     click({"Loop 2"}), press("MnSelectLoop");
-    EXPECT_EQ(win()->tree()->selectedItems().size(), 4);
+    EXPECT_EQ(win()->tree()->selectionModel()->selectedRows().size(), 4);
     press("MnDeviceCopy"), press("BtCihazSil");
     EXPECT_EQ(children({"Loop 2"}), QStringList{"005"});
     EXPECT_EQ(messages.messages, QStringList{"Not deleted, as a cause-effect includes them: Loop 2 address 005"});

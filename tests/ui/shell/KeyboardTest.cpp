@@ -18,7 +18,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace vaz::test {
 namespace {

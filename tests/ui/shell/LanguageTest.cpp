@@ -12,7 +12,7 @@
 
 #include <QComboBox>
 #include <QRegularExpression>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace vaz::test {
 namespace {
@@ -39,10 +39,10 @@ protected:
                 if (auto *c = qobject_cast<QComboBox *>(o))
                     for (int i = 0; i < c->count(); ++i)
                         t << c->itemText(i);
-                if (auto *tree = qobject_cast<QTreeWidget *>(o); tree && tree->topLevelItemCount() > 0)
+                if (auto *tree = qobject_cast<QTreeView *>(o); tree && tree->model()->rowCount() > 0)
                     // the branches, not the user's names
-                    for (int i = 0; i < tree->topLevelItem(0)->childCount(); ++i)
-                        t << tree->topLevelItem(0)->child(i)->text(0);
+                    for (int i = 0; i < tree->model()->rowCount(tree->model()->index(0, 0)); ++i)
+                        t << tree->model()->index(i, 0, tree->model()->index(0, 0)).data().toString();
                 for (const QString &s : t)
                     out << o->objectName() + u'|' + s;
             }

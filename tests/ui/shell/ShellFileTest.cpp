@@ -13,7 +13,7 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <QMenu>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <QProcess>
 
@@ -225,9 +225,12 @@ TEST_F(ShellFileTest, ScheduleImportShowsWhatItDoesAndIsOneUndoStep)
     EXPECT_EQ(child<QLabel>(preview, "ScheduleSummary")->text(), "1 device will be added, 0 changed and 1 removed.");
     child<QAbstractButton>(preview, "ScheduleOK")->click(), delete preview;
     EXPECT_TRUE(cfg().CihazTipi(1, 3) == 4 && cfg().CihazTipi(1, 2) == 0);
-    QTreeWidget *tree = app->loadedDeviceWindow()->tree();
-    EXPECT_EQ(tree->findItems("003", Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
-    EXPECT_TRUE(tree->findItems("002", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    const QAbstractItemModel *tree = app->loadedDeviceWindow()->tree()->model();
+    auto found = [tree](const char *label) {
+        return tree->match(tree->index(0, 0), Qt::DisplayRole, label, -1, Qt::MatchExactly | Qt::MatchRecursive).size();
+    };
+    EXPECT_EQ(found("003"), 1);
+    EXPECT_EQ(found("002"), 0);
     EXPECT_EQ(act("MnUndo")->text(), "&Undo Import device schedule");
     act("MnUndo")->trigger();
     EXPECT_TRUE(static_cast<Installation &>(cfg()) == before);
