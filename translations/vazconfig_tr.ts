@@ -1050,6 +1050,22 @@
         <extracomment>Blanks put each word over its column of the list entries, in DejaVu Sans.</extracomment>
         <translation>Çevrim   Adres           Bölge              Tip</translation>
     </message>
+    <message>
+        <source>Select shown</source>
+        <translation>Gösterilenleri seç</translation>
+    </message>
+    <message>
+        <source>Clear shown</source>
+        <translation>Gösterilenleri temizle</translation>
+    </message>
+    <message>
+        <source>Address, type, Z3 or location</source>
+        <translation>Adres, tip, Z3 ya da mahal</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Süzgeç:</translation>
+    </message>
 </context>
 <context>
     <name>vaz::ToolButton</name>

@@ -3,6 +3,7 @@
 #include "core/devices/DeviceCatalog.h"
 #include "core/devices/DeviceTreeModel.h"
 #include "core/model/Conversions.h"
+#include "core/panel/DisplayText.h"
 
 #include <QRegularExpression>
 
@@ -27,7 +28,13 @@ bool deviceMatches(const Installation &cfg, DeviceAddress at, const QString &fil
     static const QRegularExpression zoneOnly(QStringLiteral("^[Zz](\\d+)$"));
     if (const QRegularExpressionMatch zone = zoneOnly.match(text); zone.hasMatch())
         return cfg.BolgeNo(at.loop, at.address) == zone.captured(1).toInt();
-    return (deviceLabel(at.address) + u' ' + deviceDescription(cfg, at)).contains(text, Qt::CaseInsensitive);
+    return textMatches(deviceLabel(at.address) + u' ' + deviceDescription(cfg, at), text);
+}
+
+bool textMatches(const QString &shown, const QString &filter)
+{
+    const QString text = filter.trimmed();
+    return text.isEmpty() || plainLetters(shown).contains(plainLetters(text), Qt::CaseInsensitive);
 }
 
 DeviceFilterModel::DeviceFilterModel(const Installation &cfg, QObject *parent)

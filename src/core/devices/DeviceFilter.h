@@ -15,7 +15,10 @@ QString deviceDescription(const Installation &cfg, DeviceAddress at);
 // Whether a device answers to what a filter box holds: "Z3" (or "z3") is
 // zone 3 exactly, not 30 to 39; any other text is looked for, whatever its
 // case, in the address label and the description. A blank filter takes all.
+// Turkish letters count as the panel's display shows them: "Röle" finds "Rolesi".
 bool deviceMatches(const Installation &cfg, DeviceAddress at, const QString &filter);
+// The same for any other entry of a list (a panel output's name): text only.
+bool textMatches(const QString &shown, const QString &filter);
 
 // A DeviceTreeModel (or a proxy of one) with only the devices that match the
 // filter; every other node stays.

@@ -8,9 +8,11 @@ QString savedLocation(const QString &typed)
     return plain.size() < kDisplayTextLength ? plain + QString(kDisplayTextLength, u' ') : plain;
 }
 
-QString normaliseDisplayText(const QString &text)
+QString normaliseDisplayText(const QString &text) { return plainLetters(text.left(kDisplayTextLength)); }
+
+QString plainLetters(const QString &text)
 {
-    QString result = text.left(kDisplayTextLength);
+    QString result = text;
     for (QChar &c : result) {
         switch (c.unicode()) {
         case u'Ş': c = u'S'; break;

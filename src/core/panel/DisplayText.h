@@ -9,6 +9,8 @@ inline constexpr int kDisplayTextLength = 40;
 // The panel's display knows only plain Latin letters: the twelve Turkish
 // letters become their base letters and the text is cut to 40 characters.
 QString normaliseDisplayText(const QString &text);
+// The same letters made plain, the text whole.
+QString plainLetters(const QString &text);
 
 // The supplier's name on the panel data window's Save.
 inline QString PanelVerKarakterDuzenle(const QString &text) { return normaliseDisplayText(text); }

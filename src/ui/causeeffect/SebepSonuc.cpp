@@ -1,6 +1,9 @@
 #include "ui/causeeffect/SebepSonuc.h"
 
 #include "core/causeeffect/RuleLists.h"
+#include "core/devices/DeviceCatalog.h"
+#include "core/devices/DeviceFilter.h"
+#include "core/panel/DisplayText.h"
 #include "core/model/Config.h"
 #include "core/model/Session.h"
 #include "ui/widgets/TextCheck.h"
@@ -15,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -58,22 +62,48 @@ QList<int> selectedRows(const QListWidget *list)
 
 // Space toggles the entry under the cursor and nothing else. Qt would also
 // take the blank as a search and move on to the next entry, since every entry
-// starts with one.
+// starts with one. Shift+click chooses the shown entries from the one last
+// clicked or toggled.
 class ChoiceList : public QListWidget {
 public:
     using QListWidget::QListWidget;
+    std::function<void(const QList<int> &)> rangeChosen;
 
 protected:
+    void mousePressEvent(QMouseEvent *e) override
+    {
+        const int row = indexAt(e->position().toPoint()).row();
+        if (row >= 0 && e->button() == Qt::LeftButton && (e->modifiers() & Qt::ShiftModifier) && anchor_ >= 0 &&
+            anchor_ < count() && rangeChosen) {
+            QList<int> rows;
+            for (int r = std::min(anchor_, row); r <= std::max(anchor_, row); ++r)
+                if (!isRowHidden(r))
+                    rows << r;
+            setCurrentRow(row, QItemSelectionModel::NoUpdate);
+            rangeChosen(rows);
+            e->accept();
+            return;
+        }
+        if (row >= 0)
+            anchor_ = row;
+        QListWidget::mousePressEvent(e);
+    }
+
     void keyPressEvent(QKeyEvent *e) override
     {
         if (e->key() != Qt::Key_Space || e->modifiers() != Qt::NoModifier) {
             QListWidget::keyPressEvent(e);
             return;
         }
-        if (currentIndex().isValid())
+        if (currentIndex().isValid()) {
+            anchor_ = currentIndex().row();
             selectionModel()->select(currentIndex(), QItemSelectionModel::Toggle);
+        }
         e->accept();
     }
+
+private:
+    int anchor_ = -1;
 };
 
 // Clears a list without its selection handling: the window decides what follows.
@@ -138,6 +168,14 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
 
     checkAll_ = button(this, "CheckAll", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Select all"));
     clearAll_ = button(this, "ClearAll", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Clear all"));
+    selectShown_ = button(this, "SelectShown", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Select shown"));
+    clearShown_ = button(this, "ClearShown", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Clear shown"));
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName(QStringLiteral("ListFilter"));
+    filter_->setPlaceholderText(tr("Address, type, Z3 or location"));
+    filter_->setClearButtonEnabled(true);
+    auto *filterLabel = new QLabel(tr("&Filter:"), this);
+    filterLabel->setBuddy(filter_);
     back_ = button(this, "geri", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "< Back"));
     forward_ = button(this, "devam", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Forward >"));
     cancel_ = button(this, "iptal", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Cancel"));
@@ -152,10 +190,16 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
     top->addWidget(name_);
     top->addWidget(ok_);
     top->addStretch();
+    auto *filterRow = new QHBoxLayout;
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(filter_, 1);
+    filterRow->addWidget(selectShown_);
+    filterRow->addWidget(clearShown_);
     auto *lists = new QGridLayout;
-    lists->addWidget(heading, 0, 0);
-    lists->addWidget(inputs_, 1, 0);
-    lists->addWidget(outputs_, 1, 0);
+    lists->addLayout(filterRow, 0, 0);
+    lists->addWidget(heading, 1, 0);
+    lists->addWidget(inputs_, 2, 0);
+    lists->addWidget(outputs_, 2, 0);
     auto *counts = new QHBoxLayout;
     counts->addWidget(checkAll_);
     counts->addWidget(clearAll_);
@@ -187,6 +231,13 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
     connect(cancel_, &QPushButton::clicked, this, guarded(&SebepSonuc::iptal_Click));
     connect(checkAll_, &QPushButton::clicked, this, guarded(&SebepSonuc::CheckAll_Click));
     connect(clearAll_, &QPushButton::clicked, this, guarded(&SebepSonuc::ClearAll_Click));
+    connect(selectShown_, &QPushButton::clicked, this, guarded(&SebepSonuc::selectShown));
+    connect(clearShown_, &QPushButton::clicked, this, guarded(&SebepSonuc::clearShown));
+    connect(filter_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
+    for (QListWidget *l : {inputs_, outputs_})
+        static_cast<ChoiceList *>(l)->rangeChosen = [this, l](const QList<int> &rows) {
+            session_.guarded([&] { selectWithinLimit(l, rows); });
+        };
     connect(inputs_, &QListWidget::itemSelectionChanged, this,
             [this] { session_.guarded([this] { SSliste_Click(); }); });
     connect(outputs_, &QListWidget::itemSelectionChanged, this,
@@ -222,8 +273,8 @@ void SebepSonuc::openForRule(int r)
     name_->setEnabled(false);
     draft_.SSyerAyrildi = 1;
     inputs_->setEnabled(true);
-    checkAll_->setEnabled(true);
-    clearAll_->setEnabled(true);
+    for (QPushButton *b : {checkAll_, clearAll_, selectShown_, clearShown_})
+        b->setEnabled(true);
     storedInputs_ = storedRows(cfg, draft_, before_.inputs, false);
     selectRows(inputs_, storedInputs_);
     SSliste_Click(true);
@@ -258,7 +309,8 @@ void SebepSonuc::Form_Load()
     cancel_->setEnabled(true);
     for (QWidget *w :
          {static_cast<QWidget *>(ok_), static_cast<QWidget *>(checkAll_), static_cast<QWidget *>(clearAll_),
-          static_cast<QWidget *>(back_), static_cast<QWidget *>(forward_)})
+          static_cast<QWidget *>(selectShown_), static_cast<QWidget *>(clearShown_), static_cast<QWidget *>(back_),
+          static_cast<QWidget *>(forward_)})
         w->setEnabled(false);
     setConditionsEnabled(true);
     SecimiSil();
@@ -272,6 +324,8 @@ void SebepSonuc::Form_Load()
     inputCount_->clear();
     outputCount_->clear();
     inputs_->addItems(GirisCihazAl(cfg, draft_));
+    inputDevices_ = rowDevices(false);
+    applyFilter();
     name_->setFocus();
 }
 
@@ -296,8 +350,8 @@ void SebepSonuc::SSonay_Click()
     SSyerAl(cfg, name);
     inputs_->setEnabled(true);
     draft_.SSyerAyrildi = 1;
-    checkAll_->setEnabled(true);
-    clearAll_->setEnabled(true);
+    for (QPushButton *b : {checkAll_, clearAll_, selectShown_, clearShown_})
+        b->setEnabled(true);
     inputs_->setFocus();
 }
 
@@ -399,13 +453,83 @@ void SebepSonuc::ClearAll_Click()
     listClicked(list, false);
 }
 
+std::vector<std::optional<DeviceAddress>> SebepSonuc::rowDevices(bool outputs) const
+{
+    const Config &cfg = session_.config();
+    std::vector<std::optional<DeviceAddress>> rows((outputs ? outputs_ : inputs_)->count());
+    for (int L = 1; L <= kLoops; ++L)
+        for (int A = 1; A <= kAddresses; ++A) {
+            const int type = cfg.CihazTipi(L, A);
+            const std::size_t row = std::size_t(draft_.ListeSirasi(L, A)) - 1;
+            if (type != 0 && (outputs ? devices::isRuleOutput(type) : devices::isRuleInput(type)) && row < rows.size())
+                rows[row] = DeviceAddress{L, A};
+        }
+    return rows;
+}
+
+void SebepSonuc::applyFilter()
+{
+    QListWidget *list = visibleList();
+    const auto &devices = list == inputs_ ? inputDevices_ : outputDevices_;
+    const QString text = filter_->text();
+    const Config &cfg = session_.config();
+    for (int row = 0; row < list->count(); ++row) {
+        const std::optional<DeviceAddress> at = std::size_t(row) < devices.size() ? devices[row] : std::nullopt;
+        list->setRowHidden(row, !(at ? deviceMatches(cfg, *at, text) : textMatches(list->item(row)->text(), text)));
+    }
+}
+
+void SebepSonuc::selectWithinLimit(QListWidget *list, const QList<int> &rows)
+{
+    QList<int> selected = selectedRows(list);
+    QList<int> adding;
+    bool overLimit = false;
+    for (int row : rows) {
+        if (selected.contains(row))
+            continue;
+        if (selected.size() + adding.size() >= kMaxListChoice) {
+            overLimit = true;
+            break;
+        }
+        adding << row;
+    }
+    selectRows(list, adding);
+    if (overLimit)
+        session_.messages().message(QCoreApplication::translate("vaz", kListLimitMessage));
+    listClicked(list, overLimit);
+}
+
+void SebepSonuc::selectShown()
+{
+    QListWidget *list = visibleList();
+    QList<int> rows;
+    for (int row = 0; row < list->count(); ++row)
+        if (!list->isRowHidden(row))
+            rows << row;
+    selectWithinLimit(list, rows);
+}
+
+void SebepSonuc::clearShown()
+{
+    QListWidget *list = visibleList();
+    {
+        const QSignalBlocker quiet(list);
+        for (int row = 0; row < list->count(); ++row)
+            if (!list->isRowHidden(row))
+                list->item(row)->setSelected(false);
+    }
+    listClicked(list, false);
+}
+
 void SebepSonuc::devam_Click()
 {
     Config &cfg = session_.config();
     setConditionsEnabled(false);
     if (draft_.SSadim == 0) {
         outputs_->addItems(CikisCihazAl(cfg, draft_));
+        outputDevices_ = rowDevices(true);
         draft_.SSadim = 1;
+        applyFilter();
         back_->setEnabled(true);
         inputs_->hide();
         outputs_->show();
@@ -435,6 +559,7 @@ void SebepSonuc::geri_Click()
     // The output list starts over, so its count does too.
     outputCount_->clear();
     draft_.SSadim = 0;
+    applyFilter();
     setConditionsEnabled(true);
     inputs_->setFocus();
 }

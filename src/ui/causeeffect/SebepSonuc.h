@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/causeeffect/RuleDraft.h"
+#include "core/devices/DeviceAddress.h"
 
 #include <QDialog>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -42,6 +45,9 @@ public:
     void iptal_Click();
     void CheckAll_Click();
     void ClearAll_Click();
+    // Every entry the filter shows, selected within the 254-entry limit, or cleared.
+    void selectShown();
+    void clearShown();
     void KayitlariDuzenle();
     // The rule being made.
     const RuleDraft &draft() const { return draft_; }
@@ -67,6 +73,12 @@ private:
     void listClicked(QListWidget *list, bool limitToldAlready);
     // Selects rows of list as code does: the window records them after.
     static void selectRows(QListWidget *list, const QList<int> &rows);
+    // Hides the entries of the visible list the filter box does not match.
+    void applyFilter();
+    // The device of each row of a list just filled; none for a panel output.
+    std::vector<std::optional<DeviceAddress>> rowDevices(bool outputs) const;
+    // Adds rows to the selection of list up to the limit, as one change.
+    void selectWithinLimit(QListWidget *list, const QList<int> &rows);
 
     Session &session_;
     RuleDraft draft_;
@@ -77,6 +89,10 @@ private:
     QListWidget *outputs_ = nullptr;
     QPushButton *checkAll_ = nullptr;
     QPushButton *clearAll_ = nullptr;
+    QLineEdit *filter_ = nullptr;
+    QPushButton *selectShown_ = nullptr;
+    QPushButton *clearShown_ = nullptr;
+    std::vector<std::optional<DeviceAddress>> inputDevices_, outputDevices_;
     QLabel *inputCount_ = nullptr;
     QLabel *outputCount_ = nullptr;
     QPushButton *back_ = nullptr;

@@ -92,6 +92,45 @@ TEST_F(CauseEffectTest, ConditionsTakeThemselvesBackWithoutEnoughInputs)
     EXPECT_EQ(treeMatches("New").size(), 0);
 }
 
+// Inputs 1.005 "Kat 2 oda", 1.007 "Kat 2 hol" (zone 1), 2.017 "Kat 3"; output 1.009 "Rolesi".
+TEST_F(CauseEffectTest, TheFilterNarrowsTheListsAndShiftClickChoosesARange)
+{
+    for (auto [loop, address, location] :
+         {std::tuple{1, 5, "Kat 2 oda"}, {1, 7, "Kat 2 hol"}, {2, 17, "Kat 3"}, {1, 9, "Rolesi"}})
+        cfg().MahalText(loop, address) = QString::fromLatin1(location);
+    auto filter = [&](const char *text) { child<QLineEdit>(editor, "ListFilter")->setText(QString::fromUtf8(text)); };
+    auto shown = [&](const char *name) {
+        QList<int> rows;
+        for (int row = 0; row < list(name)->count(); ++row)
+            if (!list(name)->isRowHidden(row))
+                rows << row;
+        return rows;
+    };
+    auto click = [&](const char *name, int row, Qt::KeyboardModifiers keys) {
+        QTest::mouseClick(list(name)->viewport(), Qt::LeftButton, keys,
+                          list(name)->visualItemRect(list(name)->item(row)).center());
+    };
+    open(), confirmName("Kat2");
+    filter("KAT 2");
+    EXPECT_EQ(shown("SSliste"), (QList<int>{0, 1}));
+    button("SelectShown")->click();
+    filter("z1"), button("ClearShown")->click();
+    EXPECT_EQ(label("girisAdet"), "1") << "only the shown one is cleared";
+
+    // A click toggles 1.007 back; Shift+click takes the shown entries from there to 2.017.
+    filter(""), click("SSliste", 1, Qt::NoModifier), click("SSliste", 2, Qt::ShiftModifier);
+    EXPECT_EQ(label("girisAdet"), "3");
+    button("SSveya")->click(), button("devam")->click();
+    // Written as the panel shows it: "Röle" is "Role", found in "Rolesi"; "relay" in the panel's relays too.
+    filter("Röle");
+    EXPECT_EQ(shown("CikisListe"), QList<int>{7}) << "the filter stays for the outputs";
+    filter("relay");
+    EXPECT_EQ(shown("CikisListe"), (QList<int>{4, 5, 6, 7}));
+    button("SelectShown")->click(), button("devam")->click();
+    EXPECT_EQ((QStringList{cfg().SSgirisler(1), cfg().SScikislar(1)}),
+              (QStringList{"1,5.1,7.2,17.:", "1,9.5,5.5,6.5,7.:"}));
+}
+
 // Rule 1 as the panel sends it: AND of 1.005 and 2.017 to 2.100 and the fire relay.
 TEST_F(CauseEffectTest, EditAndDuplicateAStoredRuleEachAsOneStep)
 {
