@@ -131,6 +131,8 @@ public:
     void recordStep(const QString &label = {});
     // The devices changed behind the device window's back: it shows them anew.
     void devicesReplaced();
+    // The rules changed behind the tree's and the viewer's back: both show them anew.
+    void rulesChanged();
 
 signals:
     void quitRequested();
