@@ -174,6 +174,10 @@ CauseEffectMatrix::CauseEffectMatrix(Session &session, QWidget *owner) : QDialog
     fitToScreen(this);
 }
 
+// The table outlives the sheet it reads while the window goes, and a shown
+// table still asks for its heading as it is hidden.
+CauseEffectMatrix::~CauseEffectMatrix() { static_cast<SheetModel *>(table_->model())->setSheet(nullptr); }
+
 void CauseEffectMatrix::openWindow()
 {
     fill();

@@ -25,6 +25,7 @@ class CauseEffectMatrix : public QDialog {
 
 public:
     CauseEffectMatrix(Session &session, QWidget *owner);
+    ~CauseEffectMatrix() override;
 
     // Fills the table from the configuration and shows the window.
     void openWindow();
