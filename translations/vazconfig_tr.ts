@@ -117,6 +117,10 @@
         <source>Duplicate cause-effect &apos;%1&apos;</source>
         <translation>&apos;%1&apos; sebep-sonuç çoğaltması</translation>
     </message>
+    <message>
+        <source>Toggle cause-effect &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; sebep-sonuç değişikliği</translation>
+    </message>
 </context>
 <context>
     <name>vaz::CauseEffectMatrix</name>
@@ -143,6 +147,46 @@
     <message>
         <source>Rules</source>
         <translation>Kurallar</translation>
+    </message>
+    <message>
+        <source>Show every &amp;device</source>
+        <translation>&amp;Her cihazı göster</translation>
+    </message>
+    <message>
+        <source>Show every device</source>
+        <translation>Her cihazı göster</translation>
+    </message>
+    <message>
+        <source>A row for every device, so that one no rule uses yet can be added</source>
+        <translation>Her cihaz için bir satır: henüz hiçbir kuralda olmayan bir cihaz da eklenebilir</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>%1 is now an input of &apos;%2&apos;.</source>
+        <translation>%1 artık &apos;%2&apos; kuralının bir girişi.</translation>
+    </message>
+    <message>
+        <source>%1 is now an output of &apos;%2&apos;.</source>
+        <translation>%1 artık &apos;%2&apos; kuralının bir çıkışı.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer an input of &apos;%2&apos;.</source>
+        <translation>%1 artık &apos;%2&apos; kuralının girişi değil.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer an output of &apos;%2&apos;.</source>
+        <translation>%1 artık &apos;%2&apos; kuralının çıkışı değil.</translation>
+    </message>
+    <message>
+        <source>Click a cell or press Space to add the device to the rule or take it out.</source>
+        <translation>Cihazı kurala eklemek ya da çıkarmak için hücreye tıklayın veya Boşluk tuşuna basın.</translation>
+    </message>
+    <message>
+        <source>%1 holds no device a rule can use.</source>
+        <translation>%1: bir kuralın kullanabileceği cihaz yok.</translation>
     </message>
 </context>
 <context>
@@ -1065,6 +1109,25 @@
     <message>
         <source>&amp;Filter:</source>
         <translation>&amp;Süzgeç:</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::ToggleWords</name>
+    <message>
+        <source>Cause-effect &apos;%1&apos; is an AND: it needs at least two inputs.</source>
+        <translation>&apos;%1&apos; sebep-sonucu VE koşullu: en az iki girişi olmalı.</translation>
+    </message>
+    <message>
+        <source>Cause-effect &apos;%1&apos; is a COINCIDENCE: it needs at least two inputs.</source>
+        <translation>&apos;%1&apos; sebep-sonucu ÇAKIŞMA koşullu: en az iki girişi olmalı.</translation>
+    </message>
+    <message>
+        <source>Cause-effect &apos;%1&apos; needs at least one input.</source>
+        <translation>&apos;%1&apos; sebep-sonucunun en az bir girişi olmalı.</translation>
+    </message>
+    <message>
+        <source>Cause-effect &apos;%1&apos; needs at least one output.</source>
+        <translation>&apos;%1&apos; sebep-sonucunun en az bir çıkışı olmalı.</translation>
     </message>
 </context>
 <context>

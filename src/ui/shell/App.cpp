@@ -197,13 +197,33 @@ CauseEffectMatrix *App::causeEffectMatrix()
             [this, main](const storage::Document &doc) { guarded([&] { main->printDocument(doc); }); });
     connect(w, &CauseEffectMatrix::exportRequested, main,
             [this, main] { guarded([main] { main->exportCauseEffectMatrix(); }); });
+    // A toggle is a step of its own, named here before the command's end
+    // would name it by what changed; an open viewer follows, the tree does
+    // at the command's end.
+    connect(w, &CauseEffectMatrix::ruleToggled, this, [this](int rule) {
+        recordStep(tr("Toggle cause-effect '%1'").arg(config_.SSismi(rule)));
+        rulesChanged();
+    });
+    connect(w, &CauseEffectMatrix::undoRequested, this, &App::undo);
+    connect(w, &CauseEffectMatrix::redoRequested, this, &App::redo);
+    w->setUndoState(history_.undoLabel(), history_.redoLabel(), history_.droppedSteps());
     return w;
+}
+
+void App::rulesChanged()
+{
+    if (auto *viewer = main_ ? main_->findChild<SSicerik *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+        viewer && viewer->isVisible())
+        viewer->Form_Load();
 }
 
 void App::openCauseEffect()
 {
     SebepSonuc *editor = causeEffectEditor();
     deviceWindow()->hide();
+    // Its toggles would go into the rule being made.
+    if (auto *matrix = mainWindow()->findChild<CauseEffectMatrix *>(QString(), Qt::FindDirectChildrenOnly))
+        matrix->hide();
     editor->openWindow();
 }
 
@@ -417,6 +437,7 @@ void App::restore(const Installation &state)
     static_cast<Installation &>(config_) = state;
     config_.McuVersiyon = version;
     devicesReplaced();
+    rulesChanged();
     if (main_)
         main_->setDisplayLine2(config_.TedarikciAdi);
     showUndoState();
@@ -431,6 +452,10 @@ void App::showUndoState()
         main_->setUndoState(history_.undoLabel(), history_.redoLabel(), history_.droppedSteps());
     if (devices_)
         devices_->setUndoState(history_.undoLabel(), history_.redoLabel(), history_.droppedSteps());
+    if (auto *matrix = main_ ? main_->findChild<CauseEffectMatrix *>(QString(), Qt::FindDirectChildrenOnly) : nullptr) {
+        matrix->setUndoState(history_.undoLabel(), history_.redoLabel(), history_.droppedSteps());
+        matrix->refresh();
+    }
 }
 
 }  // namespace vaz

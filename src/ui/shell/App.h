@@ -138,6 +138,8 @@ public:
     // The highest loop count the device window has built its loop branches
     // for in this run (see KontrolCevrimCihaz).
     int &branchesBuilt() { return branchesBuilt_; }
+    // The rules changed behind the viewer's back: an open one shows its rule anew.
+    void rulesChanged();
 
 signals:
     void quitRequested();

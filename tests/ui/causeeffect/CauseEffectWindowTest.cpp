@@ -6,6 +6,8 @@
 #include "ui/shell/ShellFixture.h"
 #include "core/storage/ConfigFile.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
@@ -314,6 +316,50 @@ TEST_F(CauseEffectTest, TheMatrixShowsEveryRuleAndOpensTheOneClicked)
     ASSERT_EQ(output.printed.size(), 1);
     EXPECT_TRUE(output.printed[0].join(u'\n').contains("1 = One (OR)"));
     EXPECT_EQ(storage::configFileBytes(cfg()), before) << "showing stores nothing";
+}
+
+TEST_F(CauseEffectTest, MatrixCellsToggleMembersOneUndoStepEach)
+{
+    setRules(cfg(), {"One", "Two"}), cfg().SSkosul(1) = 3;
+    cfg().SSgirisler(1) = "1,5,2,17,:", cfg().SScikislar(1) = "1,9,:";  // the panel's form
+    cfg().SSgirisler(2) = "1,5.:", cfg().SScikislar(2) = "5,1.:";
+    app->startHistory();
+    act("MnMatrix")->trigger();
+    auto *matrix = app->mainWindow()->findChild<CauseEffectMatrix *>();
+    ASSERT_TRUE(matrix && matrix->isVisible());
+    QTableView *table = matrix->table();
+    QAbstractItemModel *m = table->model();
+    emit table->horizontalHeader()->sectionClicked(5);  // the viewer follows rule One
+    auto *viewerInputs = child<QListWidget>(app->ruleViewer(), "SSicerikGiris");
+    // Rows (1,5) (1,9) (2,17), then the panel outputs; rule One in column 5, Two in 6.
+    auto click = [&](int row, int column) {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(m->index(row, column)).center());
+    };
+    click(1, 6);  // an output module: an output of Two
+    table->setCurrentIndex(m->index(2, 6)), QTest::keyClick(table, Qt::Key_Space);
+    EXPECT_EQ((QStringList{cfg().SSgirisler(2), cfg().SScikislar(2), m->index(1, 6).data().toString(),
+                           m->index(2, 6).data().toString()}),
+              (QStringList{"1,5.2,17.:", "1,9.5,1.:", "O", "I"}));
+    click(0, 0);  // not a rule's cell
+    click(2, 5);  // One is AND with two inputs
+    EXPECT_EQ(matrix->statusBar()->currentMessage(), "Cause-effect 'One' is an AND: it needs at least two inputs.");
+    EXPECT_EQ(cfg().SSgirisler(1), "1,5,2,17,:");
+
+    // (1,7) is in no rule: it has a row only with every device shown.
+    child<QCheckBox>(matrix, "ShowEveryDevice")->click();
+    ASSERT_EQ(m->rowCount(), 5 + 7);
+    EXPECT_EQ(m->index(1, 0).data().toString() + u',' + m->index(1, 1).data().toString(), "1,7");
+    click(1, 5);
+    EXPECT_EQ(cfg().SSgirisler(1), "1,5.1,7.2,17.:");
+    EXPECT_EQ((QList<int>{viewerInputs->count(), int(m->index(1, 5).data().toString() == "I")}), (QList<int>{3, 1}));
+
+    auto *undo = child<QAction>(matrix, "MatrixUndo");
+    EXPECT_EQ(undo->text(), "&Undo Toggle cause-effect 'One'");
+    undo->trigger();
+    EXPECT_EQ((QStringList{cfg().SSgirisler(1), cfg().SSgirisler(2), m->index(1, 5).data().toString()}),
+              (QStringList{"1,5,2,17,:", "1,5.2,17.:", ""}));
+    EXPECT_EQ(viewerInputs->count(), 2);
+    EXPECT_EQ(undo->text(), "&Undo Toggle cause-effect 'Two'");
 }
 
 }  // namespace
