@@ -3,6 +3,7 @@
 #include "ui/shell/Fyeni.h"
 #include "adapters/dialogs/QtPrompts.h"
 #include "ui/causeeffect/CauseEffectMatrix.h"
+#include "ui/causeeffect/RulesByZone.h"
 #include "ui/causeeffect/SSicerik.h"
 #include "ui/causeeffect/SebepSonuc.h"
 #include "ui/shell/lintor1.h"
@@ -152,6 +153,31 @@ CauseEffectMatrix *App::causeEffectMatrix()
             [this, main](const storage::Document &doc) { guarded([&] { main->printDocument(doc); }); });
     connect(w, &CauseEffectMatrix::exportRequested, main,
             [this, main] { guarded([main] { main->exportCauseEffectMatrix(); }); });
+    return w;
+}
+
+RulesByZone *App::rulesByZone()
+{
+    lintor1 *main = mainWindow();
+    if (auto *w = main->findChild<RulesByZone *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    auto *w = new RulesByZone(*this, main);
+    connect(w, &QDialog::accepted, this, [this, w] {
+        guarded([&] {
+            const ZoneRulePlan plan = w->plan();
+            addZoneRules(config_, plan);
+            if (Fcihazverileri *devices = loadedDeviceWindow())
+                for (const ZoneRule &rule : plan.rules)
+                    devices->addRuleNode(rule.name);
+            recordStep(tr("Add cause-effects by zone"));
+            if (plan.skipped.isEmpty())
+                return;
+            QStringList lines{tr("Cause-effects added: %1. These zones were skipped:").arg(plan.rules.size())};
+            for (const SkippedZone &s : plan.skipped)
+                lines << skippedText(s);
+            messages().message(lines.join(u'\n'));
+        });
+    });
     return w;
 }
 
