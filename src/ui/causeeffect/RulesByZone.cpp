@@ -48,13 +48,13 @@ RulesByZone::RulesByZone(Session &session, QWidget *owner) : QDialog(owner), ses
     ticks->addWidget(tickButton);
     ticks->addWidget(untickButton);
     ticks->addStretch();
-    auto *zoneBox = new QGroupBox(tr("Zones"), this);
+    auto *zoneBox = named(new QGroupBox(tr("Zones"), this), "ZoneBox", "Zones");
     auto *zoneLayout = new QVBoxLayout(zoneBox);
     zoneLayout->addWidget(zoneList_);
     zoneLayout->addLayout(ticks);
 
     // What every ticked zone's rule sets off.
-    auto *outputBox = new QGroupBox(tr("Outputs of each rule"), this);
+    auto *outputBox = named(new QGroupBox(tr("Outputs of each rule"), this), "ZoneOutputs", "Outputs of each rule");
     auto *outputs = new QGridLayout(outputBox);
     sounders_ = named(new QCheckBox(tr("The zone's sounder controllers"), this), "ZoneSounders",
                       "The zone's sounder controllers");
@@ -64,7 +64,7 @@ RulesByZone::RulesByZone(Session &session, QWidget *owner) : QDialog(owner), ses
     relays_->setChecked(true);
     outputs->addWidget(sounders_, 0, 0, 1, 2);
     outputs->addWidget(relays_, 1, 0, 1, 2);
-    outputs->addWidget(new QLabel(tr("Panel outputs:"), this), 2, 0, 1, 2);
+    outputs->addWidget(named(new QLabel(tr("Panel outputs:"), this), "ZonePanelOutputs", "Panel outputs"), 2, 0, 1, 2);
     for (int k = 0; k < kPanelOutputs; ++k) {
         // Sounders in the first column, relays in the second.
         const QString caption = panelOutputName(k);
@@ -74,7 +74,7 @@ RulesByZone::RulesByZone(Session &session, QWidget *owner) : QDialog(owner), ses
         outputs->addWidget(box, 3 + (k < 4 ? k : k - 4), k < 4 ? 0 : 1);
     }
 
-    auto *conditionBox = new QGroupBox(tr("Condition"), this);
+    auto *conditionBox = named(new QGroupBox(tr("Condition"), this), "ZoneCondition", "Condition");
     auto *conditions = new QHBoxLayout(conditionBox);
     or_ = named(new QRadioButton(tr("OR"), this), "ZoneOr", "OR");
     and_ = named(new QRadioButton(tr("AND"), this), "ZoneAnd", "AND");
