@@ -121,6 +121,14 @@
         <source>Toggle cause-effect &apos;%1&apos;</source>
         <translation>&apos;%1&apos; sebep-sonuç değişikliği</translation>
     </message>
+    <message>
+        <source>Add cause-effects by zone</source>
+        <translation>Bölgelere göre sebep-sonuç ekleme</translation>
+    </message>
+    <message>
+        <source>Cause-effects added: %1. These zones were skipped:</source>
+        <translation>Eklenen sebep-sonuç: %1. Atlanan bölgeler:</translation>
+    </message>
 </context>
 <context>
     <name>vaz::CauseEffectMatrix</name>
@@ -941,6 +949,89 @@
     </message>
 </context>
 <context>
+    <name>vaz::RulesByZone</name>
+    <message>
+        <source>Rules by zone</source>
+        <translation>Bölgelere göre kurallar</translation>
+    </message>
+    <message>
+        <source>Zone 48 (inputs: 254, outputs: 254)</source>
+        <translation>Bölge 48 (giriş: 254, çıkış: 254)</translation>
+    </message>
+    <message>
+        <source>Tick all</source>
+        <translation>Tümünü işaretle</translation>
+    </message>
+    <message>
+        <source>Untick all</source>
+        <translation>Tüm işaretleri kaldır</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Bölgeler</translation>
+    </message>
+    <message>
+        <source>Outputs of each rule</source>
+        <translation>Her kuralın çıkışları</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s sounder controllers</source>
+        <translation>Bölgenin siren kontrol modülleri</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s relay controllers</source>
+        <translation>Bölgenin röle kontrol modülleri</translation>
+    </message>
+    <message>
+        <source>Panel outputs:</source>
+        <translation>Panel çıkışları:</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Koşul</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>VEYA</translation>
+    </message>
+    <message>
+        <source>AND</source>
+        <translation>VE</translation>
+    </message>
+    <message>
+        <source>COINCIDENCE</source>
+        <translation>ÇAKIŞMA</translation>
+    </message>
+    <message>
+        <source>Zone {z}</source>
+        <translation>Bölge {z}</translation>
+    </message>
+    <message>
+        <source>{z}: the zone number. At most 10 characters once it is filled in.</source>
+        <translation>{z}: bölge numarası. Yerine konunca en çok 10 karakter.</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Ad</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Zone %1 (inputs: %2, outputs: %3)</source>
+        <translation>Bölge %1 (giriş: %2, çıkış: %3)</translation>
+    </message>
+    <message>
+        <source>Cause-effects to add: %1. Zones skipped: %2.</source>
+        <translation>Eklenecek sebep-sonuç: %1. Atlanan bölge: %2.</translation>
+    </message>
+</context>
+<context>
     <name>vaz::SSicerik</name>
     <message>
         <source>Cause-effect configuration</source>
@@ -1332,6 +1423,57 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::ZoneRules</name>
+    <message>
+        <source>A rule needs a name.</source>
+        <translation>Bir kuralın adı olmalı.</translation>
+    </message>
+    <message>
+        <source>has no input devices</source>
+        <translation>giriş cihazı yok</translation>
+    </message>
+    <message>
+        <source>AND and COINCIDENCE need two inputs or more</source>
+        <translation>VE ve ÇAKIŞMA en az iki giriş ister</translation>
+    </message>
+    <message>
+        <source>has no outputs of the kinds chosen</source>
+        <translation>seçilen türlerde çıkışı yok</translation>
+    </message>
+    <message>
+        <source>has more than 254 inputs</source>
+        <translation>254&apos;ten fazla girişi var</translation>
+    </message>
+    <message>
+        <source>has more than 254 outputs</source>
+        <translation>254&apos;ten fazla çıkışı var</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot;: %2</source>
+        <translation>ad &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; is taken by cause-effect %2</source>
+        <translation>&quot;%1&quot; adı %2. sebep-sonuçta kullanılıyor</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; is given to another zone</source>
+        <translation>&quot;%1&quot; adı başka bir bölgeye verildi</translation>
+    </message>
+    <message>
+        <source>cause-effect %1 has the same inputs, outputs and condition</source>
+        <translation>%1. sebep-sonuçla girişler, çıkışlar ve koşul aynı</translation>
+    </message>
+    <message>
+        <source>no room: the panel holds at most 200 cause-effect rules</source>
+        <translation>yer yok: panel en çok 200 sebep-sonuç kuralı tutar</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Bölge %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1995,6 +2137,10 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>Schedules (*.csv *.txt *.xlsx)</source>
         <translation>Cihaz listeleri (*.csv *.txt *.xlsx)</translation>
+    </message>
+    <message>
+        <source>Rules by &amp;zone...</source>
+        <translation>&amp;Bölgelere göre kurallar...</translation>
     </message>
 </context>
 <context>

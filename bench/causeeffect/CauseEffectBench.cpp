@@ -2,6 +2,7 @@
 // configurations: every address of four loops in use.
 #include "FullConfig.h"
 #include "ui/causeeffect/CauseEffectMatrix.h"
+#include "ui/causeeffect/RulesByZone.h"
 #include "ui/causeeffect/SSicerik.h"
 #include "ui/causeeffect/SebepSonuc.h"
 #include "ui/devices/Fcihazverileri.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QAbstractItemModel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 
 #include <benchmark/benchmark.h>
@@ -166,6 +168,33 @@ void BM_MatrixToggle(benchmark::State &state)
     state.counters["columns"] = m->table()->model()->columnCount();
 }
 BENCHMARK(BM_MatrixToggle)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Rules by zone on every zone, each with five multisensors and five sounder
+// controllers: the window opened, Tick all, OK, until the device tree and the
+// undo step hold the 48 rules.
+void BM_RulesByZone48(benchmark::State &state)
+{
+    Silent silent;
+    auto app = fullApp(2, silent);
+    app->startHistory();
+    app->deviceWindow()->openWindow();
+    app->deviceWindow()->hide();
+    RulesByZone *w = app->rulesByZone();
+    auto *tickAll = w->findChild<QPushButton *>(QStringLiteral("ZonesTickAll"));
+    auto *ok = w->findChild<QPushButton *>(QStringLiteral("ZoneOK"));
+    for (auto _ : state) {
+        w->openWindow();
+        tickAll->click();
+        ok->click();
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (app->config().SSsayisi != kZones)
+            state.SkipWithError("not one rule a zone");
+        app->undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RulesByZone48)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -67,6 +67,18 @@ inline void addDevices(Config &c, std::initializer_list<std::array<int, 4>> devi
         c.CihazTipi(loop, address) = type, c.BolgeNo(loop, address) = zone;
 }
 
+// Every zone in use: two detectors a zone on loop 3 (zone z at addresses
+// 2z-1 and 2z), a sounder controller a zone on loop 4 (address z) and relay
+// controllers for zones 1 to 24 (address 48 + z).
+inline void addZoneSite(Config &c)
+{
+    for (int z = 1; z <= kZones; ++z) {
+        addDevices(c, {{3, 2 * z - 1, 2, z}, {3, 2 * z, 1, z}, {4, z, 8, z}});
+        if (z <= 24)
+            addDevices(c, {{4, 48 + z, 5, z}});
+    }
+}
+
 // Rules named as given, all with the same lists and condition.
 inline void setRules(Config &c, const QStringList &names, const QString &outputs = QStringLiteral(":"))
 {

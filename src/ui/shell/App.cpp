@@ -3,6 +3,7 @@
 #include "ui/shell/Fyeni.h"
 #include "adapters/dialogs/QtPrompts.h"
 #include "ui/causeeffect/CauseEffectMatrix.h"
+#include "ui/causeeffect/RulesByZone.h"
 #include "ui/causeeffect/SSicerik.h"
 #include "ui/causeeffect/SebepSonuc.h"
 #include "ui/shell/lintor1.h"
@@ -180,8 +181,6 @@ void App::duplicateRule(int rule)
         }
         if (name.isNull() || !vaz::duplicateRule(config_, rule, name))
             return;
-        if (Fcihazverileri *w = loadedDeviceWindow())
-            w->addRuleNode(config_.SSismi(config_.SSsayisi));
         recordStep(tr("Duplicate cause-effect '%1'").arg(original));
     });
 }
@@ -215,6 +214,28 @@ void App::rulesChanged()
     if (auto *viewer = main_ ? main_->findChild<SSicerik *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
         viewer && viewer->isVisible())
         viewer->Form_Load();
+}
+
+RulesByZone *App::rulesByZone()
+{
+    lintor1 *main = mainWindow();
+    if (auto *w = main->findChild<RulesByZone *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    auto *w = new RulesByZone(*this, main);
+    connect(w, &QDialog::accepted, this, [this, w] {
+        guarded([&] {
+            const ZoneRulePlan plan = w->plan();
+            addZoneRules(config_, plan);
+            recordStep(tr("Add cause-effects by zone"));
+            if (plan.skipped.isEmpty())
+                return;
+            QStringList lines{tr("Cause-effects added: %1. These zones were skipped:").arg(plan.rules.size())};
+            for (const SkippedZone &s : plan.skipped)
+                lines << skippedText(s);
+            messages().message(lines.join(u'\n'));
+        });
+    });
+    return w;
 }
 
 void App::openCauseEffect()

@@ -28,6 +28,7 @@ class Fcihazverileri;
 class SebepSonuc;
 class SSicerik;
 class CauseEffectMatrix;
+class RulesByZone;
 class ProgBarIslem;
 class KarsilastirmaSonucu;
 class PortAyar;
@@ -91,6 +92,8 @@ public:
     SebepSonuc *causeEffectEditor();
     SSicerik *ruleViewer();
     CauseEffectMatrix *causeEffectMatrix();
+    // Configure ▸ Rules by zone; its OK adds the rules as one step.
+    RulesByZone *rulesByZone();
     // The editor afresh, not modal, in place of the main and device windows.
     void openCauseEffect();
     // The editor on stored rule r, in the same place.

@@ -6,6 +6,7 @@
 #include "ui/widgets/ToolButton.h"
 #include "ui/widgets/UndoActions.h"
 #include "ui/causeeffect/CauseEffectMatrix.h"
+#include "ui/causeeffect/RulesByZone.h"
 #include "core/causeeffect/RuleLists.h"
 #include "ui/comm/KarsilastirmaSonucu.h"
 #include "core/comm/PreUploadCheck.h"
@@ -79,6 +80,11 @@ lintor1::lintor1(App &app) : app_(app)
     connect(upload, &QAction::changed, this, follow);
     connect(uploadButton, &QAction::changed, this, follow);
     follow();
+    // Rules by zone makes rules as the editor does, so it goes where the editor's button goes.
+    QAction *editor = action("BtSebepSonuc");
+    auto followEditor = [this, editor] { action("MnRulesByZone")->setEnabled(editor->isEnabled()); };
+    connect(editor, &QAction::changed, this, followEditor);
+    followEditor();
     resize(640, 420);
     fitToScreen(this);
 }
@@ -153,6 +159,7 @@ void lintor1::buildMenus()
     item(configure, "MnSebepSonuc", QT_TR_NOOP("&Cause-effect"));
     item(configure, "MnTekrarlayicilar", QT_TR_NOOP("Panel &repeaters"));
     item(configure, "MnMatrix", QT_TR_NOOP("Cause-effect &matrix"), &lintor1::showMatrix);
+    item(configure, "MnRulesByZone", QT_TR_NOOP("Rules by &zone..."), &lintor1::rulesByZone);
 
     QMenu *help = submenu("MnYardim", QT_TR_NOOP("&Help"));
     QAction *contents = item(help, "MnAltYardim", QT_TR_NOOP("&Contents"));
@@ -581,6 +588,15 @@ void lintor1::showMatrix()
     if (app_.config().CevrimSayisi == 0)
         return;
     app_.causeEffectMatrix()->openWindow();
+}
+
+void lintor1::rulesByZone()
+{
+    if (!action("BtSebepSonuc")->isEnabled())
+        return;
+    if (app_.config().SSsayisi >= kMaxRules)
+        return app_.messages().message(QCoreApplication::translate("vaz", kRuleLimitMessage));
+    app_.rulesByZone()->openWindow();
 }
 
 void lintor1::printDocument(const storage::Document &doc, const QString &pdfName)

@@ -59,6 +59,8 @@ public:
     void printFile();
     // Configure ▸ Cause-effect matrix.
     void showMatrix();
+    // Configure ▸ Rules by zone..., where the rule editor is available.
+    void rulesByZone();
     // Through the printer (or a PDF, proposed as pdfName); says why when it failed.
     void printDocument(const storage::Document &doc, const QString &pdfName = QString());
     void PanelKonfigKontrol();

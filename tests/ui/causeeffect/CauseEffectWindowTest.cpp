@@ -1,5 +1,6 @@
 #include "ui/causeeffect/CauseEffectMatrix.h"
 #include "core/causeeffect/RuleLists.h"
+#include "ui/causeeffect/RulesByZone.h"
 #include "ui/causeeffect/SSicerik.h"
 #include "ui/causeeffect/SebepSonuc.h"
 #include "ui/devices/Fcihazverileri.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeView>
@@ -360,6 +362,45 @@ TEST_F(CauseEffectTest, MatrixCellsToggleMembersOneUndoStepEach)
               (QStringList{"1,5,2,17,:", "1,5.2,17.:", ""}));
     EXPECT_EQ(viewerInputs->count(), 2);
     EXPECT_EQ(undo->text(), "&Undo Toggle cause-effect 'Two'");
+TEST_F(CauseEffectTest, RulesByZoneMakesARuleAZoneAsOneStep)
+{
+    main->setCauseEffectButton(false);
+    EXPECT_FALSE(act("MnRulesByZone")->isEnabled()) << "where the editor is not, neither is this";
+    main->setCauseEffectButton(true);
+    // Besides the fixture's devices (zones 1, 2, 3 and 12 on loops 1 and 2), every zone in use.
+    addZoneSite(cfg());
+    app->deviceWindow()->openWindow(), app->deviceWindow()->hide(), main->show();
+
+    int actions = 0;
+    RulesByZone *w = app->rulesByZone();
+    auto click = [&](const char *name) { ++actions, child<QAbstractButton>(w, name)->click(); };
+    ++actions, act("MnRulesByZone")->trigger();
+    click("ZonesTickAll"), click("ZoneOK");
+    EXPECT_LE(actions, 3);
+    EXPECT_TRUE(messages.messages.isEmpty() && !w->isVisible());
+    ASSERT_EQ(cfg().SSsayisi, 48);
+    const QByteArray saved = savedFile("BtKaydet");
+    for (const char *rule : {"\"Zone 1\"\r\n\"1,7.3,1.3,2.:\"\r\n\"4,1.4,49.:\"\r\n1\r\n",
+                             "\"Zone 2\"\r\n\"3,3.3,4.:\"\r\n\"1,9.4,2.4,50.:\"\r\n1\r\n",
+                             "\"Zone 12\"\r\n\"3,23.3,24.:\"\r\n\"2,100.4,12.4,60.:\"\r\n1\r\n",
+                             "\"Zone 48\"\r\n\"3,95.3,96.:\"\r\n\"4,48.:\"\r\n1\r\n"})
+        EXPECT_TRUE(saved.contains(rule)) << rule;
+    EXPECT_EQ(treeMatches("Zone 48").size(), 1);
+
+    // One undo takes all 48 back.
+    EXPECT_TRUE(act("MnUndo")->text().contains("Add cause-effects by zone")) << act("MnUndo")->text().toStdString();
+    act("MnUndo")->trigger();
+    EXPECT_EQ(cfg().SSsayisi, 0);
+    EXPECT_TRUE(treeMatches("Zone 1").isEmpty());
+
+    // Zone 30 loses its only output: listed before OK, and told after it.
+    cfg().CihazTipi(4, 30) = 0;
+    act("MnRulesByZone")->trigger(), click("ZonesTickAll");
+    const QString skipped = "Zone 30: has no outputs of the kinds chosen";
+    EXPECT_EQ(child<QPlainTextEdit>(w, "ZoneSkipped")->toPlainText(), skipped);
+    click("ZoneOK");
+    EXPECT_EQ(messages.messages, QStringList{"Cause-effects added: 47. These zones were skipped:\n" + skipped});
+    EXPECT_EQ(cfg().SSsayisi, 47);
 }
 
 }  // namespace
