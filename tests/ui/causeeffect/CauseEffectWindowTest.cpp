@@ -362,6 +362,8 @@ TEST_F(CauseEffectTest, MatrixCellsToggleMembersOneUndoStepEach)
               (QStringList{"1,5,2,17,:", "1,5.2,17.:", ""}));
     EXPECT_EQ(viewerInputs->count(), 2);
     EXPECT_EQ(undo->text(), "&Undo Toggle cause-effect 'Two'");
+}
+
 TEST_F(CauseEffectTest, RulesByZoneMakesARuleAZoneAsOneStep)
 {
     main->setCauseEffectButton(false);
