@@ -349,6 +349,22 @@
         <source>Zone %1</source>
         <translation>Bölge %1</translation>
     </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Düzenle...</translation>
+    </message>
+    <message>
+        <source>Duplicate...</source>
+        <translation>Çoğalt...</translation>
+    </message>
+    <message>
+        <source>What it sets off...</source>
+        <translation>Neyi çalıştırır...</translation>
+    </message>
+    <message>
+        <source>What sets it off...</source>
+        <translation>Onu ne çalıştırır...</translation>
+    </message>
 </context>
 <context>
     <name>vaz::Fpanelverileri</name>

@@ -11,6 +11,7 @@
 #include "core/devices/UnusualDevices.h"
 #include "ui/devices/YeniCihazSecimi.h"
 #include "core/causeeffect/Rules.h"
+#include "core/causeeffect/Trace.h"
 #include "core/model/Conversions.h"
 #include "core/panel/DisplayText.h"
 #include "core/model/Config.h"
@@ -223,6 +224,24 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
     del->setObjectName(QStringLiteral("SSsil"));
     connect(show, &QAction::triggered, this, [this] { command([this] { MnSSicerik_Click(); }); });
     connect(del, &QAction::triggered, this, [this] { command([this] { SSsil_Click(); }); });
+    QAction *editRule = popup_->addAction(tr("Edit..."));
+    editRule->setObjectName(QStringLiteral("MnEditRule"));
+    QAction *duplicate = popup_->addAction(tr("Duplicate..."));
+    duplicate->setObjectName(QStringLiteral("MnDuplicateRule"));
+    connect(editRule, &QAction::triggered, this, [this] { emit ruleEditRequested(popupRule_); });
+    connect(duplicate, &QAction::triggered, this, [this] { emit ruleDuplicateRequested(popupRule_); });
+
+    // What the configuration says a device sets off on a fire, or what sets it off.
+    devicePopup_ = new QMenu(this);
+    devicePopup_->setObjectName(QStringLiteral("devicePopup"));
+    QAction *trace = devicePopup_->addAction(tr("What it sets off..."));
+    trace->setObjectName(QStringLiteral("MnTrace"));
+    connect(trace, &QAction::triggered, this, [this] {
+        command([this] {
+            if (const std::optional<DeviceAddress> at = DeviceTreeModel::deviceOf(current()))
+                session_.messages().message(traceLines(session_.config(), TraceTarget{*at}).join(u'\n'));
+        });
+    });
 
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("StatusBar1"));
@@ -456,7 +475,17 @@ void Fcihazverileri::MnSSicerik_Click() { emit ruleViewerRequested(popupRule_); 
 void Fcihazverileri::CihVerTreeView_MouseDown(Qt::MouseButton mouseButton, const QPoint &globalPos)
 {
     const Config &c = session_.config();
-    if (mouseButton != Qt::RightButton || c.SSsayisi < 1)
+    if (mouseButton != Qt::RightButton)
+        return;
+    if (const std::optional<DeviceAddress> at = DeviceTreeModel::deviceOf(current());
+        at && c.CihazTipi(at->loop, at->address) != 0) {
+        devicePopup_->actions().constFirst()->setText(devices::isRuleOutput(c.CihazTipi(at->loop, at->address))
+                                                          ? tr("What sets it off...")
+                                                          : tr("What it sets off..."));
+        devicePopup_->popup(globalPos);
+        return;
+    }
+    if (c.SSsayisi < 1)
         return;
     if (const int r = SSbul(c, SeciliDugum)) {
         popupRule_ = r;

@@ -63,6 +63,7 @@ public:
     int selectedLoop() const { return SeciliCevrim; }
     PropertyPanel *panel() const { return panel_; }
     QMenu *popupMenu() const { return popup_; }
+    QMenu *devicePopupMenu() const { return devicePopup_; }
     YeniCihazSecimi *addressWindow() const;
     AddRangeDialog *rangeDialog() const;
 
@@ -95,6 +96,9 @@ signals:
     void left();
     // "Show" in a rule's popup.
     void ruleViewerRequested(int rule);
+    // "Edit..." and "Duplicate..." in a rule's popup.
+    void ruleEditRequested(int rule);
+    void ruleDuplicateRequested(int rule);
     // The tree has branches for loops 1 up to the loop count.
     void branchesBuilt(int loopCount);
 
@@ -162,6 +166,7 @@ private:
     QLineEdit *filter_ = nullptr;
     PropertyPanel *panel_ = nullptr;
     QMenu *popup_ = nullptr;
+    QMenu *devicePopup_ = nullptr;
     QPointer<YeniCihazSecimi> address_;
     QPointer<AddRangeDialog> range_;
     // The node last clicked: its label, and the loop it is on or is.

@@ -255,6 +255,8 @@ Fcihazverileri *App::deviceWindow()
         connect(w, &Fcihazverileri::left, mainWindow(), &QWidget::show);
         connect(w, &Fcihazverileri::ruleViewerRequested, this,
                 [this](int rule) { guarded([this, rule] { ruleViewer()->openForRule(rule); }); });
+        connect(w, &Fcihazverileri::ruleEditRequested, this, &App::editRule);
+        connect(w, &Fcihazverileri::ruleDuplicateRequested, this, &App::duplicateRule);
         connect(w, &Fcihazverileri::undoRequested, this, &App::undo);
         connect(w, &Fcihazverileri::redoRequested, this, &App::redo);
         connect(w, &Fcihazverileri::branchesBuilt, this,

@@ -1,6 +1,7 @@
 #include "ui/causeeffect/SSicerik.h"
 #include "ui/devices/AddRangeDialog.h"
 #include "ui/devices/DeviceIcons.h"
+#include "ui/causeeffect/SebepSonuc.h"
 #include "ui/devices/Fcihazverileri.h"
 #include "ui/devices/YeniCihazSecimi.h"
 #include "ui/shell/ShellFixture.h"
@@ -167,6 +168,22 @@ TEST_F(DeviceWindowTest, RulesAreShownAndDeletedFromTheirPopup)
         EXPECT_EQ(std::pair(children({"Cause-effect"}), int(cfg().SSsayisi)), std::pair(names, count - 1));
         win()->close();
     }
+    // Edit... opens the editor on the rule; a device's popup says what it sets off.
+    addDevices(cfg(), {{2, 5, 5, 4}, {2, 6, 1, 4}}), setRules(cfg(), {"Kat1"}, "2,5.:"), cfg().SSgirisler(1) = "2,6.:";
+    cfg().CalmaModu = 1;
+    open(), click({"Cause-effect", "Kat1"});
+    emit win()->tree()->customContextMenuRequested({5, 5});
+    child<QAction>(win(), "MnEditRule")->trigger();
+    EXPECT_TRUE(app->causeEffectEditor()->isVisible() && app->causeEffectEditor()->draft().editing == 1);
+    app->causeEffectEditor()->close();
+    click({"Loop 2", "005"});
+    emit win()->tree()->customContextMenuRequested({5, 5});
+    EXPECT_TRUE(win()->devicePopupMenu()->isVisible() && !win()->popupMenu()->isVisible());
+    child<QAction>(win(), "MnTrace")->trigger(), win()->devicePopupMenu()->hide();
+    EXPECT_EQ(messages.messages.value(0), "Loop 2 address 005, Relay controller, zone 4, is set off by:\n"
+                                          "Cause-effect 1 'Kat1' (OR): on a fire at Loop 2 address 006 (Manual call point)");
+    win()->close();
+
     // With no rule the popup never opens.
     setRules(cfg(), {}), open(), click({"Cause-effect"});
     emit win()->tree()->customContextMenuRequested({5, 5});
