@@ -67,6 +67,27 @@ void BM_FillInputList508(benchmark::State &state)
 }
 BENCHMARK(BM_FillInputList508)->Unit(benchmark::kMillisecond);
 
+// A keystroke in the editor's filter over a list of 508 input devices, until drawn:
+// a location word that half the devices hold, then a zone.
+void BM_EditorFilterKeystroke(benchmark::State &state)
+{
+    Silent silent;
+    auto app = fullApp(4, silent);
+    for (int L = 1; L <= kLoops; ++L)
+        for (int A = 1; A <= kAddresses; ++A)
+            app->config().MahalText(L, A) = QStringLiteral("Kat %1 Oda %2 Koridor Güney").arg(A % 2).arg(A);
+    SebepSonuc *e = app->causeEffectEditor();
+    e->openWindow();
+    auto *filter = e->findChild<QLineEdit *>(QStringLiteral("ListFilter"));
+    const QStringList typed{QStringLiteral("Kat 1"), QStringLiteral("Z7")};
+    int i = 0;
+    for (auto _ : state) {
+        filter->setText(typed[i++ % 2]);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_EditorFilterKeystroke)->Unit(benchmark::kMillisecond);
+
 // Select all over inputLoops * 127 entries, until the record and the labels follow
 // and the window is drawn again.
 void BM_SelectAll(benchmark::State &state)

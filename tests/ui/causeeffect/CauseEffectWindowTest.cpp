@@ -405,5 +405,39 @@ TEST_F(CauseEffectTest, RulesByZoneMakesARuleAZoneAsOneStep)
     EXPECT_EQ(cfg().SSsayisi, 47);
 }
 
+// Six floors, each two detectors and a call point to its sounder and relay,
+// and two plant-room detectors (floor 6) with AND to a damper relay (zone 7).
+TEST_F(CauseEffectTest, ASixFloorSiteTakesFewActions)
+{
+    for (auto [loop, address] : {std::pair{1, 5}, {1, 7}, {2, 17}, {1, 9}, {2, 100}})
+        cfg().removeDevice(loop, address);
+    for (int floor = 1; floor <= 6; ++floor)
+        addDevices(cfg(), {{3, 4 * floor - 3, 2, floor},
+                           {3, 4 * floor - 2, 2, floor},
+                           {3, 4 * floor - 1, 1, floor},
+                           {4, 2 * floor - 1, 8, floor},
+                           {4, 2 * floor, 5, floor}});
+    addDevices(cfg(), {{3, 30, 2, 6}, {3, 31, 2, 6}, {4, 20, 5, 7}});
+    cfg().MahalText(3, 30) = cfg().MahalText(3, 31) = "Plant room", cfg().MahalText(4, 20) = "Damper";
+
+    int actions = 0;
+    auto act_ = [&](QAbstractButton *b) { ++actions, b->click(); };
+    auto filter = [&](const char *text) { ++actions, child<QLineEdit>(editor, "ListFilter")->setText(text); };
+    ++actions, act("MnRulesByZone")->trigger();
+    RulesByZone *zones = app->rulesByZone();
+    act_(child<QAbstractButton>(zones, "ZonesTickAll")), act_(child<QAbstractButton>(zones, "ZoneOK"));
+    ++actions, act("BtSebepSonuc")->trigger();
+    ++actions, child<QLineEdit>(editor, "SSismiText")->setText("Damper");
+    act_(button("SSonay")), filter("plant"), act_(button("SelectShown")), act_(button("SSve")), act_(button("devam"));
+    filter("damper"), act_(button("SelectShown")), act_(button("devam"));
+    EXPECT_LT(actions, 40);
+    ASSERT_EQ(cfg().SSsayisi, 7);
+    EXPECT_EQ((QStringList{cfg().SSismi(6), cfg().SSgirisler(6), cfg().SScikislar(6)}),
+              (QStringList{"Zone 6", "3,21.3,22.3,23.3,30.3,31.:", "4,11.4,12.:"}));
+    EXPECT_EQ(
+        (QStringList{cfg().SSismi(7), cfg().SSgirisler(7), cfg().SScikislar(7), QString::number(cfg().SSkosul(7))}),
+        (QStringList{"Damper", "3,30.3,31.:", "4,20.:", "3"}));
+}
+
 }  // namespace
 }  // namespace vaz::test
