@@ -180,8 +180,9 @@ TEST_F(DeviceWindowTest, RulesAreShownAndDeletedFromTheirPopup)
     emit win()->tree()->customContextMenuRequested({5, 5});
     EXPECT_TRUE(win()->devicePopupMenu()->isVisible() && !win()->popupMenu()->isVisible());
     child<QAction>(win(), "MnTrace")->trigger(), win()->devicePopupMenu()->hide();
-    EXPECT_EQ(messages.messages.value(0), "Loop 2 address 005, Relay controller, zone 4, is set off by:\n"
-                                          "Cause-effect 1 'Kat1' (OR): on a fire at Loop 2 address 006 (Manual call point)");
+    EXPECT_EQ(messages.messages.value(0),
+              "Loop 2 address 005, Relay controller, zone 4, is set off by:\n"
+              "Cause-effect 1 'Kat1' (OR): on a fire at Loop 2 address 006 (Manual call point)");
     win()->close();
 
     // With no rule the popup never opens.
