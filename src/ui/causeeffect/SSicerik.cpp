@@ -136,6 +136,11 @@ void SSicerik::Form_Load()
 {
     const Config &cfg = session_.config();
     const int r = rule_;
+    // Undo may have taken the rule away: nothing is left to show.
+    if (r < 1 || r > cfg.SSsayisi) {
+        reject();
+        return;
+    }
     findChild<QPushButton *>(QStringLiteral("SSicerikKapat"))->setEnabled(true);
     name_->clear();
     name_->addItem(cfg.SSismi(r));

@@ -181,6 +181,9 @@ TEST_F(CauseEffectTest, EditAndDuplicateAStoredRuleEachAsOneStep)
     EXPECT_EQ((QStringList{cfg().SSismi(3), cfg().SSgirisler(3), cfg().SScikislar(3)}),
               (QStringList{"Kat3", "1,5,2,17,:", "2,100,5,5,:"}));
     EXPECT_EQ(act("MnUndo")->text(), "&Undo Duplicate cause-effect 'Kat1'");
+    app->ruleViewer()->openForRule(3), act("MnUndo")->trigger();
+    EXPECT_TRUE(cfg().SSsayisi == 2 && !app->ruleViewer()->isVisible()) << "the copy and its viewer go";
+    act("MnRedo")->trigger();
     viewerButton(2, "MnDuplicateRule");
     EXPECT_EQ(cfg().SSsayisi, 3);
 }
