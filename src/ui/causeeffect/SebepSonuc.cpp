@@ -318,6 +318,10 @@ void SebepSonuc::Form_Load()
         const QSignalBlocker quiet(name_);  // a fresh window: no change has been typed
         name_->clear();
     }
+    {
+        const QSignalBlocker quiet(filter_);  // nor a filter hiding entries of the last rule's
+        filter_->clear();
+    }
     name_->setEnabled(true);
     name_->setToolTip(QString());
     status_->clearMessage();

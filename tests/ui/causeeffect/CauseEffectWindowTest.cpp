@@ -133,6 +133,8 @@ TEST_F(CauseEffectTest, TheFilterNarrowsTheListsAndShiftClickChoosesARange)
     button("SelectShown")->click(), button("devam")->click();
     EXPECT_EQ((QStringList{cfg().SSgirisler(1), cfg().SScikislar(1)}),
               (QStringList{"1,5.1,7.2,17.:", "1,9.5,5.5,6.5,7.:"}));
+    open();
+    EXPECT_TRUE(shown("SSliste").size() == 3 && child<QLineEdit>(editor, "ListFilter")->text().isEmpty());
 }
 
 // Rule 1 as the panel sends it: AND of 1.005 and 2.017 to 2.100 and the fire relay.
