@@ -162,6 +162,9 @@ void App::editRule(int rule)
         mainWindow()->hide();
         if (Fcihazverileri *w = loadedDeviceWindow())
             w->hide();
+        // Its toggles would go into the rule being changed.
+        if (auto *matrix = mainWindow()->findChild<CauseEffectMatrix *>(QString(), Qt::FindDirectChildrenOnly))
+            matrix->hide();
         editor->openForRule(rule);
     });
 }
@@ -171,6 +174,10 @@ void App::duplicateRule(int rule)
     guarded([&] {
         if (rule < 1 || rule > config_.SSsayisi)
             return;
+        if (config_.SSsayisi >= kMaxRules) {
+            messages().message(QCoreApplication::translate("vaz", kRuleLimitMessage));
+            return;
+        }
         const QString original = config_.SSismi(rule);
         const QString title = tr("Duplicate cause-effect");
         QString name =

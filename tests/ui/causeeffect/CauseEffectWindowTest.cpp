@@ -188,6 +188,9 @@ TEST_F(CauseEffectTest, EditAndDuplicateAStoredRuleEachAsOneStep)
     act("MnRedo")->trigger();
     viewerButton(2, "MnDuplicateRule");
     EXPECT_EQ(cfg().SSsayisi, 3);
+    cfg().SSsayisi = 200, messages.messages.clear(), viewerButton(2, "MnDuplicateRule");
+    EXPECT_EQ(messages.messages, QStringList{"The panel holds at most 200 cause-effect rules."})
+        << "said before asking";
 }
 
 TEST_F(CauseEffectTest, ForwardBackForwardStoresTheLastOutputsAndTheRuleReachesTheFile)
