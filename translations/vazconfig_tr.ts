@@ -748,6 +748,10 @@
         <source>%1 cause-effect rules will not be used: the ringing mode is Common</source>
         <translation>%1 sebep-sonuç kuralı kullanılmayacak: çalışma modu Genel</translation>
     </message>
+    <message>
+        <source>shows Fault, the panel gets Fire</source>
+        <translation>Arıza gösteriyor, panele Yangın gidiyor</translation>
+    </message>
 </context>
 <context>
     <name>vaz::ProgBarIslem</name>

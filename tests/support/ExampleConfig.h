@@ -107,9 +107,11 @@ inline FindingsExample findingsExample()
                    {3, 8, 1, 9},
                    {4, 10, 8, 5},
                    {4, 11, 8, 2},
-                   {4, 12, 8, 9}});
+                   {4, 12, 8, 9},
+                   {4, 13, 5, 9}});
     // Sounders follow zones 2 and 9; nothing sets off zone 7 but the rules, which leave out 2.006.
-    c.CikisYangin(4, 11) = 2, c.CikisYangin(4, 12) = 9;
+    // The relay in zone 9 has both events.
+    c.CikisYangin(4, 11) = 2, c.CikisYangin(4, 12) = 9, c.CikisYangin(4, 13) = c.CikisHata(4, 13) = 9;
     // Only the first pair meets on the panel: the others are on two loops or were written alike.
     for (auto [l, a, text] :
          {std::tuple{1, 4, "Şişli"}, {1, 9, "Sisli  "}, {2, 4, "Şişli"}, {3, 7, "Çay"}, {3, 8, "Çay"}})
@@ -117,7 +119,8 @@ inline FindingsExample findingsExample()
     e.devices =
         QStringList{"Loop 1 address 004: location \"Şişli\" becomes \"Sisli\" on the panel, like Loop 1 address 009",
                     "Loop 1 address 045: has no zone", "Loop 2 address 006: sets off nothing",
-                    "Loop 4 address 010: is an output module with no output event"};
+                    "Loop 4 address 010: is an output module with no output event",
+                    "Loop 4 address 013: shows Fault, the panel gets Fire"};
     const std::tuple<const char *, const char *, const char *, int, const char *> rules[] = {
         {"Empty", ":", "5,1.:", 1, "Cause-effect 2 'Empty': has no inputs"},
         {"Mute", "1,1.:", ":", 1, "Cause-effect 3 'Mute': has no outputs"},

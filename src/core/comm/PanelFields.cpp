@@ -223,10 +223,12 @@ bool DownloadStore::device(int pass, int loop, int address, QByteArrayView field
             return storeAt(cfg_.OlayTipi(loop, address), field, Refusal::Item::EventType, loop, address);
         case devices::kRelayController:
         case devices::kSounderController:
+            // The event received replaces the other: an old fire field left standing
+            // beside a fault would show Fault and upload Fire.
             if (v == 0)
-                cfg_.CikisHata(loop, address) = cfg_.BolgeNo(loop, address);
+                cfg_.CikisHata(loop, address) = cfg_.BolgeNo(loop, address), cfg_.CikisYangin(loop, address) = 0;
             else if (v == 32)
-                cfg_.CikisYangin(loop, address) = cfg_.BolgeNo(loop, address);
+                cfg_.CikisYangin(loop, address) = cfg_.BolgeNo(loop, address), cfg_.CikisHata(loop, address) = 0;
             return true;
         default: return true;
         }

@@ -68,6 +68,9 @@ void deviceFindings(const Installation &inst, int loop, const QSet<int> &silent,
         if (devices::outputEventApplies(type) && inst.CikisYangin(loop, a) == 0 && inst.CikisHata(loop, a) == 0)
             out.append({where, QCoreApplication::translate("vaz::PreUploadCheck",
                                                            "is an output module with no output event")});
+        // The window shows Fault where both are set; the upload sends Fire.
+        if (devices::outputEventApplies(type) && inst.CikisYangin(loop, a) != 0 && inst.CikisHata(loop, a) != 0)
+            out.append({where, QCoreApplication::translate("vaz::PreUploadCheck", "shows Fault, the panel gets Fire")});
         if (silent.contains(loop * 1000 + a))
             out.append({where, QCoreApplication::translate("vaz::PreUploadCheck", "sets off nothing")});
         if (written(a) == shown(a))

@@ -197,7 +197,8 @@ TEST(Download, StoresByTheRulesOfEachField)
     EXPECT_EQ((QList<int>{c.CikisYangin(1, 1), c.CikisHata(1, 1), c.CikisHata(1, 2), c.CikisYangin(1, 2),
                           c.OlayTipi(1, 3), c.OlayTipi(1, 4), c.GecikmeIptal(1, 4), c.BolgeNo(1, 5), c.BolgeNo(1, 6),
                           c.CikisYangin(1, 6), c.CikisHata(1, 6), c.CihazTipi(4, 127)}),
-              (QList<int>{5, 9, 6, 3, 32, 7, 64, 0, 2, 3, 0, 9}));
+              (QList<int>{5, 0, 6, 0, 32, 7, 64, 0, 2, 3, 0, 9}))
+        << "Fire and Fault each clear the other; neither leaves both";
     EXPECT_EQ(c.CevrimSayisi, 4);  // the panel's own count has the last word
     EXPECT_EQ((QStringList{c.MahalText(1, 5), c.MahalText(4, 127)}), (QStringList{"  two  blanks ", "Last"}));
     // V1.2 carries neither panel name nor rules.
