@@ -200,16 +200,16 @@ QList<int> storedRows(const Installation &inst, const RuleDraft &draft, const QS
 {
     QList<int> rows;
     for (const ListItem &item : DizidenListeyeCevir(list)) {
-        if (outputs && item.loop == kPanelOutputLoop && item.address >= 1 && item.address <= kPanelOutputs) {
-            rows << int(item.address) - 1;
+        if (const int k = itemPanelOutput(item); outputs && k) {
+            rows << k - 1;
             continue;
         }
-        if (!(item.loop >= 1 && item.loop <= kLoops && item.address >= 1 && item.address <= kAddresses))
+        const std::optional<DeviceAddress> at = itemDevice(inst, item);
+        if (!at)
             continue;
-        const int L = int(item.loop), A = int(item.address), type = inst.CihazTipi(L, A);
-        if (type != 0 && (outputs ? devices::isRuleOutput(type) : devices::isRuleInput(type)) &&
-            draft.ListeSirasi(L, A) > 0)
-            rows << draft.ListeSirasi(L, A) - 1;
+        const int type = inst.CihazTipi(at->loop, at->address), position = draft.ListeSirasi(at->loop, at->address);
+        if ((outputs ? devices::isRuleOutput(type) : devices::isRuleInput(type)) && position > 0)
+            rows << position - 1;
     }
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());

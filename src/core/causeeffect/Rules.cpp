@@ -45,6 +45,19 @@ void SSsil(Config &cfg, int r)
     cfg.SSsayisi = cfg.SSsayisi - 1;
 }
 
+std::optional<DeviceAddress> itemDevice(const Installation &inst, const ListItem &item)
+{
+    if (!(item.loop >= 1 && item.loop <= kLoops && item.address >= 1 && item.address <= kAddresses))
+        return std::nullopt;
+    const DeviceAddress at{int(item.loop), int(item.address)};
+    return inst.CihazTipi(at.loop, at.address) != 0 ? std::optional(at) : std::nullopt;
+}
+
+int itemPanelOutput(const ListItem &item)
+{
+    return item.loop == kPanelOutputLoop && item.address >= 1 && item.address <= kPanelOutputs ? int(item.address) : 0;
+}
+
 bool duplicateRule(Config &cfg, int r, const QString &name)
 {
     if (r < 1 || r > cfg.SSsayisi || !SSyerAl(cfg, name))

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/causeeffect/RuleDraft.h"
+#include "core/devices/DeviceAddress.h"
 #include "core/model/Config.h"
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace vaz {
 
@@ -45,6 +48,12 @@ struct ListItem {
 // Reads the items of a list text in either form ("1,5.2,17.:" or "1,5,2,17,:"):
 // "," and "." both switch between loop and address; ":" or the end stops.
 QList<ListItem> DizidenListeyeCevir(const QString &list);
+
+// The device an item names when it lies on a loop (1..4, 1..127) and the
+// installation holds a device there; none for anything else.
+std::optional<DeviceAddress> itemDevice(const Installation &inst, const ListItem &item);
+// The panel output (1..7) an item names; 0 for any other item.
+int itemPanelOutput(const ListItem &item);
 
 // True when one item of the list names loop `loop`, address `address` (compared
 // as numbers).

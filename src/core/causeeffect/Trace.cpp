@@ -27,21 +27,21 @@ public:
     }
 };
 
-bool holdsDevice(const Installation &inst, double loop, double address)
+// "Loop 1 address 002 (Relay controller)"
+QString deviceName(const Installation &inst, DeviceAddress at)
 {
-    return loop >= 1 && loop <= kLoops && address >= 1 && address <= kAddresses &&
-           inst.CihazTipi(int(loop), int(address)) != 0;
+    return TraceWords::tr("%1 (%2)").arg(
+        devicePlace(at.loop, at.address),
+        devices::typeName(inst.CihazTipi(at.loop, at.address), devices::Naming::Translated));
 }
 
-// "Loop 1 address 002 (Relay controller)", "Sounder 1", or the digits as written.
+// A device as deviceName, "Sounder 1", or the digits as written.
 QString itemName(const Installation &inst, const ListItem &item)
 {
-    if (item.loop == kPanelOutputLoop && item.address >= 1 && item.address <= kPanelOutputs)
-        return panelOutputName(int(item.address) - 1);
-    if (holdsDevice(inst, item.loop, item.address))
-        return TraceWords::tr("%1 (%2)").arg(
-            devicePlace(int(item.loop), int(item.address)),
-            devices::typeName(inst.CihazTipi(int(item.loop), int(item.address)), devices::Naming::Translated));
+    if (const int k = itemPanelOutput(item))
+        return panelOutputName(k - 1);
+    if (const std::optional<DeviceAddress> at = itemDevice(inst, item))
+        return deviceName(inst, *at);
     return TraceWords::tr("Loop %1 address %2, which holds no device")
         .arg(item.loopDigits, item.addressDigits.rightJustified(3, QLatin1Char('0')));
 }
@@ -117,9 +117,7 @@ QStringList inputLines(const Installation &inst, const TraceTarget &t)
             for (int a = 1; a <= kAddresses; ++a)
                 if (devices::isRuleOutput(inst.CihazTipi(loop, a)) && inst.BolgeNo(loop, a) == zone &&
                     inst.CikisYangin(loop, a) != 0)
-                    out << TraceWords::tr("%1 follows zone %2 on fire")
-                               .arg(itemName(inst, {{}, {}, double(loop), double(a)}))
-                               .arg(zone);
+                    out << TraceWords::tr("%1 follows zone %2 on fire").arg(deviceName(inst, {loop, a})).arg(zone);
     if (inst.CalmaModu == 0)
         out << commonLine();
     if (out.isEmpty())

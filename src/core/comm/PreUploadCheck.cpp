@@ -16,12 +16,6 @@ namespace vaz::comm {
 
 namespace {
 
-bool holdsDevice(const Installation &inst, double loop, double address)
-{
-    return loop >= 1 && loop <= kLoops && address >= 1 && address <= kAddresses &&
-           inst.CihazTipi(int(loop), int(address)) != 0;
-}
-
 // In cause-effect mode only the rules and the output modules that follow a
 // zone on fire are operated: an input device that neither names is not heard.
 // One without a zone is left to its own finding.
@@ -35,8 +29,8 @@ QSet<int> silentInputs(const Installation &inst, int rules)
     QSet<int> named;
     for (int r = 1; r <= rules; ++r)
         for (const ListItem &item : DizidenListeyeCevir(inst.SSgirisler(r)))
-            if (holdsDevice(inst, item.loop, item.address))
-                named.insert(int(item.loop) * 1000 + int(item.address));
+            if (const std::optional<DeviceAddress> at = itemDevice(inst, item))
+                named.insert(at->loop * 1000 + at->address);
     QSet<int> silent;
     for (int loop = 1; loop <= kLoops; ++loop)
         for (int a = 1; a <= kAddresses; ++a) {
@@ -112,20 +106,18 @@ void ruleFindings(const Installation &inst, int r, QList<Finding> &out)
                      QT_TRANSLATE_NOOP("vaz::PreUploadCheck", "names %1, an input device, among its outputs")}}) {
         QSet<QString> said;
         for (const ListItem &item : *items)
-            if (holdsDevice(inst, item.loop, item.address) &&
-                wrongRole(inst.CihazTipi(int(item.loop), int(item.address)))) {
-                const QString at = devicePlace(int(item.loop), int(item.address));
-                if (!said.contains(at))
-                    add(QCoreApplication::translate("vaz::PreUploadCheck", text).arg(at));
-                said.insert(at);
+            if (const std::optional<DeviceAddress> at = itemDevice(inst, item);
+                at && wrongRole(inst.CihazTipi(at->loop, at->address))) {
+                const QString place = devicePlace(at->loop, at->address);
+                if (!said.contains(place))
+                    add(QCoreApplication::translate("vaz::PreUploadCheck", text).arg(place));
+                said.insert(place);
             }
     }
 
     QSet<QString> named;
     for (const ListItem &item : inputs + outputs) {
-        if (item.loop == kPanelOutputLoop && item.address >= 1 && item.address <= kPanelOutputs)
-            continue;
-        if (holdsDevice(inst, item.loop, item.address))
+        if (itemPanelOutput(item) || itemDevice(inst, item))
             continue;
         // Digits as written: an item outside the loops still has to be named.
         const QString missing = QCoreApplication::translate("vaz", "Loop %1 address %2")

@@ -179,14 +179,19 @@ void App::duplicateRule(int rule)
             return;
         }
         const QString original = config_.SSismi(rule);
-        const QString title = tr("Duplicate cause-effect");
-        QString name =
-            messages().askText(tr("Name of the copy of '%1':").arg(original), title, original, kRuleNameLength);
-        for (QString problem; !name.isNull() && !(problem = newRuleNameProblem(config_, name)).isEmpty();) {
+        // Asked again, with what was typed, until the name will do or the user cancels.
+        QString name = original;
+        for (;;) {
+            name = messages().askText(tr("Name of the copy of '%1':").arg(original), tr("Duplicate cause-effect"), name,
+                                      kRuleNameLength);
+            if (name.isNull())
+                return;
+            const QString problem = newRuleNameProblem(config_, name);
+            if (problem.isEmpty())
+                break;
             messages().message(problem);
-            name = messages().askText(tr("Name of the copy of '%1':").arg(original), title, name, kRuleNameLength);
         }
-        if (name.isNull() || !vaz::duplicateRule(config_, rule, name))
+        if (!vaz::duplicateRule(config_, rule, name))
             return;
         recordStep(tr("Duplicate cause-effect '%1'").arg(original));
     });
