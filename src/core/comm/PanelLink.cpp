@@ -2,6 +2,7 @@
 
 #include "core/comm/PanelCompare.h"
 #include "core/comm/PanelFields.h"
+#include "core/comm/UploadStream.h"
 #include "core/model/Codepage.h"
 #include "core/model/Conversions.h"
 
@@ -240,6 +241,48 @@ bool PanelLink::acknowledgedSend(QByteArrayView bytes)
 
 // ---------------------------------------------------------------- upload
 
+// The engine's side of writeUpload: bytes to the port, waits for the panel,
+// progress to the window.
+class PanelLink::Sender : public UploadSink {
+public:
+    explicit Sender(PanelLink &link) : link_(link) {}
+    bool send(QByteArrayView bytes, Answer answer) override
+    {
+        switch (answer) {
+        case Answer::None: link_.write(bytes); return true;
+        case Answer::Ack: return link_.acknowledgedSend(bytes);
+        case Answer::Begin:
+            link_.armTimer();
+            if (!link_.openPort())
+                return false;
+            link_.write(bytes);
+            link_.armTimer();
+            if (!link_.waitForByte('B'))
+                return false;
+            link_.disarmTimer();
+            link_.started_ = true;
+            emit link_.progressBarShown();
+            return true;
+        }
+        return false;
+    }
+    void recordStarts(int loop, int address) override
+    {
+        link_.place_ = TransferPlace::device(loop, address);
+        ++link_.progress_;
+    }
+    void recordSent() override
+    {
+        link_.progress_ = advance(link_.progress_);
+        link_.setBar(link_.progress_);
+        link_.setStatus(TransferStage::SendingPanelData);
+    }
+    void at(const TransferPlace &place) override { link_.place_ = place; }
+
+private:
+    PanelLink &link_;
+};
+
 void PanelLink::PaneleGonder()
 {
     if (running_)
@@ -254,27 +297,11 @@ void PanelLink::PaneleGonder()
         endUpload();
         return;
     }
-
-    armTimer();
-    if (openPort() && handshake('S')) {
-        disarmTimer();
-        started_ = true;
-        emit progressBarShown();
-        sendField(toCp1254(cfg_.TedarikciAdi));
-        if (cfg_.McuVersiyon > 14)
-            sendField(toCp1254(cfg_.PanelAdi));
-        // The first field left without its acknowledgement ends the upload: what
-        // follows would only pile further messages on the first one.
-        bool sent = sendRecords();
-        if (sent) {
-            write("E~");
-            sent = GecikmeGonder();
-        }
-        if (sent && cfg_.McuVersiyon >= 20)
-            sent = SebepSonucGonder();
-        if (sent)
-            port_.close();
-    }
+    // The first field left without its acknowledgement ends the upload: what
+    // follows would only pile further messages on the first one.
+    Sender sender(*this);
+    if (writeUpload(cfg_, sender))
+        port_.close();
     endUpload();
 }
 
@@ -290,64 +317,6 @@ void PanelLink::endUpload()
     setStatus(succeeded_ ? TransferStage::Completed : TransferStage::NotCompleted);
     running_ = false;
     emit finished(succeeded_);
-}
-
-bool PanelLink::sendRecords()
-{
-    for (int l = 1; l <= kLoops; ++l) {
-        for (int a = 1; a <= kAddresses; ++a) {
-            place_ = TransferPlace::device(l, a);
-            ++progress_;
-            for (const QByteArray &field : recordFields(cfg_, l, a)) {
-                QByteArray bytes = field;
-                bytes.append(kSeparator);
-                if (!acknowledgedSend(bytes))
-                    return false;
-            }
-            if (l == kLoops && a == kAddresses)
-                break;
-            write("N~");
-            progress_ = advance(progress_);
-            setBar(progress_);
-            setStatus(TransferStage::SendingPanelData);
-        }
-    }
-    return true;
-}
-
-bool PanelLink::GecikmeGonder()
-{
-    place_ = TransferPlace::of(TransferPlace::Kind::PanelSettings);
-    for (const QByteArray &field : settingsFields(cfg_)) {
-        QByteArray bytes = field;
-        bytes.append(kSeparator);
-        if (!acknowledgedSend(bytes))
-            return false;
-    }
-    return true;
-}
-
-bool PanelLink::SebepSonucGonder()
-{
-    const int count = cfg_.SSsayisi;
-    if (count == 0) {
-        write("N~");
-        return true;
-    }
-    place_ = TransferPlace::of(TransferPlace::Kind::Rules);
-    bool ok = acknowledgedSend("Y~");
-    for (int s = 0; ok && s < kRuleSections; ++s) {
-        for (int r = 1; ok && r <= count; ++r) {
-            place_ = TransferPlace::of(TransferPlace::Kind::Rule, r);
-            QByteArray bytes = ruleField(cfg_, s, r);
-            bytes.append(kSeparator);
-            ok = acknowledgedSend(bytes);
-        }
-        place_ = TransferPlace::of(TransferPlace::Kind::Rules);
-        if (ok)
-            ok = acknowledgedSend(QByteArrayView("}", 1));
-    }
-    return ok;
 }
 
 // ---------------------------------------------------------------- download

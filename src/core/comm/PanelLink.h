@@ -108,15 +108,12 @@ private:
     void disarmTimer();
     bool handshake(char letter);
     bool OnayBekle();
+    class Sender;
+    friend class Sender;
     // Resets ZamanAsimi, then drops bytes until `wanted`: false on Timer1's tick or abort.
     bool waitForByte(char wanted);
     // Send, arm Timer1, wait for "O", disarm: false on time-out or abort.
     bool acknowledgedSend(QByteArrayView bytes);
-
-    // Upload steps; each returns false when the upload must end at once.
-    bool sendRecords();
-    bool GecikmeGonder();
-    bool SebepSonucGonder();
 
     void download(bool compareOnly);
     // Download steps; each returns false when the download must end.

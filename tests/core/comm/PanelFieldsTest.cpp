@@ -1,6 +1,7 @@
 #include "core/comm/BytePort.h"
 #include "core/comm/PanelCompare.h"
 #include "core/comm/PanelFields.h"
+#include "core/comm/UploadStream.h"
 #include "core/comm/TransferWords.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "core/comm/SerialDevices.h"
@@ -109,6 +110,28 @@ TEST(PanelFields, UploadRefusesTextsThatBreakTheFraming)
         c.McuVersiyon = mcu, c.SSsayisi = 2, edit(c);
         const QString m = refusalText(uploadRefusal(c));
         EXPECT_TRUE(said ? m.contains(QString::fromUtf8(said)) : m.isEmpty()) << m.toStdString();
+        EXPECT_EQ(panelFingerprint(c).has_value(), said == nullptr) << "what cannot go has no fingerprint";
+    }
+}
+
+TEST(PanelFields, FingerprintFollowsWhatThePanelReceivesOnly)
+{
+    // Change, whether the panel receives it.
+    const std::pair<std::function<void(Config &)>, bool> cases[] = {
+        {[](Config &c) { c.CevrimSayisi = 2; }, false},
+        {[](Config &c) { c.SSgirisler(1) = QStringLiteral("1,1,2,5,:"); }, false},  // the panel's own form
+        {[](Config &c) { c.MahalText(4, 127) = QStringLiteral("Roog"); }, true},
+        {[](Config &c) { c.SSkosul(2) = 1; }, true},
+        {[](Config &c) { c.McuVersiyon = 15; }, true},
+    };
+    const Config base = exampleConfig(20);
+    const Fingerprint before = *panelFingerprint(base);
+    EXPECT_EQ(before.shown(), QStringLiteral("V2.0 ") + before.hex().left(4) + u'-' + before.hex().mid(4, 4) + u'-' +
+                                  before.hex().mid(8, 4) + u'-' + before.hex().mid(12, 4));
+    for (const auto &[edit, received] : cases) {
+        Config c = base;
+        edit(c);
+        EXPECT_EQ(panelFingerprint(c)->hex() != before.hex(), received) << panelFingerprint(c)->shown().toStdString();
     }
 }
 

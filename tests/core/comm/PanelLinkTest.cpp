@@ -1,10 +1,12 @@
 #include "core/comm/PanelLink.h"
 #include "core/comm/TransferWords.h"
+#include "core/comm/UploadStream.h"
 #include "core/model/Codepage.h"
 
 #include "core/comm/CommTestSupport.h"
 #include "support/FakePrompts.h"
 
+#include <QCryptographicHash>
 #include <QEventLoop>
 
 using namespace vaz;
@@ -82,6 +84,9 @@ TEST(Upload, ExactStreamsPerVersion)
         rig.link.PaneleGonder();
 
         EXPECT_EQ(rig.port.written, expectedUpload(mcu, rules));
+        // The fingerprint is of exactly these bytes, though no port was near it.
+        EXPECT_EQ(panelFingerprint(rig.cfg)->sha256,
+                  QCryptographicHash::hash(rig.port.written, QCryptographicHash::Sha256));
         // Every acknowledgement was awaited in turn: the panel is idle.
         EXPECT_EQ((QList<bool>{rig.messages.messages.isEmpty(), rig.link.succeeded(), rig.link.okEnabled(),
                                rig.port.isOpen(), rig.panel.idle()}),
