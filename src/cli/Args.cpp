@@ -41,10 +41,14 @@ const auto &forms()
          QStringLiteral("upload"),
          1,
          {"--port", "--mcu"},
-         {"--quiet"},
+         {"--verify", "--quiet"},
          {"--port"},
-         QStringLiteral("upload FILE.dvk --port DEVICE [--mcu 12|15|20] [--quiet]"),
-         QStringLiteral("Sends the configuration file to the panel.\n\n") + kPortHelp + kMcuHelp + kQuietHelp},
+         QStringLiteral("upload FILE.dvk --port DEVICE [--mcu 12|15|20] [--verify] [--quiet]"),
+         QStringLiteral("Sends the configuration file to the panel.\n"
+                        "With --verify, exit status 1 when the panel does not hold what was sent.\n\n") +
+             kPortHelp + kMcuHelp +
+             QStringLiteral("  --verify         read the configuration back and compare it with what was sent\n") +
+             kQuietHelp},
         {Command::Download,
          QStringLiteral("download"),
          0,
@@ -85,6 +89,16 @@ const auto &forms()
          QStringLiteral("The check made before an upload, one line a finding.\n"
                         "Exit status 1 when there is a finding.\n\n") +
              kMcuHelp + kJsonHelp},
+        {Command::Fingerprint,
+         QStringLiteral("fingerprint"),
+         1,
+         {"--mcu"},
+         {"--json"},
+         {},
+         QStringLiteral("fingerprint FILE.dvk [--mcu 12|15|20] [--json]"),
+         QStringLiteral("The SHA-256 of the bytes an upload of the file sends: the same for a file and the\n"
+                        "configuration downloaded from a panel holding it, at the same MCU version.\n\n") +
+             kMcuHelp + QStringLiteral("  --json           the whole fingerprint as JSON on standard output\n")},
         {Command::Trace,
          QStringLiteral("trace"),
          2,
@@ -135,6 +149,7 @@ const auto &forms()
 const auto kFlags = std::to_array<std::pair<QLatin1String, bool Args::*>>({
     {QLatin1String("--json"), &Args::json},
     {QLatin1String("--quiet"), &Args::quiet},
+    {QLatin1String("--verify"), &Args::verify},
 });
 
 const CommandForm *findForm(Command command)

@@ -5,7 +5,19 @@
 
 namespace vaz::cli {
 
-enum class Command { None, Upload, Download, Compare, Diff, Check, Trace, Report, ExportDevices, ImportDevices };
+enum class Command {
+    None,
+    Upload,
+    Download,
+    Compare,
+    Diff,
+    Check,
+    Fingerprint,
+    Trace,
+    Report,
+    ExportDevices,
+    ImportDevices
+};
 
 // "-" as -o of export-devices or as --csv: standard output.
 inline const QString kStandardOutput = QStringLiteral("-");
@@ -20,6 +32,7 @@ struct Args {
     int mcu = 0;  // 0: the version the file's structure shows
     bool json = false;
     bool quiet = false;
+    bool verify = false;
     bool help = false;
     bool version = false;
 };

@@ -2,9 +2,11 @@
 
 #include "core/causeeffect/Trace.h"
 #include "core/comm/PanelCompare.h"
+#include "core/comm/PanelFields.h"
 #include "core/comm/PanelLink.h"
 #include "core/comm/PreUploadCheck.h"
 #include "core/comm/TransferWords.h"
+#include "core/comm/UploadStream.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/FieldReader.h"
@@ -279,6 +281,28 @@ int check(const Args &args, Console &console)
     return findings.isEmpty() ? Success : Differences;
 }
 
+int fingerprint(const Args &args, Console &console)
+{
+    Config cfg;
+    if (!readFile(cfg, args.files[0], args.mcu, console))
+        return Failure;
+    const std::optional<comm::Fingerprint> f = comm::panelFingerprint(cfg);
+    if (!f) {
+        console.err(comm::refusalText(comm::uploadRefusal(cfg)));
+        return Failure;
+    }
+    if (args.json)
+        console.out(QString::fromUtf8(QJsonDocument(QJsonObject{{"file", args.files[0]},
+                                                                {"mcu", storage::versionName(f->mcu)},
+                                                                {"fingerprint", f->hex()},
+                                                                {"shown", f->shortForm()}})
+                                          .toJson(QJsonDocument::Indented))
+                        .trimmed());
+    else
+        console.out(f->shown());
+    return Success;
+}
+
 int trace(const Args &args, Console &console)
 {
     const std::optional<TraceTarget> target = parseTraceTarget(args.files[1]);
@@ -376,6 +400,7 @@ int run(const Args &args, Console &console)
     case Command::Compare: return compare(args, console);
     case Command::Diff: return diff(args, console);
     case Command::Check: return check(args, console);
+    case Command::Fingerprint: return fingerprint(args, console);
     case Command::Trace: return trace(args, console);
     case Command::Report: return report(args, console);
     case Command::ExportDevices: return exportDevices(args, console);

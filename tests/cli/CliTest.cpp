@@ -9,6 +9,7 @@
 #include "support/HostileFiles.h"
 #include "support/SimProcess.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,6 +46,22 @@ Outcome vazconfig(const QStringList &args, int status = 0)
     return r;
 }
 
+// What the tool wrote to the simulator, from its trace.
+QByteArray sentBytes(const QString &trace)
+{
+    QByteArray sent;
+    for (const QByteArray &line : test::fileBytes(trace).split('\n'))
+        if (const QList<QByteArray> f = line.simplified().split(' '); f.size() >= 3 && f[1] == "tool>panel")
+            sent += char(f[2].toInt(nullptr, 16));
+    return sent;
+}
+
+QString fingerprint(const QString &file, const char *mcu)
+{
+    const Outcome r = vazconfig({"fingerprint", file, "--mcu", mcu, "--json"});
+    return QJsonDocument::fromJson(r.out.join(u'\n').toUtf8()).object().value("fingerprint").toString();
+}
+
 QString writeFile(const QTemporaryDir &dir, const char *name, const Config &cfg)
 {
     const QString path = dir.filePath(QString::fromLatin1(name));
@@ -69,16 +86,20 @@ TEST(Cli, UploadDownloadCompareAtEveryVersion)
         EXPECT_TRUE(r.err.contains(QStringLiteral("MCU version %1").arg(version))) << "says which version it took";
         sim.waitForUpload();
         EXPECT_EQ(test::fileBytes(sim.saved), test::fileBytes(file));
+        const QString sent = fingerprint(file, mcu);
+        EXPECT_EQ(sent, QCryptographicHash::hash(sentBytes(sim.trace), QCryptographicHash::Sha256).toHex().toUpper());
 
         const QString back = dir.filePath("back.dvk");
         vazconfig({"download", "--port", sim.link, "--mcu", mcu, "-o", back});
         EXPECT_EQ(test::fileBytes(back), test::fileBytes(file));
+        EXPECT_EQ(fingerprint(back, mcu), sent);
         EXPECT_EQ(vazconfig({"compare", file, "--port", sim.link}).out,
                   QStringList{"The panel holds this configuration."});
 
         cfg.BolgeNo(1, 1) = 12, writeFile(dir, "site.dvk", cfg);
         EXPECT_EQ(vazconfig({"compare", file, "--port", sim.link, "--mcu", mcu}, 1).out,
                   QStringList{R"(Loop 1 address 1, Zone: "12" in the file, "3" in the panel)"});
+        EXPECT_NE(fingerprint(file, mcu), sent);
     }
 }
 
@@ -87,6 +108,9 @@ TEST(Cli, FailuresExitTwoAndNameWhatFailed)
     QTemporaryDir dir;
     const QString file = writeFile(dir, "site.dvk", test::exampleConfig(15));
     const QString out = dir.filePath("out.dvk");
+    Config stair = test::exampleConfig(20);
+    stair.MahalText(2, 7) = QStringLiteral("Stair~B");
+    const QString unsendable = writeFile(dir, "stair.dvk", stair);
     qputenv("VAZ_COM3", "/nonexistent/ttyUSB9");
     // Each exits 2 with the message holding the text given.
     const std::pair<QStringList, QString> cases[] = {
@@ -95,6 +119,7 @@ TEST(Cli, FailuresExitTwoAndNameWhatFailed)
          "VAZ_COM3 names this device; correct it or use --port."},
         {{"upload", file, "--port", "/nonexistent/ttyUSB9", "--mcu", "20"}, "MCU version V1.5"},
         {{"check", dir.filePath("missing.dvk")}, "missing.dvk"},
+        {{"fingerprint", unsendable}, "loop 2, address 007 holds the character \"~\""},
         {{"upload", file}, "usage: vazconfig upload FILE.dvk --port DEVICE"},
         {{"diff", file, "--mcu", "13"}, "usage: vazconfig diff"},
         {{"check", file, file}, "check takes one configuration file"},
