@@ -332,7 +332,9 @@ int report(const Args &args, Console &console)
     QByteArray bytes;
     if (outputRefused(args.output, console) || !readFile(cfg, args.files[0], args.mcu, console, false, &bytes))
         return Failure;
-    const storage::ReportResult r = storage::reportFromBytes(bytes, fileName(args.files[0]), cfg.McuVersiyon);
+    storage::ReportResult r = storage::reportFromBytes(bytes, fileName(args.files[0]), cfg.McuVersiyon);
+    if (const auto f = comm::panelFingerprint(cfg))
+        r.fingerprint = f->shown();
     if (!r.ok) {
         console.err(r.message);
         return Failure;

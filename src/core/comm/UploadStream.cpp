@@ -2,6 +2,7 @@
 
 #include "core/comm/PanelFields.h"
 #include "core/model/Codepage.h"
+#include "core/model/Config.h"
 #include "core/storage/ConfigFile.h"
 
 #include <QCryptographicHash>
@@ -91,6 +92,17 @@ std::optional<Fingerprint> panelFingerprint(const Installation &cfg)
     } hasher;
     writeUpload(cfg, hasher);
     return Fingerprint{cfg.McuVersiyon, hasher.hash.result()};
+}
+
+std::optional<Fingerprint> fileFingerprint(const QByteArray &bytes, int mcu)
+{
+    Config cfg;
+    cfg.McuVersiyon = mcu;
+    storage::FileBytes file;
+    file.bytes = bytes;
+    if (storage::readConfigFile(cfg, file).status != storage::ReadStatus::Ok)
+        return std::nullopt;
+    return panelFingerprint(cfg);
 }
 
 }  // namespace vaz::comm

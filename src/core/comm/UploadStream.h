@@ -49,5 +49,8 @@ struct Fingerprint {
 
 // None for a configuration the upload would refuse.
 std::optional<Fingerprint> panelFingerprint(const Installation &cfg);
+// Of a configuration file's bytes read for the panel at mcu; none when they
+// do not read as a configuration.
+std::optional<Fingerprint> fileFingerprint(const QByteArray &bytes, int mcu);
 
 }  // namespace vaz::comm

@@ -75,10 +75,18 @@ DocumentSection coverSection(const Installation &inst, const CommissioningSource
         {QStringLiteral("Operation mode:"), mode},
         {QStringLiteral("File:"), source.fileName},
         {QStringLiteral("Date and time:"), printDate(source.printed)},
-        {QStringLiteral("SHA-256:"), sha},
+        {QStringLiteral("File SHA-256:"), sha},
         {QString(), source.onDisk ? QStringLiteral("of the file as saved on disk")
                                   : QStringLiteral("of the bytes a save would write: the configuration on screen "
                                                    "is not saved as it is")},
+        {QStringLiteral("Panel fingerprint:"), source.fingerprint.isEmpty()
+                                                   ? QStringLiteral("none: an upload would refuse this configuration")
+                                                   : source.fingerprint},
+        {QString(), QStringLiteral("of the bytes an upload sends, the same for the file and a download of it")},
+        {QString(), source.verified
+                        ? QStringLiteral("Verified in the panel on %1 by %2 from %3")
+                              .arg(printDate(source.verified->when), source.verified->user, source.verified->device)
+                        : QStringLiteral("No verified upload of it in this computer's transfer log")},
         {},
         {},
         {QStringLiteral("Commissioning engineer:"), kLine},

@@ -206,13 +206,13 @@ ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int 
     } catch (const ReportError &e) {
         // An unclosed quote cut the fields short: that is the real cause.
         if (split.unclosedQuoteLine == 0)
-            return {false, failure(e.message), {}, {}};
+            return {false, failure(e.message), {}, {}, {}};
         ReadProblem unclosed;
         unclosed.kind = ReadProblem::Kind::UnclosedQuote;
         unclosed.line = split.unclosedQuoteLine;
-        return {false, failure(readProblemDetail(unclosed)), {}, {}};
+        return {false, failure(readProblemDetail(unclosed)), {}, {}, {}};
     } catch (const RangeError &e) {
-        return {false, failure(QString::fromStdString(e.what()) + u'.'), {}, {}};
+        return {false, failure(QString::fromStdString(e.what()) + u'.'), {}, {}, {}};
     }
 }
 
@@ -223,9 +223,10 @@ ReportResult RaporYazdir(const QString &path, int mcuVersion)
         return {false,
                 failure(QStringLiteral("The file \"%1\" is far too large to be a configuration file.").arg(file.name)),
                 {},
+                {},
                 {}};
     if (!file.ok())
-        return {false, failure(cannotOpenText(file.name, file.problem)), {}, {}};
+        return {false, failure(cannotOpenText(file.name, file.problem)), {}, {}, {}};
     return reportFromBytes(file.bytes, file.name, mcuVersion);
 }
 
@@ -264,6 +265,14 @@ Document reportDocument(const ReportResult &report, const QString &title, const 
         const qsizetype end = rule ? (next == report.ruleStarts.end() ? text.size() : *next) : i + 1;
         all.rows << text.mid(i, end - i);
         i = end;
+    }
+    if (!report.fingerprint.isEmpty()) {
+        // Under the panel's own lines: supplier, panel name, loop count.
+        const QString loops = QCoreApplication::translate("vaz::Report", "Loop count: ");
+        const auto after = std::find_if(all.rows.begin(), all.rows.end(),
+                                        [&](const QStringList &row) { return row.first().startsWith(loops); });
+        all.rows.insert(after == all.rows.end() ? 0 : after - all.rows.begin() + 1,
+                        {QCoreApplication::translate("vaz::Report", "Panel fingerprint: ") + report.fingerprint});
     }
     return {title, printDate(printed), {all}};
 }

@@ -20,6 +20,8 @@ struct ReportResult {
     QList<PrintLine> lines;  // the whole report when ok
     // Where each rule's lines begin; a rule's lines run to the next one's or to the end.
     QList<qsizetype> ruleStarts;
+    // "V2.0 3F2A-9C1B-07DE-55A0", shown above the report when set.
+    QString fingerprint;
 };
 
 // The report of the configuration file at path, laid out for mcuVersion. Reads

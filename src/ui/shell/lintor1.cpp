@@ -1,5 +1,8 @@
 #include "ui/shell/lintor1.h"
 
+#include "core/comm/UploadStream.h"
+#include "core/model/Changes.h"
+
 #include "ui/shell/App.h"
 #include "ui/shell/Fyeni.h"
 #include "ui/widgets/HelpWindow.h"
@@ -35,6 +38,8 @@
 #include <QLocale>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <memory>
@@ -251,6 +256,19 @@ void lintor1::buildDisplay()
     grid->addWidget(lamp_, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
+
+    fingerprint_ = new QLabel(this);
+    fingerprint_->setObjectName(QStringLiteral("LblFingerprint"));
+    // Installers copy it into their records.
+    fingerprint_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    statusBar()->addPermanentWidget(fingerprint_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    fingerprintDue_ = new QTimer(this);
+    fingerprintDue_->setSingleShot(true);
+    fingerprintDue_->setInterval(150);
+    connect(fingerprintDue_, &QTimer::timeout, this, &lintor1::showFingerprint);
+    connect(&app_.changes(), &Changes::commandDone, fingerprintDue_, qOverload<>(&QTimer::start));
+    connect(&app_.changes(), &Changes::replaced, this, &lintor1::showFingerprint);
     setCentralWidget(central);
 }
 
@@ -266,6 +284,28 @@ void lintor1::load()
     action("MnKonfigurasyonuYazdir")->setEnabled(true);
     for (const char *key : {"BtKaydet", "BtGonder", "BtPanelKonfig", "BtCihazKonfig", "BtSebepSonuc", "BtNetwork"})
         action(key)->setEnabled(false);
+}
+
+void lintor1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The version window or a download may have changed what the panel would receive.
+    showFingerprint();
+}
+
+void lintor1::showFingerprint()
+{
+    fingerprintDue_->stop();
+    const Config &cfg = app_.config();
+    if (cfg.CevrimSayisi == 0 || cfg.McuVersiyon == 0) {
+        fingerprint_->clear();
+        fingerprint_->setToolTip(QString());
+        return;
+    }
+    const std::optional<comm::Fingerprint> f = comm::panelFingerprint(cfg);
+    fingerprint_->setText(f ? tr("Panel fingerprint: %1").arg(f->shown())
+                            : tr("Panel fingerprint: none, the upload would refuse this configuration"));
+    fingerprint_->setToolTip(f ? f->hex() : QString());
 }
 
 void lintor1::enableButtons(std::initializer_list<const char *> names)
@@ -433,7 +473,10 @@ void lintor1::printConfiguration()
     const QString file = app_.currentFile();
     const QByteArray bytes = storage::configFileBytes(cfg);  // a value that does not fit ends the command
     const QString name = file.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(file).fileName();
-    printReport(storage::reportFromBytes(bytes, name, cfg.McuVersiyon), pdfBeside(file));
+    storage::ReportResult report = storage::reportFromBytes(bytes, name, cfg.McuVersiyon);
+    if (const auto f = comm::panelFingerprint(cfg))
+        report.fingerprint = f->shown();
+    printReport(report, pdfBeside(file));
 }
 
 void lintor1::printFile()
@@ -441,7 +484,15 @@ void lintor1::printFile()
     const QString path = app_.fileDialogs().openFileName(QStringLiteral("PRINT"), kConfigFilter);
     if (path.isEmpty())
         return;
-    printReport(storage::RaporYazdir(path, app_.config().McuVersiyon), pdfBeside(path));
+    const int mcu = app_.config().McuVersiyon;
+    // Read once: the fingerprint must be of the bytes printed.
+    const storage::FileBytes file = storage::readFileBytes(path);
+    if (!file.ok())
+        return printReport(storage::RaporYazdir(path, mcu), pdfBeside(path));
+    storage::ReportResult report = storage::reportFromBytes(file.bytes, file.name, mcu);
+    if (const auto f = comm::fileFingerprint(file.bytes, mcu))
+        report.fingerprint = f->shown();
+    printReport(report, pdfBeside(path));
 }
 
 void lintor1::printReport(const storage::ReportResult &report, const QString &pdfName)
@@ -659,6 +710,8 @@ void lintor1::commissioningReport()
     }
     if (!source.onDisk)
         source.bytes = storage::configFileBytes(cfg);
+    if (const auto f = comm::panelFingerprint(cfg))
+        source.fingerprint = f->shown();
     printDocument(storage::commissioningReport(cfg, source), pdfBeside(file, tr(" commissioning.pdf")));
 }
 

@@ -11,6 +11,7 @@
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QTimer;
 class QToolBar;
 
 namespace vaz {
@@ -106,6 +107,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildMenus();
@@ -123,11 +125,15 @@ private:
     void printReport(const storage::ReportResult &report, const QString &pdfName);
     // Asks where (CSV with either separator, or Excel) and writes the sheet.
     void exportSheet(const QString &title, const storage::Sheet &sheet);
+    // The status line's fingerprint, recomputed once edits pause.
+    void showFingerprint();
 
     App &app_;
     QLabel *line1_ = nullptr;
     QLabel *line2_ = nullptr;
     QLabel *lamp_ = nullptr;
+    QLabel *fingerprint_ = nullptr;
+    QTimer *fingerprintDue_ = nullptr;
     QActionGroup *transfers_ = nullptr;
     QMenu *recent_ = nullptr;
     UndoActions undo_;

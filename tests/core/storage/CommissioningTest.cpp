@@ -43,14 +43,16 @@ TEST(Commissioning, CoverRulesInWordsAndWalkTestOrder)
     Config c = test::exampleConfig(20, 2);
     test::addDevices(c, {{2, 7, 1, 3}, {2, 8, 1, 3}, {3, 9, 4, 0}}), c.MahalText(1, 1) = QStringLiteral("Kat 10");
     c.MahalText(2, 7) = QStringLiteral("kat 9"), c.MahalText(2, 8) = QStringLiteral("Giris");
-    const Document doc = commissioningReport(c, {QStringLiteral("site.dvk"), "abc", true, kPrinted});
+    const Document doc = commissioningReport(c, {QStringLiteral("site.dvk"), "abc", true, kPrinted, "V2.0 3F2A-9C1B",
+                                                 VerifiedUpload{kPrinted, "ayse", "/dev/ttyUSB0"}});
     const QStringList lines = doc.lines();
     for (const char *field :
          {"Supplier:                ACME Yangin", "Panel name:              Blok Ç", "Firmware (MCU version):  V2.0",
           "Loop count:              4", "Devices:                 8", "File:                    site.dvk",
           "Date and time:           2026-12-07 10:30",
-          "SHA-256:                 ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad",
-          "                         of the file as saved on disk"})
+          "File SHA-256:            ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad",
+          "                         of the file as saved on disk", "Panel fingerprint:       V2.0 3F2A-9C1B",
+          "                         Verified in the panel on 2026-12-07 10:30 by ayse from /dev/ttyUSB0"})
         EXPECT_TRUE(lines.contains(QString::fromUtf8(field))) << field;
     EXPECT_EQ(lines.filter(QStringLiteral("Signature:")).size(), 1);
 

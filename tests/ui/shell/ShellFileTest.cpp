@@ -1,6 +1,7 @@
 #include "ui/shell/ShellFixture.h"
 
 #include "core/comm/Retest.h"
+#include "core/comm/UploadStream.h"
 #include "adapters/dialogs/QtPrompts.h"
 #include "ui/devices/Fcihazverileri.h"
 #include "ui/devices/SchedulePreview.h"
@@ -173,6 +174,7 @@ TEST_F(ShellFileTest, PrintReportsTheConfigurationOnScreenOrAChosenFile)
     act("MnKonfigurasyonuYazdir")->trigger();  // nothing on screen yet: a file is asked for
     ASSERT_TRUE(dialogs.titles.constLast() == "PRINT" && output.printed.size() == 1);
     EXPECT_EQ(output.printed[0].mid(0, 2), (QStringList{"File name: Okul binası.dvk", "Supplier's name: ACME Yangin"}));
+    EXPECT_EQ(output.printed[0][4], "Panel fingerprint: " + comm::panelFingerprint(exampleConfig(15, 0))->shown());
     EXPECT_EQ(cfg().TedarikciAdi, "") << "the report prints a file, not the configuration";
 
     // Opened and changed: the changes are printed, no dialog, a PDF proposed beside the file.
@@ -260,6 +262,10 @@ TEST_F(ShellFileTest, CommissioningReportAndCompareWithFile)
     cfg().BolgeNo(1, 1) = 5, act("MnCommissioningReport")->trigger();
     ASSERT_EQ(output.printed.size(), 2);
     EXPECT_EQ(output.printed[0].filter(onDisk).size(), 1);
+    // The panel fingerprint the main window shows is the one on the cover.
+    const QString shown = child<QLabel>(app->mainWindow(), "LblFingerprint")->text().section(u' ', -2);
+    EXPECT_EQ(output.printed[0].filter(shown).size(), 1) << shown.toStdString();
+    EXPECT_EQ(output.printed[1].filter(shown).size(), 0);
     EXPECT_EQ(output.printed[1].filter(onDisk).size(), 0);
     EXPECT_EQ(output.printed[1].filter(QStringLiteral("of the bytes a save would write")).size(), 1);
     EXPECT_EQ(output.pdfName, path("Site commissioning.pdf"));
