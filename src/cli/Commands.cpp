@@ -114,7 +114,8 @@ public:
     void message(const QString &text) override
     {
         ++count;
-        console_.message(text.contains(device_) ? text : QStringLiteral("Port %1: %2").arg(device_, text));
+        last = text.contains(device_) ? text : QStringLiteral("Port %1: %2").arg(device_, text);
+        console_.message(last);
     }
     Answer question(const QString &text, const QString &title) override
     {
@@ -122,36 +123,38 @@ public:
         return console_.question(text, title);
     }
     int count = 0;
+    QString last;
 
 private:
     Console &console_;
     QString device_;
 };
 
-// "[#####.....] 254/508 fields, 0:27 left". Until the line has shown its pace,
-// the time left is that of the bytes at 9600 baud, ten bits a byte.
-QString progressLine(double done, const QList<comm::PanelField> &expected, qint64 elapsedMs)
+// "[#####.....] 51%, 0:27 left".
+QString progressLine(double done, int secondsLeft)
 {
-    qint64 bytes = 0;
-    for (const comm::PanelField &f : expected)
-        bytes += f.value.size() + 1;
-    done = std::clamp(done, 0.0, 1.0);
     const int width = 30;
     const int filled = int(done * width);
-    const double left = done > 0.05 ? double(elapsedMs) / 1000 * (1 - done) / done : double(bytes) * (1 - done) / 960;
-    const int secondsLeft = int(left + 0.5);
-    return QStringLiteral("[%1%2] %3/%4 fields, %5:%6 left")
+    return QStringLiteral("[%1%2] %3%, %4:%5 left")
         .arg(QString(filled, u'#'), QString(width - filled, u'.'))
-        .arg(qRound(done * double(expected.size())))
-        .arg(expected.size())
+        .arg(int(done * 100))
         .arg(secondsLeft / 60)
         .arg(secondsLeft % 60, 2, 10, QLatin1Char('0'));
 }
 
-// One transfer over the port the arguments name. False with the reason given
-// when it did not complete.
-bool transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &console,
-              QList<QByteArray> *received = nullptr)
+struct Outcome {
+    bool ok = false;  // the transfer completed (an upload: whatever its read-back found)
+    QList<QByteArray> received;
+    comm::Verification verification = comm::Verification::NotRun;
+    QList<comm::FieldDifference> differences;
+    QString device;
+    QString reason;  // why it failed, as the user was told
+    qint64 ms = 0;
+};
+
+// One transfer over the port the arguments name; the reason is given when it
+// did not complete.
+Outcome transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &console)
 {
     comm::SerialBytePort port;
     static const QRegularExpression numbered(QStringLiteral("^COM([1-4])$"), QRegularExpression::CaseInsensitiveOption);
@@ -162,34 +165,27 @@ bool transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &conso
     }
     PortMessages messages(console, port.deviceName());
     comm::PanelLink link(cfg, port);
+    link.setVerify(args.verify);
     comm::tellFailures(link, messages, comm::DeviceChoice::PortOption);
     InterruptWatch interrupt;
     QObject::connect(&interrupt, &InterruptWatch::interrupt, &link, &comm::PanelLink::abort);
+    QObject::connect(&link, &comm::PanelLink::overallProgress, &link,
+                     [&](double done, int left) { console.progress(progressLine(done, left)); });
 
-    const QList<comm::PanelField> expected = comm::expectedDownload(cfg);
     QElapsedTimer clock;
     clock.start();
-    QObject::connect(&link, &comm::PanelLink::progressChanged, &link, [&](int value) {
-        const double done = kind == comm::Transfer::Upload
-                                ? double(value) / kRecords
-                                : double(link.receivedFields().size()) / double(qMax<qsizetype>(1, expected.size()));
-        console.progress(progressLine(done, expected, clock.elapsed()));
-    });
-
     link.runTransfer(kind);
     port.close();
-    if (interrupt.interrupted() && !link.succeeded()) {
+    Outcome r{link.succeeded(),  link.receivedFields(), link.verification(), link.differences(),
+              port.deviceName(), messages.last,         clock.elapsed()};
+    if (interrupt.interrupted() && (!r.ok || r.verification == comm::Verification::BrokenOff)) {
         console.err(QStringLiteral("Transfer stopped"));
-        return false;
+        r.reason = QStringLiteral("Transfer stopped");
+    } else if (!r.ok && messages.count == 0) {
+        messages.message(QStringLiteral("the transfer did not complete."));
+        r.reason = messages.last;
     }
-    if (!link.succeeded()) {
-        if (messages.count == 0)
-            messages.message(QStringLiteral("the transfer did not complete."));
-        return false;
-    }
-    if (received)
-        *received = link.receivedFields();
-    return true;
+    return r;
 }
 
 // The rows of compare and diff; aLabel / bLabel name the two sides.
@@ -221,14 +217,22 @@ int upload(const Args &args, Console &console)
     Config cfg;
     if (!readFile(cfg, args.files[0], args.mcu, console, true))
         return Failure;
-    return transfer(cfg, comm::Transfer::Upload, args, console) ? Success : Failure;
+    const Outcome r = transfer(cfg, comm::Transfer::Upload, args, console);
+    if (!r.ok || r.verification == comm::Verification::BrokenOff)
+        return Failure;
+    if (!args.verify)
+        return Success;
+    for (const comm::FieldDifference &d : r.differences)
+        console.out(QStringLiteral("%1, %2: \"%3\" sent, \"%4\" in the panel").arg(d.where, d.field, d.tool, d.panel));
+    console.out(comm::verificationText(r.verification, comm::panelFingerprint(cfg)->shortForm()));
+    return r.verification == comm::Verification::Verified ? Success : Differences;
 }
 
 int download(const Args &args, Console &console)
 {
     Config cfg;
     cfg.McuVersiyon = args.mcu;
-    if (outputRefused(args.output, console) || !transfer(cfg, comm::Transfer::Download, args, console))
+    if (outputRefused(args.output, console) || !transfer(cfg, comm::Transfer::Download, args, console).ok)
         return Failure;
     const storage::SaveResult saved = storage::GirisVerileriniKaydet(cfg, args.output);
     if (!saved.ok) {
@@ -241,11 +245,13 @@ int download(const Args &args, Console &console)
 int compare(const Args &args, Console &console)
 {
     Config cfg;
-    QList<QByteArray> received;
-    if (!readFile(cfg, args.files[0], args.mcu, console, true) ||
-        !transfer(cfg, comm::Transfer::Compare, args, console, &received))
+    if (!readFile(cfg, args.files[0], args.mcu, console, true))
         return Failure;
-    const auto rows = comm::compareDownload(comm::expectedDownload(cfg), comm::nameDownload(received, cfg.McuVersiyon));
+    const Outcome r = transfer(cfg, comm::Transfer::Compare, args, console);
+    if (!r.ok)
+        return Failure;
+    const auto rows =
+        comm::compareDownload(comm::expectedDownload(cfg), comm::nameDownload(r.received, cfg.McuVersiyon));
     return showDifferences(rows, args, QStringLiteral("file"), QStringLiteral("in the file"), QStringLiteral("panel"),
                            QStringLiteral("in the panel"), comm::kPanelHoldsConfiguration, console);
 }

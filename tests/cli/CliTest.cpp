@@ -103,6 +103,30 @@ TEST(Cli, UploadDownloadCompareAtEveryVersion)
     }
 }
 
+TEST(Cli, UploadVerifiesWhatThePanelHolds)
+{
+    QTemporaryDir dir;
+    const Config cfg = test::exampleConfig(15);
+    const QString file = writeFile(dir, "site.dvk", cfg);
+    const QString shown = fingerprint(file, "15").left(16);
+    // Simulator options, exit status, a line of the output (a line of the errors for 2).
+    const std::tuple<QStringList, int, QString> cases[] = {
+        {{},
+         0,
+         "Panel verified: fingerprint " + shown.left(4) + "-" + shown.mid(4, 4) + "-" + shown.mid(8, 4) + "-" +
+             shown.mid(12, 4)},
+        {{"--store-different", "4.127"}, 1, R"(Loop 4 address 127, Location: "Roof" sent, "Roof?" in the panel)"},
+        // Silent from the read-back's handshake on: the 5080 record fields and 8 settings were acknowledged.
+        {{"--silent-after", "5088"}, 2, "The upload itself completed, but the panel was not verified."},
+    };
+    for (const auto &[options, status, said] : cases) {
+        test::SimProcess sim(QStringList{"--mcu", "15"} + options);
+        const Outcome r = vazconfig({"upload", file, "--port", sim.link, "--verify"}, status);
+        EXPECT_TRUE((status == 2 ? r.err : r.out.join(u'\n')).contains(said))
+            << r.out.join(u'\n').toStdString() << r.err.toStdString();
+    }
+}
+
 TEST(Cli, FailuresExitTwoAndNameWhatFailed)
 {
     QTemporaryDir dir;

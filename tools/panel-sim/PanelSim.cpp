@@ -147,7 +147,8 @@ void PanelSim::token(const QByteArray &t, QByteArray &out)
         return;
     case State::Record:
         if (record_ < memory_.records.size())
-            memory_.records[record_][field_] = t;
+            memory_.records[record_][field_] =
+                long(record_) == storeDifferent_ && field_ == kRecordFields - 1 ? t + '?' : t;
         ack(out);
         if (++field_ == kRecordFields)
             state_ = State::AfterRecord;

@@ -41,6 +41,12 @@ public:
 
     // Stop answering for good after this many acknowledgements and fields; < 0: never.
     void setSilentAfter(long n) { silentAfter_ = n; }
+    // Keep the location text of the device at loop, address otherwise than
+    // received, as a failing memory would; 0: store everything as received.
+    void setStoreDifferent(int loop, int address)
+    {
+        storeDifferent_ = loop > 0 ? (loop - 1) * kAddresses + address - 1 : -1;
+    }
 
     QByteArray feed(char c);
     // Forget a transfer cut short; wait for the next handshake.
@@ -67,6 +73,7 @@ private:
     int mcu_;
     int loops_;
     long silentAfter_ = -1;
+    long storeDifferent_ = -1;  // record index
     long answered_ = 0;
     PanelMemory memory_;
 

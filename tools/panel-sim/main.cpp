@@ -56,12 +56,13 @@ struct Options {
     bool paced = false;
     long silentAfter = -1;
     long adapterLatencyMs = 0;
+    int differentLoop = 0, differentAddress = 0;
     std::string trace;
 };
 
 const char kUsage[] = "usage: panel-sim [--mcu 12|15|20] [--loops 2|4] [--link PATH | --port DEVICE]\n"
                       "                 [--load FILE.dvk] [--save FILE.dvk] [--paced] [--silent-after N]\n"
-                      "                 [--adapter-latency MS] [--trace FILE]\n";
+                      "                 [--adapter-latency MS] [--store-different LOOP.ADDRESS] [--trace FILE]\n";
 
 [[noreturn]] void usage(const char *why)
 {
@@ -86,6 +87,8 @@ const char kUsage[] = "usage: panel-sim [--mcu 12|15|20] [--loops 2|4] [--link P
                 "  --paced            hold every byte, both ways, to real 9600-baud timing\n"
                 "  --silent-after N   stop answering after N acknowledgements or fields\n"
                 "  --adapter-latency MS  hold each reply as a USB adapter's latency timer of MS does\n"
+                "  --store-different LOOP.ADDRESS  keep that device's location text otherwise than\n"
+                "                     received (\"?\" added), as a failing memory would\n"
                 "  --trace FILE       log every byte with its time and direction\n"
                 "  -h, --help         print this help\n"
                 "  --version          print the version\n",
@@ -135,6 +138,13 @@ Options parse(int argc, char **argv)
             o.adapterLatencyMs = std::strtol(v.c_str(), &end, 10);
             if (v.empty() || *end || o.adapterLatencyMs < 0 || o.adapterLatencyMs > 1000)
                 usage("--adapter-latency takes milliseconds from 0 to 1000");
+        } else if (a == "--store-different") {
+            const std::string v = value();
+            int used = 0;
+            if (std::sscanf(v.c_str(), "%d.%d%n", &o.differentLoop, &o.differentAddress, &used) != 2 ||
+                used != int(v.size()) || o.differentLoop < 1 || o.differentLoop > 4 || o.differentAddress < 1 ||
+                o.differentAddress > 127)
+                usage("--store-different takes LOOP.ADDRESS, such as 2.45");
         } else if (a == "--trace") {
             o.trace = value();
         } else if (a == "--help" || a == "-h") {
@@ -213,6 +223,7 @@ int main(int argc, char **argv)
 
     vaz::sim::PanelSim panel(opt.mcu, opt.loops);
     panel.setSilentAfter(opt.silentAfter);
+    panel.setStoreDifferent(opt.differentLoop, opt.differentAddress);
 
     if (!opt.load.empty()) {
         vaz::Config cfg;

@@ -7,6 +7,8 @@
 #include "core/model/Conversions.h"
 
 #include <QEventLoop>
+
+#include <algorithm>
 #include <QLocale>
 
 namespace vaz::comm {
@@ -21,6 +23,17 @@ int advance(int counter)
     ++counter;
     return counter > kRecords ? 1 : counter;
 }
+
+// A download's bytes both ways: each field framed by separators, each request "O~".
+qint64 downloadBytes(const Installation &cfg)
+{
+    qint64 bytes = 0;
+    for (const PanelField &f : expectedDownload(cfg))
+        bytes += f.value.size() + 4;
+    return bytes;
+}
+
+bool isLoopCount(const FieldDifference &d) { return d.field == QLatin1String("Loop count"); }
 
 }  // namespace
 
@@ -94,7 +107,23 @@ void PanelLink::begin(Transfer kind)
     fieldTotal_ = kRecords * kRecordFields + kSettings;
     if (cfg_.McuVersiyon >= 20 && cfg_.SSsayisi > 0)
         fieldTotal_ += 1 + kRuleSections * (cfg_.SSsayisi + 1);
+    verification_ = Verification::NotRun;
+    differences_.clear();
+    bytesDone_ = 0;
+    bytesTotal_ =
+        kind == Transfer::Upload ? uploadBytes(cfg_) + (verify_ ? downloadBytes(cfg_) : 0) : downloadBytes(cfg_);
+    clock_.start();
     setOk(false);
+}
+
+void PanelLink::advanceBytes(qint64 fieldBytes)
+{
+    bytesDone_ += fieldBytes;
+    const double done = std::clamp(double(bytesDone_) / double(std::max<qint64>(1, bytesTotal_)), 0.0, 1.0);
+    // Until the line has shown its pace, that of the bytes at 9600 baud, ten bits a byte.
+    const double left =
+        done > 0.05 ? double(clock_.elapsed()) / 1000 * (1 - done) / done : double(bytesTotal_ - bytesDone_) / 960;
+    emit overallProgress(done, int(std::max(0.0, left) + 0.5));
 }
 
 TransferFailure PanelLink::breakOff() const
@@ -150,6 +179,7 @@ void PanelLink::runTransfer(Transfer transfer, int port)
     case Transfer::Upload: return PaneleGonder();
     case Transfer::Download: return PaneldenAl();
     case Transfer::Compare: return PaneliKarsilastir();
+    case Transfer::Verify: break;  // it only ever follows an upload
     }
 }
 
@@ -249,8 +279,15 @@ public:
     bool send(QByteArrayView bytes, Answer answer) override
     {
         switch (answer) {
-        case Answer::None: link_.write(bytes); return true;
-        case Answer::Ack: return link_.acknowledgedSend(bytes);
+        case Answer::None:
+            link_.write(bytes);
+            link_.advanceBytes(bytes.size());
+            return true;
+        case Answer::Ack:
+            if (!link_.acknowledgedSend(bytes))
+                return false;
+            link_.advanceBytes(bytes.size() + 1);
+            return true;
         case Answer::Begin:
             link_.armTimer();
             if (!link_.openPort())
@@ -294,29 +331,59 @@ void PanelLink::PaneleGonder()
         f.kind = TransferFailure::Kind::Refused;
         f.refusal = refusal;
         fail(f);
-        endUpload();
+        endUpload(false);
         return;
     }
     // The first field left without its acknowledgement ends the upload: what
     // follows would only pile further messages on the first one.
     Sender sender(*this);
-    if (writeUpload(cfg_, sender))
+    const bool sent = writeUpload(cfg_, sender) && !failed_;
+    if (sent)
         port_.close();
-    endUpload();
+    endUpload(sent);
 }
 
-void PanelLink::endUpload()
+void PanelLink::endUpload(bool sent)
 {
     disarmTimer();
     if (ended_ == Wake::TimedOut || ended_ == Wake::Lost)
         emit failed(breakOff());
+    if (sent && verify_ && !aborted_)
+        verifyUpload();
+    kind_ = Transfer::Upload;
     setOk(true);
     progress_ = 0;
-    succeeded_ = !failed_;
+    succeeded_ = sent;
     setBar(succeeded_ ? kRecords : 0);  // a full bar until OK says it all went
     setStatus(succeeded_ ? TransferStage::Completed : TransferStage::NotCompleted);
     running_ = false;
     emit finished(succeeded_);
+}
+
+void PanelLink::verifyUpload()
+{
+    kind_ = Transfer::Verify;
+    started_ = failed_ = idleExpired_ = false;
+    ended_ = Wake::Byte;
+    ZamanAsimi_ = 0;
+    progress_ = 0;
+    compareOnly_ = true;
+    received_.clear();
+    setStatus(TransferStage::Waiting);
+    const bool complete = exchange();
+    disarmTimer();
+    idle_.stop();
+    stage_.reset();
+    port_.close();
+    if (!complete) {
+        if (ended_ == Wake::TimedOut || ended_ == Wake::Idle || ended_ == Wake::Lost)
+            emit failed(breakOff());
+        verification_ = Verification::BrokenOff;
+        return;
+    }
+    differences_ = compareDownload(expectedDownload(cfg_), nameDownload(received_, cfg_.McuVersiyon));
+    differences_.removeIf(isLoopCount);
+    verification_ = differences_.isEmpty() ? Verification::Verified : Verification::Differs;
 }
 
 // ---------------------------------------------------------------- download
@@ -333,7 +400,11 @@ void PanelLink::download(bool compareOnly)
     compareOnly_ = compareOnly;
     received_.clear();
     disarmTimer();
+    endDownload(exchange());
+}
 
+bool PanelLink::exchange()
+{
     bool complete = false;
     if (openPort()) {
         if (handshake('R')) {
@@ -371,7 +442,7 @@ void PanelLink::download(bool compareOnly)
                 ZamanAsimi_ = 0;
         }
     }
-    endDownload(complete);
+    return complete;
 }
 
 void PanelLink::endDownload(bool complete)
@@ -436,6 +507,7 @@ bool PanelLink::receiveField(QByteArray &field)
     if (!readToSeparator(nullptr) || !readToSeparator(&field))
         return false;
     received_.append(field);
+    advanceBytes(field.size() + 4);
     return true;
 }
 

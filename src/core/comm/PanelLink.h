@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/comm/BytePort.h"
+#include "core/comm/PanelCompare.h"
 #include "core/comm/Transfer.h"
 #include "core/comm/TransferFacts.h"
 #include "core/model/Config.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -66,6 +68,15 @@ public:
     // Abandons the running transfer at its current or next wait.
     void abort();
 
+    // After an upload that completed, read the configuration back and
+    // compare it, field by field, with what was sent.
+    void setVerify(bool on) { verify_ = on; }
+    bool verifies() const { return verify_; }
+    Verification verification() const { return verification_; }
+    // The fields the panel holds otherwise than sent (the loop count, which
+    // an upload never sends, aside).
+    const QList<FieldDifference> &differences() const { return differences_; }
+
     bool running() const { return running_; }
     bool succeeded() const { return succeeded_; }
     // The transfer running or run last.
@@ -82,6 +93,9 @@ signals:
     void failed(const vaz::comm::TransferFailure &failure);
     void progressChanged(int value);
     void progressBarShown();
+    // Over the whole transfer, the read-back included: 0..1, and the seconds
+    // left by the pace so far (before it shows, by the bytes at 9600 baud).
+    void overallProgress(double done, int secondsLeft);
     void okEnabledChanged(bool enabled);
     void finished(bool ok);
 
@@ -116,6 +130,11 @@ private:
     bool acknowledgedSend(QByteArrayView bytes);
 
     void download(bool compareOnly);
+    // The download's exchange into received_ (and stage_ unless compareOnly_): true when complete.
+    bool exchange();
+    void verifyUpload();
+    // fieldBytes more of the transfer's bytes have gone either way.
+    void advanceBytes(qint64 fieldBytes);
     // Download steps; each returns false when the download must end.
     bool receiveField(QByteArray &field);  // MetinAl/SayiAl framing
     bool BaslangicBekle();
@@ -129,7 +148,7 @@ private:
     // Loop 1 address 4, Location: where the field now arriving belongs.
     TransferPlace fieldBeingReceived() const;
     bool downloadFailed(Wake why);
-    void endUpload();
+    void endUpload(bool sent);
     void endDownload(bool complete);
 
     Config &cfg_;
@@ -157,6 +176,12 @@ private:
     int bar_ = 0;
     bool okEnabled_ = true;
     TransferStatus status_;
+
+    bool verify_ = false;
+    Verification verification_ = Verification::NotRun;
+    QList<FieldDifference> differences_;
+    qint64 bytesDone_ = 0, bytesTotal_ = 1;  // of the transfer, the read-back included
+    QElapsedTimer clock_;
 
     std::unique_ptr<Installation> stage_;  // the download's copy
     bool compareOnly_ = false;

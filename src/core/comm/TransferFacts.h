@@ -36,6 +36,14 @@ struct TransferPlace {
 
 enum class TransferStage { Waiting, SendingPanelData, Receiving, Completed, NotCompleted };
 
+// What the read-back after an upload found.
+enum class Verification {
+    NotRun,     // not asked for, or the upload did not complete
+    Verified,   // the panel holds every field sent
+    Differs,    // differences() lists what it holds otherwise
+    BrokenOff,  // the read-back did not complete; the upload had
+};
+
 struct TransferStatus {
     TransferStage stage = TransferStage::Waiting;
     int pass = 0;  // Receiving: which of the download's device passes

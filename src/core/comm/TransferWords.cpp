@@ -20,6 +20,7 @@ public:
         case Transfer::Upload: return tr("Sending...");
         case Transfer::Download: return tr("Receiving Data...");
         case Transfer::Compare: return tr("Comparing...");
+        case Transfer::Verify: return tr("Verifying...");
         }
         return {};
     }
@@ -41,6 +42,10 @@ public:
     static QString status(Transfer t, TransferStatus s)
     {
         const bool done = s.stage == TransferStage::Completed;
+        if (t == Transfer::Verify)
+            return done                                     ? tr("Verification Completed")
+                   : s.stage == TransferStage::NotCompleted ? tr("Verification Not Completed")
+                                                            : tr("Verifying...");
         switch (s.stage) {
         case TransferStage::Waiting: return tr("Waiting for the panel...");
         case TransferStage::SendingPanelData: return tr("Sending Panel Data...");
@@ -51,6 +56,7 @@ public:
             case Transfer::Upload: return done ? tr("Sending Completed") : tr("Sending Not Completed");
             case Transfer::Download: return done ? tr("Receiving Data Completed") : tr("Receiving Data Not Completed");
             case Transfer::Compare: return done ? tr("Comparison Completed") : tr("Comparison Not Completed");
+            case Transfer::Verify: break;
             }
         }
         return {};
@@ -114,6 +120,7 @@ public:
         if (!f.started)
             text += upload                             ? tr(" at the start of the upload.")
                     : f.transfer == Transfer::Download ? tr(" at the start of the download.")
+                    : f.transfer == Transfer::Verify   ? tr(" at the start of the verification.")
                                                        : tr(" at the start of the comparison.");
         else if (upload)
             text += tr(" while sending %1 (field %2 of %3).")
@@ -126,13 +133,15 @@ public:
             text += tr(" The panel may now hold part of the new configuration: upload again before leaving the site.");
         else if (f.transfer == Transfer::Compare)
             text += tr(" The comparison did not finish; the configuration in the tool is unchanged.");
+        else if (f.transfer == Transfer::Verify)
+            text += tr(" The upload itself completed, but the panel was not verified.");
         else
             text += tr(" The configuration in the tool is unchanged.");
         if (f.kind == TransferFailure::Kind::Unplugged)
             text += choice == DeviceChoice::OptionsWindow
                         ? tr(" Plug the adapter in again and check its device under File > Options.")
                         : tr(" Plug the adapter in again and use --port with its device.");
-        else if (!f.started)
+        else if (!f.started && f.transfer != Transfer::Verify)
             text += tr(" Check the cable, the port and that the panel is on.");
         return text;
     }
@@ -211,6 +220,9 @@ public:
         case Transfer::Upload: return reason;
         case Transfer::Download: return tr("Download refused: %1 The configuration was not changed.").arg(reason);
         case Transfer::Compare: return tr("Comparison refused: %1 The configuration was not changed.").arg(reason);
+        case Transfer::Verify:
+            return tr("Verification refused: %1 The upload itself completed, but the panel was not verified.")
+                .arg(reason);
         }
         return reason;
     }
@@ -232,6 +244,18 @@ PortProblem portProblem(const BytePort &port)
 }
 
 QString captionText(Transfer transfer) { return TransferWords::caption(transfer); }
+
+QString verificationText(Verification result, const QString &fingerprint)
+{
+    switch (result) {
+    case Verification::NotRun: return {};
+    case Verification::Verified: return TransferWords::tr("Panel verified: fingerprint %1").arg(fingerprint);
+    case Verification::Differs: return TransferWords::tr("The panel does not hold what was sent");
+    case Verification::BrokenOff:
+        return TransferWords::tr("The verification did not finish; the upload itself completed.");
+    }
+    return {};
+}
 QString statusText(Transfer transfer, TransferStatus status) { return TransferWords::status(transfer, status); }
 QString placeText(const TransferPlace &place) { return TransferWords::place(place); }
 QString portProblemText(const PortProblem &problem, DeviceChoice choice)

@@ -68,6 +68,20 @@ bool writeUpload(const Installation &cfg, UploadSink &sink)
     return true;
 }
 
+qint64 uploadBytes(const Installation &cfg)
+{
+    struct Counter : UploadSink {
+        qint64 bytes = 0;
+        bool send(QByteArrayView b, Answer) override
+        {
+            bytes += b.size();
+            return true;
+        }
+    } counter;
+    writeUpload(cfg, counter);
+    return counter.bytes;
+}
+
 QString Fingerprint::hex() const { return QString::fromLatin1(sha256.toHex()).toUpper(); }
 
 QString Fingerprint::shortForm() const

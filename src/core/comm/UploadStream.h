@@ -32,6 +32,8 @@ public:
 // Every byte of an upload of cfg, in order, from the handshake on. False when
 // the sink ended it. The caller has checked uploadRefusal.
 bool writeUpload(const Installation &cfg, UploadSink &sink);
+// How many bytes that is.
+qint64 uploadBytes(const Installation &cfg);
 
 // The SHA-256 of every byte a successful upload writes to the port: what the
 // panel received, whatever the file's form.
