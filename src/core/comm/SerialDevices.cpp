@@ -64,6 +64,10 @@ void rememberDevice(int n, const QString &path)
         s->setValue(portKey(n), path);
 }
 
+bool verifyAfterUpload() { return toolSettings()->value(QStringLiteral("verifyAfterUpload"), true).toBool(); }
+
+void rememberVerifyAfterUpload(bool on) { toolSettings()->setValue(QStringLiteral("verifyAfterUpload"), on); }
+
 QString accessProblem(const QString &device)
 {
 #ifdef Q_OS_WIN

@@ -41,6 +41,9 @@ QString environmentDevice(int n);
 QString rememberedDevice(int n);
 // Remembers the device for COMn across runs; an empty path forgets it.
 void rememberDevice(int n, const QString &path);
+// Whether an upload from the windows reads the panel back: on until turned off.
+bool verifyAfterUpload();
+void rememberVerifyAfterUpload(bool on);
 
 // Empty when this user may read and write device (or it is not there to
 // check); otherwise the message that says who owns it and how to get in.

@@ -75,6 +75,9 @@ KarsilastirmaSonucu::KarsilastirmaSonucu(Messages &messages, FileDialogs &dialog
 
 void KarsilastirmaSonucu::showDifferences(const QList<comm::FieldDifference> &rows)
 {
+    // The window may have shown an upload's read-back last.
+    setWindowTitle(tr("Compare with panel"));
+    table_->setHorizontalHeaderLabels({tr("Where"), tr("Field"), tr("In the tool"), tr("In the panel")});
     rows_ = rows;
     table_->setSortingEnabled(false);
     table_->setRowCount(int(rows.size()));
@@ -94,6 +97,14 @@ void KarsilastirmaSonucu::showDifferences(const QList<comm::FieldDifference> &ro
     show();
     raise();
     activateWindow();
+}
+
+void KarsilastirmaSonucu::showSentDifferences(const QList<comm::FieldDifference> &rows)
+{
+    showDifferences(rows);
+    setWindowTitle(tr("Verify after upload"));
+    table_->setHorizontalHeaderLabels({tr("Where"), tr("Field"), tr("Sent"), tr("In the panel")});
+    summary_->setText(tr("The panel does not hold what was sent: %1 field(s) differ.").arg(rows.size()));
 }
 
 void KarsilastirmaSonucu::FarkKaydet_Click()

@@ -26,6 +26,8 @@ public:
 
     // Fills the window and shows it, not modal.
     void showDifferences(const QList<comm::FieldDifference> &rows);
+    // What the read-back after an upload found otherwise than sent.
+    void showSentDifferences(const QList<comm::FieldDifference> &rows);
 
     void FarkKaydet_Click();
 

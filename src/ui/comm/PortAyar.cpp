@@ -6,6 +6,7 @@
 #include "ui/widgets/ScreenFit.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -79,6 +80,10 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, const comm::PortList
     connect(refresh_, &QTimer::timeout, this, &PortAyar::refreshDevices);
     auto *deviceRow = new QFormLayout;
     deviceRow->addRow(QStringLiteral("Device:"), devices_);
+    verify_ = new QCheckBox(tr("&Verify after upload"), this);
+    verify_->setObjectName(QStringLiteral("VerifyAfterUpload"));
+    verify_->setToolTip(tr("Read the configuration back from the panel after every upload and compare it with what "
+                           "was sent"));
 
     auto *label = new QLabel(QStringLiteral("COM1"), this);
     label->setObjectName(QStringLiteral("Label1"));
@@ -96,6 +101,7 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, const comm::PortList
     layout->addWidget(frame);
     layout->addLayout(deviceRow);
     layout->addWidget(deviceState_);
+    layout->addWidget(verify_);
     layout->addLayout(buttons);
     fitToScreen(this);
 }
@@ -110,6 +116,7 @@ void PortAyar::Form_Load()
         rememberedAtOpening_[n - 1] = comm::rememberedDevice(n);
     listed_ = lister_.devices();
     refresh_->start();
+    verify_->setChecked(comm::verifyAfterUpload());
 
     emit portHeld();
     show();
@@ -226,6 +233,7 @@ void PortAyar::OptComTamam_Click()
     // A port that will not open is reported and the choice stays open to change.
     if (!openPort())
         return;
+    comm::rememberVerifyAfterUpload(verify_->isChecked());
     Form_Unload();
 }
 

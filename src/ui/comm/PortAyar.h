@@ -8,6 +8,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QRadioButton;
@@ -73,6 +74,7 @@ private:
     const comm::PortLister &lister_;
     QComboBox *devices_ = nullptr;
     QLabel *deviceState_ = nullptr;
+    QCheckBox *verify_ = nullptr;
     QTimer *refresh_ = nullptr;
     QList<comm::SerialDevice> listed_;
     std::array<QString, 4> rememberedAtOpening_;

@@ -3,6 +3,8 @@
 #include "core/comm/PanelCompare.h"
 #include "core/comm/PanelFields.h"
 #include "core/comm/PanelLink.h"
+#include "core/comm/SerialDevices.h"
+#include "core/comm/UploadStream.h"
 #include "core/comm/TransferWords.h"
 #include "core/model/Config.h"
 #include "core/model/Session.h"
@@ -18,6 +20,10 @@
 #include <QVBoxLayout>
 
 namespace vaz {
+
+namespace {
+constexpr int kProgressSteps = 1000;
+}
 
 ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> port, QWidget *owner)
     : QDialog(owner), session_(session), port_(std::move(port))
@@ -37,12 +43,16 @@ ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> por
     bar_->setTextVisible(false);
     bar_->setAccessibleName(tr("Progress"));
     bar_->setMinimumWidth(360);
+    // Over both phases of an upload with its read-back.
+    timeLeft_ = new QLabel(frame);
+    timeLeft_->setObjectName(QStringLiteral("LblTimeLeft"));
     ok_ = new QPushButton(tr("OK"), frame);
     ok_->setObjectName(QStringLiteral("GonderimOK"));
     stop_ = new QPushButton(tr("Stop"), frame);
     stop_->setObjectName(QStringLiteral("GonderimDur"));
     stop_->setEnabled(false);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(timeLeft_);
     buttons->addStretch();
     buttons->addWidget(stop_);
     buttons->addWidget(ok_);
@@ -62,9 +72,19 @@ ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> por
     layout->addWidget(frame);
     layout->addWidget(statusBar);
 
-    connect(link_, &comm::PanelLink::statusChanged, status_,
-            [this](const comm::TransferStatus &s) { status_->setText(comm::statusText(link_->transfer(), s)); });
-    connect(link_, &comm::PanelLink::progressChanged, bar_, &QProgressBar::setValue);
+    connect(link_, &comm::PanelLink::statusChanged, status_, [this](const comm::TransferStatus &s) {
+        status_->setText(comm::statusText(link_->transfer(), s));
+        setWindowTitle(comm::captionText(link_->transfer()));
+    });
+    connect(link_, &comm::PanelLink::progressChanged, bar_, [this](int value) {
+        if (!link_->verifies() || !upload_)
+            bar_->setValue(value);
+    });
+    connect(link_, &comm::PanelLink::overallProgress, this, [this](double done, int secondsLeft) {
+        if (link_->verifies() && upload_)
+            bar_->setValue(int(done * kProgressSteps));
+        timeLeft_->setText(tr("%1:%2 left").arg(secondsLeft / 60).arg(secondsLeft % 60, 2, 10, QLatin1Char('0')));
+    });
     connect(link_, &comm::PanelLink::progressBarShown, bar_, &QWidget::show);
     connect(link_, &comm::PanelLink::okEnabledChanged, ok_, &QWidget::setEnabled);
     connect(link_, &comm::PanelLink::finished, this, &ProgBarIslem::transferEnded);
@@ -95,6 +115,11 @@ void ProgBarIslem::Form_Load(std::optional<comm::Transfer> transfer, int port)
     if (compareOnly)
         emit comparisonStarted();
     download_ = transfer == comm::Transfer::Download;
+    upload_ = transfer == comm::Transfer::Upload;
+    if (upload_)
+        link_->setVerify(comm::verifyAfterUpload());
+    bar_->setRange(0, upload_ && link_->verifies() ? kProgressSteps : kRecords);
+    timeLeft_->clear();
     stopped_ = false;
     stop_->setEnabled(transfer.has_value());
     if (transfer) {
@@ -110,8 +135,16 @@ void ProgBarIslem::transferEnded(bool ok)
     const Config &cfg = session_.config();
     emit transferDone();
     stop_->setEnabled(false);
-    if (stopped_)
+    timeLeft_->clear();
+    const comm::Verification verified = link_->verification();
+    if (upload_ && ok && verified != comm::Verification::NotRun) {
+        const auto fingerprint = comm::panelFingerprint(cfg);
+        status_->setText(comm::verificationText(verified, fingerprint ? fingerprint->shortForm() : QString()));
+        if (verified == comm::Verification::Differs)
+            emit verificationDiffers(link_->differences());
+    } else if (stopped_) {
         status_->setText(tr("Transfer stopped"));
+    }
     if (compare_ && ok) {
         emit compared(comm::compareDownload(comm::expectedDownload(cfg),
                                             comm::nameDownload(link_->receivedFields(), cfg.McuVersiyon)));

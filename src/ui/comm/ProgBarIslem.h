@@ -61,6 +61,8 @@ signals:
     void comparisonStarted();
     // A comparison read the whole panel: what differs from the configuration.
     void compared(const QList<comm::FieldDifference> &rows);
+    // The read-back after an upload found the panel holding these fields otherwise than sent.
+    void verificationDiffers(const QList<comm::FieldDifference> &rows);
 
 protected:
     // Closed by its frame: asks before it stops a running transfer; otherwise as OK.
@@ -75,10 +77,12 @@ private:
     comm::PanelLink *link_ = nullptr;
     QProgressBar *bar_ = nullptr;
     QLabel *status_ = nullptr;
+    QLabel *timeLeft_ = nullptr;
     QPushButton *ok_ = nullptr;
     QPushButton *stop_ = nullptr;
     bool download_ = false;
     bool compare_ = false;
+    bool upload_ = false;
     bool stopped_ = false;
     bool unloaded_ = false;
 };

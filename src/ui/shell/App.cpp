@@ -293,6 +293,8 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
     connect(w, &ProgBarIslem::comparisonStarted, this, [this] { comparisonWindow()->hide(); });
     connect(w, &ProgBarIslem::compared, this,
             [this](const QList<comm::FieldDifference> &rows) { comparisonWindow()->showDifferences(rows); });
+    connect(w, &ProgBarIslem::verificationDiffers, this,
+            [this](const QList<comm::FieldDifference> &rows) { comparisonWindow()->showSentDifferences(rows); });
     connect(w, &ProgBarIslem::downloadEnded, main, [this, main](bool ok) {
         if (ok) {
             // The whole configuration was replaced: the device window rebuilds,

@@ -3,6 +3,8 @@
 
 #include "ui/comm/KarsilastirmaSonucu.h"
 #include "core/comm/PanelLink.h"
+#include "core/comm/SerialDevices.h"
+#include "core/comm/UploadStream.h"
 #include "ui/comm/PortAyar.h"
 #include "ui/comm/ProgBarIslem.h"
 #include "core/storage/ConfigFile.h"
@@ -32,6 +34,7 @@ protected:
     void restart(const char *version, int rules = -1)
     {
         ShellTest::SetUp(), messages = {};
+        comm::rememberVerifyAfterUpload(verify);
         app->setLinkSetup([this](comm::PanelLink &link) {
             // Short enough for a silent panel, long enough for a busy machine.
             link.setTimeoutInterval(1500);
@@ -46,6 +49,7 @@ protected:
     QAbstractButton *button(QWidget *w, const char *name) { return child<QAbstractButton>(w, name); }
 
     std::function<void(comm::PanelLink &)> onLink;
+    bool verify = false;  // the port settings' Verify after upload
 };
 
 TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
@@ -58,8 +62,10 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         if (rules)
             cfg() = filledConfig(cfg().McuVersiyon, rules, 1);
         const Config sent = cfg();
+        const QString fingerprint = comm::panelFingerprint(sent)->shortForm();
+        comm::rememberVerifyAfterUpload(true);
         ProgBarIslem *w = run("BtGonder");
-        EXPECT_TRUE(w->statusText() == "Sending Completed" && !app->mainWindow()->isVisible())
+        EXPECT_TRUE(w->statusText() == "Panel verified: fingerprint " + fingerprint && !app->mainWindow()->isVisible())
             << w->statusText().toStdString();
         button(w, "GonderimOK")->click();
         EXPECT_TRUE(app->mainWindow()->isVisible());
@@ -71,6 +77,7 @@ TEST_F(CommWindowTest, UploadThenDownloadAtEveryVersion)
         EXPECT_EQ(w->statusText(), "Receiving Data Completed");
         button(w, "GonderimOK")->click();
         expectCarriedEqual(sent, cfg());
+        EXPECT_EQ(comm::panelFingerprint(cfg())->shortForm(), fingerprint);
         EXPECT_TRUE(messages.messages.isEmpty()) << messages.messages.join('\n').toStdString();
         EXPECT_TRUE(cfg().CevrimSayisi == 4 && closes == 1 && act("BtKaydet")->isEnabled());
         EXPECT_TRUE(act("MnKarsilastir")->isEnabled() && app->saveBaseline().unsaved(cfg()))
@@ -209,6 +216,48 @@ TEST_F(CommWindowTest, BreakOffSaysWhereItStoppedAndARetrySucceeds)
         EXPECT_EQ(w->statusText(), QString(status).remove(" Not"));
         button(w, "GonderimOK")->click();
     }
+}
+
+TEST_F(CommWindowTest, VerifyAfterUploadShowsWhatThePanelHoldsOtherwise)
+{
+    // Simulator options; the status; what the read-back window lists; the message.
+    const std::tuple<QStringList, const char *, QStringList, const char *> cases[] = {
+        {{"--store-different", "1.1"},
+         "The panel does not hold what was sent",
+         {"Loop 1 address 1", "Location", " Hall ", " Hall ?"},
+         nullptr},
+        // Silent from the read-back's handshake on: 5080 record fields, 8 settings and 9 rule fields acknowledged.
+        {{"--silent-after", "5097"},
+         "The verification did not finish; the upload itself completed.",
+         {},
+         "No answer from the panel for 1.5 s at the start of the verification. The upload itself completed, but the "
+         "panel was not verified."},
+    };
+    for (const auto &[options, status, row, said] : cases) {
+        Sim sim(options);
+        verify = true, restart("v2", 1);
+        ProgBarIslem *w = run("BtGonder");
+        EXPECT_EQ(w->statusText(), status);
+        EXPECT_EQ(messages.messages, said ? QStringList{said} : QStringList{});
+        auto *result = app->mainWindow()->findChild<KarsilastirmaSonucu *>();
+        auto *table = result ? child<QTableWidget>(result, "FarkListesi") : nullptr;
+        ASSERT_EQ(table && result->isVisible(), !row.isEmpty());
+        if (table) {
+            QStringList cells;
+            for (int c = 0; c < 4; ++c)
+                cells << table->item(0, c)->text();
+            EXPECT_TRUE(cells == row && table->rowCount() == 1) << cells.join('|').toStdString();
+        }
+        button(w, "GonderimOK")->click();
+    }
+    // Turned off in the port settings: the upload alone, and the choice is kept.
+    act("MnSeçenekler")->trigger();
+    auto *box = child<QAbstractButton>(app->loadedPortSettings(), "VerifyAfterUpload");
+    EXPECT_TRUE(box->isChecked());
+    box->click(), button(app->loadedPortSettings(), "OptComTamam")->click();
+    Sim sim({});
+    EXPECT_EQ(run("BtGonder")->statusText(), "Sending Completed");
+    EXPECT_FALSE(comm::verifyAfterUpload());
 }
 
 struct FakeLister : comm::PortLister {
