@@ -3,6 +3,8 @@
 
 #include "BenchMain.h"
 #include "core/comm/PanelLink.h"
+#include "core/comm/SerialDevices.h"
+#include "core/comm/UploadStream.h"
 #include "core/comm/TransferWords.h"
 #include "core/devices/DeviceCatalog.h"
 #include "ui/comm/ProgBarIslem.h"
@@ -169,6 +171,15 @@ BENCHMARK(FullV2Transfer)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// The panel fingerprint of the full configuration, as the main window's status line recomputes it.
+void FullV2Fingerprint(benchmark::State &state)
+{
+    const Config cfg = fullV2();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(comm::panelFingerprint(cfg));
+}
+BENCHMARK(FullV2Fingerprint)->Unit(benchmark::kMillisecond);
+
 // The tool's CPU use while it waits the full 5 s for a panel that never answers.
 void SilentPanelWait(benchmark::State &state)
 {
@@ -196,8 +207,9 @@ BENCHMARK(SilentPanelWait)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRea
 
 // A run of the tool at V2 with the full configuration, ready to upload.
 struct Tool {
-    Tool()
+    explicit Tool(bool verify = false)
     {
+        comm::rememberVerifyAfterUpload(verify);
         // The check finds the benchmark's made-up rules odd; the upload is what is measured.
         messages.proceed = true;
         app.setMessages(&messages);
@@ -212,7 +224,8 @@ struct Tool {
     {
         app.mainWindow()->findChild<QAction *>(QStringLiteral("BtGonder"))->trigger();
         vaz::ProgBarIslem *w = app.loadedProgressWindow();
-        const bool ok = w && w->statusText() == QStringLiteral("Sending Completed");
+        const bool ok = w && (w->statusText() == QStringLiteral("Sending Completed") ||
+                              w->statusText().startsWith(QStringLiteral("Panel verified: ")));
         if (w)
             w->GonderimOK_Click();
         return ok;
@@ -238,10 +251,12 @@ std::pair<qint64, double> traced(const QString &path)
     return {bytes, last - first};
 }
 
-// The full V2 upload through the real windows; with pacing against the time its bytes need on the wire.
+// The full V2 upload through the real windows, with its read-back when asked; with pacing against the
+// time its bytes need on the wire.
 void WindowUpload(benchmark::State &state)
 {
     const bool paced = state.range(0) == 1;
+    const bool verify = state.range(1) == 1;
     QTemporaryDir traceDir;
     const QString trace = traceDir.filePath(QStringLiteral("trace"));
     QStringList args{"--mcu", "20"};
@@ -249,7 +264,7 @@ void WindowUpload(benchmark::State &state)
         args << "--paced"
              << "--trace" << trace;
     Simulator sim(args);
-    Tool tool;
+    Tool tool(verify);
     double cpu = 0, wall = 0;
     for (auto _ : state) {
         const double c0 = cpuSeconds();
@@ -264,7 +279,7 @@ void WindowUpload(benchmark::State &state)
     }
     const double n = double(state.iterations());
     state.counters["wall_s"] = wall / n;
-    state.counters["tool_cpu_ms_per_field"] = cpu / n / kUploadFields * 1e3;
+    state.counters["tool_cpu_ms_per_field"] = cpu / n / (kUploadFields + (verify ? kDownloadFields : 0)) * 1e3;
     if (!paced)
         return;
     const auto [bytes, span] = traced(trace);
@@ -275,9 +290,11 @@ void WindowUpload(benchmark::State &state)
     state.counters["traced_s"] = span / n;
 }
 BENCHMARK(WindowUpload)
-    ->Arg(0)
-    ->Arg(1)
-    ->ArgNames({"paced"})
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->ArgNames({"paced", "verify"})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
