@@ -110,8 +110,8 @@ void PanelLink::begin(Transfer kind)
     verification_ = Verification::NotRun;
     differences_.clear();
     bytesDone_ = 0;
-    bytesTotal_ =
-        kind == Transfer::Upload ? uploadBytes(cfg_) + (verify_ ? downloadBytes(cfg_) : 0) : downloadBytes(cfg_);
+    // An upload counts its bytes once it knows they can go.
+    bytesTotal_ = kind == Transfer::Upload ? 1 : downloadBytes(cfg_);
     clock_.start();
     setOk(false);
 }
@@ -334,6 +334,7 @@ void PanelLink::PaneleGonder()
         endUpload(false);
         return;
     }
+    bytesTotal_ = uploadBytes(cfg_) + (verify_ ? downloadBytes(cfg_) : 0);
     // The first field left without its acknowledgement ends the upload: what
     // follows would only pile further messages on the first one.
     Sender sender(*this);
