@@ -1412,6 +1412,157 @@
     </message>
 </context>
 <context>
+    <name>vaz::TransferHistory</name>
+    <message>
+        <source>Time</source>
+        <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Komut</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Sonuç</translation>
+    </message>
+    <message>
+        <source>Panel name</source>
+        <translation>Panel adı</translation>
+    </message>
+    <message>
+        <source>Supplier</source>
+        <translation>Tedarikçi</translation>
+    </message>
+    <message>
+        <source>MCU version</source>
+        <translation>MCU sürümü</translation>
+    </message>
+    <message>
+        <source>Loops</source>
+        <translation>Çevrim</translation>
+    </message>
+    <message>
+        <source>Fingerprint</source>
+        <translation>Parmak izi</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Süre</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Gönderim</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Doğrulama</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Alım</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Karşılaştırma</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Tamamlandı</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Doğrulandı</translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation>Farklı</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Başarısız</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 sn</translation>
+    </message>
+    <message>
+        <source>Transfer history</source>
+        <translation>Aktarım geçmişi</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Süzgeç</translation>
+    </message>
+    <message>
+        <source>Panel name, file or result</source>
+        <translation>Panel adı, dosya veya sonuç</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Süzgeç:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>&amp;Result:</source>
+        <translation>S&amp;onuç:</translation>
+    </message>
+    <message>
+        <source>Transfers</source>
+        <translation>Aktarımlar</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV olarak &amp;dışa aktar...</translation>
+    </message>
+    <message>
+        <source>&amp;Open file</source>
+        <translation>Dosyayı &amp;aç</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Kapat</translation>
+    </message>
+    <message>
+        <source>The transfer log %1 is too large to be shown.</source>
+        <translation>Aktarım günlüğü %1 gösterilemeyecek kadar büyük.</translation>
+    </message>
+    <message>
+        <source>No transfer has been logged yet.</source>
+        <translation>Henüz kaydedilmiş aktarım yok.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 transfer(s) shown.</source>
+        <translation>%2 aktarımdan %1 tanesi gösteriliyor.</translation>
+    </message>
+    <message>
+        <source>Export transfer history</source>
+        <translation>Aktarım geçmişini dışa aktar</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>%1 dosyası yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>Refres&amp;h</source>
+        <translation>&amp;Yenile</translation>
+    </message>
+</context>
+<context>
     <name>vaz::UndoActions</name>
     <message>
         <source>&amp;Undo</source>
@@ -1494,6 +1645,13 @@
     <message>
         <source>Zone %1: %2</source>
         <translation>Bölge %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::comm::TransferLog</name>
+    <message>
+        <source>The transfer log %1 could not be written: %2</source>
+        <translation>Aktarım günlüğü %1 yazılamadı: %2</translation>
     </message>
 </context>
 <context>
@@ -2161,6 +2319,10 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>Rules by &amp;zone...</source>
         <translation>&amp;Bölgelere göre kurallar...</translation>
+    </message>
+    <message>
+        <source>Transfer &amp;history...</source>
+        <translation>Aktarım g&amp;eçmişi...</translation>
     </message>
 </context>
 <context>

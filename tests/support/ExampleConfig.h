@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/comm/TransferLog.h"
 #include "core/model/Config.h"
 #include "support/Printers.h"
 
@@ -7,6 +8,11 @@
 #include <QFile>
 
 #include <array>
+
+namespace vaz::comm {
+// A record in a failure message as its line in the log.
+inline void PrintTo(const TransferRecord &r, std::ostream *os) { *os << recordJson(r).toStdString(); }
+}  // namespace vaz::comm
 
 namespace vaz::test {
 
@@ -139,6 +145,44 @@ inline FindingsExample findingsExample()
         e.rules << QString::fromUtf8(finding).split(u'\n');
     }
     return e;
+}
+
+// Transfers of two panels as the log keeps them, in the order written: the
+// download of the second panel was written last but happened first (another
+// time zone); files of the first panel are in `folder`.
+inline QList<comm::TransferRecord> exampleTransfers(const QString &folder)
+{
+    using R = comm::TransferRecord::Result;
+    const QString a = QStringLiteral("3f2a9c1b07de55a0") + QString(48, u'a');
+    auto at = [](int hour, int minute, int offsetMinutes) {
+        return QDateTime(QDate(2026, 12, 7), QTime(hour, minute, 5), Qt::OffsetFromUTC, offsetMinutes * 60);
+    };
+    const QString file = folder + QStringLiteral("/blokC.dvk");
+    QList<comm::TransferRecord> r(5);
+    r[0] = {at(9, 15, 60), "ayse",         "saha-1",    "upload", file, "Blok Ç", "ACME Yangin", 20, 4, a,
+            "COM1",        "/dev/ttyUSB0", R::Verified, {},       41250};
+    r[1] = {at(9, 20, 60), "ayse",         "saha-1",   "compare", file, "Blok Ç", "ACME Yangin", 20, 4, a,
+            "COM1",        "/dev/ttyUSB0", R::Differs, {},        12800};
+    r[2] = {at(10, 2, 60),
+            "ayse",
+            "saha-1",
+            "upload",
+            file,
+            "Blok Ç",
+            "ACME Yangin",
+            20,
+            4,
+            QString(64, u'b'),
+            {},
+            "/dev/ttyS0",
+            R::Failed,
+            "No answer at \"Loop 2\"\\\n\ttry again",
+            5000};
+    r[3] = {at(0, 30, -210), "mehmet",     "depo-pc",    "download", {},   "Depo", "ACME Yangin", 15, 2, {},
+            "COM2",          "/dev/ttyS1", R::Completed, {},         98000};
+    r[4] = {at(11, 0, 60), "ayse", "saha-1",       "verify",    file, "Blok Ç", "ACME Yangin", 20, 4,
+            a.toUpper(),   "COM1", "/dev/ttyUSB0", R::Verified, {},   39000};
+    return r;
 }
 
 inline QByteArray fileBytes(const QString &path)

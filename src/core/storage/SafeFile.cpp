@@ -1,5 +1,6 @@
 #include "core/storage/SafeFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -199,6 +200,48 @@ QString writeWhole(const QString &path, QByteArrayView bytes)
         }
         return {};
     });
+}
+
+QString appendLine(const QString &path, QByteArrayView line)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (const QString problem = outputProblem(path); !problem.isEmpty())
+        return problem;
+    const QByteArray local = QFile::encodeName(path);
+    // Non-blocking, so that a pipe put there meanwhile cannot hold the tool.
+    const int fd = open(local.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
+    if (fd < 0)
+        return systemError(errno);
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const QString why = S_ISREG(st.st_mode) ? systemError(errno) : kindProblem(st.st_mode);
+        close(fd);
+        return why;
+    }
+    const qint64 limit = diskFullAfter;
+    const qint64 room = limit >= 0 ? std::max<qint64>(0, limit - st.st_size) : line.size();
+    const qint64 chunk = std::min<qint64>(room, line.size());
+    ssize_t n = 0;
+    do
+        n = chunk > 0 ? write(fd, line.data(), size_t(chunk)) : (errno = ENOSPC, -1);
+    while (n < 0 && errno == EINTR);
+    const int error = n < 0 ? errno : ENOSPC;
+    QString why;
+    if (n != line.size()) {
+        // A torn line would glue the next one to it: cut it off, unless
+        // another writer has added to the file since.
+        if (n > 0) {
+            const off_t end = lseek(fd, 0, SEEK_CUR);
+            struct stat now {};
+            if (end >= n && fstat(fd, &now) == 0 && now.st_size == end)
+                (void)!ftruncate(fd, end - n);
+        }
+        const qint64 available = limit >= 0 ? room : freeBytes(local);
+        why = saveFailureReason(systemError(error), line.size(), error == ENOSPC ? available : -1);
+    }
+    if (close(fd) != 0 && why.isEmpty())
+        why = systemError(errno);
+    return why;
 }
 
 InputBytes readBounded(const QString &path, qint64 limit, PipeInput pipes)

@@ -6,9 +6,10 @@
 
 #include <functional>
 
-// Every file the tool writes goes through writeWhole: a failed write leaves
-// what was there. Every file it reads goes through readBounded: a pipe or a
-// device never hangs it, and nothing larger than its limit is read.
+// Every file the tool writes goes through writeWhole (a log through
+// appendLine): a failed write leaves what was there. Every file it reads goes
+// through readBounded: a pipe or a device never hangs it, and nothing larger
+// than its limit is read.
 namespace vaz::storage {
 
 // Why path cannot take an output: a folder, pipe, device, socket, a link to
@@ -25,6 +26,13 @@ QString outputProblem(const QString &path);
 using Producer = std::function<QString(int fd, const QString &temporaryPath)>;
 QString writeWhole(const QString &path, const Producer &produce);
 QString writeWhole(const QString &path, QByteArrayView bytes);
+
+// A log is added to, never rewritten: line (its line end included) goes to the
+// end of path in one write, which the system keeps whole against other
+// writers. The folder is made if missing, a new file is readable by its owner
+// only. A write that fails part way is cut off again, so the file stays as it
+// was; the reason is returned, empty on success.
+QString appendLine(const QString &path, QByteArrayView line);
 
 // Tests: every write after `bytes` bytes fails as on a full disk that had that
 // much room; < 0 ends it.

@@ -12,6 +12,7 @@
 #include "ui/comm/KarsilastirmaSonucu.h"
 #include "ui/comm/PortAyar.h"
 #include "ui/comm/ProgBarIslem.h"
+#include "ui/comm/TransferHistory.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "ui/panel/Fpanelverileri.h"
 #include "core/causeeffect/RuleLists.h"
@@ -316,6 +317,18 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
 KarsilastirmaSonucu *App::comparisonWindow()
 {
     return windowOf<KarsilastirmaSonucu>(mainWindow(), messages(), fileDialogs());
+}
+
+TransferHistory *App::transferHistory()
+{
+    lintor1 *main = mainWindow();
+    if (auto *w = main->findChild<TransferHistory *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    auto *w = new TransferHistory(transferLog_, messages(), fileDialogs(), main);
+    // As a recent file opens: unsaved changes are asked about first.
+    connect(w, &TransferHistory::openFileRequested, main,
+            [this, main](const QString &path) { guarded([&] { main->openFileAt(path); }); });
+    return w;
 }
 
 ProgBarIslem *App::loadedProgressWindow() const { return progress_; }

@@ -2,6 +2,7 @@
 
 #include "core/shell/ShellLogic.h"
 #include "core/comm/Transfer.h"
+#include "core/comm/TransferLog.h"
 #include "core/model/Config.h"
 #include "core/model/History.h"
 #include "core/model/Prompts.h"
@@ -31,6 +32,7 @@ class CauseEffectMatrix;
 class RulesByZone;
 class ProgBarIslem;
 class KarsilastirmaSonucu;
+class TransferHistory;
 class PortAyar;
 
 namespace comm {
@@ -112,6 +114,9 @@ public:
     // its port. "Compare with panel" lists what differs in comparisonWindow().
     ProgBarIslem *progressWindow(std::optional<comm::Transfer> transfer = std::nullopt);
     KarsilastirmaSonucu *comparisonWindow();
+    // Where every transfer of this run is logged; File ▸ Transfer history shows it.
+    comm::TransferLog &transferLog() { return transferLog_; }
+    TransferHistory *transferHistory();
     ProgBarIslem *loadedProgressWindow() const;
     // The port settings window, loaded on first use.
     PortAyar *portSettings();
@@ -182,6 +187,7 @@ private:
     comm::PortLister *lister_ = nullptr;
     std::function<void(comm::PanelLink &)> linkSetup_;
     int selectedPort_ = 0;
+    comm::TransferLog transferLog_;
 };
 
 }  // namespace vaz

@@ -12,6 +12,7 @@
 #include "ui/causeeffect/RulesByZone.h"
 #include "core/causeeffect/RuleLists.h"
 #include "ui/comm/KarsilastirmaSonucu.h"
+#include "ui/comm/TransferHistory.h"
 #include "core/comm/PreUploadCheck.h"
 #include "core/comm/Retest.h"
 #include "ui/devices/SchedulePreview.h"
@@ -137,6 +138,7 @@ void lintor1::buildMenus()
     item(file, "MnPrintFile", QT_TR_NOOP("Print &file…"), &lintor1::printFile);
     item(file, "MnCommissioningReport", QT_TR_NOOP("Commissionin&g report..."), &lintor1::commissioningReport);
     item(file, "MnCompareWithFile", QT_TR_NOOP("Compare &with file..."), &lintor1::compareWithFile);
+    item(file, "MnTransferHistory", QT_TR_NOOP("Transfer &history..."), &lintor1::transferHistory);
     separator(file, "MnKesmeSchedule");
     item(file, "MnExportSchedule", QT_TR_NOOP("E&xport device schedule..."), &lintor1::exportSchedule);
     item(file, "MnExportEmptySchedule", QT_TR_NOOP("Export empt&y schedule..."), &lintor1::exportEmptySchedule);
@@ -735,6 +737,8 @@ void lintor1::compareWithFile()
     window->showFileDifferences(rows, comm::retestList(cfg, *other, rows), QFileInfo(path).fileName(),
                                 app_.reportOutput());
 }
+
+void lintor1::transferHistory() { app_.transferHistory()->openWindow(); }
 
 void lintor1::closeEvent(QCloseEvent *event)
 {

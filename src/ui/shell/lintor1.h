@@ -84,6 +84,8 @@ public:
     // File ▸ Commissioning report... and Compare with file...
     void commissioningReport();
     void compareWithFile();
+    // File ▸ Transfer history: the log of every transfer, not modal.
+    void transferHistory();
 
     // What each moment makes available.
     void afterNewConfiguration();

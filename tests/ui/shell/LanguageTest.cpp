@@ -2,6 +2,7 @@
 
 #include "ui/causeeffect/SebepSonuc.h"
 #include "core/comm/TransferWords.h"
+#include "ui/comm/TransferHistory.h"
 #include "core/devices/DeviceCatalog.h"
 #include "ui/devices/Fcihazverileri.h"
 #include "ui/panel/Fpanelverileri.h"
@@ -21,15 +22,17 @@ class LanguageTest : public ShellTest {
 protected:
     void TearDown() override { useLanguage(QStringLiteral("en")); }
 
-    // What the main, device, panel and cause-effect windows show of an example
-    // configuration, each text led by its object's name, in walking order.
+    // What the main, device, panel, cause-effect and history windows show of
+    // an example configuration, each text led by its object's name, in
+    // walking order.
     QStringList shownTexts()
     {
         confirmVersion("v2"), cfg() = exampleConfig(20);
         app->mainWindow()->afterFileRead(true), app->deviceWindow()->openWindow();
         QStringList out;
-        for (QObject *window : std::initializer_list<QObject *>{app->mainWindow(), app->deviceWindow(),
-                                                                app->panelWindow(), app->causeEffectEditor()})
+        for (QObject *window :
+             std::initializer_list<QObject *>{app->mainWindow(), app->deviceWindow(), app->panelWindow(),
+                                              app->causeEffectEditor(), app->transferHistory()})
             for (QList<QObject *> all = window->findChildren<QObject *>(); QObject * o : all << window) {
                 QStringList t;
                 for (const char *property : {"text", "toolTip", "title", "placeholderText"})
