@@ -5,6 +5,7 @@
 #include "core/comm/PanelFields.h"
 #include "core/comm/PanelLink.h"
 #include "core/comm/PreUploadCheck.h"
+#include "core/comm/TransferLog.h"
 #include "core/comm/TransferWords.h"
 #include "core/comm/UploadStream.h"
 #include "adapters/serial/SerialBytePort.h"
@@ -17,7 +18,6 @@
 #include "core/storage/Schedule.h"
 #include "core/storage/ScheduleWords.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -81,6 +81,9 @@ bool readFile(Config &cfg, const QString &path, int mcu, Console &console, bool 
     default: console.err(storage::readText(r)); return false;
     }
 }
+
+// A file as the transfer log names it, wherever the command was run from.
+QString absolute(const QString &path) { return QFileInfo(path).absoluteFilePath(); }
 
 // Refuses, before any work, an output that can only fail (a device, a pipe,
 // a folder, a read-only file).
@@ -147,14 +150,11 @@ struct Outcome {
     QList<QByteArray> received;
     comm::Verification verification = comm::Verification::NotRun;
     QList<comm::FieldDifference> differences;
-    QString device;
-    QString reason;  // why it failed, as the user was told
-    qint64 ms = 0;
 };
 
-// One transfer over the port the arguments name; the reason is given when it
-// did not complete.
-Outcome transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &console)
+// One transfer over the port the arguments name, logged with file (empty for
+// none); the reason is given when it did not complete.
+Outcome transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &console, const QString &file)
 {
     comm::SerialBytePort port;
     static const QRegularExpression numbered(QStringLiteral("^COM([1-4])$"), QRegularExpression::CaseInsensitiveOption);
@@ -172,19 +172,19 @@ Outcome transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &co
     QObject::connect(&link, &comm::PanelLink::overallProgress, &link,
                      [&](double done, int left) { console.progress(progressLine(done, left)); });
 
-    QElapsedTimer clock;
-    clock.start();
     link.runTransfer(kind);
     port.close();
-    Outcome r{link.succeeded(),  link.receivedFields(), link.verification(), link.differences(),
-              port.deviceName(), messages.last,         clock.elapsed()};
-    if (interrupt.interrupted() && (!r.ok || r.verification == comm::Verification::BrokenOff)) {
-        console.err(QStringLiteral("Transfer stopped"));
-        r.reason = QStringLiteral("Transfer stopped");
-    } else if (!r.ok && messages.count == 0) {
+    const Outcome r{link.succeeded(), link.receivedFields(), link.verification(), link.differences()};
+    if (interrupt.interrupted() && (!r.ok || r.verification == comm::Verification::BrokenOff))
+        console.err(comm::stoppedText());
+    else if (!r.ok && messages.count == 0)
         messages.message(QStringLiteral("the transfer did not complete."));
-        r.reason = messages.last;
-    }
+    // The log never holds a transfer up: it says once that it could not be written.
+    comm::TransferLog log;
+    for (const comm::TransferRecord &record :
+         comm::transferRecords(link, cfg, file, port, comm::DeviceChoice::PortOption))
+        if (const QString why = log.append(record); !why.isEmpty())
+            console.err(why);
     return r;
 }
 
@@ -217,7 +217,7 @@ int upload(const Args &args, Console &console)
     Config cfg;
     if (!readFile(cfg, args.files[0], args.mcu, console, true))
         return Failure;
-    const Outcome r = transfer(cfg, comm::Transfer::Upload, args, console);
+    const Outcome r = transfer(cfg, comm::Transfer::Upload, args, console, absolute(args.files[0]));
     if (!r.ok || r.verification == comm::Verification::BrokenOff)
         return Failure;
     if (!args.verify)
@@ -232,7 +232,8 @@ int download(const Args &args, Console &console)
 {
     Config cfg;
     cfg.McuVersiyon = args.mcu;
-    if (outputRefused(args.output, console) || !transfer(cfg, comm::Transfer::Download, args, console).ok)
+    if (outputRefused(args.output, console) ||
+        !transfer(cfg, comm::Transfer::Download, args, console, absolute(args.output)).ok)
         return Failure;
     const storage::SaveResult saved = storage::GirisVerileriniKaydet(cfg, args.output);
     if (!saved.ok) {
@@ -247,7 +248,7 @@ int compare(const Args &args, Console &console)
     Config cfg;
     if (!readFile(cfg, args.files[0], args.mcu, console, true))
         return Failure;
-    const Outcome r = transfer(cfg, comm::Transfer::Compare, args, console);
+    const Outcome r = transfer(cfg, comm::Transfer::Compare, args, console, absolute(args.files[0]));
     if (!r.ok)
         return Failure;
     const auto rows =

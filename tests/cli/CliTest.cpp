@@ -2,6 +2,7 @@
 // on a pseudo-terminal as the panel, no display.
 
 #include "cli/Args.h"
+#include "core/comm/TransferLog.h"
 #include "core/model/Version.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/Spreadsheet.h"
@@ -10,7 +11,9 @@
 #include "support/SimProcess.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -119,12 +122,30 @@ TEST(Cli, UploadVerifiesWhatThePanelHolds)
         // Silent from the read-back's handshake on: the 5080 record fields and 8 settings were acknowledged.
         {{"--silent-after", "5088"}, 2, "The upload itself completed, but the panel was not verified."},
     };
+    // Each run logs the upload and its read-back in a data folder of this test's.
+    const QByteArray userData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
     for (const auto &[options, status, said] : cases) {
         test::SimProcess sim(QStringList{"--mcu", "15"} + options);
         const Outcome r = vazconfig({"upload", file, "--port", sim.link, "--verify"}, status);
         EXPECT_TRUE((status == 2 ? r.err : r.out.join(u'\n')).contains(said))
             << r.out.join(u'\n').toStdString() << r.err.toStdString();
     }
+    QStringList logged;
+    for (const comm::TransferRecord &r : comm::readTransferLog(dir.filePath("vazconfig/transfers.jsonl")))
+        logged << r.command + ' ' + comm::resultKey(r.result) + ' ' + r.fingerprint.left(16) + ' ' +
+                      QFileInfo(r.file).fileName();
+    const QString done = "completed " + shown + " site.dvk";
+    EXPECT_EQ(logged, (QStringList{"upload " + done, "verify verified " + shown + " site.dvk", "upload " + done,
+                                   "verify differs " + shown + " site.dvk", "upload " + done,
+                                   "verify failed " + shown + " site.dvk"}));
+
+    // A log that cannot be written is said once; the transfer goes on.
+    QDir(dir.path()).rename("vazconfig", "old"), QDir(dir.path()).mkpath("vazconfig/transfers.jsonl");
+    test::SimProcess sim({"--mcu", "15"});
+    const Outcome r = vazconfig({"upload", file, "--port", sim.link, "--verify"});
+    EXPECT_EQ(r.err.count("transfers.jsonl"), 1) << r.err.toStdString();
+    qputenv("XDG_DATA_HOME", userData);
 }
 
 TEST(Cli, FailuresExitTwoAndNameWhatFailed)

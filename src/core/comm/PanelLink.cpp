@@ -7,6 +7,7 @@
 #include "core/model/Conversions.h"
 
 #include <QEventLoop>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <QLocale>
@@ -52,6 +53,8 @@ PanelLink::PanelLink(Config &cfg, BytePort &port, QObject *parent) : QObject(par
         idleExpired_ = true;
         wake();
     });
+    connect(this, &PanelLink::failed, this,
+            [this](const TransferFailure &f) { (f.transfer == Transfer::Verify ? verifyFailure_ : failure_) = f; });
     connect(&port_, &BytePort::readyRead, this, &PanelLink::wake);
     connect(&port_, &BytePort::lostDevice, this, &PanelLink::wake);
 }
@@ -109,6 +112,9 @@ void PanelLink::begin(Transfer kind)
         fieldTotal_ += 1 + kRuleSections * (cfg_.SSsayisi + 1);
     verification_ = Verification::NotRun;
     differences_.clear();
+    failure_.reset();
+    verifyFailure_.reset();
+    durationMs_ = verifyMs_ = 0;
     bytesDone_ = 0;
     // An upload counts its bytes once it knows they can go.
     bytesTotal_ = kind == Transfer::Upload ? 1 : downloadBytes(cfg_);
@@ -352,6 +358,7 @@ void PanelLink::endUpload(bool sent)
     if (sent && verify_ && !aborted_)
         verifyUpload();
     kind_ = Transfer::Upload;
+    durationMs_ = clock_.elapsed() - verifyMs_;
     setOk(true);
     progress_ = 0;
     succeeded_ = sent;
@@ -363,6 +370,8 @@ void PanelLink::endUpload(bool sent)
 
 void PanelLink::verifyUpload()
 {
+    const qint64 start = clock_.elapsed();
+    const auto took = qScopeGuard([&] { verifyMs_ = clock_.elapsed() - start; });
     kind_ = Transfer::Verify;
     started_ = failed_ = idleExpired_ = false;
     ended_ = Wake::Byte;
@@ -452,6 +461,7 @@ void PanelLink::endDownload(bool complete)
     idle_.stop();
     if (ended_ == Wake::TimedOut || ended_ == Wake::Idle || ended_ == Wake::Lost)
         emit failed(breakOff());
+    durationMs_ = clock_.elapsed();
     setOk(true);
     succeeded_ = complete;
     if (complete)

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class QEventLoop;
 
@@ -76,6 +77,14 @@ public:
     // The fields the panel holds otherwise than sent (the loop count, which
     // an upload never sends, aside).
     const QList<FieldDifference> &differences() const { return differences_; }
+
+    // For the transfer log: the last failure of the transfer and of its
+    // read-back, whether it was stopped, and how long each took.
+    const std::optional<TransferFailure> &failure() const { return failure_; }
+    const std::optional<TransferFailure> &verifyFailure() const { return verifyFailure_; }
+    bool stopped() const { return aborted_; }
+    qint64 durationMs() const { return durationMs_; }
+    qint64 verifyMs() const { return verifyMs_; }
 
     bool running() const { return running_; }
     bool succeeded() const { return succeeded_; }
@@ -182,6 +191,8 @@ private:
     QList<FieldDifference> differences_;
     qint64 bytesDone_ = 0, bytesTotal_ = 1;  // of the transfer, the read-back included
     QElapsedTimer clock_;
+    std::optional<TransferFailure> failure_, verifyFailure_;
+    qint64 durationMs_ = 0, verifyMs_ = 0;
 
     std::unique_ptr<Installation> stage_;  // the download's copy
     bool compareOnly_ = false;

@@ -1,5 +1,8 @@
 #include "core/comm/TransferLog.h"
 
+#include "core/comm/PanelCompare.h"
+#include "core/comm/PanelLink.h"
+#include "core/comm/UploadStream.h"
 #include "core/storage/Csv.h"
 
 #include <QDir>
@@ -166,6 +169,47 @@ QString shortFingerprint(const QString &fingerprint)
     for (qsizetype i = 0; i < digits.size(); i += 4)
         groups << digits.mid(i, 4);
     return groups.join(u'-');
+}
+
+QList<TransferRecord> transferRecords(const PanelLink &link, const Installation &cfg, const QString &file,
+                                      const BytePort &port, DeviceChoice choice)
+{
+    const Transfer kind = link.transfer();
+    TransferRecord r = newTransferRecord(kind == Transfer::Upload     ? QStringLiteral("upload")
+                                         : kind == Transfer::Download ? QStringLiteral("download")
+                                                                      : QStringLiteral("compare"));
+    r.file = file;
+    r.mcu = cfg.McuVersiyon;
+    r.port = port.numbered() ? portLabel(port.portNumber()) : QString();
+    r.device = port.deviceName();
+    r.durationMs = link.durationMs();
+    // A failed download leaves the configuration as it was: nothing of it came from this panel.
+    if (kind != Transfer::Download || link.succeeded()) {
+        r.panelName = cfg.PanelAdi.trimmed();
+        r.supplier = cfg.TedarikciAdi.trimmed();
+        r.loops = cfg.CevrimSayisi;
+        if (const auto f = panelFingerprint(cfg))
+            r.fingerprint = f->hex();
+    }
+    auto failedFor = [&](TransferRecord &record, const std::optional<TransferFailure> &failure) {
+        record.result = Result::Failed;
+        record.reason = failure ? failureText(*failure, choice) : stoppedText();
+    };
+    if (!link.succeeded())
+        failedFor(r, link.failure());
+    else if (kind == Transfer::Compare &&
+             !compareDownload(expectedDownload(cfg), nameDownload(link.receivedFields(), cfg.McuVersiyon)).isEmpty())
+        r.result = Result::Differs;
+    QList<TransferRecord> records{r};
+    if (kind != Transfer::Upload || link.verification() == Verification::NotRun)
+        return records;
+    TransferRecord v = r;
+    v.command = QStringLiteral("verify");
+    v.durationMs = link.verifyMs();
+    v.result = link.verification() == Verification::Verified ? Result::Verified : Result::Differs;
+    if (link.verification() == Verification::BrokenOff)
+        failedFor(v, link.verifyFailure());
+    return records << v;
 }
 
 QByteArray transferLogCsv(const QList<TransferRecord> &records)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/comm/TransferWords.h"
+#include "core/model/Installation.h"
 #include "core/storage/SafeFile.h"
 
 #include <QByteArray>
@@ -13,6 +15,8 @@
 // Every upload, verification, download and comparison leaves one line in a
 // log of the user's, so that later one can tell what went to which panel.
 namespace vaz::comm {
+
+class PanelLink;
 
 struct TransferRecord {
     QDateTime when;
@@ -57,6 +61,12 @@ std::optional<TransferRecord> lastVerifiedUpload(const QList<TransferRecord> &re
 
 // "3F2A-9C1B-07DE-55A0": the first 16 digits, enough to tell configurations apart by eye.
 QString shortFingerprint(const QString &fingerprint);
+
+// The lines of a transfer link has just run on cfg (read from or saved to
+// file, empty for none) through port: an upload with its read-back gives
+// two. Reasons are worded for choice, as the user was told them.
+QList<TransferRecord> transferRecords(const PanelLink &link, const Installation &cfg, const QString &file,
+                                      const BytePort &port, DeviceChoice choice);
 
 // A heading line, then one line a record; English, as the log is.
 QByteArray transferLogCsv(const QList<TransferRecord> &records);

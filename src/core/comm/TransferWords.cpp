@@ -245,6 +245,8 @@ PortProblem portProblem(const BytePort &port)
 
 QString captionText(Transfer transfer) { return TransferWords::caption(transfer); }
 
+QString stoppedText() { return TransferWords::tr("Transfer stopped"); }
+
 QString verificationText(Verification result, const QString &fingerprint)
 {
     switch (result) {

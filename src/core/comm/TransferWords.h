@@ -18,6 +18,8 @@ enum class DeviceChoice { OptionsWindow, PortOption };
 
 QString captionText(Transfer transfer);
 QString statusText(Transfer transfer, TransferStatus status);
+// "Transfer stopped": the user stopped it.
+QString stoppedText();
 // "Panel verified: fingerprint 3F2A-9C1B-07DE-55A0", or what else the read-back found.
 QString verificationText(Verification result, const QString &fingerprint);
 QString placeText(const TransferPlace &place);

@@ -1,6 +1,7 @@
 #include "core/comm/UploadStream.h"
 
 #include "core/comm/PanelFields.h"
+#include "core/comm/TransferLog.h"
 #include "core/model/Codepage.h"
 #include "core/model/Config.h"
 #include "core/storage/ConfigFile.h"
@@ -84,11 +85,7 @@ qint64 uploadBytes(const Installation &cfg)
 
 QString Fingerprint::hex() const { return QString::fromLatin1(sha256.toHex()).toUpper(); }
 
-QString Fingerprint::shortForm() const
-{
-    const QString h = hex().left(16);
-    return QStringList{h.mid(0, 4), h.mid(4, 4), h.mid(8, 4), h.mid(12, 4)}.join(u'-');
-}
+QString Fingerprint::shortForm() const { return shortFingerprint(hex()); }
 
 QString Fingerprint::shown() const { return storage::versionName(mcu) + u' ' + shortForm(); }
 

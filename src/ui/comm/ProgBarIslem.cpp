@@ -143,7 +143,7 @@ void ProgBarIslem::transferEnded(bool ok)
         if (verified == comm::Verification::Differs)
             emit verificationDiffers(link_->differences());
     } else if (stopped_) {
-        status_->setText(tr("Transfer stopped"));
+        status_->setText(comm::stoppedText());
     }
     if (compare_ && ok) {
         emit compared(comm::compareDownload(comm::expectedDownload(cfg),

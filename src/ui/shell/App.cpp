@@ -13,6 +13,7 @@
 #include "ui/comm/PortAyar.h"
 #include "ui/comm/ProgBarIslem.h"
 #include "ui/comm/TransferHistory.h"
+#include "core/comm/PanelLink.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "ui/panel/Fpanelverileri.h"
 #include "core/causeeffect/RuleLists.h"
@@ -289,6 +290,15 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
     lintor1 *main = mainWindow();
     ProgBarIslem *w = track(this, progress_, new ProgBarIslem(*this, makePort(), main));
     setupLink(w->link());
+    // After the window's own handling of the end, so that a message about the log comes last.
+    connect(&w->link(), &comm::PanelLink::finished, this, [this, w] {
+        const comm::PanelLink &link = w->link();
+        const QString file = link.transfer() == comm::Transfer::Download ? QString() : currentFile();
+        for (const comm::TransferRecord &r :
+             comm::transferRecords(link, config_, file, w->port(), comm::DeviceChoice::OptionsWindow))
+            if (const QString why = transferLog_.append(r); !why.isEmpty())
+                messages().message(why);
+    });
     connect(w, &ProgBarIslem::left, main, &QWidget::show);
     connect(w, &ProgBarIslem::transferDone, main, [main] { main->GonderimModu = 0; });
     connect(w, &ProgBarIslem::comparisonStarted, this, [this] { comparisonWindow()->hide(); });

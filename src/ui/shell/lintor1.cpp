@@ -1,5 +1,6 @@
 #include "ui/shell/lintor1.h"
 
+#include "core/comm/TransferLog.h"
 #include "core/comm/UploadStream.h"
 #include "core/model/Changes.h"
 
@@ -712,8 +713,12 @@ void lintor1::commissioningReport()
     }
     if (!source.onDisk)
         source.bytes = storage::configFileBytes(cfg);
-    if (const auto f = comm::panelFingerprint(cfg))
+    if (const auto f = comm::panelFingerprint(cfg)) {
         source.fingerprint = f->shown();
+        // What this computer recorded: the proof an inspector asks for.
+        if (const auto r = comm::lastVerifiedUpload(comm::readTransferLog(app_.transferLog().path()), f->hex()))
+            source.verified = storage::VerifiedUpload{r->when, r->user, r->device};
+    }
     printDocument(storage::commissioningReport(cfg, source), pdfBeside(file, tr(" commissioning.pdf")));
 }
 

@@ -4,6 +4,7 @@
 #include "ui/comm/KarsilastirmaSonucu.h"
 #include "core/comm/PanelLink.h"
 #include "core/comm/SerialDevices.h"
+#include "core/comm/TransferLog.h"
 #include "core/comm/UploadStream.h"
 #include "ui/comm/PortAyar.h"
 #include "ui/comm/ProgBarIslem.h"
@@ -220,8 +221,9 @@ TEST_F(CommWindowTest, BreakOffSaysWhereItStoppedAndARetrySucceeds)
 
 TEST_F(CommWindowTest, VerifyAfterUploadShowsWhatThePanelHoldsOtherwise)
 {
-    // Simulator options; the status; what the read-back window lists; the message.
+    // Simulator options; the status (none: verified); what the read-back window lists; the message.
     const std::tuple<QStringList, const char *, QStringList, const char *> cases[] = {
+        {{}, nullptr, {}, nullptr},
         {{"--store-different", "1.1"},
          "The panel does not hold what was sent",
          {"Loop 1 address 1", "Location", " Hall ", " Hall ?"},
@@ -236,8 +238,10 @@ TEST_F(CommWindowTest, VerifyAfterUploadShowsWhatThePanelHoldsOtherwise)
     for (const auto &[options, status, row, said] : cases) {
         Sim sim(options);
         verify = true, restart("v2", 1);
+        const QString fingerprint = comm::panelFingerprint(cfg())->hex();
         ProgBarIslem *w = run("BtGonder");
-        EXPECT_EQ(w->statusText(), status);
+        EXPECT_EQ(w->statusText(),
+                  status ? status : "Panel verified: fingerprint " + comm::shortFingerprint(fingerprint));
         EXPECT_EQ(messages.messages, said ? QStringList{said} : QStringList{});
         auto *result = app->mainWindow()->findChild<KarsilastirmaSonucu *>();
         auto *table = result ? child<QTableWidget>(result, "FarkListesi") : nullptr;
@@ -249,6 +253,18 @@ TEST_F(CommWindowTest, VerifyAfterUploadShowsWhatThePanelHoldsOtherwise)
             EXPECT_TRUE(cells == row && table->rowCount() == 1) << cells.join('|').toStdString();
         }
         button(w, "GonderimOK")->click();
+
+        // Two lines in the log, the read-back's with what the user was told.
+        QStringList logged;
+        for (const comm::TransferRecord &r : comm::readTransferLog(app->transferLog().path()))
+            if (r.device == sim.link && r.fingerprint == fingerprint)
+                logged << r.command + ' ' + comm::resultKey(r.result) + ' ' + r.reason;
+        const QString read = !status ? "verified " : said ? QString("failed ") + said : "differs ";
+        EXPECT_EQ(logged, (QStringList{"upload completed ", "verify " + read}));
+        if (!status) {  // the cover names the verified upload
+            act("MnCommissioningReport")->trigger();
+            EXPECT_EQ(output.printed.constLast().filter(" from " + sim.link).size(), 1);
+        }
     }
     // Turned off in the port settings: the upload alone, and the choice is kept.
     act("MnSeçenekler")->trigger();
