@@ -632,6 +632,18 @@
         <source>Export retest list</source>
         <translation>Yeniden test listesini dışa aktar</translation>
     </message>
+    <message>
+        <source>Verify after upload</source>
+        <translation>Yükleme sonrası doğrulama</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gönderilen</translation>
+    </message>
+    <message>
+        <source>The panel does not hold what was sent: %1 field(s) differ.</source>
+        <translation>Panel gönderileni tutmuyor: %1 alan farklı.</translation>
+    </message>
 </context>
 <context>
     <name>vaz::Language</name>
@@ -676,6 +688,14 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+    <message>
+        <source>&amp;Verify after upload</source>
+        <translation>Yüklemeden sonra &amp;doğrula</translation>
+    </message>
+    <message>
+        <source>Read the configuration back from the panel after every upload and compare it with what was sent</source>
+        <translation>Her yüklemeden sonra yapılandırmayı panelden geri oku ve gönderilenle karşılaştır</translation>
     </message>
 </context>
 <context>
@@ -768,12 +788,12 @@
         <translation>Durdur</translation>
     </message>
     <message>
-        <source>Transfer stopped</source>
-        <translation>Aktarım durduruldu</translation>
-    </message>
-    <message>
         <source>Stop the transfer?</source>
         <translation>Aktarım durdurulsun mu?</translation>
+    </message>
+    <message>
+        <source>%1:%2 left</source>
+        <translation>%1:%2 kaldı</translation>
     </message>
 </context>
 <context>
@@ -911,6 +931,10 @@
     <message>
         <source>The configuration report was not printed. </source>
         <translation>Yapılandırma raporu yazdırılmadı. </translation>
+    </message>
+    <message>
+        <source>Panel fingerprint: </source>
+        <translation>Panel parmak izi: </translation>
     </message>
 </context>
 <context>
@@ -1966,6 +1990,46 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source>the panel sent &quot;%1&quot; as the number of loops.</source>
         <translation>panel çevrim sayısı olarak &quot;%1&quot; gönderdi.</translation>
     </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>Doğrulanıyor...</translation>
+    </message>
+    <message>
+        <source>Verification Completed</source>
+        <translation>Doğrulama tamamlandı</translation>
+    </message>
+    <message>
+        <source>Verification Not Completed</source>
+        <translation>Doğrulama tamamlanmadı</translation>
+    </message>
+    <message>
+        <source> at the start of the verification.</source>
+        <translation> (doğrulamanın başında).</translation>
+    </message>
+    <message>
+        <source> The upload itself completed, but the panel was not verified.</source>
+        <translation> Yüklemenin kendisi tamamlandı, ancak panel doğrulanamadı.</translation>
+    </message>
+    <message>
+        <source>Verification refused: %1 The upload itself completed, but the panel was not verified.</source>
+        <translation>Doğrulama reddedildi: %1 Yüklemenin kendisi tamamlandı, ancak panel doğrulanamadı.</translation>
+    </message>
+    <message>
+        <source>Transfer stopped</source>
+        <translation>Aktarım durduruldu</translation>
+    </message>
+    <message>
+        <source>Panel verified: fingerprint %1</source>
+        <translation>Panel doğrulandı: parmak izi %1</translation>
+    </message>
+    <message>
+        <source>The panel does not hold what was sent</source>
+        <translation>Panel gönderileni tutmuyor</translation>
+    </message>
+    <message>
+        <source>The verification did not finish; the upload itself completed.</source>
+        <translation>Doğrulama bitmedi; yüklemenin kendisi tamamlandı.</translation>
+    </message>
 </context>
 <context>
     <name>vaz::devices</name>
@@ -2323,6 +2387,14 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>Transfer &amp;history...</source>
         <translation>Aktarım g&amp;eçmişi...</translation>
+    </message>
+    <message>
+        <source>Panel fingerprint: %1</source>
+        <translation>Panel parmak izi: %1</translation>
+    </message>
+    <message>
+        <source>Panel fingerprint: none, the upload would refuse this configuration</source>
+        <translation>Panel parmak izi: yok, yükleme bu yapılandırmayı reddederdi</translation>
     </message>
 </context>
 <context>
