@@ -1674,8 +1674,8 @@
 <context>
     <name>vaz::comm::TransferLog</name>
     <message>
-        <source>The transfer log %1 could not be written: %2</source>
-        <translation>Aktarım günlüğü %1 yazılamadı: %2</translation>
+        <source>The transfer log %1 could not be written: %2. The transfer itself is not affected.</source>
+        <translation>Aktarım günlüğü %1 yazılamadı: %2. Aktarımın kendisi bundan etkilenmedi.</translation>
     </message>
 </context>
 <context>

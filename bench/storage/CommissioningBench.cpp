@@ -13,14 +13,24 @@ namespace {
 
 using namespace vaz;
 
+// The configuration unsaved, never verified.
+storage::CommissioningSource sourceOf(const Config &c)
+{
+    return {QStringLiteral("full.dvk"),
+            storage::configFileBytes(c),
+            false,
+            QDateTime::currentDateTime(),
+            QStringLiteral("V2.0 3F2A-9C1B-07DE-55A0"),
+            std::nullopt};
+}
+
 void BM_CommissioningReportPdf(benchmark::State &state)
 {
     const Config c = bench::fullConfig();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("full.pdf"));
     for (auto _ : state) {
-        const storage::CommissioningSource source{QStringLiteral("full.dvk"), storage::configFileBytes(c), false,
-                                                  QDateTime::currentDateTime()};
+        const storage::CommissioningSource source = sourceOf(c);
         if (!storage::writeReportPdf(storage::commissioningReport(c, source), path).isEmpty())
             state.SkipWithError("the PDF was not written");
     }
@@ -34,8 +44,7 @@ void BM_CommissioningReportLayout(benchmark::State &state)
     const Config c = bench::fullConfig();
     qsizetype pages = 0;
     for (auto _ : state) {
-        const storage::CommissioningSource source{QStringLiteral("full.dvk"), storage::configFileBytes(c), false,
-                                                  QDateTime::currentDateTime()};
+        const storage::CommissioningSource source = sourceOf(c);
         pages = storage::paginate(storage::commissioningReport(c, source), 60).size();
     }
     state.counters["pages"] = double(pages);

@@ -249,7 +249,7 @@ QString TransferLog::append(const TransferRecord &record)
     }
     if (std::exchange(failed_, true))
         return {};
-    return tr("The transfer log %1 could not be written: %2").arg(path_, why);
+    return tr("The transfer log %1 could not be written: %2. The transfer itself is not affected.").arg(path_, why);
 }
 
 }  // namespace vaz::comm
