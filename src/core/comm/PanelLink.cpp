@@ -3,14 +3,12 @@
 #include "core/comm/PanelCompare.h"
 #include "core/comm/PanelFields.h"
 #include "core/comm/UploadStream.h"
-#include "core/model/Codepage.h"
 #include "core/model/Conversions.h"
 
 #include <QEventLoop>
 #include <QScopeGuard>
 
 #include <algorithm>
-#include <QLocale>
 
 namespace vaz::comm {
 
@@ -222,13 +220,6 @@ PanelLink::Wake PanelLink::nextByte(char &c, bool watchTimeout, bool bounded)
 }
 
 void PanelLink::write(QByteArrayView bytes) { port_.write(bytes); }
-
-void PanelLink::sendField(QByteArrayView field)
-{
-    QByteArray bytes = field.toByteArray();
-    bytes.append(kSeparator);
-    write(bytes);
-}
 
 void PanelLink::armTimer()
 {

@@ -126,7 +126,6 @@ private:
     void wake();
 
     void write(QByteArrayView bytes);
-    void sendField(QByteArrayView field);  // field then "~"
     void armTimer();
     void disarmTimer();
     bool handshake(char letter);

@@ -31,6 +31,7 @@ struct Sim : SimProcess {
 
 class CommWindowTest : public ShellTest {
 protected:
+    void SetUp() override { comm::rememberVerifyAfterUpload(verify), ShellTest::SetUp(); }
     // A fresh run of the tool at a version; with rules >= 0 also a configuration in memory.
     void restart(const char *version, int rules = -1)
     {
