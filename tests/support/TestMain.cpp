@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #ifdef VAZ_UI_TEST
@@ -19,6 +20,9 @@ int main(int argc, char **argv)
     // Recent files, folders and ports of the tests, not the user's.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    // And their transfer logs, however the test program was started.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

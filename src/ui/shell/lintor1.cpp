@@ -92,7 +92,7 @@ lintor1::lintor1(App &app) : app_(app)
     auto followEditor = [this, editor] { action("MnRulesByZone")->setEnabled(editor->isEnabled()); };
     connect(editor, &QAction::changed, this, followEditor);
     followEditor();
-    resize(640, 420);
+    resize(640, 420 + statusBar()->sizeHint().height());
     fitToScreen(this);
 }
 
