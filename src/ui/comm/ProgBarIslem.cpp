@@ -74,7 +74,9 @@ ProgBarIslem::ProgBarIslem(Session &session, std::unique_ptr<comm::BytePort> por
 
     connect(link_, &comm::PanelLink::statusChanged, status_, [this](const comm::TransferStatus &s) {
         status_->setText(comm::statusText(link_->transfer(), s));
-        setWindowTitle(comm::captionText(link_->transfer()));
+        // The caption names the phase under way; the end leaves the last one.
+        if (s.stage != comm::TransferStage::Completed && s.stage != comm::TransferStage::NotCompleted)
+            setWindowTitle(comm::captionText(link_->transfer()));
     });
     connect(link_, &comm::PanelLink::progressChanged, bar_, [this](int value) {
         if (!link_->verifies() || !upload_)

@@ -240,7 +240,15 @@ TEST_F(CommWindowTest, VerifyAfterUploadShowsWhatThePanelHoldsOtherwise)
         Sim sim(options);
         verify = true, restart("v2", 1);
         const QString fingerprint = comm::panelFingerprint(cfg())->hex();
+        QStringList phases;  // as the caption names them
+        onLink = [&](comm::PanelLink &link) {
+            QObject::connect(&link, &comm::PanelLink::statusChanged, [&] {
+                if (const QString s = app->loadedProgressWindow()->windowTitle(); phases.value(phases.size() - 1) != s)
+                    phases << s;
+            });
+        };
         ProgBarIslem *w = run("BtGonder");
+        EXPECT_EQ(phases, (QStringList{"Sending...", "Verifying..."}));
         EXPECT_EQ(w->statusText(),
                   status ? status : "Panel verified: fingerprint " + comm::shortFingerprint(fingerprint));
         EXPECT_EQ(messages.messages, said ? QStringList{said} : QStringList{});
@@ -267,6 +275,7 @@ TEST_F(CommWindowTest, VerifyAfterUploadShowsWhatThePanelHoldsOtherwise)
             EXPECT_EQ(output.printed.constLast().filter(" from " + sim.link).size(), 1);
         }
     }
+    onLink = nullptr;
     // Turned off in the port settings: the upload alone, and the choice is kept.
     act("MnSeçenekler")->trigger();
     auto *box = child<QAbstractButton>(app->loadedPortSettings(), "VerifyAfterUpload");
