@@ -26,14 +26,19 @@ Document manyLines(int n)
 TEST(ReportPrinter, RendersPagesAndNeverWritesAPdfOverAnotherFile)
 {
     QTemporaryDir dir;
+    QMarginsF margins;
     auto print = [&](const char *name, QString *error) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QString::fromLatin1(name)));
-        return renderReport(manyLines(200), printer, error);
+        const bool printed = renderReport(manyLines(200), printer, error);
+        margins = printer.pageLayout().margins(QPageLayout::Millimeter);
+        return printed;
     };
     QString error;
     ASSERT_TRUE(print("rapor", &error));
+    // Office printers clip closer to the edge.
+    EXPECT_GE(std::min({margins.left(), margins.top(), margins.right(), margins.bottom()}), 10.0);
     const QByteArray pdf = test::fileBytes(dir.filePath(QStringLiteral("rapor.pdf")));
     ASSERT_TRUE(pdf.startsWith("%PDF"));
     // 201 lines do not fit one page: there are page breaks.

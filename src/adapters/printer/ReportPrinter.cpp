@@ -35,9 +35,16 @@ QFont monospaced(qreal pointSize)
     return font;
 }
 
+// Office printers clip what comes closer to the paper's edge than this.
+constexpr qreal kMarginMm = 10.0;
+
 // False when the printer could not be started (for a PDF: the file could not be written).
 bool draw(const Document &doc, QPrinter &printer)
 {
+    const QMarginsF set = printer.pageLayout().margins(QPageLayout::Millimeter);
+    printer.setPageMargins(QMarginsF(std::max(set.left(), kMarginMm), std::max(set.top(), kMarginMm),
+                                     std::max(set.right(), kMarginMm), std::max(set.bottom(), kMarginMm)),
+                           QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

@@ -37,12 +37,12 @@ QString itemInWords(const Installation &inst, const ListItem &item)
     return text;
 }
 
-QString listInWords(const Installation &inst, const QString &list, const QString &none)
+QStringList listInWords(const Installation &inst, const QString &list)
 {
     QStringList items;
     for (const ListItem &item : DizidenListeyeCevir(list))
         items << itemInWords(inst, item);
-    return items.isEmpty() ? none : items.join(QStringLiteral(", "));
+    return items;
 }
 
 QStringList rowLines(const QList<QStringList> &rows, const QList<int> &widths)
@@ -198,22 +198,30 @@ void matrixSections(Document &doc, const Installation &inst)
     }
     QList<QStringList> words;
     for (int r = 1; r <= rules; ++r)
-        words << wrapText(QStringLiteral("%1. ").arg(r) + ruleInWords(inst, inst.SSismi(r), inst.SSkosul(r),
-                                                                      inst.SSgirisler(r), inst.SScikislar(r)),
-                          kWidth, 4);
+        words << indentedLines(
+            QStringLiteral("%1. ").arg(r),
+            ruleInWords(inst, inst.SSismi(r), inst.SSkosul(r), inst.SSgirisler(r), inst.SScikislar(r)), kWidth);
     doc.sections << DocumentSection{{QStringLiteral("CAUSE-EFFECT RULES IN WORDS")}, words, true};
 }
 
 }  // namespace
 
-QString ruleInWords(const Installation &inst, const QString &name, int condition, const QString &inputs,
-                    const QString &outputs)
+QStringList ruleInWords(const Installation &inst, const QString &name, int condition, const QString &inputs,
+                        const QString &outputs)
 {
     const QString how = conditionText(condition);
-    return QStringLiteral("%1: %2 of %3 → %4")
-        .arg(name.trimmed(), how.isEmpty() ? QStringLiteral("no condition") : how,
-             listInWords(inst, inputs, QStringLiteral("no inputs")),
-             listInWords(inst, outputs, QStringLiteral("no outputs")));
+    const QStringList in = listInWords(inst, inputs), out = listInWords(inst, outputs);
+    QStringList lines{QStringLiteral("%1: %2 of%3")
+                          .arg(name.trimmed(), how.isEmpty() ? QStringLiteral("no condition") : how,
+                               in.isEmpty() ? QStringLiteral(" no inputs") : QString())};
+    // One device a line: a rule of 25 inputs stays a list one can tick off.
+    for (const QString &item : in)
+        lines << QStringLiteral("  ") + item;
+    if (out.isEmpty())
+        return lines << QStringLiteral("→ no outputs");
+    for (qsizetype i = 0; i < out.size(); ++i)
+        lines << (i == 0 ? QStringLiteral("→ ") : QStringLiteral("  ")) + out[i];
+    return lines;
 }
 
 QString printDate(const QDateTime &when) { return when.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }

@@ -14,11 +14,11 @@
 // and a walk-test sheet.
 namespace vaz::storage {
 
-// "Kat1: OR of Loop 1 address 001 Manual call point 'Giris kati', ... → Loop 1
-// address 010 Relay controller 'Damper role', Sounder 1, Fault relay"; the
-// devices' types and locations as inst holds them.
-QString ruleInWords(const Installation &inst, const QString &name, int condition, const QString &inputs,
-                    const QString &outputs);
+// "Kat1: OR of", then each input on a line of its own ("  Loop 1 address
+// 001 Manual call point 'Giris kati'"), then the outputs, the first after
+// "→ "; the devices' types and locations as inst holds them.
+QStringList ruleInWords(const Installation &inst, const QString &name, int condition, const QString &inputs,
+                        const QString &outputs);
 
 // "2026-12-07 14:05", as every page's foot shows the date.
 QString printDate(const QDateTime &when);

@@ -154,4 +154,20 @@ QString tableLine(const QStringList &cells, const QList<int> &widths)
     return out;
 }
 
+QStringList indentedLines(const QString &lead, const QStringList &lines, int width)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // The line's own indent stays: wrapping would fold it away.
+        qsizetype own = 0;
+        while (own < lines[i].size() && lines[i][own] == u' ')
+            ++own;
+        const QString first = (i == 0 ? lead : QString(lead.size(), u' ')) + QString(own, u' ');
+        const QStringList wrapped = wrapText(lines[i].mid(own), width - int(first.size()), 2);
+        for (qsizetype j = 0; j < wrapped.size(); ++j)
+            out << (j == 0 ? first : QString(first.size(), u' ')) + wrapped[j];
+    }
+    return out;
+}
+
 }  // namespace vaz::storage

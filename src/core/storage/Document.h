@@ -39,6 +39,10 @@ QList<DocumentPage> paginate(const Document &doc, int linesPerPage);
 // the first are indented by indent blanks. A word longer than a line is cut.
 QStringList wrapText(const QString &text, int width, int indent = 0);
 
+// lines under a lead ("In words: ", "3. "), the first after it and the rest
+// indented as far, each wrapped at width.
+QStringList indentedLines(const QString &lead, const QStringList &lines, int width);
+
 // Text tables: each column as wide as its widest cell in rows; a line holds
 // the cells padded to those widths, two blanks apart, without trailing blanks.
 QList<int> columnWidths(const QList<QStringList> &rows);

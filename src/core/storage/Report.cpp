@@ -179,9 +179,8 @@ QList<PrintLine> reportLines(const QList<Field> &fields, const QString &fileName
             addList(lines, QCoreApplication::translate("vaz::Report", "Inputs:"), inputs);
             addList(lines, QCoreApplication::translate("vaz::Report", "Outputs:"), outputs);
             lines << PrintLine{QCoreApplication::translate("vaz::Report", "Condition: ") + conditionWord(condition)};
-            for (const QString &l :
-                 wrapText(QStringLiteral("In words: ") + ruleInWords(named, name, condition, inputs, outputs),
-                          kWordsWidth, 2))
+            for (const QString &l : indentedLines(QStringLiteral("In words: "),
+                                                  ruleInWords(named, name, condition, inputs, outputs), kWordsWidth))
                 lines << PrintLine{l};
         }
     }

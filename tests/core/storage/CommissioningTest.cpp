@@ -56,12 +56,15 @@ TEST(Commissioning, CoverRulesInWordsAndWalkTestOrder)
         EXPECT_TRUE(lines.contains(QString::fromUtf8(field))) << field;
     EXPECT_EQ(lines.filter(QStringLiteral("Signature:")).size(), 1);
 
-    const QString text = lines.join(u' ').simplified();
-    EXPECT_TRUE(text.contains(
-        "1. Rule1: Coincidence of Loop 1 address 001 Photo-elec. smoke det. 'Kat 10', Loop 2 address 005 Switch mon. → "
-        "Loop 1 address 002 Relay controller, Sounder 1, Fault relay"));
-    EXPECT_TRUE(text.contains("2. Rule2: AND of Loop 1 address 001 Photo-elec. smoke det. 'Kat 10', Loop 2 address "
-                              "005 Switch mon. → no outputs"));
+    // Each rule's devices one a line, under its number.
+    const qsizetype rule2 = lines.indexOf("2. Rule2: AND of");
+    ASSERT_GT(rule2, 5);
+    EXPECT_EQ(lines.mid(rule2 - 6, 8),
+              (QStringList{"1. Rule1: Coincidence of", "     Loop 1 address 001 Photo-elec. smoke det. 'Kat 10'",
+                           "     Loop 2 address 005 Switch mon.", "   → Loop 1 address 002 Relay controller",
+                           "     Sounder 1", "     Fault relay", "2. Rule2: AND of",
+                           "     Loop 1 address 001 Photo-elec. smoke det. 'Kat 10'"}));
+    EXPECT_EQ(lines.value(rule2 + 3), "   → no outputs");
 
     // Zone by zone, locations as people count; the device without a zone last.
     QStringList walked;

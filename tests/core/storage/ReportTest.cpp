@@ -60,9 +60,12 @@ TEST(Report, PrintsEveryPartAtItsPrintZone)
         "Outputs:",
         "1,2.5,1.5,7.:",
         "Condition: COINCIDENCE",
-        QStringLiteral("In words: Rule1: Coincidence of Loop 1 address 001 Photo-elec. smoke det. 'Hall', Loop 2 "
-                       "address 005 Switch mon. → Loop 1"),
-        "  address 002 Relay controller, Sounder 1, Fault relay"};
+        "In words: Rule1: Coincidence of",
+        "            Loop 1 address 001 Photo-elec. smoke det. 'Hall'",
+        "            Loop 2 address 005 Switch mon.",
+        QStringLiteral("          → Loop 1 address 002 Relay controller"),
+        "            Sounder 1",
+        "            Fault relay"};
     EXPECT_EQ(report(c, 20), expected);
     // On paper a rule's lines are one row, which a page never splits.
     const Document doc = reportDocument(reportFromBytes(configFileBytes(c), QStringLiteral("site.dvk"), 20),
