@@ -2805,5 +2805,13 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source>and %1 more</source>
         <translation>ve %1 tane daha</translation>
     </message>
+    <message>
+        <source>The schedule matched the configuration: nothing changed.</source>
+        <translation>Liste yapılandırmayla aynıydı: hiçbir şey değişmedi.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed and %3 removed.</source>
+        <translation>%1 eklendi, %2 değiştirildi ve %3 kaldırıldı.</translation>
+    </message>
 </context>
 </TS>

@@ -308,8 +308,9 @@ QString helpText(Command command)
                    QStringLiteral("\n\nWithout a command the windows start, with FILE.dvk opened when given.\n\n"
                                   "Commands:\n");
     for (const CommandForm &s : forms())
-        text += QStringLiteral("  vazconfig ") + s.usage + QStringLiteral("\n      ") + s.summary.section(u'\n', 0, 0) +
-                u'\n';
+        // The summary's first paragraph whole: a description cut mid-sentence says nothing.
+        text += QStringLiteral("  vazconfig ") + s.usage + QStringLiteral("\n      ") +
+                s.summary.section(QStringLiteral("\n\n"), 0, 0).replace(u'\n', QStringLiteral("\n      ")) + u'\n';
     text += QStringLiteral(
         "\nExit status: 0 success (no difference, no finding), 1 differences, findings or schedule problems, 2 "
         "failure.\n`vazconfig COMMAND --help` tells more.\n");

@@ -18,6 +18,7 @@
 #include "core/storage/Schedule.h"
 #include "core/storage/ScheduleWords.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -25,6 +26,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -395,7 +397,7 @@ int importDevices(const Args &args, Console &console)
         console.err(saved.message);
         return Failure;
     }
-    console.out(storage::planSummary(plan));
+    console.out(storage::planDoneSummary(plan));
     return Success;
 }
 
@@ -441,9 +443,16 @@ int runMain(int argc, char **argv)
         return Success;
     }
     std::unique_ptr<QCoreApplication> app;
+    std::unique_ptr<QTemporaryDir> runtime;
     if (parsed.args.command == Command::Report) {
         // The PDF needs fonts and a paint device, never a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Without a session (cron, ssh) the platform would warn that it has no runtime folder.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            runtime = std::make_unique<QTemporaryDir>();
+            if (runtime->isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+        }
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -224,7 +224,9 @@ TEST(Cli, DiffCheckReportAndHelp)
                            "  Loop 4 address 126 (Relay controller) follows zone 48 on fire"}));
 
     const QString pdf = dir.filePath("r.pdf");
-    vazconfig({"report", fileA, "-o", pdf});
+    // Without a desktop session too, the report says nothing it need not.
+    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(vazconfig({"report", fileA, "-o", pdf}).err, "");
     EXPECT_TRUE(test::fileBytes(pdf).startsWith("%PDF"));
     EXPECT_TRUE(vazconfig({"--help"}).out.value(0).startsWith("usage: vazconfig"));
     EXPECT_EQ(vazconfig({"compare", "--help"}).out.first(), cli::usageLine(cli::Command::Compare));
@@ -241,7 +243,10 @@ TEST(Cli, DeviceScheduleOutAndBackIn)
         schedules << "s.xlsx";
     for (const QString &name : schedules) {
         const QString schedule = dir.filePath(name);
-        vazconfig({"export-devices", file, "-o", schedule}), vazconfig({"import-devices", file, schedule, "-o", out});
+        vazconfig({"export-devices", file, "-o", schedule});
+        // Said once it is done.
+        EXPECT_EQ(vazconfig({"import-devices", file, schedule, "-o", out}).out,
+                  QStringList{"The schedule matched the configuration: nothing changed."});
         EXPECT_EQ(test::fileBytes(out), test::fileBytes(file)) << name.toStdString();
         QFile::remove(out);
     }

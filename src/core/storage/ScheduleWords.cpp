@@ -151,13 +151,15 @@ public:
         }
     }
 
-    QString summary(const SchedulePlan &plan) const
+    QString summary(const SchedulePlan &plan, bool done = false) const
     {
         if (plan.changesNothing())
-            return say(QT_TR_NOOP("The schedule matches the configuration: nothing will change."));
+            return done ? say(QT_TR_NOOP("The schedule matched the configuration: nothing changed."))
+                        : say(QT_TR_NOOP("The schedule matches the configuration: nothing will change."));
         const QString added =
             plan.added == 1 ? say(QT_TR_NOOP("1 device")) : say(QT_TR_NOOP("%1 devices")).arg(plan.added);
-        return say(QT_TR_NOOP("%1 will be added, %2 changed and %3 removed."))
+        return (done ? say(QT_TR_NOOP("%1 added, %2 changed and %3 removed."))
+                     : say(QT_TR_NOOP("%1 will be added, %2 changed and %3 removed.")))
             .arg(added, QString::number(plan.changed), QString::number(plan.removed.size()));
     }
 
@@ -191,6 +193,8 @@ SheetRows problemTable(const QList<ScheduleProblem> &problems)
 }
 
 QString planSummary(const SchedulePlan &plan) { return ScheduleWords().summary(plan); }
+
+QString planDoneSummary(const SchedulePlan &plan) { return ScheduleWords().summary(plan, true); }
 
 QString sheetReadText(const TableRead &read) { return ScheduleWords().read(read.problem); }
 

@@ -22,6 +22,8 @@ SheetRows problemTable(const QList<ScheduleProblem> &problems);
 
 // "3 devices will be added, 1 changed and 2 removed."
 QString planSummary(const SchedulePlan &plan);
+// "3 devices added, 1 changed and 2 removed.", once it is done.
+QString planDoneSummary(const SchedulePlan &plan);
 
 // Why read was refused: "The file "x.csv" cannot be imported: ...", or for
 // bytes, the reason alone; empty when it was read.
