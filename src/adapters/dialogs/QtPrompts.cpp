@@ -3,13 +3,15 @@
 #include "core/model/Settings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace vaz {
 
@@ -103,11 +105,17 @@ QString QtFileDialogs::run(const QString &title, const QString &filter, bool sav
     dialog_->setNameFilter(filter);
     dialog_->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog_->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // A new run starts in the folder used last.
-    if (last_.isEmpty())
-        dialog_->setDirectory(toolSettings()->value(QStringLiteral("lastFolder")).toString());
-    else
-        dialog_->selectFile(nameForFilter(last_, filter));
+    // The folder used last, this run or an earlier one; the very first time the
+    // user's documents, not the list of drives.
+    QString folder = last_.isEmpty() ? toolSettings()->value(QStringLiteral("lastFolder")).toString()
+                                     : QFileInfo(last_).absolutePath();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    dialog_->setDirectory(folder);
+    // Only a save proposes a name: an open that offers the file saved last offers the wrong kind of file.
+    dialog_->selectFile(save && !last_.isEmpty() ? nameForFilter(last_, filter) : QString());
     if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
         return QString();
     last_ = dialog_->selectedFiles().constFirst();
