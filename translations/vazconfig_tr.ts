@@ -2608,6 +2608,213 @@ Portu başka bir program kullanıyor olabilir.</translation>
     </message>
 </context>
 <context>
+    <name>vaz::storage::Paper</name>
+    <message>
+        <source>list item %1,%2</source>
+        <translation>liste öğesi %1,%2</translation>
+    </message>
+    <message>
+        <source>(no device)</source>
+        <translation>(cihaz yok)</translation>
+    </message>
+    <message>
+        <source>(unknown type %1)</source>
+        <translation>(bilinmeyen tip %1)</translation>
+    </message>
+    <message>
+        <source>Cause-effect</source>
+        <translation>Sebep-sonuç</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>Supplier:</source>
+        <translation>Tedarikçi:</translation>
+    </message>
+    <message>
+        <source>Panel name:</source>
+        <translation>Panel adı:</translation>
+    </message>
+    <message>
+        <source>Firmware (MCU version):</source>
+        <translation>Yazılım (MCU sürümü):</translation>
+    </message>
+    <message>
+        <source>Loop count:</source>
+        <translation>Çevrim sayısı:</translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>Cihazlar:</translation>
+    </message>
+    <message>
+        <source>Cause-effect rules:</source>
+        <translation>Sebep-sonuç kuralları:</translation>
+    </message>
+    <message>
+        <source>Operation mode:</source>
+        <translation>Çalışma modu:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Dosya:</translation>
+    </message>
+    <message>
+        <source>Date and time:</source>
+        <translation>Tarih ve saat:</translation>
+    </message>
+    <message>
+        <source>File SHA-256:</source>
+        <translation>Dosya SHA-256:</translation>
+    </message>
+    <message>
+        <source>of the file as saved on disk</source>
+        <translation>diske kaydedildiği hâliyle dosyanın</translation>
+    </message>
+    <message>
+        <source>of the bytes a save would write: the configuration on screen is not saved as it is</source>
+        <translation>bir kaydetmenin yazacağı baytların: ekrandaki yapılandırma bu hâliyle kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>Panel fingerprint:</source>
+        <translation>Panel parmak izi:</translation>
+    </message>
+    <message>
+        <source>none: an upload would refuse this configuration</source>
+        <translation>yok: yükleme bu yapılandırmayı reddederdi</translation>
+    </message>
+    <message>
+        <source>of the bytes an upload sends, the same for the file and a download of it</source>
+        <translation>bir yüklemenin gönderdiği baytların; dosya ve onun indirilmişi için aynı</translation>
+    </message>
+    <message>
+        <source>Verified in the panel on %1 by %2 from %3</source>
+        <translation>Panelde %1 tarihinde %2 tarafından %3 üzerinden doğrulandı</translation>
+    </message>
+    <message>
+        <source>No verified upload of it in this computer&apos;s transfer log</source>
+        <translation>Bu bilgisayarın aktarım günlüğünde doğrulanmış bir yüklemesi yok</translation>
+    </message>
+    <message>
+        <source>Commissioning engineer:</source>
+        <translation>Devreye alma mühendisi:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Firma:</translation>
+    </message>
+    <message>
+        <source>Signature:</source>
+        <translation>İmza:</translation>
+    </message>
+    <message>
+        <source>    Date: </source>
+        <translation>    Tarih: </translation>
+    </message>
+    <message>
+        <source>COMMISSIONING REPORT</source>
+        <translation>DEVREYE ALMA RAPORU</translation>
+    </message>
+    <message>
+        <source>1 device</source>
+        <translation>1 cihaz</translation>
+    </message>
+    <message>
+        <source>%1 devices</source>
+        <translation>%1 cihaz</translation>
+    </message>
+    <message>
+        <source>no zone</source>
+        <translation>bölgesiz</translation>
+    </message>
+    <message>
+        <source>zone </source>
+        <translation>bölge </translation>
+    </message>
+    <message>
+        <source>CAUSE-EFFECT MATRIX, rules %1 to %2 of %3 (I: input, O: output; the rules are spelled out after the matrix)</source>
+        <translation>SEBEP-SONUÇ MATRİSİ, %3 kuraldan %1 - %2 (I: giriş, O: çıkış; kurallar matristen sonra açıkça yazılıdır)</translation>
+    </message>
+    <message>
+        <source>CAUSE-EFFECT RULES IN WORDS</source>
+        <translation>SEBEP-SONUÇ KURALLARININ AÇIKLAMASI</translation>
+    </message>
+    <message>
+        <source>%1: %2 of%3</source>
+        <translation>%1: %2 ile%3</translation>
+    </message>
+    <message>
+        <source>no condition</source>
+        <translation>koşulsuz</translation>
+    </message>
+    <message>
+        <source> no inputs</source>
+        <translation> giriş yok</translation>
+    </message>
+    <message>
+        <source>→ no outputs</source>
+        <translation>→ çıkış yok</translation>
+    </message>
+    <message>
+        <source>Commissioning report %1</source>
+        <translation>Devreye alma raporu %1</translation>
+    </message>
+    <message>
+        <source>DEVICE SCHEDULE BY LOOP: loop %1, %2</source>
+        <translation>ÇEVRİME GÖRE CİHAZ LİSTESİ: çevrim %1, %2</translation>
+    </message>
+    <message>
+        <source>DEVICE SCHEDULE BY ZONE: %1, %2</source>
+        <translation>BÖLGEYE GÖRE CİHAZ LİSTESİ: %1, %2</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>Test edildi</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Mahal</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Cihaz</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Result, remarks</source>
+        <translation>Sonuç, notlar</translation>
+    </message>
+    <message>
+        <source>WALK-TEST SHEET</source>
+        <translation>YÜRÜYEREK TEST FORMU</translation>
+    </message>
+    <message>
+        <source>Tick each device once it has been operated and its zone and outputs were seen at the panel.</source>
+        <translation>Her cihazı, çalıştırılıp bölgesi ve çıkışları panelde görüldükten sonra işaretleyin.</translation>
+    </message>
+    <message>
+        <source>Tested by: </source>
+        <translation>Test eden: </translation>
+    </message>
+    <message>
+        <source>WALK TEST: %1, %2</source>
+        <translation>YÜRÜYEREK TEST: %1, %2</translation>
+    </message>
+    <message>
+        <source>%1    page %2 of %3    %4</source>
+        <translation>%1    sayfa %2 / %3    %4</translation>
+    </message>
+</context>
+<context>
     <name>vaz::storage::ScheduleWords</name>
     <message>
         <source>a line break</source>

@@ -7,11 +7,18 @@
 #include "core/devices/DeviceCatalog.h"
 #include "core/model/Conversions.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 #include <algorithm>
 
 namespace vaz::storage {
+
+// The context of the papers' texts in the translations: the windows print in
+// the user's language, the command line in English.
+class Paper {
+    Q_DECLARE_TR_FUNCTIONS(vaz::storage::Paper)
+};
 
 namespace {
 
@@ -26,12 +33,12 @@ QString itemInWords(const Installation &inst, const ListItem &item)
     if (whole && L == kPanelOutputLoop && A >= 1 && A <= kPanelOutputs)
         return panelOutputName(A - 1);
     if (!whole || L < 1 || L > kLoops || A < 1 || A > kAddresses)
-        return QStringLiteral("list item %1,%2").arg(item.loopDigits, item.addressDigits);
+        return Paper::tr("list item %1,%2").arg(item.loopDigits, item.addressDigits);
     const int type = inst.CihazTipi(L, A);
     QString text = devicePlace(L, A) + u' ' +
                    (devices::isValidCode(type) ? devices::shortName(type)
-                    : type == 0                ? QStringLiteral("(no device)")
-                                               : QStringLiteral("(unknown type %1)").arg(type));
+                    : type == 0                ? Paper::tr("(no device)")
+                                               : Paper::tr("(unknown type %1)").arg(type));
     if (const QString where = inst.MahalText(L, A).trimmed(); !where.isEmpty())
         text += QStringLiteral(" '%1'").arg(where);
     return text;
@@ -64,37 +71,37 @@ QList<QStringList> oneLineRows(const QStringList &lines)
 DocumentSection coverSection(const Installation &inst, const CommissioningSource &source, qsizetype devices)
 {
     const QString sha = QString::fromLatin1(QCryptographicHash::hash(source.bytes, QCryptographicHash::Sha256).toHex());
-    const QString mode = inst.CalmaModu == 1 ? QStringLiteral("Cause-effect") : QStringLiteral("Common");
+    const QString mode = inst.CalmaModu == 1 ? Paper::tr("Cause-effect") : Paper::tr("Common");
     const QList<QStringList> fields{
-        {QStringLiteral("Supplier:"), inst.TedarikciAdi.trimmed()},
-        {QStringLiteral("Panel name:"), inst.PanelAdi.trimmed()},
-        {QStringLiteral("Firmware (MCU version):"), versionName(inst.McuVersiyon)},
-        {QStringLiteral("Loop count:"), numberText(inst.CevrimSayisi)},
-        {QStringLiteral("Devices:"), QString::number(devices)},
-        {QStringLiteral("Cause-effect rules:"), QString::number(std::clamp<int>(inst.SSsayisi, 0, kMaxRules))},
-        {QStringLiteral("Operation mode:"), mode},
-        {QStringLiteral("File:"), source.fileName},
-        {QStringLiteral("Date and time:"), printDate(source.printed)},
-        {QStringLiteral("File SHA-256:"), sha},
-        {QString(), source.onDisk ? QStringLiteral("of the file as saved on disk")
-                                  : QStringLiteral("of the bytes a save would write: the configuration on screen "
-                                                   "is not saved as it is")},
-        {QStringLiteral("Panel fingerprint:"), source.fingerprint.isEmpty()
-                                                   ? QStringLiteral("none: an upload would refuse this configuration")
-                                                   : source.fingerprint},
-        {QString(), QStringLiteral("of the bytes an upload sends, the same for the file and a download of it")},
+        {Paper::tr("Supplier:"), inst.TedarikciAdi.trimmed()},
+        {Paper::tr("Panel name:"), inst.PanelAdi.trimmed()},
+        {Paper::tr("Firmware (MCU version):"), versionName(inst.McuVersiyon)},
+        {Paper::tr("Loop count:"), numberText(inst.CevrimSayisi)},
+        {Paper::tr("Devices:"), QString::number(devices)},
+        {Paper::tr("Cause-effect rules:"), QString::number(std::clamp<int>(inst.SSsayisi, 0, kMaxRules))},
+        {Paper::tr("Operation mode:"), mode},
+        {Paper::tr("File:"), source.fileName},
+        {Paper::tr("Date and time:"), printDate(source.printed)},
+        {Paper::tr("File SHA-256:"), sha},
+        {QString(), source.onDisk ? Paper::tr("of the file as saved on disk")
+                                  : Paper::tr("of the bytes a save would write: the configuration on screen "
+                                              "is not saved as it is")},
+        {Paper::tr("Panel fingerprint:"), source.fingerprint.isEmpty()
+                                              ? Paper::tr("none: an upload would refuse this configuration")
+                                              : source.fingerprint},
+        {QString(), Paper::tr("of the bytes an upload sends, the same for the file and a download of it")},
         {QString(), source.verified
-                        ? QStringLiteral("Verified in the panel on %1 by %2 from %3")
+                        ? Paper::tr("Verified in the panel on %1 by %2 from %3")
                               .arg(printDate(source.verified->when), source.verified->user, source.verified->device)
-                        : QStringLiteral("No verified upload of it in this computer's transfer log")},
+                        : Paper::tr("No verified upload of it in this computer's transfer log")},
         {},
         {},
-        {QStringLiteral("Commissioning engineer:"), kLine},
-        {QStringLiteral("Company:"), kLine},
+        {Paper::tr("Commissioning engineer:"), kLine},
+        {Paper::tr("Company:"), kLine},
         {},
-        {QStringLiteral("Signature:"), kLine + QStringLiteral("    Date: ") + kLine.left(12)},
+        {Paper::tr("Signature:"), kLine + Paper::tr("    Date: ") + kLine.left(12)},
     };
-    return {{QStringLiteral("COMMISSIONING REPORT"), QString()}, {rowLines(fields, columnWidths(fields))}, false};
+    return {{Paper::tr("COMMISSIONING REPORT"), QString()}, {rowLines(fields, columnWidths(fields))}, false};
 }
 
 // A section for each run of rows with the same key; the first opens a page when asked.
@@ -108,8 +115,7 @@ void groupSections(Document &doc, const QList<QStringList> &rows, Key key, const
         for (; i < rows.size() && key(rows[i]) == k; ++i)
             group << QStringList{tableLine(rows[i], widths)};
         doc.sections << DocumentSection{
-            {title.arg(k,
-                       group.size() == 1 ? QStringLiteral("1 device") : QStringLiteral("%1 devices").arg(group.size())),
+            {title.arg(k, group.size() == 1 ? Paper::tr("1 device") : Paper::tr("%1 devices").arg(group.size())),
              tableLine(header, widths)},
             group,
             first};
@@ -117,10 +123,7 @@ void groupSections(Document &doc, const QList<QStringList> &rows, Key key, const
     }
 }
 
-QString zoneName(const QString &zone)
-{
-    return zone.isEmpty() ? QStringLiteral("no zone") : QStringLiteral("zone ") + zone;
-}
+QString zoneName(const QString &zone) { return zone.isEmpty() ? Paper::tr("no zone") : Paper::tr("zone ") + zone; }
 
 // "Kat 9" before "Kat 10" and case aside, as people sort, in any locale.
 bool naturalLess(const QString &a, const QString &b)
@@ -187,8 +190,8 @@ void matrixSections(Document &doc, const Installation &inst)
         for (qsizetype i = 1; i < matrix.rows.size(); ++i)
             rows << QStringList{tableLine(identity[i] + matrix.rows[i].mid(kBypassColumn + from, to - from), w)};
         doc.sections << DocumentSection{
-            {QStringLiteral("CAUSE-EFFECT MATRIX, rules %1 to %2 of %3 (I: input, O: output; the rules are "
-                            "spelled out after the matrix)")
+            {Paper::tr("CAUSE-EFFECT MATRIX, rules %1 to %2 of %3 (I: input, O: output; the rules are "
+                       "spelled out after the matrix)")
                  .arg(from + 1)
                  .arg(to)
                  .arg(rules),
@@ -201,7 +204,7 @@ void matrixSections(Document &doc, const Installation &inst)
         words << indentedLines(
             QStringLiteral("%1. ").arg(r),
             ruleInWords(inst, inst.SSismi(r), inst.SSkosul(r), inst.SSgirisler(r), inst.SScikislar(r)), kWidth);
-    doc.sections << DocumentSection{{QStringLiteral("CAUSE-EFFECT RULES IN WORDS")}, words, true};
+    doc.sections << DocumentSection{{Paper::tr("CAUSE-EFFECT RULES IN WORDS")}, words, true};
 }
 
 }  // namespace
@@ -211,14 +214,14 @@ QStringList ruleInWords(const Installation &inst, const QString &name, int condi
 {
     const QString how = conditionText(condition);
     const QStringList in = listInWords(inst, inputs), out = listInWords(inst, outputs);
-    QStringList lines{QStringLiteral("%1: %2 of%3")
-                          .arg(name.trimmed(), how.isEmpty() ? QStringLiteral("no condition") : how,
-                               in.isEmpty() ? QStringLiteral(" no inputs") : QString())};
+    QStringList lines{Paper::tr("%1: %2 of%3")
+                          .arg(name.trimmed(), how.isEmpty() ? Paper::tr("no condition") : how,
+                               in.isEmpty() ? Paper::tr(" no inputs") : QString())};
     // One device a line: a rule of 25 inputs stays a list one can tick off.
     for (const QString &item : in)
         lines << QStringLiteral("  ") + item;
     if (out.isEmpty())
-        return lines << QStringLiteral("→ no outputs");
+        return lines << Paper::tr("→ no outputs");
     for (qsizetype i = 0; i < out.size(); ++i)
         lines << (i == 0 ? QStringLiteral("→ ") : QStringLiteral("  ")) + out[i];
     return lines;
@@ -229,7 +232,7 @@ QString printDate(const QDateTime &when) { return when.toString(QStringLiteral("
 Document commissioningReport(const Installation &inst, const CommissioningSource &source)
 {
     Document doc;
-    doc.title = QStringLiteral("Commissioning report %1").arg(source.fileName);
+    doc.title = Paper::tr("Commissioning report %1").arg(source.fileName);
     doc.date = printDate(source.printed);
 
     const Sheet schedule = scheduleSheet(inst);
@@ -240,31 +243,31 @@ Document commissioningReport(const Installation &inst, const CommissioningSource
     const QList<int> widths = columnWidths(schedule.rows);
     groupSections(
         doc, devices, [](const QStringList &r) { return r[kLoopColumn]; }, header, widths,
-        QStringLiteral("DEVICE SCHEDULE BY LOOP: loop %1, %2"));
+        Paper::tr("DEVICE SCHEDULE BY LOOP: loop %1, %2"));
     sortByZoneAndLocation(devices, kZoneColumn, kLocationColumn);
     groupSections(
         doc, devices, [](const QStringList &r) { return zoneName(r[kZoneColumn]); }, header, widths,
-        QStringLiteral("DEVICE SCHEDULE BY ZONE: %1, %2"));
+        Paper::tr("DEVICE SCHEDULE BY ZONE: %1, %2"));
 
     matrixSections(doc, inst);
 
     // The walk test: a box to tick a device, found by zone and location.
-    const QStringList walkHeader{QStringLiteral("Tested"), QStringLiteral("Zone"), QStringLiteral("Location"),
-                                 QStringLiteral("Device"), QStringLiteral("Type"), QStringLiteral("Result, remarks")};
+    const QStringList walkHeader{Paper::tr("Tested"), Paper::tr("Zone"), Paper::tr("Location"),
+                                 Paper::tr("Device"), Paper::tr("Type"), Paper::tr("Result, remarks")};
     QList<QStringList> walk{walkHeader};
     for (const QStringList &d : devices)
         walk << QStringList{QStringLiteral("[ ]"), d[kZoneColumn],
                             d[kLocationColumn],    devicePlace(d[kLoopColumn].toInt(), d[kAddressColumn].toInt()),
                             d[kTypeColumn],        kLine};
     doc.sections << DocumentSection{
-        {QStringLiteral("WALK-TEST SHEET")},
-        oneLineRows({QStringLiteral("Tick each device once it has been operated and "
-                                    "its zone and outputs were seen at the panel."),
-                     QStringLiteral("Tested by: ") + kLine + QStringLiteral("    Date: ") + kLine.left(12)}),
+        {Paper::tr("WALK-TEST SHEET")},
+        oneLineRows({Paper::tr("Tick each device once it has been operated and "
+                               "its zone and outputs were seen at the panel."),
+                     Paper::tr("Tested by: ") + kLine + Paper::tr("    Date: ") + kLine.left(12)}),
         true};
     groupSections(
         doc, walk.mid(1), [](const QStringList &r) { return zoneName(r[1]); }, walkHeader, columnWidths(walk),
-        QStringLiteral("WALK TEST: %1, %2"), false);
+        Paper::tr("WALK TEST: %1, %2"), false);
     return doc;
 }
 

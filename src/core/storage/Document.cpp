@@ -1,5 +1,7 @@
 #include "core/storage/Document.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vaz::storage {
@@ -97,8 +99,11 @@ QList<DocumentPage> paginate(const Document &doc, int linesPerPage)
     }
     QList<DocumentPage> pages = pager.finish();
     for (qsizetype i = 0; i < pages.size(); ++i)
-        pages[i].foot =
-            QStringLiteral("%1    page %2 of %3    %4").arg(doc.title).arg(i + 1).arg(pages.size()).arg(doc.date);
+        pages[i].foot = QCoreApplication::translate("vaz::storage::Paper", "%1    page %2 of %3    %4")
+                            .arg(doc.title)
+                            .arg(i + 1)
+                            .arg(pages.size())
+                            .arg(doc.date);
     return pages;
 }
 

@@ -7,6 +7,7 @@
 #include "ui/devices/Fcihazverileri.h"
 #include "ui/panel/Fpanelverileri.h"
 #include "ui/shell/Language.h"
+#include "core/storage/Commissioning.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/FileWords.h"
 #include "core/storage/ScheduleWords.h"
@@ -192,6 +193,32 @@ TEST_F(LanguageTest, FileAndScheduleProblemsReadInTheUsersLanguageWithTheirFacts
     EXPECT_TRUE(turkish.contains(QString::fromUtf8("\"site.dvk\" dosyası okunamıyor. Satır 7: 3. cihaz kaydının "
                                                    "\"Zone\" alanı \"X9\"; bu bir sayı değil. Yapılandırma "
                                                    "değiştirilmedi.")));
+}
+
+TEST_F(LanguageTest, ThePapersFollowTheInterfacesLanguage)
+{
+    // The cover's labels, the headings and every page's foot.
+    auto papers = [] {
+        const storage::Document doc = storage::commissioningReport(
+            exampleConfig(20, 1), {QStringLiteral("site.dvk"), "x", true, QDateTime(QDate(2026, 12, 7), QTime(9, 5)),
+                                   QStringLiteral("V2.0 3F2A"), std::nullopt});
+        QStringList texts;
+        for (const storage::DocumentSection &section : doc.sections)
+            texts << section.heading.value(0).section(u':', 0, 0);
+        for (const QStringList &row : doc.sections[0].rows)
+            texts << row.value(0).section(u':', 0, 0);
+        return texts << storage::paginate(doc, 60).value(0).foot;
+    };
+    const QStringList english = papers();
+    ASSERT_TRUE(useLanguage(QStringLiteral("tr")));
+    const QStringList turkish = papers();
+    useLanguage(QStringLiteral("en"));
+    ASSERT_EQ(english.size(), turkish.size());
+    for (qsizetype i = 0; i < english.size(); ++i)
+        EXPECT_TRUE(english[i] != turkish[i] || !english[i].contains(QRegularExpression(QStringLiteral("[a-z]"))))
+            << english[i].toStdString();
+    EXPECT_TRUE(turkish.constLast().startsWith(QString::fromUtf8("Devreye alma raporu site.dvk    sayfa 1 / ")))
+        << turkish.constLast().toStdString();
 }
 
 }  // namespace
