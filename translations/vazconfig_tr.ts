@@ -2813,6 +2813,10 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source>%1    page %2 of %3    %4</source>
         <translation>%1    sayfa %2 / %3    %4</translation>
     </message>
+    <message>
+        <source>Rules: </source>
+        <translation>Kurallar: </translation>
+    </message>
 </context>
 <context>
     <name>vaz::storage::ScheduleWords</name>

@@ -189,15 +189,17 @@ void matrixSections(Document &doc, const Installation &inst)
         QList<QStringList> rows;
         for (qsizetype i = 1; i < matrix.rows.size(); ++i)
             rows << QStringList{tableLine(identity[i] + matrix.rows[i].mid(kBypassColumn + from, to - from), w)};
-        doc.sections << DocumentSection{
-            {Paper::tr("CAUSE-EFFECT MATRIX, rules %1 to %2 of %3 (I: input, O: output; the rules are "
-                       "spelled out after the matrix)")
-                 .arg(from + 1)
-                 .arg(to)
-                 .arg(rules),
-             tableLine(header, w)},
-            rows,
-            from == 0};
+        // A column's number alone sends the reader to another page for its name.
+        QStringList names;
+        for (int r = from + 1; r <= to; ++r)
+            names << QStringLiteral("%1 %2").arg(r).arg(inst.SSismi(r).trimmed());
+        QStringList heading{Paper::tr("CAUSE-EFFECT MATRIX, rules %1 to %2 of %3 (I: input, O: output; the rules are "
+                                      "spelled out after the matrix)")
+                                .arg(from + 1)
+                                .arg(to)
+                                .arg(rules)};
+        heading << wrapText(Paper::tr("Rules: ") + names.join(QStringLiteral(", ")), kWidth, 2) << tableLine(header, w);
+        doc.sections << DocumentSection{heading, rows, from == 0};
     }
     QList<QStringList> words;
     for (int r = 1; r <= rules; ++r)

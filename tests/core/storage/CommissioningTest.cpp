@@ -56,6 +56,7 @@ TEST(Commissioning, CoverRulesInWordsAndWalkTestOrder)
         EXPECT_TRUE(lines.contains(QString::fromUtf8(field))) << field;
     EXPECT_EQ(lines.filter(QStringLiteral("Signature:")).size(), 1);
 
+    EXPECT_TRUE(lines.contains("Rules: 1 Rule1, 2 Rule2")) << "the matrix names its columns on its page";
     // Each rule's devices one a line, under its number.
     const qsizetype rule2 = lines.indexOf("2. Rule2: AND of");
     ASSERT_GT(rule2, 5);
