@@ -2817,6 +2817,50 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source>Rules: </source>
         <translation>Kurallar: </translation>
     </message>
+    <message>
+        <source>Result, remarks: </source>
+        <translation>Sonuç, notlar: </translation>
+    </message>
+    <message>
+        <source>OUTPUT TEST SHEET</source>
+        <translation>ÇIKIŞ TEST FORMU</translation>
+    </message>
+    <message>
+        <source>Tick each output once it has operated for what sets it off.</source>
+        <translation>Her çıkışı, onu çalıştıran şey için çalıştıktan sonra işaretleyin.</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>hiçbir şey</translation>
+    </message>
+    <message>
+        <source>Trigger:</source>
+        <translation>Tetiklenecek:</translation>
+    </message>
+    <message>
+        <source>Must operate:</source>
+        <translation>Çalışması gereken:</translation>
+    </message>
+    <message>
+        <source>operated</source>
+        <translation>çalıştı</translation>
+    </message>
+    <message>
+        <source>did not operate</source>
+        <translation>çalışmadı</translation>
+    </message>
+    <message>
+        <source>Remarks: </source>
+        <translation>Notlar: </translation>
+    </message>
+    <message>
+        <source>CAUSE-EFFECT TEST SHEET</source>
+        <translation>SEBEP-SONUÇ TEST FORMU</translation>
+    </message>
+    <message>
+        <source>Trigger each rule&apos;s inputs as its condition asks and tick what the outputs did.</source>
+        <translation>Her kuralın girişlerini koşulunun istediği gibi tetikleyin ve çıkışların ne yaptığını işaretleyin.</translation>
+    </message>
 </context>
 <context>
     <name>vaz::storage::ScheduleWords</name>

@@ -4,6 +4,7 @@
 #include "core/storage/Schedule.h"
 #include "core/causeeffect/RuleLists.h"
 #include "core/causeeffect/Rules.h"
+#include "core/causeeffect/Trace.h"
 #include "core/devices/DeviceCatalog.h"
 #include "core/model/Conversions.h"
 
@@ -209,6 +210,63 @@ void matrixSections(Document &doc, const Installation &inst)
     doc.sections << DocumentSection{{Paper::tr("CAUSE-EFFECT RULES IN WORDS")}, words, true};
 }
 
+// Each output with what sets it off, as the trace tells it, and a box to tick.
+void outputSheet(Document &doc, const Installation &inst)
+{
+    QList<QStringList> blocks;
+    auto add = [&](int loop, int address) {
+        const QStringList trace = traceLines(inst, TraceTarget{{loop, address}});
+        QStringList block{QStringLiteral("[ ] ") + trace.value(0)};
+        for (qsizetype i = 1; i < trace.size(); ++i)
+            for (const QString &line : wrapText(trace[i], kWidth - 6, 2))
+                block << QStringLiteral("      ") + line;
+        blocks << (block << QStringLiteral("    ") + Paper::tr("Result, remarks: ") + kLine);
+    };
+    for (int l = 1; l <= kLoops; ++l)
+        for (int a = 1; a <= kAddresses; ++a)
+            if (devices::isRuleOutput(inst.CihazTipi(l, a)))
+                add(l, a);
+    for (int k = 1; k <= kPanelOutputs; ++k)
+        add(kPanelOutputLoop, k);
+    doc.sections << DocumentSection{
+        {Paper::tr("OUTPUT TEST SHEET"), Paper::tr("Tick each output once it has operated for what sets it off.")},
+        blocks,
+        true};
+}
+
+// A block a rule: what to trigger, what must operate, and how it went.
+void ruleSheet(Document &doc, const Installation &inst)
+{
+    const int rules = inst.McuVersiyon >= 20 ? std::clamp<int>(inst.SSsayisi, 0, kMaxRules) : 0;
+    QList<QStringList> blocks;
+    for (int r = 1; r <= rules; ++r) {
+        const QString how = conditionText(inst.SSkosul(r));
+        QStringList block{QStringLiteral("%1. %2 (%3)")
+                              .arg(r)
+                              .arg(inst.SSismi(r).trimmed(), how.isEmpty() ? Paper::tr("no condition") : how)};
+        auto list = [&](const QString &title, const QString &items) {
+            QStringList words = listInWords(inst, items);
+            if (words.isEmpty())
+                words << Paper::tr("nothing");
+            block << QStringLiteral("    ") + title;
+            for (const QString &item : words)
+                block << QStringLiteral("      ") + item;
+        };
+        list(Paper::tr("Trigger:"), inst.SSgirisler(r));
+        list(Paper::tr("Must operate:"), inst.SScikislar(r));
+        block << QStringLiteral("    [ ] ") + Paper::tr("operated") + QStringLiteral("    [ ] ") +
+                     Paper::tr("did not operate")
+              << QStringLiteral("    ") + Paper::tr("Remarks: ") + kLine + kLine;
+        blocks << block;
+    }
+    if (!blocks.isEmpty())
+        doc.sections << DocumentSection{{Paper::tr("CAUSE-EFFECT TEST SHEET"),
+                                         Paper::tr("Trigger each rule's inputs as its condition asks and tick what "
+                                                   "the outputs did.")},
+                                        blocks,
+                                        true};
+}
+
 }  // namespace
 
 QStringList ruleInWords(const Installation &inst, const QString &name, int condition, const QString &inputs,
@@ -253,7 +311,11 @@ Document commissioningReport(const Installation &inst, const CommissioningSource
 
     matrixSections(doc, inst);
 
-    // The walk test: a box to tick a device, found by zone and location.
+    // The walk test: a box to tick an input device, found by zone and location;
+    // outputs and rules have sheets of their own.
+    devices.removeIf([&](const QStringList &d) {
+        return !devices::isRuleInput(inst.CihazTipi(d[kLoopColumn].toInt(), d[kAddressColumn].toInt()));
+    });
     const QStringList walkHeader{Paper::tr("Tested"), Paper::tr("Zone"), Paper::tr("Location"),
                                  Paper::tr("Device"), Paper::tr("Type"), Paper::tr("Result, remarks")};
     QList<QStringList> walk{walkHeader};
@@ -270,6 +332,8 @@ Document commissioningReport(const Installation &inst, const CommissioningSource
     groupSections(
         doc, walk.mid(1), [](const QStringList &r) { return zoneName(r[1]); }, walkHeader, columnWidths(walk),
         Paper::tr("WALK TEST: %1, %2"), false);
+    outputSheet(doc, inst);
+    ruleSheet(doc, inst);
     return doc;
 }
 

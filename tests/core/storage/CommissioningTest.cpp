@@ -67,13 +67,24 @@ TEST(Commissioning, CoverRulesInWordsAndWalkTestOrder)
                            "     Loop 1 address 001 Photo-elec. smoke det. 'Kat 10'"}));
     EXPECT_EQ(lines.value(rule2 + 3), "   → no outputs");
 
-    // Zone by zone, locations as people count; the device without a zone last.
+    // The walk test: the inputs zone by zone, locations as people count, the device without a zone
+    // last; then every output with a box, the panel's own last; then a block a rule.
+    const qsizetype walk = lines.indexOf("WALK-TEST SHEET"), outputs = lines.indexOf("OUTPUT TEST SHEET"),
+                    rules = lines.indexOf("CAUSE-EFFECT TEST SHEET");
+    ASSERT_TRUE(walk > 0 && outputs > walk && rules > outputs);
     QStringList walked;
-    for (const QString &l : lines.filter(QStringLiteral("[ ]")))
+    for (const QString &l : lines.mid(walk, outputs - walk).filter(QStringLiteral("[ ]")))
         walked << l.mid(l.indexOf(QStringLiteral("Loop ")), 18);
-    EXPECT_EQ(walked,
-              (QStringList{"Loop 2 address 008", "Loop 2 address 007", "Loop 1 address 001", "Loop 1 address 002",
-                           "Loop 2 address 005", "Loop 3 address 001", "Loop 4 address 127", "Loop 3 address 009"}));
+    EXPECT_EQ(walked, (QStringList{"Loop 2 address 008", "Loop 2 address 007", "Loop 1 address 001",
+                                   "Loop 2 address 005", "Loop 4 address 127", "Loop 3 address 009"}));
+    const QStringList operated = lines.mid(outputs, rules - outputs).filter(QStringLiteral("[ ] "));
+    ASSERT_EQ(operated.size(), 2 + 7) << "the two output modules and the panel's own outputs";
+    EXPECT_TRUE(operated[0].startsWith("[ ] Loop 1 address 002") && operated[1].startsWith("[ ] Loop 3 address 001") &&
+                operated[2].startsWith("[ ] Sounder 1"));
+    EXPECT_EQ(lines.mid(rules).filter("[ ] operated    [ ] did not operate").size(), 2);
+    EXPECT_EQ(lines.mid(rules, 6).mid(2), (QStringList{"1. Rule1 (Coincidence)", "    Trigger:",
+                                                       "      Loop 1 address 001 Photo-elec. smoke det. 'Kat 10'",
+                                                       "      Loop 2 address 005 Switch mon."}));
 
     // Every page numbered and dated; no page ends on a heading, whatever the page length.
     for (int perPage : {12, 20, 40}) {
