@@ -2396,6 +2396,54 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source>Panel fingerprint: none, the upload would refuse this configuration</source>
         <translation>Panel parmak izi: yok, yükleme bu yapılandırmayı reddederdi</translation>
     </message>
+    <message>
+        <source>File: %1%2</source>
+        <translation>Dosya: %1%2</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>henüz kaydedilmedi</translation>
+    </message>
+    <message>
+        <source> (unsaved changes)</source>
+        <translation> (kaydedilmemiş değişiklikler)</translation>
+    </message>
+    <message>
+        <source>Panel: %1, supplier: %2</source>
+        <translation>Panel: %1, tedarikçi: %2</translation>
+    </message>
+    <message>
+        <source>loop %1: %2</source>
+        <translation>çevrim %1: %2</translation>
+    </message>
+    <message>
+        <source>Pre-upload check: no findings</source>
+        <translation>Yükleme öncesi denetim: bulgu yok</translation>
+    </message>
+    <message>
+        <source>1 device on %1 loops (%2)</source>
+        <translation>1 cihaz, %1 çevrimde (%2)</translation>
+    </message>
+    <message>
+        <source>%1 devices on %2 loops (%3)</source>
+        <translation>%1 cihaz, %2 çevrimde (%3)</translation>
+    </message>
+    <message>
+        <source>1 cause-effect rule</source>
+        <translation>1 sebep-sonuç kuralı</translation>
+    </message>
+    <message>
+        <source>%1 cause-effect rules</source>
+        <translation>%1 sebep-sonuç kuralı</translation>
+    </message>
+    <message>
+        <source>Pre-upload check: &lt;a href=&quot;#findings&quot;&gt;1 finding&lt;/a&gt;</source>
+        <translation>Yükleme öncesi denetim: &lt;a href=&quot;#findings&quot;&gt;1 bulgu&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Pre-upload check: &lt;a href=&quot;#findings&quot;&gt;%1 findings&lt;/a&gt;</source>
+        <translation>Yükleme öncesi denetim: &lt;a href=&quot;#findings&quot;&gt;%1 bulgu&lt;/a&gt;</translation>
+    </message>
 </context>
 <context>
     <name>vaz::mcuV</name>
@@ -2734,14 +2782,6 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <translation>bölge </translation>
     </message>
     <message>
-        <source>CAUSE-EFFECT MATRIX, rules %1 to %2 of %3 (I: input, O: output; the rules are spelled out after the matrix)</source>
-        <translation>SEBEP-SONUÇ MATRİSİ, %3 kuraldan %1 - %2 (I: giriş, O: çıkış; kurallar matristen sonra açıkça yazılıdır)</translation>
-    </message>
-    <message>
-        <source>CAUSE-EFFECT RULES IN WORDS</source>
-        <translation>SEBEP-SONUÇ KURALLARININ AÇIKLAMASI</translation>
-    </message>
-    <message>
         <source>%1: %2 of%3</source>
         <translation>%1: %2 ile%3</translation>
     </message>
@@ -2860,6 +2900,30 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>Trigger each rule&apos;s inputs as its condition asks and tick what the outputs did.</source>
         <translation>Her kuralın girişlerini koşulunun istediği gibi tetikleyin ve çıkışların ne yaptığını işaretleyin.</translation>
+    </message>
+    <message>
+        <source>CAUSE-EFFECT MATRIX, rules %1 to %2 of %3 (I: input, O: output; each rule is spelled out on the cause-effect test sheet)</source>
+        <translation>SEBEP-SONUÇ MATRİSİ, %3 kuraldan %1 - %2 (I: giriş, O: çıkış; her kural sebep-sonuç test formunda açıkça yazılıdır)</translation>
+    </message>
+    <message>
+        <source>rule %1 &apos;%2&apos;</source>
+        <translation>kural %1 &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>the ringing mode is Common: the panel&apos;s common outputs ring</source>
+        <translation>çalma modu Genel: panelin genel çıkışları çalar</translation>
+    </message>
+    <message>
+        <source>Set off by: </source>
+        <translation>Çalıştıran: </translation>
+    </message>
+    <message>
+        <source>a fire in zone %1</source>
+        <translation>bölge %1 yangını</translation>
+    </message>
+    <message>
+        <source>a fault in zone %1</source>
+        <translation>bölge %1 arızası</translation>
     </message>
 </context>
 <context>

@@ -4,12 +4,12 @@
 #include "core/storage/Schedule.h"
 #include "core/causeeffect/RuleLists.h"
 #include "core/causeeffect/Rules.h"
-#include "core/causeeffect/Trace.h"
 #include "core/devices/DeviceCatalog.h"
 #include "core/model/Conversions.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QHash>
 
 #include <algorithm>
 
@@ -194,40 +194,68 @@ void matrixSections(Document &doc, const Installation &inst)
         QStringList names;
         for (int r = from + 1; r <= to; ++r)
             names << QStringLiteral("%1 %2").arg(r).arg(inst.SSismi(r).trimmed());
-        QStringList heading{Paper::tr("CAUSE-EFFECT MATRIX, rules %1 to %2 of %3 (I: input, O: output; the rules are "
-                                      "spelled out after the matrix)")
+        QStringList heading{Paper::tr("CAUSE-EFFECT MATRIX, rules %1 to %2 of %3 (I: input, O: output; each rule is "
+                                      "spelled out on the cause-effect test sheet)")
                                 .arg(from + 1)
                                 .arg(to)
                                 .arg(rules)};
         heading << wrapText(Paper::tr("Rules: ") + names.join(QStringLiteral(", ")), kWidth, 2) << tableLine(header, w);
         doc.sections << DocumentSection{heading, rows, from == 0};
     }
-    QList<QStringList> words;
-    for (int r = 1; r <= rules; ++r)
-        words << indentedLines(
-            QStringLiteral("%1. ").arg(r),
-            ruleInWords(inst, inst.SSismi(r), inst.SSkosul(r), inst.SSgirisler(r), inst.SScikislar(r)), kWidth);
-    doc.sections << DocumentSection{{Paper::tr("CAUSE-EFFECT RULES IN WORDS")}, words, true};
 }
 
-// Each output with what sets it off, as the trace tells it, and a box to tick.
+// Each output with what sets it off (the rules by name: their inputs are on
+// the cause-effect sheet) and a box to tick.
 void outputSheet(Document &doc, const Installation &inst)
 {
+    // Who names whom, read once: an output sheet of a full site must not parse every list per output.
+    QHash<int, QStringList> rulesOf;  // loop * 1000 + address; the panel's outputs as loop 5
+    const int rules = inst.McuVersiyon >= 20 ? std::clamp<int>(inst.SSsayisi, 0, kMaxRules) : 0;
+    for (int r = 1; r <= rules; ++r) {
+        const QString how = conditionText(inst.SSkosul(r));
+        const QString name = Paper::tr("rule %1 '%2'").arg(r).arg(inst.SSismi(r).trimmed()) +
+                             (how.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(how));
+        for (const ListItem &item : DizidenListeyeCevir(inst.SScikislar(r))) {
+            if (const int k = itemPanelOutput(item); k != 0)
+                rulesOf[kPanelOutputLoop * 1000 + k] << name;
+            else if (const auto at = itemDevice(inst, item))
+                rulesOf[at->loop * 1000 + at->address] << name;
+        }
+    }
     QList<QStringList> blocks;
-    auto add = [&](int loop, int address) {
-        const QStringList trace = traceLines(inst, TraceTarget{{loop, address}});
-        QStringList block{QStringLiteral("[ ] ") + trace.value(0)};
-        for (qsizetype i = 1; i < trace.size(); ++i)
-            for (const QString &line : wrapText(trace[i], kWidth - 6, 2))
-                block << QStringLiteral("      ") + line;
+    auto add = [&](int loop, int address, const QString &what, const QStringList &zones) {
+        QStringList by = rulesOf.value(loop * 1000 + address);
+        by.removeDuplicates();
+        if (inst.CalmaModu == 0)
+            by = {Paper::tr("the ringing mode is Common: the panel's common outputs ring")};
+        by << zones;
+        QStringList block{QStringLiteral("[ ] ") + what};
+        for (const QString &line :
+             wrapText(Paper::tr("Set off by: ") + (by.isEmpty() ? Paper::tr("nothing") : by.join(QStringLiteral(", "))),
+                      kWidth - 6, 2))
+            block << QStringLiteral("      ") + line;
         blocks << (block << QStringLiteral("    ") + Paper::tr("Result, remarks: ") + kLine);
     };
     for (int l = 1; l <= kLoops; ++l)
-        for (int a = 1; a <= kAddresses; ++a)
-            if (devices::isRuleOutput(inst.CihazTipi(l, a)))
-                add(l, a);
+        for (int a = 1; a <= kAddresses; ++a) {
+            const int type = inst.CihazTipi(l, a);
+            if (!devices::isRuleOutput(type))
+                continue;
+            const int zone = inst.BolgeNo(l, a);
+            QStringList zones;
+            if (zone != 0 && inst.CikisYangin(l, a) != 0)
+                zones << Paper::tr("a fire in zone %1").arg(zone);
+            else if (zone != 0 && inst.CikisHata(l, a) != 0)
+                zones << Paper::tr("a fault in zone %1").arg(zone);
+            add(l, a,
+                QStringLiteral("%1 %2%3").arg(devicePlace(l, a), devices::shortName(type),
+                                              inst.MahalText(l, a).trimmed().isEmpty()
+                                                  ? QString()
+                                                  : QStringLiteral(" '%1'").arg(inst.MahalText(l, a).trimmed())),
+                zones);
+        }
     for (int k = 1; k <= kPanelOutputs; ++k)
-        add(kPanelOutputLoop, k);
+        add(kPanelOutputLoop, k, panelOutputName(k - 1), {});
     doc.sections << DocumentSection{
         {Paper::tr("OUTPUT TEST SHEET"), Paper::tr("Tick each output once it has operated for what sets it off.")},
         blocks,
@@ -245,12 +273,12 @@ void ruleSheet(Document &doc, const Installation &inst)
                               .arg(r)
                               .arg(inst.SSismi(r).trimmed(), how.isEmpty() ? Paper::tr("no condition") : how)};
         auto list = [&](const QString &title, const QString &items) {
-            QStringList words = listInWords(inst, items);
-            if (words.isEmpty())
-                words << Paper::tr("nothing");
-            block << QStringLiteral("    ") + title;
-            for (const QString &item : words)
-                block << QStringLiteral("      ") + item;
+            // Run on, not one a line: a site's rules of a hundred devices would fill a ream.
+            const QStringList words = listInWords(inst, items);
+            for (const QString &line :
+                 wrapText(title + u' ' + (words.isEmpty() ? Paper::tr("nothing") : words.join(QStringLiteral(", "))),
+                          kWidth - 4, 2))
+                block << QStringLiteral("    ") + line;
         };
         list(Paper::tr("Trigger:"), inst.SSgirisler(r));
         list(Paper::tr("Must operate:"), inst.SScikislar(r));

@@ -460,6 +460,7 @@ void App::showCaption()
                    (currentFile_.isEmpty() ? tr("Untitled") : QFileInfo(currentFile_).fileName()) +
                    (unsaved ? QStringLiteral("*") : QString());
     main_->setWindowTitle(caption);
+    main_->stateChanged();
 }
 
 void App::recordStep(const QString &label)

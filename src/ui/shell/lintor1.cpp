@@ -37,6 +37,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLocale>
 #include <QLabel>
 #include <QMenuBar>
@@ -256,7 +257,18 @@ void lintor1::buildDisplay()
     lamp_->setFixedSize(18, 18);
     lamp_->setToolTip(tr("In service"));
     lamp_->setStyleSheet(QStringLiteral("background: #2ecc40; border: 2px solid #1a6b22; border-radius: 9px;"));
-    grid->addWidget(lamp_, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    // What is open, in words beside the picture: the lamp alone says nothing.
+    summary_ = new QLabel(central);
+    summary_->setObjectName(QStringLiteral("LblSummary"));
+    summary_->setWordWrap(true);
+    summary_->setTextFormat(Qt::RichText);
+    summary_->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(summary_, &QLabel::linkActivated, this, [this] { app_.guarded([this] { showFindings(); }); });
+    auto *beside = new QHBoxLayout;
+    beside->addWidget(lamp_, 0, Qt::AlignTop);
+    beside->addWidget(summary_, 1);
+    grid->addLayout(beside, 1, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
 
@@ -269,9 +281,9 @@ void lintor1::buildDisplay()
     fingerprintDue_ = new QTimer(this);
     fingerprintDue_->setSingleShot(true);
     fingerprintDue_->setInterval(150);
-    connect(fingerprintDue_, &QTimer::timeout, this, &lintor1::showFingerprint);
+    connect(fingerprintDue_, &QTimer::timeout, this, &lintor1::showState);
     connect(&app_.changes(), &Changes::commandDone, fingerprintDue_, qOverload<>(&QTimer::start));
-    connect(&app_.changes(), &Changes::replaced, this, &lintor1::showFingerprint);
+    connect(&app_.changes(), &Changes::replaced, this, &lintor1::showState);
     setCentralWidget(central);
 }
 
@@ -293,22 +305,66 @@ void lintor1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     // The version window or a download may have changed what the panel would receive.
-    showFingerprint();
+    showState();
 }
 
-void lintor1::showFingerprint()
+void lintor1::stateChanged() { fingerprintDue_->start(); }
+
+void lintor1::showState()
 {
     fingerprintDue_->stop();
     const Config &cfg = app_.config();
     if (cfg.CevrimSayisi == 0 || cfg.McuVersiyon == 0) {
         fingerprint_->clear();
         fingerprint_->setToolTip(QString());
+        summary_->clear();
         return;
     }
+    showSummary();
     const std::optional<comm::Fingerprint> f = comm::panelFingerprint(cfg);
     fingerprint_->setText(f ? tr("Panel fingerprint: %1").arg(f->shown())
                             : tr("Panel fingerprint: none, the upload would refuse this configuration"));
     fingerprint_->setToolTip(f ? f->hex() : QString());
+}
+
+void lintor1::showSummary()
+{
+    const Config &cfg = app_.config();
+    const QString file = app_.currentFile();
+    QStringList lines{tr("File: %1%2")
+                          .arg(file.isEmpty() ? tr("not saved yet") : QFileInfo(file).fileName().toHtmlEscaped(),
+                               app_.saveBaseline().unsaved(cfg) ? tr(" (unsaved changes)") : QString()),
+                      tr("Panel: %1, supplier: %2")
+                          .arg(cfg.PanelAdi.trimmed().toHtmlEscaped(), cfg.TedarikciAdi.trimmed().toHtmlEscaped())};
+    QStringList loops;
+    int total = 0;
+    for (int l = 1; l <= cfg.CevrimSayisi && l <= kLoops; ++l) {
+        int n = 0;
+        for (int a = 1; a <= kAddresses; ++a)
+            n += cfg.CihazTipi(l, a) != 0 ? 1 : 0;
+        total += n;
+        loops << tr("loop %1: %2").arg(l).arg(n);
+    }
+    const QString loopList = loops.join(QStringLiteral(", "));
+    lines << (total == 1 ? tr("1 device on %1 loops (%2)").arg(cfg.CevrimSayisi).arg(loopList)
+                         : tr("%1 devices on %2 loops (%3)").arg(total).arg(cfg.CevrimSayisi).arg(loopList));
+    if (cfg.McuVersiyon >= 20) {
+        const int rules = std::clamp<int>(cfg.SSsayisi, 0, kMaxRules);
+        lines << (rules == 1 ? tr("1 cause-effect rule") : tr("%1 cause-effect rules").arg(rules));
+    }
+    const qsizetype findings = comm::preUploadFindings(cfg).size();
+    lines << (findings == 0   ? tr("Pre-upload check: no findings")
+              : findings == 1 ? tr("Pre-upload check: <a href=\"#findings\">1 finding</a>")
+                              : tr("Pre-upload check: <a href=\"#findings\">%1 findings</a>").arg(findings));
+    summary_->setText(lines.join(QStringLiteral("<br>")));
+}
+
+void lintor1::showFindings()
+{
+    QStringList lines;
+    for (const comm::Finding &f : comm::preUploadFindings(app_.config()))
+        lines << comm::findingLine(f);
+    app_.messages().message(lines.join(u'\n'));
 }
 
 void lintor1::enableButtons(std::initializer_list<const char *> names)

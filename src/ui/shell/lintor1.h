@@ -34,6 +34,9 @@ public:
 
     // The loading step: lamp off, the commands that need a configuration off.
     void load();
+    // What is open changed (a command, a save): the summary and the
+    // fingerprint follow once edits pause.
+    void stateChanged();
 
     // Windows that come later plug in here. While one is not set, its command
     // says so and changes nothing.
@@ -127,14 +130,18 @@ private:
     void printReport(const storage::ReportResult &report, const QString &pdfName);
     // Asks where (CSV with either separator, or Excel) and writes the sheet.
     void exportSheet(const QString &title, const storage::Sheet &sheet);
-    // The status line's fingerprint, recomputed once edits pause.
-    void showFingerprint();
+    // The summary beside the picture and the status line's fingerprint.
+    void showState();
+    void showSummary();
+    // The pre-upload check's findings, as the summary's link shows them.
+    void showFindings();
 
     App &app_;
     QLabel *line1_ = nullptr;
     QLabel *line2_ = nullptr;
     QLabel *lamp_ = nullptr;
     QLabel *fingerprint_ = nullptr;
+    QLabel *summary_ = nullptr;
     QTimer *fingerprintDue_ = nullptr;
     QActionGroup *transfers_ = nullptr;
     QMenu *recent_ = nullptr;

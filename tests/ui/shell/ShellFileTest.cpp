@@ -1,5 +1,6 @@
 #include "ui/shell/ShellFixture.h"
 
+#include "core/comm/PreUploadCheck.h"
 #include "core/comm/Retest.h"
 #include "core/comm/UploadStream.h"
 #include "adapters/dialogs/QtPrompts.h"
@@ -266,6 +267,16 @@ TEST_F(ShellFileTest, CommissioningReportAndCompareWithFile)
     const QString shown = child<QLabel>(app->mainWindow(), "LblFingerprint")->text().section(u' ', -2);
     EXPECT_EQ(output.printed[0].filter(shown).size(), 1) << shown.toStdString();
     EXPECT_EQ(output.printed[1].filter(shown).size(), 0);
+    // What is open, in words beside the picture; the check's findings behind a link.
+    auto *summary = child<QLabel>(app->mainWindow(), "LblSummary");
+    EXPECT_TRUE(summary->text().startsWith("File: Site.dvk<br>Panel: Blok Ç, supplier: ACME Yangin<br>5 devices on 4 "
+                                           "loops (loop 1: 2, loop 2: 1, loop 3: 1, loop 4: 1)<br>1 cause-effect "
+                                           "rule<br>Pre-upload check: <a href=\"#findings\">1 finding</a>"))
+        << summary->text().toStdString();
+    const qsizetype said = messages.messages.size();
+    emit summary->linkActivated(QStringLiteral("#findings"));
+    ASSERT_EQ(messages.messages.size(), said + 1);
+    EXPECT_EQ(messages.messages.constLast().count(u'\n') + 1, comm::preUploadFindings(cfg()).size());
     EXPECT_EQ(output.printed[1].filter(onDisk).size(), 0);
     EXPECT_EQ(output.printed[1].filter(QStringLiteral("of the bytes a save would write")).size(), 1);
     EXPECT_EQ(output.pdfName, path("Site commissioning.pdf"));
