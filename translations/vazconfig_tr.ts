@@ -94,6 +94,18 @@
         <source>Taken, skipped: %1</source>
         <translation>Dolu, atlanan: %1</translation>
     </message>
+    <message>
+        <source>Devices to add</source>
+        <translation>Eklenecek cihazlar</translation>
+    </message>
+    <message>
+        <source>Taken addresses</source>
+        <translation>Dolu adresler</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Sorun</translation>
+    </message>
 </context>
 <context>
     <name>vaz::App</name>
@@ -195,6 +207,22 @@
     <message>
         <source>%1 holds no device a rule can use.</source>
         <translation>%1: bir kuralın kullanabileceği cihaz yok.</translation>
+    </message>
+    <message>
+        <source>%1 is an input and an output of rule %2</source>
+        <translation>%1, %2 kuralının hem girişi hem çıkışı</translation>
+    </message>
+    <message>
+        <source>%1 is an input of rule %2</source>
+        <translation>%1, %2 kuralının bir girişi</translation>
+    </message>
+    <message>
+        <source>%1 is an output of rule %2</source>
+        <translation>%1, %2 kuralının bir çıkışı</translation>
+    </message>
+    <message>
+        <source>%1 is not in rule %2</source>
+        <translation>%1, %2 kuralında yok</translation>
     </message>
 </context>
 <context>
@@ -365,6 +393,10 @@
         <source>What sets it off...</source>
         <translation>Onu ne çalıştırır...</translation>
     </message>
+    <message>
+        <source>Device commands</source>
+        <translation>Cihaz komutları</translation>
+    </message>
 </context>
 <context>
     <name>vaz::Fpanelverileri</name>
@@ -440,6 +472,10 @@
         <source>Inappropriate value!</source>
         <translation>Uygun olmayan değer!</translation>
     </message>
+    <message>
+        <source>Panel data commands</source>
+        <translation>Panel verileri komutları</translation>
+    </message>
 </context>
 <context>
     <name>vaz::Fyeni</name>
@@ -458,6 +494,10 @@
     <message>
         <source>Exit</source>
         <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>New configuration commands</source>
+        <translation>Yeni yapılandırma komutları</translation>
     </message>
 </context>
 <context>
@@ -854,6 +894,10 @@
         <source>Inappropriate value !</source>
         <translation>Uygun olmayan değer !</translation>
     </message>
+    <message>
+        <source>Device type picture</source>
+        <translation>Cihaz tipi resmi</translation>
+    </message>
 </context>
 <context>
     <name>vaz::QtMessages</name>
@@ -1074,6 +1118,10 @@
         <source>Cause-effects to add: %1. Zones skipped: %2.</source>
         <translation>Eklenecek sebep-sonuç: %1. Atlanan bölge: %2.</translation>
     </message>
+    <message>
+        <source>What OK adds</source>
+        <translation>Tamam&apos;ın ekleyecekleri</translation>
+    </message>
 </context>
 <context>
     <name>vaz::SSicerik</name>
@@ -1152,6 +1200,18 @@
     <message>
         <source>Save problems</source>
         <translation>Sorunları kaydet</translation>
+    </message>
+    <message>
+        <source>What the import does</source>
+        <translation>İçe aktarmanın yapacakları</translation>
+    </message>
+    <message>
+        <source>Why OK is off</source>
+        <translation>Tamam neden kapalı</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Sorunlar</translation>
     </message>
 </context>
 <context>
@@ -2113,6 +2173,14 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source>Unknown type %1</source>
         <translation>Bilinmeyen tip %1</translation>
     </message>
+    <message>
+        <source>Loop %1, address %2</source>
+        <translation>Çevrim %1, adres %2</translation>
+    </message>
+    <message>
+        <source>zone %1</source>
+        <translation>bölge %1</translation>
+    </message>
 </context>
 <context>
     <name>vaz::lintor1</name>
@@ -2439,6 +2507,14 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>Pre-upload check: &lt;a href=&quot;#findings&quot;&gt;1 finding&lt;/a&gt;</source>
         <translation>Yükleme öncesi denetim: &lt;a href=&quot;#findings&quot;&gt;1 bulgu&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Main commands</source>
+        <translation>Ana komutlar</translation>
+    </message>
+    <message>
+        <source>In service lamp</source>
+        <translation>Devrede lambası</translation>
     </message>
     <message>
         <source>Pre-upload check: &lt;a href=&quot;#findings&quot;&gt;%1 findings&lt;/a&gt;</source>

@@ -263,6 +263,7 @@ void listelemeYap(const Config &cfg, const ListItem &item, int ListeHedefi, Rule
         const QString &d = item.addressDigits;
         const bool named = d.size() == 1 && d[0] >= u'1' && d[0] <= u'6';
         view.outputs << panelOutputName(named ? d[0].unicode() - u'1' : kPanelOutputs - 1);
+        view.outputWords << view.outputs.last();
         return;
     }
     QString s = item.loopDigits + blanks(address <= 9 ? 13 : address <= 99 ? 11 : 9) + item.addressDigits;
@@ -274,6 +275,8 @@ void listelemeYap(const Config &cfg, const ListItem &item, int ListeHedefi, Rule
     const int type = cfg.CihazTipi(loop, address);
     s += blanks(8) + devices::shortName(type);
     (ListeHedefi == 0 ? view.inputs : view.outputs) << withLocation(s, cfg.MahalText(loop, address));
+    (ListeHedefi == 0 ? view.inputWords : view.outputWords)
+        << devices::spokenDevice(loop, address, zone, type, cfg.MahalText(loop, address));
 }
 
 RuleView SSicerikGoruntule(const Config &cfg, int r)

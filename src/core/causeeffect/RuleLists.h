@@ -79,6 +79,9 @@ struct RuleView {
     QString condition;
     QStringList inputs;
     QStringList outputs;
+    // The same entries as a screen reader says them, one for one.
+    QStringList inputWords;
+    QStringList outputWords;
 };
 
 // One item of a rule's list as the viewer shows it. ListeHedefi 0 sends loop

@@ -91,6 +91,30 @@ QString typeName(long long code, Naming naming)
     return naming == Naming::Report ? unknown.leftJustified(kReportNameWidth, u' ') : unknown;
 }
 
+QString spokenName(long long code)
+{
+    if (code == 0)
+        return {};
+    if (!isValidCode(code))
+        return typeName(code, Naming::Translated);
+    // Every list name starts with its model number and a blank.
+    const QString name = listText(code);
+    const qsizetype blank = name.indexOf(u' ');
+    return blank < 0 ? name : name.mid(blank + 1);
+}
+
+QString spokenDevice(int loop, int address, int zone, long long type, const QString &location)
+{
+    QStringList words{QCoreApplication::translate("vaz::devices", "Loop %1, address %2").arg(loop).arg(address)};
+    if (zone > 0)
+        words << QCoreApplication::translate("vaz::devices", "zone %1").arg(zone);
+    if (const QString name = spokenName(type); !name.isEmpty())
+        words << name;
+    if (const QString shown = location.trimmed(); !shown.isEmpty())
+        words << shown;
+    return words.join(QStringLiteral(", "));
+}
+
 int treeIcon(long long code)
 {
     const Entry *e = entry(code);

@@ -50,6 +50,14 @@ enum class Naming {
 // files and the panel carry all the same.
 QString typeName(long long code, Naming naming = Naming::Short);
 
+// A type as a screen reader says it: the list's name without its model number,
+// as the short names' abbreviations read badly aloud. Empty for code 0.
+QString spokenName(long long code);
+// A list entry as a screen reader says it, in the order of the list's columns:
+// "Loop 1, address 7, zone 1, Manual call point, Kapi". A zone or type of 0
+// and a blank location are left out.
+QString spokenDevice(int loop, int address, int zone, long long type, const QString &location);
+
 // 0 for a code outside 1..9.
 int treeIcon(long long code);
 // -1 for a code outside 1..9.

@@ -20,6 +20,18 @@ QString deviceDescription(const Installation &cfg, DeviceAddress at)
     return text;
 }
 
+QString spokenDescription(const Installation &cfg, DeviceAddress at)
+{
+    const auto [L, A] = at;
+    QStringList words{deviceLabel(A), devices::spokenName(cfg.CihazTipi(L, A))};
+    if (const int zone = cfg.BolgeNo(L, A); zone > 0)
+        words << QCoreApplication::translate("vaz::devices", "zone %1").arg(zone);
+    if (const QString location = cfg.MahalText(L, A).trimmed(); !location.isEmpty())
+        words << location;
+    words.removeAll(QString());
+    return words.join(QStringLiteral(", "));
+}
+
 bool deviceMatches(const Installation &cfg, DeviceAddress at, const QString &filter)
 {
     const QString text = filter.trimmed();

@@ -11,6 +11,9 @@ namespace vaz {
 // and the location, two blanks apart; a zone of 0 and a blank location are
 // left out.
 QString deviceDescription(const Installation &cfg, DeviceAddress at);
+// The same row as a screen reader says it, in words and without
+// abbreviations: "045, Photo-electric smoke detector, zone 3, Kat 2 Koridor".
+QString spokenDescription(const Installation &cfg, DeviceAddress at);
 
 // Whether a device answers to what a filter box holds: "Z3" (or "z3") is
 // zone 3 exactly, not 30 to 39; any other text is looked for, whatever its

@@ -362,6 +362,8 @@ QVariant DeviceTreeModel::data(const QModelIndex &index, int role) const
     case AddressRole: return A;
     case TypeRole: return chosen_ && chosen_->first == DeviceAddress{L, A} ? chosen_->second : stored;
     case Qt::DisplayRole: return index.column() == 0 ? deviceLabel(A) : deviceDescription(cfg_, {L, A});
+    // Both columns say the whole row, so a reader hears the values while browsing.
+    case Qt::AccessibleTextRole: return spokenDescription(cfg_, {L, A});
     case Qt::ToolTipRole:
         // A type code no type stands for is named beside the label.
         return devices::isValidCode(stored) ? QVariant() : devices::typeName(stored, devices::Naming::Translated);

@@ -1,5 +1,6 @@
 #include "core/devices/ZoneModel.h"
 
+#include "core/devices/DeviceCatalog.h"
 #include "core/devices/DeviceFilter.h"
 #include "core/devices/DeviceTreeModel.h"
 #include "core/model/Conversions.h"
@@ -86,6 +87,9 @@ QVariant ZoneModel::data(const QModelIndex &index, int role) const
     const DeviceAddress at = zones_[int(index.internalId() - 1)].devices[index.row()];
     switch (role) {
     case Qt::DisplayRole: return index.column() == 0 ? devicePlace(at.loop, at.address) : deviceDescription(cfg_, at);
+    case Qt::AccessibleTextRole:
+        return devices::spokenDevice(at.loop, at.address, cfg_.BolgeNo(at.loop, at.address),
+                                     cfg_.CihazTipi(at.loop, at.address), cfg_.MahalText(at.loop, at.address));
     case DeviceTreeModel::KindRole: return int(Kind::Device);
     case DeviceTreeModel::LoopRole: return at.loop;
     case DeviceTreeModel::AddressRole: return at.address;

@@ -27,6 +27,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <variant>
 
 namespace vaz {
@@ -63,8 +64,13 @@ public:
             return sheet_->rows.value(index.row() + 1).value(index.column());
         if (role == Qt::TextAlignmentRole && index.column() >= kDeviceColumns)
             return int(Qt::AlignCenter);
+        if (role == Qt::AccessibleTextRole && index.column() >= kDeviceColumns && cellWords)
+            return cellWords(index.row(), index.column() - kDeviceColumns + 1,
+                             sheet_->rows.value(index.row() + 1).value(index.column()));
         return {};
     }
+    // A mark alone says nothing to one who cannot see its row and column.
+    std::function<QString(int row, int rule, const QString &mark)> cellWords;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (role != Qt::DisplayRole || orientation != Qt::Horizontal || !sheet_ || sheet_->rows.isEmpty())
@@ -104,7 +110,9 @@ CauseEffectMatrix::CauseEffectMatrix(Session &session, QWidget *owner) : QDialog
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("MatrixTable"));
     table_->setAccessibleName(tr("Cause-effect matrix"));
-    table_->setModel(new SheetModel(table_));
+    auto *model = new SheetModel(table_);
+    model->cellWords = [this](int row, int rule, const QString &mark) { return cellWords(row, rule, mark); };
+    table_->setModel(model);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
@@ -238,6 +246,22 @@ void CauseEffectMatrix::fill()
         table_->resizeColumnToContents(c);
     if (const qsizetype row = places_.indexOf(currentPlace); currentPlace && row >= 0)
         table_->setCurrentIndex(model->index(int(row), current.column()));
+}
+
+QString CauseEffectMatrix::cellWords(int row, int rule, const QString &mark) const
+{
+    if (row < 0 || row >= places_.size())
+        return {};
+    const int loop = places_[row] / kPlaceLoop, address = places_[row] % kPlaceLoop;
+    const QString what = loop == kPanelOutputLoop
+                             ? panelOutputName(address - 1)
+                             : QCoreApplication::translate("vaz", "Loop %1 address %2").arg(loop).arg(address);
+    const bool input = mark.contains(u'I'), output = mark.contains(u'O');
+    const QString words = input && output ? tr("%1 is an input and an output of rule %2")
+                          : input         ? tr("%1 is an input of rule %2")
+                          : output        ? tr("%1 is an output of rule %2")
+                                          : tr("%1 is not in rule %2");
+    return words.arg(what, shown_.SSismi(rule));
 }
 
 void CauseEffectMatrix::toggleCell(const QModelIndex &index)

@@ -59,6 +59,7 @@ protected:
 
 private:
     void fill();
+    QString cellWords(int row, int rule, const QString &mark) const;
     void showColumn(int rule);
 
     Session &session_;

@@ -98,7 +98,9 @@ RulesByZone::RulesByZone(Session &session, QWidget *owner) : QDialog(owner), ses
     top->addWidget(zoneBox, 1);
     top->addLayout(choices);
 
-    summary_ = named(new QLabel(this), "ZoneSummary", "What OK adds");
+    // A label reads as its text: what it is goes in the description.
+    summary_ = named(new QLabel(this), "ZoneSummary");
+    summary_->setAccessibleDescription(tr("What OK adds"));
     summary_->setWordWrap(true);
     skipped_ = named(new QPlainTextEdit(this), "ZoneSkipped", "Skipped zones");
     skipped_->setReadOnly(true);

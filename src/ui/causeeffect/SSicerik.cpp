@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace vaz {
 
 namespace {
@@ -153,8 +155,12 @@ void SSicerik::SSicerikGoruntule(int r)
     const RuleView view = vaz::SSicerikGoruntule(session_.config(), r);
     inputs_->clear();
     outputs_->clear();
-    inputs_->addItems(view.inputs);
-    outputs_->addItems(view.outputs);
+    for (const auto &[list, shown, words] :
+         {std::tuple{inputs_, &view.inputs, &view.inputWords}, std::tuple{outputs_, &view.outputs, &view.outputWords}})
+        for (qsizetype i = 0; i < shown->size(); ++i) {
+            auto *item = new QListWidgetItem(shown->at(i), list);
+            item->setData(Qt::AccessibleTextRole, words->value(i));
+        }
     inputCount_->setText(QString::number(inputs_->count()) + tr(" device(s)"));
     outputCount_->setText(QString::number(outputs_->count()) + tr(" device(s)"));
 }

@@ -329,6 +329,7 @@ void SebepSonuc::Form_Load()
     outputCount_->clear();
     inputs_->addItems(GirisCihazAl(cfg, draft_));
     inputDevices_ = rowDevices(false);
+    speakEntries(inputs_, inputDevices_);
     applyFilter();
     name_->setFocus();
 }
@@ -471,6 +472,19 @@ std::vector<std::optional<DeviceAddress>> SebepSonuc::rowDevices(bool outputs) c
     return rows;
 }
 
+// The entries line up columns with blanks, which a screen reader reads as a
+// run of bare numbers.
+void SebepSonuc::speakEntries(QListWidget *list, const std::vector<std::optional<DeviceAddress>> &devices) const
+{
+    const Config &cfg = session_.config();
+    for (std::size_t row = 0; row < devices.size(); ++row)
+        if (const auto &d = devices[row]; d)
+            list->item(int(row))->setData(Qt::AccessibleTextRole,
+                                          devices::spokenDevice(d->loop, d->address, cfg.BolgeNo(d->loop, d->address),
+                                                                cfg.CihazTipi(d->loop, d->address),
+                                                                cfg.MahalText(d->loop, d->address)));
+}
+
 void SebepSonuc::applyFilter()
 {
     QListWidget *list = visibleList();
@@ -532,6 +546,7 @@ void SebepSonuc::devam_Click()
     if (draft_.SSadim == 0) {
         outputs_->addItems(CikisCihazAl(cfg, draft_));
         outputDevices_ = rowDevices(true);
+        speakEntries(outputs_, outputDevices_);
         draft_.SSadim = 1;
         applyFilter();
         back_->setEnabled(true);

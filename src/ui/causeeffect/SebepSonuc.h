@@ -76,6 +76,7 @@ private:
     // Hides the entries of the visible list the filter box does not match.
     void applyFilter();
     // The device of each row of a list just filled; none for a panel output.
+    void speakEntries(QListWidget *list, const std::vector<std::optional<DeviceAddress>> &devices) const;
     std::vector<std::optional<DeviceAddress>> rowDevices(bool outputs) const;
     // Adds rows to the selection of list up to the limit, as one change.
     void selectWithinLimit(QListWidget *list, const QList<int> &rows);

@@ -19,9 +19,9 @@ namespace vaz {
 
 namespace {
 
-QSpinBox *addressBox(const char *name, const char *accessible, QWidget *parent)
+QSpinBox *addressBox(const char *name, QWidget *parent)
 {
-    auto *box = named(new QSpinBox(parent), name, accessible);
+    auto *box = named(new QSpinBox(parent), name);
     box->setRange(1, kAddresses);
     return box;
 }
@@ -34,28 +34,33 @@ AddRangeDialog::AddRangeDialog(const Installation &inst, int loop, QWidget *pare
     setObjectName(QStringLiteral("AddRangeDialog"));
     setWindowTitle(tr("Add range to Loop %1").arg(loop));
 
-    from_ = addressBox("RangeFrom", "From address", this);
-    to_ = addressBox("RangeTo", "To address", this);
-    type_ = named(new QComboBox(this), "RangeType", "Device type");
+    from_ = addressBox("RangeFrom", this);
+    to_ = addressBox("RangeTo", this);
+    type_ = named(new QComboBox(this), "RangeType");
     QStringList types = devices::typeListItems();
     types.removeAll(QCoreApplication::translate("vaz::devices", devices::kPlaceholderText));
     type_->addItems(types);
-    zone_ = named(new QComboBox(this), "RangeZone", "Zone");
+    zone_ = named(new QComboBox(this), "RangeZone");
     for (int z = 1; z <= kZones; ++z)
         zone_->addItem(QString::number(z));
-    pattern_ = named(new QLineEdit(this), "RangePattern", "Location pattern");
+    pattern_ = named(new QLineEdit(this), "RangePattern");
     pattern_->setPlaceholderText(tr("Floor 2 Room {i}"));
     pattern_->setToolTip(tr("{n}: the address, {i}: 1, 2, 3... for the devices added"));
-    count_ = named(new QLabel(this), "RangeCount", "Devices to add");
-    taken_ = named(new QLabel(this), "RangeTaken", "Taken addresses");
+    // The form's labels name the controls in the user's language. These labels
+    // are their own text, so what they are goes in the description.
+    count_ = named(new QLabel(this), "RangeCount");
+    count_->setAccessibleDescription(tr("Devices to add"));
+    taken_ = named(new QLabel(this), "RangeTaken");
+    taken_->setAccessibleDescription(tr("Taken addresses"));
     taken_->setWordWrap(true);
-    problem_ = named(new QLabel(this), "RangeProblem", "Problem");
+    problem_ = named(new QLabel(this), "RangeProblem");
+    problem_->setAccessibleDescription(tr("Problem"));
     problem_->setWordWrap(true);
     problem_->setStyleSheet(QStringLiteral("color: #b00020"));
 
-    ok_ = named(new QPushButton(tr("OK"), this), "RangeOK", "OK");
+    ok_ = named(new QPushButton(tr("OK"), this), "RangeOK");
     ok_->setDefault(true);
-    auto *cancel = named(new QPushButton(tr("Cancel"), this), "RangeCancel", "Cancel");
+    auto *cancel = named(new QPushButton(tr("Cancel"), this), "RangeCancel");
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok_);

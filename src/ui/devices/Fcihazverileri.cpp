@@ -118,6 +118,7 @@ Fcihazverileri::Fcihazverileri(Session &session, QWidget *owner) : QMainWindow(o
 
     auto *bar = addToolBar(tr("Toolbar3"));
     bar->setObjectName(QStringLiteral("Toolbar3"));
+    bar->setAccessibleName(tr("Device commands"));
     bar->setMovable(false);
     bar->setIconSize(QSize(28, 28));
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

@@ -44,6 +44,14 @@ QGroupBox *frame(const char *name, const char *caption, QWidget *parent)
     return box;
 }
 
+// Named as its frame is captioned, in the user's language.
+template <typename W>
+W *captioned(W *w, const char *name, const char *caption)
+{
+    named(w, name)->setAccessibleName(QCoreApplication::translate("vaz::PropertyPanel", caption));
+    return w;
+}
+
 // Neither option chosen: an exclusive group does not allow it by itself.
 void clearGroup(QButtonGroup *group)
 {
@@ -73,8 +81,10 @@ PropertyPanel::PropertyPanel(Session &session, std::function<void(const QString 
     setObjectName(QStringLiteral("PropertyPanel"));
 
     auto *typeFrame = frame("FrameCihazTipi", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Device type"), this);
-    type_ = named(new QComboBox(typeFrame), "ComboCihazTipi", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Device type"));
+    type_ =
+        captioned(new QComboBox(typeFrame), "ComboCihazTipi", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Device type"));
     picture_ = named(new QLabel(typeFrame), "Picture1");
+    picture_->setAccessibleName(tr("Device type picture"));
     picture_->setFixedSize(68, 68);
     picture_->setAlignment(Qt::AlignCenter);
     auto *typeLayout = new QHBoxLayout(typeFrame);
@@ -82,8 +92,8 @@ PropertyPanel::PropertyPanel(Session &session, std::function<void(const QString 
     typeLayout->addWidget(picture_);
 
     auto *locationFrame = frame("FrameMahal", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Location text"), this);
-    location_ =
-        named(new QLineEdit(locationFrame), "CihVerMahal", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Location text"));
+    location_ = captioned(new QLineEdit(locationFrame), "CihVerMahal",
+                          QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Location text"));
     location_->setFont(QFont(QStringLiteral("DejaVu Sans")));
     // A file or the panel may hold a text longer than the box's default limit;
     // typing is held to 40 characters by the guard below.
@@ -100,7 +110,7 @@ PropertyPanel::PropertyPanel(Session &session, std::function<void(const QString 
     (new QVBoxLayout(locationFrame))->addWidget(location_);
 
     auto *zoneFrame = frame("FrameBolge", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Zone"), this);
-    zone_ = named(new QComboBox(zoneFrame), "ComboBolgeNo", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Zone"));
+    zone_ = captioned(new QComboBox(zoneFrame), "ComboBolgeNo", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Zone"));
     // 48 zones: a scrolling list, not one as tall as the screen.
     zone_->setMaxVisibleItems(12);
     zone_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
@@ -128,7 +138,8 @@ PropertyPanel::PropertyPanel(Session &session, std::function<void(const QString 
     output_ = pair(outputFrame, "ModOutputFire", "ModOutputFault", outputFire_, outputFault_);
 
     auto *delayFrame = frame("FrameGecikme", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Output delay"), this);
-    delay_ = named(new QLineEdit(delayFrame), "ModuleDelay", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Output delay"));
+    delay_ =
+        captioned(new QLineEdit(delayFrame), "ModuleDelay", QT_TRANSLATE_NOOP("vaz::PropertyPanel", "Output delay"));
     delay_->setMaximumWidth(70);
     auto *delayLayout = new QHBoxLayout(delayFrame);
     delayLayout->addWidget(delay_);
@@ -212,6 +223,7 @@ void PropertyPanel::showShared(const QList<DeviceAddress> &others)
     if (differs(all, [](const Installation::Device &d) { return d.type; })) {
         type_->setCurrentIndex(devices::kPlaceholderPosition);
         picture_->clear();
+        picture_->setAccessibleDescription(QString());
     }
     if (differs(all, [](const Installation::Device &d) { return d.zone; }))
         zone_->setCurrentIndex(-1);
@@ -331,6 +343,7 @@ void PropertyPanel::ComboCihazTipi_Click()
         return;
     SeciliTip = *code;
     picture_->setPixmap(devices::picture(devices::pictureCell(*code)));
+    picture_->setAccessibleDescription(devices::spokenName(*code));
     emit typePicked(*device_, *code);
     switch (devices::group(*code)) {
     case devices::Group::Detector:
@@ -479,6 +492,7 @@ void PropertyPanel::showNothing()
     type_->setCurrentIndex(-1);
     zone_->setCurrentIndex(-1);
     picture_->clear();
+    picture_->setAccessibleDescription(QString());
     setLocation(QString());
     shownLocation_.clear();
     bypass_->setTristate(false);

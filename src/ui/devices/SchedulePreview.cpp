@@ -21,12 +21,16 @@ SchedulePreview::SchedulePreview(const storage::SchedulePlan &plan, Messages &me
     setObjectName(QStringLiteral("SchedulePreview"));
     setWindowTitle(tr("Import device schedule"));
 
-    auto *summary = named(new QLabel(storage::planSummary(plan), this), "ScheduleSummary", "What the import does");
+    // A label reads as its text: what it is goes in the description.
+    auto *summary = named(new QLabel(storage::planSummary(plan), this), "ScheduleSummary");
+    summary->setAccessibleDescription(tr("What the import does"));
     summary->setWordWrap(true);
-    auto *note = named(new QLabel(this), "ScheduleNote", "Why OK is off");
+    auto *note = named(new QLabel(this), "ScheduleNote");
+    note->setAccessibleDescription(tr("Why OK is off"));
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("color: #b00020"));
-    auto *problems = named(new QListWidget(this), "ScheduleProblems", "Problems");
+    auto *problems = named(new QListWidget(this), "ScheduleProblems");
+    problems->setAccessibleName(tr("Problems"));
     problems->addItems(storage::problemLines(plan.problems));
     const auto n = plan.problems.size();
     note->setText(n == 0   ? QString()

@@ -54,6 +54,7 @@ Fpanelverileri::Fpanelverileri(Session &session, QWidget *owner) : QDialog(owner
 
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("Toolbar2"));
+    bar->setAccessibleName(tr("Panel data commands"));
     bar->setIconSize(QSize(28, 28));
     QAction *save = addToolButton(bar, "BtOnay", QT_TRANSLATE_NOOP("vaz::ToolButton", "Save"), "save");
     QAction *cancel = addToolButton(bar, "BtIptal", QT_TRANSLATE_NOOP("vaz::ToolButton", "Cancel"), "cancel");

@@ -20,6 +20,7 @@ Fyeni::Fyeni(App &app, QWidget *owner) : QDialog(owner), app_(app)
 
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("ToolbarYeni"));
+    bar->setAccessibleName(tr("New configuration commands"));
     bar->setIconSize(QSize(28, 28));
     auto button = [this, bar](const char *key, const char *tip, const char *description, const char *icon,
                               void (Fyeni::*handler)()) {

@@ -183,6 +183,7 @@ void lintor1::buildToolbar()
 {
     auto *bar = addToolBar(tr("Toolbar1"));
     bar->setObjectName(QStringLiteral("Toolbar1"));
+    bar->setAccessibleName(tr("Main commands"));
     bar->setMovable(false);
     bar->setIconSize(QSize(32, 32));
     const struct {
@@ -256,6 +257,7 @@ void lintor1::buildDisplay()
     lamp_->setObjectName(QStringLiteral("Devrede"));
     lamp_->setFixedSize(18, 18);
     lamp_->setToolTip(tr("In service"));
+    lamp_->setAccessibleName(tr("In service lamp"));
     lamp_->setStyleSheet(QStringLiteral("background: #2ecc40; border: 2px solid #1a6b22; border-radius: 9px;"));
     // What is open, in words beside the picture: the lamp alone says nothing.
     summary_ = new QLabel(central);

@@ -7,6 +7,7 @@
 #include "ui/shell/ShellFixture.h"
 #include "core/storage/ConfigFile.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QHeaderView>
@@ -370,6 +371,41 @@ TEST_F(CauseEffectTest, MatrixCellsToggleMembersOneUndoStepEach)
               (QStringList{"1,5,2,17,:", "1,5.2,17.:", ""}));
     EXPECT_EQ(viewerInputs->count(), 2);
     EXPECT_EQ(undo->text(), "&Undo Toggle cause-effect 'Two'");
+}
+
+// Entries line up with blanks and cells hold a bare mark: neither reads aloud.
+TEST_F(CauseEffectTest, ListEntriesAndMatrixCellsReadAsWords)
+{
+    setRules(cfg(), {"Kat1", "Two"}), cfg().SSgirisler(1) = "1,7.:", cfg().SScikislar(1) = "5,1.2,100.:";
+    cfg().SScikislar(2) = "1,7.:";  // a detector among the outputs: the matrix marks it all the same
+    cfg().MahalText(1, 7) = "Kapi", cfg().MahalText(2, 17) = " ";
+    auto spoken = [](const QModelIndex &i) { return i.data(Qt::AccessibleTextRole).toString(); };
+
+    open(), confirmName("New");
+    QAccessibleInterface *inputs = QAccessible::queryAccessibleInterface(list("SSliste"));
+    ASSERT_TRUE(inputs && inputs->tableInterface());
+    QStringList heard;
+    for (int row : {1, 2})
+        heard << inputs->tableInterface()->cellAt(row, 0)->text(QAccessible::Name);
+    EXPECT_EQ(heard,
+              (QStringList{"Loop 1, address 7, zone 1, Heat detector, Kapi", "Loop 2, address 17, Manual call point"}));
+    editor->close();
+
+    app->ruleViewer()->openForRule(1);
+    auto *viewerOutputs = child<QListWidget>(app->ruleViewer(), "SSicerikCikis");
+    EXPECT_EQ((QStringList{spoken(child<QListWidget>(app->ruleViewer(), "SSicerikGiris")->model()->index(0, 0)),
+                           spoken(viewerOutputs->model()->index(0, 0)), spoken(viewerOutputs->model()->index(1, 0))}),
+              (QStringList{"Loop 1, address 7, zone 1, Heat detector, Kapi", "Sounder 1",
+                           "Loop 2, address 100, zone 12, Sounder controller"}));
+
+    // Rows (1,7) (2,100), then the panel outputs; rule Kat1 in column 5, Two in 6.
+    act("MnMatrix")->trigger();
+    QAbstractItemModel *m = app->mainWindow()->findChild<CauseEffectMatrix *>()->table()->model();
+    EXPECT_EQ(
+        (QStringList{spoken(m->index(0, 5)), spoken(m->index(0, 6)), spoken(m->index(1, 6)), spoken(m->index(2, 5))}),
+        (QStringList{"Loop 1 address 7 is an input of rule Kat1", "Loop 1 address 7 is an output of rule Two",
+                     "Loop 2 address 100 is not in rule Two", "Sounder 1 is an output of rule Kat1"}));
+    EXPECT_EQ(m->index(0, 5).data().toString(), "I") << "the shown mark stays";
 }
 
 TEST_F(CauseEffectTest, RulesByZoneMakesARuleAZoneAsOneStep)

@@ -8,6 +8,7 @@
 #include "core/devices/DeviceTreeModel.h"
 #include "core/storage/ConfigFile.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -412,6 +413,44 @@ TEST_F(DeviceWindowTest, TheTreeDescribesFiltersAndGroupsByZoneAndALoopShowsNoDe
     click({"Loop 1", "002"}), press("BtEditCihaz");
     control<QComboBox>("ComboBolgeNo")->setCurrentText("5");
     EXPECT_EQ(description({"Loop 1", "002"}), "Ionis. smoke det.  Z5");
+}
+
+// While browsing the controls are off, so the tree row and the controls' values
+// are all a screen reader has.
+TEST_F(DeviceWindowTest, AScreenReaderHearsADevicesValuesWhileBrowsing)
+{
+    addDevices(cfg(), {{1, 45, 2, 3}, {1, 46, 77, 0}, {2, 5, 5, 30}});
+    cfg().MahalText(1, 45) = QStringLiteral("Kat 2 Koridor");
+    open();
+    QStringList rows;
+    for (const QStringList &path : {QStringList{"Loop 1", "045"}, {"Loop 1", "046"}})
+        rows << node(path).data(Qt::AccessibleTextRole).toString()
+             << node(path).siblingAtColumn(1).data(Qt::AccessibleTextRole).toString();
+    control<QTabWidget>("DeviceViews")->setCurrentIndex(1);
+    const QAbstractItemModel *zones = control<QTreeView>("ZoneTree")->model();
+    const QModelIndex zone30 = zones->match(zones->index(0, 0), Qt::DisplayRole, "Zone 30").value(0);
+    rows << zones->index(0, 1, zone30).data(Qt::AccessibleTextRole).toString();
+    EXPECT_EQ(rows, (QStringList{"045, Photo-electric smoke detector, zone 3, Kat 2 Koridor",
+                                 "045, Photo-electric smoke detector, zone 3, Kat 2 Koridor", "046, Unknown type 77",
+                                 "046, Unknown type 77", "Loop 2, address 5, zone 30, Relay controller"}));
+    control<QTabWidget>("DeviceViews")->setCurrentIndex(0);
+
+    // Each control is labelled by its frame and holds its value apart: a combo
+    // box's own name is its value on some platforms, so readers say the label.
+    click({"Loop 1", "045"});
+    ASSERT_FALSE(control("ComboBolgeNo")->isEnabled());
+    QStringList heard;
+    for (const char *name : {"ComboCihazTipi", "ComboBolgeNo", "CihVerMahal", "ModuleDelay"}) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control(name));
+        const auto labels = a->relations(QAccessible::Label);
+        heard << (labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name)) + u'=' +
+                     a->text(QAccessible::Value);
+    }
+    QAccessibleInterface *picture = QAccessible::queryAccessibleInterface(control("Picture1"));
+    heard << picture->text(QAccessible::Name) + u'=' + picture->text(QAccessible::Description);
+    EXPECT_EQ(heard,
+              (QStringList{"Device type=QF-3010 Photo-electric smoke detector", "Zone=3", "Location text=Kat 2 Koridor",
+                           "Output delay=0", "Device type picture=Photo-electric smoke detector"}));
 }
 
 TEST_F(DeviceWindowTest, PasteTakesFreeAddressesOnlyAndUndoesInOneStep)
