@@ -328,9 +328,11 @@ TEST_F(CommWindowTest, DeviceOfEachPortIsChosenFromThosePresentAndRemembered)
     // A device plugged in appears; one typed by hand is taken for COM2; Cancel forgets both.
     lister.list << modem, w->refreshDevices();
     EXPECT_EQ(items(w).size(), 4);
+    // Another device starts at the port's own, not at the configuration file chosen last.
     button(w, "OptCom2")->click(), dialogs.paths = {"/dev/ttyS7"};
     child<QComboBox>(w, "ComboCihaz")->activated(3);
     EXPECT_EQ(comm::portDevice(2), "/dev/ttyS7");
+    EXPECT_EQ(dialogs.devicesOffered, QStringList{"/dev/ttyS1"});
     button(w, "OptComIptal")->click();
     EXPECT_EQ((QStringList{comm::portDevice(1), comm::portDevice(2)}), (QStringList{adapter.stableName, "/dev/ttyS1"}));
 
