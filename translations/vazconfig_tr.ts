@@ -737,6 +737,38 @@
         <source>Read the configuration back from the panel after every upload and compare it with what was sent</source>
         <translation>Her yüklemeden sonra yapılandırmayı panelden geri oku ve gönderilenle karşılaştır</translation>
     </message>
+    <message>
+        <source>Device</source>
+        <translation>Cihaz</translation>
+    </message>
+    <message>
+        <source>Device state</source>
+        <translation>Cihaz durumu</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Cihaz:</translation>
+    </message>
+    <message>
+        <source> (not connected)</source>
+        <translation> (bağlı değil)</translation>
+    </message>
+    <message>
+        <source>Other device...</source>
+        <translation>Başka cihaz...</translation>
+    </message>
+    <message>
+        <source>VAZ_COM%1 is set: %2 is %3 in this run, whatever is chosen here.</source>
+        <translation>VAZ_COM%1 tanımlı: burada ne seçilirse seçilsin, bu çalıştırmada %2 = %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not connected now: plug the adapter in, or choose another device.</source>
+        <translation>%1 şu anda bağlı değil: adaptörü takın ya da başka bir cihaz seçin.</translation>
+    </message>
+    <message>
+        <source>Other device</source>
+        <translation>Başka cihaz</translation>
+    </message>
 </context>
 <context>
     <name>vaz::PreUploadCheck</name>

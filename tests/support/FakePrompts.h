@@ -61,8 +61,12 @@ class FakeFileDialogs : public FileDialogs {
 public:
     QString openFileName(const QString &title, const QString &filter) override { return next(title, filter); }
     QString saveFileName(const QString &title, const QString &filter) override { return next(title, filter); }
+    QString openDeviceName(const QString &title, const QString &current) override
+    {
+        return devicesOffered << current, next(title, {});
+    }
 
-    QStringList titles, filters;
+    QStringList titles, filters, devicesOffered;
     std::deque<QString> paths;
 
 private:

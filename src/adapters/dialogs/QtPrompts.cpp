@@ -90,7 +90,7 @@ QString QtFileDialogs::saveFileName(const QString &title, const QStringList &fil
     return path;
 }
 
-QString QtFileDialogs::run(const QString &title, const QString &filter, bool save)
+QFileDialog *QtFileDialogs::dialog()
 {
     // Made on first use: most runs never open a file.
     if (!dialog_) {
@@ -99,6 +99,29 @@ QString QtFileDialogs::run(const QString &title, const QString &filter, bool sav
         QObject::connect(dialog_, &QFileDialog::filterSelected, dialog_,
                          [d = dialog_](const QString &chosen) { d->setDefaultSuffix(filterSuffix(chosen)); });
     }
+    return dialog_;
+}
+
+QString QtFileDialogs::openDeviceName(const QString &title, const QString &current)
+{
+    QFileDialog *d = dialog();
+    d->setDefaultSuffix(QString());
+    d->setWindowTitle(title);
+    d->setNameFilter(QStringLiteral("All files (*)"));
+    d->setAcceptMode(QFileDialog::AcceptOpen);
+    d->setFileMode(QFileDialog::ExistingFile);
+    d->setDirectory(current.isEmpty() ? QStringLiteral("/dev") : QFileInfo(current).absolutePath());
+    d->selectFile(current.isEmpty() ? QString() : QFileInfo(current).fileName());
+    const QString chosen =
+        d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty() ? d->selectedFiles().constFirst() : QString();
+    // Neither remembered: the next file command starts among the files, not the devices.
+    d->selectFile(QString());
+    return chosen;
+}
+
+QString QtFileDialogs::run(const QString &title, const QString &filter, bool save)
+{
+    dialog();
     // A name typed without extension gets the one the filter names.
     dialog_->setDefaultSuffix(filterSuffix(filter));
     dialog_->setWindowTitle(title);

@@ -34,9 +34,11 @@ public:
     QString openFileName(const QString &title, const QString &filter) override;
     QString saveFileName(const QString &title, const QString &filter) override;
     QString saveFileName(const QString &title, const QStringList &filters, QString *chosen) override;
+    QString openDeviceName(const QString &title, const QString &current) override;
 
 private:
     QString run(const QString &title, const QString &filter, bool save);
+    QFileDialog *dialog();
     QPointer<QWidget> parent_;
     QFileDialog *dialog_ = nullptr;
     QString last_;

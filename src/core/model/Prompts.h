@@ -62,6 +62,9 @@ public:
     // offered next.
     virtual QString openFileName(const QString &title, const QString &filter) = 0;
     virtual QString saveFileName(const QString &title, const QString &filter) = 0;
+    // A device such as a serial port, starting at current (empty: no name). A
+    // device is no file: the name offered next by the others stays as it was.
+    virtual QString openDeviceName(const QString &title, const QString &current) = 0;
     // A save dialog that offers several kinds of file ("Excel workbook
     // (*.xlsx)"); *chosen is the filter the user left selected, the first
     // unless the dialog can tell.

@@ -165,6 +165,9 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
     };
     inputs_ = list("SSliste", QT_TR_NOOP("Input devices"));
     outputs_ = list("CikisListe", QT_TR_NOOP("Outputs"));
+    // One list at a time: the inputs until Forward, then the outputs.
+    inputs_->setProperty("shownWhen", QStringLiteral("choosing inputs"));
+    outputs_->setProperty("shownWhen", QStringLiteral("choosing outputs"));
 
     checkAll_ = button(this, "CheckAll", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Select all"));
     clearAll_ = button(this, "ClearAll", QT_TRANSLATE_NOOP("vaz::SebepSonuc", "Clear all"));

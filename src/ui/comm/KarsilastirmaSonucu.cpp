@@ -5,11 +5,13 @@
 #include "ui/widgets/ScreenFit.h"
 
 #include <QCollator>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QLocale>
+#include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -53,6 +55,8 @@ KarsilastirmaSonucu::KarsilastirmaSonucu(Messages &messages, FileDialogs &dialog
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     summary_->setBuddy(table_);
+    // Without differences the summary says so and the empty table goes.
+    table_->setProperty("shownWhen", QStringLiteral("differences"));
 
     save_ = new QPushButton(tr("&Save as CSV..."), this);
     save_->setObjectName(QStringLiteral("FarkKaydet"));
@@ -61,14 +65,23 @@ KarsilastirmaSonucu::KarsilastirmaSonucu(Messages &messages, FileDialogs &dialog
     close->setObjectName(QStringLiteral("KarsilastirmaKapat"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save_);
-    buttons->addWidget(close);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(summary_);
-    layout->addWidget(table_);
-    layout->addLayout(buttons);
+    // The differences with their summary and button are one pane, so that a
+    // retest list can share the window with them.
+    differencesPane_ = new QWidget(this);
+    auto *saveRow = new QHBoxLayout;
+    saveRow->addStretch();
+    saveRow->addWidget(save_);
+    auto *pane = new QVBoxLayout(differencesPane_);
+    pane->setContentsMargins(0, 0, 0, 0);
+    pane->addWidget(summary_);
+    pane->addWidget(table_);
+    pane->addLayout(saveRow);
+    auto *closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    closeRow->addWidget(close);
+    content_ = new QVBoxLayout(this);
+    content_->addWidget(differencesPane_);
+    content_->addLayout(closeRow);
     resize(720, 420);
     fitToScreen(this);
 }
@@ -147,12 +160,15 @@ void KarsilastirmaSonucu::buildRetestPane()
     column->addWidget(retestTable_);
     column->addLayout(buttons);
 
-    // The differences and the retest list side by side.
-    auto *splitter = new QSplitter(Qt::Horizontal, this);
-    delete layout()->replaceWidget(table_, splitter);
-    splitter->addWidget(table_);
+    // One above the other, each as wide as the window: their rows are long.
+    auto *splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("CompareSplitter"));
+    splitter->setChildrenCollapsible(false);
+    delete content_->replaceWidget(differencesPane_, splitter);
+    splitter->addWidget(differencesPane_);
     splitter->addWidget(pane);
-    resize(1180, 520);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        resize(QSize(900, 640).boundedTo(screen->availableSize()));
 }
 
 void KarsilastirmaSonucu::showFileDifferences(const QList<comm::FieldDifference> &rows,

@@ -9,6 +9,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace vaz {
 
@@ -47,6 +48,9 @@ private:
     QLabel *summary_ = nullptr;
     QTableWidget *table_ = nullptr;
     QPushButton *save_ = nullptr;
+    QWidget *differencesPane_ = nullptr;
+    // The window's own layout, inside the scroll area that fits it to the screen.
+    QVBoxLayout *content_ = nullptr;
     QString otherSide_ = QStringLiteral("In the panel");
 
     void buildRetestPane();

@@ -5,6 +5,7 @@
 #include "core/model/Session.h"
 #include "ui/widgets/ScreenFit.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -65,13 +66,15 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, const comm::PortList
 
     devices_ = new QComboBox(this);
     devices_->setObjectName(QStringLiteral("ComboCihaz"));
-    devices_->setAccessibleName(QStringLiteral("Device"));
-    devices_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    devices_->setAccessibleName(tr("Device"));
+    // Wide enough for a stable name under /dev/serial/by-id; longer texts show whole in the list and tooltip.
+    devices_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    devices_->setMinimumContentsLength(60);
     // activated, not currentIndexChanged: filling the list must not choose anything.
     connect(devices_, &QComboBox::activated, this, &PortAyar::deviceActivated);
     deviceState_ = new QLabel(this);
     deviceState_->setObjectName(QStringLiteral("LabelCihaz"));
-    deviceState_->setAccessibleDescription(QStringLiteral("Device state"));
+    deviceState_->setAccessibleDescription(tr("Device state"));
     deviceState_->setWordWrap(true);
     deviceState_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     refresh_ = new QTimer(this);
@@ -79,7 +82,7 @@ PortAyar::PortAyar(Session &session, PortHolder portHolder, const comm::PortList
     refresh_->setInterval(1000);
     connect(refresh_, &QTimer::timeout, this, &PortAyar::refreshDevices);
     auto *deviceRow = new QFormLayout;
-    deviceRow->addRow(QStringLiteral("Device:"), devices_);
+    deviceRow->addRow(tr("Device:"), devices_);
     verify_ = new QCheckBox(tr("&Verify after upload"), this);
     verify_->setObjectName(QStringLiteral("VerifyAfterUpload"));
     verify_->setToolTip(tr("Read the configuration back from the panel after every upload and compare it with what "
@@ -172,19 +175,26 @@ void PortAyar::fillDevices()
     const QString current = comm::portDevice(n);
     const QSignalBlocker block(devices_);
     devices_->clear();
+    // A text longer than the box shows whole as its tooltip.
+    auto add = [this](const QString &text, const QString &path) {
+        devices_->addItem(text, path);
+        devices_->setItemData(devices_->count() - 1, text, Qt::ToolTipRole);
+    };
     int selected = -1;
     for (const comm::SerialDevice &d : listed_) {
-        devices_->addItem(comm::deviceText(d), d.path());
+        add(comm::deviceText(d), d.path());
         if (d.path() == current || d.tty == current)
             selected = devices_->count() - 1;
     }
     if (selected < 0) {
         // A pseudo-terminal is never listed but is there all the same.
-        devices_->addItem(QFileInfo::exists(current) ? current : current + QStringLiteral(" (not connected)"), current);
+        add(QFileInfo::exists(current) ? current : current + tr(" (not connected)"), current);
         selected = devices_->count() - 1;
     }
-    devices_->addItem(QStringLiteral("Other device..."));
+    devices_->addItem(tr("Other device..."));
     devices_->setCurrentIndex(selected);
+    devices_->setToolTip(devices_->currentText());
+    devices_->view()->setMinimumWidth(devices_->view()->sizeHintForColumn(0));
     devices_->setEnabled(comm::environmentDevice(n).isEmpty());
     showDeviceState();
 }
@@ -195,23 +205,25 @@ void PortAyar::showDeviceState()
     const QString device = comm::portDevice(n);
     QStringList lines;
     if (!comm::environmentDevice(n).isEmpty())
-        lines << QStringLiteral("VAZ_COM%1 is set: %2 is %3 in this run, whatever is chosen here.")
+        lines << tr("VAZ_COM%1 is set: %2 is %3 in this run, whatever is chosen here.")
                      .arg(n)
                      .arg(comm::portLabel(n), device);
     if (!QFileInfo::exists(device))
-        lines << QStringLiteral("%1 is not connected now: plug the adapter in, or choose another device.").arg(device);
+        lines << tr("%1 is not connected now: plug the adapter in, or choose another device.").arg(device);
     else if (const QString problem = comm::accessProblem(device); !problem.isEmpty())
         lines << problem;
     if (const QString latency = comm::latencyAdvice(device); !latency.isEmpty())
         lines << latency;
     deviceState_->setText(lines.join(QLatin1Char('\n')));
+    // The size was taken before the devices and their state were known.
+    growToContent(this);
 }
 
 void PortAyar::deviceActivated(int index)
 {
     QString path = devices_->itemData(index).toString();
     if (path.isEmpty())
-        path = session_.fileDialogs().openFileName(QStringLiteral("Other device"), QStringLiteral("All files (*)"));
+        path = session_.fileDialogs().openDeviceName(tr("Other device"), comm::portDevice(chosenPort()));
     if (path.isEmpty())
         fillDevices();  // cancelled: the choice in force shows again
     else

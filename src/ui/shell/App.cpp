@@ -291,13 +291,19 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
     ProgBarIslem *w = track(this, progress_, new ProgBarIslem(*this, makePort(), main));
     setupLink(w->link());
     // After the window's own handling of the end, so that a message about the log comes last.
-    connect(&w->link(), &comm::PanelLink::finished, this, [this, w] {
+    connect(&w->link(), &comm::PanelLink::finished, this, [this, w](bool ok) {
         const comm::PanelLink &link = w->link();
         const QString file = link.transfer() == comm::Transfer::Download ? QString() : currentFile();
         for (const comm::TransferRecord &r :
              comm::transferRecords(link, config_, file, w->port(), comm::DeviceChoice::OptionsWindow))
             if (const QString why = transferLog_.append(r); !why.isEmpty())
                 messages().message(why);
+        // A completed comparison has said everything in its result: one window to dismiss, not two.
+        if (ok && link.transfer() == comm::Transfer::Compare) {
+            w->Form_Unload();
+            comparisonWindow()->raise();
+            comparisonWindow()->activateWindow();
+        }
     });
     connect(w, &ProgBarIslem::left, main, &QWidget::show);
     connect(w, &ProgBarIslem::transferDone, main, [main] { main->GonderimModu = 0; });

@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vaz {
@@ -63,6 +64,22 @@ void fitToScreen(QWidget *window)
     }
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->resize(wanted.boundedTo(screen->availableSize()));
+}
+
+void growToContent(QWidget *window)
+{
+    auto *scroll = window->findChild<QScrollArea *>(QStringLiteral("FitScroll"), Qt::FindDirectChildrenOnly);
+    QWidget *content = scroll ? scroll->widget() : nullptr;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!content || !screen)
+        return;
+    const QSize hint = content->sizeHint();
+    const int width = std::max(window->width(), hint.width());
+    int height = hint.height();
+    // A wrapped text needs its height at the width it gets, not at its hint's.
+    if (QLayout *l = content->layout(); l && l->hasHeightForWidth())
+        height = std::max(height, l->totalHeightForWidth(width));
+    window->resize(QSize(width, std::max(window->height(), height)).boundedTo(screen->availableSize()));
 }
 
 QPalette readablePalette(QPalette palette)

@@ -11,6 +11,10 @@ namespace vaz {
 // size to the screen. Call once its layout (or central widget) is complete.
 void fitToScreen(QWidget *window);
 
+// For content that grew after fitToScreen (texts known only once shown): makes
+// the window large enough to show it without scrolling, within the screen.
+void growToContent(QWidget *window);
+
 // The palette with disabled texts readable against their background: values
 // shown in controls that cannot be changed (a device while browsing) must not
 // be grey on grey, with a light or a dark palette alike.
