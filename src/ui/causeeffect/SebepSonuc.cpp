@@ -228,6 +228,11 @@ SebepSonuc::SebepSonuc(Session &session, QWidget *owner) : QDialog(owner), sessi
         return [this, handler] { session_.guarded([&] { (this->*handler)(); }); };
     };
     connect(name_, &QLineEdit::textChanged, ok_, [this] { ok_->setEnabled(true); });
+    // Typing a name ends with Return, as in every other box that asks for one.
+    connect(name_, &QLineEdit::returnPressed, ok_, [this] {
+        if (ok_->isEnabled())
+            ok_->click();
+    });
     connect(ok_, &QPushButton::clicked, this, guarded(&SebepSonuc::SSonay_Click));
     connect(forward_, &QPushButton::clicked, this, guarded(&SebepSonuc::devam_Click));
     connect(back_, &QPushButton::clicked, this, guarded(&SebepSonuc::geri_Click));

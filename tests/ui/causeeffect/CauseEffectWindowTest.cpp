@@ -38,7 +38,8 @@ protected:
     QString label(const char *name) { return child<QLabel>(editor, name)->text(); }
     void confirmName(const QString &name)
     {
-        child<QLineEdit>(editor, "SSismiText")->insert(name), button("SSonay")->click();
+        child<QLineEdit>(editor, "SSismiText")->insert(name);
+        QTest::keyClick(child<QLineEdit>(editor, "SSismiText"), Qt::Key_Return);  // as OK does
     }
     // As the user's Space on each entry in turn: each toggles that entry alone.
     void toggle(const char *name, std::initializer_list<int> rows)
