@@ -149,7 +149,6 @@ QString progressLine(double done, int secondsLeft)
 
 struct Outcome {
     bool ok = false;  // the transfer completed (an upload: whatever its read-back found)
-    QList<QByteArray> received;
     comm::Verification verification = comm::Verification::NotRun;
     QList<comm::FieldDifference> differences;
 };
@@ -176,7 +175,7 @@ Outcome transfer(Config &cfg, comm::Transfer kind, const Args &args, Console &co
 
     link.runTransfer(kind);
     port.close();
-    const Outcome r{link.succeeded(), link.receivedFields(), link.verification(), link.differences()};
+    const Outcome r{link.succeeded(), link.verification(), link.differences()};
     if (interrupt.interrupted() && (!r.ok || r.verification == comm::Verification::BrokenOff))
         console.err(comm::stoppedText());
     else if (!r.ok && messages.count == 0)
@@ -253,10 +252,9 @@ int compare(const Args &args, Console &console)
     const Outcome r = transfer(cfg, comm::Transfer::Compare, args, console, absolute(args.files[0]));
     if (!r.ok)
         return Failure;
-    const auto rows =
-        comm::compareDownload(comm::expectedDownload(cfg), comm::nameDownload(r.received, cfg.McuVersiyon));
-    return showDifferences(rows, args, QStringLiteral("file"), QStringLiteral("in the file"), QStringLiteral("panel"),
-                           QStringLiteral("in the panel"), comm::kPanelHoldsConfiguration, console);
+    return showDifferences(r.differences, args, QStringLiteral("file"), QStringLiteral("in the file"),
+                           QStringLiteral("panel"), QStringLiteral("in the panel"), comm::kPanelHoldsConfiguration,
+                           console);
 }
 
 int diff(const Args &args, Console &console)

@@ -228,10 +228,9 @@ void PanelLink::armTimer()
 
 void PanelLink::disarmTimer() { timer1_.stop(); }
 
-bool PanelLink::handshake(char letter)
+bool PanelLink::handshake(QByteArrayView opening)
 {
-    const char bytes[] = {letter, kSeparator, 'A', kSeparator};
-    write(QByteArrayView(bytes, 4));
+    write(opening);
     armTimer();
     return waitForByte('B');
 }
@@ -287,11 +286,7 @@ public:
             return true;
         case Answer::Begin:
             link_.armTimer();
-            if (!link_.openPort())
-                return false;
-            link_.write(bytes);
-            link_.armTimer();
-            if (!link_.waitForByte('B'))
+            if (!link_.openPort() || !link_.handshake(bytes))
                 return false;
             link_.disarmTimer();
             link_.started_ = true;
@@ -382,8 +377,8 @@ void PanelLink::verifyUpload()
         verification_ = Verification::BrokenOff;
         return;
     }
-    differences_ = compareDownload(expectedDownload(cfg_), nameDownload(received_, cfg_.McuVersiyon));
-    differences_.removeIf(isLoopCount);
+    differences_ = receivedDifferences();
+    differences_.removeIf(isLoopCount);  // the upload sent none
     verification_ = differences_.isEmpty() ? Verification::Verified : Verification::Differs;
 }
 
@@ -408,7 +403,7 @@ bool PanelLink::exchange()
 {
     bool complete = false;
     if (openPort()) {
-        if (handshake('R')) {
+        if (handshake("R~A~")) {
             // Only the handshake is timed by Timer1; from here the idle bound guards the waits.
             disarmTimer();
             started_ = true;
@@ -460,6 +455,7 @@ void PanelLink::endDownload(bool complete)
     else
         setStatus(TransferStage::NotCompleted);
     if (complete && compareOnly_) {
+        differences_ = receivedDifferences();
         setStatus(TransferStage::Completed);
     } else if (complete) {
         static_cast<Installation &>(cfg_) = std::move(*stage_);
@@ -468,6 +464,11 @@ void PanelLink::endDownload(bool complete)
     stage_.reset();
     running_ = false;
     emit finished(complete);
+}
+
+QList<FieldDifference> PanelLink::receivedDifferences() const
+{
+    return compareDownload(expectedDownload(cfg_), nameDownload(received_, cfg_.McuVersiyon));
 }
 
 bool PanelLink::downloadFailed(Wake why)

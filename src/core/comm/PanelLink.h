@@ -74,8 +74,9 @@ public:
     void setVerify(bool on) { verify_ = on; }
     bool verifies() const { return verify_; }
     Verification verification() const { return verification_; }
-    // The fields the panel holds otherwise than sent (the loop count, which
-    // an upload never sends, aside).
+    // After a completed comparison, every field in which the panel differs
+    // from the configuration; after a read-back, the fields it holds
+    // otherwise than sent (the loop count, which an upload never sends, aside).
     const QList<FieldDifference> &differences() const { return differences_; }
 
     // For the transfer log: the last failure of the transfer and of its
@@ -128,7 +129,8 @@ private:
     void write(QByteArrayView bytes);
     void armTimer();
     void disarmTimer();
-    bool handshake(char letter);
+    // Sends the opening ("S~A~", "R~A~") and waits for the panel's "B".
+    bool handshake(QByteArrayView opening);
     bool OnayBekle();
     class Sender;
     friend class Sender;
@@ -141,6 +143,8 @@ private:
     // The download's exchange into received_ (and stage_ unless compareOnly_): true when complete.
     bool exchange();
     void verifyUpload();
+    // What the exchange received against what the configuration would send.
+    QList<FieldDifference> receivedDifferences() const;
     // fieldBytes more of the transfer's bytes have gone either way.
     void advanceBytes(qint64 fieldBytes);
     // Download steps; each returns false when the download must end.

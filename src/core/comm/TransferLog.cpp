@@ -1,6 +1,5 @@
 #include "core/comm/TransferLog.h"
 
-#include "core/comm/PanelCompare.h"
 #include "core/comm/PanelLink.h"
 #include "core/comm/UploadStream.h"
 #include "core/storage/Csv.h"
@@ -197,8 +196,7 @@ QList<TransferRecord> transferRecords(const PanelLink &link, const Installation 
     };
     if (!link.succeeded())
         failedFor(r, link.failure());
-    else if (kind == Transfer::Compare &&
-             !compareDownload(expectedDownload(cfg), nameDownload(link.receivedFields(), cfg.McuVersiyon)).isEmpty())
+    else if (kind == Transfer::Compare && !link.differences().isEmpty())
         r.result = Result::Differs;
     QList<TransferRecord> records{r};
     if (kind != Transfer::Upload || link.verification() == Verification::NotRun)

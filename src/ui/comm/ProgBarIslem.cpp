@@ -147,10 +147,8 @@ void ProgBarIslem::transferEnded(bool ok)
     } else if (stopped_) {
         status_->setText(comm::stoppedText());
     }
-    if (compare_ && ok) {
-        emit compared(comm::compareDownload(comm::expectedDownload(cfg),
-                                            comm::nameDownload(link_->receivedFields(), cfg.McuVersiyon)));
-    }
+    if (compare_ && ok)
+        emit compared(link_->differences());
     if (download_)
         emit downloadEnded(ok);
 }
