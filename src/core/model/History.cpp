@@ -56,6 +56,8 @@ QString describeChange(const Installation &before, const Installation &after, QS
                 ++changed;
         }
     const int devices = added + removed + changed;
+    if (devices == 0 && before.site != after.site && before.CevrimSayisi == after.CevrimSayisi)
+        return QCoreApplication::translate("vaz::History", "Site data");
     if (devices == 0)
         return before.CevrimSayisi != after.CevrimSayisi ? QCoreApplication::translate("vaz::History", "Loop count")
                                                          : QCoreApplication::translate("vaz::History", "Panel data");

@@ -2,6 +2,7 @@
 
 #include "core/model/Arrays.h"
 #include "core/model/Int16.h"
+#include "core/site/SiteData.h"
 
 #include <QString>
 
@@ -15,8 +16,9 @@ inline constexpr int kZones = 48;
 inline constexpr int kPanelDelays = 7;  // Gecikmeler(0..6); slot 7 is reserved
 inline constexpr int kPanelOutputs = 7;
 
-// What a configuration file and the panel carry, and nothing a window keeps
-// for itself: copied, compared and stored as one value.
+// What a configuration file and the panel carry, with the site file beside
+// them, and nothing a window keeps for itself: copied, compared, undone and
+// stored as one value.
 struct Installation {
     Int16 McuVersiyon;
     double CevrimSayisi = 0;
@@ -43,6 +45,9 @@ struct Installation {
     Table<QString, kMaxRules> SSgirisler{"SSgirisler"};
     Table<QString, kMaxRules> SScikislar{"SScikislar"};
     Table<Int16, kMaxRules> SSkosul{"SSkosul"};
+
+    // Never written to the configuration file nor sent to the panel.
+    site::SiteData site;
 
     bool operator==(const Installation &) const = default;
 
