@@ -585,6 +585,10 @@
         <source>Edit cause-effect &apos;%1&apos;</source>
         <translation>&apos;%1&apos; sebep-sonuç düzenlemesi</translation>
     </message>
+    <message>
+        <source>Site data</source>
+        <translation>Saha verileri</translation>
+    </message>
 </context>
 <context>
     <name>vaz::KarsilastirmaSonucu</name>
@@ -1244,6 +1248,34 @@
     <message>
         <source>Problems</source>
         <translation>Sorunlar</translation>
+    </message>
+    <message>
+        <source>Devices the import changes</source>
+        <translation>İçe aktarmanın değiştirdiği cihazlar</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>İşlem</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Çevrim</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Mahal</translation>
     </message>
 </context>
 <context>
@@ -3239,6 +3271,18 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>%1 added, %2 changed and %3 removed.</source>
         <translation>%1 eklendi, %2 değiştirildi ve %3 kaldırıldı.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Değiştir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Kaldır</translation>
     </message>
 </context>
 </TS>

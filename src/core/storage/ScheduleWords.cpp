@@ -194,6 +194,32 @@ SheetRows problemTable(const QList<ScheduleProblem> &problems)
 
 QString planSummary(const SchedulePlan &plan) { return ScheduleWords().summary(plan); }
 
+QList<QStringList> planRows(const Installation &inst, const SchedulePlan &plan)
+{
+    const ScheduleWords words;
+    auto row = [](const QString &what, DeviceAddress at, const Installation::Device &d) {
+        return QStringList{what,
+                           QString::number(at.loop),
+                           QStringLiteral("%1").arg(at.address, 3, 10, QChar(u'0')),
+                           devices::typeName(d.type, devices::Naming::Translated),
+                           d.zone ? QString::number(d.zone) : QString(),
+                           d.location};
+    };
+    QList<QStringList> rows;
+    for (const SchedulePlan::Change &c : plan.changes)
+        rows << row(inst.device(c.at.loop, c.at.address).type == 0
+                        ? words.say(QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Add"))
+                        : words.say(QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Change")),
+                    c.at, c.device);
+    for (const DeviceAddress &at : plan.removed)
+        rows << row(words.say(QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Remove")), at,
+                    inst.device(at.loop, at.address));
+    std::sort(rows.begin(), rows.end(), [](const QStringList &a, const QStringList &b) {
+        return std::pair(a[1].toInt(), a[2].toInt()) < std::pair(b[1].toInt(), b[2].toInt());
+    });
+    return rows;
+}
+
 QString planDoneSummary(const SchedulePlan &plan) { return ScheduleWords().summary(plan, true); }
 
 QString sheetReadText(const TableRead &read) { return ScheduleWords().read(read.problem); }

@@ -22,6 +22,9 @@ SheetRows problemTable(const QList<ScheduleProblem> &problems);
 
 // "3 devices will be added, 1 changed and 2 removed."
 QString planSummary(const SchedulePlan &plan);
+// What the plan does to each device, in address order: what (Add, Change,
+// Remove), loop, address, type, zone, location; a removed device as it is now.
+QList<QStringList> planRows(const Installation &inst, const SchedulePlan &plan);
 // "3 devices added, 1 changed and 2 removed.", once it is done.
 QString planDoneSummary(const SchedulePlan &plan);
 

@@ -64,7 +64,15 @@ public:
             return sheet_->rows.value(index.row() + 1).value(index.column());
         if (role == Qt::TextAlignmentRole && index.column() >= kDeviceColumns)
             return int(Qt::AlignCenter);
-        if (role == Qt::AccessibleTextRole && index.column() >= kDeviceColumns && cellWords)
+        // A device's column read with its heading: "Zone: 3", not a bare "3".
+        if (role == Qt::AccessibleTextRole && index.column() < kDeviceColumns) {
+            const QString value = sheet_->rows.value(index.row() + 1).value(index.column());
+            if (value.isEmpty())
+                return {};
+            return QStringLiteral("%1: %2").arg(headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString(),
+                                                value);
+        }
+        if (role == Qt::AccessibleTextRole && cellWords)
             return cellWords(index.row(), index.column() - kDeviceColumns + 1,
                              sheet_->rows.value(index.row() + 1).value(index.column()));
         return {};

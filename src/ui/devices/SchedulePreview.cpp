@@ -10,12 +10,13 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace vaz {
 
-SchedulePreview::SchedulePreview(const storage::SchedulePlan &plan, Messages &messages, FileDialogs &dialogs,
-                                 QWidget *parent)
+SchedulePreview::SchedulePreview(const Installation &inst, const storage::SchedulePlan &plan, Messages &messages,
+                                 FileDialogs &dialogs, QWidget *parent)
     : QDialog(parent), plan_(plan), messages_(messages), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("SchedulePreview"));
@@ -32,6 +33,18 @@ SchedulePreview::SchedulePreview(const storage::SchedulePlan &plan, Messages &me
     auto *problems = named(new QListWidget(this), "ScheduleProblems");
     problems->setAccessibleName(tr("Problems"));
     problems->addItems(storage::problemLines(plan.problems));
+    // Which devices, only when nothing keeps the import off: a refused plan changes nothing.
+    auto *rows = named(new QTreeWidget(this), "ScheduleRows");
+    rows->setAccessibleName(tr("Devices the import changes"));
+    rows->setRootIsDecorated(false);
+    rows->setUniformRowHeights(true);
+    rows->setHeaderLabels({tr("Action"), tr("Loop"), tr("Address"), tr("Type"), tr("Zone"), tr("Location")});
+    if (plan.ok())
+        for (const QStringList &row : storage::planRows(inst, plan))
+            rows->addTopLevelItem(new QTreeWidgetItem(row));
+    for (int c = 0; c < 5; ++c)
+        rows->resizeColumnToContents(c);
+    rows->setVisible(rows->topLevelItemCount() > 0);
     const auto n = plan.problems.size();
     note->setText(n == 0   ? QString()
                   : n == 1 ? tr("1 problem must be corrected in the schedule before it can be imported:")
@@ -55,9 +68,10 @@ SchedulePreview::SchedulePreview(const storage::SchedulePlan &plan, Messages &me
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(summary);
     layout->addWidget(note);
+    layout->addWidget(rows, 1);
     layout->addWidget(problems, 1);
     layout->addLayout(buttons);
-    resize(560, n > 0 ? 380 : 140);
+    resize(640, n > 0 || rows->topLevelItemCount() > 0 ? 420 : 140);
 
     connect(save, &QPushButton::clicked, this, &SchedulePreview::saveProblems);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -14,13 +14,14 @@ class FileDialogs;
 class Messages;
 
 // What importing a schedule would do, before anything changes: how many
-// devices are added, changed and removed, and every problem by row and
-// column. A problem keeps OK off; the list can be kept as CSV to work through.
+// devices are added, changed and removed and which, and every problem by row
+// and column. A problem keeps OK off; the list can be kept as CSV to work through.
 class SchedulePreview : public QDialog {
     Q_OBJECT
 
 public:
-    SchedulePreview(const storage::SchedulePlan &plan, Messages &messages, FileDialogs &dialogs, QWidget *parent);
+    SchedulePreview(const Installation &inst, const storage::SchedulePlan &plan, Messages &messages,
+                    FileDialogs &dialogs, QWidget *parent);
 
 private:
     void saveProblems();

@@ -225,11 +225,11 @@ void lintor1::buildDisplay()
     auto *central = new QWidget(this);
     auto *grid = new QGridLayout(central);
 
-    auto *picture = new QLabel(central);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/panel.svg")).pixmap(QSize(160, 160)));
-    picture->setAlignment(Qt::AlignCenter);
-    grid->addWidget(picture, 0, 0, 2, 1);
+    picture_ = new QLabel(central);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setPixmap(QIcon(QStringLiteral(":/icons/panel.svg")).pixmap(QSize(160, 160)));
+    picture_->setAlignment(Qt::AlignCenter);
+    grid->addWidget(picture_, 0, 0, 2, 1);
 
     // The bezel of the panel's display.
     auto *shape = new QFrame(central);
@@ -273,6 +273,7 @@ void lintor1::buildDisplay()
     grid->addLayout(beside, 1, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
+    widthWithPicture_ = central->minimumSizeHint().width();
 
     fingerprint_ = new QLabel(this);
     fingerprint_->setObjectName(QStringLiteral("LblFingerprint"));
@@ -287,6 +288,13 @@ void lintor1::buildDisplay()
     connect(&app_.changes(), &Changes::commandDone, fingerprintDue_, qOverload<>(&QTimer::start));
     connect(&app_.changes(), &Changes::replaced, this, &lintor1::showState);
     setCentralWidget(central);
+}
+
+void lintor1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // The picture only decorates: on a narrow screen the display and the words beside it keep the width.
+    picture_->setVisible(width() >= widthWithPicture_);
 }
 
 void lintor1::load()
@@ -736,8 +744,8 @@ void lintor1::importSchedule()
     const storage::TableRead schedule = storage::readSheetFile(path);
     if (!schedule.ok())
         return app_.messages().message(storage::sheetReadText(schedule));
-    auto *preview = new SchedulePreview(storage::planSchedule(app_.config(), schedule.rows), app_.messages(),
-                                        app_.fileDialogs(), this);
+    auto *preview = new SchedulePreview(app_.config(), storage::planSchedule(app_.config(), schedule.rows),
+                                        app_.messages(), app_.fileDialogs(), this);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowModality(Qt::ApplicationModal);
     connect(preview, &QDialog::accepted, this, [this, rows = schedule.rows] {
@@ -749,6 +757,7 @@ void lintor1::importSchedule()
             storage::applySchedule(app_.config(), plan);
             app_.devicesReplaced();
             app_.recordStep(tr("Import device schedule"));
+            statusBar()->showMessage(storage::planDoneSummary(plan));
         });
     });
     preview->show();

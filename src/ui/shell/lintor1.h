@@ -118,6 +118,7 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildDisplay();
+    void resizeEvent(QResizeEvent *event) override;
     QAction *action(const char *name) const;
     void notAvailable();
     // Hides this window while the one opened in its place is in use.
@@ -142,6 +143,8 @@ private:
     QLabel *lamp_ = nullptr;
     QLabel *fingerprint_ = nullptr;
     QLabel *summary_ = nullptr;
+    QLabel *picture_ = nullptr;
+    int widthWithPicture_ = 0;
     QTimer *fingerprintDue_ = nullptr;
     QActionGroup *transfers_ = nullptr;
     QMenu *recent_ = nullptr;

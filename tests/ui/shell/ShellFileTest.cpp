@@ -18,6 +18,8 @@
 #include <QTreeView>
 
 #include <QProcess>
+#include <QStatusBar>
+#include <QTreeWidget>
 
 namespace vaz::test {
 namespace {
@@ -226,7 +228,14 @@ TEST_F(ShellFileTest, ScheduleImportShowsWhatItDoesAndIsOneUndoStep)
     // OK: one step, and the device window shows the devices the schedule has.
     preview = import("1;1;Photo-elec. smoke det.;3\r\n1;3;Heat det.;5\r\n");
     EXPECT_EQ(child<QLabel>(preview, "ScheduleSummary")->text(), "1 device will be added, 0 changed and 1 removed.");
+    const QTreeWidget *rows = child<QTreeWidget>(preview, "ScheduleRows");
+    ASSERT_EQ(rows->topLevelItemCount(), 2);
+    EXPECT_EQ(rows->topLevelItem(0)->text(0) + rows->topLevelItem(0)->text(2) + rows->topLevelItem(0)->text(4),
+              "Remove0024");
+    EXPECT_EQ(rows->topLevelItem(1)->text(0) + rows->topLevelItem(1)->text(2) + rows->topLevelItem(1)->text(4),
+              "Add0035");
     child<QAbstractButton>(preview, "ScheduleOK")->click(), delete preview;
+    EXPECT_EQ(app->mainWindow()->statusBar()->currentMessage(), "1 device added, 0 changed and 1 removed.");
     EXPECT_TRUE(cfg().CihazTipi(1, 3) == 4 && cfg().CihazTipi(1, 2) == 0);
     const QAbstractItemModel *tree = app->loadedDeviceWindow()->tree()->model();
     auto found = [tree](const char *label) {
