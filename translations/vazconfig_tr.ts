@@ -1158,6 +1158,18 @@
         <source>What OK adds</source>
         <translation>Tamam&apos;ın ekleyecekleri</translation>
     </message>
+    <message>
+        <source>Panel outputs</source>
+        <translation>Panel çıkışları</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Skipped zones</source>
+        <translation>Atlanan bölgeler</translation>
+    </message>
 </context>
 <context>
     <name>vaz::SSicerik</name>
@@ -1272,6 +1284,10 @@
     <message>
         <source>Zone</source>
         <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Save problems as CSV</source>
+        <translation>Sorunları CSV olarak kaydet</translation>
     </message>
     <message>
         <source>Location</source>
@@ -1793,6 +1809,188 @@
     <message>
         <source>Zone %1: %2</source>
         <translation>Bölge %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::comm::CompareWords</name>
+    <message>
+        <source>Zone</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Day threshold</source>
+        <translation>Gündüz eşiği</translation>
+    </message>
+    <message>
+        <source>Night threshold</source>
+        <translation>Gece eşiği</translation>
+    </message>
+    <message>
+        <source>Bypass</source>
+        <translation>Gecikme atlama</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>Olay tipi</translation>
+    </message>
+    <message>
+        <source>Output delay</source>
+        <translation>Çıkış gecikmesi</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Mahal</translation>
+    </message>
+    <message>
+        <source>Sounder 1</source>
+        <translation>Siren 1</translation>
+    </message>
+    <message>
+        <source>Sounder 2</source>
+        <translation>Siren 2</translation>
+    </message>
+    <message>
+        <source>Sounder 3</source>
+        <translation>Siren 3</translation>
+    </message>
+    <message>
+        <source>Sounder 4</source>
+        <translation>Siren 4</translation>
+    </message>
+    <message>
+        <source>Alarm relay</source>
+        <translation>Alarm rölesi</translation>
+    </message>
+    <message>
+        <source>Fire relay</source>
+        <translation>Yangın rölesi</translation>
+    </message>
+    <message>
+        <source>Fault relay</source>
+        <translation>Arıza rölesi</translation>
+    </message>
+    <message>
+        <source>Ringing mode</source>
+        <translation>Çalışma modu</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Girişler</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Çıkışlar</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Koşul</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Supplier&apos;s name</source>
+        <translation>Tedarikçi adı</translation>
+    </message>
+    <message>
+        <source>Panel name</source>
+        <translation>Panel adı</translation>
+    </message>
+    <message>
+        <source>Cause-effect count</source>
+        <translation>Sebep-sonuç sayısı</translation>
+    </message>
+    <message>
+        <source>Loop count</source>
+        <translation>Çevrim sayısı</translation>
+    </message>
+    <message>
+        <source>Extra field</source>
+        <translation>Fazladan alan</translation>
+    </message>
+    <message>
+        <source>Loop %1 address %2</source>
+        <translation>Çevrim %1 adres %2</translation>
+    </message>
+    <message>
+        <source>Cause-effect %1</source>
+        <translation>Sebep-sonuç %1</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::comm::Retest</name>
+    <message>
+        <source>Panel output</source>
+        <translation>Panel çıkışı</translation>
+    </message>
+    <message>
+        <source>(no device)</source>
+        <translation>(cihaz yok)</translation>
+    </message>
+    <message>
+        <source>Cause-effect %1 &apos;%2&apos;</source>
+        <translation>Sebep-sonuç %1 &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Kural</translation>
+    </message>
+    <message>
+        <source>the rule differs</source>
+        <translation>kural farklı</translation>
+    </message>
+    <message>
+        <source>its input %1 changed</source>
+        <translation>girişi %1 değişti</translation>
+    </message>
+    <message>
+        <source>its fields differ</source>
+        <translation>alanları farklı</translation>
+    </message>
+    <message>
+        <source>in cause-effect %1, which differs</source>
+        <translation>farklı olan sebep-sonuç %1 içinde</translation>
+    </message>
+    <message>
+        <source>output of cause-effect %1, whose input changed</source>
+        <translation>girişi değişen sebep-sonuç %1 çıkışı</translation>
+    </message>
+    <message>
+        <source>reacts to zone %1</source>
+        <translation>bölge %1 için çalışır</translation>
+    </message>
+    <message>
+        <source>sample of the unchanged inputs</source>
+        <translation>değişmeyen girişlerden örnek</translation>
+    </message>
+    <message>
+        <source>Retest</source>
+        <translation>Yeniden test</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Mahal</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Neden</translation>
     </message>
 </context>
 <context>
@@ -2794,6 +2992,22 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source> The configuration was not changed.</source>
         <translation> Yapılandırma değiştirilmedi.</translation>
     </message>
+    <message>
+        <source>it is a link to nothing</source>
+        <translation>hiçbir yeri göstermeyen bir bağlantı</translation>
+    </message>
+    <message>
+        <source>it is a link to something that is not a file</source>
+        <translation>dosya olmayan bir şeye bağlantı</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>salt okunur</translation>
+    </message>
+    <message>
+        <source>the disk is full (the file needs %1, %2 are free)</source>
+        <translation>disk dolu (dosyaya %1 gerekli, %2 boş)</translation>
+    </message>
 </context>
 <context>
     <name>vaz::storage::Paper</name>
@@ -3067,6 +3281,33 @@ Portu başka bir program kullanıyor olabilir.</translation>
     </message>
 </context>
 <context>
+    <name>vaz::storage::ReportPrinter</name>
+    <message>
+        <source>&quot;%1&quot; is not a PDF file; the report was not written over it.</source>
+        <translation>&quot;%1&quot; bir PDF dosyası değil; rapor onun üzerine yazılmadı.</translation>
+    </message>
+    <message>
+        <source>nothing could be drawn</source>
+        <translation>hiçbir şey çizilemedi</translation>
+    </message>
+    <message>
+        <source>the PDF could not be written whole</source>
+        <translation>PDF tam olarak yazılamadı</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &quot;%1&quot;: %2.</source>
+        <translation>Rapor &quot;%1&quot; dosyasına yazılamadı: %2.</translation>
+    </message>
+    <message>
+        <source>The report could not be sent to the printer &quot;%1&quot;.</source>
+        <translation>Rapor &quot;%1&quot; yazıcısına gönderilemedi.</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Baskı önizleme</translation>
+    </message>
+</context>
+<context>
     <name>vaz::storage::ScheduleWords</name>
     <message>
         <source>a line break</source>
@@ -3279,6 +3520,70 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>Change</source>
         <translation>Değiştir</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Çevrim</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Mahal</translation>
+    </message>
+    <message>
+        <source>Bypass</source>
+        <translation>Gecikme atlama</translation>
+    </message>
+    <message>
+        <source>Input event</source>
+        <translation>Giriş olayı</translation>
+    </message>
+    <message>
+        <source>Output event</source>
+        <translation>Çıkış olayı</translation>
+    </message>
+    <message>
+        <source>Output delay</source>
+        <translation>Çıkış gecikmesi</translation>
+    </message>
+    <message>
+        <source>Fire zone</source>
+        <translation>Yangın bölgesi</translation>
+    </message>
+    <message>
+        <source>Fault zone</source>
+        <translation>Arıza bölgesi</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>evet</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>hayır</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Yangın</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Arıza</translation>
+    </message>
+    <message>
+        <source>Panel output</source>
+        <translation>Panel çıkışı</translation>
     </message>
     <message>
         <source>Remove</source>

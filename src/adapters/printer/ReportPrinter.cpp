@@ -2,6 +2,7 @@
 
 #include "core/storage/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -17,6 +18,11 @@
 #include <algorithm>
 
 namespace vaz::storage {
+
+// The context of the texts below in the translations.
+class ReportPrinter {
+    Q_DECLARE_TR_FUNCTIONS(vaz::storage::ReportPrinter)
+};
 
 namespace {
 
@@ -102,7 +108,7 @@ QString refusal(const QString &path)
     QFile existing(path);
     if (!existing.exists() || (existing.open(QIODevice::ReadOnly) && existing.read(5).startsWith("%PDF-")))
         return {};
-    return QStringLiteral("\"%1\" is not a PDF file; the report was not written over it.")
+    return ReportPrinter::tr("\"%1\" is not a PDF file; the report was not written over it.")
         .arg(QFileInfo(path).fileName());
 }
 
@@ -119,13 +125,13 @@ QString printPdf(const Document &doc, QPrinter &printer, const QString &path)
         const bool drawn = draw(doc, printer);
         printer.setOutputFileName(path);
         if (!drawn)
-            return QStringLiteral("nothing could be drawn");
+            return ReportPrinter::tr("nothing could be drawn");
         QFile pdf(temporary);
         if (!pdf.open(QIODevice::ReadOnly) || !pdf.seek(std::max<qint64>(0, pdf.size() - 32)))
             return pdf.errorString();
         // The PDF writer reports no failed write: a cut file lacks its end.
         if (!pdf.read(32).contains("%%EOF"))
-            return QStringLiteral("the PDF could not be written whole");
+            return ReportPrinter::tr("the PDF could not be written whole");
         return {};
     });
 }
@@ -150,7 +156,7 @@ bool renderReport(const Document &doc, QPrinter &printer, QString *error)
         if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
             printer.setOutputFileName(path += QStringLiteral(".pdf"));
         auto failed = [&](const QString &reason) {
-            return QStringLiteral("The report could not be written to \"%1\": %2.")
+            return ReportPrinter::tr("The report could not be written to \"%1\": %2.")
                 .arg(QFileInfo(path).fileName(), reason);
         };
         // A pipe or device is refused before anything looks inside it.
@@ -172,7 +178,7 @@ bool renderReport(const Document &doc, QPrinter &printer, QString *error)
     if (draw(doc, printer))
         return true;
     if (error)
-        *error = QStringLiteral("The report could not be sent to the printer \"%1\".").arg(printer.printerName());
+        *error = ReportPrinter::tr("The report could not be sent to the printer \"%1\".").arg(printer.printerName());
     return false;
 }
 
@@ -193,7 +199,7 @@ bool SystemReportOutput::print(const Document &doc, QString *error)
     printer.setDocName(doc.title);
 
     QPrintPreviewDialog preview(&printer);
-    preview.setWindowTitle(QStringLiteral("Print preview"));
+    preview.setWindowTitle(ReportPrinter::tr("Print preview"));
     QString why;
     bool printed = false;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter *target) {

@@ -4,28 +4,49 @@
 #include "core/model/Codepage.h"
 #include "core/storage/Csv.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <vector>
 
 namespace vaz::comm {
 
+// The context of the places' and fields' names in the translations.
+class CompareWords {
+    Q_DECLARE_TR_FUNCTIONS(vaz::comm::CompareWords)
+};
+
 namespace {
 
 // The download's eight device passes; the upload sends the same values as
 // record fields 3 to 10.
-const char *const kPassNames[kDevicePasses] = {"Zone",   "Type",       "Day threshold", "Night threshold",
-                                               "Bypass", "Event type", "Output delay",  "Location"};
+const char *const kPassNames[kDevicePasses] = {QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Zone"),
+                                               QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Type"),
+                                               QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Day threshold"),
+                                               QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Night threshold"),
+                                               QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Bypass"),
+                                               QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Event type"),
+                                               QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Output delay"),
+                                               QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Location")};
 constexpr int kFirstPassField = 2;
 constexpr int kLocationPass = 7;
 
 // Gecikmeler(0..6), then CalmaModu.
-const char *const kSettingNames[kSettings] = {"Sounder 1",   "Sounder 2",  "Sounder 3",   "Sounder 4",
-                                              "Alarm relay", "Fire relay", "Fault relay", "Ringing mode"};
-const char *const kRuleSectionNames[kRuleSections] = {"Inputs", "Outputs", "Condition", "Name"};
+const char *const kSettingNames[kSettings] = {QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Sounder 1"),
+                                              QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Sounder 2"),
+                                              QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Sounder 3"),
+                                              QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Sounder 4"),
+                                              QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Alarm relay"),
+                                              QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Fire relay"),
+                                              QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Fault relay"),
+                                              QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Ringing mode")};
+const char *const kRuleSectionNames[kRuleSections] = {
+    QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Inputs"), QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Outputs"),
+    QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Condition"), QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Name")};
 
-const QString kPanel = QStringLiteral("Panel");
+const QString kPanel = QStringLiteral(QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Panel"));
 
 QString deviceWhere(int loop, int address) { return QStringLiteral("Loop %1 address %2").arg(loop).arg(address); }
 QString ruleWhere(int r) { return QStringLiteral("Cause-effect %1").arg(r); }
@@ -43,19 +64,19 @@ QList<PanelField> downloadOrder(int mcu, Value value, RuleCount ruleCount)
         for (int l = 1; l <= kLoops; ++l)
             for (int a = 1; a <= kAddresses; ++a)
                 add(deviceWhere(l, a), kPassNames[pass], pass != kLocationPass);
-    add(kPanel, "Supplier's name", false);
+    add(kPanel, QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Supplier's name"), false);
     if (mcu > 14)
-        add(kPanel, "Panel name", false);
+        add(kPanel, QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Panel name"), false);
     for (const char *name : kSettingNames)
         add(kPanel, name, true);
     if (mcu >= 20) {
-        add(kPanel, "Cause-effect count", true);
+        add(kPanel, QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Cause-effect count"), true);
         const int rules = ruleCount(out.last().value);
         for (int s = 0; s < kRuleSections; ++s)
             for (int r = 1; r <= rules; ++r)
                 add(ruleWhere(r), kRuleSectionNames[s], s == 2);
     }
-    add(kPanel, "Loop count", true);
+    add(kPanel, QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Loop count"), true);
     return out;
 }
 
@@ -117,8 +138,22 @@ QList<PanelField> nameDownload(const QList<QByteArray> &received, int mcu)
         });
     named.resize(std::min(named.size(), received.size()));
     for (qsizetype i = named.size(); i < received.size(); ++i)
-        named.append({kPanel, QStringLiteral("Extra field"), received[i], false});
+        named.append(
+            {kPanel, QStringLiteral(QT_TRANSLATE_NOOP("vaz::comm::CompareWords", "Extra field")), received[i], false});
     return named;
+}
+
+FieldDifference shownDifference(FieldDifference d)
+{
+    static const QRegularExpression numbered(QStringLiteral("^(Loop (\\d+) address (\\d+)|Cause-effect (\\d+))$"));
+    if (const QRegularExpressionMatch m = numbered.match(d.where); !m.hasMatch())
+        d.where = CompareWords::tr(d.where.toUtf8().constData());
+    else if (m.capturedLength(2))
+        d.where = CompareWords::tr("Loop %1 address %2").arg(m.captured(2), m.captured(3));
+    else
+        d.where = CompareWords::tr("Cause-effect %1").arg(m.captured(4));
+    d.field = CompareWords::tr(d.field.toUtf8().constData());
+    return d;
 }
 
 QList<FieldDifference> compareDownload(const QList<PanelField> &tool, const QList<PanelField> &panel)

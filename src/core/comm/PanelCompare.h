@@ -35,6 +35,10 @@ struct FieldDifference {
     QString panel;
 };
 
+// Its place and field in the windows' language; the rows, their file and the
+// command line keep the English.
+FieldDifference shownDifference(FieldDifference d);
+
 // Field by field; numbers compare by value, texts byte by byte. A field only
 // one side has (a different rule count) shows an empty value on the other.
 QList<FieldDifference> compareDownload(const QList<PanelField> &tool, const QList<PanelField> &panel);

@@ -6,6 +6,7 @@
 #include "core/model/Conversions.h"
 #include "core/storage/Commissioning.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
@@ -13,6 +14,12 @@
 #include <algorithm>
 
 namespace vaz::comm {
+
+// The context of the texts below in the translations: the list is made for
+// the windows, which show it in their language.
+class Retest {
+    Q_DECLARE_TR_FUNCTIONS(vaz::comm::Retest)
+};
 
 namespace {
 
@@ -48,13 +55,13 @@ public:
         listed_.insert(at);
         const int L = at / 1000, A = at % 1000;
         if (L == kPanelOutputLoop) {
-            items << RetestItem{panelOutputName(A - 1), QStringLiteral("Panel output"), {}, {}, why};
+            items << RetestItem{panelOutputName(A - 1), Retest::tr("Panel output"), {}, {}, why};
             return;
         }
         // A device gone from the configuration is described as it was.
         const Installation &from = now_.CihazTipi(L, A) != 0 ? now_ : before_;
         const int type = from.CihazTipi(L, A);
-        items << RetestItem{devicePlace(L, A), type == 0 ? QStringLiteral("(no device)") : devices::typeName(type),
+        items << RetestItem{devicePlace(L, A), type == 0 ? Retest::tr("(no device)") : devices::typeName(type),
                             from.BolgeNo(L, A) == 0 ? QString() : QString::number(from.BolgeNo(L, A)),
                             from.MahalText(L, A).trimmed(), why};
     }
@@ -65,11 +72,8 @@ public:
             return;
         rules_.insert(r);
         const Installation &from = r <= ruleCount(now_) ? now_ : before_;
-        items << RetestItem{QStringLiteral("Cause-effect %1 '%2'").arg(r).arg(from.SSismi(r).trimmed()),
-                            QStringLiteral("Rule"),
-                            {},
-                            {},
-                            why};
+        items << RetestItem{
+            Retest::tr("Cause-effect %1 '%2'").arg(r).arg(from.SSismi(r).trimmed()), Retest::tr("Rule"), {}, {}, why};
     }
 
     bool listed(int at) const { return listed_.contains(at); }
@@ -139,21 +143,21 @@ QList<RetestItem> retestList(const Installation &now, const Installation &before
                     inputOf.insert(r, at);
 
     for (int r : changedRules)
-        c.addRule(r, QStringLiteral("the rule differs"));
+        c.addRule(r, Retest::tr("the rule differs"));
     for (auto [r, at] : inputOf.asKeyValueRange())
-        c.addRule(r, QStringLiteral("its input %1 changed").arg(devicePlace(at / 1000, at % 1000)));
+        c.addRule(r, Retest::tr("its input %1 changed").arg(devicePlace(at / 1000, at % 1000)));
     for (int at : changedDevices)
-        c.addDevice(at, QStringLiteral("its fields differ"));
+        c.addDevice(at, Retest::tr("its fields differ"));
     for (int r : changedRules)
         for (const Installation *inst : both)
             if (r <= ruleCount(*inst))
                 for (int at : placesOf(inst->SSgirisler(r)) + placesOf(inst->SScikislar(r)))
-                    c.addDevice(at, QStringLiteral("in cause-effect %1, which differs").arg(r));
+                    c.addDevice(at, Retest::tr("in cause-effect %1, which differs").arg(r));
     for (auto [r, at] : inputOf.asKeyValueRange())
         for (const Installation *inst : both)
             if (r <= ruleCount(*inst))
                 for (int out : placesOf(inst->SScikislar(r)))
-                    c.addDevice(out, QStringLiteral("output of cause-effect %1, whose input changed").arg(r));
+                    c.addDevice(out, Retest::tr("output of cause-effect %1, whose input changed").arg(r));
     // Output modules set off by fire or fault in a zone a changed device left or joined.
     QSet<int> zones;
     for (int at : changedDevices)
@@ -165,7 +169,7 @@ QList<RetestItem> retestList(const Installation &now, const Installation &before
             if (devices::isRuleOutput(now.CihazTipi(L, A)))
                 for (int z : {int(now.CikisYangin(L, A)), int(now.CikisHata(L, A))})
                     if (zones.contains(z))
-                        c.addDevice(place(L, A), QStringLiteral("reacts to zone %1").arg(z));
+                        c.addDevice(place(L, A), Retest::tr("reacts to zone %1").arg(z));
 
     QList<int> others;
     for (int L = 1; L <= kLoops; ++L)
@@ -174,14 +178,20 @@ QList<RetestItem> retestList(const Installation &now, const Installation &before
                 others << place(L, A);
     const qsizetype n = std::min<qsizetype>(kMostSampled, (others.size() * kSamplePercent + 99) / 100);
     for (int at : spreadSample(now, others, n))
-        c.addDevice(at, kSampleReason);
+        c.addDevice(at, sampleReason());
     return c.items;
 }
 
+QString sampleReason() { return Retest::tr("sample of the unchanged inputs"); }
+
 storage::SheetRows retestTable(const QList<RetestItem> &items)
 {
-    storage::SheetRows rows{{QStringLiteral("Retest"), QStringLiteral("Type"), QStringLiteral("Zone"),
-                             QStringLiteral("Location"), QStringLiteral("Why")}};
+    storage::SheetRows rows{{}};
+    for (const char *heading :
+         {QT_TRANSLATE_NOOP("vaz::comm::Retest", "Retest"), QT_TRANSLATE_NOOP("vaz::comm::Retest", "Type"),
+          QT_TRANSLATE_NOOP("vaz::comm::Retest", "Zone"), QT_TRANSLATE_NOOP("vaz::comm::Retest", "Location"),
+          QT_TRANSLATE_NOOP("vaz::comm::Retest", "Why")})
+        rows[0] << Retest::tr(heading);
     for (const RetestItem &i : items)
         rows << QStringList{i.what, i.type, i.zone, i.location, i.why};
     return rows;

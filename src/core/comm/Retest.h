@@ -31,7 +31,8 @@ struct RetestItem {
 QList<RetestItem> retestList(const Installation &now, const Installation &before,
                              const QList<FieldDifference> &differences);
 
-inline const QString kSampleReason = QStringLiteral("sample of the unchanged inputs");
+// Why an unchanged input device is listed.
+QString sampleReason();
 
 // Header and a row an item, for the CSV file.
 storage::SheetRows retestTable(const QList<RetestItem> &items);

@@ -2,6 +2,7 @@
 
 #include "core/storage/ConfigFile.h"
 #include "core/storage/Schedule.h"
+#include "core/storage/ScheduleWords.h"
 #include "core/causeeffect/RuleLists.h"
 #include "core/causeeffect/Rules.h"
 #include "core/devices/DeviceCatalog.h"
@@ -323,12 +324,17 @@ Document commissioningReport(const Installation &inst, const CommissioningSource
     doc.title = Paper::tr("Commissioning report %1").arg(source.fileName);
     doc.date = printDate(source.printed);
 
-    const Sheet schedule = scheduleSheet(inst);
-    const QStringList header = schedule.rows[0];
-    QList<QStringList> devices = schedule.rows.mid(1);
+    QList<QStringList> schedule = scheduleSheet(inst).rows;
+    for (QString &heading : schedule[0])
+        heading = scheduleWord(heading);
+    for (QStringList &row : schedule)
+        for (int column : {kBypassColumn, kInputEventColumn, kOutputEventColumn})
+            row[column] = scheduleWord(row[column]);
+    const QStringList header = schedule[0];
+    QList<QStringList> devices = schedule.mid(1);
     doc.sections << coverSection(inst, source, devices.size());
 
-    const QList<int> widths = columnWidths(schedule.rows);
+    const QList<int> widths = columnWidths(schedule);
     groupSections(
         doc, devices, [](const QStringList &r) { return r[kLoopColumn]; }, header, widths,
         Paper::tr("DEVICE SCHEDULE BY LOOP: loop %1, %2"));

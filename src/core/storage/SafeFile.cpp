@@ -1,5 +1,6 @@
 #include "core/storage/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,16 +39,18 @@ Input kindOf(mode_t mode)
     return Input::NotAFile;
 }
 
-// The writer's reasons are still worded here, in English.
+// In the windows' language; the command line loads none and stays English.
+QString said(const char *text) { return QCoreApplication::translate("vaz::storage::FileWords", text); }
+
 QString kindProblem(mode_t mode)
 {
     switch (kindOf(mode)) {
     case Input::None: return {};
-    case Input::Folder: return QStringLiteral("it is a folder");
-    case Input::Pipe: return QStringLiteral("it is a pipe");
-    case Input::Device: return QStringLiteral("it is a device");
-    case Input::Socket: return QStringLiteral("it is a socket");
-    default: return QStringLiteral("it is not a regular file");
+    case Input::Folder: return said(QT_TRANSLATE_NOOP("vaz::storage::FileWords", "it is a folder"));
+    case Input::Pipe: return said(QT_TRANSLATE_NOOP("vaz::storage::FileWords", "it is a pipe"));
+    case Input::Device: return said(QT_TRANSLATE_NOOP("vaz::storage::FileWords", "it is a device"));
+    case Input::Socket: return said(QT_TRANSLATE_NOOP("vaz::storage::FileWords", "it is a socket"));
+    default: return said(QT_TRANSLATE_NOOP("vaz::storage::FileWords", "it is not a regular file"));
     }
 }
 
@@ -81,7 +84,7 @@ Target resolve(const QString &path)
     if (S_ISLNK(link.st_mode)) {
         const QString canonical = QFileInfo(path).canonicalFilePath();
         if (canonical.isEmpty()) {
-            t.problem = QStringLiteral("it is a link to nothing");
+            t.problem = said(QT_TRANSLATE_NOOP("vaz::storage::FileWords", "it is a link to nothing"));
             return t;
         }
         t.path = QFile::encodeName(canonical);
@@ -92,9 +95,12 @@ Target resolve(const QString &path)
     }
     t.exists = true;
     if (QString kind = kindProblem(t.st.st_mode); !kind.isEmpty())
-        t.problem = S_ISLNK(link.st_mode) ? QStringLiteral("it is a link to something that is not a file") : kind;
+        t.problem =
+            S_ISLNK(link.st_mode)
+                ? said(QT_TRANSLATE_NOOP("vaz::storage::FileWords", "it is a link to something that is not a file"))
+                : kind;
     else if (readOnly(t.path, t.st))
-        t.problem = QStringLiteral("it is read-only");
+        t.problem = said(QT_TRANSLATE_NOOP("vaz::storage::FileWords", "it is read-only"));
     return t;
 }
 
@@ -123,7 +129,7 @@ QString saveFailureReason(const QString &error, qint64 needed, qint64 available)
     if (available < 0 || available >= needed)
         return error;
     const QLocale c = QLocale::c();
-    return QStringLiteral("the disk is full (the file needs %1, %2 are free)")
+    return said(QT_TRANSLATE_NOOP("vaz::storage::FileWords", "the disk is full (the file needs %1, %2 are free)"))
         .arg(c.formattedDataSize(needed, 1, QLocale::DataSizeTraditionalFormat),
              c.formattedDataSize(available, 1, QLocale::DataSizeTraditionalFormat));
 }

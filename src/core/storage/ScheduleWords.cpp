@@ -167,6 +167,33 @@ private:
     bool english_;
 };
 
+namespace {
+const char *const kScheduleWords[] = {QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Loop"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Address"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Type"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Zone"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Location"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Bypass"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Input event"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Output event"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Output delay"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Fire zone"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Fault zone"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "yes"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "no"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Fire"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Fault"),
+                                      QT_TRANSLATE_NOOP("vaz::storage::ScheduleWords", "Panel output")};
+}  // namespace
+
+QString scheduleWord(const QString &english)
+{
+    for (const char *word : kScheduleWords)
+        if (english == QLatin1String(word))
+            return ScheduleWords::tr(word);
+    return english;
+}
+
 QString problemText(const ScheduleProblem &problem) { return ScheduleWords().line(problem); }
 
 QStringList problemLines(const QList<ScheduleProblem> &problems)

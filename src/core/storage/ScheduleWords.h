@@ -20,6 +20,11 @@ QStringList problemLines(const QList<ScheduleProblem> &problems);
 // whatever language the windows speak.
 SheetRows problemTable(const QList<ScheduleProblem> &problems);
 
+// A heading of the schedule or a word of its cells ("yes", "Fire", "Panel
+// output"), which stay English in its file, as the user reads it; anything
+// else as it is.
+QString scheduleWord(const QString &english);
+
 // "3 devices will be added, 1 changed and 2 removed."
 QString planSummary(const SchedulePlan &plan);
 // What the plan does to each device, in address order: what (Add, Change,

@@ -8,6 +8,7 @@
 #include "core/model/Session.h"
 #include "core/storage/Commissioning.h"
 #include "core/storage/Schedule.h"
+#include "core/storage/ScheduleWords.h"
 #include "ui/widgets/ScreenFit.h"
 
 #include <QAbstractTableModel>
@@ -60,6 +61,8 @@ public:
     {
         if (!sheet_ || !index.isValid())
             return {};
+        if (role == Qt::DisplayRole && index.column() == storage::kTypeColumn)
+            return storage::scheduleWord(sheet_->rows.value(index.row() + 1).value(index.column()));
         if (role == Qt::DisplayRole)
             return sheet_->rows.value(index.row() + 1).value(index.column());
         if (role == Qt::TextAlignmentRole && index.column() >= kDeviceColumns)
@@ -83,7 +86,9 @@ public:
     {
         if (role != Qt::DisplayRole || orientation != Qt::Horizontal || !sheet_ || sheet_->rows.isEmpty())
             return QAbstractTableModel::headerData(section, orientation, role);
-        return sheet_->rows.first().value(section);
+        // The rules' names are the user's, whatever they say.
+        const QString heading = sheet_->rows.first().value(section);
+        return section < kDeviceColumns ? storage::scheduleWord(heading) : heading;
     }
 
     // The cells of one column were changed in the sheet.

@@ -37,34 +37,35 @@ RulesByZone::RulesByZone(Session &session, QWidget *owner) : QDialog(owner), ses
     setWindowModality(Qt::WindowModal);
 
     zones_ = new QStandardItemModel(this);
-    zoneList_ = named(new QListView(this), "ZoneList", "Zones");
+    zoneList_ = named(new QListView(this), "ZoneList", tr("Zones"));
     zoneList_->setModel(zones_);
     zoneList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     zoneList_->setMinimumWidth(zoneList_->fontMetrics().horizontalAdvance(tr("Zone 48 (inputs: 254, outputs: 254)")) +
                                40);
-    auto *tickButton = named(new QPushButton(tr("Tick all"), this), "ZonesTickAll", "Tick all");
-    auto *untickButton = named(new QPushButton(tr("Untick all"), this), "ZonesUntickAll", "Untick all");
+    auto *tickButton = named(new QPushButton(tr("Tick all"), this), "ZonesTickAll", tr("Tick all"));
+    auto *untickButton = named(new QPushButton(tr("Untick all"), this), "ZonesUntickAll", tr("Untick all"));
     auto *ticks = new QHBoxLayout;
     ticks->addWidget(tickButton);
     ticks->addWidget(untickButton);
     ticks->addStretch();
-    auto *zoneBox = named(new QGroupBox(tr("Zones"), this), "ZoneBox", "Zones");
+    auto *zoneBox = named(new QGroupBox(tr("Zones"), this), "ZoneBox", tr("Zones"));
     auto *zoneLayout = new QVBoxLayout(zoneBox);
     zoneLayout->addWidget(zoneList_);
     zoneLayout->addLayout(ticks);
 
     // What every ticked zone's rule sets off.
-    auto *outputBox = named(new QGroupBox(tr("Outputs of each rule"), this), "ZoneOutputs", "Outputs of each rule");
+    auto *outputBox = named(new QGroupBox(tr("Outputs of each rule"), this), "ZoneOutputs", tr("Outputs of each rule"));
     auto *outputs = new QGridLayout(outputBox);
     sounders_ = named(new QCheckBox(tr("The zone's sounder controllers"), this), "ZoneSounders",
-                      "The zone's sounder controllers");
-    relays_ =
-        named(new QCheckBox(tr("The zone's relay controllers"), this), "ZoneRelays", "The zone's relay controllers");
+                      tr("The zone's sounder controllers"));
+    relays_ = named(new QCheckBox(tr("The zone's relay controllers"), this), "ZoneRelays",
+                    tr("The zone's relay controllers"));
     sounders_->setChecked(true);
     relays_->setChecked(true);
     outputs->addWidget(sounders_, 0, 0, 1, 2);
     outputs->addWidget(relays_, 1, 0, 1, 2);
-    outputs->addWidget(named(new QLabel(tr("Panel outputs:"), this), "ZonePanelOutputs", "Panel outputs"), 2, 0, 1, 2);
+    outputs->addWidget(named(new QLabel(tr("Panel outputs:"), this), "ZonePanelOutputs", tr("Panel outputs")), 2, 0, 1,
+                       2);
     for (int k = 0; k < kPanelOutputs; ++k) {
         // Sounders in the first column, relays in the second.
         const QString caption = panelOutputName(k);
@@ -74,17 +75,17 @@ RulesByZone::RulesByZone(Session &session, QWidget *owner) : QDialog(owner), ses
         outputs->addWidget(box, 3 + (k < 4 ? k : k - 4), k < 4 ? 0 : 1);
     }
 
-    auto *conditionBox = named(new QGroupBox(tr("Condition"), this), "ZoneCondition", "Condition");
+    auto *conditionBox = named(new QGroupBox(tr("Condition"), this), "ZoneCondition", tr("Condition"));
     auto *conditions = new QHBoxLayout(conditionBox);
-    or_ = named(new QRadioButton(tr("OR"), this), "ZoneOr", "OR");
-    and_ = named(new QRadioButton(tr("AND"), this), "ZoneAnd", "AND");
-    coincidence_ = named(new QRadioButton(tr("COINCIDENCE"), this), "ZoneCoincidence", "COINCIDENCE");
+    or_ = named(new QRadioButton(tr("OR"), this), "ZoneOr", tr("OR"));
+    and_ = named(new QRadioButton(tr("AND"), this), "ZoneAnd", tr("AND"));
+    coincidence_ = named(new QRadioButton(tr("COINCIDENCE"), this), "ZoneCoincidence", tr("COINCIDENCE"));
     auto *group = new QButtonGroup(this);
     for (QRadioButton *b : {or_, and_, coincidence_})
         group->addButton(b), conditions->addWidget(b);
     or_->setChecked(true);
 
-    pattern_ = named(new QLineEdit(tr("Zone {z}"), this), "ZoneNamePattern", "Name");
+    pattern_ = named(new QLineEdit(tr("Zone {z}"), this), "ZoneNamePattern", tr("Name"));
     pattern_->setToolTip(tr("{z}: the zone number. At most 10 characters once it is filled in."));
     auto *form = new QFormLayout;
     form->addRow(tr("&Name"), pattern_);
@@ -102,14 +103,14 @@ RulesByZone::RulesByZone(Session &session, QWidget *owner) : QDialog(owner), ses
     summary_ = named(new QLabel(this), "ZoneSummary");
     summary_->setAccessibleDescription(tr("What OK adds"));
     summary_->setWordWrap(true);
-    skipped_ = named(new QPlainTextEdit(this), "ZoneSkipped", "Skipped zones");
+    skipped_ = named(new QPlainTextEdit(this), "ZoneSkipped", tr("Skipped zones"));
     skipped_->setReadOnly(true);
     skipped_->setTabChangesFocus(true);
     skipped_->setMaximumHeight(skipped_->fontMetrics().lineSpacing() * 6 + 12);
 
-    ok_ = named(new QPushButton(tr("OK"), this), "ZoneOK", "OK");
+    ok_ = named(new QPushButton(tr("OK"), this), "ZoneOK", tr("OK"));
     ok_->setDefault(true);
-    auto *cancel = named(new QPushButton(tr("Cancel"), this), "ZoneCancel", "Cancel");
+    auto *cancel = named(new QPushButton(tr("Cancel"), this), "ZoneCancel", tr("Cancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok_);

@@ -95,7 +95,7 @@ void KarsilastirmaSonucu::showDifferences(const QList<comm::FieldDifference> &ro
     table_->setSortingEnabled(false);
     table_->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
-        const comm::FieldDifference &d = rows[i];
+        const comm::FieldDifference d = comm::shownDifference(rows[i]);
         const QString cells[] = {d.where, d.field, d.tool, d.panel};
         for (int c = 0; c < 4; ++c)
             table_->setItem(i, c, new NaturalItem(cells[c]));
@@ -135,6 +135,8 @@ void KarsilastirmaSonucu::buildRetestPane()
     retestSummary_ = new QLabel(pane);
     retestSummary_->setObjectName(QStringLiteral("RetestOzeti"));
     retestSummary_->setWordWrap(true);
+    // A short pane must not squeeze its wrapped second line away.
+    retestSummary_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     retestTable_ = new QTableWidget(0, 5, pane);
     retestTable_->setObjectName(QStringLiteral("RetestListesi"));
     retestTable_->setAccessibleName(tr("Retest list"));
@@ -188,7 +190,7 @@ void KarsilastirmaSonucu::showFileDifferences(const QList<comm::FieldDifference>
                           ? tr("The file %1 holds the configuration on screen.").arg(fileName)
                           : tr("%1 field(s) differ between the tool and %2.").arg(rows.size()).arg(fileName));
     const qsizetype sampled = std::count_if(retest.begin(), retest.end(),
-                                            [](const comm::RetestItem &i) { return i.why == comm::kSampleReason; });
+                                            [](const comm::RetestItem &i) { return i.why == comm::sampleReason(); });
     retestSummary_->setText(tr("Test again: %1 touched by the change, %2 unchanged inputs as a sample.")
                                 .arg(retest.size() - sampled)
                                 .arg(sampled));

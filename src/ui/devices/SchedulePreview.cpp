@@ -53,12 +53,12 @@ SchedulePreview::SchedulePreview(const Installation &inst, const storage::Schedu
     problems->setVisible(n > 0);
 
     auto *save =
-        named(new QPushButton(tr("Save problems as CSV..."), this), "ScheduleSaveProblems", "Save problems as CSV");
+        named(new QPushButton(tr("Save problems as CSV..."), this), "ScheduleSaveProblems", tr("Save problems as CSV"));
     save->setVisible(n > 0);
-    auto *ok = named(new QPushButton(tr("OK"), this), "ScheduleOK", "OK");
+    auto *ok = named(new QPushButton(tr("OK"), this), "ScheduleOK", tr("OK"));
     ok->setEnabled(plan.ok() && !plan.changesNothing());
     ok->setDefault(ok->isEnabled());
-    auto *cancel = named(new QPushButton(tr("Cancel"), this), "ScheduleCancel", "Cancel");
+    auto *cancel = named(new QPushButton(tr("Cancel"), this), "ScheduleCancel", tr("Cancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(save);
     buttons->addStretch();

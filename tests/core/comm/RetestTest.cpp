@@ -68,7 +68,7 @@ TEST(Retest, ListsWhatAChangeTouchesAndASpreadSample)
         QSet<QString> zones, sampledZones, listed;
         for (const RetestItem &i : list) {
             EXPECT_FALSE(listed.contains(i.what)) << "listed twice";
-            if (i.why == kSampleReason)
+            if (i.why == sampleReason())
                 sampledZones.insert(i.zone);
             else
                 listed.insert(i.what), touched << i.what + QStringLiteral(": ") + i.why;

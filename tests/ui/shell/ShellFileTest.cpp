@@ -306,7 +306,7 @@ TEST_F(ShellFileTest, CommissioningReportAndCompareWithFile)
     ASSERT_EQ(retest.size(), 6);  // the rule, the device, the rule's three outputs, one sampled input
     EXPECT_EQ(retest[1],
               (QStringList{"Loop 1 address 001", "Photo-elec. smoke det.", "5", "Hall", "its fields differ"}));
-    EXPECT_EQ(retest[5][4], comm::kSampleReason);
+    EXPECT_EQ(retest[5][4], comm::sampleReason());
     child<QAbstractButton>(window, "RetestYazdir")->click();
     ASSERT_EQ(output.documents.size(), 3);
     EXPECT_TRUE(output.printed[2][2].startsWith("[ ]  Cause-effect 1 'Rule1'")) << output.printed[2][2].toStdString();

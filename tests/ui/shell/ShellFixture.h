@@ -1,20 +1,27 @@
 #pragma once
 
+#include "ui/comm/KarsilastirmaSonucu.h"
 #include "ui/shell/App.h"
 #include "ui/shell/Fyeni.h"
 #include "ui/shell/lintor1.h"
 #include "ui/shell/mcuV.h"
 #include "adapters/printer/ReportPrinter.h"
+#include "core/comm/FakePort.h"
+#include "core/storage/ConfigFile.h"
 #include "support/ExampleConfig.h"
 #include "support/FakePrompts.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace vaz::test {
@@ -79,6 +86,60 @@ protected:
         QTemporaryDir dir;
         dialogs.paths = {dir.filePath("saved.dvk")}, act(command)->trigger();
         return fileBytes(dir.filePath("saved.dvk"));
+    }
+
+    // Each command of each shown window, and of the windows those open, until
+    // no new one appears, then what only a panel opens; after(command) follows
+    // each. The number of commands triggered.
+    qsizetype openEveryWindow(const std::function<void(const QString &)> &after)
+    {
+        app->setPortFactory([] {
+            auto port = std::make_unique<FakePort>();
+            port->failure = comm::BytePort::OpenError::NotFound;
+            return port;
+        });
+        confirmVersion("v2"), newConfiguration(4), cfg() = exampleConfig(cfg().McuVersiyon, 3);
+        // A file that differs from the configuration at whatever version earlier commands left.
+        QTemporaryDir dir;
+        auto other = [&] {
+            Config c = exampleConfig(cfg().McuVersiyon, 1);
+            c.MahalText(1, 1) = "Lobby";
+            return c;
+        };
+        // They end the run or change the language of every window.
+        auto opensNoWindow = [](const QAction *a) {
+            return a->objectName() == u"MnÇikis" || a->objectName().startsWith(u"MnLanguage") || a->menu() ||
+                   a->isSeparator();
+        };
+        QList<QAction *> done;
+        for (bool more = true; more;) {
+            more = false;
+            QList<QPointer<QWidget>> windows;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                windows << w;
+            for (const QPointer<QWidget> &window : windows) {
+                if (!window || !window->isVisible())
+                    continue;
+                QList<QPointer<QAction>> commands;
+                for (QAction *a : window->findChildren<QAction *>())
+                    if (!opensNoWindow(a) && !commands.contains(a))
+                        commands << a;
+                for (const QPointer<QAction> &a : commands) {
+                    if (!a || done.contains(a) || !a->isEnabled())
+                        continue;
+                    done << a, more = true;
+                    dialogs.paths = {};
+                    if (a->objectName() == u"MnCompareWithFile")
+                        writeBytes(dir.filePath("other.dvk"), storage::configFileBytes(other())),
+                            dialogs.paths = {dir.filePath("other.dvk")};
+                    a->trigger();
+                    after(a->objectName());
+                }
+            }
+        }
+        app->comparisonWindow()->showDifferences(comm::compareConfigurations(cfg(), other()));
+        after(QStringLiteral("compared"));
+        return done.size();
     }
 
     FakeMessages messages;

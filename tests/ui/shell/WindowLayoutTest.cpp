@@ -1,34 +1,13 @@
-#include "ui/comm/KarsilastirmaSonucu.h"
-#include "core/comm/FakePort.h"
-#include "core/storage/ConfigFile.h"
 #include "ui/shell/ShellFixture.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QHeaderView>
-#include <QMenu>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QStackedWidget>
 #include <QTextEdit>
 
 namespace vaz::test {
 namespace {
-
-// Commands that open no window: they end the run or change the language of every window.
-bool opensNoWindow(const QAction *a)
-{
-    return a->objectName() == u"MnÇikis" || a->objectName().startsWith(u"MnLanguage") || a->menu() || a->isSeparator();
-}
-
-QList<QPointer<QAction>> commandsOf(QWidget *window)
-{
-    QList<QPointer<QAction>> all;
-    for (QAction *a : window->findChildren<QAction *>())
-        if (!opensNoWindow(a) && !all.contains(a))
-            all << a;
-    return all;
-}
 
 class WindowLayoutTest : public ShellTest {
 protected:
@@ -75,49 +54,10 @@ protected:
 
 TEST_F(WindowLayoutTest, EveryWindowShowsItsListsWhole)
 {
-    app->setPortFactory([] {
-        auto port = std::make_unique<FakePort>();
-        port->failure = comm::BytePort::OpenError::NotFound;
-        return port;
-    });
-    confirmVersion("v2"), newConfiguration(4), cfg() = exampleConfig(cfg().McuVersiyon, 3);
-    // A file that differs from the configuration at whatever version earlier commands left.
-    QTemporaryDir dir;
-    auto otherFile = [&] {
-        Config other = exampleConfig(cfg().McuVersiyon, 1);
-        other.MahalText(1, 1) = "Lobby";
-        writeBytes(dir.filePath("other.dvk"), storage::configFileBytes(other));
-        return dir.filePath("other.dvk");
-    };
-
-    // Each command of each window, and of the windows those open, until no new one appears.
-    QList<QAction *> done;
-    for (bool more = true; more;) {
-        more = false;
-        QList<QPointer<QWidget>> windows;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            windows << w;
-        for (const QPointer<QWidget> &window : windows) {
-            if (!window || !window->isVisible())
-                continue;
-            for (const QPointer<QAction> &a : commandsOf(window)) {
-                if (!a || done.contains(a) || !a->isEnabled())
-                    continue;
-                done << a, more = true;
-                dialogs.paths = {};
-                if (a->objectName() == u"MnCompareWithFile")
-                    dialogs.paths = {otherFile()};
-                a->trigger();
-                checkShownWindows(a->objectName());
-            }
-        }
-    }
-    // What only a panel opens.
-    app->comparisonWindow()->showDifferences({{"Loop 1 address 1", "Location", "Lobby", ""}});
-    checkShownWindows("compared");
+    const qsizetype commands = openEveryWindow([this](const QString &after) { checkShownWindows(after); });
     for (auto p = problems.cbegin(); p != problems.cend(); ++p)
         ADD_FAILURE() << p.key().toStdString() << " after " << p.value().toStdString();
-    EXPECT_GT(done.size(), 30);
+    EXPECT_GT(commands, 30);
 }
 
 }  // namespace
