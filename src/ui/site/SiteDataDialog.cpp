@@ -49,6 +49,7 @@ SiteDataDialog::SiteDataDialog(Session &session, QWidget *owner) : QDialog(owner
     notes_ = named(new QPlainTextEdit(this), "SiteNotes", "Notes");
     notes_->setTabChangesFocus(true);
     notes_->setMinimumHeight(notes_->fontMetrics().lineSpacing() * 4);
+    notes_->setMaximumHeight(notes_->fontMetrics().lineSpacing() * 8);
     auto *form = new QFormLayout;
     form->addRow(tr("Site &name:"), siteName_);
     form->addRow(tr("Site &address:"), siteAddress_);
@@ -64,7 +65,7 @@ SiteDataDialog::SiteDataDialog(Session &session, QWidget *owner) : QDialog(owner
     zoneTable_->horizontalHeader()->setStretchLastSection(true);
     zoneTable_->setTabKeyNavigation(false);
     zoneTable_->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    zoneTable_->setMinimumWidth(zoneTable_->fontMetrics().horizontalAdvance(QString(site::kZoneNameLength / 2, u'M')));
+    zoneTable_->setMinimumWidth(zoneTable_->fontMetrics().horizontalAdvance(QString(site::kZoneNameLength / 4, u'M')));
     zoneProblem_ = named(new QLabel(this), "SiteZoneProblem", "Zone name problem");
     zoneProblem_->setWordWrap(true);
     auto *zoneBox = named(new QGroupBox(tr("Zone names (at most %1 characters)").arg(site::kZoneNameLength), this),
