@@ -1016,6 +1016,14 @@
         <source>Panel fingerprint: </source>
         <translation>Panel parmak izi: </translation>
     </message>
+    <message>
+        <source>Zone names:</source>
+        <translation>Bölge adları:</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Bölge %1</translation>
+    </message>
 </context>
 <context>
     <name>vaz::RuleLists</name>
@@ -1131,10 +1139,6 @@
         <translation>Bölge {z}</translation>
     </message>
     <message>
-        <source>{z}: the zone number. At most 10 characters once it is filled in.</source>
-        <translation>{z}: bölge numarası. Yerine konunca en çok 10 karakter.</translation>
-    </message>
-    <message>
         <source>&amp;Name</source>
         <translation>&amp;Ad</translation>
     </message>
@@ -1169,6 +1173,8 @@
     <message>
         <source>Skipped zones</source>
         <translation>Atlanan bölgeler</translation>
+        <source>{z}: the zone number, {zone}: the zone&apos;s name. At most 10 characters once it is filled in.</source>
+        <translation>{z}: bölge numarası, {zone}: bölgenin adı. Yerine konunca en çok 10 karakter.</translation>
     </message>
 </context>
 <context>
@@ -1384,6 +1390,73 @@
     <message>
         <source>&amp;Filter:</source>
         <translation>&amp;Süzgeç:</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::SiteDataDialog</name>
+    <message>
+        <source>Site data</source>
+        <translation>Saha verileri</translation>
+    </message>
+    <message>
+        <source>Site &amp;name:</source>
+        <translation>Saha &amp;adı:</translation>
+    </message>
+    <message>
+        <source>Site &amp;address:</source>
+        <translation>Saha adr&amp;esi:</translation>
+    </message>
+    <message>
+        <source>&amp;Engineer:</source>
+        <translation>&amp;Mühendis:</translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation>&amp;Firma:</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>&amp;Notlar:</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Zone names (at most %1 characters)</source>
+        <translation>Bölge adları (en çok %1 karakter)</translation>
+    </message>
+    <message>
+        <source>Loop cables</source>
+        <translation>Çevrim kabloları</translation>
+    </message>
+    <message>
+        <source>Length (m)</source>
+        <translation>Uzunluk (m)</translation>
+    </message>
+    <message>
+        <source>Cross-section (mm²)</source>
+        <translation>Kesit (mm²)</translation>
+    </message>
+    <message>
+        <source>Resistance (Ω per km)</source>
+        <translation>Direnç (km başına Ω)</translation>
+    </message>
+    <message>
+        <source>Loop %1</source>
+        <translation>Çevrim %1</translation>
+    </message>
+    <message>
+        <source>Loop %1: %2</source>
+        <translation>Çevrim %1: %2</translation>
+    </message>
+    <message>
+        <source>The name of zone %1 has %2 characters; a zone name has at most %3.</source>
+        <translation>Bölge %1 adı %2 karakter; bir bölge adı en çok %3 karakter olabilir.</translation>
     </message>
 </context>
 <context>
@@ -2782,6 +2855,22 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source>Pre-upload check: &lt;a href=&quot;#findings&quot;&gt;%1 findings&lt;/a&gt;</source>
         <translation>Yükleme öncesi denetim: &lt;a href=&quot;#findings&quot;&gt;%1 bulgu&lt;/a&gt;</translation>
     </message>
+    <message>
+        <source>&amp;Site</source>
+        <translation>&amp;Saha</translation>
+    </message>
+    <message>
+        <source>Site &amp;data...</source>
+        <translation>Saha &amp;verileri...</translation>
+    </message>
+    <message>
+        <source>The site file &quot;%1&quot; could not be read when the configuration was opened. Replace it with the site data now entered?</source>
+        <translation>Saha dosyası &quot;%1&quot; yapılandırma açılırken okunamadı. Şimdi girilen saha verileriyle değiştirilsin mi?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
 </context>
 <context>
     <name>vaz::mcuV</name>
@@ -2792,6 +2881,37 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::site::SiteFileWords</name>
+    <message>
+        <source>it is larger than 4 MiB</source>
+        <translation>4 MiB&apos;tan büyük</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>bir JSON nesnesi değil</translation>
+    </message>
+    <message>
+        <source>it has format %1, which only a newer version reads</source>
+        <translation>biçimi %1; bunu yalnızca daha yeni bir sürüm okur</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is not of the right kind</source>
+        <translation>&quot;%1&quot; alanı doğru türde değil</translation>
+    </message>
+    <message>
+        <source>the zone name in &quot;%1&quot; is longer than %2 characters</source>
+        <translation>&quot;%1&quot; içindeki bölge adı %2 karakterden uzun</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is out of range</source>
+        <translation>&quot;%1&quot; alanı aralığın dışında</translation>
+    </message>
+    <message>
+        <source>The site file &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Saha dosyası &quot;%1&quot; okunamıyor: %2.</translation>
     </message>
 </context>
 <context>

@@ -185,6 +185,27 @@ inline QList<comm::TransferRecord> exampleTransfers(const QString &folder)
     return r;
 }
 
+// Every field of the site data filled, zone 3 and 48 named (Turkish letters,
+// the longest name allowed).
+inline site::SiteData exampleSite()
+{
+    site::SiteData s;
+    s.siteName = QStringLiteral("Şişli Plaza"), s.siteAddress = QStringLiteral("Büyükdere Cd. 1\nİstanbul");
+    s.engineer = QStringLiteral("Ayşe Çelik"), s.company = QStringLiteral("Güven Yangın"),
+    s.notes = QStringLiteral("\"x\"");
+    s.zoneNames = {{3, QStringLiteral("Kat 2 Doğu Kanadı")}, {48, QString(site::kZoneNameLength, u'Ğ')}};
+    s.cables[0] = {250.5, 1.5, std::nullopt}, s.cables[3] = {std::nullopt, std::nullopt, 12.1};
+    s.supply = {27.6, 17.0, {120, 300}, site::BatteryMethod::Nfpa72, 72, 5};
+    s.typeCurrents = {{2, {0.3, 5}}, {9, {0.5, std::nullopt}}};
+    s.deviceCurrents = {{{4, 127}, {0.25, 22}}};
+    s.walkTests = {
+        {{1, 1},
+         {site::WalkResult::Passed, QStringLiteral("ok"), QDateTime(QDate(2026, 3, 4), QTime(9, 5, 7, 250), Qt::UTC)}},
+        {{2, 5}, {site::WalkResult::Failed, QStringLiteral("no LED"), {}}},
+        {{4, 127}, {}}};
+    return s;
+}
+
 inline QByteArray fileBytes(const QString &path)
 {
     QFile f(path);

@@ -274,9 +274,13 @@ void listelemeYap(const Config &cfg, const ListItem &item, int ListeHedefi, Rule
         s += blanks(zone >= 1 && zone <= 9 ? 9 : 7) + blankLed(zone);
     const int type = cfg.CihazTipi(loop, address);
     s += blanks(8) + devices::shortName(type);
-    (ListeHedefi == 0 ? view.inputs : view.outputs) << withLocation(s, cfg.MahalText(loop, address));
+    // The zone's name after the location, so that nothing before it moves.
+    const QString zoneName = cfg.site.zoneName(zone);
+    (ListeHedefi == 0 ? view.inputs : view.outputs)
+        << withLocation(withLocation(s, cfg.MahalText(loop, address)), zoneName);
+    QString words = devices::spokenDevice(loop, address, zone, type, cfg.MahalText(loop, address));
     (ListeHedefi == 0 ? view.inputWords : view.outputWords)
-        << devices::spokenDevice(loop, address, zone, type, cfg.MahalText(loop, address));
+        << (zoneName.isEmpty() ? words : words + QStringLiteral(", ") + zoneName);
 }
 
 RuleView SSicerikGoruntule(const Config &cfg, int r)

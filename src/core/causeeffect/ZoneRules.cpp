@@ -102,7 +102,9 @@ ZoneRulePlan planZoneRules(const Installation &inst, const ZoneRuleChoice &choic
         if (z < 1 || z > kZones)
             continue;
         const Lists &l = lists[std::size_t(z)];
-        const QString name = QString(choice.pattern).replace(QLatin1String(kZonePlaceholder), QString::number(z));
+        const QString name = QString(choice.pattern)
+                                 .replace(QLatin1String(kZonePlaceholder), QString::number(z))
+                                 .replace(QLatin1String(kZoneNamePlaceholder), inst.site.zoneName(z));
         const QString trimmed = name.trimmed();
         const int outputCount = l.outputCount + panelCount;
         auto skip = [&](Reason reason, int rule = 0, const QString &problem = {}) {

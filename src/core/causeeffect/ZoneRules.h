@@ -12,6 +12,7 @@
 namespace vaz {
 
 inline constexpr char kZonePlaceholder[] = "{z}";
+inline constexpr char kZoneNamePlaceholder[] = "{zone}";
 
 struct ZoneRuleChoice {
     QList<int> zones;  // ticked, 1..48

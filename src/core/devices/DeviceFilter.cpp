@@ -40,7 +40,10 @@ bool deviceMatches(const Installation &cfg, DeviceAddress at, const QString &fil
     static const QRegularExpression zoneOnly(QStringLiteral("^[Zz](\\d+)$"));
     if (const QRegularExpressionMatch zone = zoneOnly.match(text); zone.hasMatch())
         return cfg.BolgeNo(at.loop, at.address) == zone.captured(1).toInt();
-    return textMatches(deviceLabel(at.address) + u' ' + deviceDescription(cfg, at), text);
+    // The zone's name finds its devices although the list does not show it.
+    return textMatches(deviceLabel(at.address) + u' ' + deviceDescription(cfg, at) + u' ' +
+                           cfg.site.zoneName(cfg.BolgeNo(at.loop, at.address)),
+                       text);
 }
 
 bool textMatches(const QString &shown, const QString &filter)

@@ -80,8 +80,11 @@ QVariant ZoneModel::data(const QModelIndex &index, int role) const
     if (index.internalId() == 0) {
         if (role == DeviceTreeModel::KindRole)
             return int(Kind::Zone);
-        if (role == Qt::DisplayRole && index.column() == 0)
-            return QCoreApplication::translate("vaz::Fcihazverileri", "Zone %1").arg(zones_[index.row()].number);
+        if (role == Qt::DisplayRole && index.column() == 0) {
+            const int zone = zones_[index.row()].number;
+            return cfg_.site.withZoneName(zone,
+                                          QCoreApplication::translate("vaz::Fcihazverileri", "Zone %1").arg(zone));
+        }
         return {};
     }
     const DeviceAddress at = zones_[int(index.internalId() - 1)].devices[index.row()];

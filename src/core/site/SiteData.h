@@ -73,6 +73,12 @@ struct SiteData {
     bool isEmpty() const { return *this == SiteData{}; }
     // Empty for a zone without a name.
     QString zoneName(int zone) const { return zoneNames.value(zone); }
+    // "Zone 3" as "Zone 3 Kat 2 Doğu Kanadı"; unchanged for a zone without a name.
+    QString withZoneName(int zone, const QString &text) const
+    {
+        const QString name = zoneName(zone);
+        return name.isEmpty() ? text : text + u' ' + name;
+    }
 };
 
 }  // namespace vaz::site

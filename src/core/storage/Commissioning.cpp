@@ -125,7 +125,10 @@ void groupSections(Document &doc, const QList<QStringList> &rows, Key key, const
     }
 }
 
-QString zoneName(const QString &zone) { return zone.isEmpty() ? Paper::tr("no zone") : Paper::tr("zone ") + zone; }
+QString namedZone(const Installation &inst, const QString &zone)
+{
+    return zone.isEmpty() ? Paper::tr("no zone") : inst.site.withZoneName(zone.toInt(), Paper::tr("zone ") + zone);
+}
 
 // "Kat 9" before "Kat 10" and case aside, as people sort, in any locale.
 bool naturalLess(const QString &a, const QString &b)
@@ -245,9 +248,9 @@ void outputSheet(Document &doc, const Installation &inst)
             const int zone = inst.BolgeNo(l, a);
             QStringList zones;
             if (zone != 0 && inst.CikisYangin(l, a) != 0)
-                zones << Paper::tr("a fire in zone %1").arg(zone);
+                zones << Paper::tr("a fire in zone %1").arg(inst.site.withZoneName(zone, QString::number(zone)));
             else if (zone != 0 && inst.CikisHata(l, a) != 0)
-                zones << Paper::tr("a fault in zone %1").arg(zone);
+                zones << Paper::tr("a fault in zone %1").arg(inst.site.withZoneName(zone, QString::number(zone)));
             add(l, a,
                 QStringLiteral("%1 %2%3").arg(devicePlace(l, a), devices::shortName(type),
                                               inst.MahalText(l, a).trimmed().isEmpty()
@@ -340,7 +343,7 @@ Document commissioningReport(const Installation &inst, const CommissioningSource
         Paper::tr("DEVICE SCHEDULE BY LOOP: loop %1, %2"));
     sortByZoneAndLocation(devices, kZoneColumn, kLocationColumn);
     groupSections(
-        doc, devices, [](const QStringList &r) { return zoneName(r[kZoneColumn]); }, header, widths,
+        doc, devices, [&](const QStringList &r) { return namedZone(inst, r[kZoneColumn]); }, header, widths,
         Paper::tr("DEVICE SCHEDULE BY ZONE: %1, %2"));
 
     matrixSections(doc, inst);
@@ -364,7 +367,7 @@ Document commissioningReport(const Installation &inst, const CommissioningSource
                      Paper::tr("Tested by: ") + kLine + Paper::tr("    Date: ") + kLine.left(12)}),
         true};
     groupSections(
-        doc, walk.mid(1), [](const QStringList &r) { return zoneName(r[1]); }, walkHeader, columnWidths(walk),
+        doc, walk.mid(1), [&](const QStringList &r) { return namedZone(inst, r[1]); }, walkHeader, columnWidths(walk),
         Paper::tr("WALK TEST: %1, %2"), false);
     outputSheet(doc, inst);
     ruleSheet(doc, inst);

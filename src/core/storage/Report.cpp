@@ -194,6 +194,21 @@ QString failure(const QString &detail)
 
 }  // namespace
 
+void addZoneNames(ReportResult &report, const QMap<int, QString> &zoneNames)
+{
+    if (!report.ok || zoneNames.isEmpty())
+        return;
+    QList<PrintLine> lines{PrintLine{QStringLiteral(" ")},
+                           PrintLine{QCoreApplication::translate("vaz::Report", "Zone names:")}};
+    for (auto it = zoneNames.cbegin(); it != zoneNames.cend(); ++it)
+        lines << PrintLine{QCoreApplication::translate("vaz::Report", "Zone %1").arg(it.key()), it.value()};
+    const qsizetype at = report.ruleStarts.isEmpty() ? report.lines.size() : report.ruleStarts.first();
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        report.lines.insert(at + i, lines[i]);
+    for (qsizetype &start : report.ruleStarts)
+        start += lines.size();
+}
+
 ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int mcuVersion)
 {
     const FieldList split = splitFields(fromCp1254(bytes));

@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,10 @@ struct ReportResult {
 // into storage of its own; never touches the configuration.
 ReportResult RaporYazdir(const QString &path, int mcuVersion);
 ReportResult reportFromBytes(QByteArrayView bytes, const QString &fileName, int mcuVersion);
+
+// The named zones, listed before the cause-effects (a rule's lines run to the
+// next rule's); nothing when no zone has a name.
+void addZoneNames(ReportResult &report, const QMap<int, QString> &zoneNames);
 
 // The line as text, items placed at their print zones.
 QString layoutPrintLine(const PrintLine &items);

@@ -7,6 +7,7 @@
 #include <QLocale>
 
 #include <atomic>
+#include <optional>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -136,22 +137,35 @@ QString saveFailureReason(const QString &error, qint64 needed, qint64 available)
 
 QString outputProblem(const QString &path) { return resolve(path).problem; }
 
-QString writeWhole(const QString &path, const Producer &produce)
+namespace {
+
+// A file written and on the disk under a temporary name, waiting to replace its target.
+struct Staged {
+    QByteArray temporary, target;
+    QString problem;
+    void drop() const
+    {
+        if (!temporary.isEmpty())
+            unlink(temporary.constData());
+    }
+};
+
+Staged stage(const QString &path, const Producer &produce)
 {
     const Target target = resolve(path);
     if (!target.problem.isEmpty())
-        return target.problem;
+        return {{}, {}, target.problem};
     const QString name = QFileInfo(QFile::decodeName(target.path)).fileName();
     QByteArray temporary = QFile::encodeName(folderOf(target.path) + QStringLiteral("/.") + name) + ".XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        return systemError(errno);
+        return {{}, {}, systemError(errno)};
     const QString temporaryPath = QFile::decodeName(temporary);
     auto fail = [&](const QString &reason, int descriptor = -1) {
         if (descriptor >= 0)
             close(descriptor);
         unlink(temporary.constData());
-        return reason;
+        return Staged{{}, {}, reason};
     };
     QString why = produce(fd, temporaryPath);
     if (close(fd) != 0 && why.isEmpty())
@@ -180,14 +194,21 @@ QString writeWhole(const QString &path, const Producer &produce)
         fchmod(written, 0666 & ~umaskNow());
     }
     close(written);
-    if (rename(temporary.constData(), target.path.constData()) != 0)
-        return fail(systemError(errno));
-    return {};
+    return {temporary, target.path, {}};
 }
 
-QString writeWhole(const QString &path, QByteArrayView bytes)
+QString replace(const Staged &s)
 {
-    return writeWhole(path, [&](int fd, const QString &) -> QString {
+    if (rename(s.temporary.constData(), s.target.constData()) == 0)
+        return {};
+    const int error = errno;
+    s.drop();
+    return systemError(error);
+}
+
+Producer bytesProducer(const QString &path, QByteArrayView bytes)
+{
+    return [path, bytes](int fd, const QString &) -> QString {
         qint64 done = 0;
         const qint64 limit = diskFullAfter;
         while (done < bytes.size()) {
@@ -205,8 +226,63 @@ QString writeWhole(const QString &path, QByteArrayView bytes)
             done += n;
         }
         return {};
-    });
+    };
 }
+
+}  // namespace
+
+QString writeWhole(const QString &path, const Producer &produce)
+{
+    const Staged s = stage(path, produce);
+    return s.problem.isEmpty() ? replace(s) : s.problem;
+}
+
+QString writeBoth(const QString &path, QByteArrayView bytes, const QString &besidePath, QByteArrayView besideBytes)
+{
+    const Staged first = stage(path, bytesProducer(path, bytes));
+    if (!first.problem.isEmpty())
+        return first.problem;
+    const Staged beside = stage(besidePath, bytesProducer(besidePath, besideBytes));
+    if (!beside.problem.isEmpty()) {
+        first.drop();
+        return beside.problem;
+    }
+    // The old file beside stays reachable under a second name until the first
+    // is in place; where the file system has no links, its bytes are kept.
+    QByteArray kept = beside.temporary + ".old";
+    std::optional<QByteArray> keptBytes;
+    const bool existed = access(beside.target.constData(), F_OK) == 0;
+    if (existed && link(beside.target.constData(), kept.constData()) != 0) {
+        kept.clear();
+        const InputBytes old = readBounded(QFile::decodeName(beside.target), qint64(64) << 20);
+        if (!old.ok()) {
+            first.drop(), beside.drop();
+            return old.problem.systemError.isEmpty() ? QStringLiteral("it cannot be read") : old.problem.systemError;
+        }
+        keptBytes = old.bytes;
+    }
+    auto forget = [&] {
+        if (!kept.isEmpty() && existed)
+            unlink(kept.constData());
+    };
+    if (QString why = replace(beside); !why.isEmpty()) {
+        first.drop(), forget();
+        return why;
+    }
+    if (QString why = replace(first); !why.isEmpty()) {
+        if (!existed)
+            unlink(beside.target.constData());
+        else if (kept.isEmpty())
+            writeWhole(QFile::decodeName(beside.target), *keptBytes);
+        else if (rename(kept.constData(), beside.target.constData()) != 0)
+            forget();
+        return why;
+    }
+    forget();
+    return {};
+}
+
+QString writeWhole(const QString &path, QByteArrayView bytes) { return writeWhole(path, bytesProducer(path, bytes)); }
 
 QString appendLine(const QString &path, QByteArrayView line)
 {

@@ -27,6 +27,11 @@ using Producer = std::function<QString(int fd, const QString &temporaryPath)>;
 QString writeWhole(const QString &path, const Producer &produce);
 QString writeWhole(const QString &path, QByteArrayView bytes);
 
+// Two files that belong together: both are written to temporary files first,
+// then besidePath is replaced, then path; when path cannot be replaced the
+// old file at besidePath is put back. On any failure both stay as they were.
+QString writeBoth(const QString &path, QByteArrayView bytes, const QString &besidePath, QByteArrayView besideBytes);
+
 // A log is added to, never rewritten: line (its line end included) goes to the
 // end of path in one write, which the system keeps whole against other
 // writers. The folder is made if missing, a new file is readable by its owner

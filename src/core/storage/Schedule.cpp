@@ -299,6 +299,21 @@ private:
     QHash<int, QStringList> users_;
 };
 
+// For the reader of the sheet only: the import finds its columns by their
+// headings and passes this one by.
+void addZoneNames(Sheet &sheet, const Installation &inst)
+{
+    constexpr int at = kZoneColumn + 1;
+    sheet.rows[0].insert(at, QStringLiteral("Zone name"));
+    for (qsizetype i = 1; i < sheet.rows.size(); ++i)
+        sheet.rows[i].insert(at, inst.site.zoneName(sheet.rows[i][kZoneColumn].toInt()));
+    sheet.choices.insert(at, QStringList());
+    QSet<int> numbers;
+    for (int c : std::as_const(sheet.numberColumns))
+        numbers.insert(c < at ? c : c + 1);
+    sheet.numberColumns = numbers;
+}
+
 }  // namespace
 
 QStringList scheduleHeader()
@@ -331,6 +346,14 @@ Sheet scheduleSheet(const Installation &inst, bool empty)
     sheet.choices[kInputEventColumn] = sheet.choices[kOutputEventColumn] = QStringList{kFire, kFault};
     sheet.numberColumns = {kLoopColumn,        kAddressColumn,  kZoneColumn,
                            kOutputDelayColumn, kFireZoneColumn, kFaultZoneColumn};
+    return sheet;
+}
+
+Sheet exportedSchedule(const Installation &inst, bool empty)
+{
+    Sheet sheet = scheduleSheet(inst, empty);
+    if (!inst.site.zoneNames.isEmpty())
+        addZoneNames(sheet, inst);
     return sheet;
 }
 

@@ -34,6 +34,9 @@ QStringList scheduleHeader();
 // The header, a row a device of the loops the configuration has (in loop then
 // address order; none when empty is set), and the drop-down lists.
 Sheet scheduleSheet(const Installation &inst, bool empty = false);
+// The sheet a user saves: with a "Zone name" column after the zone once any
+// zone has a name. Reading it back needs nothing of that column.
+Sheet exportedSchedule(const Installation &inst, bool empty = false);
 
 // What is wrong with a row of a schedule, as values; core/storage/ScheduleWords
 // words it ("Row 14, Zone: 49 is above 48").

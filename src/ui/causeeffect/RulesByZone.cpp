@@ -86,7 +86,8 @@ RulesByZone::RulesByZone(Session &session, QWidget *owner) : QDialog(owner), ses
     or_->setChecked(true);
 
     pattern_ = named(new QLineEdit(tr("Zone {z}"), this), "ZoneNamePattern", tr("Name"));
-    pattern_->setToolTip(tr("{z}: the zone number. At most 10 characters once it is filled in."));
+    pattern_->setToolTip(
+        tr("{z}: the zone number, {zone}: the zone's name. At most 10 characters once it is filled in."));
     auto *form = new QFormLayout;
     form->addRow(tr("&Name"), pattern_);
 
@@ -144,8 +145,10 @@ void RulesByZone::openWindow()
     // Items are ticked before they join the model, so filling it plans nothing.
     zones_->clear();
     for (const ZoneCount &z : zonesWithDevices(session_.config())) {
-        auto *item =
-            new QStandardItem(tr("Zone %1 (inputs: %2, outputs: %3)").arg(z.zone).arg(z.inputs).arg(z.outputs));
+        auto *item = new QStandardItem(tr("Zone %1 (inputs: %2, outputs: %3)")
+                                           .arg(session_.config().site.withZoneName(z.zone, QString::number(z.zone)))
+                                           .arg(z.inputs)
+                                           .arg(z.outputs));
         item->setData(z.zone, kZoneRole);
         item->setCheckable(true);
         item->setCheckState(Qt::Unchecked);

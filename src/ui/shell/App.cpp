@@ -4,6 +4,7 @@
 #include "adapters/dialogs/QtPrompts.h"
 #include "ui/causeeffect/CauseEffectMatrix.h"
 #include "ui/causeeffect/RulesByZone.h"
+#include "ui/site/SiteDataDialog.h"
 #include "ui/causeeffect/SSicerik.h"
 #include "ui/causeeffect/SebepSonuc.h"
 #include "ui/shell/lintor1.h"
@@ -228,6 +229,21 @@ void App::rulesChanged()
     if (auto *viewer = main_ ? main_->findChild<SSicerik *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
         viewer && viewer->isVisible())
         viewer->Form_Load();
+}
+
+SiteDataDialog *App::siteDataWindow()
+{
+    lintor1 *main = mainWindow();
+    if (auto *w = main->findChild<SiteDataDialog *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    auto *w = new SiteDataDialog(*this, main);
+    connect(w, &QDialog::accepted, this, [this, w] {
+        guarded([&] {
+            config_.site = w->result();
+            commandDone();
+        });
+    });
+    return w;
 }
 
 RulesByZone *App::rulesByZone()

@@ -30,6 +30,7 @@ class SebepSonuc;
 class SSicerik;
 class CauseEffectMatrix;
 class RulesByZone;
+class SiteDataDialog;
 class ProgBarIslem;
 class KarsilastirmaSonucu;
 class TransferHistory;
@@ -66,6 +67,10 @@ public:
     const QString &currentFile() const { return currentFile_; }
     // Also puts a known file first in File ▸ Recent files.
     void setCurrentFile(const QString &path);
+    // What lies beside the current file: nothing, a site file read, or a damaged
+    // one that Save asks about before writing over it.
+    enum class SiteFile { None, Read, Damaged };
+    SiteFile siteFile = SiteFile::None;
     // The main window's caption: protocol, version, file, and "*" while unsaved.
     void showCaption();
 
@@ -96,6 +101,7 @@ public:
     CauseEffectMatrix *causeEffectMatrix();
     // Configure ▸ Rules by zone; its OK adds the rules as one step.
     RulesByZone *rulesByZone();
+    SiteDataDialog *siteDataWindow();
     // The editor afresh, not modal, in place of the main and device windows.
     void openCauseEffect();
     // The editor on stored rule r, in the same place.

@@ -61,6 +61,8 @@ void Fyeni::BtCevSayOnay_Click()
         return;
     cfg.CevrimSayisi = secilen_;
     KontrolCevrimCihaz(cfg, app_.branchesBuilt());
+    cfg.site = {};
+    app_.siteFile = App::SiteFile::None;
 
     lintor1 *main = app_.mainWindow();
     main->afterNewConfiguration();

@@ -11,6 +11,7 @@
 #include "ui/widgets/UndoActions.h"
 #include "ui/causeeffect/CauseEffectMatrix.h"
 #include "ui/causeeffect/RulesByZone.h"
+#include "ui/site/SiteDataDialog.h"
 #include "core/causeeffect/RuleLists.h"
 #include "ui/comm/KarsilastirmaSonucu.h"
 #include "ui/comm/TransferHistory.h"
@@ -28,6 +29,7 @@
 #include "core/storage/Report.h"
 #include "adapters/printer/ReportPrinter.h"
 #include "core/model/Settings.h"
+#include "core/site/SiteFile.h"
 #include "core/storage/Schedule.h"
 #include "core/storage/ScheduleWords.h"
 #include "ui/widgets/ScreenFit.h"
@@ -169,6 +171,12 @@ void lintor1::buildMenus()
     item(configure, "MnTekrarlayicilar", QT_TR_NOOP("Panel &repeaters"));
     item(configure, "MnMatrix", QT_TR_NOOP("Cause-effect &matrix"), &lintor1::showMatrix);
     item(configure, "MnRulesByZone", QT_TR_NOOP("Rules by &zone..."), &lintor1::rulesByZone);
+
+    // What an installer knows of the site beyond the panel.
+    QMenu *siteMenu = menuBar()->findChild<QMenu *>(QStringLiteral("MnSite"));
+    if (!siteMenu)
+        siteMenu = submenu("MnSite", QT_TR_NOOP("&Site"));
+    item(siteMenu, "MnSiteData", QT_TR_NOOP("Site &data..."), &lintor1::siteData);
 
     QMenu *help = submenu("MnYardim", QT_TR_NOOP("&Help"));
     QAction *contents = item(help, "MnAltYardim", QT_TR_NOOP("&Contents"));
@@ -484,11 +492,19 @@ void lintor1::openPath(const QString &path, bool clear)
         clearAllDevices(*trial);
     const storage::ReadResult r = storage::DosyadanVerileriOku(*trial, path);
     if (r.status == storage::ReadStatus::Ok) {
+        // A damaged site file costs its site data, never the configuration.
+        const site::SiteRead siteRead = site::readSiteFile(site::siteFilePath(path));
+        trial->site = siteRead.site;
         cfg = *trial;
+        app_.siteFile = !siteRead.found ? App::SiteFile::None
+                        : siteRead.ok() ? App::SiteFile::Read
+                                        : App::SiteFile::Damaged;
         app_.saveBaseline().mark(cfg);
         app_.setCurrentFile(path);
         app_.startHistory();
         afterFileRead(true);
+        if (!siteRead.ok())
+            app_.messages().message(site::siteReadText(siteRead));
         reportUnusualDevices();
         return;
     }
@@ -505,11 +521,34 @@ bool lintor1::saveFile(bool askName)
                              : app_.currentFile();
     if (path.isEmpty())
         return false;
-    const storage::SaveResult r = storage::GirisVerileriniKaydet(cfg, path);
-    if (!r.ok) {
-        app_.messages().message(r.message);
+    // Without site data nothing but the configuration file is written, as ever.
+    const bool sameFile = path == app_.currentFile();
+    bool withSite = !cfg.site.isEmpty() || (sameFile && app_.siteFile == App::SiteFile::Read);
+    if (withSite && sameFile && app_.siteFile == App::SiteFile::Damaged) {
+        const QString text = tr("The site file \"%1\" could not be read when the configuration was opened. "
+                                "Replace it with the site data now entered?")
+                                 .arg(QFileInfo(site::siteFilePath(path)).fileName());
+        const Answer a = app_.messages().question(text, tr("Save"));
+        if (a == Answer::Cancel)
+            return false;
+        withSite = a == Answer::Yes;
+    }
+    QString failure;
+    if (withSite) {
+        const site::SavedPair r = site::saveWithSite(cfg, path);
+        failure = r.ok ? QString() : r.message;
+    } else {
+        const storage::SaveResult r = storage::GirisVerileriniKaydet(cfg, path);
+        failure = r.ok ? QString() : r.message;
+    }
+    if (!failure.isEmpty()) {
+        app_.messages().message(failure);
         return false;
     }
+    if (withSite)
+        app_.siteFile = App::SiteFile::Read;
+    else if (!sameFile)
+        app_.siteFile = App::SiteFile::None;
     app_.saveBaseline().mark(cfg);
     app_.setCurrentFile(path);
     return true;
@@ -543,6 +582,7 @@ void lintor1::printConfiguration()
     const QByteArray bytes = storage::configFileBytes(cfg);  // a value that does not fit ends the command
     const QString name = file.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(file).fileName();
     storage::ReportResult report = storage::reportFromBytes(bytes, name, cfg.McuVersiyon);
+    storage::addZoneNames(report, cfg.site.zoneNames);
     if (const auto f = comm::panelFingerprint(cfg))
         report.fingerprint = f->shown();
     printReport(report, pdfBeside(file));
@@ -696,11 +736,11 @@ void lintor1::exportSheet(const QString &title, const storage::Sheet &sheet)
         app_.messages().message(why);
 }
 
-void lintor1::exportSchedule() { exportSheet(tr("Export device schedule"), storage::scheduleSheet(app_.config())); }
+void lintor1::exportSchedule() { exportSheet(tr("Export device schedule"), storage::exportedSchedule(app_.config())); }
 
 void lintor1::exportEmptySchedule()
 {
-    exportSheet(tr("Export empty schedule"), storage::scheduleSheet(app_.config(), true));
+    exportSheet(tr("Export empty schedule"), storage::exportedSchedule(app_.config(), true));
 }
 
 void lintor1::showMatrix()
@@ -718,6 +758,8 @@ void lintor1::rulesByZone()
         return app_.messages().message(QCoreApplication::translate("vaz", kRuleLimitMessage));
     app_.rulesByZone()->openWindow();
 }
+
+void lintor1::siteData() { app_.siteDataWindow()->openWindow(); }
 
 void lintor1::printDocument(const storage::Document &doc, const QString &pdfName)
 {
