@@ -33,6 +33,7 @@ class RulesByZone;
 class ProgBarIslem;
 class KarsilastirmaSonucu;
 class TransferHistory;
+class WalkTestWindow;
 class PortAyar;
 
 namespace comm {
@@ -117,6 +118,8 @@ public:
     // Where every transfer of this run is logged; File ▸ Transfer history shows it.
     comm::TransferLog &transferLog() { return transferLog_; }
     TransferHistory *transferHistory();
+    // Site ▸ Walk test, created on first use.
+    WalkTestWindow *walkTest();
     ProgBarIslem *loadedProgressWindow() const;
     // The port settings window, loaded on first use.
     PortAyar *portSettings();

@@ -14,6 +14,7 @@
 #include "core/causeeffect/RuleLists.h"
 #include "ui/comm/KarsilastirmaSonucu.h"
 #include "ui/comm/TransferHistory.h"
+#include "ui/site/WalkTestWindow.h"
 #include "core/comm/PreUploadCheck.h"
 #include "core/comm/Retest.h"
 #include "ui/devices/SchedulePreview.h"
@@ -169,6 +170,11 @@ void lintor1::buildMenus()
     item(configure, "MnTekrarlayicilar", QT_TR_NOOP("Panel &repeaters"));
     item(configure, "MnMatrix", QT_TR_NOOP("Cause-effect &matrix"), &lintor1::showMatrix);
     item(configure, "MnRulesByZone", QT_TR_NOOP("Rules by &zone..."), &lintor1::rulesByZone);
+
+    QMenu *site = menuBar()->findChild<QMenu *>(name("MnSite"));
+    if (!site)
+        site = submenu("MnSite", QT_TR_NOOP("&Site"));
+    item(site, "MnWalkTest", QT_TR_NOOP("&Walk test..."), &lintor1::walkTest);
 
     QMenu *help = submenu("MnYardim", QT_TR_NOOP("&Help"));
     QAction *contents = item(help, "MnAltYardim", QT_TR_NOOP("&Contents"));
@@ -711,6 +717,14 @@ void lintor1::rulesByZone()
     app_.rulesByZone()->openWindow();
 }
 
+void lintor1::walkTest()
+{
+    if (app_.config().CevrimSayisi == 0)
+        return app_.messages().message(
+            tr("Start a new configuration or open one first: the walk test lists its devices."));
+    app_.walkTest()->openWindow();
+}
+
 void lintor1::printDocument(const storage::Document &doc, const QString &pdfName)
 {
     app_.reportOutput().setPdfName(pdfName);
@@ -797,8 +811,10 @@ void lintor1::compareWithFile()
     auto *window = new KarsilastirmaSonucu(app_.messages(), app_.fileDialogs(), this);
     window->setObjectName(QStringLiteral("CompareWithFile"));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->showFileDifferences(rows, comm::retestList(cfg, *other, rows), QFileInfo(path).fileName(),
-                                app_.reportOutput());
+    // The file was last changed when it was saved: results passed after that saw the change.
+    const QList<comm::RetestItem> retest = comm::retestList(cfg, *other, rows);
+    window->showFileDifferences(rows, retest, QFileInfo(path).fileName(), app_.reportOutput(),
+                                comm::passedSince(retest, cfg.site.walkTests, QFileInfo(path).lastModified().toUTC()));
 }
 
 void lintor1::transferHistory() { app_.transferHistory()->openWindow(); }
