@@ -59,7 +59,7 @@ int main(int argc, char **argv)
         for (int L = 1; L <= kLoops; ++L)
             for (int A = 1; A <= kAddresses; ++A)
                 if (!devices::isRuleInput(app.config().CihazTipi(L, A)))
-                    app.config().CihazTipi(L, A) = devices::kHeatDetector;
+                    app.config().CihazTipi(L, A) = int(devices::kHeatDetector);
         app.startHistory();
         app.mainWindow();
         QApplication::processEvents();

@@ -22,6 +22,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vaz {
 
 using site::WalkResult;
@@ -198,7 +200,11 @@ void WalkTestWindow::rebuild()
 void WalkTestWindow::refresh()
 {
     // A device added, removed or moved changes the list; a result only its row.
-    if (model_->rows.size() != site::walkRows(session_.config()).size())
+    const QList<site::WalkRow> now = site::walkRows(session_.config());
+    const auto sameDevice = [](const site::WalkRow &a, const site::WalkRow &b) {
+        return a.key == b.key && a.zone == b.zone && a.type == b.type && a.location == b.location;
+    };
+    if (!std::equal(now.begin(), now.end(), model_->rows.begin(), model_->rows.end(), sameDevice))
         return rebuild();
     model_->refresh(session_.config());
     summary_->setText(site::summaryText(site::walkSummary(model_->rows)));

@@ -5,6 +5,8 @@
 #include "core/storage/Commissioning.h"
 #include "support/ExampleConfig.h"
 
+#include <QTimeZone>
+
 #include <gtest/gtest.h>
 
 namespace vaz::test {
@@ -16,7 +18,7 @@ using Why = site::WalkImportPlan::Refused::Why;
 
 namespace {
 
-const QDateTime kMorning(QDate(2026, 12, 7), QTime(9, 0), QTimeZone::UTC);
+const QDateTime kMorning(QDate(2026, 12, 7), QTime(9, 0), QTimeZone::utc());
 
 // The example's inputs are 1/1 (zone 3), 2/5 (zone 7) and 4/127 (zone 48);
 // 1/2 and 3/1 are outputs. The first passed with a Turkish remark, the second failed.
@@ -109,7 +111,7 @@ TEST(WalkTest, ReportSheetUndoNameAndRetestMarksFollowTheResults)
          {QStringLiteral("[x]"), QStringLiteral("Passed, ") + site::timeText(kMorning) + ", =geç, \"çan\" duyuldu",
           QStringLiteral("Failed, ") + site::timeText(kMorning.addSecs(300)), QStringLiteral("Tested 2 of 3, failed 1"),
           QStringLiteral("Not tested: Loop 4 address 127")})
-        EXPECT_TRUE(filled.contains(expected)) << expected;
+        EXPECT_TRUE(filled.contains(expected)) << expected.toStdString();
 
     const Config before = exampleConfig(15);
     Config one = before, two = walked(), more = walked();

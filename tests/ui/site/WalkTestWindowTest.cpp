@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 namespace vaz::test {
 
@@ -16,7 +17,7 @@ using site::WalkResult;
 
 namespace {
 
-const QDateTime kStart(QDate(2026, 12, 7), QTime(9, 0), QTimeZone::UTC);
+const QDateTime kStart(QDate(2026, 12, 7), QTime(9, 0), QTimeZone::utc());
 
 class WalkTestWindowTest : public ShellTest {
 protected:
