@@ -30,7 +30,7 @@ using site::WalkResult;
 
 class WalkTestModel : public QAbstractTableModel {
 public:
-    enum Column { Zone, Location, Device, Type, Result, Remark, Time, Count };
+    enum Column { Zone, Location, Device, Type, Result, Time, Remark, Count };
     using QAbstractTableModel::QAbstractTableModel;
 
     QList<site::WalkRow> rows;
@@ -62,8 +62,8 @@ public:
         static const char *const names[Count] = {
             QT_TRANSLATE_NOOP("vaz::WalkTestWindow", "Zone"),   QT_TRANSLATE_NOOP("vaz::WalkTestWindow", "Location"),
             QT_TRANSLATE_NOOP("vaz::WalkTestWindow", "Device"), QT_TRANSLATE_NOOP("vaz::WalkTestWindow", "Type"),
-            QT_TRANSLATE_NOOP("vaz::WalkTestWindow", "Result"), QT_TRANSLATE_NOOP("vaz::WalkTestWindow", "Remark"),
-            QT_TRANSLATE_NOOP("vaz::WalkTestWindow", "Time")};
+            QT_TRANSLATE_NOOP("vaz::WalkTestWindow", "Result"), QT_TRANSLATE_NOOP("vaz::WalkTestWindow", "Time"),
+            QT_TRANSLATE_NOOP("vaz::WalkTestWindow", "Remark")};
         return QCoreApplication::translate("vaz::WalkTestWindow", names[section]);
     }
 
@@ -80,7 +80,7 @@ public:
         for (site::WalkRow &r : rows)
             r.test = inst.site.walkTests.value(r.key);
         if (!rows.isEmpty())
-            emit dataChanged(index(0, Result), index(int(rows.size()) - 1, Time));
+            emit dataChanged(index(0, Result), index(int(rows.size()) - 1, Remark));
     }
 };
 
@@ -133,6 +133,7 @@ WalkTestWindow::WalkTestWindow(Session &session, QWidget *owner, Clock clock)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);
+    table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->installEventFilter(this);
@@ -166,7 +167,7 @@ WalkTestWindow::WalkTestWindow(Session &session, QWidget *owner, Clock clock)
     layout->addWidget(table_, 1);
     layout->addWidget(keys);
     layout->addLayout(row);
-    resize(820, 520);
+    resize(1000, 560);
 
     connect(&session_.changes(), &Changes::commandDone, this, &WalkTestWindow::refresh);
     connect(&session_.changes(), &Changes::replaced, this, &WalkTestWindow::rebuild);
@@ -188,6 +189,14 @@ void WalkTestWindow::rebuild()
     const site::DeviceKey was = current.isValid() ? model_->rows[current.row()].key : site::DeviceKey{};
     model_->reset(site::walkRows(session_.config()));
     table_->resizeColumnsToContents();
+    // Sized for what results will hold, so that taking them moves no column.
+    const QFontMetrics metrics = table_->fontMetrics();
+    int resultWidth = 0;
+    for (WalkResult r : {WalkResult::NotTested, WalkResult::Passed, WalkResult::Failed})
+        resultWidth = std::max(resultWidth, metrics.horizontalAdvance(site::resultName(r)));
+    table_->setColumnWidth(WalkTestModel::Result, resultWidth + 2 * metrics.averageCharWidth());
+    table_->setColumnWidth(WalkTestModel::Time, metrics.horizontalAdvance(QStringLiteral("2026-12-07 00:00")) +
+                                                    2 * metrics.averageCharWidth());
     int row = 0;
     for (int i = 0; i < model_->rows.size(); ++i)
         if (model_->rows[i].key == was)

@@ -62,12 +62,12 @@ TEST_F(WalkTestWindowTest, KeysTakeResultsAsUndoSteps)
         QTest::keyClick(table, Qt::Key(s.key));
         SCOPED_TRACE(s.row);
         EXPECT_EQ(cell(s.row, 4), s.result);
-        EXPECT_EQ(cell(s.row, 5), s.remark);
+        EXPECT_EQ(cell(s.row, 6), s.remark);
         EXPECT_EQ(table->currentIndex().row(), s.after);
     }
     EXPECT_EQ(messages.offered, (QStringList{"", "LED zayıf"}));
     EXPECT_EQ(cfg().site.walkTests.value({2, 5}).at, kStart.addSecs(60 * 3));
-    EXPECT_EQ(cell(0, 6), site::timeText(kStart.addSecs(60)));
+    EXPECT_EQ(cell(0, 5), site::timeText(kStart.addSecs(60)));
     EXPECT_EQ(summary(), "Tested 3 of 3, failed 0");
 
     EXPECT_EQ(act("MnUndo")->text(), "&Undo Walk test Loop 4 address 127");
