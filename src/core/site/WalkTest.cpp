@@ -162,8 +162,9 @@ WalkImportPlan planWalkImport(const Installation &inst, const storage::SheetRows
     QList<int> at(kColumns.size(), -1);
     if (!rows.isEmpty())
         for (qsizetype c = 0; c < rows[0].size(); ++c)
-            if (const qsizetype k = kColumns.indexOf(storage::unguardedCell(rows[0][c]).trimmed(), 0); k >= 0)
-                at[k] = int(c);
+            for (qsizetype k = 0; k < kColumns.size(); ++k)
+                if (storage::unguardedCell(rows[0][c]).trimmed().compare(kColumns[k], Qt::CaseInsensitive) == 0)
+                    at[k] = int(c);
     if (at[LoopCol] < 0 || at[AddressCol] < 0 || at[ResultCol] < 0) {
         plan.noHeader = true;
         return plan;

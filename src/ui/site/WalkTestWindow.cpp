@@ -235,7 +235,9 @@ void WalkTestWindow::setResult(WalkResult result)
         return;
     site::WalkTest test = model_->rows[current.row()].test;
     test.result = result;
+    // Whole seconds, as the CSV file holds them: an export read back changes nothing.
     test.at = clock_();
+    test.at.setTime(QTime(test.at.time().hour(), test.at.time().minute(), test.at.time().second()));
     store(model_->rows[current.row()].key, test);
     // On to the next device, as the walk goes.
     if (current.row() + 1 < model_->rowCount())

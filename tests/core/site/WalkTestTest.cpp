@@ -79,7 +79,7 @@ TEST(WalkTest, ExportComesBackUnchangedAndEachBadRowIsRefusedAlone)
         {{"1", "3", "Passed", "", ""}, 0, {}, true},  // no device
     };
     for (const auto &c : cases) {
-        const storage::SheetRows rows{{"Result", "Loop", "Address", "Remark", "Time"},
+        const storage::SheetRows rows{{"result", "Loop", "ADDRESS", "Remark", "Time"},
                                       {c.row[2], c.row[0], c.row[1], c.row[3], c.row[4]}};
         const site::WalkImportPlan plan = site::planWalkImport(done, rows);
         SCOPED_TRACE(c.row.join(u'|').toStdString());

@@ -25,8 +25,8 @@ protected:
     {
         ShellTest::SetUp();
         confirmVersion(), cfg() = exampleConfig(15), app->startHistory();
-        // A minute a key, so that each result has a time of its own.
-        window = new WalkTestWindow(*app, app->mainWindow(), [this] { return kStart.addSecs(60 * ++ticks); });
+        // A minute a key, so that each result has a time of its own; milliseconds no file keeps.
+        window = new WalkTestWindow(*app, app->mainWindow(), [this] { return kStart.addMSecs(60000 * ++ticks + 250); });
         window->openWindow();
         table = child<QTableView>(window, "WalkTestTable");
     }
