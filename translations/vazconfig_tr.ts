@@ -588,6 +588,16 @@
     <message>
         <source>Site data</source>
         <translation>Saha verileri</translation>
+        <source>Walk test of %1 devices</source>
+        <translation>%1 cihazın yürüme testi</translation>
+    </message>
+    <message>
+        <source>Walk test %1</source>
+        <translation>%1 yürüme testi</translation>
+    </message>
+    <message>
+        <source>Site data</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -687,6 +697,14 @@
     <message>
         <source>The panel does not hold what was sent: %1 field(s) differ.</source>
         <translation>Panel gönderileni tutmuyor: %1 alan farklı.</translation>
+    </message>
+    <message>
+        <source>%1 passed a walk test after the change.</source>
+        <translation>%1 cihaz değişiklikten sonra yürüme testini geçti.</translation>
+    </message>
+    <message>
+        <source>Walk test passed</source>
+        <translation>Yürüme testi geçti</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1833,117 @@
     </message>
 </context>
 <context>
+    <name>vaz::WalkTestWindow</name>
+    <message>
+        <source>Zone</source>
+        <translation>Bölge</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Mahal</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Cihaz</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Sonuç</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>Import walk test</source>
+        <translation>Yürüme testini içe aktar</translation>
+    </message>
+    <message>
+        <source>What the import does</source>
+        <translation>İçe aktarmanın yapacakları</translation>
+    </message>
+    <message>
+        <source>Changes and refused rows</source>
+        <translation>Değişiklikler ve reddedilen satırlar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Walk test</source>
+        <translation>Yürüme testi</translation>
+    </message>
+    <message>
+        <source>Input devices</source>
+        <translation>Giriş cihazları</translation>
+    </message>
+    <message>
+        <source>Walk test progress</source>
+        <translation>Yürüme testinin durumu</translation>
+    </message>
+    <message>
+        <source>P: passed   F: failed   R: remark</source>
+        <translation>P: geçti   F: kaldı   R: not</translation>
+    </message>
+    <message>
+        <source>&amp;Passed</source>
+        <translation>&amp;Geçti</translation>
+    </message>
+    <message>
+        <source>&amp;Failed</source>
+        <translation>&amp;Kaldı</translation>
+    </message>
+    <message>
+        <source>&amp;Remark...</source>
+        <translation>&amp;Not...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>CSV olarak &amp;dışa aktar...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>CSV &amp;içe aktar...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Remark for %1:</source>
+        <translation>%1 için not:</translation>
+    </message>
+    <message>
+        <source>Export walk test</source>
+        <translation>Yürüme testini dışa aktar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2</source>
+        <translation>&quot;%1&quot; dosyası yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt)</source>
+        <translation>CSV dosyaları (*.csv *.txt)</translation>
+    </message>
+</context>
+<context>
     <name>vaz::YeniCihazSecimi</name>
     <message>
         <source>New device</source>
@@ -2870,6 +2999,12 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>Save</source>
         <translation>Kaydet</translation>
+        <source>&amp;Walk test...</source>
+        <translation>&amp;Yürüme testi...</translation>
+    </message>
+    <message>
+        <source>Start a new configuration or open one first: the walk test lists its devices.</source>
+        <translation>Önce yeni bir yapılandırma başlatın ya da birini açın: yürüme testi onun cihazlarını listeler.</translation>
     </message>
 </context>
 <context>
@@ -2912,6 +3047,70 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>The site file &quot;%1&quot; cannot be read: %2.</source>
         <translation>Saha dosyası &quot;%1&quot; okunamıyor: %2.</translation>
+    <name>vaz::site::WalkTest</name>
+    <message>
+        <source>Not tested</source>
+        <translation>Test edilmedi</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Geçti</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Kaldı</translation>
+    </message>
+    <message>
+        <source>Tested %1 of %2, failed %3</source>
+        <translation>%2 cihazdan %1 test edildi, %3 kaldı</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Kalan: %1</translation>
+    </message>
+    <message>
+        <source>Not tested: %1</source>
+        <translation>Test edilmeyen: %1</translation>
+    </message>
+    <message>
+        <source>The file has no Loop, Address and Result columns: nothing can be imported.</source>
+        <translation>Dosyada Loop, Address ve Result sütunları yok: hiçbir şey içe aktarılamaz.</translation>
+    </message>
+    <message>
+        <source>Results that change: %1. Rows refused: %2. Devices unknown: %3.</source>
+        <translation>Değişecek sonuçlar: %1. Reddedilen satırlar: %2. Bilinmeyen cihazlar: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>no such loop or address</source>
+        <translation>böyle bir çevrim ya da adres yok</translation>
+    </message>
+    <message>
+        <source>the result is not Passed, Failed or Not tested</source>
+        <translation>sonuç Passed, Failed ya da Not tested değil</translation>
+    </message>
+    <message>
+        <source>the time cannot be read</source>
+        <translation>zaman okunamıyor</translation>
+    </message>
+    <message>
+        <source>the remark is longer than 200 characters</source>
+        <translation>not 200 karakterden uzun</translation>
+    </message>
+    <message>
+        <source>the device is named a second time</source>
+        <translation>cihaz ikinci kez geçiyor</translation>
+    </message>
+    <message>
+        <source>Row %1 refused: %2 (&quot;%3&quot;)</source>
+        <translation>%1. satır reddedildi: %2 (&quot;%3&quot;)</translation>
+    </message>
+    <message>
+        <source>Row %1: no input device at %2</source>
+        <translation>%1. satır: %2 konumunda giriş cihazı yok</translation>
     </message>
 </context>
 <context>

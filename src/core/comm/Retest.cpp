@@ -7,6 +7,7 @@
 #include "core/storage/Commissioning.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
@@ -183,6 +184,19 @@ QList<RetestItem> retestList(const Installation &now, const Installation &before
 }
 
 QString sampleReason() { return Retest::tr("sample of the unchanged inputs"); }
+QList<QDateTime> passedSince(const QList<RetestItem> &items, const QMap<site::DeviceKey, site::WalkTest> &tests,
+                             const QDateTime &change)
+{
+    // Items name devices as devicePlace does, in the language in use.
+    QHash<QString, QDateTime> passed;
+    for (auto [k, t] : tests.asKeyValueRange())
+        if (t.result == site::WalkResult::Passed && t.at.isValid() && t.at > change)
+            passed.insert(devicePlace(k.loop, k.address), t.at);
+    QList<QDateTime> out;
+    for (const RetestItem &i : items)
+        out << passed.value(i.what);
+    return out;
+}
 
 storage::SheetRows retestTable(const QList<RetestItem> &items)
 {

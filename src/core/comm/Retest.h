@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 // What must be tested again after a change: whatever the change touches, and
@@ -33,6 +34,11 @@ QList<RetestItem> retestList(const Installation &now, const Installation &before
 
 // Why an unchanged input device is listed.
 QString sampleReason();
+
+// For each item, the time of a passed walk test taken after change (null
+// when there is none, or the item is no device): those need no new test.
+QList<QDateTime> passedSince(const QList<RetestItem> &items, const QMap<site::DeviceKey, site::WalkTest> &tests,
+                             const QDateTime &change);
 
 // Header and a row an item, for the CSV file.
 storage::SheetRows retestTable(const QList<RetestItem> &items);

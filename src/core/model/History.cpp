@@ -23,6 +23,24 @@ QString firstOtherRule(const Installation &a, const Installation &b)
     return {};
 }
 
+// Names a change of walk-test results alone; empty when more of the site changed.
+QString walkTestChange(site::SiteData before, site::SiteData after)
+{
+    QList<site::DeviceKey> changed;
+    for (const auto *from : {&before.walkTests, &after.walkTests})
+        for (const site::DeviceKey &k : from->keys())
+            if (before.walkTests.value(k) != after.walkTests.value(k) && !changed.contains(k))
+                changed << k;
+    before.walkTests.clear();
+    after.walkTests.clear();
+    if (changed.isEmpty() || before != after)
+        return {};
+    if (changed.size() > 1)
+        return QCoreApplication::translate("vaz::History", "Walk test of %1 devices").arg(changed.size());
+    return QCoreApplication::translate("vaz::History", "Walk test %1")
+        .arg(devicePlace(changed[0].loop, changed[0].address));
+}
+
 }  // namespace
 
 QString describeChange(const Installation &before, const Installation &after, QString *mergeKey)
@@ -56,8 +74,11 @@ QString describeChange(const Installation &before, const Installation &after, QS
                 ++changed;
         }
     const int devices = added + removed + changed;
-    if (devices == 0 && before.site != after.site && before.CevrimSayisi == after.CevrimSayisi)
+    if (devices == 0 && before.site != after.site && before.CevrimSayisi == after.CevrimSayisi) {
+        if (const QString walk = walkTestChange(before.site, after.site); !walk.isEmpty())
+            return walk;
         return QCoreApplication::translate("vaz::History", "Site data");
+    }
     if (devices == 0)
         return before.CevrimSayisi != after.CevrimSayisi ? QCoreApplication::translate("vaz::History", "Loop count")
                                                          : QCoreApplication::translate("vaz::History", "Panel data");

@@ -7,10 +7,12 @@
 #include "core/causeeffect/Rules.h"
 #include "core/devices/DeviceCatalog.h"
 #include "core/model/Conversions.h"
+#include "core/site/WalkTest.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -356,16 +358,30 @@ Document commissioningReport(const Installation &inst, const CommissioningSource
     const QStringList walkHeader{Paper::tr("Tested"), Paper::tr("Zone"), Paper::tr("Location"),
                                  Paper::tr("Device"), Paper::tr("Type"), Paper::tr("Result, remarks")};
     QList<QStringList> walk{walkHeader};
-    for (const QStringList &d : devices)
-        walk << QStringList{QStringLiteral("[ ]"), d[kZoneColumn],
-                            d[kLocationColumn],    devicePlace(d[kLoopColumn].toInt(), d[kAddressColumn].toInt()),
-                            d[kTypeColumn],        kLine};
-    doc.sections << DocumentSection{
-        {Paper::tr("WALK-TEST SHEET")},
-        oneLineRows({Paper::tr("Tick each device once it has been operated and "
-                               "its zone and outputs were seen at the panel."),
-                     Paper::tr("Tested by: ") + kLine + Paper::tr("    Date: ") + kLine.left(12)}),
-        true};
+    // Results taken in the tool fill the boxes; without any the sheet stays blank to fill in by hand.
+    const bool results = site::hasWalkResults(inst);
+    for (const QStringList &d : devices) {
+        const site::DeviceKey key{d[kLoopColumn].toInt(), d[kAddressColumn].toInt()};
+        const site::WalkTest t = inst.site.walkTests.value(key);
+        const bool tested = results && t.result != site::WalkResult::NotTested;
+        QString outcome = kLine;
+        if (tested)
+            outcome = QStringList{site::resultName(t.result), site::timeText(t.at), t.remark}
+                          .filter(QRegularExpression(QStringLiteral("\\S")))
+                          .join(QStringLiteral(", "));
+        walk << QStringList{tested ? QStringLiteral("[x]") : QStringLiteral("[ ]"),
+                            d[kZoneColumn],
+                            d[kLocationColumn],
+                            devicePlace(key.loop, key.address),
+                            d[kTypeColumn],
+                            outcome};
+    }
+    QStringList intro{Paper::tr("Tick each device once it has been operated and "
+                                "its zone and outputs were seen at the panel."),
+                      Paper::tr("Tested by: ") + kLine + Paper::tr("    Date: ") + kLine.left(12)};
+    if (results)
+        intro << site::summaryLines(site::walkSummary(site::walkRows(inst)));
+    doc.sections << DocumentSection{{Paper::tr("WALK-TEST SHEET")}, oneLineRows(intro), true};
     groupSections(
         doc, walk.mid(1), [&](const QStringList &r) { return namedZone(inst, r[1]); }, walkHeader, columnWidths(walk),
         Paper::tr("WALK TEST: %1, %2"), false);

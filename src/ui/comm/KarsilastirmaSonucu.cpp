@@ -1,5 +1,7 @@
 #include "ui/comm/KarsilastirmaSonucu.h"
 
+#include "core/site/WalkTest.h"
+
 #include "adapters/printer/ReportPrinter.h"
 #include "core/storage/SafeFile.h"
 #include "ui/widgets/ScreenFit.h"
@@ -175,7 +177,7 @@ void KarsilastirmaSonucu::buildRetestPane()
 
 void KarsilastirmaSonucu::showFileDifferences(const QList<comm::FieldDifference> &rows,
                                               const QList<comm::RetestItem> &retest, const QString &fileName,
-                                              storage::ReportOutput &output)
+                                              storage::ReportOutput &output, const QList<QDateTime> &passed)
 {
     if (!retestTable_)
         buildRetestPane();
@@ -191,14 +193,22 @@ void KarsilastirmaSonucu::showFileDifferences(const QList<comm::FieldDifference>
                           : tr("%1 field(s) differ between the tool and %2.").arg(rows.size()).arg(fileName));
     const qsizetype sampled = std::count_if(retest.begin(), retest.end(),
                                             [](const comm::RetestItem &i) { return i.why == comm::sampleReason(); });
+    const qsizetype done = std::count_if(passed.begin(), passed.end(), [](const QDateTime &t) { return t.isValid(); });
     retestSummary_->setText(tr("Test again: %1 touched by the change, %2 unchanged inputs as a sample.")
                                 .arg(retest.size() - sampled)
-                                .arg(sampled));
+                                .arg(sampled) +
+                            (done ? u' ' + tr("%1 passed a walk test after the change.").arg(done) : QString()));
     const storage::SheetRows cells = comm::retestTable(retest);
+    retestTable_->setColumnCount(done ? 6 : 5);
+    if (done)
+        retestTable_->setHorizontalHeaderItem(5, new QTableWidgetItem(tr("Walk test passed")));
     retestTable_->setRowCount(int(retest.size()));
-    for (int i = 0; i < retest.size(); ++i)
+    for (int i = 0; i < retest.size(); ++i) {
         for (int c = 0; c < 5; ++c)
             retestTable_->setItem(i, c, new QTableWidgetItem(cells[i + 1][c]));
+        if (done)
+            retestTable_->setItem(i, 5, new QTableWidgetItem(site::timeText(passed.value(i))));
+    }
     retestTable_->resizeColumnsToContents();
 }
 

@@ -4,6 +4,7 @@
 #include "core/comm/Retest.h"
 #include "core/model/Prompts.h"
 
+#include <QDateTime>
 #include <QDialog>
 
 class QLabel;
@@ -35,7 +36,8 @@ public:
     // Compare with file: the differences against the file named, and beside
     // them what to test again, to print or keep as a CSV file.
     void showFileDifferences(const QList<comm::FieldDifference> &rows, const QList<comm::RetestItem> &retest,
-                             const QString &fileName, storage::ReportOutput &output);
+                             const QString &fileName, storage::ReportOutput &output,
+                             const QList<QDateTime> &passed = {});
     void RetestYazdir_Click();
     void RetestKaydet_Click();
 

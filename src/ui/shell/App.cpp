@@ -14,6 +14,7 @@
 #include "ui/comm/PortAyar.h"
 #include "ui/comm/ProgBarIslem.h"
 #include "ui/comm/TransferHistory.h"
+#include "ui/site/WalkTestWindow.h"
 #include "core/comm/PanelLink.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "ui/panel/Fpanelverileri.h"
@@ -349,6 +350,14 @@ ProgBarIslem *App::progressWindow(std::optional<comm::Transfer> transfer)
 KarsilastirmaSonucu *App::comparisonWindow()
 {
     return windowOf<KarsilastirmaSonucu>(mainWindow(), messages(), fileDialogs());
+}
+
+WalkTestWindow *App::walkTest()
+{
+    lintor1 *main = mainWindow();
+    if (auto *w = main->findChild<WalkTestWindow *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    return new WalkTestWindow(*this, main);
 }
 
 TransferHistory *App::transferHistory()

@@ -34,6 +34,7 @@ class SiteDataDialog;
 class ProgBarIslem;
 class KarsilastirmaSonucu;
 class TransferHistory;
+class WalkTestWindow;
 class PortAyar;
 
 namespace comm {
@@ -123,6 +124,8 @@ public:
     // Where every transfer of this run is logged; File ▸ Transfer history shows it.
     comm::TransferLog &transferLog() { return transferLog_; }
     TransferHistory *transferHistory();
+    // Site ▸ Walk test, created on first use.
+    WalkTestWindow *walkTest();
     ProgBarIslem *loadedProgressWindow() const;
     // The port settings window, loaded on first use.
     PortAyar *portSettings();

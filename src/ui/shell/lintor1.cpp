@@ -15,6 +15,7 @@
 #include "core/causeeffect/RuleLists.h"
 #include "ui/comm/KarsilastirmaSonucu.h"
 #include "ui/comm/TransferHistory.h"
+#include "ui/site/WalkTestWindow.h"
 #include "core/comm/PreUploadCheck.h"
 #include "core/comm/Retest.h"
 #include "ui/devices/SchedulePreview.h"
@@ -173,10 +174,9 @@ void lintor1::buildMenus()
     item(configure, "MnRulesByZone", QT_TR_NOOP("Rules by &zone..."), &lintor1::rulesByZone);
 
     // What an installer knows of the site beyond the panel.
-    QMenu *siteMenu = menuBar()->findChild<QMenu *>(QStringLiteral("MnSite"));
-    if (!siteMenu)
-        siteMenu = submenu("MnSite", QT_TR_NOOP("&Site"));
+    QMenu *siteMenu = submenu("MnSite", QT_TR_NOOP("&Site"));
     item(siteMenu, "MnSiteData", QT_TR_NOOP("Site &data..."), &lintor1::siteData);
+    item(siteMenu, "MnWalkTest", QT_TR_NOOP("&Walk test..."), &lintor1::walkTest);
 
     QMenu *help = submenu("MnYardim", QT_TR_NOOP("&Help"));
     QAction *contents = item(help, "MnAltYardim", QT_TR_NOOP("&Contents"));
@@ -761,6 +761,14 @@ void lintor1::rulesByZone()
 
 void lintor1::siteData() { app_.siteDataWindow()->openWindow(); }
 
+void lintor1::walkTest()
+{
+    if (app_.config().CevrimSayisi == 0)
+        return app_.messages().message(
+            tr("Start a new configuration or open one first: the walk test lists its devices."));
+    app_.walkTest()->openWindow();
+}
+
 void lintor1::printDocument(const storage::Document &doc, const QString &pdfName)
 {
     app_.reportOutput().setPdfName(pdfName);
@@ -848,8 +856,10 @@ void lintor1::compareWithFile()
     auto *window = new KarsilastirmaSonucu(app_.messages(), app_.fileDialogs(), this);
     window->setObjectName(QStringLiteral("CompareWithFile"));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->showFileDifferences(rows, comm::retestList(cfg, *other, rows), QFileInfo(path).fileName(),
-                                app_.reportOutput());
+    // The file was last changed when it was saved: results passed after that saw the change.
+    const QList<comm::RetestItem> retest = comm::retestList(cfg, *other, rows);
+    window->showFileDifferences(rows, retest, QFileInfo(path).fileName(), app_.reportOutput(),
+                                comm::passedSince(retest, cfg.site.walkTests, QFileInfo(path).lastModified().toUTC()));
 }
 
 void lintor1::transferHistory() { app_.transferHistory()->openWindow(); }

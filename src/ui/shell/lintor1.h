@@ -66,6 +66,8 @@ public:
     // Configure ▸ Rules by zone..., where the rule editor is available.
     void rulesByZone();
     void siteData();
+    // Site ▸ Walk test.
+    void walkTest();
     // Through the printer (or a PDF, proposed as pdfName); says why when it failed.
     void printDocument(const storage::Document &doc, const QString &pdfName = QString());
     void PanelKonfigKontrol();
