@@ -588,16 +588,14 @@
     <message>
         <source>Site data</source>
         <translation>Saha verileri</translation>
+    </message>
+    <message>
         <source>Walk test of %1 devices</source>
         <translation>%1 cihazın yürüme testi</translation>
     </message>
     <message>
         <source>Walk test %1</source>
         <translation>%1 yürüme testi</translation>
-    </message>
-    <message>
-        <source>Site data</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1189,10 +1187,12 @@
         <translation>Ad</translation>
     </message>
     <message>
-        <source>Skipped zones</source>
-        <translation>Atlanan bölgeler</translation>
         <source>{z}: the zone number, {zone}: the zone&apos;s name. At most 10 characters once it is filled in.</source>
         <translation>{z}: bölge numarası, {zone}: bölgenin adı. Yerine konunca en çok 10 karakter.</translation>
+    </message>
+    <message>
+        <source>Skipped zones</source>
+        <translation>Atlanan bölgeler</translation>
     </message>
 </context>
 <context>
@@ -1855,12 +1855,12 @@
         <translation>Sonuç</translation>
     </message>
     <message>
-        <source>Remark</source>
-        <translation>Not</translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Not</translation>
     </message>
     <message>
         <source>Import walk test</source>
@@ -2999,8 +2999,14 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>Save</source>
         <translation>Kaydet</translation>
+    </message>
+    <message>
         <source>&amp;Walk test...</source>
         <translation>&amp;Yürüme testi...</translation>
+    </message>
+    <message>
+        <source>The site file &quot;%1&quot; beside it belongs to the configuration this one replaces. Replace it too, with this configuration&apos;s (empty) site data?</source>
+        <translation>Yanındaki &quot;%1&quot; saha dosyası, bu yapılandırmanın yerini aldığı yapılandırmaya ait. Onu da bu yapılandırmanın (boş) saha verileriyle değiştirelim mi?</translation>
     </message>
     <message>
         <source>Start a new configuration or open one first: the walk test lists its devices.</source>
@@ -3047,6 +3053,9 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>The site file &quot;%1&quot; cannot be read: %2.</source>
         <translation>Saha dosyası &quot;%1&quot; okunamıyor: %2.</translation>
+    </message>
+</context>
+<context>
     <name>vaz::site::WalkTest</name>
     <message>
         <source>Not tested</source>

@@ -533,6 +533,16 @@ bool lintor1::saveFile(bool askName)
             return false;
         withSite = a == Answer::Yes;
     }
+    // Another configuration's site file would otherwise open with this one next time.
+    if (!withSite && !sameFile && QFileInfo::exists(site::siteFilePath(path))) {
+        const QString text = tr("The site file \"%1\" beside it belongs to the configuration this one replaces. "
+                                "Replace it too, with this configuration's (empty) site data?")
+                                 .arg(QFileInfo(site::siteFilePath(path)).fileName());
+        const Answer a = app_.messages().question(text, tr("Save"));
+        if (a == Answer::Cancel)
+            return false;
+        withSite = a == Answer::Yes;
+    }
     QString failure;
     if (withSite) {
         const site::SavedPair r = site::saveWithSite(cfg, path);

@@ -94,6 +94,15 @@ TEST_F(SiteDataTest, SaveAndOpenCarryTheSiteFileOnlyWhenThereIsOne)
     messages.questions.clear(), act("MnKaydet")->trigger();
     EXPECT_TRUE(messages.questions.isEmpty()) << "asked once";
     EXPECT_EQ(fileBytes(path("a.dvk")), dvk);
+
+    // Saved as a.dvk without site data: a's site file is asked about, not left to open with it.
+    for (Answer a : {Answer::No, Answer::Yes}) {
+        newConfiguration(4);
+        messages.questions.clear(), messages.answers = {a};
+        dialogs.paths = {path("a.dvk")}, act("MnFarkliKaydet")->trigger();
+        EXPECT_EQ(messages.questions.size(), 1);
+        EXPECT_EQ(site::readSiteFile(path("a.site.json")).site.isEmpty(), a == Answer::Yes);
+    }
 }
 
 }  // namespace
