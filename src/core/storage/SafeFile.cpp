@@ -257,7 +257,9 @@ QString writeBoth(const QString &path, QByteArrayView bytes, const QString &besi
         const InputBytes old = readBounded(QFile::decodeName(beside.target), qint64(64) << 20);
         if (!old.ok()) {
             first.drop(), beside.drop();
-            return old.problem.systemError.isEmpty() ? QStringLiteral("it cannot be read") : old.problem.systemError;
+            return old.problem.systemError.isEmpty()
+                       ? said(QT_TRANSLATE_NOOP("vaz::storage::FileWords", "it cannot be read"))
+                       : old.problem.systemError;
         }
         keptBytes = old.bytes;
     }
@@ -274,8 +276,9 @@ QString writeBoth(const QString &path, QByteArrayView bytes, const QString &besi
             unlink(beside.target.constData());
         else if (kept.isEmpty())
             writeWhole(QFile::decodeName(beside.target), *keptBytes);
-        else if (rename(kept.constData(), beside.target.constData()) != 0)
-            forget();
+        else
+            // Should even this fail, the old site data stays under the kept name, not lost.
+            rename(kept.constData(), beside.target.constData());
         return why;
     }
     forget();
