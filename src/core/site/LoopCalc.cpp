@@ -70,7 +70,7 @@ LoopLoad loadOf(const Installation &inst, int loop)
     return load;
 }
 
-QString amperes(double a) { return figure(a) + QStringLiteral(" A"); }
+QString amperes(double a) { return figure(a, 3) + QStringLiteral(" A"); }
 QString hours(double h) { return figure(h) + QStringLiteral(" h"); }
 QString oneDecimal(double v) { return QString::number(v, 'f', 1); }
 
@@ -149,6 +149,14 @@ LoopCalc loopCalc(const Installation &inst)
     return calc;
 }
 
+bool hasLoadFigures(const SiteData &site)
+{
+    const Supply &s = site.supply;
+    return !site.typeCurrents.isEmpty() || !site.deviceCurrents.isEmpty() ||
+           std::any_of(site.cables.begin(), site.cables.end(), [](const Cable &c) { return c != Cable{}; }) ||
+           s.loopOutputV || s.deviceMinimumV || s.panel != Currents{};
+}
+
 QString gapText(const Gap &gap)
 {
     switch (gap.kind) {
@@ -200,9 +208,9 @@ QString verdictText(const LoopLoad &loop, const Supply &supply)
                                      : tr("fail");
 }
 
-QStringList loopCalcText(const LoopCalc &calc)
+QStringList loopLoadText(const LoopCalc &calc)
 {
-    QStringList lines{tr("LOOP LOAD")};
+    QStringList lines;
     for (const LoopLoad &l : calc.loops) {
         lines << tr("Loop %1: %2").arg(l.loop).arg(verdictText(l, calc.supply));
         for (const LoadRow &r : l.rows)
@@ -218,18 +226,27 @@ QStringList loopCalcText(const LoopCalc &calc)
                         "devices need %3 V")
                          .arg(oneDecimal(*l.worstV), oneDecimal(*l.spreadV), oneDecimal(*calc.supply.deviceMinimumV));
     }
-    const Battery &b = calc.battery;
-    lines << tr("BATTERY (%1)").arg(methodName(b.method));
+    return lines;
+}
+
+QStringList batteryText(const Battery &b)
+{
     if (!b.calculated()) {
         QStringList why;
         for (const Gap &g : b.gaps)
             why << gapText(g);
-        return lines << tr("Not calculated: %1").arg(why.join(QStringLiteral("; ")));
+        return {tr("Not calculated: %1").arg(why.join(QStringLiteral("; ")))};
     }
-    lines << tr("Standby current %1, alarm current %2").arg(amperes(b.standbyA), amperes(b.alarmA));
+    QStringList lines{tr("Standby current %1, alarm current %2").arg(amperes(b.standbyA), amperes(b.alarmA))};
     for (const QString &w : batteryWorking(b))
         lines << QStringLiteral("  ") + w;
     return lines << tr("Battery capacity: %1 Ah").arg(figure(b.capacityAh));
+}
+
+QStringList loopCalcText(const LoopCalc &calc)
+{
+    return QStringList{tr("LOOP LOAD")} + loopLoadText(calc) +
+           QStringList{tr("BATTERY (%1)").arg(methodName(calc.battery.method))} + batteryText(calc.battery);
 }
 
 QJsonObject loopCalcJson(const LoopCalc &calc)

@@ -72,7 +72,12 @@ QString gapText(const Gap &gap);
 QStringList batteryWorking(const Battery &battery);
 QString methodName(BatteryMethod method);
 QString verdictText(const LoopLoad &loop, const Supply &supply);
+QStringList loopLoadText(const LoopCalc &calc);
+QStringList batteryText(const Battery &battery);
+// Both, each under its title.
 QStringList loopCalcText(const LoopCalc &calc);
+// Any figure entered for the calculations.
+bool hasLoadFigures(const SiteData &site);
 // Figures as numbers, gaps as words; for scripts.
 QJsonObject loopCalcJson(const LoopCalc &calc);
 // The sheet Export CSV writes: a header row, a row a device row, a row a loop, the battery.
