@@ -16,6 +16,7 @@
 #include "core/comm/PanelLink.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "ui/panel/Fpanelverileri.h"
+#include "ui/site/LoopCalcWindow.h"
 #include "core/causeeffect/RuleLists.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/FieldReader.h"
@@ -228,6 +229,23 @@ void App::rulesChanged()
     if (auto *viewer = main_ ? main_->findChild<SSicerik *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
         viewer && viewer->isVisible())
         viewer->Form_Load();
+}
+
+LoopCalcWindow *App::loopCalcWindow()
+{
+    lintor1 *main = mainWindow();
+    if (auto *w = main->findChild<LoopCalcWindow *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    auto *w = new LoopCalcWindow(*this, main);
+    connect(w, &LoopCalcWindow::applied, this, [this, w] {
+        guarded([&] {
+            config_.site = w->siteData();
+            if (!config_.site.typeCurrents.isEmpty())
+                rememberTypeCurrents(*toolSettings(), config_.site.typeCurrents);
+            recordStep(tr("Loop and battery calculation"));
+        });
+    });
+    return w;
 }
 
 RulesByZone *App::rulesByZone()

@@ -34,6 +34,7 @@ class ProgBarIslem;
 class KarsilastirmaSonucu;
 class TransferHistory;
 class PortAyar;
+class LoopCalcWindow;
 
 namespace comm {
 class BytePort;
@@ -96,6 +97,8 @@ public:
     CauseEffectMatrix *causeEffectMatrix();
     // Configure ▸ Rules by zone; its OK adds the rules as one step.
     RulesByZone *rulesByZone();
+    // Site ▸ Loop and battery calculation; its OK and Apply store the site data as one step.
+    LoopCalcWindow *loopCalcWindow();
     // The editor afresh, not modal, in place of the main and device windows.
     void openCauseEffect();
     // The editor on stored rule r, in the same place.

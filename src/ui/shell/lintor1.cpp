@@ -20,6 +20,7 @@
 #include "core/devices/UnusualDevices.h"
 #include "ui/shell/Language.h"
 #include "ui/shell/mcuV.h"
+#include "ui/site/LoopCalcWindow.h"
 #include "ui/panel/Fpanelverileri.h"
 #include "core/storage/Commissioning.h"
 #include "core/storage/ConfigFile.h"
@@ -169,6 +170,12 @@ void lintor1::buildMenus()
     item(configure, "MnTekrarlayicilar", QT_TR_NOOP("Panel &repeaters"));
     item(configure, "MnMatrix", QT_TR_NOOP("Cause-effect &matrix"), &lintor1::showMatrix);
     item(configure, "MnRulesByZone", QT_TR_NOOP("Rules by &zone..."), &lintor1::rulesByZone);
+
+    // Site
+    QMenu *site = menuBar()->findChild<QMenu *>(QStringLiteral("MnSite"));
+    if (!site)
+        site = submenu("MnSite", QT_TR_NOOP("&Site"));
+    item(site, "MnLoopCalc", QT_TR_NOOP("&Loop and battery calculation..."), &lintor1::loopCalc);
 
     QMenu *help = submenu("MnYardim", QT_TR_NOOP("&Help"));
     QAction *contents = item(help, "MnAltYardim", QT_TR_NOOP("&Contents"));
@@ -709,6 +716,13 @@ void lintor1::rulesByZone()
     if (app_.config().SSsayisi >= kMaxRules)
         return app_.messages().message(QCoreApplication::translate("vaz", kRuleLimitMessage));
     app_.rulesByZone()->openWindow();
+}
+
+void lintor1::loopCalc()
+{
+    if (app_.config().CevrimSayisi == 0)
+        return;
+    app_.loopCalcWindow()->openWindow(rememberedTypeCurrents(*toolSettings()));
 }
 
 void lintor1::printDocument(const storage::Document &doc, const QString &pdfName)

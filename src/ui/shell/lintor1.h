@@ -65,6 +65,7 @@ public:
     void showMatrix();
     // Configure ▸ Rules by zone..., where the rule editor is available.
     void rulesByZone();
+    void loopCalc();
     // Through the printer (or a PDF, proposed as pdfName); says why when it failed.
     void printDocument(const storage::Document &doc, const QString &pdfName = QString());
     void PanelKonfigKontrol();
