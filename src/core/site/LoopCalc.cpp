@@ -10,9 +10,12 @@
 
 namespace vaz::site {
 
-namespace {
+// The context of the calculation's words in the translations.
+class LoopCalcWords {
+    Q_DECLARE_TR_FUNCTIONS(vaz::site::LoopCalcWords)
+};
 
-QString tr(const char *text) { return QCoreApplication::translate("vaz::site::LoopCalc", text); }
+namespace {
 
 // Files and scripts get the names that do not change with the language.
 QString fileTypeName(int type) { return devices::typeName(type, devices::Naming::Report).trimmed(); }
@@ -161,11 +164,11 @@ QString gapText(const Gap &gap)
 {
     switch (gap.kind) {
     case Gap::Kind::TypeCurrents:
-        return tr("no currents for %1").arg(devices::typeName(gap.type, devices::Naming::Translated));
-    case Gap::Kind::Cable: return tr("no cable length with cross-section or Ω per km");
-    case Gap::Kind::LoopOutputVoltage: return tr("no loop output voltage");
-    case Gap::Kind::DeviceMinimumVoltage: return tr("no device minimum voltage");
-    case Gap::Kind::PanelCurrents: return tr("no panel quiescent and alarm current");
+        return LoopCalcWords::tr("no currents for %1").arg(devices::typeName(gap.type, devices::Naming::Translated));
+    case Gap::Kind::Cable: return LoopCalcWords::tr("no cable length with cross-section or Ω per km");
+    case Gap::Kind::LoopOutputVoltage: return LoopCalcWords::tr("no loop output voltage");
+    case Gap::Kind::DeviceMinimumVoltage: return LoopCalcWords::tr("no device minimum voltage");
+    case Gap::Kind::PanelCurrents: return LoopCalcWords::tr("no panel quiescent and alarm current");
     }
     return {};
 }
@@ -187,8 +190,9 @@ QStringList batteryWorking(const Battery &b)
         QStringLiteral("C = 1.25 × (%1 × %2 + 1 × %3 × %4) = %5 Ah")
             .arg(hours(b.standbyH), amperes(b.standbyA), hours(b.alarmH), amperes(b.alarmA), figure(b.firstTryAh))};
     if (b.factor == 1)
-        return lines << tr("C / 20 = %1 A ≥ %2: D = 1").arg(figure(b.firstTryAh / 20), amperes(b.alarmA));
-    return lines << tr("C / 20 = %1 A < %2: D = 1.75").arg(figure(b.firstTryAh / 20), amperes(b.alarmA))
+        return lines
+               << LoopCalcWords::tr("C / 20 = %1 A ≥ %2: D = 1").arg(figure(b.firstTryAh / 20), amperes(b.alarmA));
+    return lines << LoopCalcWords::tr("C / 20 = %1 A < %2: D = 1.75").arg(figure(b.firstTryAh / 20), amperes(b.alarmA))
                  << QStringLiteral("C = 1.25 × (%1 × %2 + 1.75 × %3 × %4) = %5 Ah")
                         .arg(hours(b.standbyH), amperes(b.standbyA), hours(b.alarmH), amperes(b.alarmA),
                              figure(b.capacityAh));
@@ -200,30 +204,33 @@ QString verdictText(const LoopLoad &loop, const Supply &supply)
         QStringList why;
         for (const Gap &g : loop.gaps)
             why << gapText(g);
-        return tr("not calculated: %1").arg(why.join(QStringLiteral("; ")));
+        return LoopCalcWords::tr("not calculated: %1").arg(why.join(QStringLiteral("; ")));
     }
     if (loop.passes(supply))
-        return tr("pass");
-    return loop.passesSpread(supply) ? tr("fail with the whole load at the far end, pass with it spread evenly")
-                                     : tr("fail");
+        return LoopCalcWords::tr("pass");
+    return loop.passesSpread(supply)
+               ? LoopCalcWords::tr("fail with the whole load at the far end, pass with it spread evenly")
+               : LoopCalcWords::tr("fail");
 }
 
 QStringList loopLoadText(const LoopCalc &calc)
 {
     QStringList lines;
     for (const LoopLoad &l : calc.loops) {
-        lines << tr("Loop %1: %2").arg(l.loop).arg(verdictText(l, calc.supply));
+        lines << LoopCalcWords::tr("Loop %1: %2").arg(l.loop).arg(verdictText(l, calc.supply));
         for (const LoadRow &r : l.rows)
-            lines << tr("  %1 × %2: quiescent %3 mA, alarm %4 mA each")
+            lines << LoopCalcWords::tr("  %1 × %2: quiescent %3 mA, alarm %4 mA each")
                          .arg(r.count)
                          .arg(devices::typeName(r.type, devices::Naming::Translated), figure(r.quiescentMa),
                               figure(r.alarmMa));
-        lines << tr("  Total: quiescent %1 mA, alarm %2 mA").arg(oneDecimal(l.quiescentMa), oneDecimal(l.alarmMa));
+        lines << LoopCalcWords::tr("  Total: quiescent %1 mA, alarm %2 mA")
+                     .arg(oneDecimal(l.quiescentMa), oneDecimal(l.alarmMa));
         if (l.resistanceOhm)
-            lines << tr("  Loop resistance: %1 Ω").arg(oneDecimal(*l.resistanceOhm));
+            lines << LoopCalcWords::tr("  Loop resistance: %1 Ω").arg(oneDecimal(*l.resistanceOhm));
         if (l.calculated())
-            lines << tr("  At the far end: %1 V with the whole alarm load there, %2 V with it spread evenly; the "
-                        "devices need %3 V")
+            lines << LoopCalcWords::tr(
+                         "  At the far end: %1 V with the whole alarm load there, %2 V with it spread evenly; the "
+                         "devices need %3 V")
                          .arg(oneDecimal(*l.worstV), oneDecimal(*l.spreadV), oneDecimal(*calc.supply.deviceMinimumV));
     }
     return lines;
@@ -235,18 +242,20 @@ QStringList batteryText(const Battery &b)
         QStringList why;
         for (const Gap &g : b.gaps)
             why << gapText(g);
-        return {tr("Not calculated: %1").arg(why.join(QStringLiteral("; ")))};
+        return {LoopCalcWords::tr("Not calculated: %1").arg(why.join(QStringLiteral("; ")))};
     }
-    QStringList lines{tr("Standby current %1, alarm current %2").arg(amperes(b.standbyA), amperes(b.alarmA))};
+    QStringList lines{
+        LoopCalcWords::tr("Standby current %1, alarm current %2").arg(amperes(b.standbyA), amperes(b.alarmA))};
     for (const QString &w : batteryWorking(b))
         lines << QStringLiteral("  ") + w;
-    return lines << tr("Battery capacity: %1 Ah").arg(figure(b.capacityAh));
+    return lines << LoopCalcWords::tr("Battery capacity: %1 Ah").arg(figure(b.capacityAh));
 }
 
 QStringList loopCalcText(const LoopCalc &calc)
 {
-    return QStringList{tr("LOOP LOAD")} + loopLoadText(calc) +
-           QStringList{tr("BATTERY (%1)").arg(methodName(calc.battery.method))} + batteryText(calc.battery);
+    return QStringList{LoopCalcWords::tr("LOOP LOAD")} + loopLoadText(calc) +
+           QStringList{LoopCalcWords::tr("BATTERY (%1)").arg(methodName(calc.battery.method))} +
+           batteryText(calc.battery);
 }
 
 QJsonObject loopCalcJson(const LoopCalc &calc)
