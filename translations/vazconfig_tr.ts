@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>Panel a&amp;larm (mA):</source>
-        <translation>Panel a&amp;larm (mA):</translation>
+        <translation>Panel a&amp;larmı (mA):</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
@@ -768,7 +768,7 @@
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation>CSV olarak dışa akta&amp;r...</translation>
+        <translation>&amp;CSV olarak dışa aktar...</translation>
     </message>
     <message>
         <source>OK</source>
@@ -789,6 +789,10 @@
     <message>
         <source>CSV file (*.csv)</source>
         <translation>CSV dosyası (*.csv)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Sonuçlar</translation>
     </message>
 </context>
 <context>

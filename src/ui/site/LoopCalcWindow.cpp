@@ -11,10 +11,11 @@
 
 #include <QComboBox>
 #include <QDoubleValidator>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -56,7 +57,7 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->setTabKeyNavigation(false);
-    table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(tr("Quiescent (mA)")) * 4);
+    table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(tr("Quiescent (mA)")) * 3);
     auto *typeBox = named(new QGroupBox(tr("Currents per device type"), this), "LoopCalcTypes");
     (new QVBoxLayout(typeBox))->addWidget(table_);
 
@@ -85,22 +86,34 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
     for (QComboBox *box : {method_, standby_, alarm_})
         connect(box, &QComboBox::currentIndexChanged, this, &LoopCalcWindow::recompute);
 
+    // Two pairs a row: the window has to fit a small screen at twice the scale.
     auto *supplyBox = named(new QGroupBox(tr("Supply"), this), "LoopCalcSupply");
-    auto *form = new QFormLayout(supplyBox);
-    form->addRow(tr("Loop &output (V):"), outputV_);
-    form->addRow(tr("Device m&inimum (V):"), minimumV_);
-    form->addRow(tr("Panel &quiescent (mA):"), panelQuiescent_);
-    form->addRow(tr("Panel a&larm (mA):"), panelAlarm_);
-    form->addRow(tr("&Method:"), method_);
-    form->addRow(tr("&Standby:"), standby_);
-    form->addRow(tr("Alarm &time:"), alarm_);
+    auto *grid = new QGridLayout(supplyBox);
+    const std::pair<const char *, QWidget *> fields[] = {
+        {QT_TR_NOOP("Loop &output (V):"), outputV_},
+        {QT_TR_NOOP("Device m&inimum (V):"), minimumV_},
+        {QT_TR_NOOP("Panel &quiescent (mA):"), panelQuiescent_},
+        {QT_TR_NOOP("Panel a&larm (mA):"), panelAlarm_},
+        {QT_TR_NOOP("&Method:"), method_},
+        {QT_TR_NOOP("&Standby:"), standby_},
+        {QT_TR_NOOP("Alarm &time:"), alarm_},
+    };
+    for (int i = 0; i < int(std::size(fields)); ++i) {
+        auto *label = new QLabel(tr(fields[i].first), this);
+        label->setBuddy(fields[i].second);
+        grid->addWidget(label, i / 2, (i % 2) * 2);
+        grid->addWidget(fields[i].second, i / 2, (i % 2) * 2 + 1);
+    }
+    grid->setColumnStretch(1, 1), grid->setColumnStretch(3, 1);
 
     results_ = named(new QPlainTextEdit(this), "LoopCalcResults", "Results");
     results_->setReadOnly(true);
     results_->setTabChangesFocus(true);
     results_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    results_->setMinimumSize(results_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 60,
-                             results_->fontMetrics().lineSpacing() * 10);
+    results_->setMinimumSize(results_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40,
+                             results_->fontMetrics().lineSpacing() * 5);
+    auto *resultBox = named(new QGroupBox(tr("Results"), this), "LoopCalcResultBox");
+    (new QVBoxLayout(resultBox))->addWidget(results_);
 
     auto *exportButton = named(new QPushButton(tr("E&xport CSV..."), this), "LoopCalcExport", "Export CSV");
     auto *ok = named(new QPushButton(tr("OK"), this), "LoopCalcOK", "OK");
@@ -115,11 +128,11 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
     buttons->addWidget(cancel);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(typeBox, 1);
-    top->addWidget(supplyBox);
+    top->addWidget(typeBox, 2);
+    top->addWidget(resultBox, 3);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(results_, 1);
+    layout->addLayout(top, 1);
+    layout->addWidget(supplyBox);
     layout->addLayout(buttons);
 
     connect(currents_, &QStandardItemModel::itemChanged, this, &LoopCalcWindow::recompute);
@@ -130,7 +143,7 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(760, 620);
+    resize(900, 600);
     fitToScreen(this);
 }
 

@@ -163,10 +163,10 @@ TEST_F(KeyboardTest, WindowsFitASmallScreenAtTwiceTheScaleAndStayReadable)
 {
     confirmVersion("v2"), newConfiguration(4), act("BtCihazKonfig")->trigger();
     const QSize screen(683, 360);
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{app->mainWindow(), app->loadedDeviceWindow(), app->panelWindow(),
-                                          app->causeEffectEditor(), app->ruleViewer(), app->causeEffectMatrix(),
-                                          app->comparisonWindow(), app->versionWindow(), app->transferHistory()}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             app->mainWindow(), app->loadedDeviceWindow(), app->panelWindow(), app->causeEffectEditor(),
+             app->ruleViewer(), app->causeEffectMatrix(), app->comparisonWindow(), app->versionWindow(),
+             app->transferHistory(), app->loopCalcWindow()}) {
         const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
         EXPECT_TRUE(least.width() <= screen.width() && least.height() <= screen.height())
             << w->objectName().toStdString() << " needs " << least.width() << "x" << least.height();
