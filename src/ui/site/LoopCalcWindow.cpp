@@ -56,6 +56,8 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
     table_->setModel(currents_);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     table_->setTabKeyNavigation(false);
     table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(tr("Quiescent (mA)")) * 3);
     auto *typeBox = named(new QGroupBox(tr("Currents per device type"), this), "LoopCalcTypes");
@@ -143,13 +145,15 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(900, 600);
+    resize(780, 560);
     fitToScreen(this);
 }
 
 void LoopCalcWindow::openWindow(const QMap<int, site::Currents> &offered)
 {
     fill(session_.config().site, offered);
+    // The type names and figures arrive after the window was fitted.
+    growToContent(this);
     show();
     raise();
     activateWindow();

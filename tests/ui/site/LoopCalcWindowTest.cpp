@@ -25,7 +25,7 @@ protected:
 
 TEST_F(LoopCalcTest, OfferedFiguresAreStoredOnlyByApplyAsOneStep)
 {
-    confirmVersion("v20");
+    confirmVersion("v2");
     newConfiguration(4);
     addDevices(cfg(), {{1, 1, 1, 1}, {1, 2, 2, 1}});
     app->startHistory();
