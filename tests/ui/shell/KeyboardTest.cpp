@@ -9,6 +9,7 @@
 #include "ui/comm/KarsilastirmaSonucu.h"
 #include "ui/comm/TransferHistory.h"
 #include "ui/panel/Fpanelverileri.h"
+#include "ui/site/LoopCalcWindow.h"
 #include "core/storage/ConfigFile.h"
 #include "ui/widgets/ScreenFit.h"
 

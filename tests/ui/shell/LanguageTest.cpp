@@ -6,6 +6,7 @@
 #include "core/devices/DeviceCatalog.h"
 #include "ui/devices/Fcihazverileri.h"
 #include "ui/panel/Fpanelverileri.h"
+#include "ui/site/LoopCalcWindow.h"
 #include "ui/shell/Language.h"
 #include "core/storage/Commissioning.h"
 #include "core/storage/ConfigFile.h"
