@@ -141,6 +141,10 @@
         <source>Cause-effects added: %1. These zones were skipped:</source>
         <translation>Eklenen sebep-sonuç: %1. Atlanan bölgeler:</translation>
     </message>
+    <message>
+        <source>Loop and battery calculation</source>
+        <translation>Çevrim yükü ve akü hesabı</translation>
+    </message>
 </context>
 <context>
     <name>vaz::CauseEffectMatrix</name>
@@ -714,6 +718,97 @@
     <message>
         <source>The language changes at the next start.</source>
         <translation>Dil, programın bir sonraki açılışında değişir.</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::LoopCalcWindow</name>
+    <message>
+        <source>Loop and battery calculation</source>
+        <translation>Çevrim yükü ve akü hesabı</translation>
+    </message>
+    <message>
+        <source>Device type</source>
+        <translation>Cihaz tipi</translation>
+    </message>
+    <message>
+        <source>Quiescent (mA)</source>
+        <translation>Sükûnet (mA)</translation>
+    </message>
+    <message>
+        <source>Alarm (mA)</source>
+        <translation>Alarm (mA)</translation>
+    </message>
+    <message>
+        <source>Currents per device type</source>
+        <translation>Cihaz tipine göre akımlar</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 sa</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 dk</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Besleme</translation>
+    </message>
+    <message>
+        <source>Loop &amp;output (V):</source>
+        <translation>Çevrim çı&amp;kışı (V):</translation>
+    </message>
+    <message>
+        <source>Device m&amp;inimum (V):</source>
+        <translation>Cihaz en &amp;düşük (V):</translation>
+    </message>
+    <message>
+        <source>Panel &amp;quiescent (mA):</source>
+        <translation>Panel &amp;sükûnet (mA):</translation>
+    </message>
+    <message>
+        <source>Panel a&amp;larm (mA):</source>
+        <translation>Panel a&amp;larmı (mA):</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Yöntem:</translation>
+    </message>
+    <message>
+        <source>&amp;Standby:</source>
+        <translation>&amp;Bekleme:</translation>
+    </message>
+    <message>
+        <source>Alarm &amp;time:</source>
+        <translation>Alarm sü&amp;resi:</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Sonuçlar</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>&amp;CSV olarak dışa aktar...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Uygula</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Export loop and battery calculation</source>
+        <translation>Çevrim yükü ve akü hesabını dışa aktar</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV dosyası (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -3012,6 +3107,14 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source>Start a new configuration or open one first: the walk test lists its devices.</source>
         <translation>Önce yeni bir yapılandırma başlatın ya da birini açın: yürüme testi onun cihazlarını listeler.</translation>
     </message>
+    <message>
+        <source>&amp;Loop and battery calculation...</source>
+        <translation>Çevrim yükü ve akü &amp;hesabı...</translation>
+    </message>
+    <message>
+        <source>Start a new configuration or open one first: the calculation counts its devices.</source>
+        <translation>Önce yeni bir yapılandırma başlatın veya birini açın: hesap onun cihazlarını sayar.</translation>
+    </message>
 </context>
 <context>
     <name>vaz::mcuV</name>
@@ -3022,6 +3125,93 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>vaz::site::LoopCalcWords</name>
+    <message>
+        <source>no currents for %1</source>
+        <translation>%1 için akım yok</translation>
+    </message>
+    <message>
+        <source>no cable length with cross-section or Ω per km</source>
+        <translation>kesitiyle ya da km başına Ω ile kablo uzunluğu yok</translation>
+    </message>
+    <message>
+        <source>no loop output voltage</source>
+        <translation>çevrim çıkış gerilimi yok</translation>
+    </message>
+    <message>
+        <source>no device minimum voltage</source>
+        <translation>cihaz en düşük gerilimi yok</translation>
+    </message>
+    <message>
+        <source>no panel quiescent and alarm current</source>
+        <translation>panel sükûnet ve alarm akımı yok</translation>
+    </message>
+    <message>
+        <source>C / 20 = %1 A ≥ %2: D = 1</source>
+        <translation>C / 20 = %1 A ≥ %2: D = 1</translation>
+    </message>
+    <message>
+        <source>C / 20 = %1 A &lt; %2: D = 1.75</source>
+        <translation>C / 20 = %1 A &lt; %2: D = 1.75</translation>
+    </message>
+    <message>
+        <source>not calculated: %1</source>
+        <translation>hesaplanmadı: %1</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>uygun</translation>
+    </message>
+    <message>
+        <source>fail with the whole load at the far end, pass with it spread evenly</source>
+        <translation>tüm yük uçta iken uygun değil, eşit dağılınca uygun</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>uygun değil</translation>
+    </message>
+    <message>
+        <source>Loop %1: %2</source>
+        <translation>Çevrim %1: %2</translation>
+    </message>
+    <message>
+        <source>  %1 × %2: quiescent %3 mA, alarm %4 mA each</source>
+        <translation>  %1 × %2: her biri sükûnette %3 mA, alarmda %4 mA</translation>
+    </message>
+    <message>
+        <source>  Total: quiescent %1 mA, alarm %2 mA</source>
+        <translation>  Toplam: sükûnet %1 mA, alarm %2 mA</translation>
+    </message>
+    <message>
+        <source>  Loop resistance: %1 Ω</source>
+        <translation>  Çevrim direnci: %1 Ω</translation>
+    </message>
+    <message>
+        <source>  At the far end: %1 V with the whole alarm load there, %2 V with it spread evenly; the devices need %3 V</source>
+        <translation>  En uçta: tüm alarm yükü orada iken %1 V, eşit dağılınca %2 V; cihazlar %3 V ister</translation>
+    </message>
+    <message>
+        <source>Not calculated: %1</source>
+        <translation>Hesaplanmadı: %1</translation>
+    </message>
+    <message>
+        <source>Standby current %1, alarm current %2</source>
+        <translation>Bekleme akımı %1, alarm akımı %2</translation>
+    </message>
+    <message>
+        <source>Battery capacity: %1 Ah</source>
+        <translation>Akü kapasitesi: %1 Ah</translation>
+    </message>
+    <message>
+        <source>LOOP LOAD</source>
+        <translation>ÇEVRİM YÜKÜ</translation>
+    </message>
+    <message>
+        <source>BATTERY (%1)</source>
+        <translation>AKÜ (%1)</translation>
     </message>
 </context>
 <context>
@@ -3336,6 +3526,10 @@ Portu başka bir program kullanıyor olabilir.</translation>
         <source>the disk is full (the file needs %1, %2 are free)</source>
         <translation>disk dolu (dosyaya %1 gerekli, %2 boş)</translation>
     </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>okunamıyor</translation>
+    </message>
 </context>
 <context>
     <name>vaz::storage::Paper</name>
@@ -3606,6 +3800,14 @@ Portu başka bir program kullanıyor olabilir.</translation>
     <message>
         <source>a fault in zone %1</source>
         <translation>bölge %1 arızası</translation>
+    </message>
+    <message>
+        <source>LOOP LOAD CALCULATION</source>
+        <translation>ÇEVRİM YÜKÜ HESABI</translation>
+    </message>
+    <message>
+        <source>BATTERY CALCULATION (%1)</source>
+        <translation>AKÜ HESABI (%1)</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,19 @@ inline void addZoneSite(Config &c)
     }
 }
 
+// What the loop and battery calculations need: 0.3 mA quiescent and 10 mA in
+// alarm for every device type, 1,000 m of 1.5 mm² cable on every loop, 24 V
+// out, devices down to 17 V, the panel at 150 mA and 400 mA.
+inline void addLoadFigures(Config &c)
+{
+    for (int type = 1; type <= 9; ++type)
+        c.site.typeCurrents[type] = {0.3, 10.0};
+    for (site::Cable &cable : c.site.cables)
+        cable = {1000.0, 1.5, std::nullopt};
+    c.site.supply.loopOutputV = 24.0, c.site.supply.deviceMinimumV = 17.0;
+    c.site.supply.panel = {150.0, 400.0};
+}
+
 // Rules named as given, all with the same lists and condition.
 inline void setRules(Config &c, const QStringList &names, const QString &outputs = QStringLiteral(":"))
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/site/SiteData.h"
+
 #include <QSettings>
 #include <QStringList>
 
@@ -15,5 +17,9 @@ std::unique_ptr<QSettings> toolSettings();
 QStringList recentFiles(const QSettings &settings);
 // The recent files list with path put first, each path once, at most eight.
 QStringList withRecentFile(QStringList recent, const QString &path);
+
+// The currents per device type last confirmed, offered to a site that has none.
+QMap<int, site::Currents> rememberedTypeCurrents(const QSettings &settings);
+void rememberTypeCurrents(QSettings &settings, const QMap<int, site::Currents> &currents);
 
 }  // namespace vaz

@@ -7,6 +7,7 @@
 #include "core/causeeffect/Rules.h"
 #include "core/devices/DeviceCatalog.h"
 #include "core/model/Conversions.h"
+#include "core/site/LoopCalc.h"
 #include "core/site/WalkTest.h"
 
 #include <QCoreApplication>
@@ -301,6 +302,18 @@ void ruleSheet(Document &doc, const Installation &inst)
                                         true};
 }
 
+// The loop load and the battery, each on a page, once any figure for them is known.
+void loadSheets(Document &doc, const Installation &inst)
+{
+    if (!site::hasLoadFigures(inst.site))
+        return;
+    const site::LoopCalc calc = site::loopCalc(inst);
+    doc.sections << DocumentSection{{Paper::tr("LOOP LOAD CALCULATION")}, oneLineRows(site::loopLoadText(calc)), true};
+    doc.sections << DocumentSection{{Paper::tr("BATTERY CALCULATION (%1)").arg(site::methodName(calc.battery.method))},
+                                    oneLineRows(site::batteryText(calc.battery)),
+                                    true};
+}
+
 }  // namespace
 
 QStringList ruleInWords(const Installation &inst, const QString &name, int condition, const QString &inputs,
@@ -387,6 +400,7 @@ Document commissioningReport(const Installation &inst, const CommissioningSource
         Paper::tr("WALK TEST: %1, %2"), false);
     outputSheet(doc, inst);
     ruleSheet(doc, inst);
+    loadSheets(doc, inst);
     return doc;
 }
 

@@ -18,6 +18,7 @@
 #include "core/comm/PanelLink.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "ui/panel/Fpanelverileri.h"
+#include "ui/site/LoopCalcWindow.h"
 #include "core/causeeffect/RuleLists.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/FieldReader.h"
@@ -240,8 +241,33 @@ SiteDataDialog *App::siteDataWindow()
     auto *w = new SiteDataDialog(*this, main);
     connect(w, &QDialog::accepted, this, [this, w] {
         guarded([&] {
-            config_.site = w->result();
+            // Only what the window edits: results taken meanwhile in the walk test stay.
+            const site::SiteData edited = w->result();
+            site::SiteData &s = config_.site;
+            s.siteName = edited.siteName, s.siteAddress = edited.siteAddress, s.engineer = edited.engineer;
+            s.company = edited.company, s.notes = edited.notes, s.zoneNames = edited.zoneNames;
+            s.cables = edited.cables;
             commandDone();
+        });
+    });
+    return w;
+}
+
+LoopCalcWindow *App::loopCalcWindow()
+{
+    lintor1 *main = mainWindow();
+    if (auto *w = main->findChild<LoopCalcWindow *>(QString(), Qt::FindDirectChildrenOnly))
+        return w;
+    auto *w = new LoopCalcWindow(*this, main);
+    connect(w, &LoopCalcWindow::applied, this, [this, w] {
+        guarded([&] {
+            // Only what the window edits: the site's names and walk-test results stay as they are now.
+            const site::SiteData edited = w->siteData();
+            config_.site.typeCurrents = edited.typeCurrents, config_.site.deviceCurrents = edited.deviceCurrents;
+            config_.site.supply = edited.supply;
+            if (!config_.site.typeCurrents.isEmpty())
+                rememberTypeCurrents(*toolSettings(), config_.site.typeCurrents);
+            recordStep(tr("Loop and battery calculation"));
         });
     });
     return w;

@@ -36,6 +36,7 @@ class KarsilastirmaSonucu;
 class TransferHistory;
 class WalkTestWindow;
 class PortAyar;
+class LoopCalcWindow;
 
 namespace comm {
 class BytePort;
@@ -103,6 +104,8 @@ public:
     // Configure ▸ Rules by zone; its OK adds the rules as one step.
     RulesByZone *rulesByZone();
     SiteDataDialog *siteDataWindow();
+    // Site ▸ Loop and battery calculation; its OK and Apply store the site data as one step.
+    LoopCalcWindow *loopCalcWindow();
     // The editor afresh, not modal, in place of the main and device windows.
     void openCauseEffect();
     // The editor on stored rule r, in the same place.

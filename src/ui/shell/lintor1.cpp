@@ -22,6 +22,7 @@
 #include "core/devices/UnusualDevices.h"
 #include "ui/shell/Language.h"
 #include "ui/shell/mcuV.h"
+#include "ui/site/LoopCalcWindow.h"
 #include "ui/panel/Fpanelverileri.h"
 #include "core/storage/Commissioning.h"
 #include "core/storage/ConfigFile.h"
@@ -176,6 +177,7 @@ void lintor1::buildMenus()
     // What an installer knows of the site beyond the panel.
     QMenu *siteMenu = submenu("MnSite", QT_TR_NOOP("&Site"));
     item(siteMenu, "MnSiteData", QT_TR_NOOP("Site &data..."), &lintor1::siteData);
+    item(siteMenu, "MnLoopCalc", QT_TR_NOOP("&Loop and battery calculation..."), &lintor1::loopCalc);
     item(siteMenu, "MnWalkTest", QT_TR_NOOP("&Walk test..."), &lintor1::walkTest);
 
     QMenu *help = submenu("MnYardim", QT_TR_NOOP("&Help"));
@@ -777,6 +779,14 @@ void lintor1::walkTest()
         return app_.messages().message(
             tr("Start a new configuration or open one first: the walk test lists its devices."));
     app_.walkTest()->openWindow();
+}
+
+void lintor1::loopCalc()
+{
+    if (app_.config().CevrimSayisi == 0)
+        return app_.messages().message(
+            tr("Start a new configuration or open one first: the calculation counts its devices."));
+    app_.loopCalcWindow()->openWindow(rememberedTypeCurrents(*toolSettings()));
 }
 
 void lintor1::printDocument(const storage::Document &doc, const QString &pdfName)

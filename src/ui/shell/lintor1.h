@@ -68,6 +68,7 @@ public:
     void siteData();
     // Site ▸ Walk test.
     void walkTest();
+    void loopCalc();
     // Through the printer (or a PDF, proposed as pdfName); says why when it failed.
     void printDocument(const storage::Document &doc, const QString &pdfName = QString());
     void PanelKonfigKontrol();

@@ -90,3 +90,22 @@ TEST(Commissioning, CoverRulesInWordsAndWalkTestOrder)
         }
     }
 }
+
+TEST(Commissioning, LoadPagesOnlyWithFigures)
+{
+    Config c = test::exampleConfig(20, 2);
+    auto report = [&] { return commissioningReport(c, {QStringLiteral("site.dvk"), "abc", true, kPrinted, {}, {}}); };
+    auto headings = [&] {
+        QStringList out;
+        for (const DocumentSection &s : report().sections)
+            out << s.heading.value(0);
+        return out.filter(QStringLiteral("CALCULATION"));
+    };
+    EXPECT_TRUE(headings().isEmpty());
+    c.site.supply.loopOutputV = 24.0;  // one figure is enough to ask for the pages
+    EXPECT_EQ(headings(), (QStringList{"LOOP LOAD CALCULATION", "BATTERY CALCULATION (BS 5839-1)"}));
+    test::addLoadFigures(c);
+    const QStringList lines = report().lines();
+    EXPECT_TRUE(lines.contains(QStringLiteral("Loop 4: pass")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Battery capacity: 5.04 Ah")));
+}

@@ -9,6 +9,7 @@
 #include "ui/comm/KarsilastirmaSonucu.h"
 #include "ui/comm/TransferHistory.h"
 #include "ui/panel/Fpanelverileri.h"
+#include "ui/site/LoopCalcWindow.h"
 #include "core/storage/ConfigFile.h"
 #include "ui/widgets/ScreenFit.h"
 
@@ -163,10 +164,10 @@ TEST_F(KeyboardTest, WindowsFitASmallScreenAtTwiceTheScaleAndStayReadable)
 {
     confirmVersion("v2"), newConfiguration(4), act("BtCihazKonfig")->trigger();
     const QSize screen(683, 360);
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{app->mainWindow(), app->loadedDeviceWindow(), app->panelWindow(),
-                                          app->causeEffectEditor(), app->ruleViewer(), app->causeEffectMatrix(),
-                                          app->comparisonWindow(), app->versionWindow(), app->transferHistory()}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             app->mainWindow(), app->loadedDeviceWindow(), app->panelWindow(), app->causeEffectEditor(),
+             app->ruleViewer(), app->causeEffectMatrix(), app->comparisonWindow(), app->versionWindow(),
+             app->transferHistory(), app->loopCalcWindow()}) {
         const QSize least = w->minimumSizeHint().expandedTo(w->minimumSize());
         EXPECT_TRUE(least.width() <= screen.width() && least.height() <= screen.height())
             << w->objectName().toStdString() << " needs " << least.width() << "x" << least.height();

@@ -6,6 +6,7 @@
 #include "core/devices/DeviceCatalog.h"
 #include "ui/devices/Fcihazverileri.h"
 #include "ui/panel/Fpanelverileri.h"
+#include "ui/site/LoopCalcWindow.h"
 #include "ui/shell/Language.h"
 #include "core/storage/Commissioning.h"
 #include "core/storage/ConfigFile.h"
@@ -97,7 +98,7 @@ TEST_F(LanguageTest, TurkishLeavesNoEnglishCaptionAndWritesTheSameFile)
     const QRegularExpression stays(
         QStringLiteral("\\|([\\d\\s.:/+%-]*|[0-9A-F]{64}|QF-\\d+|COM\\d|Port|/dev/\\w+|V[\\d./"
                        "+-]+|[IO]|&?English|&?Türkçe|ACME Yangin|"
-                       "\\s*(Hall|Roof|Lobby|Blok Ç|Rule\\d)\\s*|Status - Normal +Access level 1)$"));
+                       "\\s*(Hall|Roof|Lobby|Blok Ç|Rule\\d)\\s*|Status - Normal +Access level 1|BS 5839-1|NFPA 72)$"));
     QStringList left = (english & turkish).values();
     left.sort();
     for (const QString &text : left)
