@@ -3113,7 +3113,7 @@ Portu başka bir program kullanıyor olabilir.</translation>
     </message>
     <message>
         <source>Start a new configuration or open one first: the calculation counts its devices.</source>
-        <translation>Önce yeni bir yapılandırma başlatın veya birini açın: hesap onun cihazlarını sayar.</translation>
+        <translation>Önce yeni bir yapılandırma başlatın ya da birini açın: hesap onun cihazlarını sayar.</translation>
     </message>
 </context>
 <context>
