@@ -810,6 +810,42 @@
         <source>CSV file (*.csv)</source>
         <translation>CSV dosyası (*.csv)</translation>
     </message>
+    <message>
+        <source>Loop output voltage</source>
+        <translation>Çevrim çıkış gerilimi</translation>
+    </message>
+    <message>
+        <source>Device minimum voltage</source>
+        <translation>Cihazların en düşük gerilimi</translation>
+    </message>
+    <message>
+        <source>Panel quiescent current</source>
+        <translation>Panelin sükûnet akımı</translation>
+    </message>
+    <message>
+        <source>Panel alarm current</source>
+        <translation>Panelin alarm akımı</translation>
+    </message>
+    <message>
+        <source>Battery method</source>
+        <translation>Akü hesap yöntemi</translation>
+    </message>
+    <message>
+        <source>Standby hours</source>
+        <translation>Bekleme saati</translation>
+    </message>
+    <message>
+        <source>Alarm minutes</source>
+        <translation>Alarm dakikası</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV olarak dışa aktar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Uygula</translation>
+    </message>
 </context>
 <context>
     <name>vaz::NameCheck</name>
@@ -1571,6 +1607,42 @@
         <source>The name of zone %1 has %2 characters; a zone name has at most %3.</source>
         <translation>Bölge %1 adı %2 karakter; bir bölge adı en çok %3 karakter olabilir.</translation>
     </message>
+    <message>
+        <source>Site name</source>
+        <translation>Saha adı</translation>
+    </message>
+    <message>
+        <source>Site address</source>
+        <translation>Saha adresi</translation>
+    </message>
+    <message>
+        <source>Engineer</source>
+        <translation>Mühendis</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notlar</translation>
+    </message>
+    <message>
+        <source>Zone names</source>
+        <translation>Bölge adları</translation>
+    </message>
+    <message>
+        <source>Zone name problem</source>
+        <translation>Bölge adı sorunu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
 </context>
 <context>
     <name>vaz::ToggleWords</name>
@@ -2036,6 +2108,22 @@
     <message>
         <source>CSV files (*.csv *.txt)</source>
         <translation>CSV dosyaları (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Geçti</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Kaldı</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV olarak dışa aktar</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV içe aktar</translation>
     </message>
 </context>
 <context>

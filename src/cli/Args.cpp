@@ -99,6 +99,17 @@ const auto &forms()
          QStringLiteral("The SHA-256 of the bytes an upload of the file sends: the same for a file and the\n"
                         "configuration downloaded from a panel holding it, at the same MCU version.\n\n") +
              kMcuHelp + QStringLiteral("  --json           the whole fingerprint as JSON on standard output\n")},
+        {Command::Calc,
+         QStringLiteral("calc"),
+         1,
+         {"--mcu"},
+         {"--json"},
+         {},
+         QStringLiteral("calc FILE.dvk [--mcu 12|15|20] [--json]"),
+         QStringLiteral("The loop load and battery calculation, from the figures in the site file beside the\n"
+                        "configuration (FILE.site.json), as Site > Loop and battery calculation shows it.\n"
+                        "Exit status 1 when a loop fails or a figure is missing.\n\n") +
+             kMcuHelp + QStringLiteral("  --json           the figures as JSON on standard output\n")},
         {Command::Trace,
          QStringLiteral("trace"),
          2,

@@ -13,6 +13,7 @@ enum class Command {
     Diff,
     Check,
     Fingerprint,
+    Calc,
     Trace,
     Report,
     ExportDevices,

@@ -8,6 +8,8 @@
 #include "core/comm/TransferLog.h"
 #include "core/comm/TransferWords.h"
 #include "core/comm/UploadStream.h"
+#include "core/site/LoopCalc.h"
+#include "core/site/SiteFile.h"
 #include "adapters/serial/SerialBytePort.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/FieldReader.h"
@@ -399,6 +401,29 @@ int importDevices(const Args &args, Console &console)
     return Success;
 }
 
+int calc(const Args &args, Console &console)
+{
+    Config cfg;
+    if (!readFile(cfg, args.files[0], args.mcu, console))
+        return Failure;
+    const site::SiteRead read = site::readSiteFile(site::siteFilePath(args.files[0]));
+    if (!read.ok()) {
+        console.err(site::siteReadText(read));
+        return Failure;
+    }
+    cfg.site = read.site;
+    const site::LoopCalc result = site::loopCalc(cfg);
+    if (args.json)
+        console.out(
+            QString::fromUtf8(QJsonDocument(site::loopCalcJson(result)).toJson(QJsonDocument::Indented)).trimmed());
+    else
+        console.out(site::loopCalcText(result).join(u'\n'));
+    const bool pass =
+        result.battery.calculated() && std::all_of(result.loops.begin(), result.loops.end(),
+                                                   [&](const site::LoopLoad &l) { return l.passes(result.supply); });
+    return pass ? Success : Differences;
+}
+
 }  // namespace
 
 int run(const Args &args, Console &console)
@@ -410,6 +435,7 @@ int run(const Args &args, Console &console)
     case Command::Diff: return diff(args, console);
     case Command::Check: return check(args, console);
     case Command::Fingerprint: return fingerprint(args, console);
+    case Command::Calc: return calc(args, console);
     case Command::Trace: return trace(args, console);
     case Command::Report: return report(args, console);
     case Command::ExportDevices: return exportDevices(args, console);

@@ -4,6 +4,8 @@
 #include "cli/Args.h"
 #include "core/comm/TransferLog.h"
 #include "core/model/Version.h"
+#include "core/site/LoopCalc.h"
+#include "core/site/SiteFile.h"
 #include "core/storage/ConfigFile.h"
 #include "core/storage/Spreadsheet.h"
 #include "support/ExampleConfig.h"
@@ -222,6 +224,17 @@ TEST(Cli, DiffCheckReportAndHelp)
     EXPECT_EQ(vazconfig({"trace", clean, "4.127"}).out,
               (QStringList{"Loop 4 address 127, Multisensor, zone 48, on a fire:",
                            "  Loop 4 address 126 (Relay controller) follows zone 48 on fire"}));
+
+    // The calculation takes its figures from the site file beside: none, gaps; damaged, refused.
+    vazconfig({"calc", clean}, 1);
+    Config loaded = test::cleanExample(20, 1);
+    test::addLoadFigures(loaded);
+    ASSERT_TRUE(test::writeBytes(dir.filePath("clean.site.json"), site::siteFileBytes(loaded.site)));
+    r = vazconfig({"calc", clean, "--json"});
+    EXPECT_EQ(QJsonDocument::fromJson(r.out.join('\n').toUtf8()).object(),
+              site::loopCalcJson(site::loopCalc(loaded)));
+    ASSERT_TRUE(test::writeBytes(dir.filePath("clean.site.json"), "{"));
+    EXPECT_TRUE(vazconfig({"calc", clean}, 2).err.contains("The site file \"clean.site.json\" cannot be read"));
 
     const QString pdf = dir.filePath("r.pdf");
     // Without a desktop session too, the report says nothing it need not.

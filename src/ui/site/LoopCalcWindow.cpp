@@ -52,7 +52,7 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
 
     currents_ = new QStandardItemModel(0, 3, this);
     currents_->setHorizontalHeaderLabels({tr("Device type"), tr("Quiescent (mA)"), tr("Alarm (mA)")});
-    table_ = named(new QTableView(this), "LoopCalcCurrents", "Currents per device type");
+    table_ = named(new QTableView(this), "LoopCalcCurrents", tr("Currents per device type"));
     table_->setModel(currents_);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -66,23 +66,23 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
     auto *validator = new QDoubleValidator(0, 1e6, 3, this);
     validator->setNotation(QDoubleValidator::StandardNotation);
     auto edit = [&](const char *name, const char *accessible) {
-        auto *e = named(new QLineEdit(this), name, accessible);
+        auto *e = named(new QLineEdit(this), name, tr(accessible));
         e->setValidator(validator);
         e->setClearButtonEnabled(true);
         connect(e, &QLineEdit::textChanged, this, &LoopCalcWindow::recompute);
         return e;
     };
-    outputV_ = edit("LoopCalcOutputV", "Loop output voltage");
-    minimumV_ = edit("LoopCalcMinimumV", "Device minimum voltage");
-    panelQuiescent_ = edit("LoopCalcPanelQuiescent", "Panel quiescent current");
-    panelAlarm_ = edit("LoopCalcPanelAlarm", "Panel alarm current");
-    method_ = named(new QComboBox(this), "LoopCalcMethod", "Battery method");
+    outputV_ = edit("LoopCalcOutputV", QT_TR_NOOP("Loop output voltage"));
+    minimumV_ = edit("LoopCalcMinimumV", QT_TR_NOOP("Device minimum voltage"));
+    panelQuiescent_ = edit("LoopCalcPanelQuiescent", QT_TR_NOOP("Panel quiescent current"));
+    panelAlarm_ = edit("LoopCalcPanelAlarm", QT_TR_NOOP("Panel alarm current"));
+    method_ = named(new QComboBox(this), "LoopCalcMethod", tr("Battery method"));
     method_->addItem(site::methodName(site::BatteryMethod::Bs5839));
     method_->addItem(site::methodName(site::BatteryMethod::Nfpa72));
-    standby_ = named(new QComboBox(this), "LoopCalcStandby", "Standby hours");
+    standby_ = named(new QComboBox(this), "LoopCalcStandby", tr("Standby hours"));
     for (int h : {24, 48, 72})
         standby_->addItem(tr("%1 h").arg(h), h);
-    alarm_ = named(new QComboBox(this), "LoopCalcAlarm", "Alarm minutes");
+    alarm_ = named(new QComboBox(this), "LoopCalcAlarm", tr("Alarm minutes"));
     for (int m : {5, 15})
         alarm_->addItem(tr("%1 min").arg(m), m);
     for (QComboBox *box : {method_, standby_, alarm_})
@@ -108,7 +108,7 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
     }
     grid->setColumnStretch(1, 1), grid->setColumnStretch(3, 1);
 
-    results_ = named(new QPlainTextEdit(this), "LoopCalcResults", "Results");
+    results_ = named(new QPlainTextEdit(this), "LoopCalcResults", tr("Results"));
     results_->setReadOnly(true);
     results_->setTabChangesFocus(true);
     results_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -117,10 +117,10 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
     auto *resultBox = named(new QGroupBox(tr("Results"), this), "LoopCalcResultBox");
     (new QVBoxLayout(resultBox))->addWidget(results_);
 
-    auto *exportButton = named(new QPushButton(tr("E&xport CSV..."), this), "LoopCalcExport", "Export CSV");
-    auto *ok = named(new QPushButton(tr("OK"), this), "LoopCalcOK", "OK");
-    auto *apply = named(new QPushButton(tr("&Apply"), this), "LoopCalcApply", "Apply");
-    auto *cancel = named(new QPushButton(tr("Cancel"), this), "LoopCalcCancel", "Cancel");
+    auto *exportButton = named(new QPushButton(tr("E&xport CSV..."), this), "LoopCalcExport", tr("Export CSV"));
+    auto *ok = named(new QPushButton(tr("OK"), this), "LoopCalcOK", tr("OK"));
+    auto *apply = named(new QPushButton(tr("&Apply"), this), "LoopCalcApply", tr("Apply"));
+    auto *cancel = named(new QPushButton(tr("Cancel"), this), "LoopCalcCancel", tr("Cancel"));
     ok->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(exportButton);

@@ -42,11 +42,11 @@ SiteDataDialog::SiteDataDialog(Session &session, QWidget *owner) : QDialog(owner
     setWindowTitle(tr("Site data"));
     setWindowModality(Qt::WindowModal);
 
-    siteName_ = named(new QLineEdit(this), "SiteName", "Site name");
-    siteAddress_ = named(new QLineEdit(this), "SiteAddress", "Site address");
-    engineer_ = named(new QLineEdit(this), "SiteEngineer", "Engineer");
-    company_ = named(new QLineEdit(this), "SiteCompany", "Company");
-    notes_ = named(new QPlainTextEdit(this), "SiteNotes", "Notes");
+    siteName_ = named(new QLineEdit(this), "SiteName", tr("Site name"));
+    siteAddress_ = named(new QLineEdit(this), "SiteAddress", tr("Site address"));
+    engineer_ = named(new QLineEdit(this), "SiteEngineer", tr("Engineer"));
+    company_ = named(new QLineEdit(this), "SiteCompany", tr("Company"));
+    notes_ = named(new QPlainTextEdit(this), "SiteNotes", tr("Notes"));
     notes_->setTabChangesFocus(true);
     notes_->setMinimumHeight(notes_->fontMetrics().lineSpacing() * 4);
     notes_->setMaximumHeight(notes_->fontMetrics().lineSpacing() * 8);
@@ -59,22 +59,24 @@ SiteDataDialog::SiteDataDialog(Session &session, QWidget *owner) : QDialog(owner
 
     zones_ = new QStandardItemModel(kZones, 2, this);
     zones_->setHorizontalHeaderLabels({tr("Zone"), tr("Name")});
-    zoneTable_ = named(new QTableView(this), "SiteZoneNames", "Zone names");
+    zoneTable_ = named(new QTableView(this), "SiteZoneNames", tr("Zone names"));
     zoneTable_->setModel(zones_);
     zoneTable_->verticalHeader()->hide();
     zoneTable_->horizontalHeader()->setStretchLastSection(true);
     zoneTable_->setTabKeyNavigation(false);
     zoneTable_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     zoneTable_->setMinimumWidth(zoneTable_->fontMetrics().horizontalAdvance(QString(site::kZoneNameLength / 4, u'M')));
-    zoneProblem_ = named(new QLabel(this), "SiteZoneProblem", "Zone name problem");
+    // A label that shows a problem reads as the problem; what it is goes in the description.
+    zoneProblem_ = named(new QLabel(this), "SiteZoneProblem");
+    zoneProblem_->setAccessibleDescription(tr("Zone name problem"));
     zoneProblem_->setWordWrap(true);
     auto *zoneBox = named(new QGroupBox(tr("Zone names (at most %1 characters)").arg(site::kZoneNameLength), this),
-                          "SiteZoneBox", "Zone names");
+                          "SiteZoneBox", tr("Zone names"));
     auto *zoneLayout = new QVBoxLayout(zoneBox);
     zoneLayout->addWidget(zoneTable_);
     zoneLayout->addWidget(zoneProblem_);
 
-    auto *cableBox = named(new QGroupBox(tr("Loop cables"), this), "SiteCableBox", "Loop cables");
+    auto *cableBox = named(new QGroupBox(tr("Loop cables"), this), "SiteCableBox", tr("Loop cables"));
     auto *cables = new QGridLayout(cableBox);
     const QString heads[3] = {tr("Length (m)"), tr("Cross-section (mm²)"), tr("Resistance (Ω per km)")};
     for (int c = 0; c < 3; ++c)
@@ -95,8 +97,8 @@ SiteDataDialog::SiteDataDialog(Session &session, QWidget *owner) : QDialog(owner
     }
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    named(buttons_->button(QDialogButtonBox::Ok), "SiteDataOk", "OK");
-    named(buttons_->button(QDialogButtonBox::Cancel), "SiteDataCancel", "Cancel");
+    named(buttons_->button(QDialogButtonBox::Ok), "SiteDataOk", tr("OK"));
+    named(buttons_->button(QDialogButtonBox::Cancel), "SiteDataCancel", tr("Cancel"));
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(zones_, &QStandardItemModel::dataChanged, this, &SiteDataDialog::checkZoneNames);

@@ -34,6 +34,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     QList<site::WalkRow> rows;
+    site::SiteData site;  // for the zones' names
 
     int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(rows.size()); }
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : Count; }
@@ -44,7 +45,7 @@ public:
             return {};
         const site::WalkRow &r = rows[index.row()];
         switch (index.column()) {
-        case Zone: return r.zone == 0 ? QString() : QString::number(r.zone);
+        case Zone: return r.zone == 0 ? QString() : site.withZoneName(r.zone, QString::number(r.zone));
         case Location: return r.location;
         case Device: return devicePlace(r.key.loop, r.key.address);
         case Type: return devices::typeName(r.type);
@@ -77,6 +78,11 @@ public:
     // Tests change, rows stay: the order and the current row are kept.
     void refresh(const Installation &inst)
     {
+        if (inst.site.zoneNames != site.zoneNames) {
+            beginResetModel();
+            site = inst.site;
+            endResetModel();
+        }
         for (site::WalkRow &r : rows)
             r.test = inst.site.walkTests.value(r.key);
         if (!rows.isEmpty())
@@ -99,10 +105,11 @@ QDialog *importPreview(const site::WalkImportPlan &plan, QWidget *parent)
     lines->addItems(site::importLines(plan));
     lines->setVisible(lines->count() > 0);
     lines->setProperty("shownWhen", QStringLiteral("the file changes or refuses something"));
-    auto *ok = named(new QPushButton(WalkTestWindow::tr("OK"), dialog), "WalkImportOK", "OK");
+    auto *ok = named(new QPushButton(WalkTestWindow::tr("OK"), dialog), "WalkImportOK", WalkTestWindow::tr("OK"));
     ok->setEnabled(!plan.changesNothing());
     ok->setDefault(ok->isEnabled());
-    auto *cancel = named(new QPushButton(WalkTestWindow::tr("Cancel"), dialog), "WalkImportCancel", "Cancel");
+    auto *cancel =
+        named(new QPushButton(WalkTestWindow::tr("Cancel"), dialog), "WalkImportCancel", WalkTestWindow::tr("Cancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -142,16 +149,18 @@ WalkTestWindow::WalkTestWindow(Session &session, QWidget *owner, Clock clock)
 
     auto *keys = named(new QLabel(tr("P: passed   F: failed   R: remark"), this), "WalkTestKeys");
     auto button = [this](const QString &text, const char *name, const char *accessible, auto slot) {
-        auto *b = named(new QPushButton(text, this), name, accessible);
+        auto *b = named(new QPushButton(text, this), name, tr(accessible));
         connect(b, &QPushButton::clicked, this, [this, slot] { session_.guarded([&] { slot(); }); });
         return b;
     };
-    auto *pass = button(tr("&Passed"), "WalkTestPass", "Passed", [this] { setResult(WalkResult::Passed); });
-    auto *fail = button(tr("&Failed"), "WalkTestFail", "Failed", [this] { setResult(WalkResult::Failed); });
-    auto *remark = button(tr("&Remark..."), "WalkTestRemark", "Remark", [this] { askRemark(); });
-    auto *exportButton = button(tr("E&xport CSV..."), "WalkTestExport", "Export CSV", [this] { exportCsv(); });
-    auto *importButton = button(tr("&Import CSV..."), "WalkTestImport", "Import CSV", [this] { importCsv(); });
-    auto *close = named(new QPushButton(tr("Close"), this), "WalkTestClose", "Close");
+    auto *pass = button(tr("&Passed"), "WalkTestPass", QT_TR_NOOP("Passed"), [this] { setResult(WalkResult::Passed); });
+    auto *fail = button(tr("&Failed"), "WalkTestFail", QT_TR_NOOP("Failed"), [this] { setResult(WalkResult::Failed); });
+    auto *remark = button(tr("&Remark..."), "WalkTestRemark", QT_TR_NOOP("Remark"), [this] { askRemark(); });
+    auto *exportButton =
+        button(tr("E&xport CSV..."), "WalkTestExport", QT_TR_NOOP("Export CSV"), [this] { exportCsv(); });
+    auto *importButton =
+        button(tr("&Import CSV..."), "WalkTestImport", QT_TR_NOOP("Import CSV"), [this] { importCsv(); });
+    auto *close = named(new QPushButton(tr("Close"), this), "WalkTestClose", tr("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     for (QPushButton *b : {pass, fail, remark})
         b->setAutoDefault(false);
@@ -187,6 +196,7 @@ void WalkTestWindow::rebuild()
 {
     const QModelIndex current = table_->currentIndex();
     const site::DeviceKey was = current.isValid() ? model_->rows[current.row()].key : site::DeviceKey{};
+    model_->site = session_.config().site;
     model_->reset(site::walkRows(session_.config()));
     table_->resizeColumnsToContents();
     // Sized for what results will hold, so that taking them moves no column.
