@@ -111,7 +111,7 @@ LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner
     results_ = named(new QPlainTextEdit(this), "LoopCalcResults", tr("Results"));
     results_->setReadOnly(true);
     results_->setTabChangesFocus(true);
-    results_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    results_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     results_->setMinimumSize(results_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40,
                              results_->fontMetrics().lineSpacing() * 5);
     auto *resultBox = named(new QGroupBox(tr("Results"), this), "LoopCalcResultBox");
