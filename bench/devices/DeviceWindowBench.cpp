@@ -4,6 +4,7 @@
 // and the worst of several runs in milliseconds; --runs=N sets how many.
 
 #include "FullConfig.h"
+#include "TimedRuns.h"
 #include "ui/devices/AddRangeDialog.h"
 #include "ui/devices/Fcihazverileri.h"
 #include "core/model/Prompts.h"
@@ -38,26 +39,15 @@ int fail(const QString &why)
     return 1;
 }
 
-void report(const char *what, std::vector<double> ms, double target)
-{
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-28s median %7.2f ms   worst %7.2f ms   (target under %.0f ms, %zu runs)\n", what, ms[ms.size() / 2],
-                ms.back(), target, ms.size());
-}
-
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    bench::useOffscreenUnlessTold();
     QApplication qapp(argc, argv);
-    int runs = 15;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        runs = arg.startsWith("--runs=") ? arg.mid(7).toInt() : 0;
-        if (runs < 1)
-            return fail(QStringLiteral("usage: devices_bench [--runs=N]"));
-    }
+    const int runs = bench::runsFrom(argc, argv, "devices_bench");
+    if (runs == 0)
+        return 1;
     SilentMessages messages;
     std::vector<double> open, click, filter, range, undo, redo, shared, multi;
 
@@ -143,13 +133,13 @@ int main(int argc, char **argv)
                 return fail(QStringLiteral("loop %1 did not take the zone chosen for all").arg(L));
         w->findChild<QAction *>(QStringLiteral("BtCihazOnay"))->trigger();
     }
-    report("open device window", open, 300);
-    report("node click to panel shown", click, 16);
-    report("filter keystroke to tree drawn", filter, 30);
-    report("add range of 127 devices", range, 50);
-    report("undo of the range", undo, 50);
-    report("redo of the range", redo, 50);
-    report("show 508 selected devices", shared, 100);
-    report("zone of 508 selected devices", multi, 100);
+    bench::report("open device window", open, 300);
+    bench::report("node click to panel shown", click, 16);
+    bench::report("filter keystroke to tree drawn", filter, 30);
+    bench::report("add range of 127 devices", range, 50);
+    bench::report("undo of the range", undo, 50);
+    bench::report("redo of the range", redo, 50);
+    bench::report("show 508 selected devices", shared, 100);
+    bench::report("zone of 508 selected devices", multi, 100);
     return messages.last.isEmpty() ? 0 : fail(QStringLiteral("a message was shown: ") + messages.last);
 }

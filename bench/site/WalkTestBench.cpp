@@ -3,6 +3,7 @@
 // and the worst of several runs in milliseconds; --runs=N sets how many.
 
 #include "FullConfig.h"
+#include "TimedRuns.h"
 #include "core/devices/DeviceCatalog.h"
 #include "core/model/Prompts.h"
 #include "ui/shell/App.h"
@@ -27,28 +28,15 @@ public:
     Answer question(const QString &, const QString &) override { return Answer::Cancel; }
 };
 
-void report(const char *what, std::vector<double> ms, double target)
-{
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-28s median %7.2f ms   worst %7.2f ms   (target under %.0f ms, %zu runs)\n", what, ms[ms.size() / 2],
-                ms.back(), target, ms.size());
-}
-
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    bench::useOffscreenUnlessTold();
     QApplication qapp(argc, argv);
-    int runs = 15;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        runs = arg.startsWith("--runs=") ? arg.mid(7).toInt() : 0;
-        if (runs < 1) {
-            std::fprintf(stderr, "usage: walk_bench [--runs=N]\n");
-            return 1;
-        }
-    }
+    const int runs = bench::runsFrom(argc, argv, "walk_bench");
+    if (runs == 0)
+        return 1;
     SilentMessages messages;
     std::vector<double> open, key;
     for (int run = 0; run < runs; ++run) {
@@ -84,7 +72,7 @@ int main(int argc, char **argv)
             key.push_back(t.nsecsElapsed() / 1e6);
         }
     }
-    report("open the walk-test window", open, 100);
-    report("a result key", key, 16);
+    bench::report("open the walk-test window", open, 100);
+    bench::report("a result key", key, 16);
     return 0;
 }

@@ -526,25 +526,22 @@ bool lintor1::saveFile(bool askName)
     // Without site data nothing but the configuration file is written, as ever.
     const bool sameFile = path == app_.currentFile();
     bool withSite = !cfg.site.isEmpty() || (sameFile && app_.siteFile == App::SiteFile::Read);
-    if (withSite && sameFile && app_.siteFile == App::SiteFile::Damaged) {
-        const QString text = tr("The site file \"%1\" could not be read when the configuration was opened. "
-                                "Replace it with the site data now entered?")
-                                 .arg(QFileInfo(site::siteFilePath(path)).fileName());
-        const Answer a = app_.messages().question(text, tr("Save"));
-        if (a == Answer::Cancel)
-            return false;
+    // Yes writes the site file, No the configuration alone; false: Cancel.
+    auto askSiteFile = [&](const char *question) {
+        const Answer a =
+            app_.messages().question(tr(question).arg(QFileInfo(site::siteFilePath(path)).fileName()), tr("Save"));
         withSite = a == Answer::Yes;
-    }
+        return a != Answer::Cancel;
+    };
+    if (withSite && sameFile && app_.siteFile == App::SiteFile::Damaged &&
+        !askSiteFile(QT_TR_NOOP("The site file \"%1\" could not be read when the configuration was opened. "
+                                "Replace it with the site data now entered?")))
+        return false;
     // Another configuration's site file would otherwise open with this one next time.
-    if (!withSite && !sameFile && QFileInfo::exists(site::siteFilePath(path))) {
-        const QString text = tr("The site file \"%1\" beside it belongs to the configuration this one replaces. "
-                                "Replace it too, with this configuration's (empty) site data?")
-                                 .arg(QFileInfo(site::siteFilePath(path)).fileName());
-        const Answer a = app_.messages().question(text, tr("Save"));
-        if (a == Answer::Cancel)
-            return false;
-        withSite = a == Answer::Yes;
-    }
+    if (!withSite && !sameFile && QFileInfo::exists(site::siteFilePath(path)) &&
+        !askSiteFile(QT_TR_NOOP("The site file \"%1\" beside it belongs to the configuration this one replaces. "
+                                "Replace it too, with this configuration's (empty) site data?")))
+        return false;
     QString failure;
     if (withSite) {
         const site::SavedPair r = site::saveWithSite(cfg, path);
