@@ -20,6 +20,7 @@ namespace vaz::storage {
 namespace {
 
 std::atomic<qint64> diskFullAfter{-1};
+std::atomic<int> replacesBeforeFailure{-1};
 
 QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -125,6 +126,8 @@ qint64 freeBytes(const QByteArray &path)
 
 void simulateDiskFullAfter(qint64 bytes) { diskFullAfter = bytes; }
 
+void simulateReplaceFailureAfter(int replaces) { replacesBeforeFailure = replaces; }
+
 QString saveFailureReason(const QString &error, qint64 needed, qint64 available)
 {
     if (available < 0 || available >= needed)
@@ -199,9 +202,12 @@ Staged stage(const QString &path, const Producer &produce)
 
 QString replace(const Staged &s)
 {
-    if (rename(s.temporary.constData(), s.target.constData()) == 0)
+    const bool refused = replacesBeforeFailure.load() == 0;
+    if (replacesBeforeFailure.load() > 0)
+        --replacesBeforeFailure;
+    if (!refused && rename(s.temporary.constData(), s.target.constData()) == 0)
         return {};
-    const int error = errno;
+    const int error = refused ? EIO : errno;
     s.drop();
     return systemError(error);
 }

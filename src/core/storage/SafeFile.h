@@ -42,6 +42,9 @@ QString appendLine(const QString &path, QByteArrayView line);
 // Tests: every write after `bytes` bytes fails as on a full disk that had that
 // much room; < 0 ends it.
 void simulateDiskFullAfter(qint64 bytes);
+// Tests: the replacement of a target by its written file fails after this
+// many have succeeded; < 0 ends it.
+void simulateReplaceFailureAfter(int replaces);
 
 // Why a write failed, for the message: error as the system gave it, unless the
 // file (needed bytes) does not fit the free space (available; < 0: unknown).

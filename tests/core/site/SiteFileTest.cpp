@@ -118,6 +118,20 @@ TEST(SiteFile, AFailedSaveOfEitherFileLeavesBoth)
         EXPECT_TRUE(r.message.contains("disk is full")) << r.message.toStdString();
         EXPECT_TRUE(p.untouched() && p.strays() == 0) << bigSite;
     }
+    // The site file replaced, then the configuration file's replacement fails:
+    // the old site file comes back.
+    for (bool oldSite : {true, false}) {
+        Pair p;
+        if (!oldSite)
+            QFile::remove(p.json);
+        storage::simulateReplaceFailureAfter(1);
+        const SavedPair r = saveWithSite(cfg, p.dvk);
+        storage::simulateReplaceFailureAfter(-1);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(fileBytes(p.dvk), p.oldDvk);
+        EXPECT_EQ(QFile::exists(p.json) ? fileBytes(p.json) : QByteArray("none"), oldSite ? p.oldJson : "none");
+        EXPECT_EQ(p.strays(), oldSite ? 0 : -1) << "nothing left beside them";
+    }
     // A configuration file that may not be replaced, and a folder where the
     // site file would go.
     if (geteuid() != 0) {
