@@ -231,8 +231,7 @@ TEST(Cli, DiffCheckReportAndHelp)
     test::addLoadFigures(loaded);
     ASSERT_TRUE(test::writeBytes(dir.filePath("clean.site.json"), site::siteFileBytes(loaded.site)));
     r = vazconfig({"calc", clean, "--json"});
-    EXPECT_EQ(QJsonDocument::fromJson(r.out.join('\n').toUtf8()).object(),
-              site::loopCalcJson(site::loopCalc(loaded)));
+    EXPECT_EQ(QJsonDocument::fromJson(r.out.join('\n').toUtf8()).object(), site::loopCalcJson(site::loopCalc(loaded)));
     ASSERT_TRUE(test::writeBytes(dir.filePath("clean.site.json"), "{"));
     EXPECT_TRUE(vazconfig({"calc", clean}, 2).err.contains("The site file \"clean.site.json\" cannot be read"));
 

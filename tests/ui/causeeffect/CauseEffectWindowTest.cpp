@@ -402,11 +402,10 @@ TEST_F(CauseEffectTest, ListEntriesAndMatrixCellsReadAsWords)
     // Rows (1,7) (2,100), then the panel outputs; rule Kat1 in column 5, Two in 6.
     act("MnMatrix")->trigger();
     QAbstractItemModel *m = app->mainWindow()->findChild<CauseEffectMatrix *>()->table()->model();
-    EXPECT_EQ(
-        (QStringList{spoken(m->index(0, 5)), spoken(m->index(0, 6)), spoken(m->index(1, 6)), spoken(m->index(2, 5)),
-                     spoken(m->index(0, 3))}),
-        (QStringList{"Loop 1 address 7 is an input of rule Kat1", "Loop 1 address 7 is an output of rule Two",
-                     "Loop 2 address 100 is not in rule Two", "Sounder 1 is an output of rule Kat1", "Zone: 1"}));
+    EXPECT_EQ((QStringList{spoken(m->index(0, 5)), spoken(m->index(0, 6)), spoken(m->index(1, 6)),
+                           spoken(m->index(2, 5)), spoken(m->index(0, 3))}),
+              (QStringList{"Loop 1 address 7 is an input of rule Kat1", "Loop 1 address 7 is an output of rule Two",
+                           "Loop 2 address 100 is not in rule Two", "Sounder 1 is an output of rule Kat1", "Zone: 1"}));
     EXPECT_EQ(m->index(0, 5).data().toString(), "I") << "the shown mark stays";
 }
 
