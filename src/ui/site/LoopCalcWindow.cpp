@@ -6,6 +6,7 @@
 #include "core/site/LoopCalc.h"
 #include "core/storage/Csv.h"
 #include "core/storage/SafeFile.h"
+#include "ui/widgets/HelpWindow.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/ScreenFit.h"
 
@@ -47,6 +48,7 @@ QString textOf(const std::optional<double> &v) { return v ? site::figure(*v, 3) 
 LoopCalcWindow::LoopCalcWindow(Session &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setObjectName(QStringLiteral("LoopCalcWindow"));
+    helpOnF1(this, QStringLiteral("loop-and-battery-calculation"));
     setWindowTitle(tr("Loop and battery calculation"));
     setWindowModality(Qt::WindowModal);
 

@@ -2,6 +2,7 @@
 
 #include "core/model/Config.h"
 #include "core/model/Session.h"
+#include "ui/widgets/HelpWindow.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/ScreenFit.h"
 
@@ -39,6 +40,7 @@ std::optional<double> numberOf(const QLineEdit *edit)
 SiteDataDialog::SiteDataDialog(Session &session, QWidget *owner) : QDialog(owner), session_(session)
 {
     setObjectName(QStringLiteral("SiteDataDialog"));
+    helpOnF1(this, QStringLiteral("site-data"));
     setWindowTitle(tr("Site data"));
     setWindowModality(Qt::WindowModal);
 

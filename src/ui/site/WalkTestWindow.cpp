@@ -8,6 +8,7 @@
 #include "core/storage/Csv.h"
 #include "core/storage/Spreadsheet.h"
 #include "core/storage/ScheduleWords.h"
+#include "ui/widgets/HelpWindow.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/ScreenFit.h"
 
@@ -131,6 +132,7 @@ WalkTestWindow::WalkTestWindow(Session &session, QWidget *owner, Clock clock)
     : QDialog(owner), session_(session), clock_(std::move(clock))
 {
     setObjectName(QStringLiteral("WalkTestWindow"));
+    helpOnF1(this, QStringLiteral("walk-test"));
     setWindowTitle(tr("Walk test"));
     model_ = new WalkTestModel(this);
     table_ = named(new QTableView(this), "WalkTestTable");

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -91,6 +92,12 @@ QWidget *showHelp(const QString &section)
     window->raise();
     window->activateWindow();
     return window;
+}
+
+void helpOnF1(QWidget *window, const QString &section)
+{
+    auto *f1 = new QShortcut(QKeySequence::HelpContents, window);
+    QObject::connect(f1, &QShortcut::activated, window, [section] { showHelp(section); });
 }
 
 }  // namespace vaz

@@ -12,4 +12,7 @@ namespace vaz {
 // browser is named "HelpText".
 QWidget *showHelp(const QString &section = QString());
 
+// F1 anywhere in window opens the guide at section.
+void helpOnF1(QWidget *window, const QString &section);
+
 }  // namespace vaz

@@ -155,6 +155,16 @@ TEST_F(KeyboardTest, F1AndTheHelpButtonsOpenTheGuideAtTheirSection)
     EXPECT_EQ(shownAt(child<QAction>(app->loadedDeviceWindow(), "BtCihazYardim"), "devices"), "Devices");
     act("BtPanelKonfig")->trigger();
     EXPECT_EQ(shownAt(child<QAction>(app->panelWindow(), "BtPanelVeriYardim"), "panel"), "Panel");
+    // F1 in a window without a Help button.
+    app->panelWindow()->close();
+    for (auto [command, window, anchor] : {std::tuple{"MnSiteData", "SiteDataDialog", "site-data"},
+                                           {"MnLoopCalc", "LoopCalcWindow", "loop-and-battery-calculation"},
+                                           {"MnWalkTest", "WalkTestWindow", "walk-test"}}) {
+        act(command)->trigger();
+        activate(child<QWidget>(main, window)), key(Qt::Key_F1);
+        EXPECT_EQ(guide->source().fragment(), anchor);
+        child<QWidget>(main, window)->close();
+    }
     help->close();
 }
 
