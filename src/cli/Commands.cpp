@@ -335,6 +335,19 @@ int trace(const Args &args, Console &console)
     return Success;
 }
 
+// The site file beside the configuration, when there is one. A damaged one is
+// said; false then, and the configuration goes on without site data.
+bool readSiteBeside(Config &cfg, const QString &path, Console &console)
+{
+    const site::SiteRead read = site::readSiteFile(site::siteFilePath(path));
+    if (!read.ok()) {
+        console.err(site::siteReadText(read));
+        return false;
+    }
+    cfg.site = read.site;
+    return true;
+}
+
 int report(const Args &args, Console &console)
 {
     Config cfg;
@@ -344,6 +357,8 @@ int report(const Args &args, Console &console)
     storage::ReportResult r = storage::reportFromBytes(bytes, fileName(args.files[0]), cfg.McuVersiyon);
     if (const auto f = comm::panelFingerprint(cfg))
         r.fingerprint = f->shown();
+    if (readSiteBeside(cfg, args.files[0], console))
+        storage::addZoneNames(r, cfg.site.zoneNames);
     if (!r.ok) {
         console.err(r.message);
         return Failure;
@@ -363,12 +378,12 @@ int exportDevices(const Args &args, Console &console)
     if ((args.output != kStandardOutput && outputRefused(args.output, console)) ||
         !readFile(cfg, args.files[0], args.mcu, console))
         return Failure;
+    readSiteBeside(cfg, args.files[0], console);
+    const storage::Sheet sheet = storage::exportedSchedule(cfg);
     const QChar separator = storage::csvSeparatorFor(QLocale());
     if (args.output == kStandardOutput)
-        return writeOutput(args.output, storage::writeCsv(storage::scheduleSheet(cfg).rows, separator), console)
-                   ? Success
-                   : Failure;
-    const QString why = storage::writeSheetFile(args.output, storage::scheduleSheet(cfg), separator);
+        return writeOutput(args.output, storage::writeCsv(sheet.rows, separator), console) ? Success : Failure;
+    const QString why = storage::writeSheetFile(args.output, sheet, separator);
     if (!why.isEmpty()) {
         console.err(why);
         return Failure;
@@ -406,12 +421,8 @@ int calc(const Args &args, Console &console)
     Config cfg;
     if (!readFile(cfg, args.files[0], args.mcu, console))
         return Failure;
-    const site::SiteRead read = site::readSiteFile(site::siteFilePath(args.files[0]));
-    if (!read.ok()) {
-        console.err(site::siteReadText(read));
+    if (!readSiteBeside(cfg, args.files[0], console))
         return Failure;
-    }
-    cfg.site = read.site;
     const site::LoopCalc result = site::loopCalc(cfg);
     if (args.json)
         console.out(

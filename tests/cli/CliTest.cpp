@@ -229,9 +229,12 @@ TEST(Cli, DiffCheckReportAndHelp)
     vazconfig({"calc", clean}, 1);
     Config loaded = test::cleanExample(20, 1);
     test::addLoadFigures(loaded);
+    loaded.site.zoneNames[48] = QStringLiteral("Çatı");
     ASSERT_TRUE(test::writeBytes(dir.filePath("clean.site.json"), site::siteFileBytes(loaded.site)));
     r = vazconfig({"calc", clean, "--json"});
     EXPECT_EQ(QJsonDocument::fromJson(r.out.join('\n').toUtf8()).object(), site::loopCalcJson(site::loopCalc(loaded)));
+    const QStringList schedule = vazconfig({"export-devices", clean, "-o", "-"}).out;
+    EXPECT_EQ(schedule.filter(QStringLiteral("Çatı")).size(), 2) << schedule.join(u'\n').toStdString();
     ASSERT_TRUE(test::writeBytes(dir.filePath("clean.site.json"), "{"));
     EXPECT_TRUE(vazconfig({"calc", clean}, 2).err.contains("The site file \"clean.site.json\" cannot be read"));
 
