@@ -7,7 +7,6 @@
 #include "core/storage/Commissioning.h"
 
 #include <QCoreApplication>
-#include <QHash>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
@@ -56,15 +55,18 @@ public:
         listed_.insert(at);
         const int L = at / 1000, A = at % 1000;
         if (L == kPanelOutputLoop) {
-            items << RetestItem{panelOutputName(A - 1), Retest::tr("Panel output"), {}, {}, why};
+            items << RetestItem{panelOutputName(A - 1), Retest::tr("Panel output"), {}, {}, why, {}};
             return;
         }
         // A device gone from the configuration is described as it was.
         const Installation &from = now_.CihazTipi(L, A) != 0 ? now_ : before_;
         const int type = from.CihazTipi(L, A);
-        items << RetestItem{devicePlace(L, A), type == 0 ? Retest::tr("(no device)") : devices::typeName(type),
+        items << RetestItem{devicePlace(L, A),
+                            type == 0 ? Retest::tr("(no device)") : devices::typeName(type),
                             from.BolgeNo(L, A) == 0 ? QString() : QString::number(from.BolgeNo(L, A)),
-                            from.MahalText(L, A).trimmed(), why};
+                            from.MahalText(L, A).trimmed(),
+                            why,
+                            {L, A}};
     }
 
     void addRule(int r, const QString &why)
@@ -73,8 +75,12 @@ public:
             return;
         rules_.insert(r);
         const Installation &from = r <= ruleCount(now_) ? now_ : before_;
-        items << RetestItem{
-            Retest::tr("Cause-effect %1 '%2'").arg(r).arg(from.SSismi(r).trimmed()), Retest::tr("Rule"), {}, {}, why};
+        items << RetestItem{Retest::tr("Cause-effect %1 '%2'").arg(r).arg(from.SSismi(r).trimmed()),
+                            Retest::tr("Rule"),
+                            {},
+                            {},
+                            why,
+                            {}};
     }
 
     bool listed(int at) const { return listed_.contains(at); }
@@ -187,14 +193,11 @@ QString sampleReason() { return Retest::tr("sample of the unchanged inputs"); }
 QList<QDateTime> passedSince(const QList<RetestItem> &items, const QMap<site::DeviceKey, site::WalkTest> &tests,
                              const QDateTime &change)
 {
-    // Items name devices as devicePlace does, in the language in use.
-    QHash<QString, QDateTime> passed;
-    for (auto [k, t] : tests.asKeyValueRange())
-        if (t.result == site::WalkResult::Passed && t.at.isValid() && t.at > change)
-            passed.insert(devicePlace(k.loop, k.address), t.at);
     QList<QDateTime> out;
-    for (const RetestItem &i : items)
-        out << passed.value(i.what);
+    for (const RetestItem &i : items) {
+        const site::WalkTest t = tests.value(i.device);
+        out << (t.result == site::WalkResult::Passed && t.at.isValid() && t.at > change ? t.at : QDateTime());
+    }
     return out;
 }
 

@@ -20,6 +20,7 @@ struct RetestItem {
     QString zone;
     QString location;
     QString why;
+    site::DeviceKey device;  // a device's loop and address; 0 for a rule or panel output
 };
 
 // Touched, in this order: rules that differ and rules with a changed input;

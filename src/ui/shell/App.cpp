@@ -241,12 +241,7 @@ SiteDataDialog *App::siteDataWindow()
     auto *w = new SiteDataDialog(*this, main);
     connect(w, &QDialog::accepted, this, [this, w] {
         guarded([&] {
-            // Only what the window edits: results taken meanwhile in the walk test stay.
-            const site::SiteData edited = w->result();
-            site::SiteData &s = config_.site;
-            s.siteName = edited.siteName, s.siteAddress = edited.siteAddress, s.engineer = edited.engineer;
-            s.company = edited.company, s.notes = edited.notes, s.zoneNames = edited.zoneNames;
-            s.cables = edited.cables;
+            config_.site = w->result();
             commandDone();
         });
     });
@@ -261,10 +256,7 @@ LoopCalcWindow *App::loopCalcWindow()
     auto *w = new LoopCalcWindow(*this, main);
     connect(w, &LoopCalcWindow::applied, this, [this, w] {
         guarded([&] {
-            // Only what the window edits: the site's names and walk-test results stay as they are now.
-            const site::SiteData edited = w->siteData();
-            config_.site.typeCurrents = edited.typeCurrents, config_.site.deviceCurrents = edited.deviceCurrents;
-            config_.site.supply = edited.supply;
+            config_.site = w->siteData();
             if (!config_.site.typeCurrents.isEmpty())
                 rememberTypeCurrents(*toolSettings(), config_.site.typeCurrents);
             recordStep(tr("Loop and battery calculation"));
@@ -378,13 +370,7 @@ KarsilastirmaSonucu *App::comparisonWindow()
     return windowOf<KarsilastirmaSonucu>(mainWindow(), messages(), fileDialogs());
 }
 
-WalkTestWindow *App::walkTest()
-{
-    lintor1 *main = mainWindow();
-    if (auto *w = main->findChild<WalkTestWindow *>(QString(), Qt::FindDirectChildrenOnly))
-        return w;
-    return new WalkTestWindow(*this, main);
-}
+WalkTestWindow *App::walkTest() { return windowOf<WalkTestWindow>(mainWindow(), *this); }
 
 TransferHistory *App::transferHistory()
 {

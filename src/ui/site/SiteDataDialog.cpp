@@ -165,7 +165,8 @@ void SiteDataDialog::checkZoneNames()
 
 site::SiteData SiteDataDialog::result() const
 {
-    site::SiteData s = shown_;
+    // What other windows stored meanwhile (walk-test results, currents) stays.
+    site::SiteData s = session_.config().site;
     s.siteName = siteName_->text().trimmed();
     s.siteAddress = siteAddress_->text().trimmed();
     s.engineer = engineer_->text().trimmed();

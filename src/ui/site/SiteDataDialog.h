@@ -28,6 +28,7 @@ public:
 
     // Fills the window from the configuration as it is now and shows it.
     void openWindow();
+    // The site data as it is now, with the window's fields.
     site::SiteData result() const;
 
 private:

@@ -122,10 +122,10 @@ TEST(WalkTest, ReportSheetUndoNameAndRetestMarksFollowTheResults)
     EXPECT_EQ(describeChange(before, more), "Site data");
 
     // Passed after the change counts; before it, failed, or a rule does not.
-    const QList<comm::RetestItem> items{{devicePlace(1, 1), {}, {}, {}, {}},
-                                        {devicePlace(2, 5), {}, {}, {}, {}},
-                                        {devicePlace(4, 127), {}, {}, {}, {}},
-                                        {QStringLiteral("Cause-effect 1 'Rule1'"), {}, {}, {}, {}}};
+    const QList<comm::RetestItem> items{{devicePlace(1, 1), {}, {}, {}, {}, {1, 1}},
+                                        {devicePlace(2, 5), {}, {}, {}, {}, {2, 5}},
+                                        {devicePlace(4, 127), {}, {}, {}, {}, {4, 127}},
+                                        {QStringLiteral("Cause-effect 1 'Rule1'"), {}, {}, {}, {}, {}}};
     Config late = walked();
     late.site.walkTests.insert({4, 127}, {WalkResult::Passed, {}, kMorning.addSecs(-60)});
     EXPECT_EQ(comm::passedSince(items, late.site.walkTests, kMorning.addSecs(-1)),
